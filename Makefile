@@ -1,0 +1,34 @@
+# The README's commands. Everything builds into $(BUILD) with -j$(JOBS).
+BUILD ?= build
+JOBS ?= 2
+BUILD_TYPE ?= Release
+
+.PHONY: all deps configure build run test format bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/brisvale ]; then exec $(BUILD)/bin/brisvale; \
+	elif [ -x $(BUILD)/bin/brisvale-cli ]; then exec $(BUILD)/bin/brisvale-cli; \
+	else echo "Brisvale: no front end exists yet; the core library and its tests are built."; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+format:
+	@find src tests bench -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD)

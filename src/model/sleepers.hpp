@@ -1,0 +1,47 @@
+#pragma once
+// The eleven sleeper tables: per number, the spins counted since it last came up.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "model/bets.hpp"
+
+namespace brisvale {
+
+enum class Table : std::uint8_t {
+    Dozen, Row, Line, Corner, Even, RedBlack, OddEven, HighLow, Trio, Split, Single
+};
+inline constexpr int kTableCount = 11;
+inline constexpr std::int16_t kCounterMax = 32767;
+
+class SleeperTables {
+public:
+    using Counters = std::array<std::int16_t, 37>;
+
+    const Counters& operator[](Table t) const { return tables_[static_cast<int>(t)]; }
+    std::int16_t at(Table t, int n) const { return tables_[static_cast<int>(t)][n]; }
+    void set(Table t, int n, std::int16_t value) { tables_[static_cast<int>(t)][n] = value; }
+
+    void clearAll();
+    // Counts a spin in all eleven tables; a zero only clears element 0.
+    void AdvanceCounters(int spin);
+    // Sets number n to 0 in all eleven tables.
+    void ResetNumberCounters(int n);
+    // Classic play while a bet is open: only the dozen table counts the spin, zero included.
+    void AdvanceDozenCounts(int spin);
+    // Clears the numbers of every bet of `bets` that the spin hit, in its family's table.
+    void ZeroCountsMod(const BetSet& bets, int spin);
+    // The same, given a text of labels (substring search) and the spin's two-digit text.
+    void ZeroCountsMod(std::string_view labels, std::string_view spinText);
+    // Clears every number of the bet in its family's table (dropping a bet from multi-bet play).
+    void clearBet(BetId id);
+
+    // The table that ZeroCountsMod and dropping clear for a bet (never Table::Even).
+    static Table tableOf(BetId id);
+
+private:
+    std::array<Counters, kTableCount> tables_{};
+};
+
+}  // namespace brisvale

@@ -1,0 +1,62 @@
+#pragma once
+// Properties files: a section line "index: 1" followed by lines of key + ": " + value.
+//
+// Writes are atomic: the whole new file is built in "<file>.bac", flushed, synced and renamed
+// over the file, so a crash leaves the old file or the new one. Keys match exactly (a line
+// belongs to key k when it begins with k + ":"). Lines end in CR LF when written; CR LF, a lone
+// CR and a lone LF all end a line when read. Text is single-byte and passed through unchanged.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/debug_log.hpp"
+
+namespace brisvale {
+
+inline constexpr std::string_view kMissing = "!";  // what a missing file or key reads as
+
+// True when path names an existing regular file.
+bool FileExists(const std::filesystem::path& path);
+
+// The trimmed value of key in section `index` ("index: N"; -99 = any section), "!" when the
+// file or the key is missing, "" on an I/O error.
+std::string GetProperty(std::int32_t index, std::string_view key, const std::filesystem::path& path,
+                        const DebugLog* log = nullptr);
+
+// Makes key hold value: replaces the key's line in place, or appends it after the last line,
+// or creates the file as "index: N" and the key line. Every other line survives byte for byte.
+// Returns false when the write failed (the file is then untouched).
+bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
+                 const std::filesystem::path& path, const DebugLog* log = nullptr,
+                 bool sync = true);
+
+// Removes the lines of key from the section line onward. Returns false on failure.
+bool DeleteProperty(std::int16_t index, std::string_view key, const std::filesystem::path& path,
+                    const DebugLog* log = nullptr);
+
+// Puts "<path>.bac" in place of path. On failure writes "CopyFile <errno> File: <path>" to the
+// debug log (even while it is off) and returns false.
+bool RestoreFromBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
+
+// --- The pieces the settings file and the casino history share ---
+
+// Reads a whole file as lines (any line end). nullopt when it is missing or unreadable.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
+                                                  const DebugLog* log = nullptr);
+// Replaces path atomically by these lines, each followed by CR LF (through "<path>.bac").
+bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                const DebugLog* log = nullptr, bool sync = true);
+// Replaces path atomically by these bytes (through "<path>.bac").
+bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
+                     const DebugLog* log = nullptr, bool sync = true);
+// A leftover "<path>.bac": recovered when the file is missing and the backup is whole,
+// discarded otherwise. Every read and write above calls this first.
+void recoverBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
+// Deletes a file; false only when it exists and cannot be deleted.
+bool removeFile(const std::filesystem::path& path);
+
+}  // namespace brisvale
