@@ -1,0 +1,88 @@
+#pragma once
+// Wager sequences: one progression per bet family ("1,2,4,8,16,32,64,Q"), the stakes they give
+// and the wagering file that holds them with the three auto-increase settings.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/bets.hpp"
+#include "storage/debug_log.hpp"
+
+namespace brisvale {
+
+using Sequence = std::vector<std::string>;
+
+struct Wagering {
+    std::array<Sequence, kFamilyCount> WagerSequence;  // indexed by Family
+    int AutoIncrease = 0;
+    int IncreaseChips = 0;
+    int IncreaseSteps = 0;
+
+    const Sequence& of(Family f) const { return WagerSequence[static_cast<int>(f)]; }
+};
+
+// The wagering file's key of a family: "even", "dozen", "row", "line", ...
+std::string_view sequenceKey(Family family);
+// The default sequence text of a family ("1,2,4,8,16,32,64,Q" for Even).
+std::string_view defaultSequenceText(Family family);
+// Splits a sequence text at every comma, exactly as stored.
+Sequence splitSequence(std::string_view text);
+std::string joinSequence(const Sequence& sequence);
+
+// Reads the three auto-increase keys and the eight sequences; a missing auto-increase key
+// writes the defaults first and then holds what it wrote.
+void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log);
+// Writes the eleven keys with their defaults, in the fixed key order.
+void WriteDefaultWagering(const std::filesystem::path& file, const DebugLog* log);
+
+// Codes of ParseStep and NextStake.
+inline constexpr int kStepStake = 0;
+inline constexpr int kStepStop = 1;
+inline constexpr int kStepQuit = 2;
+
+// The whole number an element stands for, nullopt for a mark or unreadable text.
+std::optional<long long> elementValue(std::string_view element);
+// 32-bit stake of n chips at unitWager dollars each, saturating instead of wrapping.
+std::int32_t stakeOf(long long chips, long long unitWager);
+
+// "Q"/"q" -> 2, "S"/"s" -> 1, a whole number n -> 0 and stake = n * unitWager; anything else
+// counts as a quit mark (2) so that no unreadable amount is ever staked.
+int ParseStep(std::string_view element, long long unitWager, std::int32_t& stake);
+// ParseStep of the element at `step` of the family's sequence after the conservative test;
+// a step beyond the last element reads as a quit mark.
+int NextStake(const Wagering& wagering, Family family, int step, bool conservative,
+              long long unitWager, std::int32_t& stake);
+// Chips won (element * net payout of the family) or lost (element) at `step`; 0 when the step
+// holds no whole number.
+long long ChipsForResult(const Wagering& wagering, Family family, int step, bool win);
+// True while conservative betting is off, or while the chips spent up to `step` are at most
+// half the total of the sequence; sequences holding an "S" before any "Q" are never limited.
+bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservative);
+// x with its fractional part cut off (toward zero).
+long long RoundDown(double x);
+// The custom wagering editor's rule: true when the text is INVALID.
+bool CheckSequence(std::string_view text);
+
+// The minimum wager as the engine changes it: the selection of the minimum-wager list
+// (0..99 for $1..$100), the unit it stands for, and the chips won since the last change.
+struct MinimumWager {
+    int cboWagerIndex = 0;
+    long long UnitWager = 1;
+    long long StartUnitWager = 1;
+    long long NetChips = 0;
+};
+inline constexpr int kLastWagerIndex = 99;
+
+// After a Classic win.
+void raiseClassic(const Wagering& wagering, MinimumWager& wager);
+// After a multi-bet spin with a win that left no bet open.
+void raiseMulti(const Wagering& wagering, MinimumWager& wager);
+// After a Classic stop mark, or a multi-bet spin that left no bet open.
+void lowerWager(const Wagering& wagering, MinimumWager& wager);
+
+}  // namespace brisvale
