@@ -1,0 +1,167 @@
+#include "remote/remote_startup.hpp"
+
+#include <gtest/gtest.h>
+
+#include "remote/fakes.hpp"
+#include "remote/remote_text.hpp"
+
+namespace brisvale {
+namespace {
+
+using test::MapFetcher;
+using test::RecordingBrowser;
+using test::RecordingDialogs;
+using test::ShownMessage;
+
+const std::string kSite = "http://vendor.example/brisvale";
+const std::string kTestPage = "http://vendor.example/brisvale/firewall.html";
+const std::string kSettings = "http://vendor.example/brisvale/settings15.html";
+const std::string kCasinos = "http://vendor.example/brisvale/casinos/casinomenu.txt";
+const std::string kCasinoText =
+    "Golden Wheel , www.golden.example\r\n---\r\nLucky Ball,lucky.example\r\n";
+
+class LoadRemote : public ::testing::Test {
+protected:
+    void serveAll() {
+        fetcher.files[kTestPage] = "<html>ok</html>";
+        fetcher.files[kSettings] = test::onePerLine(test::siteValues(), "\r\n");
+        fetcher.files[kCasinos] = kCasinoText;
+    }
+    RemoteStartup load(std::string_view site) { return loadRemote(&fetcher, site, dialogs, browser); }
+
+    MapFetcher fetcher;
+    RecordingDialogs dialogs;
+    RecordingBrowser browser;
+};
+
+TEST_F(LoadRemote, WithoutASiteNothingIsFetched) {
+    serveAll();
+    for (const std::string_view site : {"", "   "}) {
+        const RemoteStartup startup = load(site);
+        EXPECT_TRUE(startup.usedBuiltIn);
+        EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
+        EXPECT_TRUE(startup.casinos.empty());
+    }
+    const RemoteStartup noFetcher = loadRemote(nullptr, kSite, dialogs, browser);
+    EXPECT_TRUE(noFetcher.usedBuiltIn);
+    EXPECT_EQ(noFetcher.settings.appTitle, "Brisvale");
+    EXPECT_TRUE(fetcher.requested.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST_F(LoadRemote, GoodSite) {
+    serveAll();
+    const RemoteStartup startup = load(kSite + "/");
+    EXPECT_FALSE(startup.usedBuiltIn);
+    EXPECT_EQ(startup.settings.appTitle, "Site Title");
+    EXPECT_EQ(startup.settings.chipWidth, 400);
+    EXPECT_EQ(startup.settings.windowWidth, 70000);
+    EXPECT_EQ(startup.settings.settingsFile, "site-settings.txt");
+    const std::vector<CasinoSite> casinos = {{"Golden Wheel", "www.golden.example"},
+                                             {"Lucky Ball", "lucky.example"}};
+    EXPECT_EQ(startup.casinos, casinos);
+    EXPECT_EQ(fetcher.requested, (std::vector<std::string>{kTestPage, kSettings, kCasinos}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST_F(LoadRemote, MissingTestPageShowsTheFirewallBoxAndStartsBuiltIn) {
+    serveAll();
+    fetcher.files.erase(kTestPage);
+    const RemoteStartup startup = load(kSite);
+    const std::string text =
+        "Brisvale is unable to run due to firewall restrictions.\r\n\r\n"
+        "The file Brisvale is trying to reach is located here:\r\n\r\n"
+        "http://vendor.example/brisvale/firewall.html\r\n\r\n"
+        "Make sure Brisvale has full access to the Internet.\r\n\r\n"
+        "Clicking OK will take you to the firewall.txt file.";
+    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{text, "Brisvale"}}));
+    EXPECT_EQ(browser.opened, std::vector<std::string>{kTestPage});
+    EXPECT_TRUE(startup.usedBuiltIn);
+    EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
+    EXPECT_TRUE(startup.casinos.empty());
+    EXPECT_EQ(fetcher.requested, std::vector<std::string>{kTestPage});
+}
+
+TEST_F(LoadRemote, ShortSettingsShowTheSiteMessageAndStartBuiltIn) {
+    serveAll();
+    const auto all = test::siteValues();
+    fetcher.files[kSettings] =
+        test::onePerLine(std::vector<std::string>(all.begin(), all.begin() + 20), "\r\n");
+    const RemoteStartup startup = load(kSite);
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(browser.opened, std::vector<std::string>{"http://www.vendor.example/help"});
+    EXPECT_TRUE(startup.usedBuiltIn);
+    EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
+    EXPECT_EQ(startup.casinos.size(), 2u);
+}
+
+TEST_F(LoadRemote, ABadNumberShowsTheSiteMessage) {
+    serveAll();
+    auto values = test::siteValues();
+    values[7] = "tall";
+    fetcher.files[kSettings] = test::oneLine(values);
+    const RemoteStartup startup = load(kSite);
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_TRUE(startup.usedBuiltIn);
+}
+
+TEST_F(LoadRemote, UnreadItemsOfTheMessageComeFromTheBuiltInSettings) {
+    const RemoteSettings& builtIn = builtInRemoteSettings();
+    struct Case {
+        std::optional<std::string> served;
+        ShownMessage message;
+        std::string opened;
+    };
+    const std::vector<Case> cases = {
+        {std::nullopt, {builtIn.messageText, builtIn.messageTitle}, builtIn.messageAddress},
+        {"", {builtIn.messageText, builtIn.messageTitle}, builtIn.messageAddress},
+        {"Text=Site says no", {"Site says no", builtIn.messageTitle}, builtIn.messageAddress},
+        {"Text=No---Title=Site---Address=", {"No", "Site"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.served.value_or("(missing)"));
+        MapFetcher site;
+        site.files[kTestPage] = "ok";
+        if (c.served) site.files[kSettings] = *c.served;
+        RecordingDialogs shown;
+        RecordingBrowser opened;
+        const RemoteStartup startup = loadRemote(&site, kSite, shown, opened);
+        EXPECT_TRUE(startup.usedBuiltIn);
+        EXPECT_EQ(shown.shown, std::vector<ShownMessage>{c.message});
+        const std::vector<std::string> expectedOpen =
+            c.opened.empty() ? std::vector<std::string>{}
+                             : std::vector<std::string>{browserAddress(c.opened)};
+        EXPECT_EQ(opened.opened, expectedOpen);
+    }
+}
+
+TEST_F(LoadRemote, MissingCasinoListLeavesTheListEmpty) {
+    serveAll();
+    fetcher.files.erase(kCasinos);
+    const RemoteStartup startup = load(kSite);
+    EXPECT_FALSE(startup.usedBuiltIn);
+    EXPECT_EQ(startup.settings.appTitle, "Site Title");
+    EXPECT_TRUE(startup.casinos.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST(JoinUrl, OneSlashBetweenSiteAndFile) {
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"http://h.example", "firewall.html", "http://h.example/firewall.html"},
+        {"http://h.example/", "/casinos/casinomenu.txt", "http://h.example/casinos/casinomenu.txt"},
+        {"http://h.example/sub//", "settings15.html", "http://h.example/sub/settings15.html"},
+        {"  https://h.example  ", "firewall.html", "https://h.example/firewall.html"},
+        {"127.0.0.1:8080", "/casinos/casinomenu.txt", "http://127.0.0.1:8080/casinos/casinomenu.txt"},
+    };
+    for (const auto& [site, path, url] : cases) {
+        EXPECT_EQ(joinUrl(site, path), url) << site << " + " << path;
+    }
+}
+
+}  // namespace
+}  // namespace brisvale
