@@ -52,14 +52,16 @@ struct SettingsRead {
 
 // Reads by position: lines containing "index" are skipped, the text after the first ":" is
 // trimmed, "true"/"false" in any case read as 1/0. A short file or a value that is not a number
-// in its range is Damaged; nothing is half-applied.
+// in its range is Damaged; nothing is half-applied. Lines after the 121st value are ignored.
 SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log = nullptr);
 // Writes "index: 1" and the 121 lines from the values, in table order, atomically.
 bool writeSettingsFile(const std::filesystem::path& file, const Settings& values,
                        const DebugLog* log = nullptr);
-// Keeps a damaged file beside it as "<name>.bad" (replacing an older one).
+// Keeps a damaged file beside it as "<name>.bad" (replacing an older one). False when there is
+// no file or it cannot be moved.
 bool keepDamagedSettings(const std::filesystem::path& file);
-// The three style keys, written one at a time in place ("False"/"True").
+// The three style keys, written one at a time in place ("False"/"True"). Nothing is written
+// when the file is missing: a file of three values would read as damaged at the next start.
 void writeStyleKeys(const std::filesystem::path& file, bool classic, bool multi, bool super,
                     const DebugLog* log = nullptr);
 
