@@ -30,12 +30,15 @@ struct Wagering {
 std::string_view sequenceKey(Family family);
 // The default sequence text of a family ("1,2,4,8,16,32,64,Q" for Even).
 std::string_view defaultSequenceText(Family family);
-// Splits a sequence text at every comma, exactly as stored.
+// Splits a sequence text at every comma, exactly as stored ("1,,2" has an empty element);
+// the empty text holds no elements.
 Sequence splitSequence(std::string_view text);
 std::string joinSequence(const Sequence& sequence);
 
 // Reads the three auto-increase keys and the eight sequences; a missing auto-increase key
-// writes the defaults first and then holds what it wrote.
+// writes the defaults first and then holds what it wrote. A setting that is not a 16-bit whole
+// number takes its own default (the file is left alone); a missing or empty sequence reads as
+// the family's default.
 void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log);
 // Writes the eleven keys with their defaults, in the fixed key order.
 void WriteDefaultWagering(const std::filesystem::path& file, const DebugLog* log);
@@ -45,7 +48,8 @@ inline constexpr int kStepStake = 0;
 inline constexpr int kStepStop = 1;
 inline constexpr int kStepQuit = 2;
 
-// The whole number an element stands for, nullopt for a mark or unreadable text.
+// The whole number an element stands for: decimal figures only (no sign, blank or point), at
+// most 2147483647; nullopt for a mark or anything else. The sequence check accepts the same.
 std::optional<long long> elementValue(std::string_view element);
 // 32-bit stake of n chips at unitWager dollars each, saturating instead of wrapping.
 std::int32_t stakeOf(long long chips, long long unitWager);
@@ -58,12 +62,13 @@ int ParseStep(std::string_view element, long long unitWager, std::int32_t& stake
 int NextStake(const Wagering& wagering, Family family, int step, bool conservative,
               long long unitWager, std::int32_t& stake);
 // Chips won (element * net payout of the family) or lost (element) at `step`; 0 when the step
-// holds no whole number.
+// holds no whole number or lies outside the sequence.
 long long ChipsForResult(const Wagering& wagering, Family family, int step, bool win);
 // True while conservative betting is off, or while the chips spent up to `step` are at most
 // half the total of the sequence; sequences holding an "S" before any "Q" are never limited.
+// Marks count in either case; an unreadable element ends both sums like a "Q".
 bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservative);
-// x with its fractional part cut off (toward zero).
+// x with its fractional part cut off (toward zero); saturates beyond the 64-bit range, 0 for NaN.
 long long RoundDown(double x);
 // The custom wagering editor's rule: true when the text is INVALID.
 bool CheckSequence(std::string_view text);
@@ -78,6 +83,8 @@ struct MinimumWager {
 };
 inline constexpr int kLastWagerIndex = 99;
 
+// Every change keeps the selection within 0..kLastWagerIndex, UnitWager = selection + 1, and
+// needs AutoIncrease == 1 and IncreaseChips >= 1.
 // After a Classic win.
 void raiseClassic(const Wagering& wagering, MinimumWager& wager);
 // After a multi-bet spin with a win that left no bet open.

@@ -1,0 +1,179 @@
+#include "wagering/sequences.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace brisvale {
+
+namespace {
+
+constexpr std::array<std::string_view, kFamilyCount> kKeys = {"even",   "dozen", "row",   "line",
+                                                              "corner", "trio",  "split", "single"};
+
+constexpr std::array<std::string_view, kFamilyCount> kDefaults = {
+    "1,2,4,8,16,32,64,Q",
+    "1,2,3,4,6,9,13,20,30,45,67,Q",
+    "1,2,3,4,6,9,13,20,30,45,67,Q",
+    "1,1,1,1,2,2,2,3,3,4,5,6,7,8,10,12,14,17,21,25,30,Q",
+    "1,1,1,1,1,1,2,2,2,2,3,3,4,4,5,5,6,7,8,9,10,12,14,16,18,20,23,Q",
+    "1,1,1,1,1,1,1,1,1,1,2,2,2,2,2,2,3,3,3,3,4,4,4,5,5,6,6,7,7,8,9,10,11,12,13,14,15,16,Q",
+    "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2,2,2,2,2,2,2,2,3,3,3,3,3,3,4,4,4,4,5,5,5,6,6,6,7,7,8,8,"
+    "9,9,10,10,11,Q",
+    "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2,2,2,2,2,2,2,2,2,2,2,2,"
+    "2,2,2,2,2,3,3,3,3,3,3,3,3,3,3,3,3,4,4,4,4,4,4,4,4,5,5,5,5,5,5,5,6,6,6,6,6,6,Q"};
+
+// Net chips won per chip staked, by family.
+constexpr std::array<long long, kFamilyCount> kPayout = {1, 2, 2, 5, 8, 11, 17, 35};
+
+constexpr int index(Family family) {
+    return static_cast<int>(family);
+}
+
+// A mark in either case; ParseStep capitalises before comparing, and so does the limit.
+bool isMark(std::string_view element, char mark) {
+    return element.size() == 1 && (element[0] == mark || element[0] == mark - 'A' + 'a');
+}
+
+// The element at step, or nullptr when the step lies outside the sequence.
+const std::string* elementAt(const Sequence& sequence, int step) {
+    if (step < 0 || static_cast<std::size_t>(step) >= sequence.size()) return nullptr;
+    return &sequence[static_cast<std::size_t>(step)];
+}
+
+}  // namespace
+
+std::string_view sequenceKey(Family family) {
+    return kKeys[index(family)];
+}
+
+std::string_view defaultSequenceText(Family family) {
+    return kDefaults[index(family)];
+}
+
+Sequence splitSequence(std::string_view text) {
+    Sequence out;
+    // An empty text holds no elements at all (not one empty element).
+    if (text.empty()) return out;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos) {
+            out.emplace_back(text.substr(start));
+            return out;
+        }
+        out.emplace_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+std::string joinSequence(const Sequence& sequence) {
+    std::string out;
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+        if (i != 0) out += ',';
+        out += sequence[i];
+    }
+    return out;
+}
+
+std::optional<long long> elementValue(std::string_view element) {
+    // Decimal figures only: no sign, blank, point or exponent. Capping at the 32-bit range keeps
+    // every product and sum of elements far away from overflow.
+    if (element.empty()) return std::nullopt;
+    if (!std::all_of(element.begin(), element.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(element.data(), element.data() + element.size(), value);
+    if (ec != std::errc() || end != element.data() + element.size()) return std::nullopt;
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return value;
+}
+
+std::int32_t stakeOf(long long chips, long long unitWager) {
+    constexpr long long lo = std::numeric_limits<std::int32_t>::min();
+    constexpr long long hi = std::numeric_limits<std::int32_t>::max();
+    // Clamping each factor to 32 bits first cannot change a product that fits, and the clamped
+    // product always fits in 64 bits.
+    const long long product = std::clamp(chips, lo, hi) * std::clamp(unitWager, lo, hi);
+    return static_cast<std::int32_t>(std::clamp(product, lo, hi));
+}
+
+int ParseStep(std::string_view element, long long unitWager, std::int32_t& stake) {
+    if (isMark(element, 'Q')) return kStepQuit;
+    if (isMark(element, 'S')) return kStepStop;
+    const std::optional<long long> chips = elementValue(element);
+    // An amount that cannot be read is never staked: the bet quits instead.
+    if (!chips) return kStepQuit;
+    stake = stakeOf(*chips, unitWager);
+    return kStepStake;
+}
+
+int NextStake(const Wagering& wagering, Family family, int step, bool conservative,
+              long long unitWager, std::int32_t& stake) {
+    const Sequence& sequence = wagering.of(family);
+    const std::string* element = elementAt(sequence, step);
+    if (element == nullptr) return kStepQuit;
+    if (!WithinConservativeLimit(sequence, step, conservative)) return kStepQuit;
+    return ParseStep(*element, unitWager, stake);
+}
+
+long long ChipsForResult(const Wagering& wagering, Family family, int step, bool win) {
+    const std::string* element = elementAt(wagering.of(family), step);
+    if (element == nullptr) return 0;
+    const std::optional<long long> chips = elementValue(*element);
+    if (!chips) return 0;
+    return win ? *chips * kPayout[index(family)] : *chips;
+}
+
+bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservative) {
+    if (!conservative) return true;
+    // Spent: elements 0..step, up to the first mark or unreadable element.
+    long long spent = 0;
+    for (int i = 0; i <= step; ++i) {
+        const std::string* element = elementAt(sequence, i);
+        if (element == nullptr) break;
+        const std::optional<long long> chips = elementValue(*element);
+        if (!chips) break;
+        spent += *chips;
+    }
+    // Total: every element up to the first quit mark (an unreadable element is one); a stop
+    // mark before that means the sequence is never limited.
+    long long total = 0;
+    for (const std::string& element : sequence) {
+        if (isMark(element, 'S')) return true;
+        const std::optional<long long> chips = elementValue(element);
+        if (!chips) break;
+        total += *chips;
+    }
+    // Total / 2 >= Spent, without rounding.
+    return total >= 2 * spent;
+}
+
+long long RoundDown(double x) {
+    if (std::isnan(x)) return 0;
+    // 2^63 is exactly representable; anything at or beyond it does not fit.
+    constexpr double limit = 9223372036854775808.0;
+    if (x >= limit) return std::numeric_limits<long long>::max();
+    if (x <= -limit) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(std::trunc(x));
+}
+
+bool CheckSequence(std::string_view text) {
+    if (text.empty()) return true;
+    const Sequence elements = splitSequence(text);
+    bool hasEnd = false;
+    bool bad = false;
+    for (const std::string& element : elements) {
+        if (elementValue(element)) continue;
+        if (element == "S" || element == "Q")
+            hasEnd = true;
+        else
+            bad = true;
+    }
+    // A sequence may not open with a mark, in either case.
+    if (isMark(elements.front(), 'S') || isMark(elements.front(), 'Q')) hasEnd = false;
+    return !hasEnd || bad;
+}
+
+}  // namespace brisvale
