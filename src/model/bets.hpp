@@ -53,9 +53,12 @@ inline constexpr BetId Black = 108, Red = 109, Odd = 110, Even = 111, Low = 112,
 inline constexpr BetId FirstSingle = 114;  // "Single 01" .. "Single 36"
 }  // namespace bet_ids
 
+// Ids must be below kBetCount.
 const Bet& bet(BetId id);
 std::string_view label(BetId id);
 const std::array<Bet, kBetCount>& allBets();
+// The numbers the bet covers, ascending.
+std::span<const std::uint8_t> numbersOf(BetId id);
 
 // The four text forms of a label.
 std::string listEntry(BetId id);     // "Red,"

@@ -23,6 +23,7 @@ public:
     std::int16_t at(Table t, int n) const { return tables_[static_cast<int>(t)][n]; }
     void set(Table t, int n, std::int16_t value) { tables_[static_cast<int>(t)][n] = value; }
 
+    // Counters stop at kCounterMax instead of wrapping. Numbers outside 0..36 change nothing.
     void clearAll();
     // Counts a spin in all eleven tables; a zero only clears element 0.
     void AdvanceCounters(int spin);
@@ -32,7 +33,8 @@ public:
     void AdvanceDozenCounts(int spin);
     // Clears the numbers of every bet of `bets` that the spin hit, in its family's table.
     void ZeroCountsMod(const BetSet& bets, int spin);
-    // The same, given a text of labels (substring search) and the spin's two-digit text.
+    // The same, given a text of labels (substring search) and the spin's two-digit text
+    // ("01".."36"; any other text clears nothing).
     void ZeroCountsMod(std::string_view labels, std::string_view spinText);
     // Clears every number of the bet in its family's table (dropping a bet from multi-bet play).
     void clearBet(BetId id);

@@ -1,0 +1,102 @@
+#include "model/sleepers.hpp"
+
+#include <optional>
+
+#include "model/numbers.hpp"
+
+namespace brisvale {
+namespace {
+
+// Counters stop at the largest 16-bit value rather than wrapping to a negative count, which
+// would make a long sleeper look freshly hit.
+constexpr std::int16_t bumped(std::int16_t v) {
+    return v < kCounterMax ? static_cast<std::int16_t>(v + 1) : kCounterMax;
+}
+
+constexpr bool isNumber(int n) {
+    return n >= 0 && n <= 36;
+}
+
+// The number of a two-digit spin text, "00" .. "36"; any other text names no number.
+std::optional<int> spinOf(std::string_view text) {
+    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') {
+        return std::nullopt;
+    }
+    const int n = (text[0] - '0') * 10 + (text[1] - '0');
+    if (!isNumber(n)) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+void SleeperTables::clearAll() {
+    for (Counters& t : tables_) t.fill(0);
+}
+
+void SleeperTables::AdvanceCounters(int spin) {
+    if (!isNumber(spin)) return;
+    for (Counters& t : tables_) {
+        for (int i = 0; i < kNumberCount; ++i) {
+            if (i == spin) {
+                t[i] = 0;
+            } else if (spin != 0) {
+                t[i] = bumped(t[i]);
+            }
+        }
+    }
+}
+
+void SleeperTables::ResetNumberCounters(int n) {
+    if (!isNumber(n)) return;
+    for (Counters& t : tables_) t[n] = 0;
+}
+
+void SleeperTables::AdvanceDozenCounts(int spin) {
+    if (!isNumber(spin)) return;
+    Counters& t = tables_[static_cast<int>(Table::Dozen)];
+    for (int i = 0; i < kNumberCount; ++i) t[i] = (i == spin) ? std::int16_t{0} : bumped(t[i]);
+}
+
+void SleeperTables::ZeroCountsMod(const BetSet& bets, int spin) {
+    if (spin < 1 || spin > 36) return;
+    for (BetId id : zeroCountsOrder()) {
+        if (bets.test(id) && bet(id).covers(spin)) clearBet(id);
+    }
+}
+
+void SleeperTables::ZeroCountsMod(std::string_view labels, std::string_view spinText) {
+    const auto spin = spinOf(spinText);
+    if (!spin || *spin == 0 || labels.empty()) return;
+    ZeroCountsMod(betsInText(labels), *spin);
+}
+
+void SleeperTables::clearBet(BetId id) {
+    Counters& t = tables_[static_cast<int>(tableOf(id))];
+    for (std::uint8_t n : numbersOf(id)) t[n] = 0;
+}
+
+Table SleeperTables::tableOf(BetId id) {
+    switch (bet(id).family) {
+        case Family::Even:
+            if (id == bet_ids::Red || id == bet_ids::Black) return Table::RedBlack;
+            if (id == bet_ids::Odd || id == bet_ids::Even) return Table::OddEven;
+            return Table::HighLow;
+        case Family::Dozen:
+            return Table::Dozen;
+        case Family::Row:
+            return Table::Row;
+        case Family::Line:
+            return Table::Line;
+        case Family::Corner:
+            return Table::Corner;
+        case Family::Trio:
+            return Table::Trio;
+        case Family::Split:
+            return Table::Split;
+        case Family::Single:
+            return Table::Single;
+    }
+    return Table::Single;
+}
+
+}  // namespace brisvale
