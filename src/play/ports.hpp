@@ -3,6 +3,7 @@
 // with text, the tests with scripted answers; the core never blocks on a real dialog.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -20,6 +21,9 @@ public:
     // An input box; nullopt when cancelled.
     virtual std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                                 std::string_view defaultText) = 0;
+    // The modal About box: the build date, the notices and "Terms and Conditions", whose
+    // click runs openTerms.
+    virtual void about(std::string_view buildDate, const std::function<void()>& openTerms) = 0;
 };
 
 class Browser {

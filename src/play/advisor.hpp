@@ -1,0 +1,223 @@
+#pragma once
+// The Advisor: owns the run state and the Form, and answers the window's events. Its handlers
+// carry the names of those events (Button1_Click, Picture3_Click, Timer1_Timer, ...); the window
+// and the console call them and render the Form afterwards.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/controls.hpp"
+#include "play/ports.hpp"
+#include "play/state.hpp"
+#include "storage/debug_log.hpp"
+#include "storage/settings_file.hpp"
+
+namespace brisvale {
+
+struct Ports {
+    Dialogs& dialogs;
+    Browser& browser;
+    Clock& clock;
+    Random& random;
+    Fetcher* fetcher = nullptr;  // none: the built-in remote settings
+};
+
+struct StartOptions {
+    std::filesystem::path dataDir;  // the data folder, created when missing
+    bool deleteDebugLog = false;    // "-d"
+    std::string remoteSite;         // empty: the built-in remote settings
+};
+
+// What a user action came to, for the front ends: refused actions change nothing.
+struct ActionResult {
+    bool ok = true;
+    std::string error;  // why the action was refused
+    static ActionResult refused(std::string why) { return {false, std::move(why)}; }
+};
+
+inline constexpr std::string_view kBuildDate = "May 23, 2012";
+inline constexpr std::string_view kInstructionsAddress = "www.brisvale.com/instructions.html";
+inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
+
+class Advisor {
+public:
+    explicit Advisor(Ports ports);
+    Advisor(const Advisor&) = delete;
+    Advisor& operator=(const Advisor&) = delete;
+
+    // Start-up, in the window's order.
+    void Form_Load(const StartOptions& options);
+
+    const PlayState& state() const { return s_; }
+    PlayState& mutableState() { return s_; }  // tests and benchmarks prepare scenarios with it
+    const Form& form() const { return s_.form; }
+    bool exitRequested() const { return exitRequested_; }
+    // Milliseconds between two ticks: 1 while a history replay runs.
+    int timerInterval() const { return replay_ ? 1 : 1000; }
+    const std::filesystem::path& dataDir() const { return dataDir_; }
+    const std::filesystem::path& settingsFile() const { return settingsFile_; }
+    const std::filesystem::path& wageringFile() const { return wageringFile_; }
+    const std::filesystem::path& historyFile() const { return historyFile_; }
+
+    // --- Events of the main window ---
+    void Button1_Click();
+    void Picture3_Click(int cell);
+    void lblWager_Click(int chip);
+    void Picture2_Click();
+    void Timer1_Timer();
+    void cmdMore_Click();
+    void Command1_Click();  // delete the selected casino
+    void Command2_Click();  // history replay, driven by the timer
+    void Casino_Click();
+    void Form_Unload();
+
+    // The play-style panel.
+    void BetStyle1_Click();
+    void BetStyle2_Click();
+    void BetStyle3_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void RandomBox_Click(int check);    // Check1..Check7, Check9
+    void RandomBox_MouseUp(int check);  // reads the controls back into the settings
+    void Text_LostFocus(int box);       // Text2..Text15: the numeric check
+    void HowMany_Click(int list);
+    void cboWager_Click();
+    void Check8_Click();
+    void cboSpins_Click();
+    void chk7_Click();
+    void chk7_sub_MouseUp(int sub);  // chk7_1..chk7_3
+
+    // Menus.
+    void mnuRestart_Click();
+    void mnuLoadSettings_Click();
+    void mnuExit_Click();
+    void mnuTop_Click();
+    void mnuProg_Click();
+    void mnuAbout_Click();
+    void mnuInstructions_Click();
+    void mnuCasino_Click(int k);
+    void AboutLabel4_Click();  // "Terms and Conditions"
+
+    // The custom wagering dialog.
+    void frmWagering_Command1_Click();  // Defaults
+    void frmWagering_Command2_Click();  // OK
+    void frmWagering_Command3_Click();  // Cancel
+    void frmWagering_Check1_Click();
+    void frmWagering_QueryUnload();     // the close box
+
+    // --- User actions by control name, as the console and the window deliver them ---
+    ActionResult userSet(std::string_view name, std::string_view value);
+    ActionResult userPress(std::string_view name);
+    ActionResult userClickCell(int cell);
+    ActionResult userClickChip(int chip);
+    ActionResult userFlip();
+    ActionResult userMenu(std::string_view name, int k);
+    ActionResult userCloseWagering();
+
+    // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
+    std::vector<ControlView> panelControls() const;
+    std::vector<std::string> disabledControls() const;
+
+    // Replays a history handed over directly (the casino's recorded spins otherwise).
+    void setHistoryForReplay(std::vector<int> spins) { history_ = std::move(spins); }
+    bool replayRunning() const { return replay_.has_value(); }
+
+    // The settings variables, as the settings file holds them.
+    const Settings& settings() const { return settings_; }
+
+private:
+    // Classic play.
+    void ProgSingle();
+    bool ValidateStart();
+    void PrepareRun();
+    void BeginRun();
+    void EndBet(bool countSpin = true);
+    void CommonEnding();
+    void classicNoBet();
+    void classicBetOpen();
+    bool classicPass(bool enabled, Family family, void (*trigger)(PlayState&));
+    bool takeSpin();
+    void startRun(bool multi);
+
+    // Multi-bet play.
+    void MultiSpin();
+    bool ValidateMultiSettings();
+    void ProgMultiBet();
+    void ContMultiBet();
+    int StepBet(BetId id);
+    void ReleaseBet(BetId id);
+    void multiNoBet();
+    void multiLoss();
+    void multiWin();
+    void multiEnding();
+    void multiPasses(bool super);
+    void layMultiChips(bool super, const BetList& former);
+    void multiCaption();
+
+    // Shared pieces.
+    void set_backcolor(std::string_view color);
+    void hideChips();
+    void PlaceChip(int chip, BetId id);
+    void setImage(int chip, BetId id, bool withSingle);
+    void writeRunCaption();
+    void showBalance();
+    void syncUnitWager();
+    void applyWager(const MinimumWager& wager);
+    void refreshBalanceLabels();
+    void refreshTotalRisk();
+    void selectSpin(int number);
+
+    // Settings.
+    void LoadSettings();
+    void ApplySettings();
+    void CaptureSettings();
+    void capturePanel();
+    void SaveSettings();
+    void WriteDefaultSettings();
+    void settleStyleControls();
+    void ApplyHighBoxes();
+    std::optional<Preset> shownPreset() const;
+    void setStyleControlsEnabled(bool multi);
+
+    // Casinos.
+    void fillCasinoList();
+    void RecordCasinoSpin();
+    void loadCasino(int position);
+    void newCasino();
+    void SaveCasinoHistory();
+
+    // Wagering dialog.
+    void LoadControls();
+    bool SaveWagering();
+    ActionResult wageringSet(std::string_view name, std::string_view value);
+
+    // The history replay, one step per tick.
+    void replayStep();
+    void endReplay();
+
+    Ports ports_;
+    PlayState s_;
+    Settings settings_ = defaultSettings();
+    DebugLog log_;
+    std::filesystem::path dataDir_;
+    std::filesystem::path settingsFile_;
+    std::filesystem::path wageringFile_;
+    std::filesystem::path historyFile_;
+    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
+    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    bool exitRequested_ = false;
+
+    enum class ReplayPhase { WaitButton, WaitSpin };
+    struct Replay {
+        std::size_t next = 0;
+        ReplayPhase phase = ReplayPhase::WaitButton;
+    };
+    std::optional<Replay> replay_;
+    bool selected_ = false;
+    BetSet nonzeroSteps_;   // bets with a step count, while a pass lays its chips  // the replay has selected the number of its next step
+};
+
+}  // namespace brisvale

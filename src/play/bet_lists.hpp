@@ -1,0 +1,43 @@
+#pragma once
+// Ordered lists of bets: the family lists, the multi-bet CurrentBet and the winners of a spin.
+// They keep ids in the order added plus a membership set; the text the user sees is rendered.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/bets.hpp"
+
+namespace brisvale {
+
+class BetList {
+public:
+    int size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    BetId operator[](int i) const { return ids_[i]; }
+    const BetId* begin() const { return ids_.data(); }
+    const BetId* end() const { return ids_.data() + count_; }
+    bool contains(BetId id) const { return members_.test(id); }
+    const BetSet& members() const { return members_; }
+    // The numbers printed in the labels of the list (the overlap search of inside bets).
+    NumberMask printed() const { return printed_; }
+
+    void push_back(BetId id);
+    void remove(BetId id);
+    void clear();
+    void assignSingle(BetId id) { clear(); push_back(id); }
+
+    // Entries joined: "Red,1st 12," (list entries), or ",Red,1st 12" (winners entries).
+    std::string listText() const;
+    std::string winnersText() const;
+    // Classic CurrentBet: the one label, "" when empty.
+    std::string plainText() const;
+
+private:
+    std::array<BetId, kBetCount> ids_{};
+    int count_ = 0;
+    BetSet members_;
+    NumberMask printed_ = 0;
+};
+
+}  // namespace brisvale

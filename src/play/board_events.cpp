@@ -1,0 +1,47 @@
+// The board: entering a spin by click, and turning the board round.
+
+#include "board/chips.hpp"
+#include "board/spin_entry.hpp"
+#include "play/advisor.hpp"
+
+namespace brisvale {
+
+void Advisor::Picture3_Click(int cell) {
+    if (!isNumberCell(cell)) return;
+    const Point spot = markerSpot(s_.form.board, cell);
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    selectSpin(cell);
+    s_.form.marker.visible = true;
+}
+
+void Advisor::lblWager_Click(int chip) {
+    if (!s_.MultiBetPlay || chip < 0 || chip >= board::kChipCount) return;
+    const Chip& c = s_.form.chips[chip];
+    const auto number = numberFromSingleTooltip(c.tooltip);
+    if (!number) return;
+    const Point spot = markerOnChip({c.left, c.top});
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    selectSpin(*number);
+    s_.form.marker.visible = true;
+}
+
+void Advisor::Picture2_Click() {
+    // The frame is hidden while the cells move, so no half-turned board is ever drawn.
+    s_.form.Frame2Visible = false;
+    s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
+    const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    // Only the chips that are shown move; a hidden chip stays hidden.
+    for (int i = 0; i < board::kChipCount; ++i) {
+        Chip& chip = s_.form.chips[i];
+        if (!chip.visible || chip.bet < 0) continue;
+        chip.image = familyImage(label(static_cast<BetId>(chip.bet)));
+        PlaceChip(i, static_cast<BetId>(chip.bet));
+    }
+    s_.form.Frame2Visible = true;
+}
+
+}  // namespace brisvale

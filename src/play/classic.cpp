@@ -1,0 +1,252 @@
+// Classic play: one bet at a time, from Start to "Quit NOW".
+
+#include <charconv>
+#include <cmath>
+
+#include "model/numbers.hpp"
+#include "play/advisor.hpp"
+#include "play/text.hpp"
+#include "selection/bet_table.hpp"
+#include "selection/thresholds.hpp"
+#include "selection/triggers.hpp"
+
+namespace brisvale {
+
+void Advisor::Button1_Click() {
+    set_backcolor(s_.NormalColor);
+    if (s_.form.BetStyle[1].value) {
+        ProgSingle();
+    } else if (s_.form.BetStyle[2].value || s_.form.BetStyle[3].value) {
+        MultiSpin();
+    }
+}
+
+void Advisor::ProgSingle() {
+    syncUnitWager();
+    if (s_.form.Button1.caption == "Start") {
+        startRun(false);
+    } else if (!s_.BetOpen) {
+        classicNoBet();
+    } else {
+        classicBetOpen();
+    }
+}
+
+void Advisor::startRun(bool multi) {
+    if (!ValidateStart()) return;
+    if (multi && !ValidateMultiSettings()) return;
+    PrepareRun();
+    if (!DrawThresholds(s_, ports_.dialogs, ports_.random)) return;
+    if (s_.form.cmdMore.caption == "<< Less") cmdMore_Click();
+    BeginRun();
+    s_.wager.StartUnitWager = s_.wager.UnitWager;
+    CommonEnding();
+}
+
+bool Advisor::ValidateStart() {
+    const Form& f = s_.form;
+    // A grey Even Bets box (some of its pairs ticked) is a play style too.
+    bool watched = f.chk[7].value == 1 || f.chk[7].value == 2 || f.Chk8.value == 1;
+    for (int i = 1; i <= 6; ++i) watched = watched || f.chk[i].value == 1;
+    if (!watched) {
+        ports_.dialogs.message("Play Style is not properly set up", s_.AppTitle);
+        return false;
+    }
+    if (s_.form.Text[18].text.empty()) {
+        s_.form.focus = "Text18";
+        ports_.dialogs.message("You need to enter your account balance.", s_.AppTitle);
+        return false;
+    }
+    if (!parseNumber(s_.form.Text[18].text)) {
+        s_.form.Text[18].text.clear();
+        s_.form.focus = "Text18";
+        ports_.dialogs.message("Enter numbers only.", s_.AppTitle);
+        return false;
+    }
+    return true;
+}
+
+void Advisor::PrepareRun() {
+    Form& f = s_.form;
+    f.Button1.enabled = true;
+    s_.StepIndex = 0;
+    InitBetTable(s_);
+    hideChips();
+    f.marker.visible = false;
+    s_.SpinWaitActive = false;
+    f.Label1.caption = "Configure Play Style and Press Start";
+    f.Label1.visible = true;
+    s_.RunStart = ports_.clock.nowMs();
+    f.Button1.caption = "Start";
+    s_.sleepers.clearAll();
+    if (s_.RecordedSpins == 0) f.Text1.clear();
+    s_.QuitPending = false;
+    s_.Wins = 0;
+    s_.wager.NetChips = 0;
+    set_backcolor(s_.NormalColor);
+    s_.CurrentBet.clear();
+    s_.BetOpen = false;
+    s_.TableSpins = 0;
+    writeRunCaption();
+}
+
+void Advisor::BeginRun() {
+    Form& f = s_.form;
+    for (int i = 1; i <= 7; ++i) f.chk[i].enabled = false;
+    for (int i = 1; i <= 3; ++i) f.chk7_[i].enabled = false;
+    f.Chk8.enabled = false;
+    f.cboWins.enabled = false;
+    f.cboTime.enabled = false;
+    f.cboWager.enabled = false;
+    f.Text[18].enabled = false;
+    f.Picture4.visible = false;
+    s_.Balance = parseNumber(f.Text[18].text).value_or(0);
+    s_.RunStart = ports_.clock.nowMs();
+    s_.SpinWaitActive = false;
+    f.Label1.caption = "Spin Only";
+    f.Button1.caption = "Submit";
+    s_.Wins = 0;
+}
+
+void Advisor::CommonEnding() {
+    showBalance();
+    if (!s_.ReplayMode) s_.form.Button1.enabled = false;
+    s_.SpinWaitActive = true;
+    s_.SpinWaitLeft = s_.SpinInterval;
+    s_.SpinPending = false;
+    s_.form.marker.visible = false;
+}
+
+void Advisor::EndBet(bool countSpin) {
+    s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
+    DrawThresholds(s_, ports_.dialogs, ports_.random);
+    hideChips();
+    set_backcolor(s_.NormalColor);
+    if (countSpin) {
+        countUp(s_.TotalSpins);
+        countUp(s_.TableSpins);
+    }
+    s_.form.Button1.enabled = true;
+    s_.form.marker.visible = false;
+    s_.form.Label1.caption = "Spin Only";
+    s_.BetOpen = false;
+    s_.SpinWaitActive = true;
+}
+
+// Takes the pending number; without one the press is refused and nothing changes.
+bool Advisor::takeSpin() {
+    if (!s_.SpinPending) {
+        ports_.dialogs.message("Select a Number!", s_.AppTitle);
+        return false;
+    }
+    return true;
+}
+
+bool Advisor::classicPass(bool enabled, Family family, void (*trigger)(PlayState&)) {
+    if (!enabled) return false;
+    if (s_.TotalSpins < s_.threshold(family)) {
+        s_.form.Label1.caption = "Spin Only";
+    } else {
+        trigger(s_);
+    }
+    return true;
+}
+
+void Advisor::classicNoBet() {
+    if (!takeSpin()) return;
+    RecordCasinoSpin();
+    s_.sleepers.AdvanceCounters(s_.SpinNumber);
+    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    countUp(s_.TotalSpins);
+    countUp(s_.TableSpins);
+    s_.form.Label1.caption = "Spin Only";
+    writeRunCaption();
+
+    const Form& f = s_.form;
+    classicPass(f.chk7_[1].value == 1, Family::Even, TriggerRedBlack);
+    classicPass(f.chk7_[2].value == 1, Family::Even, TriggerOddEven);
+    classicPass(f.chk7_[3].value == 1, Family::Even, TriggerHighLow);
+    const struct {
+        int box;
+        Family family;
+        void (*trigger)(PlayState&);
+    } passes[] = {{1, Family::Row, TriggerRow},       {6, Family::Dozen, TriggerDozen},
+                  {2, Family::Line, TriggerLine},     {3, Family::Corner, TriggerCorner},
+                  {4, Family::Trio, TriggerTrio},     {5, Family::Split, TriggerSplit}};
+    for (const auto& pass : passes) {
+        if (s_.BetOpen) break;
+        classicPass(f.chk[pass.box].value == 1, pass.family, pass.trigger);
+    }
+
+    if (s_.BetOpen) {
+        // The first spin of a bet is played and settled at one unit, whatever the sequence says.
+        s_.Stake = stakeOf(1, s_.UnitWager());
+        set_backcolor(s_.BetColor);
+        s_.form.chips[0].caption = std::to_string(s_.Stake);
+        s_.form.chips[0].image = board::kImageOther;
+        PlaceChip(0, s_.CurrentBet[0]);
+    }
+    CommonEnding();
+}
+
+void Advisor::classicBetOpen() {
+    if (!takeSpin()) return;
+    RecordCasinoSpin();
+    const Family family = bet(s_.CurrentBet[0]).family;
+    const bool conservative = s_.form.Check[8].value == 1;
+
+    if (CheckValidLose(s_, s_.SpinNumber)) {
+        s_.wager.NetChips -= ChipsForResult(s_.wagering, family, s_.StepIndex, false);
+        SettleBalance(s_);
+        s_.sleepers.ResetNumberCounters(s_.SpinNumber);
+        s_.sleepers.AdvanceDozenCounts(s_.SpinNumber);
+        s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+        countUp(s_.TotalSpins);
+        countUp(s_.TableSpins);
+        countUp(s_.StepIndex);
+        const int code =
+            NextStake(s_.wagering, family, s_.StepIndex, conservative, s_.UnitWager(), s_.Stake);
+        showBalance();
+        if (code == kStepStop) {
+            // A stop mark closes the bet at once: no spin wait, and the number stays pending.
+            EndBet(false);
+            s_.StepIndex = 0;
+            MinimumWager wager = s_.wager;
+            wager.cboWagerIndex = s_.form.cboWager.index;
+            lowerWager(s_.wagering, wager);
+            applyWager(wager);
+            return;
+        }
+        if (code == kStepQuit) s_.QuitPending = true;
+        if (!s_.QuitPending) {
+            s_.form.chips[0].caption = std::to_string(s_.Stake);
+            set_backcolor(s_.BetColor);
+            s_.form.Label1.caption = "Bet $" + std::to_string(s_.Stake) + " on " +
+                                     std::string(label(s_.CurrentBet[0]));
+        } else {
+            s_.form.Label1.caption = "Quit NOW";
+            set_backcolor(s_.QuitColor);
+            s_.form.Picture4.visible = true;
+            s_.form.Button1.caption = "Start";
+            hideChips();
+        }
+        CommonEnding();
+        return;
+    }
+
+    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    SettleBalance(s_);
+    s_.wager.NetChips += ChipsForResult(s_.wagering, family, s_.StepIndex, true);
+    s_.sleepers.ResetNumberCounters(s_.SpinNumber);
+    EndBet();
+    countUp(s_.Wins);
+    MinimumWager wager = s_.wager;
+    wager.cboWagerIndex = s_.form.cboWager.index;
+    raiseClassic(s_.wagering, wager);
+    applyWager(wager);
+    showBalance();
+    s_.StepIndex = 0;
+    CommonEnding();
+}
+
+}  // namespace brisvale

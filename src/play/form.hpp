@@ -1,0 +1,155 @@
+#pragma once
+// The Form: the presentation model of the main window and its dialogs, as plain data.
+// Handlers change it; the window and the console render it. Nothing here decides play.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/chips.hpp"
+#include "board/geometry.hpp"
+#include "play/history_box.hpp"
+
+namespace brisvale {
+
+struct CheckBox {
+    int value = 0;  // 0 unticked, 1 ticked, 2 grey
+    bool enabled = true;
+};
+
+struct OptionButton {
+    bool value = false;
+    bool enabled = true;
+};
+
+struct TextBox {
+    std::string text;
+    bool enabled = true;
+};
+
+struct ListBox {
+    std::vector<std::string> items;
+    int index = -1;  // the selected position, -1 for none
+    bool enabled = true;
+
+    std::string_view text() const {
+        return index >= 0 && index < static_cast<int>(items.size()) ? std::string_view(items[index])
+                                                                     : std::string_view();
+    }
+};
+
+struct Label {
+    std::string caption;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct Button {
+    std::string caption;
+    bool enabled = true;
+};
+
+struct Chip {
+    bool visible = false;
+    int left = 0;
+    int top = 0;
+    int image = 5;           // 1..9, the family colours
+    bool blackText = false;  // white text otherwise
+    std::string caption;     // the stake
+    std::string tooltip;     // "Bet 5 on Single 17" (Super play)
+    int bet = -1;            // the bet the chip was laid for, -1 for none
+};
+
+struct Marker {
+    bool visible = false;
+    int left = 0;
+    int top = 0;
+    int width = 300;
+    int height = 300;
+};
+
+struct Picture {
+    bool visible = true;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct CasinoSiteEntry {
+    std::string caption;
+    std::string address;
+};
+
+// The "Custom Wagering" dialog.
+struct WageringForm {
+    bool open = false;
+    std::array<TextBox, 9> Text;  // Text[1]..Text[8]: Even, Dozen, Row, Line, Corner, Trio, Split, Single
+    CheckBox Check1;
+    ListBox Combo1;  // "1".."1000": IncreaseChips
+    ListBox Combo2;  // "1".."10": IncreaseSteps
+};
+
+// The how-many lists, in their order on the panel.
+enum HowMany : int { DozenBox = 0, RowBox, LineBox, CornerBox, TrioBox, SplitBox, SingleBox };
+inline constexpr int kHowManyCount = 7;
+
+struct Form {
+    // The window.
+    std::string caption;
+    int width = 12135;
+    int height = 3350;
+    std::int64_t backColor = 15790320;  // set_backcolor paints the panel and the window alike
+    bool alwaysOnTop = false;           // mnuTop's check mark
+    std::string focus;                  // the control that has the focus
+
+    // The board.
+    BoardLayout board;
+    bool Frame2Visible = true;
+    std::array<Chip, board::kChipCount> chips;
+    int chipWidth = 375;
+    int chipHeight = 375;
+    Marker marker;
+    Picture Picture4;
+    Button Button1{"Start", true};
+    Label Label1{"Configure Play Style and Press Start", true, true};
+
+    // The left column.
+    HistoryBox Text1;
+    std::array<TextBox, 19> Text;  // Text[2]..Text[17] thresholds, Text[18] the balance
+    std::array<OptionButton, 4> BetStyle;  // BetStyle[1]..[3]
+    OptionButton Option2;                  // Aggressive Defaults
+    OptionButton Option3;                  // Conservative Defaults
+    std::array<CheckBox, 10> Check;        // Check[1]..[7], [9] Random boxes; Check[8] Conservative Betting
+    std::array<CheckBox, 8> chk;           // chk[1]..chk[7]
+    std::array<CheckBox, 4> chk7_;         // chk7_[1]..[3]: Red/Black, Odd/Even, High/Low
+    CheckBox Chk8;                         // Single
+    std::array<ListBox, kHowManyCount> howMany;
+    ListBox cboWager;
+    ListBox cboSpins;
+    ListBox cboWins;
+    ListBox cboTime;
+    ListBox Casino;
+    Button cmdMore{"More >>", true};
+    Button Command1{"X", true};
+    Button Command2{"Command2", true};
+    Label Label12;
+    Label Label35;
+    Label Label41{"$200 Bet Cycle", true, true};
+    std::array<bool, 10> highLabelEnabled{};  // the "High:" labels beside Text3..Text17, by Random box
+
+    // Menus.
+    std::vector<CasinoSiteEntry> casinoMenu;
+
+    // Dialogs.
+    WageringForm frmWagering;
+};
+
+// Names of the how-many lists: "cboDozen", "cboRow", ...
+std::string_view howManyName(int k);
+// The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 -> "Label43").
+std::string_view highLabelName(int check);
+
+}  // namespace brisvale

@@ -1,0 +1,51 @@
+// The menus: File, Tools, Casinos and Help, and the About box.
+
+#include "play/advisor.hpp"
+#include "remote/remote_settings.hpp"
+
+namespace brisvale {
+
+void Advisor::mnuRestart_Click() {
+    PrepareRun();
+    Form& f = s_.form;
+    for (int i = 1; i <= 7; ++i) f.chk[i].enabled = true;
+    for (int i = 1; i <= 3; ++i) f.chk7_[i].enabled = true;
+    f.Chk8.enabled = true;
+    f.Text[18].enabled = true;
+    f.cmdMore.enabled = true;
+    f.cboWins.enabled = true;
+    f.cboTime.enabled = true;
+    f.cboWager.enabled = true;
+    for (int i = 1; i <= 3; ++i) f.BetStyle[i].enabled = true;
+    f.Picture4.visible = true;
+}
+
+void Advisor::mnuLoadSettings_Click() {
+    if (!ports_.dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings")) return;
+    WriteDefaultSettings();
+    ApplySettings();
+    settleStyleControls();
+}
+
+void Advisor::mnuExit_Click() { Form_Unload(); }
+
+void Advisor::mnuTop_Click() { s_.form.alwaysOnTop = !s_.form.alwaysOnTop; }
+
+void Advisor::mnuAbout_Click() {
+    ports_.dialogs.about(kBuildDate, [this] { AboutLabel4_Click(); });
+}
+
+void Advisor::AboutLabel4_Click() { openInBrowser(ports_.browser, kTermsAddress); }
+
+void Advisor::mnuInstructions_Click() {
+    ports_.dialogs.message("The Instructions section of the Brisvale Website will open.",
+                           s_.AppTitle);
+    openInBrowser(ports_.browser, kInstructionsAddress);
+}
+
+void Advisor::mnuCasino_Click(int k) {
+    if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) return;
+    openInBrowser(ports_.browser, s_.form.casinoMenu[k].address);
+}
+
+}  // namespace brisvale

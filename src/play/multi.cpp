@@ -1,0 +1,314 @@
+// Multi and Super play: several bets open at once, each on its own step of its sequence.
+
+#include "board/chips.hpp"
+#include "play/advisor.hpp"
+#include "play/text.hpp"
+#include "selection/bet_table.hpp"
+#include "selection/triggers.hpp"
+
+namespace brisvale {
+namespace {
+
+// The order in which the family lists make up CurrentBet.
+constexpr Family kJoinOrder[] = {Family::Split, Family::Corner, Family::Trio, Family::Line,
+                                 Family::Dozen, Family::Row,    Family::Even, Family::Single};
+
+struct Pass {
+    Family family;
+    void (*trigger)(PlayState&);
+    HowMany box;  // the count box the Multi fill-up obeys
+};
+
+}  // namespace
+
+bool Advisor::ValidateMultiSettings() {
+    int sum = 0;
+    for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
+    if (sum == 0) {
+        ports_.dialogs.message("You need to increase your Multi settings (Advanced Settings).",
+                               s_.AppTitle);
+        return false;
+    }
+    return true;
+}
+
+void Advisor::MultiSpin() {
+    syncUnitWager();
+    if (s_.form.Button1.caption == "Start") {
+        startRun(true);
+        return;
+    }
+    if (!takeSpin()) return;
+    s_.sleepers.AdvanceCounters(s_.SpinNumber);
+    RecordCasinoSpin();
+    if (!s_.BetOpen) {
+        multiNoBet();
+    } else if (CheckValidLose(s_, s_.SpinNumber)) {
+        multiLoss();
+    } else {
+        multiWin();
+    }
+}
+
+void Advisor::multiCaption() {
+    if (s_.form.BetStyle[2].value) {
+        s_.form.Label1.caption = "Bet $" + std::to_string(s_.Stake) + " on all chips shown.";
+    } else {
+        s_.form.Label1.caption.clear();
+    }
+}
+
+void Advisor::multiNoBet() {
+    s_.CurrentBet.clear();
+    for (BetList& list : s_.lists) list.clear();
+    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    countUp(s_.TotalSpins);
+    countUp(s_.TableSpins);
+    writeRunCaption();
+    multiPasses(s_.form.BetStyle[3].value);
+    if (s_.BetOpen) {
+        multiCaption();
+    } else {
+        s_.form.Label1.caption = "Spin Only";
+    }
+    multiEnding();
+}
+
+void Advisor::multiLoss() {
+    for (BetId id : s_.CurrentBet) {
+        s_.wager.NetChips -= ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
+    }
+    s_.sleepers.ResetNumberCounters(s_.SpinNumber);
+    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    countUp(s_.TotalSpins);
+    countUp(s_.TableSpins);
+    SettleMultiBalance(s_);
+    showBalance();
+    s_.QuitPending = false;
+    multiPasses(s_.form.BetStyle[3].value);
+    if (s_.BetOpen) {
+        multiCaption();
+    } else {
+        MinimumWager wager = s_.wager;
+        wager.cboWagerIndex = s_.form.cboWager.index;
+        lowerWager(s_.wagering, wager);
+        applyWager(wager);
+    }
+    if (s_.QuitPending) {
+        s_.form.Label1.caption = "Quit NOW";
+        set_backcolor(s_.QuitColor);
+        s_.form.Picture4.visible = true;
+        s_.form.Button1.caption = "Start";
+    }
+    showBalance();
+    multiEnding();
+}
+
+void Advisor::multiWin() {
+    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    BetList losers = s_.CurrentBet;
+    for (BetId w : s_.WinningBets) {
+        s_.wager.NetChips += ChipsForResult(s_.wagering, bet(w).family, s_.betSteps[w] - 1, true);
+        losers.remove(w);
+    }
+    countUp(s_.Wins, s_.WinningBets.size());
+    for (BetId id : losers) {
+        s_.wager.NetChips -= ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
+    }
+    SettleMultiBalance(s_);
+    s_.sleepers.ResetNumberCounters(s_.SpinNumber);
+    EndBet();
+    showBalance();
+    s_.BetOpen = false;
+    multiPasses(s_.form.BetStyle[3].value);
+    // A quit mark met in this pass is not announced: the spin was a win.
+    if (!s_.BetOpen && s_.wagering.AutoIncrease == 1) {
+        MinimumWager wager = s_.wager;
+        wager.cboWagerIndex = s_.form.cboWager.index;
+        raiseMulti(s_.wagering, wager);
+        lowerWager(s_.wagering, wager);
+        applyWager(wager);
+    }
+    multiEnding();
+}
+
+void Advisor::multiEnding() {
+    CommonEnding();
+    s_.form.Button1.enabled = false;
+}
+
+// ProgMultiBet (Super) and ContMultiBet (Multi): choose the bets of the next spin and lay
+// their chips.
+void Advisor::multiPasses(bool super) {
+    if (super) {
+        ProgMultiBet();
+    } else {
+        ContMultiBet();
+    }
+}
+
+void Advisor::ProgMultiBet() {
+    s_.form.Label1.caption = "Spin Only";
+    const BetList former = s_.CurrentBet;
+    s_.CurrentBet.clear();
+    for (BetId w : s_.WinningBets) {
+        for (BetList& list : s_.lists) list.remove(w);
+    }
+    s_.BetOpen = false;
+
+    const Form& f = s_.form;
+    const struct {
+        bool watched;
+        Pass pass;
+    } passes[] = {{f.chk7_[1].value == 1, {Family::Even, TriggerRedBlack, DozenBox}},
+                  {f.chk7_[2].value == 1, {Family::Even, TriggerOddEven, DozenBox}},
+                  {f.chk7_[3].value == 1, {Family::Even, TriggerHighLow, DozenBox}},
+                  {f.chk[1].value == 1, {Family::Row, TriggerRow, RowBox}},
+                  {f.chk[6].value == 1, {Family::Dozen, TriggerDozen, DozenBox}},
+                  {f.chk[2].value == 1, {Family::Line, TriggerLine, LineBox}},
+                  {f.chk[3].value == 1, {Family::Corner, TriggerCorner, CornerBox}},
+                  {f.chk[4].value == 1, {Family::Trio, TriggerTrio, TrioBox}},
+                  {f.chk[5].value == 1, {Family::Split, TriggerSplit, SplitBox}},
+                  {f.Chk8.value == 1, {Family::Single, TriggerSingle, SingleBox}}};
+    for (const auto& [watched, pass] : passes) {
+        if (!watched) continue;
+        if (s_.TableSpins < s_.threshold(pass.family)) {
+            s_.form.Label1.caption = "Spin Only";
+        } else {
+            pass.trigger(s_);
+        }
+    }
+    layMultiChips(true, former);
+}
+
+void Advisor::ContMultiBet() {
+    s_.form.Label1.caption = "Spin Only";
+    const BetList former = s_.CurrentBet;
+    s_.CurrentBet.clear();
+    // Every spin the Multi bets are chosen anew; a bet chosen again keeps its step count.
+    for (Family f : kJoinOrder) {
+        if (f != Family::Single) s_.list(f).clear();
+    }
+    s_.BetOpen = false;
+
+    const Form& f = s_.form;
+    const struct {
+        bool watched;
+        Pass pass;
+    } evenPasses[] = {{f.chk7_[1].value == 1, {Family::Even, TriggerRedBlack, DozenBox}},
+                      {f.chk7_[2].value == 1, {Family::Even, TriggerOddEven, DozenBox}},
+                      {f.chk7_[3].value == 1, {Family::Even, TriggerHighLow, DozenBox}}},
+      fillPasses[] = {{f.chk[1].value == 1, {Family::Row, TriggerRow, RowBox}},
+                      {f.chk[6].value == 1, {Family::Dozen, TriggerDozen, DozenBox}},
+                      {f.chk[2].value == 1, {Family::Line, TriggerLine, LineBox}},
+                      {f.chk[3].value == 1, {Family::Corner, TriggerCorner, CornerBox}},
+                      {f.chk[4].value == 1, {Family::Trio, TriggerTrio, TrioBox}},
+                      {f.chk[5].value == 1, {Family::Split, TriggerSplit, SplitBox}}};
+    for (const auto& [watched, pass] : evenPasses) {
+        if (!watched) continue;
+        if (s_.TableSpins < s_.threshold(pass.family)) {
+            s_.form.Label1.caption = "Spin Only";
+        } else {
+            pass.trigger(s_);
+        }
+    }
+    for (const auto& [watched, pass] : fillPasses) {
+        if (!watched) continue;
+        if (s_.TableSpins < s_.threshold(pass.family)) {
+            s_.form.Label1.caption = "Spin Only";
+            continue;
+        }
+        // Fill the family up to its count box, lowering its threshold one spin at a time;
+        // the trigger is asked at least once.
+        std::int16_t& threshold = s_.StartThreshold[static_cast<int>(pass.family)];
+        do {
+            pass.trigger(s_);
+            --threshold;
+        } while (s_.list(pass.family).size() < f.howMany[pass.box].index && threshold >= 0);
+    }
+    layMultiChips(false, former);
+}
+
+void Advisor::layMultiChips(bool super, const BetList& former) {
+    Form& f = s_.form;
+    if (!s_.BetOpen) {
+        set_backcolor(s_.NormalColor);
+        f.Label1.caption = "Spin Only";
+        hideChips();
+        return;
+    }
+    s_.Stake = stakeOf(1, s_.UnitWager());
+    s_.StepIndex = 1;
+    for (Family family : kJoinOrder) {
+        if (!super && family == Family::Single) continue;
+        for (BetId id : s_.list(family)) s_.CurrentBet.push_back(id);
+    }
+    hideChips();
+    nonzeroSteps_.reset();
+    for (int id = 0; id < kBetCount; ++id) nonzeroSteps_.set(id, s_.betSteps[id] != 0);
+
+    // Chip i belongs to the i-th bet as the bets stand now, whatever is dropped on the way.
+    const BetList laid = s_.CurrentBet;
+    bool carriedOn = false;
+    for (int i = 0; i < laid.size() && i < board::kChipCount; ++i) {
+        const BetId id = laid[i];
+        Chip& chip = f.chips[i];
+        chip.image = board::kImageOther;
+        chip.blackText = false;
+        const int code = StepBet(id);
+        if (code != kStepStake) {
+            chip.caption.clear();
+            if (super && code == kStepStop) s_.betSteps[id] = 0;
+            if (super && code == kStepQuit) s_.QuitPending = true;
+            ReleaseBet(id);
+            s_.CurrentBet.remove(id);
+            BetSet one;
+            one.set(id);
+            s_.sleepers.ZeroCountsMod(one, s_.SpinNumber);
+            if (s_.CurrentBet.empty()) s_.BetOpen = false;
+            continue;
+        }
+        chip.caption = std::to_string(s_.Stake);
+        setImage(i, id, super);
+        chip.tooltip = super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id))
+                             : std::string();
+        carriedOn = carriedOn || former.contains(id);
+        PlaceChip(i, id);
+    }
+    if (s_.BetOpen) {
+        set_backcolor(s_.BetColor);
+        f.Label1.caption.clear();
+    }
+    // Super: once the wins per table are reached, no new progression starts.
+    if (super && !carriedOn &&
+        s_.Wins >= parseWhole(f.cboWins.text(), 0, 1000000).value_or(0)) {
+        s_.BetOpen = false;
+    }
+    if (!s_.BetOpen) hideChips();
+}
+
+int Advisor::StepBet(BetId id) {
+    const int step = s_.betSteps[id];
+    s_.betSteps[id] = static_cast<std::int16_t>(step < kCountMax ? step + 1 : step);
+    // Bets no longer open lose their progression.
+    BetSet stale = nonzeroSteps_ & ~s_.CurrentBet.members();
+    stale.reset(id);
+    for (std::size_t b = stale._Find_first(); b < stale.size(); b = stale._Find_next(b)) {
+        s_.betSteps[b] = 0;
+    }
+    nonzeroSteps_ &= ~stale;
+    nonzeroSteps_.set(id);
+    return NextStake(s_.wagering, bet(id).family, step, s_.form.Check[8].value == 1, s_.UnitWager(),
+                     s_.Stake);
+}
+
+void Advisor::ReleaseBet(BetId id) {
+    const Bet& b = bet(id);
+    BetList& list = s_.list(b.family);
+    if (!list.contains(id)) return;
+    const bool always = b.family != Family::Split && b.family != Family::Single;
+    if (always || b.covers(s_.SpinNumber)) s_.sleepers.clearBet(id);
+    list.remove(id);
+}
+
+}  // namespace brisvale

@@ -1,0 +1,201 @@
+// The settings variables and the controls they feed: loading, applying, capturing, saving.
+
+#include <cmath>
+
+#include "play/advisor.hpp"
+#include "play/text.hpp"
+#include "selection/thresholds.hpp"
+#include "storage/properties.hpp"
+
+namespace brisvale {
+namespace {
+
+// The family check boxes of positions 0..10, as (array, index) of the Form.
+CheckBox& familyBox(Form& f, int pos) {
+    switch (pos) {
+        case EvenBets: return f.chk[7];
+        case RedBlack: return f.chk7_[1];
+        case OddEven: return f.chk7_[2];
+        case HighLow: return f.chk7_[3];
+        case Dozen: return f.chk[6];
+        case Line: return f.chk[2];
+        case Trio: return f.chk[4];
+        case Row: return f.chk[1];
+        case Corner: return f.chk[3];
+        case Split: return f.chk[5];
+        default: return f.Chk8;
+    }
+}
+
+int checkValue(std::int32_t v) { return v == 1 || v == 2 ? v : 0; }
+
+// Selects the entry that shows the number; a number the list does not hold leaves it alone.
+void selectNumber(ListBox& list, std::int32_t value) {
+    const std::string text = std::to_string(value);
+    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
+        if (list.items[i] == text) {
+            list.index = i;
+            return;
+        }
+    }
+}
+
+std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
+    return static_cast<std::int32_t>(parseWhole(list.text(), -32768, 32767).value_or(previous));
+}
+
+}  // namespace
+
+std::optional<Preset> Advisor::shownPreset() const {
+    const bool aggressive = s_.form.Option2.value;
+    if (s_.form.BetStyle[1].value) {
+        return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
+    }
+    if (s_.form.BetStyle[3].value) {
+        return aggressive ? Preset::MultiAggressive : Preset::MultiConservative;
+    }
+    return std::nullopt;
+}
+
+void Advisor::ApplySettings() {
+    Form& f = s_.form;
+    for (int pos = EvenBets; pos <= Single; ++pos) familyBox(f, pos).value = checkValue(settings_[pos]);
+    selectNumber(f.cboWins, settings_[WinsPer]);
+    selectNumber(f.cboTime, settings_[PlayTime]);
+    selectNumber(f.cboWager, settings_[MinWage]);
+    f.Text[18].text = std::to_string(settings_[Acct]);
+    for (int style = 1; style <= 3; ++style) {
+        if (settings_[ProgSing + style - 1] != 0) {
+            for (int other = 1; other <= 3; ++other) f.BetStyle[other].value = other == style;
+        }
+    }
+    f.Check[8].value = checkValue(settings_[ConsBetting]);
+    if (settings_[AggrDefault] != 0) {
+        f.Option2.value = true;
+        f.Option3.value = false;
+    }
+    if (settings_[ConsDefault] != 0) {
+        f.Option2.value = false;
+        f.Option3.value = true;
+    }
+    selectNumber(f.cboSpins, settings_[SpinInt]);
+    for (int k = 0; k < kHowManyCount; ++k) {
+        const int pos = settings_[CboDozen + k];
+        if (pos >= 0 && pos < static_cast<int>(f.howMany[k].items.size())) f.howMany[k].index = pos;
+    }
+
+    if (const auto preset = shownPreset()) {
+        for (int k = 0; k < kFamilyCount; ++k) {
+            f.Check[randomBox(k)].value = checkValue(settings_[presetCheckPos(*preset, k)]);
+            if (presetLowPos(*preset, k) < 0) continue;
+            f.Text[lowBox(k)].text = std::to_string(settings_[presetLowPos(*preset, k)]);
+            f.Text[highBox(k)].text = std::to_string(settings_[presetHighPos(*preset, k)]);
+        }
+    }
+    ApplyHighBoxes();
+}
+
+// The High boxes follow their Random boxes; the Single pair stays off in Classic play.
+void Advisor::ApplyHighBoxes() {
+    Form& f = s_.form;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        const int check = randomBox(k);
+        const bool on = f.Check[check].value == 1 && (k != 7 || !f.BetStyle[1].value);
+        f.Text[highBox(k)].enabled = on;
+        f.highLabelEnabled[check] = on;
+    }
+}
+
+// Everything of the panel that does not depend on the style shown.
+void Advisor::capturePanel() {
+    Form& f = s_.form;
+    for (int pos = EvenBets; pos <= Single; ++pos) settings_[pos] = familyBox(f, pos).value;
+    settings_[WinsPer] = shownNumber(f.cboWins, settings_[WinsPer]);
+    settings_[PlayTime] = shownNumber(f.cboTime, settings_[PlayTime]);
+    settings_[MinWage] = shownNumber(f.cboWager, settings_[MinWage]);
+    // A balance box that holds no number keeps the last account figure.
+    if (const auto acct = parseNumber(f.Text[18].text)) {
+        const double rounded = std::nearbyint(*acct);
+        if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
+            settings_[Acct] = static_cast<std::int32_t>(rounded);
+        }
+    }
+    settings_[ConsBetting] = f.Check[8].value;
+    settings_[SpinInt] = shownNumber(f.cboSpins, settings_[SpinInt]);
+    for (int k = 0; k < kHowManyCount; ++k) {
+        settings_[CboDozen + k] = shownNumber(f.howMany[k], settings_[CboDozen + k]);
+    }
+}
+
+void Advisor::CaptureSettings() {
+    capturePanel();
+    Form& f = s_.form;
+    for (int style = 1; style <= 3; ++style) settings_[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
+    settings_[AggrDefault] = f.Option2.value ? -1 : 0;
+    settings_[ConsDefault] = f.Option3.value ? -1 : 0;
+    const auto preset = shownPreset();
+    if (!preset) return;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        settings_[presetCheckPos(*preset, k)] = f.Check[randomBox(k)].value;
+        if (presetLowPos(*preset, k) < 0) continue;
+        // A box that holds no number keeps the stored value.
+        for (const auto& [box, pos] : {std::pair{lowBox(k), presetLowPos(*preset, k)},
+                                      std::pair{highBox(k), presetHighPos(*preset, k)}}) {
+            if (const auto value = parseThreshold(f.Text[box].text)) settings_[pos] = *value;
+        }
+    }
+}
+
+void Advisor::SaveSettings() { writeSettingsFile(settingsFile_, settings_, &log_); }
+
+void Advisor::LoadSettings() {
+    const SettingsRead read = readSettingsFile(settingsFile_, &log_);
+    if (read.status == SettingsStatus::Loaded) {
+        settings_ = read.values;
+    } else {
+        settings_ = defaultSettings();
+        if (read.status == SettingsStatus::Damaged) {
+            keepDamagedSettings(settingsFile_);
+            writeSettingsFile(settingsFile_, settings_, &log_);
+            ports_.dialogs.message("The settings file could not be read (" + read.problem +
+                                       "). It has been kept as " +
+                                       settingsFile_.filename().string() +
+                                       ".bad and the default settings are loaded.",
+                                   s_.AppTitle);
+        }
+    }
+    ApplySettings();
+}
+
+void Advisor::WriteDefaultSettings() {
+    removeFile(settingsFile_);
+    writeSettingsFile(settingsFile_, defaultSettings(), &log_);
+    LoadSettings();
+    for (int style = 1; style <= 3; ++style) s_.form.BetStyle[style].value = style == 1;
+    s_.form.Option2.value = false;
+    s_.form.Option3.value = true;
+}
+
+// After the program itself has loaded settings, the controls stand as the user's click on the
+// selected style would leave them.
+void Advisor::settleStyleControls() {
+    Form& f = s_.form;
+    const bool multi = !f.BetStyle[1].value;
+    setStyleControlsEnabled(multi);
+    s_.MultiBetPlay = multi;
+    if (multi) {
+        refreshTotalRisk();
+    } else {
+        f.Chk8.value = 0;
+        f.Label35.caption = "Total Risk: N/A";
+    }
+    ApplyHighBoxes();
+    const Preset single = f.Option2.value ? Preset::MultiAggressive : Preset::MultiConservative;
+    f.Text[16].text = std::to_string(settings_[presetLowPos(single, 7)]);
+    f.Text[17].text = std::to_string(settings_[presetHighPos(single, 7)]);
+    syncUnitWager();
+    refreshBalanceLabels();
+    cboSpins_Click();
+}
+
+}  // namespace brisvale

@@ -1,0 +1,74 @@
+// Pieces of the Advisor that every play style uses: colours, chips, captions, the wager.
+
+#include "board/chips.hpp"
+#include "model/numbers.hpp"
+#include "play/advisor.hpp"
+#include "play/text.hpp"
+
+namespace brisvale {
+
+void Advisor::set_backcolor(std::string_view color) {
+    if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
+        s_.form.backColor = *value;
+    }
+}
+
+void Advisor::hideChips() {
+    for (Chip& chip : s_.form.chips) chip.visible = false;
+}
+
+void Advisor::PlaceChip(int chip, BetId id) {
+    Chip& c = s_.form.chips[chip];
+    if (const auto spot = chipSpot(id, s_.form.board.BoardFlipped())) {
+        c.left = spot->left;
+        c.top = spot->top;
+    }
+    c.bet = id;
+    c.visible = true;
+}
+
+void Advisor::setImage(int chip, BetId id, bool withSingle) {
+    Chip& c = s_.form.chips[chip];
+    c.image = withSingle ? familyImage(label(id)) : multiFamilyImage(label(id));
+    c.blackText = blackText(c.image);
+}
+
+void Advisor::writeRunCaption() {
+    s_.form.caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
+                      " - Spins This Table: " + std::to_string(s_.TableSpins) + " " + s_.CasinoName;
+}
+
+void Advisor::showBalance() { s_.form.Text[18].text = formatNumber(s_.Balance); }
+
+// Every press starts from the minimum wager the list shows.
+void Advisor::syncUnitWager() { s_.wager.UnitWager = s_.form.cboWager.index + 1; }
+
+// The engine moves the minimum-wager list itself; its change handler must not react.
+void Advisor::applyWager(const MinimumWager& wager) {
+    s_.SuppressWagerClick = true;
+    s_.form.cboWager.index = wager.cboWagerIndex;
+    s_.wager = wager;
+    s_.SuppressWagerClick = false;
+}
+
+void Advisor::refreshBalanceLabels() {
+    const bool conservative = s_.form.Check[8].value == 1;
+    const long long unit = s_.UnitWager();
+    s_.form.Label12.caption = "Minimum Balance:$" + std::to_string(unit * (conservative ? 100 : 200));
+    s_.form.Label41.caption = "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
+}
+
+void Advisor::refreshTotalRisk() {
+    int sum = 0;
+    for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
+    s_.form.Label35.caption = "Total Risk: " + std::to_string(sum) + " Chips";
+}
+
+void Advisor::selectSpin(int number) {
+    s_.SpinPending = true;
+    s_.SpinNumber = number;
+    const std::string text = PadNumber(number);
+    s_.SpinText = {text[0], text[1], '\0'};
+}
+
+}  // namespace brisvale

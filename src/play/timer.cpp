@@ -1,0 +1,94 @@
+// The timer: caption statistics, the spin wait with its blinking label, the table-switch
+// advice, and the steps of a history replay.
+
+#include <algorithm>
+
+#include "play/advisor.hpp"
+#include "play/text.hpp"
+
+namespace brisvale {
+
+void Advisor::Timer1_Timer() {
+    Form& f = s_.form;
+    std::string caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
+                          " - Spins This Table: " + std::to_string(s_.TableSpins) +
+                          " - Wins: " + std::to_string(s_.Wins) + " ";
+    if (!s_.CasinoName.empty()) {
+        caption += s_.CasinoName + " - " + std::to_string(s_.RecordedSpins) + " Recorded Spins";
+    }
+    f.caption = std::move(caption);
+
+    const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
+    const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;
+    const long long winsLimit = parseWhole(f.cboWins.text(), 0, 1000000).value_or(0);
+    const bool progression =
+        std::any_of(s_.betSteps.begin(), s_.betSteps.end(), [](std::int16_t step) { return step > 1; });
+    if (!s_.BetOpen && (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression) {
+        s_.BetOpen = true;
+        f.Label1.caption = "Switch Table/Press Start";
+        hideChips();
+        set_backcolor(s_.NormalColor);
+        f.Picture4.visible = true;
+        s_.CurrentBet.clear();
+        f.Button1.caption = "Start";
+    }
+
+    if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
+        if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
+        --s_.SpinWaitLeft;
+        if (s_.SpinWaitActive) f.Label1.visible = !f.Label1.visible;
+    } else {
+        f.Button1.enabled = true;
+        s_.SpinWaitActive = false;
+        f.Label1.visible = true;
+    }
+
+    if (replay_) replayStep();
+}
+
+}  // namespace brisvale
+
+namespace brisvale {
+
+// The replay feeds the selected casino's recorded spins through the engine. It runs as steps
+// of the timer (1 ms apart), so the window keeps serving its events while it plays.
+void Advisor::Command2_Click() {
+    Button1_Click();
+    s_.ReplayMode = true;
+    replay_ = Replay{};
+    selected_ = false;
+}
+
+void Advisor::replayStep() {
+    Replay& r = *replay_;
+    if (r.phase == ReplayPhase::WaitSpin) {
+        if (s_.SpinWaitLeft > 0) return;
+        if (s_.form.Label1.caption == "Quit NOW" &&
+            !ports_.dialogs.askYesNo("Quit Now Has Came Up - Keep Testing?", "Quit Now")) {
+            endReplay();
+            return;
+        }
+        ++r.next;
+        r.phase = ReplayPhase::WaitButton;
+        selected_ = false;
+    }
+    if (r.next >= history_.size()) {
+        endReplay();
+        return;
+    }
+    if (!selected_) {
+        Picture3_Click(history_[r.next]);
+        selected_ = true;
+    }
+    if (!s_.form.Button1.enabled) return;
+    Button1_Click();
+    s_.SpinWaitLeft = 1;
+    r.phase = ReplayPhase::WaitSpin;
+}
+
+void Advisor::endReplay() {
+    s_.ReplayMode = false;
+    replay_.reset();
+}
+
+}  // namespace brisvale

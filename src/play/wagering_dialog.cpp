@@ -1,0 +1,79 @@
+// The "Custom Wagering" dialog: edits the eight sequences and the auto-increase settings.
+
+#include <algorithm>
+
+#include "play/advisor.hpp"
+#include "storage/properties.hpp"
+
+namespace brisvale {
+
+void Advisor::mnuProg_Click() {
+    LoadControls();
+    s_.form.frmWagering.open = true;
+}
+
+void Advisor::LoadControls() {
+    WageringForm& w = s_.form.frmWagering;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        w.Text[k + 1].text = joinSequence(s_.wagering.WagerSequence[k]);
+    }
+    w.Check1.value = s_.wagering.AutoIncrease == 1 ? 1 : 0;
+    const auto select = [](ListBox& list, int value) {
+        const int last = static_cast<int>(list.items.size()) - 1;
+        list.index = std::clamp(value - 1, 0, last);
+    };
+    select(w.Combo1, s_.wagering.IncreaseChips);
+    select(w.Combo2, s_.wagering.IncreaseSteps);
+    frmWagering_Check1_Click();
+}
+
+void Advisor::frmWagering_Check1_Click() {
+    s_.form.frmWagering.Combo1.enabled = s_.form.frmWagering.Check1.value == 1;
+}
+
+void Advisor::frmWagering_Command1_Click() {
+    WriteDefaultWagering(wageringFile_, &log_);
+    LoadWagering(s_.wagering, wageringFile_, &log_);
+    LoadControls();
+}
+
+void Advisor::frmWagering_Command2_Click() {
+    if (SaveWagering()) s_.form.frmWagering.open = false;
+}
+
+void Advisor::frmWagering_Command3_Click() { s_.form.frmWagering.open = false; }
+
+void Advisor::frmWagering_QueryUnload() {
+    SaveWagering();
+    s_.form.frmWagering.open = false;
+}
+
+bool Advisor::SaveWagering() {
+    WageringForm& w = s_.form.frmWagering;
+    bool invalid = false;
+    for (int i = 1; i <= kFamilyCount; ++i) invalid = CheckSequence(w.Text[i].text) || invalid;
+    if (invalid) {
+        ports_.dialogs.message(
+            "Invalid Wagering Values.\r\n\r\nNumerical: '1', '2'\r\n\r\nAllowed Characters: 'Q', "
+            "'S', or ',' \r\n\r\nAll sequences must have an 'S' or a 'Q'\r\n\r\n'S' or 'Q' can't "
+            "be the first digit in the sequence\r\n\r\nEG: 1,2,3,4,6,Q",
+            s_.AppTitle);
+        return false;
+    }
+    for (int k = 0; k < kFamilyCount; ++k) {
+        s_.wagering.WagerSequence[k] = splitSequence(w.Text[k + 1].text);
+    }
+    s_.wagering.AutoIncrease = w.Check1.value == 1 ? 1 : 0;
+    s_.wagering.IncreaseChips = w.Combo1.index + 1;
+    s_.wagering.IncreaseSteps = w.Combo2.index + 1;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        SetProperty(1, sequenceKey(static_cast<Family>(k)), w.Text[k + 1].text, wageringFile_, &log_);
+    }
+    SetProperty(1, "autoincrease", s_.wagering.AutoIncrease == 1 ? "1" : "0", wageringFile_, &log_);
+    SetProperty(1, "wagerincreasechips", w.Combo1.text(), wageringFile_, &log_);
+    SetProperty(1, "wagerincreasehowmanychips", w.Combo2.text(), wageringFile_, &log_);
+    LoadWagering(s_.wagering, wageringFile_, &log_);
+    return true;
+}
+
+}  // namespace brisvale

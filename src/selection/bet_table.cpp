@@ -1,0 +1,112 @@
+#include "selection/bet_table.hpp"
+
+#include <array>
+#include <cmath>
+
+namespace brisvale {
+namespace {
+
+// For each number, the bets that cover it.
+const std::array<BetSet, 37>& coverSets() {
+    static const std::array<BetSet, 37> sets = [] {
+        std::array<BetSet, 37> out{};
+        for (int id = 0; id < kBetCount; ++id) {
+            for (int i = 0; i < bet(static_cast<BetId>(id)).count; ++i) {
+                out[bet(static_cast<BetId>(id)).list[i]].set(id);
+            }
+        }
+        return out;
+    }();
+    return sets;
+}
+
+// Classic settlement goes by the words of the open bet: the even-money bets and the dozens by
+// their own label, the other families by their family word; singles have none.
+int classicPayout(BetId id) {
+    return bet(id).family == Family::Single ? 0 : bet(id).netPayout;
+}
+
+}  // namespace
+
+void InitBetTable(PlayState& s) { s.betSteps.fill(0); }
+
+int BetStep(const PlayState& s, std::string_view label) {
+    const auto id = findLabel(label);
+    return id ? s.betSteps[*id] : 0;
+}
+
+void ResetBetStep(PlayState& s, std::string_view label) {
+    if (const auto id = findLabel(label)) s.betSteps[*id] = 0;
+}
+
+int ReturnFactor(std::string_view label) { return returnFactorOf(label); }
+
+long long SequenceValue(const PlayState& s, BetId id, int index) {
+    const Sequence& seq = s.wagering.of(bet(id).family);
+    if (index < 0 || index >= static_cast<int>(seq.size())) return 0;
+    return elementValue(seq[index]).value_or(0);
+}
+
+long long SequenceValue(const PlayState& s, std::string_view label, int index) {
+    const auto id = findLabel(label);
+    return id ? SequenceValue(s, *id, index) : 0;
+}
+
+long long BetStake(const PlayState& s, BetId id) { return SequenceValue(s, id, s.betSteps[id] - 1); }
+
+long long BetStake(const PlayState& s, std::string_view label) {
+    const auto id = findLabel(label);
+    return id ? BetStake(s, *id) : 0;
+}
+
+long long BetWinAmount(const PlayState& s, BetId id) {
+    return bet(id).returnFactor * BetStake(s, id) * s.UnitWager();
+}
+
+long long BetWinAmount(const PlayState& s, std::string_view label) {
+    const auto id = findLabel(label);
+    return id ? BetWinAmount(s, *id) : 0;
+}
+
+bool CheckValidLose(PlayState& s, int spin) {
+    s.WinningBets.clear();
+    if (spin < 1 || spin > 36) return true;
+    const BetSet hit = s.CurrentBet.members() & coverSets()[spin];
+    if (hit.none()) return true;
+    for (BetId id : winnersOrder()) {
+        if (hit.test(id)) s.WinningBets.push_back(id);
+    }
+    return false;
+}
+
+// nearbyint rounds in the default mode, to nearest with halves to even.
+double roundHalfEven(double x) { return std::nearbyint(x); }
+
+void SettleBalance(PlayState& s) {
+    s.Balance = roundHalfEven(s.Balance);
+    for (BetId id : s.CurrentBet) {
+        const int payout = classicPayout(id);
+        if (payout == 0) continue;
+        if (s.WinningBets.contains(id)) {
+            s.Balance += static_cast<double>(payout) * s.Stake;
+        } else {
+            s.Balance -= static_cast<double>(s.Stake);
+        }
+    }
+}
+
+void SettleMultiBalance(PlayState& s) {
+    s.Balance = roundHalfEven(s.Balance);
+    for (BetId w : s.WinningBets) {
+        s.Balance += static_cast<double>(BetWinAmount(s, w));
+        s.Balance -= static_cast<double>(BetStake(s, w) * s.UnitWager());
+        s.betSteps[w] = 0;
+    }
+    for (BetId b : s.CurrentBet) {
+        if (!s.WinningBets.contains(b)) {
+            s.Balance -= static_cast<double>(BetStake(s, b) * s.UnitWager());
+        }
+    }
+}
+
+}  // namespace brisvale

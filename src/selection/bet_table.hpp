@@ -1,0 +1,37 @@
+#pragma once
+// The bet table of multi-bet play (a step count per bet), the valid-loss check that judges a
+// spin against the open bets, and the two settlements of the balance.
+
+#include <string_view>
+
+#include "play/state.hpp"
+
+namespace brisvale {
+
+void InitBetTable(PlayState& s);
+int BetStep(const PlayState& s, std::string_view label);
+void ResetBetStep(PlayState& s, std::string_view label);
+int ReturnFactor(std::string_view label);
+// The element at `index` of the label's family sequence as a whole number; 0 when the label,
+// the index or the element is not a number.
+long long SequenceValue(const PlayState& s, std::string_view label, int index);
+long long BetStake(const PlayState& s, std::string_view label);
+long long BetWinAmount(const PlayState& s, std::string_view label);
+
+// The same by id, for the engine.
+long long SequenceValue(const PlayState& s, BetId id, int index);
+long long BetStake(const PlayState& s, BetId id);
+long long BetWinAmount(const PlayState& s, BetId id);
+
+// True when no open bet covers the spin; rebuilds WinningBets in the winners order.
+bool CheckValidLose(PlayState& s, int spin);
+
+// Classic settlement of the one open bet at Stake, with the net payouts.
+void SettleBalance(PlayState& s);
+// Multi-bet settlement: every winner returns its factor, every open bet costs its own stake.
+void SettleMultiBalance(PlayState& s);
+
+// The nearest whole number, halves to the even neighbour.
+double roundHalfEven(double x);
+
+}  // namespace brisvale

@@ -1,0 +1,163 @@
+#include "selection/triggers.hpp"
+
+#include <span>
+
+#include "selection/bet_table.hpp"
+
+namespace brisvale {
+namespace {
+
+using namespace bet_ids;
+
+// The numbers of a table whose counters reach the threshold; a bet is due when it lies inside.
+NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int threshold) {
+    NumberMask mask = 0;
+    const auto& counters = tables[table];
+    for (int n = 1; n <= 36; ++n) {
+        if (counters[n] >= threshold) mask |= NumberMask{1} << n;
+    }
+    return mask;
+}
+
+bool inside(BetId id, NumberMask sleeping) { return (bet(id).numbers & ~sleeping) == 0; }
+
+bool spinHits(const PlayState& s, BetId id) { return bet(id).covers(s.SpinNumber); }
+
+// The wager of a new bet's caption: the family's first element times the minimum wager.
+long long firstAmount(const PlayState& s, Family family) {
+    const Sequence& seq = s.wagering.of(family);
+    const auto first = seq.empty() ? std::nullopt : elementValue(seq.front());
+    return first.value_or(0) * s.UnitWager();
+}
+
+void openClassic(PlayState& s, BetId id, Family family) {
+    s.form.Label1.caption = caption(id, firstAmount(s, family));
+    s.CurrentBet.assignSingle(id);
+    s.BetOpen = true;
+}
+
+// Classic play: the last due bet of the scan is shown.
+void classicScan(PlayState& s, std::span<const BetId> order, Table table, Family family) {
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(family));
+    int last = -1;
+    for (BetId id : order) {
+        if (inside(id, sleeping)) last = id;
+    }
+    if (last >= 0) openClassic(s, static_cast<BetId>(last), family);
+}
+
+void evenPair(PlayState& s, BetId first, BetId second, Table multiTable) {
+    const BetId pair[] = {first, second};
+    if (!s.MultiBetPlay) {
+        classicScan(s, pair, Table::Even, Family::Even);
+        return;
+    }
+    BetList& list = s.list(Family::Even);
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, multiTable, s.threshold(Family::Even));
+    for (BetId id : pair) {
+        if (inside(id, sleeping) && !list.contains(id) && !spinHits(s, id)) {
+            list.push_back(id);
+            s.BetOpen = true;
+        }
+    }
+    if (!list.empty()) s.BetOpen = true;
+}
+
+int countBox(const PlayState& s, HowMany box) { return s.form.howMany[box].index; }
+
+enum class Overlap { Label, Numbers };
+
+struct MultiRule {
+    Family family;
+    Table table;
+    HowMany box;
+    Overlap overlap;
+    bool spinExcludes;
+};
+
+// Multi-bet play: append due bets within the count box's allowance.
+void multiScan(PlayState& s, std::span<const BetId> order, const MultiRule& rule) {
+    BetList& list = s.list(rule.family);
+    const int allowance = countBox(s, rule.box) - list.size();
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, rule.table, s.threshold(rule.family));
+    int added = 0;
+    for (BetId id : order) {
+        if (added >= allowance) break;
+        if (!inside(id, sleeping)) continue;
+        const bool overlaps = rule.overlap == Overlap::Label
+                                  ? list.contains(id)
+                                  : (bet(id).numbers & list.printed()) != 0;
+        if (overlaps) continue;
+        if (rule.spinExcludes && spinHits(s, id)) continue;
+        list.push_back(id);
+        s.BetOpen = true;
+        ++added;
+    }
+    if (!list.empty()) s.BetOpen = true;
+}
+
+void family(PlayState& s, const MultiRule& rule) {
+    const auto order = triggerOrder(rule.family);
+    if (s.MultiBetPlay) {
+        multiScan(s, order, rule);
+    } else {
+        classicScan(s, order, rule.table, rule.family);
+    }
+}
+
+}  // namespace
+
+bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold) {
+    for (int i = 0; i < bet(id).count; ++i) {
+        if (tables.at(table, bet(id).list[i]) < threshold) return false;
+    }
+    return true;
+}
+
+void TriggerRedBlack(PlayState& s) { evenPair(s, Red, Black, Table::RedBlack); }
+void TriggerHighLow(PlayState& s) { evenPair(s, Low, High, Table::HighLow); }
+void TriggerOddEven(PlayState& s) { evenPair(s, Even, Odd, Table::OddEven); }
+
+void TriggerDozen(PlayState& s) {
+    family(s, {Family::Dozen, Table::Dozen, DozenBox, Overlap::Label, true});
+}
+void TriggerRow(PlayState& s) { family(s, {Family::Row, Table::Row, RowBox, Overlap::Label, true}); }
+void TriggerLine(PlayState& s) {
+    family(s, {Family::Line, Table::Line, LineBox, Overlap::Numbers, false});
+}
+void TriggerCorner(PlayState& s) {
+    family(s, {Family::Corner, Table::Corner, CornerBox, Overlap::Numbers, true});
+}
+void TriggerTrio(PlayState& s) {
+    family(s, {Family::Trio, Table::Trio, TrioBox, Overlap::Numbers, false});
+}
+
+void TriggerSplit(PlayState& s) {
+    if (s.MultiBetPlay) {
+        multiScan(s, multiSplitOrder(),
+                  {Family::Split, Table::Split, SplitBox, Overlap::Numbers, true});
+        return;
+    }
+    // Classic: the last due split becomes the bet; the caption is written once after the scan,
+    // for whatever bet is open by then.
+    const NumberMask sleeping =
+        sleepingNumbers(s.sleepers, Table::Split, s.threshold(Family::Split));
+    for (BetId id : naturalSplitOrder()) {
+        if (inside(id, sleeping)) {
+            s.CurrentBet.assignSingle(id);
+            s.BetOpen = true;
+        }
+    }
+    if (s.BetOpen) {
+        s.form.Label1.caption = "Bet $" + std::to_string(firstAmount(s, Family::Split)) + " on " +
+                                s.CurrentBet.plainText();
+    }
+}
+
+void TriggerSingle(PlayState& s) {
+    if (!s.MultiBetPlay) return;
+    multiScan(s, triggerOrder(Family::Single),
+              {Family::Single, Table::Single, SingleBox, Overlap::Numbers, true});
+}
+
+}  // namespace brisvale

@@ -1,0 +1,24 @@
+#pragma once
+// The triggers of the bet families: after a counted spin, which bets have slept long enough.
+// Classic play shows one bet (the last due bet of the scan wins); multi-bet play appends every
+// due bet that is not already running to its family list, within the family's count box.
+
+#include "play/state.hpp"
+
+namespace brisvale {
+
+void TriggerRedBlack(PlayState& s);
+void TriggerHighLow(PlayState& s);
+void TriggerOddEven(PlayState& s);
+void TriggerDozen(PlayState& s);
+void TriggerRow(PlayState& s);
+void TriggerLine(PlayState& s);
+void TriggerCorner(PlayState& s);
+void TriggerTrio(PlayState& s);
+void TriggerSplit(PlayState& s);
+void TriggerSingle(PlayState& s);  // multi-bet play only
+
+// True when every number of the bet has slept at least `threshold` spins in `table`.
+bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold);
+
+}  // namespace brisvale
