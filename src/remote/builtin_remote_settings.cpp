@@ -3,7 +3,9 @@
 
 namespace brisvale {
 
-std::string_view builtInRemoteSettingsText() { return generated::kBuiltInRemoteSettingsText; }
+std::string_view builtInRemoteSettingsText() {
+    return generated::kBuiltInRemoteSettingsText;
+}
 
 const RemoteSettings& builtInRemoteSettings() {
     // Parsed once; the shipped text is checked by the tests, so the fallback below only keeps

@@ -12,7 +12,9 @@ namespace {
 constexpr std::string_view kItemSeparator = "---";
 constexpr std::string_view kLineBreakMark = "& CrLf &";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -75,8 +77,8 @@ bool startsWithHttp(std::string_view address) {
 
 template <typename Int>
 bool readNumber(const std::string& value, Int& out) {
-    const auto number = parseWholeNumber(value, std::numeric_limits<Int>::min(),
-                                         std::numeric_limits<Int>::max());
+    const auto number =
+        parseWholeNumber(value, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
     if (!number) return false;
     out = static_cast<Int>(*number);
     return true;
@@ -90,8 +92,8 @@ struct NumberFields {
 
 NumberFields numberFields(RemoteSettings& s) {
     return {{&s.chipAppearance, &s.chipBorderStyle, &s.chipWidth, &s.chipHeight, &s.labelTop,
-             &s.labelLeft, &s.labelAlignment, &s.labelFontSize, &s.picture4Width,
-             &s.picture4Height, &s.picture4Top, &s.picture4Left},
+             &s.labelLeft, &s.labelAlignment, &s.labelFontSize, &s.picture4Width, &s.picture4Height,
+             &s.picture4Top, &s.picture4Left},
             {&s.windowWidth, &s.windowHeight, &s.markerHeight, &s.markerWidth}};
 }
 
@@ -170,8 +172,8 @@ ParseResult parseRemoteSettings(std::string_view text) {
         return result;
     }
     if (const auto bad = applyItems(settings)) {
-        result.error = "remote item " + std::to_string(*bad) + " is not a whole number in range: \"" +
-                       settings.items[*bad] + "\"";
+        result.error = "remote item " + std::to_string(*bad) +
+                       " is not a whole number in range: \"" + settings.items[*bad] + "\"";
         return result;
     }
     result.settings = std::move(settings);

@@ -18,9 +18,9 @@ inline constexpr std::size_t kRemoteItemCount = 35;
 
 // The values of the 35 items, typed where the program uses them. Sizes and places are twips.
 struct RemoteSettings {
-    std::string messageText;     // item 0: shown when the remote settings cannot be applied
-    std::string messageTitle;    // item 1: title of that box
-    std::string messageAddress;  // item 2: opened after that box
+    std::string messageText;           // item 0: shown when the remote settings cannot be applied
+    std::string messageTitle;          // item 1: title of that box
+    std::string messageAddress;        // item 2: opened after that box
     std::int16_t chipAppearance = 0;   // item 4: 0 flat, 1 three-dimensional
     std::int16_t chipBorderStyle = 0;  // item 5: 0 none, 1 fixed single
     std::int16_t chipWidth = 0;        // item 6
@@ -37,9 +37,9 @@ struct RemoteSettings {
     std::int32_t windowHeight = 0;     // item 17
     std::int32_t markerHeight = 0;     // item 18
     std::int32_t markerWidth = 0;      // item 19
-    std::string settingsFile;  // item 20: file name in the data folder
-    std::string wageringFile;  // item 22: file name in the data folder
-    std::string appTitle;      // item 24
+    std::string settingsFile;          // item 20: file name in the data folder
+    std::string wageringFile;          // item 22: file name in the data folder
+    std::string appTitle;              // item 24
     std::array<std::string, kRemoteItemCount> items;  // every value as read
 };
 

@@ -17,7 +17,8 @@ TEST(CasinoList, Entries) {
         {"Golden Wheel, www.golden.example\r\n---\r\nLucky Ball, lucky.example\r\n",
          {{"Golden Wheel", "www.golden.example"}, {"Lucky Ball", "lucky.example"}}},
         {"One,one.example---", {{"One", "one.example"}}},
-        {"One,one.example---\r\n---Two,two.example", {{"One", "one.example"}, {"Two", "two.example"}}},
+        {"One,one.example---\r\n---Two,two.example",
+         {{"One", "one.example"}, {"Two", "two.example"}}},
         {"No comma here---Two,two.example", {{"Two", "two.example"}}},
         {"Bare name,---Two,two.example", {{"Bare name", ""}, {"Two", "two.example"}}},
         {" , nameless.example---Two,two.example", {{"Two", "two.example"}}},
@@ -49,7 +50,7 @@ TEST(BrowserAddress, SchemeIsPutInFrontOnlyWhenMissing) {
 }
 
 class RecordingBrowser final : public Browser {
-public:
+  public:
     bool open(std::string_view address) override {
         opened.emplace_back(address);
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 // Recording stand-ins for the ports the remote start-up talks to.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,7 +18,7 @@ struct ShownMessage {
 };
 
 class RecordingDialogs final : public Dialogs {
-public:
+  public:
     void message(std::string_view text, std::string_view title) override {
         shown.push_back({std::string(text), std::string(title)});
     }
@@ -30,11 +31,14 @@ public:
         shown.push_back({std::string(prompt), std::string(title)});
         return std::nullopt;
     }
+    void about(std::string_view buildDate, const std::function<void()>&) override {
+        shown.push_back({std::string(buildDate), "About"});
+    }
     std::vector<ShownMessage> shown;
 };
 
 class RecordingBrowser final : public Browser {
-public:
+  public:
     bool open(std::string_view address) override {
         opened.emplace_back(address);
         return true;
@@ -44,7 +48,7 @@ public:
 
 // Serves the files it was given by full address; everything else is missing.
 class MapFetcher final : public Fetcher {
-public:
+  public:
     std::optional<std::string> fetch(std::string_view url) override {
         requested.emplace_back(url);
         const auto found = files.find(std::string(url));

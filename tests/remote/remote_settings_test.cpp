@@ -41,9 +41,8 @@ void expectSiteFields(const RemoteSettings& s) {
 
 TEST(RemoteSettings, EveryLayoutGivesTheSameValues) {
     const auto values = siteValues();
-    for (const std::string& text :
-         {oneLine(values), onePerLine(values, "\r\n"), onePerLine(values, "\n"),
-          onePerLine(values, "\r")}) {
+    for (const std::string& text : {oneLine(values), onePerLine(values, "\r\n"),
+                                    onePerLine(values, "\n"), onePerLine(values, "\r")}) {
         SCOPED_TRACE(text.substr(0, 60));
         const ParseResult result = parseRemoteSettings(text);
         ASSERT_TRUE(result.ok()) << result.error;
@@ -147,17 +146,26 @@ TEST(RemoteSettings, NumberFields) {
         std::int64_t value;
     };
     const std::vector<Case> cases = {
-        {6, "375", true, 375},         {6, "  375 ", true, 375},
-        {6, "+12", true, 12},          {8, "-32768", true, -32768},
-        {8, "32767", true, 32767},     {8, "32768", false, 0},
-        {8, "-32769", false, 0},       {6, "", false, 0},
-        {6, "abc", false, 0},          {6, "12.5", false, 0},
-        {6, "1 2", false, 0},          {6, "0x10", false, 0},
-        {6, "-", false, 0},            {6, "12px", false, 0},
+        {6, "375", true, 375},
+        {6, "  375 ", true, 375},
+        {6, "+12", true, 12},
+        {8, "-32768", true, -32768},
+        {8, "32767", true, 32767},
+        {8, "32768", false, 0},
+        {8, "-32769", false, 0},
+        {6, "", false, 0},
+        {6, "abc", false, 0},
+        {6, "12.5", false, 0},
+        {6, "1 2", false, 0},
+        {6, "0x10", false, 0},
+        {6, "-", false, 0},
+        {6, "12px", false, 0},
         {15, "99999999999999999999", false, 0},
-        {16, "70000", true, 70000},    {17, "2147483647", true, 2147483647},
+        {16, "70000", true, 70000},
+        {17, "2147483647", true, 2147483647},
         {19, "-2147483648", true, -2147483648LL},
-        {18, "2147483648", false, 0},  {19, "3350 twips", false, 0},
+        {18, "2147483648", false, 0},
+        {19, "3350 twips", false, 0},
         {4, "\t0\t", true, 0},
     };
     for (const Case& c : cases) {

@@ -21,13 +21,15 @@ const std::string kCasinoText =
     "Golden Wheel , www.golden.example\r\n---\r\nLucky Ball,lucky.example\r\n";
 
 class LoadRemote : public ::testing::Test {
-protected:
+  protected:
     void serveAll() {
         fetcher.files[kTestPage] = "<html>ok</html>";
         fetcher.files[kSettings] = test::onePerLine(test::siteValues(), "\r\n");
         fetcher.files[kCasinos] = kCasinoText;
     }
-    RemoteStartup load(std::string_view site) { return loadRemote(&fetcher, site, dialogs, browser); }
+    RemoteStartup load(std::string_view site) {
+        return loadRemote(&fetcher, site, dialogs, browser);
+    }
 
     MapFetcher fetcher;
     RecordingDialogs dialogs;
@@ -90,8 +92,7 @@ TEST_F(LoadRemote, ShortSettingsShowTheSiteMessageAndStartBuiltIn) {
     fetcher.files[kSettings] =
         test::onePerLine(std::vector<std::string>(all.begin(), all.begin() + 20), "\r\n");
     const RemoteStartup startup = load(kSite);
-    EXPECT_EQ(dialogs.shown,
-              (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
     EXPECT_EQ(browser.opened, std::vector<std::string>{"http://www.vendor.example/help"});
     EXPECT_TRUE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
@@ -104,8 +105,7 @@ TEST_F(LoadRemote, ABadNumberShowsTheSiteMessage) {
     values[7] = "tall";
     fetcher.files[kSettings] = test::oneLine(values);
     const RemoteStartup startup = load(kSite);
-    EXPECT_EQ(dialogs.shown,
-              (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
     EXPECT_TRUE(startup.usedBuiltIn);
 }
 
@@ -156,7 +156,8 @@ TEST(JoinUrl, OneSlashBetweenSiteAndFile) {
         {"http://h.example/", "/casinos/casinomenu.txt", "http://h.example/casinos/casinomenu.txt"},
         {"http://h.example/sub//", "settings15.html", "http://h.example/sub/settings15.html"},
         {"  https://h.example  ", "firewall.html", "https://h.example/firewall.html"},
-        {"127.0.0.1:8080", "/casinos/casinomenu.txt", "http://127.0.0.1:8080/casinos/casinomenu.txt"},
+        {"127.0.0.1:8080", "/casinos/casinomenu.txt",
+         "http://127.0.0.1:8080/casinos/casinomenu.txt"},
     };
     for (const auto& [site, path, url] : cases) {
         EXPECT_EQ(joinUrl(site, path), url) << site << " + " << path;
