@@ -23,18 +23,21 @@ inline constexpr std::string_view kMissing = "!";  // what a missing file or key
 bool FileExists(const std::filesystem::path& path);
 
 // The trimmed value of key in section `index` ("index: N"; -99 = any section), "!" when the
-// file or the key is missing, "" on an I/O error.
+// file or the key is missing, "" on an I/O error. The search runs from the section line (from
+// the first line when there is none, or for -99) to the end of the file; the first match wins.
 std::string GetProperty(std::int32_t index, std::string_view key, const std::filesystem::path& path,
                         const DebugLog* log = nullptr);
 
 // Makes key hold value: replaces the key's line in place, or appends it after the last line,
 // or creates the file as "index: N" and the key line. Every other line survives byte for byte.
-// Returns false when the write failed (the file is then untouched).
+// Returns false when the write failed (the file is then untouched). A key holding a colon or a
+// line break, or a value holding a line break, is refused: it could not be read back as written.
 bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
                  const std::filesystem::path& path, const DebugLog* log = nullptr,
                  bool sync = true);
 
-// Removes the lines of key from the section line onward. Returns false on failure.
+// Removes every line of key (exact key) from the section line onward, in the file at path.
+// A missing file or key is not a failure. Returns false when the file could not be rewritten.
 bool DeleteProperty(std::int16_t index, std::string_view key, const std::filesystem::path& path,
                     const DebugLog* log = nullptr);
 
@@ -48,6 +51,7 @@ bool RestoreFromBackup(const std::filesystem::path& path, const DebugLog* log = 
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
                                                   const DebugLog* log = nullptr);
 // Replaces path atomically by these lines, each followed by CR LF (through "<path>.bac").
+// Refuses (false, file untouched) a line that holds a CR or LF of its own.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                 const DebugLog* log = nullptr, bool sync = true);
 // Replaces path atomically by these bytes (through "<path>.bac").
@@ -56,7 +60,8 @@ bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
 // A leftover "<path>.bac": recovered when the file is missing and the backup is whole,
 // discarded otherwise. Every read and write above calls this first.
 void recoverBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
-// Deletes a file; false only when it exists and cannot be deleted.
+// Deletes a file and any backup beside it (which would otherwise bring the file back); false
+// only when the file exists and cannot be deleted.
 bool removeFile(const std::filesystem::path& path);
 
 }  // namespace brisvale

@@ -1,0 +1,338 @@
+#include "storage/properties.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <initializer_list>
+#include <system_error>
+
+namespace brisvale {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::int32_t kAnySection = -99;
+
+enum class ReadStatus { Ok, Missing, Failed };
+
+struct FileText {
+    ReadStatus status = ReadStatus::Failed;
+    std::string bytes;
+};
+
+fs::path backupPath(const fs::path& path) {
+    fs::path backup = path;
+    backup += ".bac";
+    return backup;
+}
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of(kLineEnd) != text.npos;
+}
+
+// A key with a colon would be found again under the part before the colon, so it is refused.
+bool isWritableKey(std::string_view key) {
+    return !hasLineBreak(key) && key.find(':') == key.npos;
+}
+
+// --- Reading ---
+
+// The whole file in one string. Missing only when the path (or a folder on it) does not exist.
+FileText readFile(const fs::path& path) {
+    FileText result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) result.status = ReadStatus::Missing;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return result;
+    }
+    // One spare byte lets the read that sees the end of the file happen without growing.
+    std::string& bytes = result.bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            ::close(fd);
+            bytes.clear();
+            return result;
+        }
+        if (got == 0) break;
+        used += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(used);
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+// --- Finding lines in the text of a file. CR LF, a lone CR and a lone LF all end a line. ---
+
+bool isLineStart(std::string_view text, std::size_t pos) {
+    return pos == 0 || text[pos - 1] == '\r' || text[pos - 1] == '\n';
+}
+
+// A plain loop: find_first_of tests every byte against the set with a call of its own, and
+// lines of the casino history run to many kilobytes.
+std::size_t lineEndAt(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
+    return pos;
+}
+
+std::size_t nextLineStart(std::string_view text, std::size_t lineEnd) {
+    if (lineEnd >= text.size()) return text.size();
+    const bool crlf =
+        text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n';
+    return lineEnd + (crlf ? 2 : 1);
+}
+
+// The start of the first line at or after `from` that begins with prefix (npos when none).
+// Searching for the prefix itself is far quicker than walking every line of a long file.
+std::size_t findLineStartingWith(std::string_view text, std::string_view prefix, std::size_t from) {
+    for (std::size_t pos = text.find(prefix, from); pos != text.npos;
+         pos = text.find(prefix, pos + 1)) {
+        if (isLineStart(text, pos)) return pos;
+    }
+    return text.npos;
+}
+
+// Where the key search begins: the line that equals "index: N", else the first line.
+std::size_t sectionStart(std::string_view text, std::int32_t index) {
+    const std::string section = "index: " + std::to_string(index);
+    for (std::size_t pos = findLineStartingWith(text, section, 0); pos != text.npos;
+         pos = findLineStartingWith(text, section, pos + 1)) {
+        if (lineEndAt(text, pos) == pos + section.size()) return pos;
+    }
+    return 0;
+}
+
+// A line belongs to a key only when it begins with the key and a colon.
+std::size_t findKeyLine(std::string_view text, std::string_view key, std::size_t from) {
+    std::string prefix;
+    prefix.reserve(key.size() + 1);
+    prefix.append(key).push_back(':');
+    return findLineStartingWith(text, prefix, from);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    constexpr std::string_view blanks = " \t";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == text.npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool endsWithLineBreak(std::string_view text) {
+    return !text.empty() && (text.back() == '\r' || text.back() == '\n');
+}
+
+// --- Writing ---
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(done));
+    }
+    return true;
+}
+
+// Makes a finished rename survive a power cut. Best effort: the new contents are already in place.
+void syncDirectory(const fs::path& path) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool renameBackup(const fs::path& path, const DebugLog* log, bool sync) {
+    if (::rename(backupPath(path).c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        if (log != nullptr) {
+            log->forceWrite("CopyFile " + std::to_string(error) + " File: " + path.string());
+        }
+        return false;
+    }
+    if (sync) syncDirectory(path);
+    return true;
+}
+
+// The new file is the pieces in order. They are written to the backup, synced, and the backup
+// is renamed over the file, so the file is at every moment either the old one or the new one.
+bool writePiecesAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
+                       const DebugLog* log, bool sync) {
+    const fs::path backup = backupPath(path);
+    struct stat old {};
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+    const int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::string_view piece : pieces) ok = ok && writeAll(fd, piece);
+    if (ok && sync) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    // A backup of a failed write must not be mistaken later for one worth recovering.
+    if (!ok || !renameBackup(path, log, sync)) {
+        ::unlink(backup.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Everything the writer writes ends with CR LF, so a backup that does not was cut short.
+bool isWholeBackup(const fs::path& backup) {
+    const int fd = ::open(backup.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    char tail[2] = {};
+    const bool whole = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 2 &&
+                       ::pread(fd, tail, 2, info.st_size - 2) == 2 && tail[0] == '\r' &&
+                       tail[1] == '\n';
+    ::close(fd);
+    return whole;
+}
+
+}  // namespace
+
+bool FileExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+std::string GetProperty(std::int32_t index, std::string_view key, const fs::path& path,
+                        const DebugLog* log) {
+    recoverBackup(path, log);
+    const FileText file = readFile(path);
+    if (file.status == ReadStatus::Missing) return std::string(kMissing);
+    if (file.status == ReadStatus::Failed) return {};
+    if (hasLineBreak(key)) return std::string(kMissing);
+    const std::string_view text = file.bytes;
+    const std::size_t from = index == kAnySection ? 0 : sectionStart(text, index);
+    const std::size_t line = findKeyLine(text, key, from);
+    if (line == text.npos) return std::string(kMissing);
+    const std::size_t valueStart = line + key.size() + 1;
+    return std::string(
+        trimBlanks(text.substr(valueStart, lineEndAt(text, valueStart) - valueStart)));
+}
+
+bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
+                 const fs::path& path, const DebugLog* log, bool sync) {
+    if (!isWritableKey(key) || hasLineBreak(value)) return false;
+    recoverBackup(path, log);
+    const FileText file = readFile(path);
+    if (file.status == ReadStatus::Failed) return false;
+    std::string keyLine;
+    keyLine.reserve(key.size() + 2 + value.size());
+    keyLine.append(key).append(": ").append(value);
+    if (file.status == ReadStatus::Missing) {
+        const std::string section = "index: " + std::to_string(index);
+        return writePiecesAtomic(path, {section, kLineEnd, keyLine, kLineEnd}, log, sync);
+    }
+    const std::string_view text = file.bytes;
+    const std::size_t line = findKeyLine(text, key, sectionStart(text, index));
+    if (line == text.npos) {
+        const std::string_view separator = text.empty() || endsWithLineBreak(text) ? "" : kLineEnd;
+        return writePiecesAtomic(path, {text, separator, keyLine, kLineEnd}, log, sync);
+    }
+    const std::size_t end = lineEndAt(text, line);
+    if (text.substr(line, end - line) == keyLine && text.substr(end, 2) == kLineEnd) return true;
+    // The written line ends in CR LF; every byte before and after it is kept as it was.
+    const std::string_view rest = text.substr(nextLineStart(text, end));
+    return writePiecesAtomic(path, {text.substr(0, line), keyLine, kLineEnd, rest}, log, sync);
+}
+
+bool DeleteProperty(std::int16_t index, std::string_view key, const fs::path& path,
+                    const DebugLog* log) {
+    if (!isWritableKey(key)) return false;
+    recoverBackup(path, log);
+    const FileText file = readFile(path);
+    if (file.status == ReadStatus::Missing) return true;
+    if (file.status == ReadStatus::Failed) return false;
+    const std::string_view text = file.bytes;
+    std::size_t line = findKeyLine(text, key, sectionStart(text, index));
+    if (line == text.npos) return true;
+    std::string kept;
+    kept.reserve(text.size());
+    std::size_t copied = 0;
+    while (line != text.npos) {
+        kept.append(text.substr(copied, line - copied));
+        copied = nextLineStart(text, lineEndAt(text, line));
+        line = findKeyLine(text, key, copied);
+    }
+    kept.append(text.substr(copied));
+    return writePiecesAtomic(path, {kept}, log, true);
+}
+
+bool RestoreFromBackup(const fs::path& path, const DebugLog* log) {
+    return renameBackup(path, log, true);
+}
+
+std::optional<std::vector<std::string>> readLines(const fs::path& path, const DebugLog* log) {
+    recoverBackup(path, log);
+    const FileText file = readFile(path);
+    if (file.status != ReadStatus::Ok) return std::nullopt;
+    const std::string_view text = file.bytes;
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t end = lineEndAt(text, pos);
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = nextLineStart(text, end);
+    }
+    return lines;
+}
+
+bool writeLines(const fs::path& path, const std::vector<std::string>& lines, const DebugLog* log,
+                bool sync) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) {
+        if (hasLineBreak(line)) return false;
+        size += line.size() + kLineEnd.size();
+    }
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string& line : lines) bytes.append(line).append(kLineEnd);
+    return writeFileAtomic(path, bytes, log, sync);
+}
+
+bool writeFileAtomic(const fs::path& path, std::string_view bytes, const DebugLog* log, bool sync) {
+    recoverBackup(path, log);
+    return writePiecesAtomic(path, {bytes}, log, sync);
+}
+
+void recoverBackup(const fs::path& path, const DebugLog* log) {
+    const fs::path backup = backupPath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(backup, ec)) return;
+    struct stat info {};
+    const bool present = ::lstat(path.c_str(), &info) == 0;
+    if (!present && errno != ENOENT) return;  // cannot tell whether the file is there
+    // Beside an intact file the backup is an unfinished write: the file is the truth.
+    if (present || !isWholeBackup(backup)) {
+        fs::remove(backup, ec);
+        return;
+    }
+    RestoreFromBackup(path, log);
+}
+
+bool removeFile(const fs::path& path) {
+    std::error_code ec;
+    // A leftover backup would otherwise bring the deleted file back on the next read.
+    fs::remove(backupPath(path), ec);
+    ec.clear();
+    fs::remove(path, ec);
+    return !ec;
+}
+
+}  // namespace brisvale
