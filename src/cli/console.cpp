@@ -1,0 +1,173 @@
+#include "cli/console.hpp"
+
+#include <QStringDecoder>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "cli/show.hpp"
+#include "play/advisor.hpp"
+
+namespace brisvale::cli {
+namespace {
+
+constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimLeft(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+
+// The words of an argument list, separated by blanks.
+std::vector<std::string_view> words(std::string_view s) {
+    std::vector<std::string_view> out;
+    for (s = trimLeft(s); !s.empty(); s = trimLeft(s)) {
+        std::size_t n = 0;
+        while (n < s.size() && !isBlank(s[n])) ++n;
+        out.push_back(s.substr(0, n));
+        s.remove_prefix(n);
+    }
+    return out;
+}
+
+std::optional<int> wholeNumber(std::string_view s, int lo = std::numeric_limits<int>::min()) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo) return std::nullopt;
+    return value;
+}
+
+// Typed text reaches the core as single-byte text: UTF-8 input is converted, anything that
+// is not UTF-8 is taken byte for byte.
+std::string typed(std::string_view value) {
+    bool ascii = true;
+    for (char c : value) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::string(value);
+    QStringDecoder decode(QStringDecoder::Utf8);
+    const QString text = decode(QByteArrayView(value.data(), static_cast<qsizetype>(value.size())));
+    if (decode.hasError()) return std::string(value);
+    return text.toLatin1().toStdString();
+}
+
+}  // namespace
+
+bool Console::run(std::string_view line) {
+    if (advisor_.exitRequested()) return false;
+    const std::string_view body = trimLeft(line);
+    if (body.empty() || body.front() == '#') return true;
+    std::size_t n = 0;
+    while (n < body.size() && !isBlank(body[n])) ++n;
+    // The rest keeps everything after the single blank that ends the command word.
+    const std::string_view rest = n < body.size() ? body.substr(n + 1) : std::string_view();
+    dispatch(body.substr(0, n), rest);
+    return !advisor_.exitRequested();
+}
+
+void Console::close() {
+    if (!advisor_.exitRequested()) advisor_.Form_Unload();
+}
+
+void Console::dispatch(std::string_view command, std::string_view rest) {
+    const auto check = [this](const ActionResult& result) {
+        if (!result.ok) fail(result.error);
+    };
+    const std::vector<std::string_view> args = words(rest);
+    const auto one = [&]() -> std::optional<int> {
+        if (args.size() == 1) {
+            if (auto v = wholeNumber(args[0])) return v;
+        }
+        fail(std::string(command) + " takes one whole number");
+        return std::nullopt;
+    };
+    if (command == "click") {
+        if (const auto n = one()) check(advisor_.userClickCell(*n));
+    } else if (command == "chip") {
+        if (const auto n = one()) check(advisor_.userClickChip(*n));
+    } else if (command == "press") {
+        press(rest);
+    } else if (command == "set") {
+        set(rest);
+    } else if (command == "flip") {
+        if (!args.empty()) return fail("flip takes no arguments");
+        check(advisor_.userFlip());
+    } else if (command == "tick") {
+        tick(rest);
+    } else if (command == "menu") {
+        menu(rest);
+    } else if (command == "close") {
+        if (args.size() != 1 || args[0] != "frmWagering") return fail("close takes frmWagering");
+        check(advisor_.userCloseWagering());
+    } else if (command == "answer") {
+        dialogs_.queueAnswer(typed(rest));
+    } else if (command == "show") {
+        if (!args.empty()) return fail("show takes no arguments");
+        show();
+    } else {
+        fail("unknown command \"" + std::string(command) + "\"");
+    }
+}
+
+void Console::press(std::string_view rest) {
+    const std::vector<std::string_view> args = words(rest);
+    if (args.size() > 1) return fail("press takes at most one button name");
+    const std::string_view name = args.empty() ? std::string_view("Button1") : args[0];
+    const ActionResult result = advisor_.userPress(name);
+    if (!result.ok) return fail(result.error);
+    // The history replay plays on the timer; the command runs it to its end.
+    if (name == "Command2") {
+        while (advisor_.replayRunning()) tickOnce();
+    }
+}
+
+void Console::set(std::string_view rest) {
+    std::size_t n = 0;
+    while (n < rest.size() && !isBlank(rest[n])) ++n;
+    const std::string_view name = rest.substr(0, n);
+    if (name.empty()) return fail("set takes a control name and a value");
+    const std::string_view value = n < rest.size() ? rest.substr(n + 1) : std::string_view();
+    const ActionResult result = advisor_.userSet(name, typed(value));
+    if (!result.ok) fail(result.error);
+}
+
+void Console::tick(std::string_view rest) {
+    const std::vector<std::string_view> args = words(rest);
+    int count = 1;
+    if (!args.empty()) {
+        const auto n = args.size() == 1 ? wholeNumber(args[0], 0) : std::nullopt;
+        if (!n) return fail("tick takes a count of 0 or more");
+        count = *n;
+    }
+    for (int i = 0; i < count; ++i) tickOnce();
+}
+
+void Console::tickOnce() {
+    clock_.advance(advisor_.timerInterval());
+    advisor_.Timer1_Timer();
+}
+
+void Console::menu(std::string_view rest) {
+    const std::vector<std::string_view> args = words(rest);
+    if (args.empty() || args.size() > 2) return fail("menu takes a menu item name");
+    const bool casino = args[0] == "mnuCasino";
+    if (casino != (args.size() == 2)) {
+        return fail(casino ? "mnuCasino takes the entry number" : "only mnuCasino takes a number");
+    }
+    int k = 0;
+    if (casino) {
+        const auto n = wholeNumber(args[1]);
+        if (!n) return fail("mnuCasino takes a whole number");
+        k = *n;
+    }
+    const ActionResult result = advisor_.userMenu(args[0], k);
+    if (!result.ok) fail(result.error);
+}
+
+void Console::show() {
+    QByteArray json = renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened());
+    json.append('\n');
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
+    std::fflush(out_);
+}
+
+}  // namespace brisvale::cli

@@ -1,0 +1,76 @@
+#pragma once
+// The console's side of the core's ports: boxes are recorded (and questions answered from a
+// queue), web pages are only noted, and time moves only when the script says so.
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/ports.hpp"
+
+namespace brisvale::cli {
+
+// Writes each error as one "error: " line on standard error and remembers that one happened.
+class ErrorSink {
+public:
+    void report(std::string_view message);
+    bool any() const { return count_ > 0; }
+
+private:
+    int count_ = 0;
+};
+
+// A box as it was shown: questions and input boxes also carry the answer given.
+struct ShownBox {
+    std::string title;
+    std::string text;
+    std::optional<std::string> answer;
+};
+
+class ConsoleDialogs final : public Dialogs {
+public:
+    explicit ConsoleDialogs(ErrorSink& errors) : errors_(errors) {}
+
+    void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    // The boxes shown since the last call, oldest first.
+    std::vector<ShownBox> takeShown();
+
+    void message(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
+    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                        std::string_view defaultText) override;
+    void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
+
+private:
+    std::optional<std::string> nextAnswer();
+
+    ErrorSink& errors_;
+    std::deque<std::string> answers_;
+    std::vector<ShownBox> shown_;
+};
+
+class ConsoleBrowser final : public Browser {
+public:
+    bool open(std::string_view address) override;
+    // The addresses opened since the last call, oldest first.
+    std::vector<std::string> takeOpened();
+
+private:
+    std::vector<std::string> opened_;
+};
+
+// Starts at the given time and moves only when told to.
+class VirtualClock final : public Clock {
+public:
+    explicit VirtualClock(std::int64_t startMs) : now_(startMs) {}
+    std::int64_t nowMs() override { return now_; }
+    void advance(std::int64_t ms) { now_ += ms; }
+
+private:
+    std::int64_t now_;
+};
+
+}  // namespace brisvale::cli

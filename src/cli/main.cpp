@@ -1,0 +1,129 @@
+// brisvale-cli: the advisor without a window. Reads the user's actions as text commands and
+// prints what the window would show, as JSON.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QStandardPaths>
+#include <cstdio>
+#include <memory>
+#include <random>
+
+#include "cli/console.hpp"
+#include "cli/line_reader.hpp"
+#include "play/advisor.hpp"
+
+#ifdef BRISVALE_HAVE_NET
+#include "net/qt_fetcher.hpp"
+#endif
+
+namespace {
+
+using namespace brisvale;
+
+struct Invocation {
+    std::filesystem::path dataDir;
+    std::optional<std::uint64_t> seed;
+    std::string remoteSite;
+    bool deleteDebugLog = false;
+    QStringList scripts;
+};
+
+// Parses the command line; nullopt (after a message) when it cannot be used.
+std::optional<Invocation> parseArguments(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "The Brisvale roulette advisor without a window: reads commands, one per line, and "
+        "prints the window's state as JSON on \"show\".");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir("data-dir", "The data folder (created when missing).", "DIR");
+    const QCommandLineOption seed("seed", "Seed of the random generator.", "N");
+    const QCommandLineOption remote("remote-site", "Fetch the remote files from this site.", "URL");
+    const QCommandLineOption deleteLog("d", "Delete the debug log at start.");
+    parser.addOptions({dataDir, seed, remote, deleteLog});
+    parser.addPositionalArgument("SCRIPT", "Command files, read in order (default: standard input).",
+                                 "[SCRIPT...]");
+    parser.process(app);
+
+    Invocation inv;
+    QString dir = parser.value(dataDir);
+    if (dir.isEmpty()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/brisvale/";
+    }
+    inv.dataDir = std::filesystem::path(dir.toStdU16String());
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const qulonglong value = parser.value(seed).toULongLong(&ok);
+        if (!ok) {
+            std::fprintf(stderr, "error: --seed takes a whole number of 0 or more\n");
+            return std::nullopt;
+        }
+        inv.seed = value;
+    }
+    inv.remoteSite = parser.value(remote).toStdString();
+    inv.deleteDebugLog = parser.isSet(deleteLog);
+    inv.scripts = parser.positionalArguments();
+    return inv;
+}
+
+std::uint64_t freshSeed(std::int64_t nowMs) {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ static_cast<std::uint64_t>(nowMs);
+}
+
+// Feeds one stream to the console; false once the window has been closed.
+bool runStream(std::FILE* file, cli::Console& console) {
+    cli::LineReader reader(file);
+    std::string line;
+    while (reader.next(line)) {
+        if (!console.run(line)) return false;
+    }
+    return true;
+}
+
+void runScripts(const QStringList& scripts, cli::Console& console, cli::ErrorSink& errors) {
+    if (scripts.isEmpty()) {
+        runStream(stdin, console);
+        return;
+    }
+    for (const QString& script : scripts) {
+        std::FILE* file = std::fopen(QFile::encodeName(script).constData(), "rb");
+        if (!file) {
+            errors.report("cannot read the script " + script.toStdString());
+            continue;
+        }
+        const bool more = runStream(file, console);
+        std::fclose(file);
+        if (!more) return;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("brisvale-cli");
+    QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
+    const std::optional<Invocation> inv = parseArguments(app);
+    if (!inv) return 1;
+
+    cli::ErrorSink errors;
+    cli::ConsoleDialogs dialogs(errors);
+    cli::ConsoleBrowser browser;
+    cli::VirtualClock clock(QDateTime::currentMSecsSinceEpoch());
+    SeededRandom random(inv->seed.value_or(freshSeed(clock.nowMs())));
+    std::unique_ptr<Fetcher> fetcher;
+#ifdef BRISVALE_HAVE_NET
+    if (!inv->remoteSite.empty()) fetcher = std::make_unique<QtFetcher>();
+#endif
+
+    Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
+    advisor.Form_Load(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
+    cli::Console console(advisor, dialogs, browser, clock, errors, stdout);
+    runScripts(inv->scripts, console, errors);
+    console.close();
+    std::fflush(stdout);
+    return errors.any() ? 1 : 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The state of the window as one line of JSON, as the `show` command prints it.
+
+#include <QByteArray>
+#include <string>
+#include <vector>
+
+#include "cli/console_ports.hpp"
+
+namespace brisvale {
+class Advisor;
+}
+
+namespace brisvale::cli {
+
+// One compact JSON object, without a line end. `shown` and `opened` are the boxes and web
+// addresses since the previous show.
+QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
+                      const std::vector<std::string>& opened);
+
+}  // namespace brisvale::cli
