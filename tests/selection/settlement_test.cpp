@@ -100,7 +100,7 @@ TEST(SettleMultiBalance, EveryBetAtItsOwnStake) {
     u.betSteps[bet_ids::Black] = 1;
     u.betSteps[*findLabel("Corner 04/01/05/02")] = 7;  // corner's 7th element is 2
     u.Balance = 50;
-    ASSERT_FALSE(CheckValidLose(u, 4));
+    ASSERT_FALSE(CheckValidLose(u, 5));  // red: the corner wins, Black loses
     SettleMultiBalance(u);
     EXPECT_DOUBLE_EQ(u.Balance, 50 + 2 * 8 - 1);
 }
