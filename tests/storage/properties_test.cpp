@@ -240,6 +240,13 @@ TEST_F(PropertiesTest, KeepsTheFilePermissions) {
                   std::filesystem::perms::group_read);
 }
 
+TEST_F(PropertiesTest, WriteIntoMissingFolderFails) {
+    const auto lost = dir / "no-folder" / "x.dat";
+    EXPECT_FALSE(SetProperty(1, "a", "1", lost));
+    EXPECT_EQ(GetProperty(1, "a", lost), "!");
+    EXPECT_FALSE(std::filesystem::exists(dir / "no-folder"));
+}
+
 TEST_F(PropertiesTest, FileExistsOnlyForRegularFiles) {
     EXPECT_FALSE(FileExists(file));
     writeBytes(file, "");
