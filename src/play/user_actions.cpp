@@ -26,6 +26,17 @@ ActionResult disabled(std::string_view name) {
     return ActionResult::refused(std::string(name) + " is disabled");
 }
 
+// Selects the entry whose text is the value, as a click on it in the open list would.
+ActionResult selectEntry(ListBox& list, std::string_view name, std::string_view value) {
+    if (!list.enabled) return disabled(name);
+    const auto it = std::find(list.items.begin(), list.items.end(), value);
+    if (it == list.items.end()) {
+        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) + "\"");
+    }
+    list.index = static_cast<int>(it - list.items.begin());
+    return {};
+}
+
 }  // namespace
 
 std::vector<ControlView> Advisor::panelControls() const {
@@ -161,12 +172,7 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
     if (name == "cboTime") list = &f.cboTime;
     if (name == "Casino") list = &f.Casino;
     if (!list) return unknown(name);
-    if (!list->enabled) return disabled(name);
-    const auto it = std::find(list->items.begin(), list->items.end(), value);
-    if (it == list->items.end()) {
-        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) + "\"");
-    }
-    list->index = static_cast<int>(it - list->items.begin());
+    if (ActionResult r = selectEntry(*list, name, value); !r.ok) return r;
     if (list == &f.cboWager) cboWager_Click();
     if (list == &f.cboSpins) cboSpins_Click();
     if (list == &f.Casino) Casino_Click();
@@ -194,13 +200,7 @@ ActionResult Advisor::wageringSet(std::string_view name, std::string_view value)
     }
     ListBox* list = control == "Combo1" ? &w.Combo1 : control == "Combo2" ? &w.Combo2 : nullptr;
     if (!list) return unknown(name);
-    if (!list->enabled) return disabled(name);
-    const auto it = std::find(list->items.begin(), list->items.end(), value);
-    if (it == list->items.end()) {
-        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) + "\"");
-    }
-    list->index = static_cast<int>(it - list->items.begin());
-    return {};
+    return selectEntry(*list, name, value);
 }
 
 ActionResult Advisor::userPress(std::string_view name) {
