@@ -36,8 +36,8 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     parser.setApplicationDescription(
         "The Brisvale roulette advisor without a window: reads commands, one per line, and "
         "prints the window's state as JSON on \"show\".");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "The data folder (created when missing).", "DIR");
     const QCommandLineOption seed("seed", "Seed of the random generator.", "N");
     const QCommandLineOption remote("remote-site", "Fetch the remote files from this site.", "URL");
@@ -45,7 +45,13 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     parser.addOptions({dataDir, seed, remote, deleteLog});
     parser.addPositionalArgument("SCRIPT", "Command files, read in order (default: standard input).",
                                  "[SCRIPT...]");
-    parser.process(app);
+    // Invocation errors look like every other error of the console.
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "error: %s\n", parser.errorText().toLocal8Bit().constData());
+        return std::nullopt;
+    }
+    if (parser.isSet(help)) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
 
     Invocation inv;
     QString dir = parser.value(dataDir);

@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Times brisvale-cli on a long Classic session: N presses (default 100,000), each after a
+clicked number and followed by the ticks that enable Button1 again. No casino is selected.
+
+Usage: bench/cli_run.py [--cli PATH] [--presses N] [--seed S]
+Prints the wall time and the peak resident memory that /usr/bin/time -v reports.
+"""
+import argparse
+import json
+import os
+import random
+import re
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def write_script(path, presses, seed):
+    rng = random.Random(seed)
+    with open(path, "w") as f:
+        # Every family of Classic play is watched, so every trigger runs.
+        f.write("set chk7 1\n")
+        for box in ("chk1", "chk2", "chk3", "chk4", "chk5", "chk6"):
+            f.write("set %s 1\n" % box)
+        f.write("set Text18 100000\n")
+        f.write("press\ntick 4\n")
+        for _ in range(presses):
+            # A spin interval of 3 seconds: the fourth tick enables the button again.
+            f.write("click %d\npress\ntick 4\n" % rng.randrange(37))
+        f.write("show\n")
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--cli", default=os.path.join(HERE, "..", "build", "bin", "brisvale-cli"))
+    ap.add_argument("--presses", type=int, default=100000)
+    ap.add_argument("--seed", type=int, default=7)
+    args = ap.parse_args()
+
+    with tempfile.TemporaryDirectory() as tmp:
+        script = os.path.join(tmp, "session.txt")
+        write_script(script, args.presses, args.seed)
+        cmd = ["/usr/bin/time", "-v", args.cli, "--data-dir", os.path.join(tmp, "data"),
+               "--seed", str(args.seed), script]
+        run = subprocess.run(cmd, capture_output=True, text=True)
+    errors = [l for l in run.stderr.splitlines() if l.startswith("error: ")]
+    wall = re.search(r"Elapsed \(wall clock\) time.*: (\S+)", run.stderr).group(1)
+    rss = re.search(r"Maximum resident set size \(kbytes\): (\d+)", run.stderr).group(1)
+    state = json.loads(run.stdout.splitlines()[-1])["state"]
+    print("presses: %d" % args.presses)
+    print("exit status: %d, error lines: %d" % (run.returncode, len(errors)))
+    print("TotalSpins: %d, Balance: %s" % (state["TotalSpins"], state["Balance"]))
+    print("wall time (m:ss): %s" % wall)
+    print("max RSS: %s KiB" % rss)
+    return 0 if run.returncode == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

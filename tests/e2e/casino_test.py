@@ -1,0 +1,87 @@
+"""Casinos: creating one through the input box, recording spins, loading them again, the
+history replay and deleting."""
+import bvcli
+from bvcli import CLASSIC_RED_BLACK, WAIT, spin
+
+HISTORY = "CasinoHistory.dat"
+NEW_ALPHA = ["answer Alpha", "set Casino New..."]
+
+
+class Casinos(bvcli.CliTest):
+    def record(self, numbers):
+        cmds = NEW_ALPHA + list(CLASSIC_RED_BLACK) + ["press", WAIT]
+        for n in numbers:
+            cmds += spin(n)
+        return self.run_ok(cmds + ["show"])
+
+    def test_new_casino_records_every_spin(self):
+        r = self.record([17, 0, 32])
+        s = r.last
+        self.assertEqual(s["casinos"], ["Select Casino", "New...", "Alpha"])
+        self.assertEqual(s["controls"]["Casino"], "Alpha")
+        self.assertEqual(s["state"]["RecordedSpins"], 3)
+        self.assertEqual(s["caption"], "Brisvale - Total Spins: 3 - Spins This Table: 3 - Wins: 0 "
+                                       "- Alpha - 3 Recorded Spins")
+        self.assertEqual(s["Text1"], "     32\r\n   0\r\n17\r\n")
+        self.assertEqual(s["messages"][0], {"title": "New Casino", "text": "Enter the Casino Name",
+                                            "answer": "Alpha"})
+        self.assertEqual(self.read_data(HISTORY), "index: 1\r\nname1: Alpha,17,0,32,\r\n")
+
+    def test_choosing_the_casino_again_loads_its_history(self):
+        self.record([17, 0, 32])
+        r = self.run_ok(["set Casino Alpha", "show"])
+        self.assertEqual(r.last["state"]["RecordedSpins"], 3)
+        self.assertEqual(r.last["Text1"], "     32\r\n   0\r\n17\r\n")
+
+    def test_cancelled_name_leaves_everything_alone(self):
+        r = self.run_cli(["answer", "set Casino New...", "show", "set Casino New...", "show"])
+        self.assertEqual(r.shows[0]["controls"]["Casino"], "Select Casino")
+        self.assertEqual(r.shows[0]["messages"][0]["answer"], "")
+        # Without a queued answer the box is cancelled and that is reported.
+        self.assertEqual(len(r.errors), 1)
+        self.assertEqual(r.returncode, 1)
+        self.assertEqual(r.last["casinos"], ["Select Casino", "New..."])
+
+    def test_names_are_single_byte_text(self):
+        r = self.run_ok(["answer Café", "set Casino New...", "show"])
+        self.assertEqual(r.last["casinos"][2], "Café")
+        with open(self.data_file(HISTORY), "rb") as f:
+            self.assertIn(b"name1: Caf\xe9,", f.read())
+
+    def test_replay_runs_the_recorded_spins_to_the_end(self):
+        self.record([5, 1, 2])
+        r = self.run_ok(["set Casino Alpha", "set Text18 1000", "press Command2", "show"])
+        s = r.last
+        self.assertFalse(s["state"]["ReplayMode"])
+        self.assertEqual(s["state"]["TotalSpins"], 3)
+        self.assertEqual(s["state"]["Wins"], 1)
+        self.assertEqual(s["state"]["Balance"], 1001)
+        self.assertEqual(s["state"]["RecordedSpins"], 3)
+        self.assertEqual(self.read_data(HISTORY), "index: 1\r\nname1: Alpha,5,1,2,\r\n")
+
+    def test_replay_asks_at_quit_now(self):
+        # Black opens on 5 and loses six times: the conservative limit quits at the sixth.
+        self.record([5, 1, 3, 5, 7, 9, 12, 2, 4])
+        r = self.run_ok(["set Casino Alpha", "set Text18 1000", "answer no", "press Command2",
+                         "show"])
+        s = r.last
+        self.assertEqual(s["Label1"]["caption"], "Quit NOW")
+        self.assertEqual(s["messages"], [{"title": "Quit Now",
+                                          "text": "Quit Now Has Came Up - Keep Testing?",
+                                          "answer": "no"}])
+        self.assertEqual(s["state"]["TotalSpins"], 7)
+        self.assertFalse(s["state"]["ReplayMode"])
+        unanswered = self.run_cli(["set Casino Alpha", "set Text18 1000", "press Command2"])
+        self.assertEqual(unanswered.returncode, 1)
+        self.assertEqual(len(unanswered.errors), 1)
+
+    def test_delete_returns_to_select_casino(self):
+        self.record([7])
+        r = self.run_ok(["set Casino Alpha", "press Command1", "show"])
+        self.assertEqual(r.last["casinos"], ["Select Casino", "New..."])
+        self.assertEqual(r.last["controls"]["Casino"], "Select Casino")
+        self.assertEqual(r.last["Text1"], "")
+
+
+if __name__ == "__main__":
+    bvcli.main()
