@@ -12,7 +12,9 @@
 namespace brisvale::cli {
 namespace {
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimLeft(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -34,7 +36,8 @@ std::vector<std::string_view> words(std::string_view s) {
 std::optional<int> wholeNumber(std::string_view s, int lo = std::numeric_limits<int>::min()) {
     int value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo) return std::nullopt;
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo)
+        return std::nullopt;
     return value;
 }
 

@@ -15,10 +15,14 @@ class Advisor;
 namespace brisvale::cli {
 
 class Console {
-public:
+  public:
     Console(Advisor& advisor, ConsoleDialogs& dialogs, ConsoleBrowser& browser, VirtualClock& clock,
             ErrorSink& errors, std::FILE* out)
-        : advisor_(advisor), dialogs_(dialogs), browser_(browser), clock_(clock), errors_(errors),
+        : advisor_(advisor),
+          dialogs_(dialogs),
+          browser_(browser),
+          clock_(clock),
+          errors_(errors),
           out_(out) {}
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;
@@ -29,7 +33,7 @@ public:
     // The end of the input closes the window, saving the settings, unless Exit already did.
     void close();
 
-private:
+  private:
     void dispatch(std::string_view command, std::string_view rest);
     void press(std::string_view rest);
     void set(std::string_view rest);

@@ -15,11 +15,11 @@ namespace brisvale::cli {
 
 // Writes each error as one "error: " line on standard error and remembers that one happened.
 class ErrorSink {
-public:
+  public:
     void report(std::string_view message);
     bool any() const { return count_ > 0; }
 
-private:
+  private:
     int count_ = 0;
 };
 
@@ -31,7 +31,7 @@ struct ShownBox {
 };
 
 class ConsoleDialogs final : public Dialogs {
-public:
+  public:
     explicit ConsoleDialogs(ErrorSink& errors) : errors_(errors) {}
 
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
@@ -44,7 +44,7 @@ public:
                                         std::string_view defaultText) override;
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
 
-private:
+  private:
     std::optional<std::string> nextAnswer();
 
     ErrorSink& errors_;
@@ -53,23 +53,23 @@ private:
 };
 
 class ConsoleBrowser final : public Browser {
-public:
+  public:
     bool open(std::string_view address) override;
     // The addresses opened since the last call, oldest first.
     std::vector<std::string> takeOpened();
 
-private:
+  private:
     std::vector<std::string> opened_;
 };
 
 // Starts at the given time and moves only when told to.
 class VirtualClock final : public Clock {
-public:
+  public:
     explicit VirtualClock(std::int64_t startMs) : now_(startMs) {}
     std::int64_t nowMs() override { return now_; }
     void advance(std::int64_t ms) { now_ += ms; }
 
-private:
+  private:
     std::int64_t now_;
 };
 

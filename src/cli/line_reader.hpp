@@ -9,13 +9,13 @@
 namespace brisvale::cli {
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::FILE* file) : file_(file), buffer_(1 << 16) {}
 
     // The next line without its line end (LF, CR LF or a lone CR); false at the end.
     bool next(std::string& line);
 
-private:
+  private:
     bool fill();
 
     std::FILE* file_;

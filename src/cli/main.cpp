@@ -43,8 +43,8 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     const QCommandLineOption remote("remote-site", "Fetch the remote files from this site.", "URL");
     const QCommandLineOption deleteLog("d", "Delete the debug log at start.");
     parser.addOptions({dataDir, seed, remote, deleteLog});
-    parser.addPositionalArgument("SCRIPT", "Command files, read in order (default: standard input).",
-                                 "[SCRIPT...]");
+    parser.addPositionalArgument(
+        "SCRIPT", "Command files, read in order (default: standard input).", "[SCRIPT...]");
     // Invocation errors look like every other error of the console.
     if (!parser.parse(app.arguments())) {
         std::fprintf(stderr, "error: %s\n", parser.errorText().toLocal8Bit().constData());

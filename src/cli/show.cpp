@@ -56,10 +56,16 @@ QJsonObject controlsJson(const Advisor& advisor) {
     for (const ControlView& c : advisor.panelControls()) {
         const QString name = text(c.name);
         switch (c.kind) {
-            case ControlView::Kind::Check: out.insert(name, c.check); break;
-            case ControlView::Kind::Option: out.insert(name, c.option); break;
+            case ControlView::Kind::Check:
+                out.insert(name, c.check);
+                break;
+            case ControlView::Kind::Option:
+                out.insert(name, c.option);
+                break;
             case ControlView::Kind::List:
-            case ControlView::Kind::Text: out.insert(name, text(c.text)); break;
+            case ControlView::Kind::Text:
+                out.insert(name, text(c.text));
+                break;
         }
     }
     return out;
@@ -143,16 +149,21 @@ QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown
     o.insert("height", f.height);
     o.insert("backColor", QString::number(f.backColor));
     o.insert("alwaysOnTop", f.alwaysOnTop);
-    o.insert("Label1", QJsonObject{{"caption", text(f.Label1.caption)}, {"visible", f.Label1.visible}});
-    o.insert("Button1", QJsonObject{{"caption", text(f.Button1.caption)}, {"enabled", f.Button1.enabled}});
-    o.insert("cmdMore", QJsonObject{{"caption", text(f.cmdMore.caption)}, {"enabled", f.cmdMore.enabled}});
+    o.insert("Label1",
+             QJsonObject{{"caption", text(f.Label1.caption)}, {"visible", f.Label1.visible}});
+    o.insert("Button1",
+             QJsonObject{{"caption", text(f.Button1.caption)}, {"enabled", f.Button1.enabled}});
+    o.insert("cmdMore",
+             QJsonObject{{"caption", text(f.cmdMore.caption)}, {"enabled", f.cmdMore.enabled}});
     o.insert("Text1", text(f.Text1.text()));
     o.insert("Text18", text(f.Text[18].text));
     o.insert("Label12", text(f.Label12.caption));
     o.insert("Label35", text(f.Label35.caption));
     o.insert("Label41", text(f.Label41.caption));
     o.insert("Picture4", QJsonObject{{"visible", f.Picture4.visible}});
-    o.insert("marker", QJsonObject{{"visible", f.marker.visible}, {"left", f.marker.left}, {"top", f.marker.top}});
+    o.insert(
+        "marker",
+        QJsonObject{{"visible", f.marker.visible}, {"left", f.marker.left}, {"top", f.marker.top}});
     o.insert("chips", chipsJson(f));
     o.insert("cells", cellsJson(f));
     o.insert("controls", controlsJson(advisor));

@@ -18,6 +18,10 @@ class Commands(bvcli.CliTest):
     def test_comments_blank_lines_and_crlf_are_fine(self):
         r = self.run_ok("# a comment\r\n\r\n   \r\nset chk6 1\r\nshow\r\n")
         self.assertEqual(r.last["controls"]["chk6"], 1)
+        # Lone CR line ends, a long line and no line end after the last command.
+        r = self.run_cli("set cboWager 3\r# " + "x" * 200000 + "\rshow")
+        self.assertEqual((r.returncode, r.errors), (0, []))
+        self.assertEqual(r.last["controls"]["cboWager"], "3")
 
     def test_refused_actions_change_nothing(self):
         r = self.run_cli(["set chk6 1", "set Text18 10", "press", "press", "set chk1 1",
