@@ -43,12 +43,15 @@ void Advisor::showBalance() { s_.form.Text[18].text = formatNumber(s_.Balance); 
 // Every press starts from the minimum wager the list shows.
 void Advisor::syncUnitWager() { s_.wager.UnitWager = s_.form.cboWager.index + 1; }
 
-// The engine moves the minimum-wager list itself; its change handler must not react.
+// The engine moves the minimum-wager list itself; its change handler must not react. The
+// balance figures still follow the new minimum wager, as they do whenever it changes.
 void Advisor::applyWager(const MinimumWager& wager) {
     s_.SuppressWagerClick = true;
+    const bool changed = s_.form.cboWager.index != wager.cboWagerIndex;
     s_.form.cboWager.index = wager.cboWagerIndex;
     s_.wager = wager;
     s_.SuppressWagerClick = false;
+    if (changed) refreshBalanceLabels();
 }
 
 void Advisor::refreshBalanceLabels() {

@@ -192,6 +192,8 @@ TEST_F(ClassicPlay, AutomaticMinimumWagerAfterWins) {
     EXPECT_EQ(form().cboWager.text(), "2");
     EXPECT_EQ(state().wager.UnitWager, 2);
     EXPECT_EQ(state().wager.NetChips, 0);
+    EXPECT_EQ(form().Label12.caption, "Minimum Balance:$200");
+    EXPECT_EQ(form().Label41.caption, "$60 per spot");
 }
 
 }  // namespace
