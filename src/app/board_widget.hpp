@@ -1,0 +1,62 @@
+#pragma once
+// The "Playing Board" frame: the printed layout, grid lines, flip button, chips, the gold
+// marker and Button1, each drawn at its twip place from the Form (15 twips per pixel).
+
+#include <QWidget>
+#include <optional>
+
+#include "play/form.hpp"
+
+class QPushButton;
+
+namespace brisvale::app {
+
+class BoardWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    BoardWidget(const Form& form, QWidget* parent);
+
+    // Takes the Form's state on board: Button1's caption and enabling, and a repaint.
+    void render();
+
+    // What lies at a point of the board, topmost first: a chip, the flip button or a cell.
+    struct Hit {
+        enum class Kind { None, Chip, Flip, Cell } kind = Kind::None;
+        int index = -1;
+        bool operator==(const Hit&) const = default;
+    };
+    Hit hitAt(QPointF pos) const;
+
+    // The centre of cell i and of chip i as they stand now (for clicks from tests and tools).
+    QPoint cellCenter(int cell) const;
+    QPoint chipCenter(int chip) const;
+    QPoint flipCenter() const;
+
+signals:
+    void cellClicked(int cell);
+    void chipClicked(int chip);
+    void flipClicked();
+    void button1Clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void paintFrame(QPainter& p) const;
+    void paintCells(QPainter& p) const;
+    void paintCell(QPainter& p, int cell) const;
+    void paintLines(QPainter& p) const;
+    void paintFlipButton(QPainter& p) const;
+    void paintChips(QPainter& p) const;
+    void paintMarker(QPainter& p) const;
+
+    const Form& form_;
+    QPushButton* button1_;
+    Hit pressed_;
+};
+
+}  // namespace brisvale::app

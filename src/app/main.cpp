@@ -1,0 +1,110 @@
+// brisvale: the desktop window of the roulette advisor.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/main_window.hpp"
+#include "app/qt_ports.hpp"
+#include "play/advisor.hpp"
+#ifdef BRISVALE_HAVE_NET
+#include "net/qt_fetcher.hpp"
+#endif
+
+namespace {
+
+// Ends the program right after the window's first paint (start-up measurements).
+class FirstPaintQuit final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool done_ = false;
+};
+
+struct Options {
+    brisvale::StartOptions start;
+    std::optional<std::uint64_t> seed;
+    bool quitAfterFirstPaint = false;
+};
+
+Options parseCommandLine(QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Brisvale roulette advisor");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir("data-dir", "The data folder.", "DIR");
+    const QCommandLineOption remoteSite("remote-site", "Fetch the remote files from URL.", "URL");
+    const QCommandLineOption seed("seed", "Seed of the random generator.", "N");
+    const QCommandLineOption deleteLog("d", "Delete the debug log at start.");
+    QCommandLineOption firstPaint("quit-after-first-paint", "Exit after the first paint.");
+    firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({dataDir, remoteSite, seed, deleteLog, firstPaint});
+    parser.process(app);
+
+    Options options;
+    const QString folder =
+        parser.isSet(dataDir)
+            ? parser.value(dataDir)
+            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  "/brisvale/";
+    options.start.dataDir = QDir::cleanPath(folder).toStdString();
+    options.start.deleteDebugLog = parser.isSet(deleteLog);
+    options.start.remoteSite = parser.value(remoteSite).toStdString();
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const qulonglong value = parser.value(seed).toULongLong(&ok);
+        if (!ok) {
+            std::fputs("brisvale: --seed takes a whole number\n", stderr);
+            std::exit(1);
+        }
+        options.seed = value;
+    }
+    options.quitAfterFirstPaint = parser.isSet(firstPaint);
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("brisvale");
+    QApplication::setApplicationDisplayName("Brisvale");
+    QApplication::setApplicationVersion(BRISVALE_VERSION);
+    QApplication::setDesktopFileName("brisvale");
+    const Options options = parseCommandLine(app);
+
+    brisvale::app::QtDialogs dialogs;
+    brisvale::app::QtBrowser browser;
+    brisvale::app::SystemClock clock;
+    brisvale::SeededRandom random(
+        options.seed.value_or(static_cast<std::uint64_t>(clock.nowMs())));
+    std::unique_ptr<brisvale::Fetcher> fetcher;
+#ifdef BRISVALE_HAVE_NET
+    fetcher = std::make_unique<brisvale::QtFetcher>();
+#endif
+    brisvale::Advisor advisor({dialogs, browser, clock, random, fetcher.get()});
+    advisor.Form_Load(options.start);
+
+    brisvale::app::MainWindow window(advisor, clock);
+    dialogs.setParent(&window);
+    FirstPaintQuit firstPaint;
+    if (options.quitAfterFirstPaint) window.installEventFilter(&firstPaint);
+    window.show();
+    window.startTimer1();
+    return QApplication::exec();
+}

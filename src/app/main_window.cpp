@@ -1,0 +1,279 @@
+#include "app/main_window.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/advanced_panel.hpp"
+#include "app/app_icon.hpp"
+#include "app/board_widget.hpp"
+#include "app/colors.hpp"
+#include "app/control_binder.hpp"
+#include "app/play_panel.hpp"
+#include "app/qt_ports.hpp"
+#include "app/wagering_dialog.hpp"
+
+namespace brisvale::app {
+namespace {
+
+// The window's collapsed height and the width of the left column, in twips.
+constexpr int kCollapsedHeight = 3350;
+constexpr int kLeftColumn = 4020;
+// Two keys typed within this time make one two-digit number.
+constexpr std::int64_t kDigitJoinMs = 1000;
+
+}  // namespace
+
+MainWindow::MainWindow(Advisor& advisor, Clock& clock, QWidget* parent)
+    : QMainWindow(parent), advisor_(advisor), clock_(clock) {
+    setObjectName("Form1");
+    setWindowIcon(appIcon());
+    binder_ = new ControlBinder(
+        advisor_,
+        [this](const std::string& name, const std::string& value) {
+            act([&] { return advisor_.userSet(name, value); }, false);
+        },
+        this);
+
+    auto* central = new QWidget(this);
+    central->setObjectName("central");
+    central->setAutoFillBackground(true);
+    // The window sits beside the casino's game, so its controls use a compact type size.
+    QFont compact = central->font();
+    compact.setPointSizeF(std::max(7.0, compact.pointSizeF() - 1));
+    central->setFont(compact);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    top_ = new QWidget(central);
+    panel_ = new PlayPanel(*binder_, [this](const std::string& name) {
+        act([&] { return advisor_.userPress(name); });
+    }, top_);
+    board_ = new BoardWidget(advisor_.form(), top_);
+    board_->move(pxi(board::kFrame2.left), pxi(board::kFrame2.top));
+    column->addWidget(top_);
+    advanced_ = new AdvancedPanel(*binder_, central);
+    column->addWidget(advanced_);
+
+    connect(board_, &BoardWidget::cellClicked, this,
+            [this](int cell) { act([&] { return advisor_.userClickCell(cell); }); });
+    connect(board_, &BoardWidget::chipClicked, this,
+            [this](int chip) { act([&] { return advisor_.userClickChip(chip); }); });
+    connect(board_, &BoardWidget::flipClicked, this,
+            [this] { act([&] { return advisor_.userFlip(); }); });
+    connect(board_, &BoardWidget::button1Clicked, this,
+            [this] { act([&] { return advisor_.userPress("Button1"); }); });
+
+    wagering_ = new WageringDialog(
+        {[this](const std::string& name, const std::string& value) {
+             act([&] { return advisor_.userSet(name, value); }, false);
+         },
+         [this](const std::string& name) { act([&] { return advisor_.userPress(name); }); },
+         [this] { act([&] { return advisor_.userCloseWagering(); }); }},
+        this);
+
+    buildMenus();
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::tick);
+    render();
+    board_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                             std::function<ActionResult()> call) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, call] { act(call); });
+        return a;
+    };
+    const auto menuItem = [this](const char* name) {
+        return [this, name] { return advisor_.userMenu(name, 0); };
+    };
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    item(file, "mnuRestart", "Restart", menuItem("mnuRestart"));
+    item(file, "mnuLoadSettings", "Default Settings", menuItem("mnuLoadSettings"));
+    file->addSeparator();
+    item(file, "mnuExit", "Exit", menuItem("mnuExit"));
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("mnuTools");
+    alwaysOnTop_ = item(tools, "mnuTop", "Always On Top", menuItem("mnuTop"));
+    alwaysOnTop_->setCheckable(true);
+    item(tools, "mnuProg", "Custom Wagering", menuItem("mnuProg"));
+    tools->addSeparator();
+    // The history replay has no place on the window itself; the menu makes it reachable.
+    replay_ = item(tools, "Command2", "Replay History",
+                   [this] { return advisor_.userPress("Command2"); });
+
+    casinos_ = menuBar()->addMenu("&Casinos");
+    casinos_->setObjectName("mnuCasinos");
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    item(help, "mnuAbout", "About Brisvale", menuItem("mnuAbout"));
+    help->addSeparator();
+    item(help, "mnuInstructions", "Instructions", menuItem("mnuInstructions"));
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::act(const std::function<ActionResult()>& call, bool commitTyping) {
+    // Menus and keys leave a box without moving the focus; what is typed counts first.
+    if (commitTyping) binder_->commitFocusedText();
+    const ActionResult result = call();
+    lastRefusal_ = result.ok ? std::string() : result.error;
+    afterAction();
+}
+
+void MainWindow::afterAction() {
+    render();
+    syncTimer();
+    if (advisor_.exitRequested() && !closing_) close();
+}
+
+void MainWindow::startTimer1() {
+    timer1_.start(advisor_.timerInterval());
+}
+
+void MainWindow::tick() {
+    advisor_.Timer1_Timer();
+    render();
+    syncTimer();
+}
+
+void MainWindow::syncTimer() {
+    if (timer1_.isActive() && timer1_.interval() != advisor_.timerInterval()) {
+        timer1_.setInterval(advisor_.timerInterval());
+    }
+}
+
+void MainWindow::render() {
+    const Form& form = advisor_.form();
+    renderWindow();
+    binder_->render();
+    panel_->render(form);
+    advanced_->render(form);
+    board_->render();
+    renderCasinoMenu();
+
+    if (form.frmWagering.open) {
+        wagering_->render(form.frmWagering);
+        if (!wagering_->isVisible()) wagering_->show();
+    } else if (wagering_->isVisible()) {
+        wagering_->hide();
+    }
+    // A focus request is carried out once, after Qt has finished moving the focus itself.
+    if (!form.focus.empty()) {
+        const std::string name = form.focus;
+        advisor_.mutableState().form.focus.clear();
+        QTimer::singleShot(0, this, [this, name] { binder_->focus(name); });
+    }
+}
+
+void MainWindow::renderWindow() {
+    const Form& form = advisor_.form();
+    const QString caption = toQt(form.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+
+    QPalette palette = centralWidget()->palette();
+    const QColor back = fromPlatformColor(form.backColor);
+    if (palette.color(QPalette::Window) != back) {
+        palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::WindowText, isDark(back) ? Qt::white : Qt::black);
+        centralWidget()->setPalette(palette);
+    }
+
+    const int menuHeight = menuBar()->sizeHint().height();
+    const int topHeight = pxi(kCollapsedHeight) - menuHeight;
+    top_->setFixedHeight(topHeight);
+    panel_->setGeometry(0, 0, pxi(kLeftColumn), topHeight);
+    advanced_->setVisible(form.height > kCollapsedHeight);
+    const QSize size(pxi(form.width), pxi(form.height));
+    if (this->size() != size || minimumSize() != size) setFixedSize(size);
+
+    // Top-most only while no dialog of ours is open above the window.
+    const bool onTop = form.alwaysOnTop && !form.frmWagering.open;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        if (shown) show();
+    }
+    alwaysOnTop_->setChecked(form.alwaysOnTop);
+    replay_->setEnabled(form.Command2.enabled);
+}
+
+void MainWindow::renderCasinoMenu() {
+    const auto& entries = advisor_.form().casinoMenu;
+    const bool same = entries.size() == casinoMenuShown_.size() &&
+                      std::equal(entries.begin(), entries.end(), casinoMenuShown_.begin(),
+                                 [](const CasinoSiteEntry& a, const CasinoSiteEntry& b) {
+                                     return a.caption == b.caption && a.address == b.address;
+                                 });
+    if (same) return;
+    casinoMenuShown_ = entries;
+    casinos_->clear();
+    for (int k = 0; k < static_cast<int>(entries.size()); ++k) {
+        QString caption = toQt(entries[static_cast<std::size_t>(k)].caption);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = casinos_->addAction(caption);
+        a->setObjectName(QStringLiteral("mnuCasino%1").arg(k));
+        connect(a, &QAction::triggered, this,
+                [this, k] { act([&] { return advisor_.userMenu("mnuCasino", k); }); });
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!advisor_.exitRequested()) {
+        binder_->commitFocusedText();
+        advisor_.Form_Unload();
+    }
+    closing_ = true;
+    timer1_.stop();
+    wagering_->hide();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    QWidget* focused = QApplication::focusWidget();
+    // Typing into a box is typing, not choosing a number.
+    if (qobject_cast<QLineEdit*>(focused) || qobject_cast<QPlainTextEdit*>(focused)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        selectTyped(key - Qt::Key_0);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        typed_.reset();
+        act([this] { return advisor_.userPress("Button1"); });
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+// A digit selects its number at once; a second digit within a second makes it two digits.
+void MainWindow::selectTyped(int digit) {
+    const std::int64_t now = clock_.nowMs();
+    if (typed_ && now - typed_->atMs <= kDigitJoinMs) {
+        const int number = typed_->digit * 10 + digit;
+        typed_.reset();
+        if (number <= 36) act([&] { return advisor_.userClickCell(number); });
+        return;
+    }
+    typed_ = TypedDigit{digit, now};
+    act([&] { return advisor_.userClickCell(digit); });
+}
+
+}  // namespace brisvale::app

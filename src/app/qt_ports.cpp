@@ -1,0 +1,53 @@
+#include "app/qt_ports.hpp"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "app/about_dialog.hpp"
+
+namespace brisvale::app {
+
+QString toQt(std::string_view text) {
+    // Message texts use CR LF; Qt lays out lines on LF alone.
+    QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    s.remove(QLatin1Char('\r'));
+    return s;
+}
+
+std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
+
+void QtDialogs::message(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::NoIcon, toQt(title), toQt(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Question, toQt(title), toQt(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::inputBox(std::string_view prompt, std::string_view title,
+                                               std::string_view defaultText) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent_, toQt(title), toQt(prompt),
+                                                 QLineEdit::Normal, toQt(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return fromQt(answer);
+}
+
+void QtDialogs::about(std::string_view buildDate, const std::function<void()>& openTerms) {
+    AboutDialog dialog(toQt(buildDate), openTerms, parent_);
+    dialog.exec();
+}
+
+bool QtBrowser::open(std::string_view address) {
+    return QDesktopServices::openUrl(QUrl(toQt(address)));
+}
+
+std::int64_t SystemClock::nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+}  // namespace brisvale::app

@@ -1,0 +1,40 @@
+#pragma once
+// The ports the core calls, made with Qt: modal boxes, the About box, the browser and the clock.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "play/ports.hpp"
+
+namespace brisvale::app {
+
+class QtDialogs final : public Dialogs {
+public:
+    // Boxes are centred on the parent once the window exists.
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
+    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                        std::string_view defaultText) override;
+    void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtBrowser final : public Browser {
+public:
+    bool open(std::string_view address) override;
+};
+
+class SystemClock final : public Clock {
+public:
+    std::int64_t nowMs() override;
+};
+
+// The core's texts are single-byte Windows-1252 files' texts; the program's own are ASCII.
+QString toQt(std::string_view text);
+std::string fromQt(const QString& text);
+
+}  // namespace brisvale::app

@@ -1,0 +1,146 @@
+// The board: cells where the layout puts them, clicks on cells, chips and the flip button,
+// and what the picture shows (pixel checks on a grab of the board).
+
+#include <gtest/gtest.h>
+
+#include "harness.hpp"
+
+namespace brisvale::gui_test {
+namespace {
+
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kGold(0xFF, 0xD8, 0x00);
+const QColor kChipDarkRed(0x7F, 0x00, 0x00);
+
+// A point in twips of the board frame, as logical pixels.
+QPoint twips(int left, int top) { return {left / 15, top / 15}; }
+
+// Clicks at a twip point of the board, as a user's mouse would.
+void clickAt(Session& s, int left, int top) {
+    QTest::mouseClick(&s.board(), Qt::LeftButton, {}, twips(left, top));
+}
+
+struct CellSpot {
+    int number;
+    int normalLeft, normalTop, flippedLeft, flippedTop;
+};
+
+// Number cells are 555 x 345 twips; their places in both views, worked out by hand.
+const CellSpot kSpots[] = {
+    {1, 6630, 270, 690, 930},  {2, 6630, 600, 690, 600},   {3, 6630, 930, 690, 270},
+    {17, 3930, 600, 3390, 600}, {34, 690, 270, 6630, 930}, {36, 690, 930, 6630, 270},
+};
+
+TEST(Board, AClickInsideANumberCellSelectsThatNumberInBothViews) {
+    Session s;
+    for (bool flipped : {false, true}) {
+        if (flipped) s.flip();
+        ASSERT_EQ(s.state().form.board.BoardFlipped(), flipped);
+        for (const CellSpot& spot : kSpots) {
+            const int left = flipped ? spot.flippedLeft : spot.normalLeft;
+            const int top = flipped ? spot.flippedTop : spot.normalTop;
+            // Near two opposite corners of the cell, well inside it.
+            for (auto [dx, dy] : {std::pair{60, 60}, {480, 270}}) {
+                clickAt(s, left + dx, top + dy);
+                EXPECT_EQ(s.state().SpinNumber, spot.number)
+                    << "view " << flipped << " at " << left + dx << "," << top + dy;
+                EXPECT_TRUE(s.state().SpinPending);
+            }
+        }
+    }
+}
+
+TEST(Board, ZeroCellSelectsZeroAndPutsTheMarkerLowInTheTallCell) {
+    Session s;
+    clickAt(s, 7170 + 270, 270 + 800);  // the lower part of the tall zero cell
+    EXPECT_EQ(s.state().SpinNumber, 0);
+    EXPECT_EQ(s.state().spinText(), "00");
+    EXPECT_TRUE(s.form().marker.visible);
+    EXPECT_EQ(s.form().marker.top, 270 + 360);
+}
+
+TEST(Board, OutsideCellsAndTheEmptyFrameSelectNothing) {
+    Session s;
+    const std::pair<int, int> points[] = {
+        {150 + 270, 270 + 170},    // Row 1
+        {2850 + 1000, 1260 + 170},  // 2nd 12
+        {3930 + 500, 1590 + 170},   // Red
+        {6090 + 500, 1590 + 170},   // 1 to 18
+        {300, 2200},                // the frame below the layout
+    };
+    for (auto [left, top] : points) {
+        clickAt(s, left, top);
+        EXPECT_FALSE(s.state().SpinPending) << left << "," << top;
+        EXPECT_FALSE(s.form().marker.visible);
+    }
+}
+
+TEST(Board, TwoFlipsPutEveryCellBack) {
+    Session s;
+    const BoardLayout before = s.form().board;
+    s.flip();
+    EXPECT_TRUE(s.form().board.BoardFlipped());
+    EXPECT_NE(s.form().board.cell(1), before.cell(1));
+    s.flip();
+    EXPECT_FALSE(s.form().board.BoardFlipped());
+    for (int i = 0; i < board::kCellCount; ++i) EXPECT_EQ(s.form().board.cell(i), before.cell(i));
+}
+
+// The printed oval keeps the number's colour; the strip along the cell's right edge shows the
+// cell's own back colour, which is red for every number until the first flip.
+TEST(BoardPicture, NumberColoursInBothViews) {
+    Session s;
+    struct Probe {
+        int number;
+        QColor oval;
+        QColor stripBeforeFlip, stripAfterFlip;
+    };
+    const Probe probes[] = {{1, kRed, kRed, kRed}, {2, kBlack, kRed, kBlack}, {9, kRed, kRed, kRed},
+                            {10, kBlack, kRed, kBlack}};
+    const auto stripPoint = [&](int number) {
+        const Rect r = s.form().board.cell(number);
+        return twips(r.left + r.width - 30, r.top + r.height / 2);  // 2 px in from the right
+    };
+    const auto ovalPoint = [&](int number) {
+        const Rect r = s.form().board.cell(number);
+        return twips(r.left + 90, r.top + r.height / 2);  // left end of the oval, clear of the figure
+    };
+    QImage image = s.boardImage();
+    for (const Probe& p : probes) {
+        EXPECT_TRUE(near(pixel(image, ovalPoint(p.number)), p.oval)) << p.number;
+        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripBeforeFlip)) << p.number;
+    }
+    s.flip();
+    image = s.boardImage();
+    for (const Probe& p : probes) {
+        EXPECT_TRUE(near(pixel(image, ovalPoint(p.number)), p.oval)) << p.number << " flipped";
+        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripAfterFlip)) << p.number << " flipped";
+    }
+    // 1 now lies bottom left, next to zero.
+    EXPECT_TRUE(near(pixel(image, twips(690 + 90, 930 + 170)), kRed));
+}
+
+TEST(BoardPicture, TheMarkerIsGoldOnTheClickedNumber) {
+    Session s;
+    const QColor before = pixel(s.boardImage(), twips(3930 + 270, 600 + 180));
+    s.clickCell(17);
+    // The marker is 300 twips round, laid 120 in and 30 down on the cell of 17.
+    const QImage image = s.boardImage();
+    EXPECT_TRUE(near(pixel(image, twips(3930 + 120 + 150, 600 + 30 + 150)), kGold));
+    EXPECT_FALSE(near(before, kGold));
+    s.flip();
+    EXPECT_TRUE(near(pixel(s.boardImage(), twips(3390 + 120 + 150, 600 + 30 + 150)), kGold));
+}
+
+TEST(BoardPicture, ClothAndOutsideCellsAreGreen) {
+    Session s;
+    const QImage image = s.boardImage();
+    const QColor green(0x00, 0xC0, 0x00);
+    EXPECT_TRUE(near(pixel(image, twips(7170 + 60, 270 + 100)), green));   // zero
+    EXPECT_TRUE(near(pixel(image, twips(690 + 60, 1260 + 60)), green));    // 3rd 12
+    EXPECT_TRUE(near(pixel(image, twips(1770 + 60, 1590 + 60)), green));   // Even
+}
+
+}  // namespace
+}  // namespace brisvale::gui_test
