@@ -1,5 +1,7 @@
 // Casinos: the list, creating, choosing and deleting one, and recording its spins.
 
+#include <optional>
+
 #include "play/advisor.hpp"
 #include "play/text.hpp"
 #include "storage/properties.hpp"
@@ -7,9 +9,12 @@
 namespace brisvale {
 namespace {
 
-std::string casinoKey(int k) { return "name" + std::to_string(k); }
+std::string casinoKey(int k) {
+    return "name" + std::to_string(k);
+}
 
-// Why a casino name cannot be stored, or empty when it can.
+// Why a casino name cannot be stored, or empty when it can. The name is the text before the
+// first comma of its line, so a comma would cut it.
 std::string nameProblem(std::string_view name) {
     if (trimBlanks(name).empty()) return "Please enter a name for the casino.";
     if (name.find(',') != std::string_view::npos) {
@@ -21,14 +26,43 @@ std::string nameProblem(std::string_view name) {
     return {};
 }
 
+// The value of casino k's line: "!" when there is none, nullopt when the history file cannot
+// be read at all (then nothing may be written over what could not be read).
+std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
+                                       const DebugLog* log) {
+    std::string value = GetProperty(1, casinoKey(k), file, log);
+    // GetProperty answers "" both for an empty value and for a file it could not read.
+    if (value.empty() && !readLines(file, log)) return std::nullopt;
+    return value;
+}
+
+// The values of name1, name2, ... up to the first missing key; nullopt when the file cannot be
+// read. Bounded by the file's line count, so a file that changes under us cannot loop forever.
+std::optional<std::vector<std::string>> casinoValues(const std::filesystem::path& file,
+                                                     const DebugLog* log) {
+    std::vector<std::string> values;
+    const auto lines = readLines(file, log);  // brings back a backup left by a broken write
+    if (!lines) {
+        if (FileExists(file)) return std::nullopt;
+        return values;
+    }
+    for (int k = 1; k <= static_cast<int>(lines->size()); ++k) {
+        auto value = casinoValue(k, file, log);
+        if (!value) return std::nullopt;
+        if (*value == kMissing) break;
+        values.push_back(std::move(*value));
+    }
+    return values;
+}
+
 }  // namespace
 
 void Advisor::fillCasinoList() {
     ListBox& list = s_.form.Casino;
     list.items = {"Select Casino", "New..."};
-    for (int k = 1;; ++k) {
-        const std::string value = GetProperty(1, casinoKey(k), historyFile_, &log_);
-        if (value == kMissing || value.empty()) break;
+    // A damaged (even empty) line keeps its place, so every entry stays on its own key.
+    const auto values = casinoValues(historyFile_, &log_);
+    for (const std::string& value : values ? *values : std::vector<std::string>{}) {
         list.items.push_back(value.substr(0, value.find(',')));
     }
     list.index = 0;
@@ -45,40 +79,56 @@ void Advisor::Casino_Click() {
 
 void Advisor::newCasino() {
     const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
+    ListBox& list = s_.form.Casino;
     if (!answer || answer->empty()) {
-        s_.form.Casino.index = 0;
+        list.index = 0;
         return;
     }
     if (const std::string problem = nameProblem(*answer); !problem.empty()) {
         ports_.dialogs.message(problem, s_.AppTitle);
-        s_.form.Casino.index = 0;
+        list.index = 0;
         return;
     }
-    ListBox& list = s_.form.Casino;
-    list.items.push_back(*answer);
+    // The file keeps values trimmed; the name is kept as it will read back.
+    const std::string name(trimBlanks(*answer));
+    const int k = static_cast<int>(list.items.size()) - 1;
+    if (!SetProperty(1, casinoKey(k), name + ",", historyFile_, &log_)) {
+        ports_.dialogs.message(
+            "The casino could not be saved to " + historyFile_.filename().string() + ".",
+            s_.AppTitle);
+        list.index = 0;
+        return;
+    }
+    list.items.push_back(name);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
-    const int k = static_cast<int>(list.items.size()) - 2;
-    historyLine_ = *answer + ",";
-    SetProperty(1, casinoKey(k), historyLine_, historyFile_, &log_);
+    historyLine_ = name + ",";
     s_.RecordedSpins = 0;
-    s_.CasinoName = "- " + *answer;
+    s_.CasinoName = "- " + name;
     history_.clear();
 }
 
 void Advisor::loadCasino(int position) {
     s_.form.Text1.clear();
-    const std::string value = GetProperty(1, casinoKey(position - 1), historyFile_, &log_);
-    if (value == kMissing || value.empty()) return;
     history_.clear();
-    std::size_t start = value.find(',');
-    const std::string name = value.substr(0, start);
-    // Every field after the name ends with a comma; a field that is not a number (or a text
-    // without its final comma) is kept as 0 and not shown.
-    while (start != std::string::npos) {
-        const std::size_t end = value.find(',', start + 1);
-        if (end == std::string::npos) break;
-        const auto field = std::string_view(value).substr(start + 1, end - start - 1);
+    s_.RecordedSpins = 0;
+    const std::string item = s_.form.Casino.items[position];
+    s_.CasinoName = "- " + item;
+    const auto value = casinoValue(position - 1, historyFile_, &log_);
+    // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
+    historyLine_.clear();
+    if (!value) return;
+    if (*value == kMissing) {
+        historyLine_ = item + ",";
+        return;
+    }
+    std::size_t start = value->find(',');
+    const std::string name = value->substr(0, start);
+    // Every field after the name ends with a comma; a field that is not a number of the wheel
+    // is kept as 0 and not shown. A last field without its comma is read all the same.
+    while (start != std::string::npos && start + 1 < value->size()) {
+        const std::size_t end = value->find(',', start + 1);
+        const auto field = std::string_view(*value).substr(start + 1, end - start - 1);
         const auto number = parseWhole(field, 0, 36);
         history_.push_back(number ? static_cast<int>(*number) : 0);
         if (number) s_.form.Text1.AddHistoryLine(static_cast<int>(*number));
@@ -92,7 +142,7 @@ void Advisor::loadCasino(int position) {
 
 void Advisor::RecordCasinoSpin() {
     // A replay feeds recorded spins; recording them again would double the history.
-    if (s_.form.Casino.index < 1 || s_.ReplayMode) return;
+    if (s_.form.Casino.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
     history_.push_back(s_.SpinNumber);
     historyLine_ += std::to_string(s_.SpinNumber) + ",";
     SaveCasinoHistory();
@@ -108,19 +158,29 @@ void Advisor::Command1_Click() {
     const int position = s_.form.Casino.index;
     if (position <= 1) return;
     const int deleted = position - 1;
-    // Rebuilt whole: the kept casinos renumbered from 1, each line byte for byte.
+    const auto values = casinoValues(historyFile_, &log_);
+    // Rebuilt whole: the kept casinos renumbered from 1, each value byte for byte.
     std::vector<std::string> lines{"index: 1"};
-    int j = 0;
-    for (int i = 1;; ++i) {
-        if (i == deleted) continue;
-        const std::string value = GetProperty(1, casinoKey(i), historyFile_, &log_);
-        if (value == kMissing || value.empty()) break;
-        lines.push_back(casinoKey(++j) + ": " + value);
+    if (values) {
+        for (int i = 1; i <= static_cast<int>(values->size()); ++i) {
+            if (i == deleted) continue;
+            lines.push_back(casinoKey(static_cast<int>(lines.size())) + ": " + (*values)[i - 1]);
+        }
     }
-    writeLines(historyFile_, lines, &log_);
+    if (!values || !writeLines(historyFile_, lines, &log_)) {
+        ports_.dialogs.message(
+            "The casino could not be deleted from " + historyFile_.filename().string() + ".",
+            s_.AppTitle);
+        return;
+    }
     fillCasinoList();
     s_.form.Text1.clear();
     s_.form.Casino.index = 0;
+    // The deleted casino is no longer the one the caption names or the replay plays.
+    s_.CasinoName.clear();
+    s_.RecordedSpins = 0;
+    history_.clear();
+    historyLine_.clear();
 }
 
 }  // namespace brisvale
