@@ -53,7 +53,11 @@ namespace brisvale {
 // The replay feeds the selected casino's recorded spins through the engine. It runs as steps
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
 void Advisor::Command2_Click() {
+    const bool starting = s_.form.Button1.caption == "Start";
     Button1_Click();
+    // A run that could not start has told the user why; pressing Start again for every
+    // recorded spin would only repeat that message.
+    if (starting && s_.form.Button1.caption == "Start") return;
     s_.ReplayMode = true;
     replay_ = Replay{};
     selected_ = false;
@@ -76,11 +80,14 @@ void Advisor::replayStep() {
         endReplay();
         return;
     }
+    const int number = history_[r.next];
     if (!selected_) {
-        Picture3_Click(history_[r.next]);
+        Picture3_Click(number);
         selected_ = true;
     }
     if (!s_.form.Button1.enabled) return;
+    // A click of the user's while the replay waited must not change the recorded spin.
+    if (!s_.SpinPending || s_.SpinNumber != number) Picture3_Click(number);
     Button1_Click();
     s_.SpinWaitLeft = 1;
     r.phase = ReplayPhase::WaitSpin;
