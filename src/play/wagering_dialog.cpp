@@ -66,12 +66,25 @@ bool Advisor::SaveWagering() {
     s_.wagering.AutoIncrease = w.Check1.value == 1 ? 1 : 0;
     s_.wagering.IncreaseChips = w.Combo1.index + 1;
     s_.wagering.IncreaseSteps = w.Combo2.index + 1;
+    bool stored = true;
     for (int k = 0; k < kFamilyCount; ++k) {
-        SetProperty(1, sequenceKey(static_cast<Family>(k)), w.Text[k + 1].text, wageringFile_, &log_);
+        stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.Text[k + 1].text,
+                             wageringFile_, &log_) &&
+                 stored;
     }
-    SetProperty(1, "autoincrease", s_.wagering.AutoIncrease == 1 ? "1" : "0", wageringFile_, &log_);
-    SetProperty(1, "wagerincreasechips", w.Combo1.text(), wageringFile_, &log_);
-    SetProperty(1, "wagerincreasehowmanychips", w.Combo2.text(), wageringFile_, &log_);
+    stored = SetProperty(1, "autoincrease", s_.wagering.AutoIncrease == 1 ? "1" : "0",
+                         wageringFile_, &log_) &&
+             stored;
+    stored = SetProperty(1, "wagerincreasechips", w.Combo1.text(), wageringFile_, &log_) && stored;
+    stored = SetProperty(1, "wagerincreasehowmanychips", w.Combo2.text(), wageringFile_, &log_) &&
+             stored;
+    if (!stored) {
+        // The values apply to this session as typed; reading the file back would undo them.
+        ports_.dialogs.message("The wagering settings could not be saved to " +
+                                   wageringFile_.filename().string() + ".",
+                               s_.AppTitle);
+        return false;
+    }
     LoadWagering(s_.wagering, wageringFile_, &log_);
     return true;
 }
