@@ -1,0 +1,129 @@
+// Recording one spin at a casino that already holds 100,000 spins: the storage call the
+// Advisor makes for it, with and without syncing to the disk, and the whole press.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "play/advisor.hpp"
+#include "storage/properties.hpp"
+
+namespace {
+
+using namespace brisvale;
+
+constexpr int kSpins = 100000;
+
+struct Folder {
+    std::filesystem::path path;
+    Folder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "brisvale-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) path = pattern;
+    }
+    ~Folder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+// "Big," and kSpins numbers, each followed by a comma, as the history line holds them.
+std::string historyValue() {
+    std::string value = "Big,";
+    unsigned seed = 5;
+    for (int i = 0; i < kSpins; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        value += std::to_string((seed >> 16) % 37) + ",";
+    }
+    return value;
+}
+
+// A history of three casinos, the big one in the middle, as the file stands before a spin.
+std::filesystem::path writeHistory(const Folder& folder, const std::string& big) {
+    const std::filesystem::path file = folder.path / "CasinoHistory.dat";
+    writeLines(file, {"index: 1", "name1: Small,4,5,", "name2: " + big, "name3: Other,17,"},
+               nullptr, false);
+    return file;
+}
+
+// The call the Advisor makes for each spin. Two lines of one extra spin alternate, so every
+// call really rewrites the file.
+void recordCall(benchmark::State& st, bool sync) {
+    Folder folder;
+    const std::string before = historyValue();
+    const std::string after[] = {before + "9,", before + "12,"};
+    const std::filesystem::path file = writeHistory(folder, before);
+    int which = 0;
+    for (auto _ : st) {
+        if (!SetProperty(1, "name2", after[which], file, nullptr, sync)) {
+            st.SkipWithError("SetProperty failed");
+            break;
+        }
+        which ^= 1;
+    }
+    st.SetBytesProcessed(st.iterations() *
+                         static_cast<std::int64_t>(std::filesystem::file_size(file)));
+}
+
+void BM_RecordSpinNoSync(benchmark::State& st) { recordCall(st, false); }
+void BM_RecordSpinSync(benchmark::State& st) { recordCall(st, true); }
+BENCHMARK(BM_RecordSpinNoSync)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
+
+struct QuietDialogs : Dialogs {
+    void message(std::string_view, std::string_view) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+    void about(std::string_view, const std::function<void()>&) override {}
+};
+struct NoBrowser : Browser {
+    bool open(std::string_view) override { return true; }
+};
+struct StepClock : Clock {
+    std::int64_t now = 1'700'000'000'000;
+    std::int64_t nowMs() override { return now; }
+};
+
+// The whole press at that casino in Classic play that never bets: click, Submit (which
+// records and syncs), and the ticks until the button is back.
+void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
+    Folder folder;
+    writeHistory(folder, historyValue());
+    QuietDialogs dialogs;
+    NoBrowser browser;
+    StepClock clock;
+    SeededRandom random{1};
+    Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
+    advisor.Form_Load({folder.path, false, ""});
+    advisor.userSet("Casino", "Big");
+    advisor.userSet("chk7_1", "1");
+    advisor.userSet("Check1", "1");
+    advisor.userSet("Text3", "32767");
+    advisor.userSet("Text2", "32767");
+    advisor.userSet("Check1", "0");
+    advisor.userSet("cboSpins", "1");
+    advisor.userSet("Text18", "1000");
+    advisor.userPress("Button1");
+    if (advisor.form().Button1.caption != "Submit" || advisor.state().RecordedSpins < 32767) {
+        st.SkipWithError("the run did not start at the big casino");
+        return;
+    }
+    int spin = 0;
+    for (auto _ : st) {
+        while (!advisor.form().Button1.enabled) {
+            clock.now += advisor.timerInterval();
+            advisor.Timer1_Timer();
+        }
+        advisor.Picture3_Click(spin);
+        advisor.Button1_Click();
+        spin = (spin + 11) % 37;
+    }
+}
+BENCHMARK(BM_AdvisorPressAtBigCasino)->Unit(benchmark::kMillisecond);
+
+}  // namespace
