@@ -67,8 +67,12 @@ void recordCall(benchmark::State& st, bool sync) {
                          static_cast<std::int64_t>(std::filesystem::file_size(file)));
 }
 
-void BM_RecordSpinNoSync(benchmark::State& st) { recordCall(st, false); }
-void BM_RecordSpinSync(benchmark::State& st) { recordCall(st, true); }
+void BM_RecordSpinNoSync(benchmark::State& st) {
+    recordCall(st, false);
+}
+void BM_RecordSpinSync(benchmark::State& st) {
+    recordCall(st, true);
+}
 BENCHMARK(BM_RecordSpinNoSync)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
 

@@ -223,7 +223,7 @@ void Advisor::ContMultiBet() {
         std::int16_t& threshold = s_.StartThreshold[static_cast<int>(pass.family)];
         do {
             pass.trigger(s_);
-            --threshold;
+            if (threshold > -kCountMax - 1) --threshold;  // stays put rather than wrap round
         } while (s_.list(pass.family).size() < f.howMany[pass.box].index && threshold >= 0);
     }
     layMultiChips(false, former);

@@ -2,6 +2,7 @@
 // bets, and entering a spin by clicking a single-number chip.
 
 #include "play/multi_harness.hpp"
+#include "storage/properties.hpp"
 
 namespace brisvale::testing {
 namespace {
@@ -253,6 +254,27 @@ TEST_F(MultiChips, QuitMarkMetOnAWinningSpinIsNotAnnounced) {
     EXPECT_NE(form().Label1.caption, "Quit NOW");
     EXPECT_EQ(form().Button1.caption, "Submit");
     EXPECT_NE(form().backColor, 192);
+}
+
+// A sequence written by hand may hold an element that is no stake, or end without a mark:
+// the bet quits there rather than stake an unreadable amount.
+TEST_F(MultiChips, UnreadableOrMissingStepsQuitInSuper) {
+    for (const char* even : {"1,x,4,Q", "1"}) {
+        SCOPED_TRACE(even);
+        ASSERT_TRUE(SetProperty(1, "even", even, a().wageringFile()));
+        restart();
+        multiStyle(3);
+        set("chk7_1", "1");
+        threshold(kEvenBoxes, 0);
+        set("cboRow", "1");
+        pressButton();
+        spin(5);
+        ASSERT_EQ(currentBet(), "Black,");
+        spin(3);
+        EXPECT_EQ(form().Label1.caption, "Quit NOW");
+        EXPECT_EQ(form().Button1.caption, "Start");
+        EXPECT_EQ(state().Balance, 999);
+    }
 }
 
 }  // namespace

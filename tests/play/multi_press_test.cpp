@@ -267,6 +267,20 @@ TEST_F(MultiPress, MultiAsksAFamilyBelowZeroAtLeastOnce) {
     EXPECT_EQ(state().threshold(Family::Row), -2);
 }
 
+// A watched family with a count box of 0 is lowered on every spin; at the bottom of the 16-bit
+// range it stays there instead of wrapping round to the top.
+TEST_F(MultiPress, MultiLoweringStopsAtTheBottomOfTheRange) {
+    multiStyle(2);
+    set("chk1", "1");
+    set("cboDozen", "1");
+    threshold(kRowBoxes, 5);
+    pressButton();
+    mutableState().StartThreshold[static_cast<int>(Family::Row)] = -32767;
+    spins({4, 7});
+    EXPECT_EQ(state().threshold(Family::Row), -32768);
+    EXPECT_EQ(currentBet(), "");
+}
+
 TEST_F(MultiPress, MultiDropsABetAtItsStopAndHidesTheChips) {
     sequence(3, "1,S");  // rows
     multiStyle(2);
