@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -79,6 +80,9 @@ MainWindow::MainWindow(Advisor& advisor, Clock& clock, QWidget* parent)
         this);
 
     buildMenus();
+    // A closed list would take typed digits as a search of its entries; on this window digits
+    // choose numbers.
+    for (QComboBox* list : central->findChildren<QComboBox*>()) list->installEventFilter(this);
     connect(&timer1_, &QTimer::timeout, this, &MainWindow::tick);
     render();
     board_->setFocus();
@@ -261,6 +265,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     } else {
         QMainWindow::keyPressEvent(event);
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9 && modifiers == Qt::NoModifier) {
+            selectTyped(key->key() - Qt::Key_0);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // A digit selects its number at once; a second digit within a second makes it two digits.

@@ -10,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 
+#include "app/app_icon.hpp"
 #include "app/control_binder.hpp"
 #include "app/qt_ports.hpp"
 
@@ -44,6 +46,8 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     : QWidget(parent),
       Label1_(new QLabel(this)),
       Text1_(new QPlainTextEdit(this)),
+      Picture4_(new QLabel(this)),
+      historyPlace_(new QStackedWidget(this)),
       cmdMore_(new QPushButton(this)),
       Command1_(new QPushButton(this)) {
     setObjectName("Frame1");
@@ -125,7 +129,14 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     Text1_->setFocusPolicy(Qt::NoFocus);
     const int column = QFontMetrics(Text1_->font()).horizontalAdvance(QStringLiteral("0000000"));
     Text1_->setFixedWidth(column + 6);
-    grid->addWidget(Text1_, 3, 1, 4, 1);
+    // The product picture stands in the history's place between runs while no spin is listed.
+    Picture4_->setObjectName("Picture4");
+    Picture4_->setAlignment(Qt::AlignCenter);
+    Picture4_->setPixmap(productPicture(Text1_->width() - 6));
+    historyPlace_->setFixedWidth(Text1_->width());
+    historyPlace_->addWidget(Text1_);
+    historyPlace_->addWidget(Picture4_);
+    grid->addWidget(historyPlace_, 3, 1, 4, 1);
 
     Label1_->setObjectName("Label1");
     Label1_->setWordWrap(true);
@@ -154,6 +165,8 @@ void PlayPanel::render(const Form& form) {
         if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
         Text1_->setPlainText(text);
     }
+    const bool picture = form.Picture4.visible && form.Text1.empty();
+    historyPlace_->setCurrentWidget(picture ? static_cast<QWidget*>(Picture4_) : Text1_);
     for (auto [button, model] : {std::pair{cmdMore_, &form.cmdMore}, {Command1_, &form.Command1}}) {
         const QString caption = toQt(model->caption);
         if (button->text() != caption) button->setText(caption);

@@ -11,6 +11,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QStackedWidget;
 
 namespace brisvale::app {
 
@@ -27,6 +28,8 @@ public:
 private:
     QLabel* Label1_;
     QPlainTextEdit* Text1_;
+    QLabel* Picture4_;
+    QStackedWidget* historyPlace_;
     QPushButton* cmdMore_;
     QPushButton* Command1_;
     std::string historyShown_;

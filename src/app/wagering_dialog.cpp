@@ -58,7 +58,7 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
         grid->addWidget(new QLabel(kFamilies[i - 1], this), i - 1, 0, Qt::AlignRight | Qt::AlignTop);
         grid->addWidget(box, i - 1, 1, 1, 3);
     }
-    setMinimumWidth(560);
+    setMinimumWidth(620);
 
     auto* increase = new QHBoxLayout;
     Check1_->setObjectName("Check1");

@@ -13,3 +13,20 @@ if(TARGET brisvale_app AND TARGET Qt6::Test)
     add_executable(gui_screenshots ${CMAKE_CURRENT_SOURCE_DIR}/gui/screenshots.cpp)
     target_link_libraries(gui_screenshots PRIVATE gui_harness)
 endif()
+
+# The program itself: its command line, and a start that paints and ends.
+if(TARGET brisvale)
+    add_test(NAME brisvale_version COMMAND brisvale --version)
+    set_tests_properties(brisvale_version PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                         PASS_REGULAR_EXPRESSION "brisvale ${PROJECT_VERSION}")
+    add_test(NAME brisvale_help COMMAND brisvale --help)
+    set_tests_properties(brisvale_help PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                         PASS_REGULAR_EXPRESSION "--data-dir <DIR>.*--remote-site <URL>.*--seed <N>")
+    # "-d" removes an old debug log; the first start writes the default settings.
+    set(gui_data ${CMAKE_CURRENT_BINARY_DIR}/gui-start-data)
+    add_test(NAME brisvale_first_start
+             COMMAND sh -c "rm -rf '${gui_data}' && mkdir -p '${gui_data}' && touch '${gui_data}/debug.txt' && \"$1\" --data-dir '${gui_data}' -d --quit-after-first-paint && test ! -e '${gui_data}/debug.txt' && test -s '${gui_data}/brisvale-settings.txt'"
+                     sh $<TARGET_FILE:brisvale>)
+    set_tests_properties(brisvale_first_start PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                         TIMEOUT 60)
+endif()

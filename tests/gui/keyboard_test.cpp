@@ -1,0 +1,93 @@
+// Numbers typed on the keyboard, and Enter for Button1.
+
+#include <gtest/gtest.h>
+
+#include "harness.hpp"
+
+namespace brisvale::gui_test {
+namespace {
+
+struct Typing {
+    const char* keys;
+    int gapMs;  // between the two keys
+    int number;
+};
+
+TEST(Keyboard, DigitsSelectNumbers) {
+    const Typing cases[] = {
+        {"7", 0, 7},      {"17", 0, 17},    {"36", 300, 36}, {"05", 999, 5},
+        {"17", 1001, 7},  // too slow: the second key is a number of its own
+        {"39", 0, 3},     // no 39 on the wheel: the pair is ignored
+        {"0", 0, 0},
+    };
+    for (const Typing& t : cases) {
+        Session s;
+        s.board().setFocus();
+        QTest::keyClick(&s.board(), t.keys[0]);
+        s.clock.now += t.gapMs;
+        if (t.keys[1]) QTest::keyClick(&s.board(), t.keys[1]);
+        EXPECT_TRUE(s.state().SpinPending) << t.keys;
+        EXPECT_EQ(s.state().SpinNumber, t.number) << t.keys << " gap " << t.gapMs;
+        EXPECT_TRUE(s.form().marker.visible);
+    }
+}
+
+TEST(Keyboard, AThirdDigitStartsANewNumber) {
+    Session s;
+    s.board().setFocus();
+    s.typeKeys("123");
+    EXPECT_EQ(s.state().SpinNumber, 3);
+}
+
+TEST(Keyboard, DigitsFromACheckBoxStillSelect) {
+    Session s;
+    auto* box = s.widget<QCheckBox>("chk6");
+    box->setFocus();
+    QTest::keyClick(box, '2');
+    QTest::keyClick(box, '4');
+    EXPECT_EQ(s.state().SpinNumber, 24);
+}
+
+TEST(Keyboard, TypingInATextBoxIsTypingOnly) {
+    Session s;
+    auto* balance = s.widget<QLineEdit>("Text18");
+    balance->setFocus();
+    QTest::keyClick(balance, '5');
+    QTest::keyClick(balance, Qt::Key_Return);
+    EXPECT_FALSE(s.state().SpinPending);
+    EXPECT_TRUE(s.dialogs.shown.empty());
+    EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Start");
+}
+
+TEST(Keyboard, EnterPressesButton1) {
+    Session s;
+    s.click("chk6");
+    s.type("Text18", "800");
+    s.board().setFocus();
+    QTest::keyClick(&s.board(), Qt::Key_Return);
+    EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Submit");
+    s.waitSpinInterval();
+    s.typeKeys("14\n");
+    EXPECT_EQ(s.state().TotalSpins, 1);
+    EXPECT_NE(s.widget<QPlainTextEdit>("Text1")->toPlainText().indexOf("14"), -1);
+}
+
+}  // namespace
+}  // namespace brisvale::gui_test
+
+namespace brisvale::gui_test {
+namespace {
+
+TEST(Keyboard, DigitsOnAClosedListChooseANumberNotAnEntry) {
+    Session s;
+    auto* wager = s.widget<QComboBox>("cboWager");
+    wager->setFocus();
+    QTest::keyClick(wager, '1');
+    QTest::keyClick(wager, '7');
+    EXPECT_EQ(s.state().SpinNumber, 17);
+    EXPECT_EQ(wager->currentText(), "1");
+    EXPECT_EQ(s.state().UnitWager(), 1);
+}
+
+}  // namespace
+}  // namespace brisvale::gui_test
