@@ -124,18 +124,19 @@ void Advisor::loadCasino(int position) {
     }
     std::size_t start = value->find(',');
     const std::string name = value->substr(0, start);
-    // Every field after the name ends with a comma; a field that is not a number of the wheel
-    // is kept as 0 and not shown. A last field without its comma is read all the same.
+    // Every field after the name ends with a comma. A field that is not a number of the wheel
+    // is not shown and not replayed (-1), but stays in the line as it was, so the next save
+    // loses nothing; a last field without its comma is read all the same.
     while (start != std::string::npos && start + 1 < value->size()) {
         const std::size_t end = value->find(',', start + 1);
         const auto field = std::string_view(*value).substr(start + 1, end - start - 1);
         const auto number = parseWhole(field, 0, 36);
-        history_.push_back(number ? static_cast<int>(*number) : 0);
+        history_.push_back(number ? static_cast<int>(*number) : -1);
         if (number) s_.form.Text1.AddHistoryLine(static_cast<int>(*number));
         start = end;
     }
-    historyLine_ = name + ",";
-    for (int n : history_) historyLine_ += std::to_string(n) + ",";
+    historyLine_ = *value;
+    if (historyLine_.empty() || historyLine_.back() != ',') historyLine_ += ',';
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
     s_.CasinoName = "- " + name;
 }

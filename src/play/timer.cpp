@@ -53,6 +53,7 @@ namespace brisvale {
 // The replay feeds the selected casino's recorded spins through the engine. It runs as steps
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
 void Advisor::Command2_Click() {
+    if (replay_) return;  // one replay at a time; a second would enter its spins twice
     const bool starting = s_.form.Button1.caption == "Start";
     Button1_Click();
     // A run that could not start has told the user why; pressing Start again for every
@@ -76,6 +77,8 @@ void Advisor::replayStep() {
         r.phase = ReplayPhase::WaitButton;
         selected_ = false;
     }
+    // Unreadable slots of a damaged history line hold no spin to replay.
+    while (r.next < history_.size() && history_[r.next] < 0) ++r.next;
     if (r.next >= history_.size()) {
         endReplay();
         return;

@@ -199,7 +199,7 @@ TEST_F(Casinos, DeleteNeedsACasinoSelected) {
     EXPECT_EQ(listed().size(), 3u);
 }
 
-// A damaged line shows what it can; the line is rewritten on the next spin, nothing else is.
+// A damaged line shows what it can; the next spin is added to it and nothing is lost.
 TEST_F(Casinos, ADamagedLineLoadsWhatItCan) {
     const std::string first = "index: 1\r\nname1: Alpha,4,\r\n";
     const std::string last = "name3: Gamma,9,\r\n";
@@ -210,7 +210,7 @@ TEST_F(Casinos, ADamagedLineLoadsWhatItCan) {
     EXPECT_EQ(state().RecordedSpins, 6);
     startWatching();
     spin(8);
-    EXPECT_EQ(history(), first + "name2: Beta,17,0,0,0,0,5,8,\r\n" + last);
+    EXPECT_EQ(history(), first + "name2: Beta,17,x,,40,-3,5,8,\r\n" + last);
 }
 
 TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {

@@ -176,5 +176,30 @@ TEST_F(Replay, UserClicksDuringTheReplayDoNotBreakIt) {
     EXPECT_EQ(form().Text1.text(), "4\r\n     3\r\n2\r\n     1\r\n");
 }
 
+// Fields of a damaged history line that are no number are not spins: the replay skips them.
+TEST_F(Replay, SkipsTheUnreadableFieldsOfADamagedLine) {
+    writeFile(historyFile(), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
+    restart();
+    set("Casino", "Alpha");
+    ASSERT_EQ(state().RecordedSpins, 5);
+    classicRedBlack(50);
+    pressButton("Command2");
+    ASSERT_TRUE(runReplay());
+    EXPECT_EQ(state().TotalSpins, 2);
+    EXPECT_EQ(readFile(historyFile()), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
+}
+
+// A second press of the replay button while a replay runs changes nothing.
+TEST_F(Replay, ASecondPressWhileReplayingIsIgnored) {
+    classicRedBlack(50);
+    a().setHistoryForReplay({1, 2, 3, 4});
+    pressButton("Command2");
+    tick(5);
+    pressButton("Command2");
+    ASSERT_TRUE(runReplay());
+    EXPECT_EQ(state().TotalSpins, 4);
+    EXPECT_EQ(form().Text1.lineCount(), 4u);
+}
+
 }  // namespace
 }  // namespace brisvale::testing
