@@ -1,6 +1,7 @@
 #include "harness.hpp"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QMenu>
 
 namespace brisvale::gui_test {
@@ -11,9 +12,16 @@ Session::Session(std::uint64_t seed) : random(seed) {
     window = std::make_unique<app::MainWindow>(*advisor, clock);
     window->show();
     (void)QTest::qWaitForWindowExposed(window.get());
+    activate();
 }
 
 Session::~Session() { window.reset(); }
+
+void Session::activate() {
+    if (QApplication::activeWindow() == window.get()) return;
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window.get());
+}
 
 void Session::clickCell(int cell) {
     QTest::mouseClick(&board(), Qt::LeftButton, {}, board().cellCenter(cell));
@@ -42,16 +50,23 @@ void Session::choose(const char* list, const QString& entry) {
     if (!combo) throw std::runtime_error(std::string("no list ") + list);
     const int index = combo->findText(entry);
     if (index < 0) throw std::runtime_error("no entry " + entry.toStdString());
-    // What the user's pick in the open list delivers: the entry, then the activation.
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+    // Open the list, move to the entry and take it, as the user does with the keys.
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    view->setCurrentIndex(view->model()->index(index, combo->modelColumn()));
+    QTest::keyClick(view, Qt::Key_Return);
     QApplication::processEvents();
+    // The offscreen platform does not hand the activation back after a popup.
+    activate();
+    if (view->isVisible()) throw std::runtime_error("the list did not close: " + entry.toStdString());
 }
 
 void Session::type(const char* name, const QString& text) {
     auto* box = widget<QLineEdit>(name);
     if (!box) throw std::runtime_error(std::string("no box ") + name);
+    activate();
     box->setFocus(Qt::MouseFocusReason);
+    if (!box->hasFocus()) throw std::runtime_error(std::string("no focus in ") + name);
     box->selectAll();
     QTest::keyClicks(box, text);
     // Leaving the box: the focus goes to the board, as a click on it would.

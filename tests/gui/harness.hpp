@@ -93,6 +93,7 @@ public:
     }
 
     // The user's gestures.
+    void activate();
     void clickCell(int cell);
     void clickChip(int chip);
     void flip();

@@ -131,6 +131,7 @@ protected:
         }
         s.type("Text18", "1000");
         s.pressButton1();
+        EXPECT_EQ(s.state().Balance, 1000);
         s.waitSpinInterval();
         for (int n : {5, 30, 11}) spin(s, n);
     }
