@@ -284,7 +284,12 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
         s_.Wins >= parseWhole(f.cboWins.text(), 0, 1000000).value_or(0)) {
         s_.BetOpen = false;
     }
-    if (!s_.BetOpen) hideChips();
+    // A pass that leaves nothing open looks like one that opened nothing.
+    if (!s_.BetOpen) {
+        set_backcolor(s_.NormalColor);
+        f.Label1.caption = "Spin Only";
+        hideChips();
+    }
 }
 
 int Advisor::StepBet(BetId id) {

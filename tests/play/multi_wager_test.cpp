@@ -89,6 +89,8 @@ TEST_F(MultiWager, SuperStopsOpeningBetsAtTheWinsPerTable) {
     EXPECT_EQ(state().Wins, 1);
     EXPECT_FALSE(state().BetOpen);
     EXPECT_TRUE(shownChips().empty());
+    EXPECT_EQ(form().Label1.caption, "Spin Only");
+    EXPECT_EQ(form().backColor, 15790320);
 
     tick();  // the table-switch advice follows
     EXPECT_EQ(form().Label1.caption, "Switch Table/Press Start");
