@@ -108,8 +108,8 @@ void ControlBinder::render() {
                 break;
             case ControlView::Kind::Text: {
                 auto* box = static_cast<QLineEdit*>(b->widget);
-                // Text the user is typing stays until the box is left.
-                if (box->hasFocus() && box->isModified()) break;
+                // Text the user has typed stays until the box hands it over.
+                if (box->isModified()) break;
                 const QString text = toQt(view.text);
                 if (box->text() != text) box->setText(text);
                 break;
@@ -154,13 +154,17 @@ void ControlBinder::commitFocusedText() {
 
 void ControlBinder::focus(const std::string& name) {
     if (QWidget* w = widget(name)) {
+        // The box losing the focus to this request is not left by the user: two refused
+        // boxes must not hand the focus back and forth for ever.
+        refocusing_ = true;
         w->setFocus(Qt::OtherFocusReason);
+        refocusing_ = false;
         if (auto* box = qobject_cast<QLineEdit*>(w)) box->selectAll();
     }
 }
 
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !rendering_) {
+    if (event->type() == QEvent::FocusOut && !rendering_ && !refocusing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Another window or a popup taking the focus does not leave the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {

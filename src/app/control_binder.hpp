@@ -58,7 +58,8 @@ private:
     SetAction onSet_;
     std::vector<Binding> bindings_;
     bool committing_ = false;
-    bool rendering_ = false;  // focus moved by rendering is no user's leaving of a box
+    bool rendering_ = false;
+    bool refocusing_ = false;  // focus moved by rendering is no user's leaving of a box
 };
 
 }  // namespace brisvale::app

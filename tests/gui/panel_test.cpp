@@ -219,3 +219,27 @@ TEST(Panel, ANewCasinoIsNamedThroughTheInputBox) {
 
 }  // namespace
 }  // namespace brisvale::gui_test
+
+namespace brisvale::gui_test {
+namespace {
+
+TEST(Panel, TwoRefusedBoxesDoNotHandTheFocusBackAndForth) {
+    Session s;
+    s.click("cmdMore");
+    s.type("Text4", "ten");
+    auto* other = s.widget<QLineEdit>("Text6");
+    // The user leaves the refused box again (refused again) for another box and types a bad
+    // value there before the focus is handed back.
+    other->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(other, "x");
+    EXPECT_EQ(s.dialogs.shown.size(), 2u);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_TRUE(s.widget<QLineEdit>("Text4")->hasFocus());
+    EXPECT_EQ(s.dialogs.shown.size(), 2u);
+    // What was typed into the second box is kept, and checked when the user leaves it.
+    s.window->tick();
+    EXPECT_EQ(other->text().right(1), "x");
+}
+
+}  // namespace
+}  // namespace brisvale::gui_test
