@@ -4,6 +4,7 @@
 // and the console call them and render the Form afterwards.
 
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -138,7 +139,6 @@ private:
     void CommonEnding();
     void classicNoBet();
     void classicBetOpen();
-    bool classicPass(bool enabled, Family family, void (*trigger)(PlayState&));
     bool takeSpin();
     void startRun(bool multi);
 
@@ -166,6 +166,10 @@ private:
     void showBalance();
     void syncUnitWager();
     void applyWager(const MinimumWager& wager);
+    using WagerRule = void (*)(const Wagering&, MinimumWager&);
+    // Runs the automatic minimum-wager rules in order on the wager the list shows.
+    void changeWager(std::initializer_list<WagerRule> rules);
+    void showQuit();
     void refreshBalanceLabels();
     void refreshTotalRisk();
     void selectSpin(int number);

@@ -5,10 +5,10 @@
 
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
+#include "play/passes.hpp"
 #include "play/text.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/thresholds.hpp"
-#include "selection/triggers.hpp"
 
 namespace brisvale {
 
@@ -142,16 +142,6 @@ bool Advisor::takeSpin() {
     return true;
 }
 
-bool Advisor::classicPass(bool enabled, Family family, void (*trigger)(PlayState&)) {
-    if (!enabled) return false;
-    if (s_.TotalSpins < s_.threshold(family)) {
-        s_.form.Label1.caption = "Spin Only";
-    } else {
-        trigger(s_);
-    }
-    return true;
-}
-
 void Advisor::classicNoBet() {
     if (!takeSpin()) return;
     RecordCasinoSpin();
@@ -162,20 +152,12 @@ void Advisor::classicNoBet() {
     s_.form.Label1.caption = "Spin Only";
     writeRunCaption();
 
-    const Form& f = s_.form;
-    classicPass(f.chk7_[1].value == 1, Family::Even, TriggerRedBlack);
-    classicPass(f.chk7_[2].value == 1, Family::Even, TriggerOddEven);
-    classicPass(f.chk7_[3].value == 1, Family::Even, TriggerHighLow);
-    const struct {
-        int box;
-        Family family;
-        void (*trigger)(PlayState&);
-    } passes[] = {{1, Family::Row, TriggerRow},       {6, Family::Dozen, TriggerDozen},
-                  {2, Family::Line, TriggerLine},     {3, Family::Corner, TriggerCorner},
-                  {4, Family::Trio, TriggerTrio},     {5, Family::Split, TriggerSplit}};
-    for (const auto& pass : passes) {
-        if (s_.BetOpen) break;
-        classicPass(f.chk[pass.box].value == 1, pass.family, pass.trigger);
+    // Singles are never bet in Classic play; from rows on, a family is asked only while no
+    // bet is open yet.
+    const auto passes = familyPasses(s_.form);
+    for (int i = 0; i < kPassCount - 1; ++i) {
+        if (i >= kEvenPasses && s_.BetOpen) break;
+        runPass(s_, passes[i], s_.TotalSpins);
     }
 
     if (s_.BetOpen) {
@@ -211,10 +193,7 @@ void Advisor::classicBetOpen() {
             // A stop mark closes the bet at once: no spin wait, and the number stays pending.
             EndBet(false);
             s_.StepIndex = 0;
-            MinimumWager wager = s_.wager;
-            wager.cboWagerIndex = s_.form.cboWager.index;
-            lowerWager(s_.wagering, wager);
-            applyWager(wager);
+            changeWager({lowerWager});
             return;
         }
         if (code == kStepQuit) s_.QuitPending = true;
@@ -224,10 +203,7 @@ void Advisor::classicBetOpen() {
             s_.form.Label1.caption = "Bet $" + std::to_string(s_.Stake) + " on " +
                                      std::string(label(s_.CurrentBet[0]));
         } else {
-            s_.form.Label1.caption = "Quit NOW";
-            set_backcolor(s_.QuitColor);
-            s_.form.Picture4.visible = true;
-            s_.form.Button1.caption = "Start";
+            showQuit();
             hideChips();
         }
         CommonEnding();
@@ -240,10 +216,7 @@ void Advisor::classicBetOpen() {
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
     EndBet();
     countUp(s_.Wins);
-    MinimumWager wager = s_.wager;
-    wager.cboWagerIndex = s_.form.cboWager.index;
-    raiseClassic(s_.wagering, wager);
-    applyWager(wager);
+    changeWager({raiseClassic});
     showBalance();
     s_.StepIndex = 0;
     CommonEnding();

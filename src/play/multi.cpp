@@ -2,6 +2,7 @@
 
 #include "board/chips.hpp"
 #include "play/advisor.hpp"
+#include "play/passes.hpp"
 #include "play/text.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/triggers.hpp"
@@ -12,12 +13,6 @@ namespace {
 // The order in which the family lists make up CurrentBet.
 constexpr Family kJoinOrder[] = {Family::Split, Family::Corner, Family::Trio, Family::Line,
                                  Family::Dozen, Family::Row,    Family::Even, Family::Single};
-
-struct Pass {
-    Family family;
-    void (*trigger)(PlayState&);
-    HowMany box;  // the count box the Multi fill-up obeys
-};
 
 }  // namespace
 
@@ -89,16 +84,10 @@ void Advisor::multiLoss() {
     if (s_.BetOpen) {
         multiCaption();
     } else {
-        MinimumWager wager = s_.wager;
-        wager.cboWagerIndex = s_.form.cboWager.index;
-        lowerWager(s_.wagering, wager);
-        applyWager(wager);
+        changeWager({lowerWager});
     }
     if (s_.QuitPending) {
-        s_.form.Label1.caption = "Quit NOW";
-        set_backcolor(s_.QuitColor);
-        s_.form.Picture4.visible = true;
-        s_.form.Button1.caption = "Start";
+        showQuit();
     }
     showBalance();
     multiEnding();
@@ -123,11 +112,7 @@ void Advisor::multiWin() {
     multiPasses(s_.form.BetStyle[3].value);
     // A quit mark met in this pass is not announced: the spin was a win.
     if (!s_.BetOpen && s_.wagering.AutoIncrease == 1) {
-        MinimumWager wager = s_.wager;
-        wager.cboWagerIndex = s_.form.cboWager.index;
-        raiseMulti(s_.wagering, wager);
-        lowerWager(s_.wagering, wager);
-        applyWager(wager);
+        changeWager({raiseMulti, lowerWager});
     }
     multiEnding();
 }
@@ -156,28 +141,7 @@ void Advisor::ProgMultiBet() {
     }
     s_.BetOpen = false;
 
-    const Form& f = s_.form;
-    const struct {
-        bool watched;
-        Pass pass;
-    } passes[] = {{f.chk7_[1].value == 1, {Family::Even, TriggerRedBlack, DozenBox}},
-                  {f.chk7_[2].value == 1, {Family::Even, TriggerOddEven, DozenBox}},
-                  {f.chk7_[3].value == 1, {Family::Even, TriggerHighLow, DozenBox}},
-                  {f.chk[1].value == 1, {Family::Row, TriggerRow, RowBox}},
-                  {f.chk[6].value == 1, {Family::Dozen, TriggerDozen, DozenBox}},
-                  {f.chk[2].value == 1, {Family::Line, TriggerLine, LineBox}},
-                  {f.chk[3].value == 1, {Family::Corner, TriggerCorner, CornerBox}},
-                  {f.chk[4].value == 1, {Family::Trio, TriggerTrio, TrioBox}},
-                  {f.chk[5].value == 1, {Family::Split, TriggerSplit, SplitBox}},
-                  {f.Chk8.value == 1, {Family::Single, TriggerSingle, SingleBox}}};
-    for (const auto& [watched, pass] : passes) {
-        if (!watched) continue;
-        if (s_.TableSpins < s_.threshold(pass.family)) {
-            s_.form.Label1.caption = "Spin Only";
-        } else {
-            pass.trigger(s_);
-        }
-    }
+    for (const FamilyPass& pass : familyPasses(s_.form)) runPass(s_, pass, s_.TableSpins);
     layMultiChips(true, former);
 }
 
@@ -191,29 +155,12 @@ void Advisor::ContMultiBet() {
     }
     s_.BetOpen = false;
 
-    const Form& f = s_.form;
-    const struct {
-        bool watched;
-        Pass pass;
-    } evenPasses[] = {{f.chk7_[1].value == 1, {Family::Even, TriggerRedBlack, DozenBox}},
-                      {f.chk7_[2].value == 1, {Family::Even, TriggerOddEven, DozenBox}},
-                      {f.chk7_[3].value == 1, {Family::Even, TriggerHighLow, DozenBox}}},
-      fillPasses[] = {{f.chk[1].value == 1, {Family::Row, TriggerRow, RowBox}},
-                      {f.chk[6].value == 1, {Family::Dozen, TriggerDozen, DozenBox}},
-                      {f.chk[2].value == 1, {Family::Line, TriggerLine, LineBox}},
-                      {f.chk[3].value == 1, {Family::Corner, TriggerCorner, CornerBox}},
-                      {f.chk[4].value == 1, {Family::Trio, TriggerTrio, TrioBox}},
-                      {f.chk[5].value == 1, {Family::Split, TriggerSplit, SplitBox}}};
-    for (const auto& [watched, pass] : evenPasses) {
-        if (!watched) continue;
-        if (s_.TableSpins < s_.threshold(pass.family)) {
-            s_.form.Label1.caption = "Spin Only";
-        } else {
-            pass.trigger(s_);
-        }
-    }
-    for (const auto& [watched, pass] : fillPasses) {
-        if (!watched) continue;
+    const auto passes = familyPasses(s_.form);
+    for (int i = 0; i < kEvenPasses; ++i) runPass(s_, passes[i], s_.TableSpins);
+    // Singles are not bet in Multi play.
+    for (int i = kEvenPasses; i < kPassCount - 1; ++i) {
+        const FamilyPass& pass = passes[i];
+        if (!pass.watched) continue;
         if (s_.TableSpins < s_.threshold(pass.family)) {
             s_.form.Label1.caption = "Spin Only";
             continue;
@@ -224,7 +171,7 @@ void Advisor::ContMultiBet() {
         do {
             pass.trigger(s_);
             if (threshold > -kCountMax - 1) --threshold;  // stays put rather than wrap round
-        } while (s_.list(pass.family).size() < f.howMany[pass.box].index && threshold >= 0);
+        } while (s_.list(pass.family).size() < s_.form.howMany[pass.box].index && threshold >= 0);
     }
     layMultiChips(false, former);
 }

@@ -54,6 +54,21 @@ void Advisor::applyWager(const MinimumWager& wager) {
     if (changed) refreshBalanceLabels();
 }
 
+void Advisor::changeWager(std::initializer_list<WagerRule> rules) {
+    MinimumWager wager = s_.wager;
+    wager.cboWagerIndex = s_.form.cboWager.index;
+    for (WagerRule rule : rules) rule(s_.wagering, wager);
+    applyWager(wager);
+}
+
+// "Quit NOW": the run ends, and the next press starts a new one.
+void Advisor::showQuit() {
+    s_.form.Label1.caption = "Quit NOW";
+    set_backcolor(s_.QuitColor);
+    s_.form.Picture4.visible = true;
+    s_.form.Button1.caption = "Start";
+}
+
 void Advisor::refreshBalanceLabels() {
     const bool conservative = s_.form.Check[8].value == 1;
     const long long unit = s_.UnitWager();
