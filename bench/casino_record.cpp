@@ -7,27 +7,17 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_support.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
 
 namespace {
 
 using namespace brisvale;
+using namespace brisvale::bench;
 
 constexpr int kSpins = 100000;
 
-struct Folder {
-    std::filesystem::path path;
-    Folder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brisvale-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path = pattern;
-    }
-    ~Folder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
 
 // "Big," and kSpins numbers, each followed by a comma, as the history line holds them.
 std::string historyValue() {
@@ -76,22 +66,6 @@ void BM_RecordSpinSync(benchmark::State& st) {
 BENCHMARK(BM_RecordSpinNoSync)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
 
-struct QuietDialogs : Dialogs {
-    void message(std::string_view, std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    void about(std::string_view, const std::function<void()>&) override {}
-};
-struct NoBrowser : Browser {
-    bool open(std::string_view) override { return true; }
-};
-struct StepClock : Clock {
-    std::int64_t now = 1'700'000'000'000;
-    std::int64_t nowMs() override { return now; }
-};
 
 // The whole press at that casino in Classic play that never bets: click, Submit (which
 // records and syncs), and the ticks until the button is back.

@@ -6,37 +6,22 @@
 #include <filesystem>
 #include <random>
 
+#include "bench_support.hpp"
 #include "play/advisor.hpp"
 
 namespace {
 
 using namespace brisvale;
-
-struct QuietDialogs : Dialogs {
-    void message(std::string_view, std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return true; }
-    std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    void about(std::string_view, const std::function<void()>&) override {}
-};
-struct NoBrowser : Browser {
-    bool open(std::string_view) override { return true; }
-};
-struct StepClock : Clock {
-    std::int64_t now = 0;
-    std::int64_t nowMs() override { return now; }
-};
+using namespace brisvale::bench;
 
 void BM_ClassicPress(benchmark::State& st) {
-    const auto dir = std::filesystem::temp_directory_path() / "brisvale-bench-classic";
-    std::filesystem::remove_all(dir);
+    Folder folder;
     QuietDialogs dialogs;
     NoBrowser browser;
     StepClock clock;
     SeededRandom random(1);
     Advisor a(Ports{dialogs, browser, clock, random, nullptr});
-    a.Form_Load({dir, false, ""});
+    a.Form_Load({folder.path, false, ""});
     for (const char* box : {"chk7", "chk1", "chk2", "chk3", "chk4", "chk5", "chk6"}) {
         a.userSet(box, "1");
     }
@@ -55,7 +40,6 @@ void BM_ClassicPress(benchmark::State& st) {
         a.Button1_Click();
         if (a.form().Button1.caption == "Start") a.Button1_Click();  // a quit: start again
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ClassicPress);
 

@@ -8,42 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "bench_support.hpp"
 #include "play/advisor.hpp"
 
 namespace {
 
 using namespace brisvale;
+using namespace brisvale::bench;
 
-struct QuietDialogs : Dialogs {
-    void message(std::string_view, std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-    void about(std::string_view, const std::function<void()>&) override {}
-};
-struct NoBrowser : Browser {
-    bool open(std::string_view) override { return true; }
-};
-struct StepClock : Clock {
-    std::int64_t now = 1'700'000'000'000;
-    std::int64_t nowMs() override { return now; }
-};
 
-// A private data folder, removed afterwards.
-struct Folder {
-    std::filesystem::path path;
-    Folder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brisvale-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path = pattern;
-    }
-    ~Folder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
 
 struct SuperTable {
     Folder folder;
