@@ -82,6 +82,25 @@ class Casinos(bvcli.CliTest):
         self.assertEqual(r.last["controls"]["Casino"], "Select Casino")
         self.assertEqual(r.last["Text1"], "")
 
+    def test_two_casinos_keep_their_histories_across_restarts(self):
+        setup = list(CLASSIC_RED_BLACK) + ["press", WAIT]
+        self.run_ok(["answer Alpha", "set Casino New..."] + setup + spin(17) + spin(4))
+        # The play style was saved when the first run ended.
+        self.run_ok(["answer Beta", "set Casino New...", "press", WAIT] + spin(36) + spin(0)
+                    + spin(9))
+        r = self.run_ok(["set Casino Alpha", "show", "set Casino Beta", "show"])
+        alpha, beta = r.shows
+        self.assertEqual(alpha["casinos"], ["Select Casino", "New...", "Alpha", "Beta"])
+        self.assertEqual(alpha["Text1"], "4\r\n17\r\n")
+        self.assertEqual(beta["Text1"], "     9\r\n   0\r\n     36\r\n")
+        self.assertEqual(beta["state"]["RecordedSpins"], 3)
+        self.assertEqual(self.read_data(HISTORY),
+                         "index: 1\r\nname1: Alpha,17,4,\r\nname2: Beta,36,0,9,\r\n")
+        # Deleting Alpha leaves Beta's line whole, now under name1.
+        r = self.run_ok(["set Casino Alpha", "press Command1", "show"])
+        self.assertEqual(r.last["casinos"], ["Select Casino", "New...", "Beta"])
+        self.assertEqual(self.read_data(HISTORY), "index: 1\r\nname1: Beta,36,0,9,\r\n")
+
 
 if __name__ == "__main__":
     bvcli.main()
