@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "play/advisor.hpp"
-#include "play/text.hpp"
 #include "storage/properties.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 namespace {

@@ -6,9 +6,9 @@
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
 #include "play/passes.hpp"
-#include "play/text.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/thresholds.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 

@@ -3,9 +3,9 @@
 #include "board/chips.hpp"
 #include "play/advisor.hpp"
 #include "play/passes.hpp"
-#include "play/text.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/triggers.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 namespace {

@@ -1,8 +1,8 @@
 // The play-style panel: styles, presets, Random boxes, thresholds, lists and their figures.
 
 #include "play/advisor.hpp"
-#include "play/text.hpp"
 #include "selection/thresholds.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "play/advisor.hpp"
-#include "play/text.hpp"
 #include "selection/thresholds.hpp"
 #include "storage/properties.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 namespace {

@@ -3,7 +3,7 @@
 #include "board/chips.hpp"
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
-#include "play/text.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "play/advisor.hpp"
-#include "play/text.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 

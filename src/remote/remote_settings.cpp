@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "play/ports.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 
@@ -11,16 +12,6 @@ namespace {
 
 constexpr std::string_view kItemSeparator = "---";
 constexpr std::string_view kLineBreakMark = "& CrLf &";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::string withoutLineEnds(std::string_view text) {
     std::string out;
@@ -78,7 +69,7 @@ bool startsWithHttp(std::string_view address) {
 template <typename Int>
 bool readNumber(const std::string& value, Int& out) {
     const auto number =
-        parseWholeNumber(value, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
+        parseWhole(value, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
     if (!number) return false;
     out = static_cast<Int>(*number);
     return true;
@@ -119,28 +110,6 @@ std::optional<std::size_t> applyItems(RemoteSettings& s) {
 }
 
 }  // namespace
-
-std::optional<std::int64_t> parseWholeNumber(std::string_view text, std::int64_t lo,
-                                             std::int64_t hi) {
-    text = trimBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    // Stop accumulating well before overflow; anything that long is out of range anyway.
-    constexpr std::int64_t kCeiling = std::int64_t{1} << 40;
-    std::int64_t magnitude = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > kCeiling) return std::nullopt;
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value < lo || value > hi) return std::nullopt;
-    return value;
-}
 
 ParseResult parseRemoteSettings(std::string_view text) {
     const std::string prepared = replaceAll(withoutLineEnds(text), kLineBreakMark, "\r\n");

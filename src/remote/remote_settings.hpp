@@ -61,11 +61,6 @@ struct ParseResult {
 // Items after the 35th are ignored.
 ParseResult parseRemoteSettings(std::string_view text);
 
-// A whole number as the remote files write it: optional blanks, an optional sign, decimal
-// digits, optional blanks; nullopt when anything else is there or it lies outside lo..hi.
-std::optional<std::int64_t> parseWholeNumber(std::string_view text, std::int64_t lo,
-                                             std::int64_t hi);
-
 // The settings the program ships with, used when the vendor's site cannot be had.
 const RemoteSettings& builtInRemoteSettings();
 // The text they are read from (the remote format).

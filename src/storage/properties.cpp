@@ -1,4 +1,5 @@
 #include "storage/properties.hpp"
+#include "util/text.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -124,13 +125,6 @@ std::size_t findKeyLine(std::string_view text, std::string_view key, std::size_t
     prefix.reserve(key.size() + 1);
     prefix.append(key).push_back(':');
     return findLineStartingWith(text, prefix, from);
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    constexpr std::string_view blanks = " \t";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == text.npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 bool endsWithLineBreak(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "storage/properties.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 
@@ -76,13 +77,6 @@ bool validFamily(int family) {
     return family >= 0 && family < kFamilies;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 bool equalsNoCase(std::string_view text, std::string_view lower) {
     if (text.size() != lower.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -106,7 +100,7 @@ std::string quoteForUser(std::string_view value) {
 enum class ParseResult { Ok, NotANumber, OutOfRange };
 
 // A whole decimal number with an optional sign, within [low, high].
-ParseResult parseWhole(std::string_view text, std::int64_t low, std::int64_t high,
+ParseResult convertWhole(std::string_view text, std::int64_t low, std::int64_t high,
                        std::int32_t& out) {
     std::string_view digits = text;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
@@ -148,7 +142,7 @@ std::optional<std::string> convertValue(std::string_view text, int pos, std::siz
         wide ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int16_t>::min();
     const std::int64_t high =
         wide ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int16_t>::max();
-    const ParseResult result = parseWhole(text, low, high, out);
+    const ParseResult result = convertWhole(text, low, high, out);
     if (result == ParseResult::Ok) return std::nullopt;
     std::string problem = "line " + std::to_string(lineNo) + " (" + std::string(kKeys[pos]) + ")";
     if (text.empty()) return problem + " holds no value";

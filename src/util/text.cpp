@@ -1,4 +1,4 @@
-#include "play/text.hpp"
+#include "util/text.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -31,10 +31,21 @@ std::optional<double> parseNumber(std::string_view text) {
 
 std::optional<long long> parseWhole(std::string_view text, long long lo, long long hi) {
     text = trimBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    // Stop accumulating well before overflow; anything that long is out of range anyway.
+    constexpr long long kCeiling = 1LL << 40;
+    long long magnitude = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > kCeiling) return std::nullopt;
+    }
+    const long long value = negative ? -magnitude : magnitude;
     if (value < lo || value > hi) return std::nullopt;
     return value;
 }
