@@ -37,22 +37,10 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
 }
 
 // The values of name1, name2, ... up to the first missing key; nullopt when the file cannot be
-// read. Bounded by the file's line count, so a file that changes under us cannot loop forever.
+// read.
 std::optional<std::vector<std::string>> casinoValues(const std::filesystem::path& file,
                                                      const DebugLog* log) {
-    std::vector<std::string> values;
-    const auto lines = readLines(file, log);  // brings back a backup left by a broken write
-    if (!lines) {
-        if (FileExists(file)) return std::nullopt;
-        return values;
-    }
-    for (int k = 1; k <= static_cast<int>(lines->size()); ++k) {
-        auto value = casinoValue(k, file, log);
-        if (!value) return std::nullopt;
-        if (*value == kMissing) break;
-        values.push_back(std::move(*value));
-    }
-    return values;
+    return GetPropertySeries(1, "name", file, log);
 }
 
 }  // namespace

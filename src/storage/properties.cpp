@@ -206,20 +206,47 @@ bool FileExists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+namespace {
+
+// The trimmed value of key's line in text, searched from `from`; nullopt when no line holds it.
+std::optional<std::string> valueIn(std::string_view text, std::string_view key, std::size_t from) {
+    if (hasLineBreak(key)) return std::nullopt;
+    const std::size_t line = findKeyLine(text, key, from);
+    if (line == text.npos) return std::nullopt;
+    const std::size_t valueStart = line + key.size() + 1;
+    return std::string(
+        trimBlanks(text.substr(valueStart, lineEndAt(text, valueStart) - valueStart)));
+}
+
+}  // namespace
+
 std::string GetProperty(std::int32_t index, std::string_view key, const fs::path& path,
                         const DebugLog* log) {
     recoverBackup(path, log);
     const FileText file = readFile(path);
     if (file.status == ReadStatus::Missing) return std::string(kMissing);
     if (file.status == ReadStatus::Failed) return {};
-    if (hasLineBreak(key)) return std::string(kMissing);
     const std::string_view text = file.bytes;
     const std::size_t from = index == kAnySection ? 0 : sectionStart(text, index);
-    const std::size_t line = findKeyLine(text, key, from);
-    if (line == text.npos) return std::string(kMissing);
-    const std::size_t valueStart = line + key.size() + 1;
-    return std::string(
-        trimBlanks(text.substr(valueStart, lineEndAt(text, valueStart) - valueStart)));
+    return valueIn(text, key, from).value_or(std::string(kMissing));
+}
+
+std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
+                                                          const fs::path& path,
+                                                          const DebugLog* log) {
+    recoverBackup(path, log);
+    const FileText file = readFile(path);
+    std::vector<std::string> values;
+    if (file.status == ReadStatus::Missing) return values;
+    if (file.status == ReadStatus::Failed) return std::nullopt;
+    const std::string_view text = file.bytes;
+    const std::size_t from = index == kAnySection ? 0 : sectionStart(text, index);
+    for (int k = 1;; ++k) {
+        auto value = valueIn(text, std::string(stem) + std::to_string(k), from);
+        if (!value) break;
+        values.push_back(std::move(*value));
+    }
+    return values;
 }
 
 bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,

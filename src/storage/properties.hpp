@@ -28,6 +28,12 @@ bool FileExists(const std::filesystem::path& path);
 std::string GetProperty(std::int32_t index, std::string_view key, const std::filesystem::path& path,
                         const DebugLog* log = nullptr);
 
+// The values of stem + "1", stem + "2", ... in section `index`, up to the first key that is
+// missing, read from one reading of the file. Empty for a missing file, nullopt on an I/O error.
+std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
+                                                          const std::filesystem::path& path,
+                                                          const DebugLog* log = nullptr);
+
 // Makes key hold value: replaces the key's line in place, or appends it after the last line,
 // or creates the file as "index: N" and the key line. Every other line survives byte for byte.
 // Returns false when the write failed (the file is then untouched). A key holding a colon or a
