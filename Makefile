@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test format bench clean
+.PHONY: all deps configure build run test format format-check bench clean
 
 all: build
 
@@ -28,7 +28,10 @@ bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 format:
-	@find src tests bench -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+	@git ls-files -- '*.cpp' '*.hpp' | xargs clang-format -i
+
+format-check:
+	@scripts/check-format
 
 clean:
 	@rm -rf $(BUILD)

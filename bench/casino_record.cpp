@@ -18,7 +18,6 @@ using namespace brisvale::bench;
 
 constexpr int kSpins = 100000;
 
-
 // "Big," and kSpins numbers, each followed by a comma, as the history line holds them.
 std::string historyValue() {
     std::string value = "Big,";
@@ -65,7 +64,6 @@ void BM_RecordSpinSync(benchmark::State& st) {
 }
 BENCHMARK(BM_RecordSpinNoSync)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
-
 
 // The whole press at that casino in Classic play that never bets: click, Submit (which
 // records and syncs), and the ticks until the button is back.

@@ -16,8 +16,6 @@ namespace {
 using namespace brisvale;
 using namespace brisvale::bench;
 
-
-
 struct SuperTable {
     Folder folder;
     QuietDialogs dialogs;

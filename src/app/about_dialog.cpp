@@ -9,8 +9,7 @@
 
 namespace brisvale::app {
 
-AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTerms,
-                         QWidget* parent)
+AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTerms, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("About Brisvale"));
     setObjectName("frmAbout");
@@ -22,10 +21,10 @@ AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTer
     build->setObjectName("build");
     auto* notice1 = new QLabel(
         tr("Brisvale gives advice only. Every bet is the player's own decision and risk."), this);
-    auto* notice2 = new QLabel(
-        tr("Play only where online gambling is legal for you, and never with money you "
-           "cannot afford to lose."),
-        this);
+    auto* notice2 =
+        new QLabel(tr("Play only where online gambling is legal for you, and never with money you "
+                      "cannot afford to lose."),
+                   this);
     for (QLabel* label : {notice1, notice2}) label->setWordWrap(true);
 
     // A label that behaves like a link but runs the core's own terms action.

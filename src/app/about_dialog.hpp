@@ -8,7 +8,7 @@
 namespace brisvale::app {
 
 class AboutDialog final : public QDialog {
-public:
+  public:
     AboutDialog(const QString& buildDate, std::function<void()> openTerms, QWidget* parent);
 };
 

@@ -31,7 +31,9 @@ QComboBox* list(ControlBinder& binder, const std::string& name, QWidget* parent)
 }  // namespace
 
 AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
-    : QWidget(parent), Label12_(new QLabel(this)), Label35_(new QLabel(this)),
+    : QWidget(parent),
+      Label12_(new QLabel(this)),
+      Label35_(new QLabel(this)),
       Label41_(new QLabel(this)) {
     setObjectName("AdvancedPanel");
     auto* outer = new QGridLayout(this);
@@ -76,8 +78,9 @@ AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
     auto* figures = new QGridLayout;
     figures->setVerticalSpacing(1);
     Label12_->setObjectName("Label12");
-    Label12_->setToolTip("The MINIMUM ammount you need in your account to successfully bet with "
-                         "the selected Minimum Wager.");
+    Label12_->setToolTip(
+        "The MINIMUM ammount you need in your account to successfully bet with "
+        "the selected Minimum Wager.");
     Label41_->setObjectName("Label41");
     Label41_->setToolTip("The table must allow you to bet this much on a SINGLE SPOT");
     Label35_->setObjectName("Label35");
@@ -137,7 +140,8 @@ void AdvancedPanel::render(const Form& form) {
             label->setEnabled(form.highLabelEnabled[static_cast<std::size_t>(check)]);
         }
     }
-    for (auto [label, model] : {std::pair{Label12_, &form.Label12}, {Label35_, &form.Label35},
+    for (auto [label, model] : {std::pair{Label12_, &form.Label12},
+                                {Label35_, &form.Label35},
                                 {Label41_, &form.Label41}}) {
         const QString caption = toQt(model->caption);
         if (label->text() != caption) label->setText(caption);

@@ -16,14 +16,13 @@ namespace brisvale::app {
 class ControlBinder;
 
 class AdvancedPanel final : public QWidget {
-public:
+  public:
     AdvancedPanel(ControlBinder& binder, QWidget* parent);
 
     void render(const Form& form);
 
-private:
-    void addFamilyRow(ControlBinder& binder, QGridLayout* grid, int family, int row,
-                      int column);
+  private:
+    void addFamilyRow(ControlBinder& binder, QGridLayout* grid, int family, int row, int column);
 
     std::array<QLabel*, 10> highLabels_{};  // by Random box: Check1..Check7, Check9
     QLabel* Label12_;

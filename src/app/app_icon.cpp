@@ -24,7 +24,7 @@ QPixmap productPicture(int size) {
         wedge.moveTo(32, 32);
         wedge.arcTo(QRectF(6, 6, 52, 52), 90.0 - (i + 0.5) * 360.0 / kPockets, 360.0 / kPockets);
         wedge.closeSubpath();
-        const QColor color = i == 0 ? QColor(0x00, 0xC0, 0x00)
+        const QColor color = i == 0  ? QColor(0x00, 0xC0, 0x00)
                              : i % 2 ? QColor(0xD0, 0x10, 0x10)
                                      : QColor(0x10, 0x10, 0x10);
         p.setPen(QPen(QColor(0xF0, 0xE0, 0xB0), 0.6));

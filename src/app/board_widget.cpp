@@ -27,17 +27,28 @@ QRectF imageRect(const Rect& cell) {
 
 QString outsideText(int cell) {
     switch (cell) {
-        case 37: return QStringLiteral("Row 1");
-        case 38: return QStringLiteral("Row 2");
-        case 39: return QStringLiteral("Row 3");
-        case 40: return QStringLiteral("3rd 12");
-        case 41: return QStringLiteral("2nd 12");
-        case 42: return QStringLiteral("1st 12");
-        case 43: return QStringLiteral("19 to 36");
-        case 44: return QStringLiteral("Even");
-        case 47: return QStringLiteral("Odd");
-        case 48: return QStringLiteral("1 to 18");
-        default: return {};
+        case 37:
+            return QStringLiteral("Row 1");
+        case 38:
+            return QStringLiteral("Row 2");
+        case 39:
+            return QStringLiteral("Row 3");
+        case 40:
+            return QStringLiteral("3rd 12");
+        case 41:
+            return QStringLiteral("2nd 12");
+        case 42:
+            return QStringLiteral("1st 12");
+        case 43:
+            return QStringLiteral("19 to 36");
+        case 44:
+            return QStringLiteral("Even");
+        case 47:
+            return QStringLiteral("Odd");
+        case 48:
+            return QStringLiteral("1 to 18");
+        default:
+            return {};
     }
 }
 
@@ -149,8 +160,8 @@ void BoardWidget::paintCell(QPainter& p, int cell) const {
     if (cell == 45 || cell == 46) {
         const QPointF c = image.center();
         const double w = 14, h = 7.5;
-        const QPolygonF diamond{{c.x() - w, c.y()}, {c.x(), c.y() - h}, {c.x() + w, c.y()},
-                                {c.x(), c.y() + h}};
+        const QPolygonF diamond{
+            {c.x() - w, c.y()}, {c.x(), c.y() - h}, {c.x() + w, c.y()}, {c.x(), c.y() + h}};
         p.setPen(QPen(kPrintWhite, 1));
         p.setBrush(cell == 46 ? fromPlatformColor(board::kRed) : QColor(Qt::black));
         p.drawPolygon(diamond);
@@ -180,9 +191,10 @@ void BoardWidget::paintFlipButton(QPainter& p) const {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     const QPointF left(c.x() - 6.5, c.y() + 0.5), right(c.x() + 6.5, c.y() - 0.5);
-    p.drawPolygon(QPolygonF{{left.x() - 3, left.y() - 2}, {left.x() + 3, left.y() - 2},
-                            {left.x(), left.y() + 2.5}});
-    p.drawPolygon(QPolygonF{{right.x() - 3, right.y() + 2}, {right.x() + 3, right.y() + 2},
+    p.drawPolygon(QPolygonF{
+        {left.x() - 3, left.y() - 2}, {left.x() + 3, left.y() - 2}, {left.x(), left.y() + 2.5}});
+    p.drawPolygon(QPolygonF{{right.x() - 3, right.y() + 2},
+                            {right.x() + 3, right.y() + 2},
                             {right.x(), right.y() - 2.5}});
 }
 
@@ -199,8 +211,7 @@ void BoardWidget::paintChips(QPainter& p) const {
         const QString text = QString::fromStdString(chip.caption);
         // Large stakes shrink to stay on their chip.
         QFont font = boldFont(12);
-        while (font.pixelSize() > 7 &&
-               QFontMetrics(font).horizontalAdvance(text) > r.width() - 2) {
+        while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(text) > r.width() - 2) {
             font.setPixelSize(font.pixelSize() - 1);
         }
         p.setFont(font);
@@ -241,7 +252,9 @@ QPoint BoardWidget::chipCenter(int chip) const {
     return chipRect(form_, form_.chips.at(static_cast<std::size_t>(chip))).center().toPoint();
 }
 
-QPoint BoardWidget::flipCenter() const { return pxRect(board::kPicture2).center().toPoint(); }
+QPoint BoardWidget::flipCenter() const {
+    return pxRect(board::kPicture2).center().toPoint();
+}
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton ? hitAt(event->position()) : Hit{};
@@ -255,10 +268,17 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || pressed.kind == Hit::Kind::None) return;
     if (!(hitAt(event->position()) == pressed)) return;
     switch (pressed.kind) {
-        case Hit::Kind::Chip: emit chipClicked(pressed.index); break;
-        case Hit::Kind::Flip: emit flipClicked(); break;
-        case Hit::Kind::Cell: emit cellClicked(pressed.index); break;
-        case Hit::Kind::None: break;
+        case Hit::Kind::Chip:
+            emit chipClicked(pressed.index);
+            break;
+        case Hit::Kind::Flip:
+            emit flipClicked();
+            break;
+        case Hit::Kind::Cell:
+            emit cellClicked(pressed.index);
+            break;
+        case Hit::Kind::None:
+            break;
     }
 }
 

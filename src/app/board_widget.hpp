@@ -14,7 +14,7 @@ namespace brisvale::app {
 class BoardWidget final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     BoardWidget(const Form& form, QWidget* parent);
 
     // Takes the Form's state on board: Button1's caption and enabling, and a repaint.
@@ -33,19 +33,19 @@ public:
     QPoint chipCenter(int chip) const;
     QPoint flipCenter() const;
 
-signals:
+  signals:
     void cellClicked(int cell);
     void chipClicked(int chip);
     void flipClicked();
     void button1Clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void paintFrame(QPainter& p) const;
     void paintCells(QPainter& p) const;
     void paintCell(QPainter& p, int cell) const;

@@ -17,7 +17,9 @@ inline QColor fromPlatformColor(std::int64_t value) {
                   static_cast<int>((v >> 16) & 0xFF));
 }
 
-inline QColor fromRgb(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+inline QColor fromRgb(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
 
 // Text stays readable on the dark red of "Quit NOW".
 inline bool isDark(const QColor& c) {
@@ -26,8 +28,12 @@ inline bool isDark(const QColor& c) {
 
 // The window is laid out in twips; 15 twips are one logical pixel and Qt scales for the screen.
 inline constexpr double kTwipsPerPixel = 15.0;
-inline constexpr double px(int twips) { return twips / kTwipsPerPixel; }
-inline int pxi(int twips) { return static_cast<int>(twips / kTwipsPerPixel + 0.5); }
+inline constexpr double px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+inline int pxi(int twips) {
+    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+}
 inline QRectF pxRect(const Rect& r) {
     return {px(r.left), px(r.top), px(r.width), px(r.height)};
 }

@@ -59,9 +59,8 @@ void ControlBinder::bindOption(QRadioButton* button, const std::string& name) {
 void ControlBinder::bindList(QComboBox* list, const std::string& name) {
     list->setObjectName(QString::fromStdString(name));
     bindings_.push_back({name, list, ControlView::Kind::List});
-    connect(list, &QComboBox::activated, this, [this, list, name](int index) {
-        onSet_(name, fromQt(list->itemText(index)));
-    });
+    connect(list, &QComboBox::activated, this,
+            [this, list, name](int index) { onSet_(name, fromQt(list->itemText(index))); });
 }
 
 void ControlBinder::bindText(QLineEdit* box, const std::string& name) {

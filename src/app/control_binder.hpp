@@ -22,7 +22,7 @@ namespace brisvale::app {
 const ListBox* listByName(const Form& form, std::string_view name);
 
 class ControlBinder final : public QObject {
-public:
+  public:
     // Called with a control's name and the value the user gave it.
     using SetAction = std::function<void(const std::string& name, const std::string& value)>;
 
@@ -41,10 +41,10 @@ public:
     void focus(const std::string& name);
     QWidget* widget(const std::string& name) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Binding {
         std::string name;
         QWidget* widget;

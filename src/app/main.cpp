@@ -20,10 +20,10 @@ namespace {
 
 // Ends the program right after the window's first paint (start-up measurements).
 class FirstPaintQuit final : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
@@ -32,7 +32,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool done_ = false;
 };
 
@@ -60,8 +60,7 @@ Options parseCommandLine(QApplication& app) {
     const QString folder =
         parser.isSet(dataDir)
             ? parser.value(dataDir)
-            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                  "/brisvale/";
+            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/brisvale/";
     options.start.dataDir = QDir::cleanPath(folder).toStdString();
     options.start.deleteDebugLog = parser.isSet(deleteLog);
     options.start.remoteSite = parser.value(remoteSite).toStdString();
@@ -91,8 +90,7 @@ int main(int argc, char* argv[]) {
     brisvale::app::QtDialogs dialogs;
     brisvale::app::QtBrowser browser;
     brisvale::app::SystemClock clock;
-    brisvale::SeededRandom random(
-        options.seed.value_or(static_cast<std::uint64_t>(clock.nowMs())));
+    brisvale::SeededRandom random(options.seed.value_or(static_cast<std::uint64_t>(clock.nowMs())));
     std::unique_ptr<brisvale::Fetcher> fetcher;
 #ifdef BRISVALE_HAVE_NET
     fetcher = std::make_unique<brisvale::QtFetcher>();

@@ -53,9 +53,9 @@ MainWindow::MainWindow(Advisor& advisor, Clock& clock, QWidget* parent)
     column->setSpacing(0);
 
     top_ = new QWidget(central);
-    panel_ = new PlayPanel(*binder_, [this](const std::string& name) {
-        act([&] { return advisor_.userPress(name); });
-    }, top_);
+    panel_ = new PlayPanel(
+        *binder_,
+        [this](const std::string& name) { act([&] { return advisor_.userPress(name); }); }, top_);
     board_ = new BoardWidget(advisor_.form(), top_);
     board_->move(pxi(board::kFrame2.left), pxi(board::kFrame2.top));
     column->addWidget(top_);

@@ -22,7 +22,7 @@ class PlayPanel;
 class WageringDialog;
 
 class MainWindow final : public QMainWindow {
-public:
+  public:
     // The Advisor has run Form_Load. The clock times the two-digit keyboard entry.
     MainWindow(Advisor& advisor, Clock& clock, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -38,12 +38,12 @@ public:
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void act(const std::function<ActionResult()>& call, bool commitTyping = true);
     void renderWindow();

@@ -18,14 +18,14 @@ namespace brisvale::app {
 class ControlBinder;
 
 class PlayPanel final : public QWidget {
-public:
+  public:
     // onPress gets a button's name: "cmdMore" or "Command1".
     PlayPanel(ControlBinder& binder, std::function<void(const std::string&)> onPress,
               QWidget* parent);
 
     void render(const Form& form);
 
-private:
+  private:
     QLabel* Label1_;
     QPlainTextEdit* Text1_;
     QLabel* Picture4_;

@@ -17,7 +17,9 @@ QString toQt(std::string_view text) {
     return s;
 }
 
-std::string fromQt(const QString& text) { return text.toLatin1().toStdString(); }
+std::string fromQt(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 void QtDialogs::message(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, toQt(title), toQt(text), QMessageBox::Ok, parent_);
@@ -48,6 +50,8 @@ bool QtBrowser::open(std::string_view address) {
     return QDesktopServices::openUrl(QUrl(toQt(address)));
 }
 
-std::int64_t SystemClock::nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+std::int64_t SystemClock::nowMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 }  // namespace brisvale::app

@@ -9,7 +9,7 @@
 namespace brisvale::app {
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     // Boxes are centred on the parent once the window exists.
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -19,17 +19,17 @@ public:
                                         std::string_view defaultText) override;
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 
 class QtBrowser final : public Browser {
-public:
+  public:
     bool open(std::string_view address) override;
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     std::int64_t nowMs() override;
 };
 

@@ -17,8 +17,8 @@
 namespace brisvale::app {
 namespace {
 
-constexpr const char* kFamilies[] = {"Even:", "Dozen:", "Row:", "Line:",
-                                     "Corner:", "Trio:", "Split:", "Single:"};
+constexpr const char* kFamilies[] = {
+    "Even:", "Dozen:", "Row:", "Line:", "Corner:", "Trio:", "Split:", "Single:"};
 
 void fillList(QComboBox* combo, const ListBox& list) {
     if (combo->count() != static_cast<int>(list.items.size())) {
@@ -34,8 +34,11 @@ void fillList(QComboBox* combo, const ListBox& list) {
 }  // namespace
 
 WageringDialog::WageringDialog(Actions actions, QWidget* parent)
-    : QDialog(parent), actions_(std::move(actions)), Check1_(new QCheckBox(this)),
-      Combo1_(new QComboBox(this)), Combo2_(new QComboBox(this)) {
+    : QDialog(parent),
+      actions_(std::move(actions)),
+      Check1_(new QCheckBox(this)),
+      Combo1_(new QComboBox(this)),
+      Combo2_(new QComboBox(this)) {
     setObjectName("frmWagering");
     setWindowTitle("Custom Wagering");
     setWindowModality(Qt::ApplicationModal);
@@ -55,7 +58,8 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
         box->setObjectName(QStringLiteral("Text%1").arg(i));
         box->installEventFilter(this);
         boxes_[static_cast<std::size_t>(i)] = box;
-        grid->addWidget(new QLabel(kFamilies[i - 1], this), i - 1, 0, Qt::AlignRight | Qt::AlignTop);
+        grid->addWidget(new QLabel(kFamilies[i - 1], this), i - 1, 0,
+                        Qt::AlignRight | Qt::AlignTop);
         grid->addWidget(box, i - 1, 1, 1, 3);
     }
     setMinimumWidth(620);

@@ -17,7 +17,7 @@ class QPlainTextEdit;
 namespace brisvale::app {
 
 class WageringDialog final : public QDialog {
-public:
+  public:
     struct Actions {
         std::function<void(const std::string& name, const std::string& value)> set;
         std::function<void(const std::string& name)> press;
@@ -30,12 +30,12 @@ public:
     // Hands every box's text to the core, so a button press sees what is typed.
     void commitTexts();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Esc: as "Cancel"
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString boxText(int box) const;
     void setBoxText(int box, const QString& text);
 

@@ -27,15 +27,15 @@ enum class Family : std::uint8_t { Even, Dozen, Row, Line, Corner, Trio, Split, 
 inline constexpr int kFamilyCount = 8;
 
 struct Bet {
-    std::array<char, 20> text;   // the label, NUL-padded
-    std::uint8_t length;         // characters of the label
-    NumberMask numbers;          // the numbers covered
-    NumberMask printed;          // the numbers printed in the label (lines print only two)
+    std::array<char, 20> text;          // the label, NUL-padded
+    std::uint8_t length;                // characters of the label
+    NumberMask numbers;                 // the numbers covered
+    NumberMask printed;                 // the numbers printed in the label (lines print only two)
     std::array<std::uint8_t, 18> list;  // the numbers covered, ascending
-    std::uint8_t count;          // how many numbers are covered
+    std::uint8_t count;                 // how many numbers are covered
     Family family;
-    std::uint8_t netPayout;      // net win per unit staked: 1, 2, 5, 8, 11, 17, 35
-    std::uint8_t returnFactor;   // returned per unit staked, stake included: 2, 3, 6, 9, 12, 18, 36
+    std::uint8_t netPayout;     // net win per unit staked: 1, 2, 5, 8, 11, 17, 35
+    std::uint8_t returnFactor;  // returned per unit staked, stake included: 2, 3, 6, 9, 12, 18, 36
 
     constexpr std::string_view label() const { return {text.data(), length}; }
     constexpr bool covers(int n) const { return n > 0 && n <= 36 && ((numbers >> n) & 1U) != 0; }

@@ -10,13 +10,23 @@
 namespace brisvale {
 
 enum class Table : std::uint8_t {
-    Dozen, Row, Line, Corner, Even, RedBlack, OddEven, HighLow, Trio, Split, Single
+    Dozen,
+    Row,
+    Line,
+    Corner,
+    Even,
+    RedBlack,
+    OddEven,
+    HighLow,
+    Trio,
+    Split,
+    Single
 };
 inline constexpr int kTableCount = 11;
 inline constexpr std::int16_t kCounterMax = 32767;
 
 class SleeperTables {
-public:
+  public:
     using Counters = std::array<std::int16_t, 37>;
 
     const Counters& operator[](Table t) const { return tables_[static_cast<int>(t)]; }
@@ -42,7 +52,7 @@ public:
     // The table that ZeroCountsMod and dropping clear for a bet (never Table::Even).
     static Table tableOf(BetId id);
 
-private:
+  private:
     std::array<Counters, kTableCount> tables_{};
 };
 

@@ -44,7 +44,7 @@ inline constexpr std::string_view kInstructionsAddress = "www.brisvale.com/instr
 inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 
 class Advisor {
-public:
+  public:
     explicit Advisor(Ports ports);
     Advisor(const Advisor&) = delete;
     Advisor& operator=(const Advisor&) = delete;
@@ -107,7 +107,7 @@ public:
     void frmWagering_Command2_Click();  // OK
     void frmWagering_Command3_Click();  // Cancel
     void frmWagering_Check1_Click();
-    void frmWagering_QueryUnload();     // the close box
+    void frmWagering_QueryUnload();  // the close box
 
     // --- User actions by control name, as the console and the window deliver them ---
     ActionResult userSet(std::string_view name, std::string_view value);
@@ -129,7 +129,7 @@ public:
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
 
-private:
+  private:
     // Classic play.
     void ProgSingle();
     bool ValidateStart();
@@ -221,7 +221,8 @@ private:
     };
     std::optional<Replay> replay_;
     bool selected_ = false;
-    BetSet nonzeroSteps_;   // bets with a step count, while a pass lays its chips  // the replay has selected the number of its next step
+    BetSet nonzeroSteps_;  // bets with a step count, while a pass lays its chips  // the replay has
+                           // selected the number of its next step
 };
 
 }  // namespace brisvale

@@ -43,6 +43,8 @@ std::string BetList::winnersText() const {
     return out;
 }
 
-std::string BetList::plainText() const { return count_ == 0 ? std::string() : std::string(label(ids_[0])); }
+std::string BetList::plainText() const {
+    return count_ == 0 ? std::string() : std::string(label(ids_[0]));
+}
 
 }  // namespace brisvale

@@ -11,7 +11,7 @@
 namespace brisvale {
 
 class BetList {
-public:
+  public:
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }
     BetId operator[](int i) const { return ids_[i]; }
@@ -25,7 +25,10 @@ public:
     void push_back(BetId id);
     void remove(BetId id);
     void clear();
-    void assignSingle(BetId id) { clear(); push_back(id); }
+    void assignSingle(BetId id) {
+        clear();
+        push_back(id);
+    }
 
     // Entries joined: "Red,1st 12," (list entries), or ",Red,1st 12" (winners entries).
     std::string listText() const;
@@ -33,7 +36,7 @@ public:
     // Classic CurrentBet: the one label, "" when empty.
     std::string plainText() const;
 
-private:
+  private:
     std::array<BetId, kBetCount> ids_{};
     int count_ = 0;
     BetSet members_;

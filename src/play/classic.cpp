@@ -200,8 +200,8 @@ void Advisor::classicBetOpen() {
         if (!s_.QuitPending) {
             s_.form.chips[0].caption = std::to_string(s_.Stake);
             set_backcolor(s_.BetColor);
-            s_.form.Label1.caption = "Bet $" + std::to_string(s_.Stake) + " on " +
-                                     std::string(label(s_.CurrentBet[0]));
+            s_.form.Label1.caption =
+                "Bet $" + std::to_string(s_.Stake) + " on " + std::string(label(s_.CurrentBet[0]));
         } else {
             showQuit();
             hideChips();

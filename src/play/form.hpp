@@ -36,7 +36,7 @@ struct ListBox {
 
     std::string_view text() const {
         return index >= 0 && index < static_cast<int>(items.size()) ? std::string_view(items[index])
-                                                                     : std::string_view();
+                                                                    : std::string_view();
     }
 };
 
@@ -86,7 +86,8 @@ struct CasinoSiteEntry {
 // The "Custom Wagering" dialog.
 struct WageringForm {
     bool open = false;
-    std::array<TextBox, 9> Text;  // Text[1]..Text[8]: Even, Dozen, Row, Line, Corner, Trio, Split, Single
+    std::array<TextBox, 9>
+        Text;  // Text[1]..Text[8]: Even, Dozen, Row, Line, Corner, Trio, Split, Single
     CheckBox Check1;
     ListBox Combo1;  // "1".."1000": IncreaseChips
     ListBox Combo2;  // "1".."10": IncreaseSteps
@@ -118,14 +119,15 @@ struct Form {
 
     // The left column.
     HistoryBox Text1;
-    std::array<TextBox, 19> Text;  // Text[2]..Text[17] thresholds, Text[18] the balance
+    std::array<TextBox, 19> Text;          // Text[2]..Text[17] thresholds, Text[18] the balance
     std::array<OptionButton, 4> BetStyle;  // BetStyle[1]..[3]
     OptionButton Option2;                  // Aggressive Defaults
     OptionButton Option3;                  // Conservative Defaults
-    std::array<CheckBox, 10> Check;        // Check[1]..[7], [9] Random boxes; Check[8] Conservative Betting
-    std::array<CheckBox, 8> chk;           // chk[1]..chk[7]
-    std::array<CheckBox, 4> chk7_;         // chk7_[1]..[3]: Red/Black, Odd/Even, High/Low
-    CheckBox Chk8;                         // Single
+    std::array<CheckBox, 10>
+        Check;                    // Check[1]..[7], [9] Random boxes; Check[8] Conservative Betting
+    std::array<CheckBox, 8> chk;  // chk[1]..chk[7]
+    std::array<CheckBox, 4> chk7_;  // chk7_[1]..[3]: Red/Black, Odd/Even, High/Low
+    CheckBox Chk8;                  // Single
     std::array<ListBox, kHowManyCount> howMany;
     ListBox cboWager;
     ListBox cboSpins;
@@ -138,7 +140,8 @@ struct Form {
     Label Label12;
     Label Label35;
     Label Label41{"$200 Bet Cycle", true, true};
-    std::array<bool, 10> highLabelEnabled{};  // the "High:" labels beside Text3..Text17, by Random box
+    std::array<bool, 10>
+        highLabelEnabled{};  // the "High:" labels beside Text3..Text17, by Random box
 
     // Menus.
     std::vector<CasinoSiteEntry> casinoMenu;
@@ -149,7 +152,8 @@ struct Form {
 
 // Names of the how-many lists: "cboDozen", "cboRow", ...
 std::string_view howManyName(int k);
-// The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 -> "Label43").
+// The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 ->
+// "Label43").
 std::string_view highLabelName(int check);
 
 }  // namespace brisvale

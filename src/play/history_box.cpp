@@ -4,7 +4,9 @@
 
 namespace brisvale {
 
-void HistoryBox::AddHistoryLine(int number) { numbers_.push_back(static_cast<signed char>(number)); }
+void HistoryBox::AddHistoryLine(int number) {
+    numbers_.push_back(static_cast<signed char>(number));
+}
 
 std::string HistoryBox::text() const {
     std::string out;

@@ -9,7 +9,7 @@
 namespace brisvale {
 
 class HistoryBox {
-public:
+  public:
     // Puts a number on top: five blanks before a red number, three before 0, none before black.
     void AddHistoryLine(int number);
     void clear() { numbers_.clear(); }
@@ -18,7 +18,7 @@ public:
     // Newest first, every line ended by CR LF.
     std::string text() const;
 
-private:
+  private:
     std::vector<signed char> numbers_;  // oldest first
 };
 

@@ -27,15 +27,21 @@ void Advisor::mnuLoadSettings_Click() {
     settleStyleControls();
 }
 
-void Advisor::mnuExit_Click() { Form_Unload(); }
+void Advisor::mnuExit_Click() {
+    Form_Unload();
+}
 
-void Advisor::mnuTop_Click() { s_.form.alwaysOnTop = !s_.form.alwaysOnTop; }
+void Advisor::mnuTop_Click() {
+    s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
+}
 
 void Advisor::mnuAbout_Click() {
     ports_.dialogs.about(kBuildDate, [this] { AboutLabel4_Click(); });
 }
 
-void Advisor::AboutLabel4_Click() { openInBrowser(ports_.browser, kTermsAddress); }
+void Advisor::AboutLabel4_Click() {
+    openInBrowser(ports_.browser, kTermsAddress);
+}
 
 void Advisor::mnuInstructions_Click() {
     ports_.dialogs.message("The Instructions section of the Brisvale Website will open.",

@@ -71,7 +71,8 @@ void Advisor::multiNoBet() {
 
 void Advisor::multiLoss() {
     for (BetId id : s_.CurrentBet) {
-        s_.wager.NetChips -= ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
+        s_.wager.NetChips -=
+            ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
     }
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
     s_.form.Text1.AddHistoryLine(s_.SpinNumber);
@@ -102,7 +103,8 @@ void Advisor::multiWin() {
     }
     countUp(s_.Wins, s_.WinningBets.size());
     for (BetId id : losers) {
-        s_.wager.NetChips -= ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
+        s_.wager.NetChips -=
+            ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
     }
     SettleMultiBalance(s_);
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
@@ -227,8 +229,7 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
         f.Label1.caption.clear();
     }
     // Super: once the wins per table are reached, no new progression starts.
-    if (super && !carriedOn &&
-        s_.Wins >= parseWhole(f.cboWins.text(), 0, 1000000).value_or(0)) {
+    if (super && !carriedOn && s_.Wins >= parseWhole(f.cboWins.text(), 0, 1000000).value_or(0)) {
         s_.BetOpen = false;
     }
     // A pass that leaves nothing open looks like one that opened nothing.

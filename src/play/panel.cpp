@@ -76,7 +76,9 @@ void Advisor::RandomBox_Click(int check) {
     }
 }
 
-void Advisor::RandomBox_MouseUp(int) { CaptureSettings(); }
+void Advisor::RandomBox_MouseUp(int) {
+    CaptureSettings();
+}
 
 void Advisor::Text_LostFocus(int box) {
     if (box < 2 || box > 15) return;
@@ -88,7 +90,9 @@ void Advisor::Text_LostFocus(int box) {
     CaptureSettings();
 }
 
-void Advisor::HowMany_Click(int) { refreshTotalRisk(); }
+void Advisor::HowMany_Click(int) {
+    refreshTotalRisk();
+}
 
 void Advisor::cboWager_Click() {
     if (s_.SuppressWagerClick) return;
@@ -96,9 +100,13 @@ void Advisor::cboWager_Click() {
     refreshBalanceLabels();
 }
 
-void Advisor::Check8_Click() { refreshBalanceLabels(); }
+void Advisor::Check8_Click() {
+    refreshBalanceLabels();
+}
 
-void Advisor::cboSpins_Click() { s_.SpinInterval = s_.form.cboSpins.index + 1; }
+void Advisor::cboSpins_Click() {
+    s_.SpinInterval = s_.form.cboSpins.index + 1;
+}
 
 void Advisor::chk7_Click() {
     const int value = s_.form.chk[7].value;

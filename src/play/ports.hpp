@@ -12,7 +12,7 @@
 namespace brisvale {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A modal box with an OK button only.
     virtual void message(std::string_view text, std::string_view title) = 0;
@@ -27,27 +27,27 @@ public:
 };
 
 class Browser {
-public:
+  public:
     virtual ~Browser() = default;
     virtual bool open(std::string_view address) = 0;
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds since the epoch.
     virtual std::int64_t nowMs() = 0;
 };
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // A whole number drawn uniformly from lo..hi inclusive (lo <= hi).
     virtual int uniform(int lo, int hi) = 0;
 };
 
 class Fetcher {
-public:
+  public:
     virtual ~Fetcher() = default;
     // The body of the file at url, or nullopt when it cannot be had in time.
     virtual std::optional<std::string> fetch(std::string_view url) = 0;
@@ -55,13 +55,13 @@ public:
 
 // One generator, seeded once.
 class SeededRandom final : public Random {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     int uniform(int lo, int hi) override {
         return std::uniform_int_distribution<int>(lo, hi)(engine_);
     }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

@@ -13,21 +13,34 @@ namespace {
 // The family check boxes of positions 0..10, as (array, index) of the Form.
 CheckBox& familyBox(Form& f, int pos) {
     switch (pos) {
-        case EvenBets: return f.chk[7];
-        case RedBlack: return f.chk7_[1];
-        case OddEven: return f.chk7_[2];
-        case HighLow: return f.chk7_[3];
-        case Dozen: return f.chk[6];
-        case Line: return f.chk[2];
-        case Trio: return f.chk[4];
-        case Row: return f.chk[1];
-        case Corner: return f.chk[3];
-        case Split: return f.chk[5];
-        default: return f.Chk8;
+        case EvenBets:
+            return f.chk[7];
+        case RedBlack:
+            return f.chk7_[1];
+        case OddEven:
+            return f.chk7_[2];
+        case HighLow:
+            return f.chk7_[3];
+        case Dozen:
+            return f.chk[6];
+        case Line:
+            return f.chk[2];
+        case Trio:
+            return f.chk[4];
+        case Row:
+            return f.chk[1];
+        case Corner:
+            return f.chk[3];
+        case Split:
+            return f.chk[5];
+        default:
+            return f.Chk8;
     }
 }
 
-int checkValue(std::int32_t v) { return v == 1 || v == 2 ? v : 0; }
+int checkValue(std::int32_t v) {
+    return v == 1 || v == 2 ? v : 0;
+}
 
 // Selects the entry that shows the number; a number the list does not hold leaves it alone.
 void selectNumber(ListBox& list, std::int32_t value) {
@@ -59,7 +72,8 @@ std::optional<Preset> Advisor::shownPreset() const {
 
 void Advisor::ApplySettings() {
     Form& f = s_.form;
-    for (int pos = EvenBets; pos <= Single; ++pos) familyBox(f, pos).value = checkValue(settings_[pos]);
+    for (int pos = EvenBets; pos <= Single; ++pos)
+        familyBox(f, pos).value = checkValue(settings_[pos]);
     selectNumber(f.cboWins, settings_[WinsPer]);
     selectNumber(f.cboTime, settings_[PlayTime]);
     selectNumber(f.cboWager, settings_[MinWage]);
@@ -130,7 +144,8 @@ void Advisor::capturePanel() {
 void Advisor::CaptureSettings() {
     capturePanel();
     Form& f = s_.form;
-    for (int style = 1; style <= 3; ++style) settings_[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
+    for (int style = 1; style <= 3; ++style)
+        settings_[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
     settings_[AggrDefault] = f.Option2.value ? -1 : 0;
     settings_[ConsDefault] = f.Option3.value ? -1 : 0;
     const auto preset = shownPreset();
@@ -140,13 +155,15 @@ void Advisor::CaptureSettings() {
         if (presetLowPos(*preset, k) < 0) continue;
         // A box that holds no number keeps the stored value.
         for (const auto& [box, pos] : {std::pair{lowBox(k), presetLowPos(*preset, k)},
-                                      std::pair{highBox(k), presetHighPos(*preset, k)}}) {
+                                       std::pair{highBox(k), presetHighPos(*preset, k)}}) {
             if (const auto value = parseThreshold(f.Text[box].text)) settings_[pos] = *value;
         }
     }
 }
 
-void Advisor::SaveSettings() { writeSettingsFile(settingsFile_, settings_, &log_); }
+void Advisor::SaveSettings() {
+    writeSettingsFile(settingsFile_, settings_, &log_);
+}
 
 void Advisor::LoadSettings() {
     const SettingsRead read = readSettingsFile(settingsFile_, &log_);
@@ -157,11 +174,10 @@ void Advisor::LoadSettings() {
         if (read.status == SettingsStatus::Damaged) {
             keepDamagedSettings(settingsFile_);
             writeSettingsFile(settingsFile_, settings_, &log_);
-            ports_.dialogs.message("The settings file could not be read (" + read.problem +
-                                       "). It has been kept as " +
-                                       settingsFile_.filename().string() +
-                                       ".bad and the default settings are loaded.",
-                                   s_.AppTitle);
+            ports_.dialogs.message(
+                "The settings file could not be read (" + read.problem + "). It has been kept as " +
+                    settingsFile_.filename().string() + ".bad and the default settings are loaded.",
+                s_.AppTitle);
         }
     }
     ApplySettings();

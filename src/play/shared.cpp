@@ -38,10 +38,14 @@ void Advisor::writeRunCaption() {
                       " - Spins This Table: " + std::to_string(s_.TableSpins) + " " + s_.CasinoName;
 }
 
-void Advisor::showBalance() { s_.form.Text[18].text = formatNumber(s_.Balance); }
+void Advisor::showBalance() {
+    s_.form.Text[18].text = formatNumber(s_.Balance);
+}
 
 // Every press starts from the minimum wager the list shows.
-void Advisor::syncUnitWager() { s_.wager.UnitWager = s_.form.cboWager.index + 1; }
+void Advisor::syncUnitWager() {
+    s_.wager.UnitWager = s_.form.cboWager.index + 1;
+}
 
 // The engine moves the minimum-wager list itself; its change handler must not react. The
 // balance figures still follow the new minimum wager, as they do whenever it changes.
@@ -72,7 +76,8 @@ void Advisor::showQuit() {
 void Advisor::refreshBalanceLabels() {
     const bool conservative = s_.form.Check[8].value == 1;
     const long long unit = s_.UnitWager();
-    s_.form.Label12.caption = "Minimum Balance:$" + std::to_string(unit * (conservative ? 100 : 200));
+    s_.form.Label12.caption =
+        "Minimum Balance:$" + std::to_string(unit * (conservative ? 100 : 200));
     s_.form.Label41.caption = "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
 }
 

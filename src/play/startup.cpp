@@ -49,8 +49,8 @@ void Advisor::Form_Load(const StartOptions& options) {
     log_.write("1");
     InitBetTable(s_);
     log_.write("2");
-    const RemoteStartup remote = loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs,
-                                            ports_.browser);
+    const RemoteStartup remote =
+        loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs, ports_.browser);
     log_.write("3");
     const RemoteSettings& rs = remote.settings;
     settingsFile_ = dataDir_ / rs.settingsFile;

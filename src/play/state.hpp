@@ -32,7 +32,7 @@ struct PlayState {
     bool BetOpen = false;
     BetList CurrentBet;   // Classic: one label; multi-bet play: the open bets in order
     BetList WinningBets;  // the winners of the last spin, in the winners order
-    std::array<BetList, kFamilyCount> lists;  // EvenList, DozenList, ..., SingleList
+    std::array<BetList, kFamilyCount> lists;         // EvenList, DozenList, ..., SingleList
     std::array<std::int16_t, kBetCount> betSteps{};  // the bet table's step counts
     int StepIndex = 0;
     std::int32_t Stake = 0;

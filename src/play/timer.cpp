@@ -21,8 +21,8 @@ void Advisor::Timer1_Timer() {
     const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
     const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;
     const long long winsLimit = parseWhole(f.cboWins.text(), 0, 1000000).value_or(0);
-    const bool progression =
-        std::any_of(s_.betSteps.begin(), s_.betSteps.end(), [](std::int16_t step) { return step > 1; });
+    const bool progression = std::any_of(s_.betSteps.begin(), s_.betSteps.end(),
+                                         [](std::int16_t step) { return step > 1; });
     if (!s_.BetOpen && (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression) {
         s_.BetOpen = true;
         f.Label1.caption = "Switch Table/Press Start";

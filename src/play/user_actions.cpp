@@ -31,7 +31,8 @@ ActionResult selectEntry(ListBox& list, std::string_view name, std::string_view 
     if (!list.enabled) return disabled(name);
     const auto it = std::find(list.items.begin(), list.items.end(), value);
     if (it == list.items.end()) {
-        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) + "\"");
+        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) +
+                                     "\"");
     }
     list.index = static_cast<int>(it - list.items.begin());
     return {};
@@ -206,12 +207,17 @@ ActionResult Advisor::wageringSet(std::string_view name, std::string_view value)
 ActionResult Advisor::userPress(std::string_view name) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") {
-        if (!f.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is not open");
+        if (!f.frmWagering.open)
+            return ActionResult::refused("the Custom Wagering dialog is not open");
         const std::string_view button = name.substr(12);
-        if (button == "Command1") frmWagering_Command1_Click();
-        else if (button == "Command2") frmWagering_Command2_Click();
-        else if (button == "Command3") frmWagering_Command3_Click();
-        else return unknown(name);
+        if (button == "Command1")
+            frmWagering_Command1_Click();
+        else if (button == "Command2")
+            frmWagering_Command2_Click();
+        else if (button == "Command3")
+            frmWagering_Command3_Click();
+        else
+            return unknown(name);
         return {};
     }
     if (f.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
@@ -233,35 +239,49 @@ ActionResult Advisor::userPress(std::string_view name) {
 }
 
 ActionResult Advisor::userClickCell(int cell) {
-    if (s_.form.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
-    if (cell < 0 || cell >= board::kCellCount) return ActionResult::refused("no board cell " + std::to_string(cell));
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (cell < 0 || cell >= board::kCellCount)
+        return ActionResult::refused("no board cell " + std::to_string(cell));
     Picture3_Click(cell);
     return {};
 }
 
 ActionResult Advisor::userClickChip(int chip) {
-    if (s_.form.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
-    if (chip < 0 || chip >= board::kChipCount) return ActionResult::refused("no chip " + std::to_string(chip));
-    if (!s_.form.chips[chip].visible) return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (chip < 0 || chip >= board::kChipCount)
+        return ActionResult::refused("no chip " + std::to_string(chip));
+    if (!s_.form.chips[chip].visible)
+        return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
     lblWager_Click(chip);
     return {};
 }
 
 ActionResult Advisor::userFlip() {
-    if (s_.form.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
     Picture2_Click();
     return {};
 }
 
 ActionResult Advisor::userMenu(std::string_view name, int k) {
-    if (s_.form.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
-    if (name == "mnuRestart") mnuRestart_Click();
-    else if (name == "mnuLoadSettings") mnuLoadSettings_Click();
-    else if (name == "mnuExit") mnuExit_Click();
-    else if (name == "mnuTop") mnuTop_Click();
-    else if (name == "mnuProg") mnuProg_Click();
-    else if (name == "mnuAbout") mnuAbout_Click();
-    else if (name == "mnuInstructions") mnuInstructions_Click();
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (name == "mnuRestart")
+        mnuRestart_Click();
+    else if (name == "mnuLoadSettings")
+        mnuLoadSettings_Click();
+    else if (name == "mnuExit")
+        mnuExit_Click();
+    else if (name == "mnuTop")
+        mnuTop_Click();
+    else if (name == "mnuProg")
+        mnuProg_Click();
+    else if (name == "mnuAbout")
+        mnuAbout_Click();
+    else if (name == "mnuInstructions")
+        mnuInstructions_Click();
     else if (name == "mnuCasino") {
         if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
             return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
@@ -274,7 +294,8 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
 }
 
 ActionResult Advisor::userCloseWagering() {
-    if (!s_.form.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is not open");
+    if (!s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is not open");
     frmWagering_QueryUnload();
     return {};
 }

@@ -41,7 +41,9 @@ void Advisor::frmWagering_Command2_Click() {
     if (SaveWagering()) s_.form.frmWagering.open = false;
 }
 
-void Advisor::frmWagering_Command3_Click() { s_.form.frmWagering.open = false; }
+void Advisor::frmWagering_Command3_Click() {
+    s_.form.frmWagering.open = false;
+}
 
 void Advisor::frmWagering_QueryUnload() {
     SaveWagering();

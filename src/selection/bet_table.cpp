@@ -28,7 +28,9 @@ int classicPayout(BetId id) {
 
 }  // namespace
 
-void InitBetTable(PlayState& s) { s.betSteps.fill(0); }
+void InitBetTable(PlayState& s) {
+    s.betSteps.fill(0);
+}
 
 int BetStep(const PlayState& s, std::string_view label) {
     const auto id = findLabel(label);
@@ -39,7 +41,9 @@ void ResetBetStep(PlayState& s, std::string_view label) {
     if (const auto id = findLabel(label)) s.betSteps[*id] = 0;
 }
 
-int ReturnFactor(std::string_view label) { return returnFactorOf(label); }
+int ReturnFactor(std::string_view label) {
+    return returnFactorOf(label);
+}
 
 long long SequenceValue(const PlayState& s, BetId id, int index) {
     const Sequence& seq = s.wagering.of(bet(id).family);
@@ -52,7 +56,9 @@ long long SequenceValue(const PlayState& s, std::string_view label, int index) {
     return id ? SequenceValue(s, *id, index) : 0;
 }
 
-long long BetStake(const PlayState& s, BetId id) { return SequenceValue(s, id, s.betSteps[id] - 1); }
+long long BetStake(const PlayState& s, BetId id) {
+    return SequenceValue(s, id, s.betSteps[id] - 1);
+}
 
 long long BetStake(const PlayState& s, std::string_view label) {
     const auto id = findLabel(label);
@@ -80,7 +86,9 @@ bool CheckValidLose(PlayState& s, int spin) {
 }
 
 // nearbyint rounds in the default mode, to nearest with halves to even.
-double roundHalfEven(double x) { return std::nearbyint(x); }
+double roundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
 void SettleBalance(PlayState& s) {
     s.Balance = roundHalfEven(s.Balance);

@@ -6,9 +6,15 @@
 
 namespace brisvale {
 
-int lowBox(int family) { return 2 + 2 * family; }
-int highBox(int family) { return 3 + 2 * family; }
-int randomBox(int family) { return family == 7 ? 9 : family + 1; }
+int lowBox(int family) {
+    return 2 + 2 * family;
+}
+int highBox(int family) {
+    return 3 + 2 * family;
+}
+int randomBox(int family) {
+    return family == 7 ? 9 : family + 1;
+}
 
 std::optional<int> parseThreshold(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -48,7 +54,8 @@ bool DrawThresholds(PlayState& s, Dialogs& dialogs, Random& random) {
     for (int k = 0; k < kFamilyCount; ++k) {
         // An unchecked Single pair with Low above High (Classic play) takes its Low.
         const bool draw = s.form.Check[randomBox(k)].value == 1 && low[k] < high[k];
-        s.StartThreshold[k] = static_cast<std::int16_t>(draw ? random.uniform(low[k], high[k]) : low[k]);
+        s.StartThreshold[k] =
+            static_cast<std::int16_t>(draw ? random.uniform(low[k], high[k]) : low[k]);
     }
     return true;
 }

@@ -19,9 +19,13 @@ NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int thresho
     return mask;
 }
 
-bool inside(BetId id, NumberMask sleeping) { return (bet(id).numbers & ~sleeping) == 0; }
+bool inside(BetId id, NumberMask sleeping) {
+    return (bet(id).numbers & ~sleeping) == 0;
+}
 
-bool spinHits(const PlayState& s, BetId id) { return bet(id).covers(s.SpinNumber); }
+bool spinHits(const PlayState& s, BetId id) {
+    return bet(id).covers(s.SpinNumber);
+}
 
 // The wager of a new bet's caption: the family's first element times the minimum wager.
 long long firstAmount(const PlayState& s, Family family) {
@@ -63,7 +67,9 @@ void evenPair(PlayState& s, BetId first, BetId second, Table multiTable) {
     if (!list.empty()) s.BetOpen = true;
 }
 
-int countBox(const PlayState& s, HowMany box) { return s.form.howMany[box].index; }
+int countBox(const PlayState& s, HowMany box) {
+    return s.form.howMany[box].index;
+}
 
 enum class Overlap { Label, Numbers };
 
@@ -114,14 +120,22 @@ bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold) {
     return true;
 }
 
-void TriggerRedBlack(PlayState& s) { evenPair(s, Red, Black, Table::RedBlack); }
-void TriggerHighLow(PlayState& s) { evenPair(s, Low, High, Table::HighLow); }
-void TriggerOddEven(PlayState& s) { evenPair(s, Even, Odd, Table::OddEven); }
+void TriggerRedBlack(PlayState& s) {
+    evenPair(s, Red, Black, Table::RedBlack);
+}
+void TriggerHighLow(PlayState& s) {
+    evenPair(s, Low, High, Table::HighLow);
+}
+void TriggerOddEven(PlayState& s) {
+    evenPair(s, Even, Odd, Table::OddEven);
+}
 
 void TriggerDozen(PlayState& s) {
     family(s, {Family::Dozen, Table::Dozen, DozenBox, Overlap::Label, true});
 }
-void TriggerRow(PlayState& s) { family(s, {Family::Row, Table::Row, RowBox, Overlap::Label, true}); }
+void TriggerRow(PlayState& s) {
+    family(s, {Family::Row, Table::Row, RowBox, Overlap::Label, true});
+}
 void TriggerLine(PlayState& s) {
     family(s, {Family::Line, Table::Line, LineBox, Overlap::Numbers, false});
 }

@@ -8,7 +8,7 @@
 namespace brisvale {
 
 class DebugLog {
-public:
+  public:
     DebugLog() = default;
     explicit DebugLog(std::filesystem::path file) : file_(std::move(file)) {}
 
@@ -23,7 +23,7 @@ public:
     // Deletes the log file ("-d").
     void remove() const;
 
-private:
+  private:
     std::filesystem::path file_;
     bool enabled_ = false;
 };

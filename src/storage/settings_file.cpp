@@ -101,7 +101,7 @@ enum class ParseResult { Ok, NotANumber, OutOfRange };
 
 // A whole decimal number with an optional sign, within [low, high].
 ParseResult convertWhole(std::string_view text, std::int64_t low, std::int64_t high,
-                       std::int32_t& out) {
+                         std::int32_t& out) {
     std::string_view digits = text;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
         digits.remove_prefix(1);

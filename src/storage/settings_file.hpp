@@ -16,15 +16,46 @@ inline constexpr int kSettingsCount = 121;
 
 // Positions of the settings variables (the order of the file).
 enum SettingPos : int {
-    EvenBets = 0, RedBlack, OddEven, HighLow, Dozen, Line, Trio, Row, Corner, Split, Single,
-    WinsPer, PlayTime, MinWage, Acct, ProgSing, MultiBet, ProgMulti, ConsBetting, AggrDefault,
-    ConsDefault, SpinInt, CboDozen, CboRow, CboLine, CboCorner, CboTrio, CboSplit, CboSingle,
+    EvenBets = 0,
+    RedBlack,
+    OddEven,
+    HighLow,
+    Dozen,
+    Line,
+    Trio,
+    Row,
+    Corner,
+    Split,
+    Single,
+    WinsPer,
+    PlayTime,
+    MinWage,
+    Acct,
+    ProgSing,
+    MultiBet,
+    ProgMulti,
+    ConsBetting,
+    AggrDefault,
+    ConsDefault,
+    SpinInt,
+    CboDozen,
+    CboRow,
+    CboLine,
+    CboCorner,
+    CboTrio,
+    CboSplit,
+    CboSingle,
     FirstPresetCheck = 29,  // four tables of 8 Random boxes: ProgSingAgg, ProgSingCons, ...
     FirstPresetLowHigh = 61,
 };
 
 // The four preset tables.
-enum class Preset : int { SingleAggressive = 0, SingleConservative, MultiAggressive, MultiConservative };
+enum class Preset : int {
+    SingleAggressive = 0,
+    SingleConservative,
+    MultiAggressive,
+    MultiConservative
+};
 
 // Position of the Random box of threshold family k (0 Even .. 7 Single) in a preset table.
 int presetCheckPos(Preset preset, int family);

@@ -17,8 +17,8 @@ std::optional<double> parseNumber(std::string_view text) {
     if (text.empty()) return std::nullopt;
     // Only figures, one point, a sign and an exponent: from_chars alone would take "inf".
     for (char c : text) {
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
-                             c == 'e' || c == 'E';
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!allowed) return std::nullopt;
     }
     double value = 0;

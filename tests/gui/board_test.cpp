@@ -14,7 +14,9 @@ const QColor kGold(0xFF, 0xD8, 0x00);
 const QColor kChipDarkRed(0x7F, 0x00, 0x00);
 
 // A point in twips of the board frame, as logical pixels.
-QPoint twips(int left, int top) { return {left / 15, top / 15}; }
+QPoint twips(int left, int top) {
+    return {left / 15, top / 15};
+}
 
 // Clicks at a twip point of the board, as a user's mouse would.
 void clickAt(Session& s, int left, int top) {
@@ -28,7 +30,7 @@ struct CellSpot {
 
 // Number cells are 555 x 345 twips; their places in both views, worked out by hand.
 const CellSpot kSpots[] = {
-    {1, 6630, 270, 690, 930},  {2, 6630, 600, 690, 600},   {3, 6630, 930, 690, 270},
+    {1, 6630, 270, 690, 930},   {2, 6630, 600, 690, 600},  {3, 6630, 930, 690, 270},
     {17, 3930, 600, 3390, 600}, {34, 690, 270, 6630, 930}, {36, 690, 930, 6630, 270},
 };
 
@@ -63,7 +65,7 @@ TEST(Board, ZeroCellSelectsZeroAndPutsTheMarkerLowInTheTallCell) {
 TEST(Board, OutsideCellsAndTheEmptyFrameSelectNothing) {
     Session s;
     const std::pair<int, int> points[] = {
-        {150 + 270, 270 + 170},    // Row 1
+        {150 + 270, 270 + 170},     // Row 1
         {2850 + 1000, 1260 + 170},  // 2nd 12
         {3930 + 500, 1590 + 170},   // Red
         {6090 + 500, 1590 + 170},   // 1 to 18
@@ -96,7 +98,9 @@ TEST(BoardPicture, NumberColoursInBothViews) {
         QColor oval;
         QColor stripBeforeFlip, stripAfterFlip;
     };
-    const Probe probes[] = {{1, kRed, kRed, kRed}, {2, kBlack, kRed, kBlack}, {9, kRed, kRed, kRed},
+    const Probe probes[] = {{1, kRed, kRed, kRed},
+                            {2, kBlack, kRed, kBlack},
+                            {9, kRed, kRed, kRed},
                             {10, kBlack, kRed, kBlack}};
     const auto stripPoint = [&](int number) {
         const Rect r = s.form().board.cell(number);
@@ -104,7 +108,8 @@ TEST(BoardPicture, NumberColoursInBothViews) {
     };
     const auto ovalPoint = [&](int number) {
         const Rect r = s.form().board.cell(number);
-        return twips(r.left + 90, r.top + r.height / 2);  // left end of the oval, clear of the figure
+        return twips(r.left + 90,
+                     r.top + r.height / 2);  // left end of the oval, clear of the figure
     };
     QImage image = s.boardImage();
     for (const Probe& p : probes) {
@@ -115,7 +120,8 @@ TEST(BoardPicture, NumberColoursInBothViews) {
     image = s.boardImage();
     for (const Probe& p : probes) {
         EXPECT_TRUE(near(pixel(image, ovalPoint(p.number)), p.oval)) << p.number << " flipped";
-        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripAfterFlip)) << p.number << " flipped";
+        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripAfterFlip))
+            << p.number << " flipped";
     }
     // 1 now lies bottom left, next to zero.
     EXPECT_TRUE(near(pixel(image, twips(690 + 90, 930 + 170)), kRed));
@@ -137,9 +143,9 @@ TEST(BoardPicture, ClothAndOutsideCellsAreGreen) {
     Session s;
     const QImage image = s.boardImage();
     const QColor green(0x00, 0xC0, 0x00);
-    EXPECT_TRUE(near(pixel(image, twips(7170 + 60, 270 + 100)), green));   // zero
-    EXPECT_TRUE(near(pixel(image, twips(690 + 60, 1260 + 60)), green));    // 3rd 12
-    EXPECT_TRUE(near(pixel(image, twips(1770 + 60, 1590 + 60)), green));   // Even
+    EXPECT_TRUE(near(pixel(image, twips(7170 + 60, 270 + 100)), green));  // zero
+    EXPECT_TRUE(near(pixel(image, twips(690 + 60, 1260 + 60)), green));   // 3rd 12
+    EXPECT_TRUE(near(pixel(image, twips(1770 + 60, 1590 + 60)), green));  // Even
 }
 
 }  // namespace

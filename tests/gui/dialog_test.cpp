@@ -10,7 +10,7 @@ namespace brisvale::gui_test {
 namespace {
 
 class Wagering : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s.menu("mnuProg");
         dialog = s.window->wageringDialog();

@@ -1,7 +1,7 @@
 #include "harness.hpp"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QMenu>
 
 namespace brisvale::gui_test {
@@ -15,7 +15,9 @@ Session::Session(std::uint64_t seed) : random(seed) {
     activate();
 }
 
-Session::~Session() { window.reset(); }
+Session::~Session() {
+    window.reset();
+}
 
 void Session::activate() {
     if (QApplication::activeWindow() == window.get()) return;
@@ -31,9 +33,13 @@ void Session::clickChip(int chip) {
     QTest::mouseClick(&board(), Qt::LeftButton, {}, board().chipCenter(chip));
 }
 
-void Session::flip() { QTest::mouseClick(&board(), Qt::LeftButton, {}, board().flipCenter()); }
+void Session::flip() {
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, board().flipCenter());
+}
 
-void Session::pressButton1() { click("Button1"); }
+void Session::pressButton1() {
+    click("Button1");
+}
 
 void Session::click(const char* name) {
     auto* button = widget<QAbstractButton>(name);
@@ -58,7 +64,8 @@ void Session::choose(const char* list, const QString& entry) {
     QApplication::processEvents();
     // The offscreen platform does not hand the activation back after a popup.
     activate();
-    if (view->isVisible()) throw std::runtime_error("the list did not close: " + entry.toStdString());
+    if (view->isVisible())
+        throw std::runtime_error("the list did not close: " + entry.toStdString());
 }
 
 void Session::type(const char* name, const QString& text) {
@@ -98,7 +105,9 @@ void Session::waitSpinInterval() {
     }
 }
 
-QImage Session::boardImage() const { return board().grab().toImage(); }
+QImage Session::boardImage() const {
+    return board().grab().toImage();
+}
 
 QColor pixel(const QImage& image, QPoint at) {
     const double ratio = image.devicePixelRatio();
@@ -106,7 +115,8 @@ QColor pixel(const QImage& image, QPoint at) {
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
@@ -117,7 +127,8 @@ namespace brisvale::gui_test {
 void lowThresholds(Session& s, int families, const QString& low) {
     const bool opened = s.form().cmdMore.caption == "More >>";
     if (opened) s.click("cmdMore");
-    const char* lows[] = {"Text2", "Text4", "Text6", "Text8", "Text10", "Text12", "Text14", "Text16"};
+    const char* lows[] = {"Text2",  "Text4",  "Text6",  "Text8",
+                          "Text10", "Text12", "Text14", "Text16"};
     const char* randoms[] = {"Check1", "Check2", "Check3", "Check4",
                              "Check5", "Check6", "Check7", "Check9"};
     for (int k = 0; k < families; ++k) {

@@ -32,7 +32,7 @@ struct Box {
 };
 
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     void message(std::string_view text, std::string_view title) override {
         shown.push_back({"message", std::string(title), std::string(text)});
     }
@@ -63,7 +63,7 @@ public:
 };
 
 class RecordingBrowser final : public Browser {
-public:
+  public:
     bool open(std::string_view address) override {
         opened.emplace_back(address);
         return true;
@@ -72,13 +72,13 @@ public:
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     std::int64_t nowMs() override { return now; }
     std::int64_t now = 1'700'000'000'000;
 };
 
 class Session {
-public:
+  public:
     explicit Session(std::uint64_t seed = 1);
     ~Session();
 
@@ -98,9 +98,9 @@ public:
     void clickChip(int chip);
     void flip();
     void pressButton1();
-    void click(const char* name);          // a check box, option button or push button
+    void click(const char* name);  // a check box, option button or push button
     void choose(const char* list, const QString& entry);  // pick an entry of a list
-    void type(const char* box, const QString& text);       // type into a box and leave it
+    void type(const char* box, const QString& text);      // type into a box and leave it
     void menu(const char* name);
     void typeKeys(const QString& keys);
     // Ticks until Button1 is enabled again (the spin interval).

@@ -15,9 +15,9 @@ struct Typing {
 
 TEST(Keyboard, DigitsSelectNumbers) {
     const Typing cases[] = {
-        {"7", 0, 7},      {"17", 0, 17},    {"36", 300, 36}, {"05", 999, 5},
-        {"17", 1001, 7},  // too slow: the second key is a number of its own
-        {"39", 0, 3},     // no 39 on the wheel: the pair is ignored
+        {"7", 0, 7},    {"17", 0, 17},   {"36", 300, 36},
+        {"05", 999, 5}, {"17", 1001, 7},  // too slow: the second key is a number of its own
+        {"39", 0, 3},                     // no 39 on the wheel: the pair is ignored
         {"0", 0, 0},
     };
     for (const Typing& t : cases) {

@@ -27,12 +27,14 @@ QMenu* topMenu(Session& s, const QString& title) {
 TEST(Menus, CaptionsInTheirOrder) {
     Session s;
     ASSERT_NE(topMenu(s, "&File"), nullptr);
-    EXPECT_EQ(entries(topMenu(s, "&File")), (QStringList{"Restart", "Default Settings", "-", "Exit"}));
+    EXPECT_EQ(entries(topMenu(s, "&File")),
+              (QStringList{"Restart", "Default Settings", "-", "Exit"}));
     EXPECT_EQ(entries(topMenu(s, "&Tools")),
               (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History"}));
     EXPECT_EQ(entries(topMenu(s, "&Help")), (QStringList{"About Brisvale", "-", "Instructions"}));
     QStringList casinos;
-    for (const CasinoSiteEntry& e : s.form().casinoMenu) casinos << QString::fromStdString(e.caption);
+    for (const CasinoSiteEntry& e : s.form().casinoMenu)
+        casinos << QString::fromStdString(e.caption);
     EXPECT_EQ(entries(topMenu(s, "&Casinos")), casinos);
 }
 
@@ -53,7 +55,8 @@ TEST(Menus, InstructionsTellThenOpenThePage) {
     Session s;
     s.menu("mnuInstructions");
     ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].text, "The Instructions section of the Brisvale Website will open.");
+    EXPECT_EQ(s.dialogs.shown[0].text,
+              "The Instructions section of the Brisvale Website will open.");
     ASSERT_EQ(s.browser.opened.size(), 1u);
     EXPECT_EQ(s.browser.opened[0].rfind("http://", 0), 0u);
 }
@@ -90,8 +93,8 @@ TEST(Menus, CasinoEntriesFollowTheFormAndOpenTheirSites) {
     EXPECT_EQ(entries(topMenu(s, "&Casinos")), (QStringList{"Golden && Green", "Harbour"}));
     s.menu("mnuCasino1");
     s.menu("mnuCasino0");
-    EXPECT_EQ(s.browser.opened,
-              (std::vector<std::string>{"https://harbour.example/play", "http://www.golden.example"}));
+    EXPECT_EQ(s.browser.opened, (std::vector<std::string>{"https://harbour.example/play",
+                                                          "http://www.golden.example"}));
 }
 
 TEST(Menus, RestartEnablesThePanelAgain) {

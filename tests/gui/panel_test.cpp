@@ -167,8 +167,8 @@ TEST(Panel, MoreOpensTheAdvancedPanelAndLessClosesIt) {
 TEST(Panel, TheCollapsedWindowShowsItsWholeLeftColumn) {
     Session s;
     const QRect window = s.window->rect();
-    for (const char* name : {"BetStyle1", "chk7_3", "Chk8", "cboWager", "Text18", "Casino", "cmdMore",
-                             "Label1", "Text1"}) {
+    for (const char* name : {"BetStyle1", "chk7_3", "Chk8", "cboWager", "Text18", "Casino",
+                             "cmdMore", "Label1", "Text1"}) {
         QWidget* w = s.widget<QWidget>(name);
         const QRect r(w->mapTo(s.window.get(), QPoint(0, 0)), w->size());
         EXPECT_TRUE(window.contains(r)) << name;

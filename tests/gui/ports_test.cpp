@@ -52,7 +52,8 @@ TEST(QtPorts, YesNoQuestion) {
         whenModal([button = button](QWidget* modal) {
             qobject_cast<QMessageBox*>(modal)->button(button)->click();
         });
-        EXPECT_EQ(dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings"), expected);
+        EXPECT_EQ(dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings"),
+                  expected);
     }
 }
 
@@ -64,14 +65,16 @@ TEST(QtPorts, InputBoxGivesTheTextOrNothingOnCancel) {
         input->setTextValue("Harbour Casino");
         input->accept();
     });
-    EXPECT_EQ(dialogs.inputBox("Casino name", "Brisvale", ""), std::optional<std::string>("Harbour Casino"));
+    EXPECT_EQ(dialogs.inputBox("Casino name", "Brisvale", ""),
+              std::optional<std::string>("Harbour Casino"));
     whenModal([](QWidget* modal) { qobject_cast<QInputDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogs.inputBox("Casino name", "Brisvale", "x"), std::nullopt);
 }
 
 TEST(QtPorts, AboutBoxShowsTheBuildDateAndItsTermsLinkRunsTheAction) {
     int opened = 0;
-    app::AboutDialog about("May 23, 2012", [&] { ++opened; }, nullptr);
+    app::AboutDialog about(
+        "May 23, 2012", [&] { ++opened; }, nullptr);
     EXPECT_NE(about.findChild<QLabel*>("build")->text().indexOf("May 23, 2012"), -1);
     auto* terms = about.findChild<QLabel*>("Label4");
     ASSERT_NE(terms, nullptr);

@@ -10,9 +10,13 @@
 namespace brisvale::gui_test {
 namespace {
 
-QPoint twips(int left, int top) { return {left / 15, top / 15}; }
+QPoint twips(int left, int top) {
+    return {left / 15, top / 15};
+}
 
-QString labelText(Session& s, const char* name) { return s.widget<QLabel>(name)->text(); }
+QString labelText(Session& s, const char* name) {
+    return s.widget<QLabel>(name)->text();
+}
 
 QColor windowBack(Session& s) {
     return s.window->centralWidget()->palette().color(QPalette::Window);
@@ -116,12 +120,13 @@ TEST(ClassicRun, SubmitWithoutANumberAsksForOne) {
 }
 
 class SuperRun : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s.click("BetStyle3");
         lowThresholds(s, 8);
         s.click("cmdMore");
-        for (const char* list : {"cboDozen", "cboLine", "cboCorner", "cboTrio", "cboSplit", "cboSingle"}) {
+        for (const char* list :
+             {"cboDozen", "cboLine", "cboCorner", "cboTrio", "cboSplit", "cboSingle"}) {
             s.choose(list, "2");
         }
         EXPECT_EQ(labelText(s, "Label35"), "Total Risk: 12 Chips");
@@ -166,7 +171,8 @@ TEST_F(SuperRun, ShowsSeveralChipsInTheirFamilyColours) {
         const QPoint probe = twips(chip.left + 60, chip.top + 187);
         bool covered = false;
         for (int j : chips) {
-            if (j > i) covered = covered || covers(s.form().chips[static_cast<std::size_t>(j)], probe);
+            if (j > i)
+                covered = covered || covers(s.form().chips[static_cast<std::size_t>(j)], probe);
         }
         if (covered) continue;
         ++checked;
@@ -180,7 +186,8 @@ TEST_F(SuperRun, ShowsSeveralChipsInTheirFamilyColours) {
 TEST_F(SuperRun, ClickingASingleNumberChipEntersItsNumber) {
     int single = -1;
     for (int i : shownChips()) {
-        if (s.form().chips[static_cast<std::size_t>(i)].tooltip.find("Single") != std::string::npos) {
+        if (s.form().chips[static_cast<std::size_t>(i)].tooltip.find("Single") !=
+            std::string::npos) {
             single = i;
         }
     }

@@ -31,8 +31,10 @@ void report(const Session& s) {
 // Low thresholds so that bets come within a few spins.
 void quickThresholds(Session& s, int families) {
     s.click("cmdMore");
-    const char* lows[] = {"Text2", "Text4", "Text6", "Text8", "Text10", "Text12", "Text14", "Text16"};
-    const char* randoms[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check9"};
+    const char* lows[] = {"Text2",  "Text4",  "Text6",  "Text8",
+                          "Text10", "Text12", "Text14", "Text16"};
+    const char* randoms[] = {"Check1", "Check2", "Check3", "Check4",
+                             "Check5", "Check6", "Check7", "Check9"};
     for (int k = 0; k < families; ++k) {
         if (s.widget<QCheckBox>(randoms[k])->isChecked()) s.click(randoms[k]);
         s.type(lows[k], "1");
@@ -76,7 +78,8 @@ int main(int argc, char* argv[]) {
         s.click("BetStyle3");
         quickThresholds(s, 8);
         s.click("cmdMore");
-        for (const char* list : {"cboDozen", "cboLine", "cboCorner", "cboTrio", "cboSplit", "cboSingle"}) {
+        for (const char* list :
+             {"cboDozen", "cboLine", "cboCorner", "cboTrio", "cboSplit", "cboSingle"}) {
             s.choose(list, "2");
         }
         s.click("cmdMore");

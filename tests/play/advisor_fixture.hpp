@@ -9,7 +9,7 @@
 namespace brisvale::testing {
 
 class AdvisorTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     FakeDialogs dialogs;
     FakeBrowser browser;

@@ -77,7 +77,8 @@ TEST_F(Panel, StyleSwitchKeepsTickedFamilies) {
     set("BetStyle3", "1");
     EXPECT_EQ(form().chk[6].value, 1);
     EXPECT_TRUE(form().BetStyle[3].value);
-    EXPECT_EQ(form().Label35.caption, "Total Risk: N/A");  // Super leaves it until a list is clicked
+    EXPECT_EQ(form().Label35.caption,
+              "Total Risk: N/A");  // Super leaves it until a list is clicked
     set("cboTrio", "4");
     EXPECT_EQ(form().Label35.caption, "Total Risk: 4 Chips");
     set("BetStyle2", "1");

@@ -14,7 +14,8 @@ PlayState stateWith(bool multi, int sleep, int threshold, int spin = 0) {
     PlayState s;
     s.MultiBetPlay = multi;
     for (int t = 0; t < kTableCount; ++t) {
-        for (int n = 0; n <= 36; ++n) s.sleepers.set(static_cast<Table>(t), n, static_cast<std::int16_t>(sleep));
+        for (int n = 0; n <= 36; ++n)
+            s.sleepers.set(static_cast<Table>(t), n, static_cast<std::int16_t>(sleep));
     }
     s.StartThreshold.fill(static_cast<std::int16_t>(threshold));
     for (int k = 0; k < kFamilyCount; ++k) {
@@ -93,7 +94,8 @@ TEST(ClassicTriggers, CaptionNamesFirstElementTimesMinimumWager) {
     EXPECT_EQ(s.form.Label1.caption, "Bet $10 on 19 to 36");
     // Classic uses the shared even-money table, not the pair's own.
     PlayState t = stateWith(false, 0, 5);
-    wake(t, Table::RedBlack, {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36}, 9);
+    wake(t, Table::RedBlack, {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36},
+         9);
     TriggerRedBlack(t);
     EXPECT_FALSE(t.BetOpen);
 }
@@ -143,23 +145,59 @@ TEST(MultiTriggers, CountBoxAllowanceAndOverlap) {
     };
     const Case cases[] = {
         {"dozen box at 0", TriggerDozen, DozenBox, 0, Family::Dozen, {}, 0, ""},
-        {"dozen allowance 1", TriggerDozen, DozenBox, 2, Family::Dozen, {"1st 12"}, 0,
+        {"dozen allowance 1",
+         TriggerDozen,
+         DozenBox,
+         2,
+         Family::Dozen,
+         {"1st 12"},
+         0,
          "1st 12,2nd 12,"},
         {"dozen empty list", TriggerDozen, DozenBox, 2, Family::Dozen, {}, 0, "1st 12,2nd 12,"},
         {"dozen spin excludes", TriggerDozen, DozenBox, 2, Family::Dozen, {}, 17, "1st 12,3rd 12,"},
         {"row", TriggerRow, RowBox, 1, Family::Row, {}, 1, "Row 2,"},
         {"line no spin test", TriggerLine, LineBox, 1, Family::Line, {}, 3, "Line 06/03,"},
-        {"line overlap by printed numbers", TriggerLine, LineBox, 2, Family::Line, {"Line 09/06"},
-         0, "Line 09/06,Line 15/12,"},
-        {"corner spin 3", TriggerCorner, CornerBox, 1, Family::Corner, {}, 3,
+        {"line overlap by printed numbers",
+         TriggerLine,
+         LineBox,
+         2,
+         Family::Line,
+         {"Line 09/06"},
+         0,
+         "Line 09/06,Line 15/12,"},
+        {"corner spin 3",
+         TriggerCorner,
+         CornerBox,
+         1,
+         Family::Corner,
+         {},
+         3,
          "Corner 04/01/05/02,"},
-        {"corner overlap", TriggerCorner, CornerBox, 2, Family::Corner, {"Corner 04/01/05/02"}, 0,
+        {"corner overlap",
+         TriggerCorner,
+         CornerBox,
+         2,
+         Family::Corner,
+         {"Corner 04/01/05/02"},
+         0,
          "Corner 04/01/05/02,Corner 10/07/11/08,"},
         {"trio two", TriggerTrio, TrioBox, 2, Family::Trio, {}, 0, "Trio 01/02/03,Trio 04/05/06,"},
-        {"split table order", TriggerSplit, SplitBox, 3, Family::Split, {}, 0,
+        {"split table order",
+         TriggerSplit,
+         SplitBox,
+         3,
+         Family::Split,
+         {},
+         0,
          "Split 01/02,Split 33/30,Split 07/04,"},
         {"single box 0", TriggerSingle, SingleBox, 0, Family::Single, {}, 0, ""},
-        {"single spin excludes", TriggerSingle, SingleBox, 3, Family::Single, {"Single 02"}, 1,
+        {"single spin excludes",
+         TriggerSingle,
+         SingleBox,
+         3,
+         Family::Single,
+         {"Single 02"},
+         1,
          "Single 02,Single 03,Single 04,"},
     };
     for (const Case& c : cases) {
@@ -177,8 +215,8 @@ TEST(MultiTriggers, CornerRefusalsByPrintedNumbers) {
     PlayState s = stateWith(true, 0, 5);
     s.list(Family::Corner).push_back(*findLabel("Corner 04/01/05/02"));
     s.form.howMany[CornerBox].index = 6;
-    for (const char* label : {"Corner 05/02/06/03", "Corner 07/04/08/05", "Corner 08/05/09/06",
-                              "Corner 10/07/11/08"}) {
+    for (const char* label :
+         {"Corner 05/02/06/03", "Corner 07/04/08/05", "Corner 08/05/09/06", "Corner 10/07/11/08"}) {
         const Bet& b = bet(*findLabel(label));
         for (int i = 0; i < b.count; ++i) s.sleepers.set(Table::Corner, b.list[i], 9);
     }

@@ -8,10 +8,10 @@
 namespace {
 
 class FirstPaintQuit final : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
@@ -20,7 +20,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool done_ = false;
 };
 
