@@ -1,0 +1,32 @@
+#pragma once
+// Spin files: the numbers of a wheel as plain text, for moving spins in and out of the program.
+// Numbers 0 to 36 separated by commas, semicolons, blanks, tabs or line ends, oldest first; a
+// first line without any digit is a header. Reading is all or nothing: the first bad entry is
+// reported with its line and column, and no spin is taken.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace brisvale {
+
+struct SpinFileError {
+    int line = 0;       // 1-based
+    int column = 0;     // 1-based, in bytes
+    std::string entry;  // the bad entry, shortened when long; empty when the file holds no spin
+};
+
+// The spins of a spin file, oldest first, or its first bad entry. A file without a single spin
+// is an error too: there is nothing to import.
+std::variant<std::vector<int>, SpinFileError> parseSpinFile(std::string_view text);
+
+// What to tell the user about a spin file that could not be read.
+std::string spinFileMessage(const SpinFileError& error);
+
+// The text of a spin file: the header "number", then one spin per line, oldest first.
+std::string formatSpinFile(std::span<const int> spins);
+
+}  // namespace brisvale
