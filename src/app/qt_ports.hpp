@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::app {
 

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "play/controls.hpp"
-#include "play/ports.hpp"
-#include "play/state.hpp"
+#include "state/controls.hpp"
+#include "state/ports.hpp"
+#include "state/state.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/settings_file.hpp"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "play/ports.hpp"
-#include "play/state.hpp"
+#include "state/ports.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 

@@ -3,7 +3,7 @@
 // Classic play shows one bet (the last due bet of the scan wins); multi-bet play appends every
 // due bet that is not already running to its family list, within the family's count box.
 
-#include "play/state.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 

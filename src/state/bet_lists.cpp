@@ -1,4 +1,4 @@
-#include "play/bet_lists.hpp"
+#include "state/bet_lists.hpp"
 
 #include <algorithm>
 

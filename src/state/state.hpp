@@ -8,8 +8,8 @@
 
 #include "model/bets.hpp"
 #include "model/sleepers.hpp"
-#include "play/bet_lists.hpp"
-#include "play/form.hpp"
+#include "state/bet_lists.hpp"
+#include "state/form.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {

@@ -10,7 +10,7 @@
 
 #include "board/chips.hpp"
 #include "board/geometry.hpp"
-#include "play/history_box.hpp"
+#include "state/history_box.hpp"
 
 namespace brisvale {
 
