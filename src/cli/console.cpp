@@ -68,7 +68,7 @@ bool Console::run(std::string_view line) {
 }
 
 void Console::close() {
-    if (!advisor_.exitRequested()) advisor_.Form_Unload();
+    if (!advisor_.exitRequested()) advisor_.userCloseWindow();
 }
 
 void Console::dispatch(std::string_view command, std::string_view rest) {
@@ -146,7 +146,7 @@ void Console::tick(std::string_view rest) {
 
 void Console::tickOnce() {
     clock_.advance(advisor_.timerInterval());
-    advisor_.Timer1_Timer();
+    advisor_.userTick();
 }
 
 void Console::menu(std::string_view rest) {

@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
 #endif
 
     Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
-    advisor.Form_Load(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
+    advisor.userOpenWindow(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
     cli::Console console(advisor, dialogs, browser, clock, errors, stdout);
     runScripts(inv->scripts, console, errors);
     console.close();

@@ -84,7 +84,7 @@ void Advisor::Text_LostFocus(int box) {
     if (box < 2 || box > 15) return;
     if (!parseThreshold(s_.form.Text[box].text)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
-        s_.form.focus = "Text" + std::to_string(box);
+        s_.form.requestFocus("Text" + std::to_string(box));
         return;
     }
     CaptureSettings();

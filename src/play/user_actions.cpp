@@ -9,6 +9,9 @@
 namespace brisvale {
 namespace {
 
+// Two digits typed within this time make one two-digit number.
+constexpr std::int64_t kDigitJoinMs = 1000;
+
 std::optional<int> suffixNumber(std::string_view name, std::string_view prefix, int lo, int hi) {
     if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
     const std::string_view rest = name.substr(prefix.size());
@@ -298,6 +301,40 @@ ActionResult Advisor::userCloseWagering() {
         return ActionResult::refused("the Custom Wagering dialog is not open");
     frmWagering_QueryUnload();
     return {};
+}
+
+ActionResult Advisor::userKey(std::string_view key) {
+    if (key == "Enter") {
+        typed_.reset();
+        return userPress("Button1");
+    }
+    if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
+        return ActionResult::refused("no key named " + std::string(key));
+    }
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    const int digit = key[0] - '0';
+    const std::int64_t now = ports_.clock.nowMs();
+    if (typed_ && now - typed_->atMs < kDigitJoinMs) {
+        const int number = typed_->digit * 10 + digit;
+        typed_.reset();
+        // A pair that names no number on the wheel ("45") is a slip: the first digit stands.
+        return number <= 36 ? userClickCell(number) : ActionResult{};
+    }
+    typed_ = TypedDigit{digit, now};
+    return userClickCell(digit);
+}
+
+void Advisor::userOpenWindow(const StartOptions& options) {
+    Form_Load(options);
+}
+
+void Advisor::userCloseWindow() {
+    Form_Unload();
+}
+
+void Advisor::userTick() {
+    Timer1_Timer();
 }
 
 }  // namespace brisvale

@@ -38,7 +38,7 @@ bool DrawThresholds(PlayState& s, Dialogs& dialogs, Random& random) {
             const auto value = parseThreshold(s.form.Text[box].text);
             if (!value) {
                 dialogs.message("Value must be numeric!", s.AppTitle);
-                s.form.focus = "Text" + std::to_string(box);
+                s.form.requestFocus("Text" + std::to_string(box));
                 return false;
             }
             (box == lowBox(k) ? low[k] : high[k]) = *value;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "board/chips.hpp"
@@ -105,6 +106,7 @@ struct Form {
     std::int64_t backColor = 15790320;  // set_backcolor paints the panel and the window alike
     bool alwaysOnTop = false;           // mnuTop's check mark
     std::string focus;                  // the control that has the focus
+    int focusRequests = 0;              // counts the moves of the focus, so each is made once
 
     // The board.
     BoardLayout board;
@@ -148,6 +150,11 @@ struct Form {
 
     // Dialogs.
     WageringForm frmWagering;
+
+    void requestFocus(std::string control) {
+        focus = std::move(control);
+        ++focusRequests;
+    }
 };
 
 // Names of the how-many lists: "cboDozen", "cboRow", ...
