@@ -101,6 +101,9 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
     } else if (command == "close") {
         if (args.size() != 1 || args[0] != "frmWagering") return fail("close takes frmWagering");
         check(advisor_.userCloseWagering());
+    } else if (command == "key") {
+        if (args.size() != 1) return fail("key takes one key: a digit or Enter");
+        check(advisor_.userKey(args[0]));
     } else if (command == "answer") {
         dialogs_.queueAnswer(typed(rest));
     } else if (command == "show") {
