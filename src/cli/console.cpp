@@ -1,13 +1,13 @@
 #include "cli/console.hpp"
 
 #include <QStringDecoder>
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <vector>
 
 #include "cli/show.hpp"
 #include "play/advisor.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale::cli {
 namespace {
@@ -34,11 +34,9 @@ std::vector<std::string_view> words(std::string_view s) {
 }
 
 std::optional<int> wholeNumber(std::string_view s, int lo = std::numeric_limits<int>::min()) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo)
-        return std::nullopt;
-    return value;
+    const auto value = parseWhole(s, lo, std::numeric_limits<int>::max());
+    if (!value) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 // Typed text reaches the core as single-byte text: UTF-8 input is converted, anything that

@@ -8,7 +8,7 @@
 #include "play/passes.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/thresholds.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 

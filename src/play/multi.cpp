@@ -5,7 +5,7 @@
 #include "play/passes.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/triggers.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {

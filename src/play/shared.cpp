@@ -3,7 +3,7 @@
 #include "board/chips.hpp"
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 

@@ -2,9 +2,9 @@
 // carried out with the handlers the user's click, release or leaving of the box runs.
 
 #include <algorithm>
-#include <charconv>
 
 #include "play/advisor.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {
@@ -14,12 +14,9 @@ constexpr std::int64_t kDigitJoinMs = 1000;
 
 std::optional<int> suffixNumber(std::string_view name, std::string_view prefix, int lo, int hi) {
     if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
-    const std::string_view rest = name.substr(prefix.size());
-    int value = 0;
-    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (rest.empty() || ec != std::errc() || end != rest.data() + rest.size()) return std::nullopt;
-    if (value < lo || value > hi) return std::nullopt;
-    return value;
+    const auto value = parseFigures(name.substr(prefix.size()), hi);
+    if (!value || *value < lo) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 ActionResult unknown(std::string_view name) {

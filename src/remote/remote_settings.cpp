@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "state/ports.hpp"
+#include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {

@@ -1,9 +1,10 @@
 #include "wagering/sequences.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -78,16 +79,8 @@ std::string joinSequence(const Sequence& sequence) {
 }
 
 std::optional<long long> elementValue(std::string_view element) {
-    // Decimal figures only: no sign, blank, point or exponent. Capping at the 32-bit range keeps
-    // every product and sum of elements far away from overflow.
-    if (element.empty()) return std::nullopt;
-    if (!std::all_of(element.begin(), element.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(element.data(), element.data() + element.size(), value);
-    if (ec != std::errc() || end != element.data() + element.size()) return std::nullopt;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    return value;
+    // Capping at the 32-bit range keeps every product and sum of elements far from overflow.
+    return parseFigures(element, std::numeric_limits<std::int32_t>::max());
 }
 
 std::int32_t stakeOf(long long chips, long long unitWager) {
