@@ -67,8 +67,6 @@ void BoardWidget::render() {
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintFrame(p);
-    // The frame is only ever hidden inside the core's own flip handler; never draw it then.
-    if (!form_.Frame2Visible) return;
     paintLines(p);
     paintCells(p);
     paintFlipButton(p);

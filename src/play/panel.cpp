@@ -95,7 +95,6 @@ void Advisor::HowMany_Click(int) {
 }
 
 void Advisor::cboWager_Click() {
-    if (s_.SuppressWagerClick) return;
     s_.wager.UnitWager = s_.form.cboWager.index + 1;
     refreshBalanceLabels();
 }

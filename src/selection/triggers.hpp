@@ -18,7 +18,4 @@ void TriggerTrio(PlayState& s);
 void TriggerSplit(PlayState& s);
 void TriggerSingle(PlayState& s);  // multi-bet play only
 
-// True when every number of the bet has slept at least `threshold` spins in `table`.
-bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold);
-
 }  // namespace brisvale

@@ -110,7 +110,6 @@ struct Form {
 
     // The board.
     BoardLayout board;
-    bool Frame2Visible = true;
     std::array<Chip, board::kChipCount> chips;
     int chipWidth = 375;
     int chipHeight = 375;

@@ -52,7 +52,6 @@ struct PlayState {
 
     std::int64_t RunStart = 0;  // ms since the epoch, on the Clock port
     bool ReplayMode = false;
-    bool SuppressWagerClick = false;
     bool MultiBetPlay = false;
     std::array<std::int16_t, kFamilyCount> StartThreshold{};
 

@@ -152,8 +152,8 @@ long long RoundDown(double x) {
     return static_cast<long long>(std::trunc(x));
 }
 
-bool CheckSequence(std::string_view text) {
-    if (text.empty()) return true;
+bool isValidSequence(std::string_view text) {
+    if (text.empty()) return false;
     const Sequence elements = splitSequence(text);
     bool hasEnd = false;
     bool bad = false;
@@ -166,7 +166,7 @@ bool CheckSequence(std::string_view text) {
     }
     // A sequence may not open with a mark, in either case.
     if (isMark(elements.front(), 'S') || isMark(elements.front(), 'Q')) hasEnd = false;
-    return !hasEnd || bad;
+    return hasEnd && !bad;
 }
 
 }  // namespace brisvale
