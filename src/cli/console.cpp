@@ -1,6 +1,5 @@
 #include "cli/console.hpp"
 
-#include <QStringDecoder>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "cli/show.hpp"
 #include "play/advisor.hpp"
 #include "util/numbers.hpp"
+#include "util/windows1252.hpp"
 
 namespace brisvale::cli {
 namespace {
@@ -39,16 +39,9 @@ std::optional<int> wholeNumber(std::string_view s, int lo = std::numeric_limits<
     return static_cast<int>(*value);
 }
 
-// Typed text reaches the core as single-byte text: UTF-8 input is converted, anything that
-// is not UTF-8 is taken byte for byte.
+// Typed text reaches the core as Windows-1252, as its files hold it.
 std::string typed(std::string_view value) {
-    bool ascii = true;
-    for (char c : value) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) return std::string(value);
-    QStringDecoder decode(QStringDecoder::Utf8);
-    const QString text = decode(QByteArrayView(value.data(), static_cast<qsizetype>(value.size())));
-    if (decode.hasError()) return std::string(value);
-    return text.toLatin1().toStdString();
+    return windows1252FromUtf8(value);
 }
 
 }  // namespace
