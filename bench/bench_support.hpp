@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::bench {
 

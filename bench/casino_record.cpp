@@ -75,7 +75,7 @@ void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
     StepClock clock;
     SeededRandom random{1};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
-    advisor.Form_Load({folder.path, false, ""});
+    advisor.userOpenWindow({folder.path, false, ""});
     advisor.userSet("Casino", "Big");
     advisor.userSet("chk7_1", "1");
     advisor.userSet("Check1", "1");
@@ -93,10 +93,10 @@ void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
     for (auto _ : st) {
         while (!advisor.form().Button1.enabled) {
             clock.now += advisor.timerInterval();
-            advisor.Timer1_Timer();
+            advisor.userTick();
         }
-        advisor.Picture3_Click(spin);
-        advisor.Button1_Click();
+        advisor.userClickCell(spin);
+        advisor.userPress("Button1");
         spin = (spin + 11) % 37;
     }
 }

@@ -21,7 +21,7 @@ void BM_ClassicPress(benchmark::State& st) {
     StepClock clock;
     SeededRandom random(1);
     Advisor a(Ports{dialogs, browser, clock, random, nullptr});
-    a.Form_Load({folder.path, false, ""});
+    a.userOpenWindow({folder.path, false, ""});
     for (const char* box : {"chk7", "chk1", "chk2", "chk3", "chk4", "chk5", "chk6"}) {
         a.userSet(box, "1");
     }
@@ -29,16 +29,16 @@ void BM_ClassicPress(benchmark::State& st) {
     a.userSet("cboWins", "999");
     a.userSet("cboTime", "999");
     a.userSet("Text18", "100000");
-    a.Button1_Click();
+    a.userPress("Button1");
     std::mt19937 wheel(7);
     for (auto _ : st) {
         while (!a.form().Button1.enabled) {
             clock.now += 1000;
-            a.Timer1_Timer();
+            a.userTick();
         }
-        a.Picture3_Click(static_cast<int>(wheel() % 37));
-        a.Button1_Click();
-        if (a.form().Button1.caption == "Start") a.Button1_Click();  // a quit: start again
+        a.userClickCell(static_cast<int>(wheel() % 37));
+        a.userPress("Button1");
+        if (a.form().Button1.caption == "Start") a.userPress("Button1");  // a quit: start again
     }
 }
 BENCHMARK(BM_ClassicPress);

@@ -25,7 +25,7 @@ struct SuperTable {
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
     SuperTable() {
-        advisor.Form_Load({folder.path, false, ""});
+        advisor.userOpenWindow({folder.path, false, ""});
         set("BetStyle3", "1");
         for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk1", "chk2", "chk3", "chk4",
                                 "chk5", "chk6", "Chk8", "Check8"}) {
@@ -52,12 +52,12 @@ struct SuperTable {
     void set(std::string_view name, std::string_view value) { advisor.userSet(name, value); }
     void tick() {
         clock.now += advisor.timerInterval();
-        advisor.Timer1_Timer();
+        advisor.userTick();
     }
     // One spin: click, press, and the ticks until the button is back.
     void spin(int number) {
-        advisor.Picture3_Click(number);
-        advisor.Button1_Click();
+        advisor.userClickCell(number);
+        advisor.userPress("Button1");
         for (int i = 0; i < 10 && !advisor.form().Button1.enabled; ++i) tick();
     }
 };

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "play/state.hpp"
 #include "selection/triggers.hpp"
+#include "state/state.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "play/form.hpp"
+#include "state/form.hpp"
 
 class QGridLayout;
 class QLabel;

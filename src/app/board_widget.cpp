@@ -25,33 +25,6 @@ QRectF imageRect(const Rect& cell) {
     return {r.x(), r.y(), r.width() - 2, r.height() - 2};
 }
 
-QString outsideText(int cell) {
-    switch (cell) {
-        case 37:
-            return QStringLiteral("Row 1");
-        case 38:
-            return QStringLiteral("Row 2");
-        case 39:
-            return QStringLiteral("Row 3");
-        case 40:
-            return QStringLiteral("3rd 12");
-        case 41:
-            return QStringLiteral("2nd 12");
-        case 42:
-            return QStringLiteral("1st 12");
-        case 43:
-            return QStringLiteral("19 to 36");
-        case 44:
-            return QStringLiteral("Even");
-        case 47:
-            return QStringLiteral("Odd");
-        case 48:
-            return QStringLiteral("1 to 18");
-        default:
-            return {};
-    }
-}
-
 QFont boldFont(int pixelSize) {
     QFont font;
     font.setBold(true);
@@ -94,8 +67,6 @@ void BoardWidget::render() {
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintFrame(p);
-    // The frame is only ever hidden inside the core's own flip handler; never draw it then.
-    if (!form_.Frame2Visible) return;
     paintLines(p);
     paintCells(p);
     paintFlipButton(p);
@@ -169,7 +140,7 @@ void BoardWidget::paintCell(QPainter& p, int cell) const {
     }
     p.setPen(Qt::white);
     p.setFont(boldFont(10));
-    p.drawText(image, Qt::AlignCenter, outsideText(cell));
+    p.drawText(image, Qt::AlignCenter, QLatin1StringView(outsideCaption(cell)));
 }
 
 void BoardWidget::paintFlipButton(QPainter& p) const {

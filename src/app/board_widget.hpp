@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "play/form.hpp"
+#include "state/form.hpp"
 
 class QPushButton;
 

@@ -96,9 +96,9 @@ int main(int argc, char* argv[]) {
     fetcher = std::make_unique<brisvale::QtFetcher>();
 #endif
     brisvale::Advisor advisor({dialogs, browser, clock, random, fetcher.get()});
-    advisor.Form_Load(options.start);
+    advisor.userOpenWindow(options.start);
 
-    brisvale::app::MainWindow window(advisor, clock);
+    brisvale::app::MainWindow window(advisor);
     dialogs.setParent(&window);
     FirstPaintQuit firstPaint;
     if (options.quitAfterFirstPaint) window.installEventFilter(&firstPaint);

@@ -24,13 +24,10 @@ namespace {
 // The window's collapsed height and the width of the left column, in twips.
 constexpr int kCollapsedHeight = 3350;
 constexpr int kLeftColumn = 4020;
-// Two keys typed within this time make one two-digit number.
-constexpr std::int64_t kDigitJoinMs = 1000;
 
 }  // namespace
 
-MainWindow::MainWindow(Advisor& advisor, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), advisor_(advisor), clock_(clock) {
+MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent), advisor_(advisor) {
     setObjectName("Form1");
     setWindowIcon(appIcon());
     binder_ = new ControlBinder(
@@ -152,7 +149,7 @@ void MainWindow::startTimer1() {
 }
 
 void MainWindow::tick() {
-    advisor_.Timer1_Timer();
+    advisor_.userTick();
     render();
     syncTimer();
 }
@@ -179,9 +176,9 @@ void MainWindow::render() {
         wagering_->hide();
     }
     // A focus request is carried out once, after Qt has finished moving the focus itself.
-    if (!form.focus.empty()) {
+    if (form.focusRequests != focusRequestsDone_) {
+        focusRequestsDone_ = form.focusRequests;
         const std::string name = form.focus;
-        advisor_.mutableState().form.focus.clear();
         QTimer::singleShot(0, this, [this, name] { binder_->focus(name); });
     }
 }
@@ -241,7 +238,7 @@ void MainWindow::renderCasinoMenu() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!advisor_.exitRequested()) {
         binder_->commitFocusedText();
-        advisor_.Form_Unload();
+        advisor_.userCloseWindow();
     }
     closing_ = true;
     timer1_.stop();
@@ -258,10 +255,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     }
     const int key = event->key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        selectTyped(key - Qt::Key_0);
+        typeKey(std::string(1, static_cast<char>('0' + key - Qt::Key_0)));
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        typed_.reset();
-        act([this] { return advisor_.userPress("Button1"); });
+        typeKey("Enter");
     } else {
         QMainWindow::keyPressEvent(event);
     }
@@ -272,24 +268,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
         if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9 && modifiers == Qt::NoModifier) {
-            selectTyped(key->key() - Qt::Key_0);
+            typeKey(std::string(1, static_cast<char>('0' + key->key() - Qt::Key_0)));
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-// A digit selects its number at once; a second digit within a second makes it two digits.
-void MainWindow::selectTyped(int digit) {
-    const std::int64_t now = clock_.nowMs();
-    if (typed_ && now - typed_->atMs <= kDigitJoinMs) {
-        const int number = typed_->digit * 10 + digit;
-        typed_.reset();
-        if (number <= 36) act([&] { return advisor_.userClickCell(number); });
-        return;
-    }
-    typed_ = TypedDigit{digit, now};
-    act([&] { return advisor_.userClickCell(digit); });
+void MainWindow::typeKey(const std::string& key) {
+    act([&] { return advisor_.userKey(key); });
 }
 
 }  // namespace brisvale::app

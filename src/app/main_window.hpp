@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
-#include <optional>
 
 #include "play/advisor.hpp"
 
@@ -23,8 +22,8 @@ class WageringDialog;
 
 class MainWindow final : public QMainWindow {
   public:
-    // The Advisor has run Form_Load. The clock times the two-digit keyboard entry.
-    MainWindow(Advisor& advisor, Clock& clock, QWidget* parent = nullptr);
+    // The Advisor has opened the window (userOpenWindow).
+    explicit MainWindow(Advisor& advisor, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Starts Timer1; tests leave it off and tick by hand.
@@ -49,11 +48,10 @@ class MainWindow final : public QMainWindow {
     void renderWindow();
     void renderCasinoMenu();
     void syncTimer();
-    void selectTyped(int digit);
+    void typeKey(const std::string& key);
     void afterAction();
 
     Advisor& advisor_;
-    Clock& clock_;
     ControlBinder* binder_;
     PlayPanel* panel_;
     AdvancedPanel* advanced_;
@@ -67,13 +65,7 @@ class MainWindow final : public QMainWindow {
     QTimer timer1_;
     std::string lastRefusal_;
     bool closing_ = false;
-
-    // The first digit typed, waiting up to a second for a second one.
-    struct TypedDigit {
-        int digit;
-        std::int64_t atMs;
-    };
-    std::optional<TypedDigit> typed_;
+    int focusRequestsDone_ = 0;
 };
 
 }  // namespace brisvale::app

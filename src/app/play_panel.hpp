@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "play/form.hpp"
+#include "state/form.hpp"
 
 class QLabel;
 class QPlainTextEdit;

@@ -7,18 +7,22 @@
 #include <QUrl>
 
 #include "app/about_dialog.hpp"
+#include "util/windows1252.hpp"
 
 namespace brisvale::app {
 
 QString toQt(std::string_view text) {
+    const std::string utf8 = utf8FromWindows1252(text);
+    QString s = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     // Message texts use CR LF; Qt lays out lines on LF alone.
-    QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     s.remove(QLatin1Char('\r'));
     return s;
 }
 
 std::string fromQt(const QString& text) {
-    return text.toLatin1().toStdString();
+    const QByteArray utf8 = text.toUtf8();
+    return windows1252FromUtf8(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 void QtDialogs::message(std::string_view text, std::string_view title) {

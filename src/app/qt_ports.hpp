@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::app {
 
@@ -33,7 +33,8 @@ class SystemClock final : public Clock {
     std::int64_t nowMs() override;
 };
 
-// The core's texts are single-byte Windows-1252 files' texts; the program's own are ASCII.
+// The core's texts are Windows-1252, as its files hold them; Qt's are Unicode. Characters that
+// Windows-1252 cannot hold become '?'.
 QString toQt(std::string_view text);
 std::string fromQt(const QString& text);
 

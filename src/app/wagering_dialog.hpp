@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "play/form.hpp"
+#include "state/form.hpp"
 
 class QCheckBox;
 class QComboBox;

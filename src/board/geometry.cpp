@@ -12,22 +12,24 @@ struct OutsideCell {
     int width;
     Point normal;
     Point flipped;
+    std::string_view caption;
 };
 
-// Cells 37..48: rows, dozens and even-money boxes, all 345 twips high.
+// Cells 37..48: rows, dozens and even-money boxes, all 345 twips high. Black and Red are
+// printed as colour patches, without words.
 constexpr std::array<OutsideCell, 12> kOutside{{
-    {555, {150, 270}, {7170, 930}},      // 37 row 1
-    {555, {150, 600}, {7170, 600}},      // 38 row 2
-    {555, {150, 930}, {7170, 270}},      // 39 row 3
-    {2175, {690, 1260}, {5010, 1260}},   // 40 3rd 12
-    {2175, {2850, 1260}, {2850, 1260}},  // 41 2nd 12
-    {2175, {5010, 1260}, {690, 1260}},   // 42 1st 12
-    {1095, {690, 1590}, {6090, 1590}},   // 43 19 to 36
-    {1095, {1770, 1590}, {1770, 1590}},  // 44 Even
-    {1095, {2850, 1590}, {3930, 1590}},  // 45 Black
-    {1095, {3930, 1590}, {2850, 1590}},  // 46 Red
-    {1095, {5010, 1590}, {5010, 1590}},  // 47 Odd
-    {1095, {6090, 1590}, {690, 1590}},   // 48 1 to 18
+    {555, {150, 270}, {7170, 930}, "Row 1"},
+    {555, {150, 600}, {7170, 600}, "Row 2"},
+    {555, {150, 930}, {7170, 270}, "Row 3"},
+    {2175, {690, 1260}, {5010, 1260}, "3rd 12"},
+    {2175, {2850, 1260}, {2850, 1260}, "2nd 12"},
+    {2175, {5010, 1260}, {690, 1260}, "1st 12"},
+    {1095, {690, 1590}, {6090, 1590}, "19 to 36"},
+    {1095, {1770, 1590}, {1770, 1590}, "Even"},
+    {1095, {2850, 1590}, {3930, 1590}, ""},  // Black
+    {1095, {3930, 1590}, {2850, 1590}, ""},  // Red
+    {1095, {5010, 1590}, {5010, 1590}, "Odd"},
+    {1095, {6090, 1590}, {690, 1590}, "1 to 18"},
 }};
 
 // Grid lines in the normal view.
@@ -152,6 +154,11 @@ Point markerSpot(const BoardLayout& layout, int number) {
     if (number < 0 || number > 36) number = 0;
     const Rect cell = layout.cell(number);
     return {cell.left + 120, cell.top + (number == 0 ? 360 : 30)};
+}
+
+std::string_view outsideCaption(int index) {
+    if (index < board::kFirstOutsideCell || index >= board::kCellCount) return {};
+    return kOutside[static_cast<std::size_t>(index - board::kFirstOutsideCell)].caption;
 }
 
 }  // namespace brisvale

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace brisvale {
 
@@ -65,6 +66,10 @@ Line gridLine(int index, bool flipped);
 // (`colored`); before that every number cell keeps the design's red. Zero and the outside
 // cells are green.
 int cellBackColor(int index, bool colored);
+
+// The words printed on outside cell `index` (37..48): "Row 1", "3rd 12", "19 to 36", ...;
+// empty for the Black and Red patches and for every other index.
+std::string_view outsideCaption(int index);
 
 // True for the cells that enter a number when clicked (0..36).
 constexpr bool isNumberCell(int index) {

@@ -1,13 +1,13 @@
 #include "cli/console.hpp"
 
-#include <QStringDecoder>
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <vector>
 
 #include "cli/show.hpp"
 #include "play/advisor.hpp"
+#include "util/numbers.hpp"
+#include "util/windows1252.hpp"
 
 namespace brisvale::cli {
 namespace {
@@ -34,23 +34,14 @@ std::vector<std::string_view> words(std::string_view s) {
 }
 
 std::optional<int> wholeNumber(std::string_view s, int lo = std::numeric_limits<int>::min()) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < lo)
-        return std::nullopt;
-    return value;
+    const auto value = parseWhole(s, lo, std::numeric_limits<int>::max());
+    if (!value) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
-// Typed text reaches the core as single-byte text: UTF-8 input is converted, anything that
-// is not UTF-8 is taken byte for byte.
+// Typed text reaches the core as Windows-1252, as its files hold it.
 std::string typed(std::string_view value) {
-    bool ascii = true;
-    for (char c : value) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) return std::string(value);
-    QStringDecoder decode(QStringDecoder::Utf8);
-    const QString text = decode(QByteArrayView(value.data(), static_cast<qsizetype>(value.size())));
-    if (decode.hasError()) return std::string(value);
-    return text.toLatin1().toStdString();
+    return windows1252FromUtf8(value);
 }
 
 }  // namespace
@@ -68,7 +59,7 @@ bool Console::run(std::string_view line) {
 }
 
 void Console::close() {
-    if (!advisor_.exitRequested()) advisor_.Form_Unload();
+    if (!advisor_.exitRequested()) advisor_.userCloseWindow();
 }
 
 void Console::dispatch(std::string_view command, std::string_view rest) {
@@ -101,6 +92,9 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
     } else if (command == "close") {
         if (args.size() != 1 || args[0] != "frmWagering") return fail("close takes frmWagering");
         check(advisor_.userCloseWagering());
+    } else if (command == "key") {
+        if (args.size() != 1) return fail("key takes one key: a digit or Enter");
+        check(advisor_.userKey(args[0]));
     } else if (command == "answer") {
         dialogs_.queueAnswer(typed(rest));
     } else if (command == "show") {
@@ -146,7 +140,7 @@ void Console::tick(std::string_view rest) {
 
 void Console::tickOnce() {
     clock_.advance(advisor_.timerInterval());
-    advisor_.Timer1_Timer();
+    advisor_.userTick();
 }
 
 void Console::menu(std::string_view rest) {

@@ -1,16 +1,16 @@
 #include "cli/console_ports.hpp"
 
-#include <QString>
 #include <cstdio>
+
+#include "util/windows1252.hpp"
 
 namespace brisvale::cli {
 
 void ErrorSink::report(std::string_view message) {
-    // Core texts are single-byte; the terminal gets them as UTF-8 like everything else.
-    const QByteArray text =
-        QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size())).toUtf8();
+    // Core texts are Windows-1252; the terminal gets them as UTF-8 like everything else.
+    const std::string text = utf8FromWindows1252(message);
     std::fflush(stdout);
-    std::fprintf(stderr, "error: %s\n", text.constData());
+    std::fprintf(stderr, "error: %s\n", text.c_str());
     ++count_;
 }
 

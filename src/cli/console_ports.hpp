@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::cli {
 

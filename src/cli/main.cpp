@@ -35,7 +35,19 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "The Brisvale roulette advisor without a window: reads commands, one per line, and "
-        "prints the window's state as JSON on \"show\".");
+        "prints the window's state as JSON on \"show\".\n\n"
+        "Commands:\n"
+        "  click N             click board cell N (0..48)\n"
+        "  chip N              click the stake label of chip N\n"
+        "  press [NAME]        press a button (default Button1)\n"
+        "  set NAME VALUE      change a control as the user does\n"
+        "  flip                turn the board round\n"
+        "  key KEY             type a digit 0..9 or Enter on the main window\n"
+        "  tick [K]            K timer ticks (default 1)\n"
+        "  menu NAME [K]       choose a menu item\n"
+        "  close frmWagering   close the wagering dialog with its close box\n"
+        "  answer [TEXT]       answer the next question or input box\n"
+        "  show                print the window's state as one line of JSON");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "The data folder (created when missing).", "DIR");
@@ -126,7 +138,7 @@ int main(int argc, char* argv[]) {
 #endif
 
     Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
-    advisor.Form_Load(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
+    advisor.userOpenWindow(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
     cli::Console console(advisor, dialogs, browser, clock, errors, stdout);
     runScripts(inv->scripts, console, errors);
     console.close();

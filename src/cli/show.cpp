@@ -7,13 +7,15 @@
 #include <string_view>
 
 #include "play/advisor.hpp"
+#include "util/windows1252.hpp"
 
 namespace brisvale::cli {
 namespace {
 
-// The core's texts are single-byte (Windows-1252 in its files).
+// The core's texts are Windows-1252, as its files hold them.
 QString text(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    const std::string utf8 = utf8FromWindows1252(s);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QJsonArray texts(const std::vector<std::string>& items) {

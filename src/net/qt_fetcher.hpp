@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 class QNetworkAccessManager;
 

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "play/controls.hpp"
-#include "play/ports.hpp"
-#include "play/state.hpp"
+#include "state/controls.hpp"
+#include "state/ports.hpp"
+#include "state/state.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/settings_file.hpp"
 
@@ -49,21 +49,47 @@ class Advisor {
     Advisor(const Advisor&) = delete;
     Advisor& operator=(const Advisor&) = delete;
 
-    // Start-up, in the window's order.
-    void Form_Load(const StartOptions& options);
+    // --- What a user can do; a refused action changes nothing ---
+    // Opening the window: start-up, in the window's order.
+    void userOpenWindow(const StartOptions& options);
+    // Closing the window with its close box (File, Exit closes it through userMenu).
+    void userCloseWindow();
+    ActionResult userSet(std::string_view name, std::string_view value);
+    ActionResult userPress(std::string_view name);
+    ActionResult userClickCell(int cell);
+    ActionResult userClickChip(int chip);
+    ActionResult userFlip();
+    ActionResult userMenu(std::string_view name, int k);
+    ActionResult userCloseWagering();
+    // A key typed on the main window: "0".."9" or "Enter". A digit selects its number; a
+    // second digit within a second of the first joins it into a two-digit number.
+    ActionResult userKey(std::string_view key);
+    // Timer1 fires; front ends call it every timerInterval() milliseconds.
+    void userTick();
 
+    // --- What the user sees ---
     const PlayState& state() const { return s_; }
-    PlayState& mutableState() { return s_; }  // tests and benchmarks prepare scenarios with it
     const Form& form() const { return s_.form; }
+    // The settings variables, as the settings file holds them.
+    const Settings& settings() const { return settings_; }
+    // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
+    std::vector<ControlView> panelControls() const;
+    std::vector<std::string> disabledControls() const;
     bool exitRequested() const { return exitRequested_; }
     // Milliseconds between two ticks: 1 while a history replay runs.
     int timerInterval() const { return replay_ ? 1 : 1000; }
+    bool replayRunning() const { return replay_.has_value(); }
     const std::filesystem::path& dataDir() const { return dataDir_; }
     const std::filesystem::path& settingsFile() const { return settingsFile_; }
     const std::filesystem::path& wageringFile() const { return wageringFile_; }
     const std::filesystem::path& historyFile() const { return historyFile_; }
 
+  private:
+    // Tests set up scenarios that no user action reaches quickly through this one door.
+    friend class AdvisorTestAccess;
+
     // --- Events of the main window ---
+    void Form_Load(const StartOptions& options);
     void Button1_Click();
     void Picture3_Click(int cell);
     void lblWager_Click(int chip);
@@ -109,27 +135,6 @@ class Advisor {
     void frmWagering_Check1_Click();
     void frmWagering_QueryUnload();  // the close box
 
-    // --- User actions by control name, as the console and the window deliver them ---
-    ActionResult userSet(std::string_view name, std::string_view value);
-    ActionResult userPress(std::string_view name);
-    ActionResult userClickCell(int cell);
-    ActionResult userClickChip(int chip);
-    ActionResult userFlip();
-    ActionResult userMenu(std::string_view name, int k);
-    ActionResult userCloseWagering();
-
-    // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
-    std::vector<ControlView> panelControls() const;
-    std::vector<std::string> disabledControls() const;
-
-    // Replays a history handed over directly (the casino's recorded spins otherwise).
-    void setHistoryForReplay(std::vector<int> spins) { history_ = std::move(spins); }
-    bool replayRunning() const { return replay_.has_value(); }
-
-    // The settings variables, as the settings file holds them.
-    const Settings& settings() const { return settings_; }
-
-  private:
     // Classic play.
     void ProgSingle();
     bool ValidateStart();
@@ -220,9 +225,15 @@ class Advisor {
         ReplayPhase phase = ReplayPhase::WaitButton;
     };
     std::optional<Replay> replay_;
-    bool selected_ = false;
-    BetSet nonzeroSteps_;  // bets with a step count, while a pass lays its chips  // the replay has
-                           // selected the number of its next step
+    bool selected_ = false;  // the replay has selected the number of its next step
+    BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips
+
+    // The first digit typed, waiting up to a second for a second one.
+    struct TypedDigit {
+        int digit;
+        std::int64_t atMs;
+    };
+    std::optional<TypedDigit> typed_;
 };
 
 }  // namespace brisvale

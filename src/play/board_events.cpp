@@ -28,8 +28,7 @@ void Advisor::lblWager_Click(int chip) {
 }
 
 void Advisor::Picture2_Click() {
-    // The frame is hidden while the cells move, so no half-turned board is ever drawn.
-    s_.form.Frame2Visible = false;
+    // The window draws the Form only after the handler, so no half-turned board is ever shown.
     s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
     const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
     s_.form.marker.left = spot.left;
@@ -41,7 +40,6 @@ void Advisor::Picture2_Click() {
         chip.image = familyImage(label(static_cast<BetId>(chip.bet)));
         PlaceChip(i, static_cast<BetId>(chip.bet));
     }
-    s_.form.Frame2Visible = true;
 }
 
 }  // namespace brisvale

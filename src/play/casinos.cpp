@@ -4,6 +4,7 @@
 
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
+#include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {

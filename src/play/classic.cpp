@@ -8,7 +8,7 @@
 #include "play/passes.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/thresholds.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -53,13 +53,13 @@ bool Advisor::ValidateStart() {
         return false;
     }
     if (s_.form.Text[18].text.empty()) {
-        s_.form.focus = "Text18";
+        s_.form.requestFocus("Text18");
         ports_.dialogs.message("You need to enter your account balance.", s_.AppTitle);
         return false;
     }
     if (!parseNumber(s_.form.Text[18].text)) {
         s_.form.Text[18].text.clear();
-        s_.form.focus = "Text18";
+        s_.form.requestFocus("Text18");
         ports_.dialogs.message("Enter numbers only.", s_.AppTitle);
         return false;
     }

@@ -5,7 +5,7 @@
 #include "play/passes.hpp"
 #include "selection/bet_table.hpp"
 #include "selection/triggers.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {
@@ -246,8 +246,11 @@ int Advisor::StepBet(BetId id) {
     // Bets no longer open lose their progression.
     BetSet stale = nonzeroSteps_ & ~s_.CurrentBet.members();
     stale.reset(id);
-    for (std::size_t b = stale._Find_first(); b < stale.size(); b = stale._Find_next(b)) {
-        s_.betSteps[b] = 0;
+    // Mostly nothing is stale: the word test spares the walk over every bet.
+    if (stale.any()) {
+        for (int b = 0; b < kBetCount; ++b) {
+            if (stale.test(b)) s_.betSteps[b] = 0;
+        }
     }
     nonzeroSteps_ &= ~stale;
     nonzeroSteps_.set(id);

@@ -2,7 +2,7 @@
 
 #include "play/advisor.hpp"
 #include "selection/thresholds.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -82,9 +82,9 @@ void Advisor::RandomBox_MouseUp(int) {
 
 void Advisor::Text_LostFocus(int box) {
     if (box < 2 || box > 15) return;
-    if (!parseThreshold(s_.form.Text[box].text)) {
+    if (!parseInt16(s_.form.Text[box].text)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
-        s_.form.focus = "Text" + std::to_string(box);
+        s_.form.requestFocus("Text" + std::to_string(box));
         return;
     }
     CaptureSettings();
@@ -95,7 +95,6 @@ void Advisor::HowMany_Click(int) {
 }
 
 void Advisor::cboWager_Click() {
-    if (s_.SuppressWagerClick) return;
     s_.wager.UnitWager = s_.form.cboWager.index + 1;
     refreshBalanceLabels();
 }

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "play/state.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 

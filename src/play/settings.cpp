@@ -5,7 +5,7 @@
 #include "play/advisor.hpp"
 #include "selection/thresholds.hpp"
 #include "storage/properties.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {
@@ -156,7 +156,7 @@ void Advisor::CaptureSettings() {
         // A box that holds no number keeps the stored value.
         for (const auto& [box, pos] : {std::pair{lowBox(k), presetLowPos(*preset, k)},
                                        std::pair{highBox(k), presetHighPos(*preset, k)}}) {
-            if (const auto value = parseThreshold(f.Text[box].text)) settings_[pos] = *value;
+            if (const auto value = parseInt16(f.Text[box].text)) settings_[pos] = *value;
         }
     }
 }

@@ -3,7 +3,7 @@
 #include "board/chips.hpp"
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -47,14 +47,13 @@ void Advisor::syncUnitWager() {
     s_.wager.UnitWager = s_.form.cboWager.index + 1;
 }
 
-// The engine moves the minimum-wager list itself; its change handler must not react. The
-// balance figures still follow the new minimum wager, as they do whenever it changes.
+// The engine moves the minimum-wager list itself, which runs no click handler (only a user's
+// click does). The balance figures still follow the new minimum wager, as they do whenever it
+// changes.
 void Advisor::applyWager(const MinimumWager& wager) {
-    s_.SuppressWagerClick = true;
     const bool changed = s_.form.cboWager.index != wager.cboWagerIndex;
     s_.form.cboWager.index = wager.cboWagerIndex;
     s_.wager = wager;
-    s_.SuppressWagerClick = false;
     if (changed) refreshBalanceLabels();
 }
 

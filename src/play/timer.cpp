@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "play/advisor.hpp"
-#include "util/text.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 

@@ -2,21 +2,21 @@
 // carried out with the handlers the user's click, release or leaving of the box runs.
 
 #include <algorithm>
-#include <charconv>
 
 #include "play/advisor.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {
 
+// Two digits typed within this time make one two-digit number.
+constexpr std::int64_t kDigitJoinMs = 1000;
+
 std::optional<int> suffixNumber(std::string_view name, std::string_view prefix, int lo, int hi) {
     if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
-    const std::string_view rest = name.substr(prefix.size());
-    int value = 0;
-    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (rest.empty() || ec != std::errc() || end != rest.data() + rest.size()) return std::nullopt;
-    if (value < lo || value > hi) return std::nullopt;
-    return value;
+    const auto value = parseFigures(name.substr(prefix.size()), hi);
+    if (!value || *value < lo) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 ActionResult unknown(std::string_view name) {
@@ -298,6 +298,40 @@ ActionResult Advisor::userCloseWagering() {
         return ActionResult::refused("the Custom Wagering dialog is not open");
     frmWagering_QueryUnload();
     return {};
+}
+
+ActionResult Advisor::userKey(std::string_view key) {
+    if (key == "Enter") {
+        typed_.reset();
+        return userPress("Button1");
+    }
+    if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
+        return ActionResult::refused("no key named " + std::string(key));
+    }
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    const int digit = key[0] - '0';
+    const std::int64_t now = ports_.clock.nowMs();
+    if (typed_ && now - typed_->atMs < kDigitJoinMs) {
+        const int number = typed_->digit * 10 + digit;
+        typed_.reset();
+        // A pair that names no number on the wheel ("45") is a slip: the first digit stands.
+        return number <= 36 ? userClickCell(number) : ActionResult{};
+    }
+    typed_ = TypedDigit{digit, now};
+    return userClickCell(digit);
+}
+
+void Advisor::userOpenWindow(const StartOptions& options) {
+    Form_Load(options);
+}
+
+void Advisor::userCloseWindow() {
+    Form_Unload();
+}
+
+void Advisor::userTick() {
+    Timer1_Timer();
 }
 
 }  // namespace brisvale

@@ -53,7 +53,7 @@ void Advisor::frmWagering_QueryUnload() {
 bool Advisor::SaveWagering() {
     WageringForm& w = s_.form.frmWagering;
     bool invalid = false;
-    for (int i = 1; i <= kFamilyCount; ++i) invalid = CheckSequence(w.Text[i].text) || invalid;
+    for (int i = 1; i <= kFamilyCount; ++i) invalid = !isValidSequence(w.Text[i].text) || invalid;
     if (invalid) {
         ports_.dialogs.message(
             "Invalid Wagering Values.\r\n\r\nNumerical: '1', '2'\r\n\r\nAllowed Characters: 'Q', "

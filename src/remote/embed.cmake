@@ -9,4 +9,4 @@ endif()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_brisvale_remote_data})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/builtin_remote_text.hpp.in
                ${CMAKE_CURRENT_BINARY_DIR}/generated/remote/builtin_remote_text.hpp @ONLY)
-target_include_directories(brisvale_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_include_directories(brisvale_remote PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
+#include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {

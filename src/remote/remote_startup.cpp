@@ -1,6 +1,6 @@
 #include "remote/remote_startup.hpp"
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale {
 

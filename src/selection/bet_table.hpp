@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "play/state.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 

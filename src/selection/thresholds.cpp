@@ -1,8 +1,9 @@
 #include "selection/thresholds.hpp"
 
 #include <array>
-#include <charconv>
 #include <string>
+
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -16,18 +17,6 @@ int randomBox(int family) {
     return family == 7 ? 9 : family + 1;
 }
 
-std::optional<int> parseThreshold(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    if (value < -32768 || value > 32767) return std::nullopt;
-    return value;
-}
-
 bool DrawThresholds(PlayState& s, Dialogs& dialogs, Random& random) {
     static constexpr std::array<std::string_view, kFamilyCount> kNames = {
         "Even", "Dozen", "Row", "Line", "Corner", "Trio", "Split", "Single"};
@@ -35,10 +24,10 @@ bool DrawThresholds(PlayState& s, Dialogs& dialogs, Random& random) {
     std::array<int, kFamilyCount> high{};
     for (int k = 0; k < kFamilyCount; ++k) {
         for (int box : {lowBox(k), highBox(k)}) {
-            const auto value = parseThreshold(s.form.Text[box].text);
+            const auto value = parseInt16(s.form.Text[box].text);
             if (!value) {
                 dialogs.message("Value must be numeric!", s.AppTitle);
-                s.form.focus = "Text" + std::to_string(box);
+                s.form.requestFocus("Text" + std::to_string(box));
                 return false;
             }
             (box == lowBox(k) ? low[k] : high[k]) = *value;

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "play/ports.hpp"
-#include "play/state.hpp"
+#include "state/ports.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 
@@ -13,9 +13,6 @@ namespace brisvale {
 int lowBox(int family);     // Text2, Text4, ... Text16
 int highBox(int family);    // Text3, ... Text17
 int randomBox(int family);  // Check1..Check7, Check9
-
-// A whole number from -32768 to 32767, blanks around it allowed; nullopt otherwise.
-std::optional<int> parseThreshold(std::string_view text);
 
 // Checks every pair and fixes StartThreshold: Low, or a uniform draw from Low..High where the
 // Random box is ticked. False, after its message, when a box is not a number or a Low lies

@@ -113,13 +113,6 @@ void family(PlayState& s, const MultiRule& rule) {
 
 }  // namespace
 
-bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold) {
-    for (int i = 0; i < bet(id).count; ++i) {
-        if (tables.at(table, bet(id).list[i]) < threshold) return false;
-    }
-    return true;
-}
-
 void TriggerRedBlack(PlayState& s) {
     evenPair(s, Red, Black, Table::RedBlack);
 }

@@ -3,7 +3,7 @@
 // Classic play shows one bet (the last due bet of the scan wins); multi-bet play appends every
 // due bet that is not already running to its family list, within the family's count box.
 
-#include "play/state.hpp"
+#include "state/state.hpp"
 
 namespace brisvale {
 
@@ -17,8 +17,5 @@ void TriggerCorner(PlayState& s);
 void TriggerTrio(PlayState& s);
 void TriggerSplit(PlayState& s);
 void TriggerSingle(PlayState& s);  // multi-bet play only
-
-// True when every number of the bet has slept at least `threshold` spins in `table`.
-bool isDue(const SleeperTables& tables, Table table, BetId id, int threshold);
 
 }  // namespace brisvale

@@ -1,11 +1,11 @@
 #include "storage/settings_file.hpp"
 
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <vector>
 
 #include "storage/properties.hpp"
+#include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {
@@ -97,29 +97,6 @@ std::string quoteForUser(std::string_view value) {
     return out + "\"";
 }
 
-enum class ParseResult { Ok, NotANumber, OutOfRange };
-
-// A whole decimal number with an optional sign, within [low, high].
-ParseResult convertWhole(std::string_view text, std::int64_t low, std::int64_t high,
-                         std::int32_t& out) {
-    std::string_view digits = text;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-        return ParseResult::NotANumber;
-    }
-    // from_chars takes no '+'; keep the '-' for it.
-    const std::string_view body = text.front() == '+' ? text.substr(1) : text;
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (ec != std::errc{} || end != body.data() + body.size() || value < low || value > high) {
-        return ParseResult::OutOfRange;
-    }
-    out = static_cast<std::int32_t>(value);
-    return ParseResult::Ok;
-}
-
 // The value part of a line: after the first ':' (the whole line when it holds none), trimmed.
 std::string_view valueText(std::string_view line) {
     const auto colon = line.find(':');
@@ -142,12 +119,14 @@ std::optional<std::string> convertValue(std::string_view text, int pos, std::siz
         wide ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int16_t>::min();
     const std::int64_t high =
         wide ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int16_t>::max();
-    const ParseResult result = convertWhole(text, low, high, out);
-    if (result == ParseResult::Ok) return std::nullopt;
+    if (const auto value = parseWhole(text, low, high)) {
+        out = static_cast<std::int32_t>(*value);
+        return std::nullopt;
+    }
     std::string problem = "line " + std::to_string(lineNo) + " (" + std::string(kKeys[pos]) + ")";
     if (text.empty()) return problem + " holds no value";
     problem += " holds " + quoteForUser(text);
-    if (result == ParseResult::NotANumber) return problem + ", not a number";
+    if (!isWhole(text)) return problem + ", not a number";
     return problem + ", not a whole number from " + std::to_string(low) + " to " +
            std::to_string(high);
 }

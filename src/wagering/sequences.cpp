@@ -1,9 +1,10 @@
 #include "wagering/sequences.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -78,16 +79,8 @@ std::string joinSequence(const Sequence& sequence) {
 }
 
 std::optional<long long> elementValue(std::string_view element) {
-    // Decimal figures only: no sign, blank, point or exponent. Capping at the 32-bit range keeps
-    // every product and sum of elements far away from overflow.
-    if (element.empty()) return std::nullopt;
-    if (!std::all_of(element.begin(), element.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(element.data(), element.data() + element.size(), value);
-    if (ec != std::errc() || end != element.data() + element.size()) return std::nullopt;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    return value;
+    // Capping at the 32-bit range keeps every product and sum of elements far from overflow.
+    return parseFigures(element, std::numeric_limits<std::int32_t>::max());
 }
 
 std::int32_t stakeOf(long long chips, long long unitWager) {
@@ -159,8 +152,8 @@ long long RoundDown(double x) {
     return static_cast<long long>(std::trunc(x));
 }
 
-bool CheckSequence(std::string_view text) {
-    if (text.empty()) return true;
+bool isValidSequence(std::string_view text) {
+    if (text.empty()) return false;
     const Sequence elements = splitSequence(text);
     bool hasEnd = false;
     bool bad = false;
@@ -173,7 +166,7 @@ bool CheckSequence(std::string_view text) {
     }
     // A sequence may not open with a mark, in either case.
     if (isMark(elements.front(), 'S') || isMark(elements.front(), 'Q')) hasEnd = false;
-    return !hasEnd || bad;
+    return hasEnd && !bad;
 }
 
 }  // namespace brisvale

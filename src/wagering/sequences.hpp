@@ -70,8 +70,9 @@ long long ChipsForResult(const Wagering& wagering, Family family, int step, bool
 bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservative);
 // x with its fractional part cut off (toward zero); saturates beyond the 64-bit range, 0 for NaN.
 long long RoundDown(double x);
-// The custom wagering editor's rule: true when the text is INVALID.
-bool CheckSequence(std::string_view text);
+// The custom wagering editor's rule: whole-number elements and at least one "S" or "Q" mark,
+// not first; no empty element, blank, sign or lower-case mark.
+bool isValidSequence(std::string_view text);
 
 // The minimum wager as the engine changes it: the selection of the minimum-wager list
 // (0..99 for $1..$100), the unit it stands for, and the chips won since the last change.

@@ -1,9 +1,9 @@
 // The wagering file: the eight sequences and the three auto-increase settings.
 
-#include <charconv>
 #include <string>
 
 #include "storage/properties.hpp"
+#include "util/numbers.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -34,20 +34,11 @@ void note(const DebugLog* log, const std::string& line) {
     if (log != nullptr) log->write(line);
 }
 
-// A 16-bit whole number ("-5", "200"); anything else is not a setting value.
-std::optional<int> settingValue(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    if (value < -32768 || value > 32767) return std::nullopt;
-    return value;
-}
-
 // Reads one auto-increase setting. A value that is not a number falls back to its default in
 // memory only: rewriting the whole file for it would throw away the user's own sequences.
 int readSetting(std::string_view key, const std::string& text, int fallback,
                 const std::filesystem::path& file, const DebugLog* log) {
-    if (const std::optional<int> value = settingValue(text)) return *value;
+    if (const std::optional<int> value = parseInt16(text)) return *value;
     note(log, "Wagering: " + std::string(key) + " is not a number in " + file.string() +
                   "; using " + std::to_string(fallback));
     return fallback;

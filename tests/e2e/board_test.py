@@ -1,4 +1,7 @@
-"""The board: entering numbers by click, the marker, and flipping with a chip shown."""
+"""The board: entering numbers by click and by keyboard, the marker, and flipping with a chip
+shown."""
+import subprocess
+
 import bvcli
 from bvcli import WAIT
 
@@ -75,6 +78,28 @@ class Board(bvcli.CliTest):
         self.assertEqual(r.errors, ["error: chip 5 is hidden"])
         self.assertEqual(r.returncode, 1)
         self.assertFalse(r.last["state"]["SpinPending"])  # Classic: the click does nothing
+
+    def test_typed_digits_and_enter(self):
+        # A second digit within a second joins the first; a tick (one second) parts them; a
+        # pair that names no number leaves the first digit selected.
+        cases = [("17", False, 17), ("17", True, 7), ("45", False, 4), ("246", False, 6),
+                 ("05", False, 5)]
+        cmds = []
+        for digits, parted, _ in cases:
+            cmds += ["key " + digits[0]] + ["tick"] * parted + ["key " + d for d in digits[1:]]
+            cmds += ["show", "tick"]
+        r = self.run_ok(cmds)
+        self.assertEqual([s["state"]["SpinNumber"] for s in r.shows], [c[2] for c in cases])
+        # Enter presses Button1, and is refused as the button is while it is disabled.
+        r = self.run_cli(bvcli.CLASSIC_RED_BLACK + ["key Enter", "key 1", "key 4", "key Enter",
+                                                    "show", WAIT, "key Enter", "show", "key 14"])
+        self.assertEqual(r.errors, ["error: Button1 is disabled", "error: no key named 14"])
+        waiting, taken = r.shows
+        self.assertEqual((waiting["Button1"]["caption"], waiting["state"]["TotalSpins"]),
+                         ("Submit", 0))
+        self.assertEqual((taken["state"]["TotalSpins"], taken["Text1"].strip()), (1, "14"))
+        out = subprocess.run([bvcli.CLI, "--help"], capture_output=True, text=True)
+        self.assertIn("key KEY", out.stdout)
 
 
 if __name__ == "__main__":

@@ -48,6 +48,18 @@ class Casinos(bvcli.CliTest):
         with open(self.data_file(HISTORY), "rb") as f:
             self.assertIn(b"name1: Caf\xe9,", f.read())
 
+    def test_every_byte_of_a_name_goes_to_the_file_and_back(self):
+        # A name may hold any byte from the blank up but the comma; the five bytes that
+        # Windows-1252 leaves undefined read as U+0081 ... U+009D.
+        raw = b"A" + bytes(b for b in range(0x20, 0x100) if b != 0x2C)
+        name = "".join(chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252")
+                       for b in raw)
+        r = self.run_ok(["answer " + name, "set Casino New...", "show"])
+        self.assertEqual(r.last["casinos"][2], name)
+        with open(self.data_file(HISTORY), "rb") as f:
+            self.assertEqual(f.read(), b"index: 1\r\nname1: " + raw + b",\r\n")
+        self.assertEqual(self.run_ok(["show"]).last["casinos"][2], name)
+
     def test_replay_runs_the_recorded_spins_to_the_end(self):
         self.record([5, 1, 2])
         r = self.run_ok(["set Casino Alpha", "set Text18 1000", "press Command2", "show"])

@@ -8,8 +8,8 @@ namespace brisvale::gui_test {
 
 Session::Session(std::uint64_t seed) : random(seed) {
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-    advisor->Form_Load({dir.path().toStdString(), false, ""});
-    window = std::make_unique<app::MainWindow>(*advisor, clock);
+    advisor->userOpenWindow({dir.path().toStdString(), false, ""});
+    window = std::make_unique<app::MainWindow>(*advisor);
     window->show();
     (void)QTest::qWaitForWindowExposed(window.get());
     activate();

@@ -7,36 +7,17 @@
 namespace brisvale::gui_test {
 namespace {
 
-struct Typing {
-    const char* keys;
-    int gapMs;  // between the two keys
-    int number;
-};
-
-TEST(Keyboard, DigitsSelectNumbers) {
-    const Typing cases[] = {
-        {"7", 0, 7},    {"17", 0, 17},   {"36", 300, 36},
-        {"05", 999, 5}, {"17", 1001, 7},  // too slow: the second key is a number of its own
-        {"39", 0, 3},                     // no 39 on the wheel: the pair is ignored
-        {"0", 0, 0},
-    };
-    for (const Typing& t : cases) {
-        Session s;
-        s.board().setFocus();
-        QTest::keyClick(&s.board(), t.keys[0]);
-        s.clock.now += t.gapMs;
-        if (t.keys[1]) QTest::keyClick(&s.board(), t.keys[1]);
-        EXPECT_TRUE(s.state().SpinPending) << t.keys;
-        EXPECT_EQ(s.state().SpinNumber, t.number) << t.keys << " gap " << t.gapMs;
-        EXPECT_TRUE(s.form().marker.visible);
-    }
-}
-
-TEST(Keyboard, AThirdDigitStartsANewNumber) {
+// The joining rule is the core's (the console's tests cover it); here the keys reach it.
+TEST(Keyboard, DigitsOnTheBoardSelectNumbers) {
     Session s;
     s.board().setFocus();
-    s.typeKeys("123");
-    EXPECT_EQ(s.state().SpinNumber, 3);
+    s.typeKeys("7");
+    EXPECT_EQ(s.state().SpinNumber, 7);
+    s.clock.now += 5000;
+    s.typeKeys("17");
+    EXPECT_TRUE(s.state().SpinPending);
+    EXPECT_EQ(s.state().SpinNumber, 17);
+    EXPECT_TRUE(s.form().marker.visible);
 }
 
 TEST(Keyboard, DigitsFromACheckBoxStillSelect) {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "harness.hpp"
+#include "play/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
@@ -87,8 +88,8 @@ TEST(Menus, DefaultSettingsAsksFirst) {
 
 TEST(Menus, CasinoEntriesFollowTheFormAndOpenTheirSites) {
     Session s;
-    s.advisor->mutableState().form.casinoMenu = {{"Golden & Green", "www.golden.example"},
-                                                 {"Harbour", "https://harbour.example/play"}};
+    AdvisorTestAccess::state(*s.advisor).form.casinoMenu = {
+        {"Golden & Green", "www.golden.example"}, {"Harbour", "https://harbour.example/play"}};
     s.window->render();
     EXPECT_EQ(entries(topMenu(s, "&Casinos")), (QStringList{"Golden && Green", "Harbour"}));
     s.menu("mnuCasino1");

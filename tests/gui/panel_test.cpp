@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "harness.hpp"
+#include "play/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
@@ -183,7 +184,7 @@ TEST(Panel, RenderingNeverActsForTheUser) {
     Session s;
     const auto settingsBefore = s.advisor->settings().values;
     // The core changes controls itself; drawing them must not run their handlers.
-    PlayState& state = s.advisor->mutableState();
+    PlayState& state = AdvisorTestAccess::state(*s.advisor);
     state.form.Text[4].text = "abc";
     state.form.BetStyle[1].value = false;
     state.form.BetStyle[3].value = true;
@@ -201,7 +202,7 @@ TEST(Panel, RenderingNeverActsForTheUser) {
 
 TEST(Panel, ThePanelFollowsTheBackColour) {
     Session s;
-    s.advisor->mutableState().form.backColor = 192;
+    AdvisorTestAccess::state(*s.advisor).form.backColor = 192;
     s.window->render();
     const QPalette palette = s.window->centralWidget()->palette();
     EXPECT_EQ(palette.color(QPalette::Window), QColor(0xC0, 0x00, 0x00));

@@ -210,7 +210,6 @@ TEST_F(SuperRun, FlippingMovesTheShownChipsInOneGo) {
         EXPECT_EQ(chipSpot(static_cast<BetId>(chip.bet), true),
                   std::optional<Point>(Point{chip.left, chip.top}));
     }
-    EXPECT_TRUE(s.form().Frame2Visible);
 }
 
 }  // namespace

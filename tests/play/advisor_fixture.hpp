@@ -21,7 +21,7 @@ class AdvisorTest : public ::testing::Test {
 
     void start() {
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-        advisor->Form_Load({dir.path, false, ""});
+        advisor->userOpenWindow({dir.path, false, ""});
     }
     Advisor& a() { return *advisor; }
     const Form& form() { return advisor->form(); }
@@ -34,10 +34,13 @@ class AdvisorTest : public ::testing::Test {
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             clock.now += advisor->timerInterval();
-            advisor->Timer1_Timer();
+            advisor->userTick();
         }
     }
-    void press() { advisor->Button1_Click(); }
+    void press() {
+        const ActionResult r = advisor->userPress("Button1");
+        ASSERT_TRUE(r.ok) << r.error;
+    }
     // Ticks until Button1 can be pressed again.
     void waitButton() {
         for (int i = 0; i < 20 && !form().Button1.enabled; ++i) tick();

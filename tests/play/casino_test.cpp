@@ -328,7 +328,7 @@ TEST_F(Casinos, AFolderThatCannotBeWrittenIsReported) {
     const std::filesystem::path notAFolder = dir.path / "plain-file";
     writeFile(notAFolder, "x");
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-    advisor->Form_Load({notAFolder, false, ""});
+    advisor->userOpenWindow({notAFolder, false, ""});
     dialogs.boxes.clear();
     create("Alpha");
     ASSERT_EQ(dialogs.boxes.size(), 2u);

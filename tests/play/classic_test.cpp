@@ -108,9 +108,9 @@ TEST_F(ClassicPlay, SelectANumberFirst) {
 }
 
 TEST_F(ClassicPlay, SequenceStartingWithTwoShowsTwoButStakesOne) {
-    a().mnuProg_Click();
+    a().userMenu("mnuProg", 0);
     set("frmWagering.Text1", "2,4,8,Q");
-    a().frmWagering_Command2_Click();
+    a().userPress("frmWagering.Command2");
     ASSERT_FALSE(form().frmWagering.open);
     classicRedBlack();
     press();
@@ -123,9 +123,9 @@ TEST_F(ClassicPlay, SequenceStartingWithTwoShowsTwoButStakesOne) {
 }
 
 TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
-    a().mnuProg_Click();
+    a().userMenu("mnuProg", 0);
     set("frmWagering.Text1", "1,2,S");
-    a().frmWagering_Command2_Click();
+    a().userPress("frmWagering.Command2");
     classicRedBlack();
     set("Check8", "0");
     press();
@@ -182,9 +182,9 @@ TEST_F(ClassicPlay, SingleAloneNeverBetsInClassic) {
 }
 
 TEST_F(ClassicPlay, AutomaticMinimumWagerAfterWins) {
-    a().mnuProg_Click();
+    a().userMenu("mnuProg", 0);
     set("frmWagering.Combo1", "1");  // one chip won raises the wager
-    a().frmWagering_Command2_Click();
+    a().userPress("frmWagering.Command2");
     classicRedBlack();
     press();
     spin(5);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::testing {
 

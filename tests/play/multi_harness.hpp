@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "play/advisor.hpp"
+#include "play/advisor_test_access.hpp"
 #include "play/fake_ports.hpp"
 
 namespace brisvale::testing {
@@ -56,13 +57,13 @@ class Harness : public ::testing::Test {
     // A new Advisor on the same data folder, as after closing and opening the window.
     void restart() {
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-        advisor->Form_Load({dir.path, false, ""});
+        advisor->userOpenWindow({dir.path, false, ""});
     }
 
     Advisor& a() { return *advisor; }
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
-    PlayState& mutableState() { return advisor->mutableState(); }
+    PlayState& mutableState() { return AdvisorTestAccess::state(*advisor); }
     std::filesystem::path historyFile() const { return advisor->historyFile(); }
 
     void set(std::string_view name, std::string_view value) {
@@ -76,7 +77,7 @@ class Harness : public ::testing::Test {
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             clock.now += advisor->timerInterval();
-            advisor->Timer1_Timer();
+            advisor->userTick();
         }
     }
     // Ticks until Button1 can be pressed again.

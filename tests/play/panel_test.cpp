@@ -112,10 +112,10 @@ TEST_F(Panel, BalanceFiguresAndRandomBoxes) {
     EXPECT_TRUE(form().Text[7].enabled);
     set("cboSpins", "7");
     EXPECT_EQ(state().SpinInterval, 7);
-    a().cmdMore_Click();
+    a().userPress("cmdMore");
     EXPECT_EQ(form().height, 5610);
     EXPECT_EQ(form().cmdMore.caption, "<< Less");
-    a().cmdMore_Click();
+    a().userPress("cmdMore");
     EXPECT_EQ(form().height, 3350);
 }
 
@@ -124,7 +124,7 @@ TEST_F(Panel, NonNumericThresholdIsRefusedOnLeavingTheBox) {
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Value must be numeric!"});
     EXPECT_EQ(form().focus, "Text4");
     set("Text4", "12");
-    a().Form_Unload();
+    a().userCloseWindow();
     start();
     EXPECT_EQ(form().Text[4].text, "12");
 }
@@ -137,7 +137,7 @@ TEST_F(Panel, SettingsSurviveARestart) {
     set("Text10", "11");
     set("cboWager", "7");
     set("Text18", "2500");
-    a().Form_Unload();
+    a().userCloseWindow();
     start();
     const Form& f = form();
     EXPECT_TRUE(f.BetStyle[3].value);
@@ -157,7 +157,7 @@ TEST_F(Panel, SettingsSurviveARestart) {
 }
 
 TEST_F(Panel, DamagedSettingsAreKeptAndDefaultsLoaded) {
-    a().Form_Unload();
+    a().userCloseWindow();
     {
         std::ofstream out(a().settingsFile(), std::ios::binary | std::ios::trunc);
         out << "index: 1\r\nEvenBets: 1\r\nRedBlack: banana\r\n";
@@ -179,10 +179,10 @@ TEST_F(Panel, DamagedSettingsAreKeptAndDefaultsLoaded) {
 TEST_F(Panel, DefaultSettingsAfterYes) {
     set("BetStyle2", "1");
     set("chk5", "1");
-    a().mnuLoadSettings_Click();  // no answer queued: No
+    a().userMenu("mnuLoadSettings", 0);  // no answer queued: No
     EXPECT_TRUE(form().BetStyle[2].value);
     dialogs.answers.push_back("yes");
-    a().mnuLoadSettings_Click();
+    a().userMenu("mnuLoadSettings", 0);
     EXPECT_EQ(dialogs.boxes.back().title, "Default Settings");
     EXPECT_EQ(dialogs.boxes.back().text, "Confirm Restore Default Settings");
     EXPECT_TRUE(form().BetStyle[1].value);
@@ -250,9 +250,10 @@ TEST_F(Board, FlipMovesShownChipsAndNeverShowsHiddenOnes) {
     spin(5);  // Red came up: after one spin only Black has slept
     ASSERT_EQ(state().CurrentBet.plainText(), "Black");
     spin(5);  // lose
+    waitButton();
     a().userClickCell(17);
     EXPECT_EQ(form().marker.left, cellRect(17, false).left + 120);
-    a().Picture2_Click();
+    a().userFlip();
     EXPECT_TRUE(form().board.BoardFlipped());
     EXPECT_EQ(form().chips[0].left, 4640);
     EXPECT_EQ(form().chips[0].top, 1600);
@@ -261,7 +262,7 @@ TEST_F(Board, FlipMovesShownChipsAndNeverShowsHiddenOnes) {
     EXPECT_EQ(form().marker.top, cellRect(17, true).top + 30);
     EXPECT_TRUE(form().marker.visible);
     press();  // 17 is black: a win, the chip goes
-    a().Picture2_Click();
+    a().userFlip();
     EXPECT_FALSE(form().chips[0].visible);
     EXPECT_FALSE(form().board.BoardFlipped());
 }
@@ -277,7 +278,7 @@ TEST_F(Board, CellClicksEnterNumbers) {
                           {37, false, "", 0},   {42, false, "", 0},  {48, false, "", 0}};
     for (const Case& c : cases) {
         start();
-        a().Picture3_Click(c.cell);
+        a().userClickCell(c.cell);
         EXPECT_EQ(state().SpinPending, c.pending) << c.cell;
         EXPECT_EQ(form().marker.visible, c.pending) << c.cell;
         if (c.pending) {
@@ -285,8 +286,8 @@ TEST_F(Board, CellClicksEnterNumbers) {
             EXPECT_EQ(form().marker.top, cellRect(c.cell, false).top + c.markerTopOffset);
         }
     }
-    a().Picture3_Click(5);
-    a().Picture3_Click(23);
+    a().userClickCell(5);
+    a().userClickCell(23);
     EXPECT_EQ(state().SpinNumber, 23);
 }
 

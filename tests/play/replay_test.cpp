@@ -23,7 +23,7 @@ class Replay : public Harness {
 
 TEST_F(Replay, FeedsEverySpinOnAOneMillisecondTimer) {
     classicRedBlack(50);  // nothing is ever due: every press only counts its spin
-    a().setHistoryForReplay({17, 0, 32, 5});
+    AdvisorTestAccess::setHistory(a(), {17, 0, 32, 5});
     EXPECT_EQ(a().timerInterval(), 1000);
     pressButton("Command2");
     EXPECT_EQ(form().Button1.caption, "Submit");
@@ -44,7 +44,7 @@ TEST_F(Replay, FeedsEverySpinOnAOneMillisecondTimer) {
 
 TEST_F(Replay, PlaysBetsAsTheUserWould) {
     classicRedBlack(0);
-    a().setHistoryForReplay({5, 3, 2});
+    AdvisorTestAccess::setHistory(a(), {5, 3, 2});
     pressButton("Command2");
     ASSERT_TRUE(runReplay());
     // 5: Black opens; 3: Black loses, goes on at 2; 2: Black wins 2.
@@ -58,7 +58,7 @@ TEST_F(Replay, SuperPlayIsReplayedToTheEnd) {
     set("chk7_1", "1");
     threshold(kEvenBoxes, 0);
     set("cboRow", "1");
-    a().setHistoryForReplay({5, 0, 2, 9, 11});
+    AdvisorTestAccess::setHistory(a(), {5, 0, 2, 9, 11});
     pressButton("Command2");
     ASSERT_TRUE(runReplay());
     EXPECT_EQ(state().TableSpins, 5);
@@ -84,7 +84,7 @@ TEST_F(Replay, QuitNowAsksWhetherToGoOn) {
         classicRedBlack(0);
         dialogs.boxes.clear();
         dialogs.answers = {c.answer};
-        a().setHistoryForReplay({5, 3, 7, 9, 11});
+        AdvisorTestAccess::setHistory(a(), {5, 3, 7, 9, 11});
         pressButton("Command2");
         ASSERT_TRUE(runReplay());
         ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -105,7 +105,7 @@ TEST_F(Replay, SuperQuitNowIsAskedToo) {
     threshold(kEvenBoxes, 0);
     set("cboRow", "1");
     dialogs.answers = {"no"};
-    a().setHistoryForReplay({5, 3, 8, 10});
+    AdvisorTestAccess::setHistory(a(), {5, 3, 8, 10});
     pressButton("Command2");
     ASSERT_TRUE(runReplay());
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Quit Now Has Came Up - Keep Testing?"});
@@ -155,7 +155,7 @@ TEST_F(Replay, AnEmptyHistoryOnlyStartsTheRun) {
 // A replay whose first press cannot start a run stops there, with the one message.
 TEST_F(Replay, AReplayThatCannotStartEndsAtOnce) {
     set("Text18", "1000");  // no family watched
-    a().setHistoryForReplay({1, 2, 3, 4, 5, 6});
+    AdvisorTestAccess::setHistory(a(), {1, 2, 3, 4, 5, 6});
     pressButton("Command2");
     ASSERT_TRUE(runReplay());
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Play Style is not properly set up"});
@@ -167,7 +167,7 @@ TEST_F(Replay, AReplayThatCannotStartEndsAtOnce) {
 
 TEST_F(Replay, UserClicksDuringTheReplayDoNotBreakIt) {
     classicRedBlack(50);
-    a().setHistoryForReplay({1, 2, 3, 4});
+    AdvisorTestAccess::setHistory(a(), {1, 2, 3, 4});
     pressButton("Command2");
     tick(2);
     click(30);  // the user clicks a number while the replay runs
@@ -192,7 +192,7 @@ TEST_F(Replay, SkipsTheUnreadableFieldsOfADamagedLine) {
 // A second press of the replay button while a replay runs changes nothing.
 TEST_F(Replay, ASecondPressWhileReplayingIsIgnored) {
     classicRedBlack(50);
-    a().setHistoryForReplay({1, 2, 3, 4});
+    AdvisorTestAccess::setHistory(a(), {1, 2, 3, 4});
     pressButton("Command2");
     tick(5);
     pressButton("Command2");

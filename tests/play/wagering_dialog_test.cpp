@@ -214,7 +214,7 @@ TEST_F(WageringDialog, AFileThatCannotBeWrittenIsReported) {
     const std::filesystem::path notAFolder = dir.path / "plain-file";
     writeFile(notAFolder, "x");
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-    advisor->Form_Load({notAFolder, false, ""});
+    advisor->userOpenWindow({notAFolder, false, ""});
     open();
     dialogs.boxes.clear();
     set("frmWagering.Text1", "2,Q");

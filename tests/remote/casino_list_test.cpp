@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "play/ports.hpp"
 #include "remote/remote_settings.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "play/ports.hpp"
+#include "state/ports.hpp"
 
 namespace brisvale::test {
 

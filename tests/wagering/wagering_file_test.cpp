@@ -186,7 +186,7 @@ TEST_F(WageringFile, ASettingThatIsNoNumberTakesItsDefaultOnly) {
         {"wagerincreasechips: 350", "wagerincreasechips: 1.5", 0, 200, 3},
         {"autoincrease: 0", "autoincrease: yes", 1, 350, 3},
         {"autoincrease: 0", "autoincrease: ", 1, 350, 3},
-        {"wagerincreasehowmanychips: 3", "wagerincreasehowmanychips: +3", 0, 350, 1},
+        {"wagerincreasehowmanychips: 3", "wagerincreasehowmanychips: 3 3", 0, 350, 1},
         {"wagerincreasehowmanychips: 3", "wagerincreasehowmanychips: -2", 0, 350, -2},
     };
     for (const Case& c : cases) {

@@ -1,4 +1,4 @@
-#include "play/form.hpp"
+#include "state/form.hpp"
 
 #include <array>
 

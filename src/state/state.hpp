@@ -8,8 +8,8 @@
 
 #include "model/bets.hpp"
 #include "model/sleepers.hpp"
-#include "play/bet_lists.hpp"
-#include "play/form.hpp"
+#include "state/bet_lists.hpp"
+#include "state/form.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -52,7 +52,6 @@ struct PlayState {
 
     std::int64_t RunStart = 0;  // ms since the epoch, on the Clock port
     bool ReplayMode = false;
-    bool SuppressWagerClick = false;
     bool MultiBetPlay = false;
     std::array<std::int16_t, kFamilyCount> StartThreshold{};
 

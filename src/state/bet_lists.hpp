@@ -22,9 +22,18 @@ class BetList {
     // The numbers printed in the labels of the list (the overlap search of inside bets).
     NumberMask printed() const { return printed_; }
 
-    void push_back(BetId id);
+    // Inline: the triggers add and clear inside their scans.
+    void push_back(BetId id) {
+        ids_[count_++] = id;
+        members_.set(id);
+        printed_ |= bet(id).printed;
+    }
     void remove(BetId id);
-    void clear();
+    void clear() {
+        count_ = 0;
+        members_.reset();
+        printed_ = 0;
+    }
     void assignSingle(BetId id) {
         clear();
         push_back(id);

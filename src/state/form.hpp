@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "board/chips.hpp"
 #include "board/geometry.hpp"
-#include "play/history_box.hpp"
+#include "state/history_box.hpp"
 
 namespace brisvale {
 
@@ -105,10 +106,10 @@ struct Form {
     std::int64_t backColor = 15790320;  // set_backcolor paints the panel and the window alike
     bool alwaysOnTop = false;           // mnuTop's check mark
     std::string focus;                  // the control that has the focus
+    int focusRequests = 0;              // counts the moves of the focus, so each is made once
 
     // The board.
     BoardLayout board;
-    bool Frame2Visible = true;
     std::array<Chip, board::kChipCount> chips;
     int chipWidth = 375;
     int chipHeight = 375;
@@ -148,6 +149,11 @@ struct Form {
 
     // Dialogs.
     WageringForm frmWagering;
+
+    void requestFocus(std::string control) {
+        focus = std::move(control);
+        ++focusRequests;
+    }
 };
 
 // Names of the how-many lists: "cboDozen", "cboRow", ...

@@ -1,14 +1,8 @@
-#include "play/bet_lists.hpp"
+#include "state/bet_lists.hpp"
 
 #include <algorithm>
 
 namespace brisvale {
-
-void BetList::push_back(BetId id) {
-    ids_[count_++] = id;
-    members_.set(id);
-    printed_ |= bet(id).printed;
-}
 
 void BetList::remove(BetId id) {
     if (!members_.test(id)) return;
@@ -17,12 +11,6 @@ void BetList::remove(BetId id) {
     members_.reset(id);
     printed_ = 0;
     for (int i = 0; i < count_; ++i) printed_ |= bet(ids_[i]).printed;
-}
-
-void BetList::clear() {
-    count_ = 0;
-    members_.reset();
-    printed_ = 0;
 }
 
 std::string BetList::listText() const {

@@ -1,4 +1,4 @@
-#include "play/history_box.hpp"
+#include "state/history_box.hpp"
 
 #include "model/numbers.hpp"
 
