@@ -8,9 +8,15 @@ namespace {
 
 constexpr std::size_t kShownEntry = 12;  // a longer bad entry is cut in the message
 
-bool isSeparator(char c) { return c == ',' || c == ';' || c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSeparator(char c) {
+    return c == ',' || c == ';' || c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The end of the line that starts at pos, and the start of the next one (CR LF, LF or CR).
 std::size_t lineEnd(std::string_view text, std::size_t pos) {
@@ -18,8 +24,10 @@ std::size_t lineEnd(std::string_view text, std::size_t pos) {
     return pos;
 }
 std::size_t nextLine(std::string_view text, std::size_t end) {
-    if (end < text.size() && text[end] == '\r') ++end;
-    else if (end < text.size()) return end + 1;
+    if (end < text.size() && text[end] == '\r')
+        ++end;
+    else if (end < text.size())
+        return end + 1;
     if (end < text.size() && text[end] == '\n') ++end;
     return end;
 }
@@ -78,8 +86,7 @@ std::variant<std::vector<int>, SpinFileError> parseSpinFile(std::string_view tex
 std::string spinFileMessage(const SpinFileError& error) {
     if (error.line == 0) return "The file holds no spins. Nothing was imported.";
     return "Line " + std::to_string(error.line) + ", column " + std::to_string(error.column) +
-           ": \"" + error.entry +
-           "\" is not a number from 0 to 36. Nothing was imported.";
+           ": \"" + error.entry + "\" is not a number from 0 to 36. Nothing was imported.";
 }
 
 std::string formatSpinFile(std::span<const int> spins) {

@@ -19,7 +19,9 @@ TEST(SpinFile, ReadsEverySeparatorLineEndAndHeader) {
         {"number\r\n0\r\n36\r\n", {0, 36}},
         {"spin\n1, 2;3\t4  5\r6\r\n\n7", {1, 2, 3, 4, 5, 6, 7}},
         {"\xEF\xBB\xBFnumber\n07\n", {7}},
-        {"\xEF\xBB\xBF" "5,6", {5, 6}},
+        {"\xEF\xBB\xBF"
+         "5,6",
+         {5, 6}},
         {"10\n# not a header on line 2\n", {}},  // only the first line can be a header
     };
     for (const auto& row : rows) {
