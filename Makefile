@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test format format-check bench clean
+.PHONY: all deps configure build run test package format format-check bench clean
 
 all: build
 
@@ -23,6 +23,12 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, $(BUILD)/brisvale_<version>_<arch>.deb, checked by lintian.
+package: build
+	@rm -f $(BUILD)/brisvale_*.deb
+	@cd $(BUILD) && cpack -G DEB
+	@scripts/check-package $(BUILD)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
@@ -42,49 +43,72 @@ struct Options {
     bool quitAfterFirstPaint = false;
 };
 
-Options parseCommandLine(QApplication& app) {
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription("Brisvale roulette advisor");
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir("data-dir", "The data folder.", "DIR");
-    const QCommandLineOption remoteSite("remote-site", "Fetch the remote files from URL.", "URL");
-    const QCommandLineOption seed("seed", "Seed of the random generator.", "N");
-    const QCommandLineOption deleteLog("d", "Delete the debug log at start.");
     QCommandLineOption firstPaint("quit-after-first-paint", "Exit after the first paint.");
     firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({dataDir, remoteSite, seed, deleteLog, firstPaint});
+    parser.addOptions({{"data-dir", "The data folder.", "DIR"},
+                       {"remote-site", "Fetch the remote files from URL.", "URL"},
+                       {"seed", "Seed of the random generator.", "N"},
+                       {"d", "Delete the debug log at start."},
+                       firstPaint});
+}
+
+// --help and --version answer before the window system is reached, so they work without a
+// display. Anything else waits for QApplication, which takes its own options out first.
+void answerHelpAndVersion(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(arguments);
+    if (parser.isSet("help")) {
+        // Without an application object Qt cannot name the program in the usage line.
+        QString help = parser.helpText();
+        help.replace("<executable_name>", QFileInfo(arguments.first()).fileName());
+        std::fputs(help.toLocal8Bit().constData(), stdout);
+        std::exit(0);
+    }
+    if (parser.isSet("version")) parser.showVersion();
+}
+
+Options parseCommandLine(QApplication& app) {
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
 
     Options options;
     const QString folder =
-        parser.isSet(dataDir)
-            ? parser.value(dataDir)
+        parser.isSet("data-dir")
+            ? parser.value("data-dir")
             : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/brisvale/";
     options.start.dataDir = QDir::cleanPath(folder).toStdString();
-    options.start.deleteDebugLog = parser.isSet(deleteLog);
-    options.start.remoteSite = parser.value(remoteSite).toStdString();
-    if (parser.isSet(seed)) {
+    options.start.deleteDebugLog = parser.isSet("d");
+    options.start.remoteSite = parser.value("remote-site").toStdString();
+    if (parser.isSet("seed")) {
         bool ok = false;
-        const qulonglong value = parser.value(seed).toULongLong(&ok);
+        const qulonglong value = parser.value("seed").toULongLong(&ok);
         if (!ok) {
             std::fputs("brisvale: --seed takes a whole number\n", stderr);
             std::exit(1);
         }
         options.seed = value;
     }
-    options.quitAfterFirstPaint = parser.isSet(firstPaint);
+    options.quitAfterFirstPaint = parser.isSet("quit-after-first-paint");
     return options;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName("brisvale");
+    QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
+    answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("brisvale");
     QApplication::setApplicationDisplayName("Brisvale");
-    QApplication::setApplicationVersion(BRISVALE_VERSION);
-    QApplication::setDesktopFileName("brisvale");
+    QApplication::setDesktopFileName(BRISVALE_APP_ID);
     const Options options = parseCommandLine(app);
 
     brisvale::app::QtDialogs dialogs;

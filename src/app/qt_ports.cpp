@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "app/about_dialog.hpp"
+#include "app/guide_dialog.hpp"
 #include "util/windows1252.hpp"
 
 namespace brisvale::app {
@@ -48,6 +49,16 @@ std::optional<std::string> QtDialogs::inputBox(std::string_view prompt, std::str
 void QtDialogs::about(std::string_view buildDate, const std::function<void()>& openTerms) {
     AboutDialog dialog(toQt(buildDate), openTerms, parent_);
     dialog.exec();
+}
+
+void QtDialogs::showGuide() {
+    if (!guide_) {
+        guide_ = new GuideDialog(installedGuide(), parent_);
+        guide_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 bool QtBrowser::open(std::string_view address) {

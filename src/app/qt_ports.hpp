@@ -18,9 +18,12 @@ class QtDialogs final : public Dialogs {
     std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                         std::string_view defaultText) override;
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
+    // One guide window at a time; asking again brings it to the front.
+    void showGuide() override;
 
   private:
     QPointer<QWidget> parent_;
+    QPointer<QWidget> guide_;
 };
 
 class QtBrowser final : public Browser {

@@ -161,7 +161,8 @@ void Console::menu(std::string_view rest) {
 }
 
 void Console::show() {
-    QByteArray json = renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened());
+    QByteArray json = renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
+                                 dialogs_.takeGuideShown());
     json.append('\n');
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
     std::fflush(out_);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "state/ports.hpp"
@@ -37,12 +38,15 @@ class ConsoleDialogs final : public Dialogs {
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
     // The boxes shown since the last call, oldest first.
     std::vector<ShownBox> takeShown();
+    // Whether the guide was shown since the last call.
+    bool takeGuideShown() { return std::exchange(guideShown_, false); }
 
     void message(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
     std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                         std::string_view defaultText) override;
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
+    void showGuide() override { guideShown_ = true; }
 
   private:
     std::optional<std::string> nextAnswer();
@@ -50,6 +54,7 @@ class ConsoleDialogs final : public Dialogs {
     ErrorSink& errors_;
     std::deque<std::string> answers_;
     std::vector<ShownBox> shown_;
+    bool guideShown_ = false;
 };
 
 class ConsoleBrowser final : public Browser {

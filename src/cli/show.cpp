@@ -143,7 +143,7 @@ QJsonArray casinoMenuJson(const Form& f) {
 }  // namespace
 
 QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
-                      const std::vector<std::string>& opened) {
+                      const std::vector<std::string>& opened, bool guide) {
     const Form& f = advisor.form();
     QJsonObject o;
     o.insert("caption", text(f.caption));
@@ -175,6 +175,7 @@ QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown
     o.insert("focus", text(f.focus));
     o.insert("messages", messagesJson(shown));
     o.insert("opened", texts(opened));
+    o.insert("guide", guide);
     o.insert("state", stateJson(advisor.state()));
     if (f.frmWagering.open) o.insert("frmWagering", wageringJson(f.frmWagering));
     return QJsonDocument(o).toJson(QJsonDocument::Compact);

@@ -13,9 +13,9 @@ class Advisor;
 
 namespace brisvale::cli {
 
-// One compact JSON object, without a line end. `shown` and `opened` are the boxes and web
-// addresses since the previous show.
+// One compact JSON object, without a line end. `shown`, `opened` and `guide` are the boxes,
+// the web addresses and whether the guide was shown, since the previous show.
 QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
-                      const std::vector<std::string>& opened);
+                      const std::vector<std::string>& opened, bool guide);
 
 }  // namespace brisvale::cli

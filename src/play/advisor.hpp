@@ -40,7 +40,6 @@ struct ActionResult {
 };
 
 inline constexpr std::string_view kBuildDate = "May 23, 2012";
-inline constexpr std::string_view kInstructionsAddress = "www.brisvale.com/instructions.html";
 inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 
 class Advisor {
@@ -215,8 +214,9 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
-    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    std::string instructionsAddress_;  // from the remote settings; empty: none to open
+    std::vector<int> history_;         // the selected casino's recorded spins, oldest first
+    std::string historyLine_;          // its line in the history file, kept ready for the next spin
     bool exitRequested_ = false;
 
     enum class ReplayPhase { WaitButton, WaitSpin };

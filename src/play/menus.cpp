@@ -46,7 +46,10 @@ void Advisor::AboutLabel4_Click() {
 void Advisor::mnuInstructions_Click() {
     ports_.dialogs.message("The Instructions section of the Brisvale Website will open.",
                            s_.AppTitle);
-    openInBrowser(ports_.browser, kInstructionsAddress);
+    // The guide ships with the program, so it opens without a network; a web page only
+    // when the remote settings name one.
+    ports_.dialogs.showGuide();
+    openInBrowser(ports_.browser, instructionsAddress_);
 }
 
 void Advisor::mnuCasino_Click(int k) {

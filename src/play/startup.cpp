@@ -57,6 +57,7 @@ void Advisor::Form_Load(const StartOptions& options) {
     wageringFile_ = dataDir_ / rs.wageringFile;
     historyFile_ = dataDir_ / "CasinoHistory.dat";
     s_.AppTitle = rs.appTitle;
+    instructionsAddress_ = rs.instructionsAddress;
 
     Form& f = s_.form;
     f.casinoMenu.clear();

@@ -24,6 +24,9 @@ class Dialogs {
     // The modal About box: the build date, the notices and "Terms and Conditions", whose
     // click runs openTerms.
     virtual void about(std::string_view buildDate, const std::function<void()>& openTerms) = 0;
+    // The user guide, shown beside the window without blocking it. Front ends without a
+    // guide to show leave it out.
+    virtual void showGuide() {}
 };
 
 class Browser {

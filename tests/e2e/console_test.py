@@ -48,9 +48,8 @@ class Commands(bvcli.CliTest):
         self.assertEqual(first["messages"][1], {
             "title": "Brisvale",
             "text": "The Instructions section of the Brisvale Website will open."})
-        self.assertEqual(len(first["opened"]), 1)
-        self.assertTrue(first["opened"][0].startswith("http://"))
-        self.assertEqual((second["messages"], second["opened"]), ([], []))
+        self.assertEqual((first["opened"], first["guide"]), ([], True))
+        self.assertEqual((second["messages"], second["opened"], second["guide"]), ([], [], False))
 
     def test_menus(self):
         r = self.run_cli(["menu mnuTop", "show", "menu mnuTop", "show", "menu mnuCasino 0",

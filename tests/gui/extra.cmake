@@ -17,12 +17,17 @@ endif()
 
 # The program itself: its command line, and a start that paints and ends.
 if(TARGET brisvale)
-    add_test(NAME brisvale_version COMMAND brisvale --version)
-    set_tests_properties(brisvale_version PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
-                         PASS_REGULAR_EXPRESSION "brisvale ${PROJECT_VERSION}")
-    add_test(NAME brisvale_help COMMAND brisvale --help)
-    set_tests_properties(brisvale_help PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
-                         PASS_REGULAR_EXPRESSION "--data-dir <DIR>.*--remote-site <URL>.*--seed <N>")
+    # --help and --version need no display.
+    string(REGEX REPLACE "([.+~])" "[\\1]" version_pattern "${BRISVALE_VERSION}")
+    foreach(option help version)
+        add_test(NAME brisvale_${option} COMMAND brisvale --${option})
+        set_tests_properties(brisvale_${option} PROPERTIES ENVIRONMENT_MODIFICATION
+                             "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
+    endforeach()
+    set_tests_properties(brisvale_version PROPERTIES
+                         PASS_REGULAR_EXPRESSION "^brisvale ${version_pattern}\n$")
+    set_tests_properties(brisvale_help PROPERTIES PASS_REGULAR_EXPRESSION
+                         "Usage: brisvale .*--data-dir <DIR>.*--remote-site <URL>.*--seed <N>")
     # "-d" removes an old debug log; the first start writes the default settings.
     set(gui_data ${CMAKE_CURRENT_BINARY_DIR}/gui-start-data)
     add_test(NAME brisvale_first_start

@@ -26,7 +26,7 @@
 namespace brisvale::gui_test {
 
 struct Box {
-    std::string kind;  // "message", "question", "input", "about"
+    std::string kind;  // "message", "question", "input", "about", "guide"
     std::string title;
     std::string text;
 };
@@ -55,6 +55,7 @@ class ScriptedDialogs final : public Dialogs {
         shown.push_back({"about", "", std::string(buildDate)});
         if (clickTerms) openTerms();
     }
+    void showGuide() override { shown.push_back({"guide", "", ""}); }
 
     std::vector<Box> shown;
     std::deque<bool> yesNo;

@@ -52,14 +52,14 @@ TEST(Menus, AlwaysOnTopTwiceReturnsToNormalStacking) {
     EXPECT_FALSE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST(Menus, InstructionsTellThenOpenThePage) {
+TEST(Menus, InstructionsTellThenShowTheGuide) {
     Session s;
     s.menu("mnuInstructions");
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
+    ASSERT_EQ(s.dialogs.shown.size(), 2u);
     EXPECT_EQ(s.dialogs.shown[0].text,
               "The Instructions section of the Brisvale Website will open.");
-    ASSERT_EQ(s.browser.opened.size(), 1u);
-    EXPECT_EQ(s.browser.opened[0].rfind("http://", 0), 0u);
+    EXPECT_EQ(s.dialogs.shown[1].kind, "guide");
+    EXPECT_TRUE(s.browser.opened.empty());  // the built-in settings name no web page
 }
 
 TEST(Menus, AboutShowsTheBuildDateAndTheTermsLinkOpensThePage) {

@@ -34,7 +34,9 @@ class RecordingDialogs final : public Dialogs {
     void about(std::string_view buildDate, const std::function<void()>&) override {
         shown.push_back({std::string(buildDate), "About"});
     }
+    void showGuide() override { ++guides; }
     std::vector<ShownMessage> shown;
+    int guides = 0;
 };
 
 class RecordingBrowser final : public Browser {

@@ -34,6 +34,7 @@ void expectSiteFields(const RemoteSettings& s) {
     EXPECT_EQ(s.settingsFile, "site-settings.txt");
     EXPECT_EQ(s.wageringFile, "site-wagering.txt");
     EXPECT_EQ(s.appTitle, "Site Title");
+    EXPECT_EQ(s.instructionsAddress, "www.vendor.example/guide");
     EXPECT_EQ(s.items[3], "unused3");
     EXPECT_EQ(s.items[21], "unused21");
     EXPECT_EQ(s.items[34], "u34");
@@ -205,6 +206,7 @@ TEST(BuiltInRemoteSettings, HoldTheWindowDesign) {
     const RemoteSettings& s = builtInRemoteSettings();
     EXPECT_EQ(s.items, parsed.settings->items);
     EXPECT_EQ(s.appTitle, "Brisvale");
+    EXPECT_EQ(s.instructionsAddress, "");  // the guide ships with the program
     EXPECT_EQ(s.chipAppearance, 0);
     EXPECT_EQ(s.chipBorderStyle, 0);
     EXPECT_EQ(s.chipWidth, 375);

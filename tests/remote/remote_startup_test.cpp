@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "play/advisor.hpp"
+#include "play/fake_ports.hpp"
 #include "remote/fakes.hpp"
 #include "remote/remote_text.hpp"
 
@@ -50,6 +52,29 @@ TEST_F(LoadRemote, WithoutASiteNothingIsFetched) {
     EXPECT_TRUE(fetcher.requested.empty());
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(browser.opened.empty());
+}
+
+// Help > Instructions: the message, then the guide that ships with the program, and the site's
+// page only when the site's settings name one (the built-in settings name none).
+TEST_F(LoadRemote, InstructionsShowTheGuideAndTheSitesOwnPage) {
+    serveAll();
+    for (const std::string& site : {std::string(), kSite}) {
+        testing::TempDir dir;
+        testing::FakeClock clock;
+        SeededRandom random(1);
+        RecordingDialogs boxes;
+        RecordingBrowser pages;
+        Advisor advisor(Ports{boxes, pages, clock, random, &fetcher});
+        advisor.Form_Load({dir.path, false, site});
+        advisor.userMenu("mnuInstructions", 0);
+        EXPECT_EQ(boxes.shown.back().text,
+                  "The Instructions section of the Brisvale Website will open.");
+        EXPECT_EQ(boxes.guides, 1);
+        const auto expected = site.empty()
+                                  ? std::vector<std::string>{}
+                                  : std::vector<std::string>{"http://www.vendor.example/guide"};
+        EXPECT_EQ(pages.opened, expected) << site;
+    }
 }
 
 TEST_F(LoadRemote, GoodSite) {

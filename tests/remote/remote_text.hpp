@@ -33,7 +33,7 @@ inline std::vector<std::string> siteValues() {
             "site-wagering.txt",
             "unused23",
             "Site Title",
-            "u25",
+            "www.vendor.example/guide",  // 25
             "u26",
             "u27",
             "u28",
