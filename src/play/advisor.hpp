@@ -214,10 +214,11 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::string instructionsAddress_;  // from the remote settings; empty: none to open
-    std::vector<int> history_;         // the selected casino's recorded spins, oldest first
-    std::string historyLine_;          // its line in the history file, kept ready for the next spin
+    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
+    std::string historyLine_;   // its line in the history file, kept ready for the next spin
     bool exitRequested_ = false;
+    // Help > Instructions' web page, from the remote settings; empty: none to open.
+    std::string instructionsAddress_;
 
     enum class ReplayPhase { WaitButton, WaitSpin };
     struct Replay {
