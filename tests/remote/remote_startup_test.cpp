@@ -65,7 +65,7 @@ TEST_F(LoadRemote, InstructionsShowTheGuideAndTheSitesOwnPage) {
         RecordingDialogs boxes;
         RecordingBrowser pages;
         Advisor advisor(Ports{boxes, pages, clock, random, &fetcher});
-        advisor.Form_Load({dir.path, false, site});
+        advisor.userOpenWindow({dir.path, false, site});
         advisor.userMenu("mnuInstructions", 0);
         EXPECT_EQ(boxes.shown.back().text,
                   "The Instructions section of the Brisvale Website will open.");
