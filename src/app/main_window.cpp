@@ -220,7 +220,8 @@ void MainWindow::renderCasinoMenu() {
     const bool same = entries.size() == casinoMenuShown_.size() &&
                       std::equal(entries.begin(), entries.end(), casinoMenuShown_.begin(),
                                  [](const CasinoSiteEntry& a, const CasinoSiteEntry& b) {
-                                     return a.caption == b.caption && a.address == b.address;
+                                     return a.caption == b.caption && a.address == b.address &&
+                                            a.enabled == b.enabled;
                                  });
     if (same) return;
     casinoMenuShown_ = entries;
@@ -230,6 +231,7 @@ void MainWindow::renderCasinoMenu() {
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* a = casinos_->addAction(caption);
         a->setObjectName(QStringLiteral("mnuCasino%1").arg(k));
+        a->setEnabled(entries[static_cast<std::size_t>(k)].enabled);
         connect(a, &QAction::triggered, this,
                 [this, k] { act([&] { return advisor_.userMenu("mnuCasino", k); }); });
     }

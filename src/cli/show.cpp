@@ -135,7 +135,8 @@ QJsonObject wageringJson(const WageringForm& w) {
 QJsonArray casinoMenuJson(const Form& f) {
     QJsonArray out;
     for (const CasinoSiteEntry& e : f.casinoMenu) {
-        out.append(QJsonObject{{"caption", text(e.caption)}, {"address", text(e.address)}});
+        out.append(QJsonObject{
+            {"caption", text(e.caption)}, {"address", text(e.address)}, {"enabled", e.enabled}});
     }
     return out;
 }

@@ -195,6 +195,7 @@ class Advisor {
     void RecordCasinoSpin();
     void loadCasino(int position);
     void newCasino();
+    void endRecording();
     void SaveCasinoHistory();
 
     // Wagering dialog.

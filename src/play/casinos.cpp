@@ -63,7 +63,17 @@ void Advisor::Casino_Click() {
         newCasino();
     } else if (position > 1) {
         loadCasino(position);
+    } else {
+        endRecording();
     }
+}
+
+// No casino is recorded any more: the caption stops naming it and a replay has nothing to play.
+void Advisor::endRecording() {
+    s_.CasinoName.clear();
+    s_.RecordedSpins = 0;
+    history_.clear();
+    historyLine_.clear();
 }
 
 void Advisor::newCasino() {
@@ -147,6 +157,10 @@ void Advisor::SaveCasinoHistory() {
 void Advisor::Command1_Click() {
     const int position = s_.form.Casino.index;
     if (position <= 1) return;
+    // A casino's spins cannot be had back once deleted, so the user confirms first.
+    const std::string question = "Delete casino " + s_.form.Casino.items[position] + " and its " +
+                                 std::to_string(history_.size()) + " recorded spins?";
+    if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
     const int deleted = position - 1;
     const auto values = casinoValues(historyFile_, &log_);
     // Rebuilt whole: the kept casinos renumbered from 1, each value byte for byte.
@@ -166,11 +180,7 @@ void Advisor::Command1_Click() {
     fillCasinoList();
     s_.form.Text1.clear();
     s_.form.Casino.index = 0;
-    // The deleted casino is no longer the one the caption names or the replay plays.
-    s_.CasinoName.clear();
-    s_.RecordedSpins = 0;
-    history_.clear();
-    historyLine_.clear();
+    endRecording();
 }
 
 }  // namespace brisvale

@@ -190,8 +190,10 @@ void Advisor::classicBetOpen() {
             NextStake(s_.wagering, family, s_.StepIndex, conservative, s_.UnitWager(), s_.Stake);
         showBalance();
         if (code == kStepStop) {
-            // A stop mark closes the bet at once: no spin wait, and the number stays pending.
+            // A stop mark closes the bet at once, with no spin wait. The spin is taken: left
+            // pending, a second press would enter it again.
             EndBet(false);
+            s_.SpinPending = false;
             s_.StepIndex = 0;
             changeWager({lowerWager});
             return;

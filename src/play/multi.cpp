@@ -46,11 +46,20 @@ void Advisor::MultiSpin() {
 }
 
 void Advisor::multiCaption() {
-    if (s_.form.BetStyle[2].value) {
-        s_.form.Label1.caption = "Bet $" + std::to_string(s_.Stake) + " on all chips shown.";
-    } else {
+    if (!s_.form.BetStyle[2].value) {
         s_.form.Label1.caption.clear();
+        return;
     }
+    // One stake for all only when every chip shown carries it.
+    const std::string* stake = nullptr;
+    bool same = true;
+    for (const Chip& chip : s_.form.chips) {
+        if (!chip.visible) continue;
+        if (!stake) stake = &chip.caption;
+        same = same && chip.caption == *stake;
+    }
+    s_.form.Label1.caption = same && stake ? "Bet $" + *stake + " on all chips shown."
+                                           : "Bet the stake shown on each chip.";
 }
 
 void Advisor::multiNoBet() {

@@ -62,6 +62,8 @@ void Advisor::Form_Load(const StartOptions& options) {
     Form& f = s_.form;
     f.casinoMenu.clear();
     for (const CasinoSite& site : remote.casinos) f.casinoMenu.push_back({site.name, site.address});
+    // The menu always drops down, so the user sees that there are no sites rather than nothing.
+    if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
     f.caption = s_.AppTitle;
 
     f.chipWidth = rs.chipWidth > 0 ? rs.chipWidth : board::kChipWidth;

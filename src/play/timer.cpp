@@ -59,6 +59,8 @@ void Advisor::Command2_Click() {
     // A run that could not start has told the user why; pressing Start again for every
     // recorded spin would only repeat that message.
     if (starting && s_.form.Button1.caption == "Start") return;
+    // The box lists the casino's spins already, and the replay lists each one as it plays it.
+    if (!history_.empty()) s_.form.Text1.clear();
     s_.ReplayMode = true;
     replay_ = Replay{};
     selected_ = false;

@@ -286,6 +286,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
         if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
             return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
         }
+        if (!s_.form.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
         mnuCasino_Click(k);
     } else {
         return ActionResult::refused("no menu item named " + std::string(name));

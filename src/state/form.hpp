@@ -82,6 +82,7 @@ struct Picture {
 struct CasinoSiteEntry {
     std::string caption;
     std::string address;
+    bool enabled = true;
 };
 
 // The "Custom Wagering" dialog.

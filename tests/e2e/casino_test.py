@@ -87,9 +87,15 @@ class Casinos(bvcli.CliTest):
         self.assertEqual(unanswered.returncode, 1)
         self.assertEqual(len(unanswered.errors), 1)
 
-    def test_delete_returns_to_select_casino(self):
+    def test_delete_asks_first_and_returns_to_select_casino(self):
         self.record([7])
-        r = self.run_ok(["set Casino Alpha", "press Command1", "show"])
+        r = self.run_ok(["set Casino Alpha", "answer no", "press Command1", "show",
+                         "answer yes", "press Command1", "show"])
+        kept, deleted = r.shows
+        question = {"title": "Brisvale", "text": "Delete casino Alpha and its 1 recorded spins?"}
+        self.assertEqual(kept["messages"], [dict(question, answer="no")])
+        self.assertEqual(kept["casinos"], ["Select Casino", "New...", "Alpha"])
+        self.assertEqual(deleted["messages"], [dict(question, answer="yes")])
         self.assertEqual(r.last["casinos"], ["Select Casino", "New..."])
         self.assertEqual(r.last["controls"]["Casino"], "Select Casino")
         self.assertEqual(r.last["Text1"], "")
@@ -109,7 +115,7 @@ class Casinos(bvcli.CliTest):
         self.assertEqual(self.read_data(HISTORY),
                          "index: 1\r\nname1: Alpha,17,4,\r\nname2: Beta,36,0,9,\r\n")
         # Deleting Alpha leaves Beta's line whole, now under name1.
-        r = self.run_ok(["set Casino Alpha", "press Command1", "show"])
+        r = self.run_ok(["set Casino Alpha", "answer yes", "press Command1", "show"])
         self.assertEqual(r.last["casinos"], ["Select Casino", "New...", "Beta"])
         self.assertEqual(self.read_data(HISTORY), "index: 1\r\nname1: Beta,36,0,9,\r\n")
 

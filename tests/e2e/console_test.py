@@ -56,7 +56,9 @@ class Commands(bvcli.CliTest):
                           "menu mnuNothing", "set cmdMore 1", "press cmdMore", "show",
                           "press cmdMore", "show"])
         self.assertEqual([s["alwaysOnTop"] for s in r.shows[:2]], [True, False])
-        self.assertEqual(r.shows[0]["casinoMenu"], [])
+        # Without casino sites the menu holds one disabled entry, which refuses a choice.
+        self.assertEqual(r.shows[0]["casinoMenu"],
+                         [{"caption": "(no casino sites)", "address": "", "enabled": False}])
         self.assertEqual(len(r.errors), 3)
         self.assertEqual((r.shows[2]["height"], r.shows[2]["cmdMore"]["caption"]), (5610, "<< Less"))
         self.assertEqual((r.shows[3]["height"], r.shows[3]["cmdMore"]["caption"]), (3350, "More >>"))

@@ -15,9 +15,10 @@ class MultiBetPlay(bvcli.CliTest):
         for low, high, random in (("Text4", "Text5", "Check2"), ("Text6", "Text7", "Check3"),
                                   ("Text8", "Text9", "Check4")):
             cmds += ["set %s 0" % low, "set %s 0" % high, "set %s 0" % random]
-        cmds += ["set Text18 1000", "press", WAIT] + spin(0) + ["show"] + spin(20) + ["show"]
+        cmds += ["set Text18 1000", "press", WAIT] + spin(0) + ["show"] + spin(20) + ["show"] + \
+            spin(0) + ["show"]
         r = self.run_ok(cmds)
-        first, second = r.shows
+        first, second, third = r.shows
         # Lines never share a number: 1-6, 7-12 and 13-18.
         self.assertEqual(first["state"]["CurrentBet"],
                          "Line 06/03,Line 12/09,Line 18/15,1st 12,2nd 12,Row 1,Row 2,")
@@ -35,6 +36,9 @@ class MultiBetPlay(bvcli.CliTest):
                          "Line 06/03,Line 12/09,Line 18/15,1st 12,3rd 12,Row 1,Row 3,")
         self.assertEqual([c["caption"] for c in second["chips"]],
                          ["1", "1", "1", "2", "1", "2", "1"])
+        # A loss of all seven: the stakes differ, and the advice says so.
+        self.assertGreater(len({c["caption"] for c in third["chips"]}), 1)
+        self.assertEqual(third["Label1"]["caption"], "Bet the stake shown on each chip.")
 
     # A count box above 0 lets Super start, even with the dozens unwatched.
     SUPER_RED_BLACK = ["set BetStyle3 1", "set chk7_1 1", "set Text2 0", "set Text3 0", "set cboDozen 1",

@@ -42,17 +42,16 @@ class StopMark(bvcli.CliTest):
         self.assertEqual(stop["state"]["Balance"], 1000 - 1 - 2)
         self.assertEqual(stop["Text18"], "997")
         self.assertEqual(stop["state"]["StepIndex"], 0)
-        # The spin is counted once, the button stays enabled and the number stays pending.
+        # The spin is counted once and taken; the button stays enabled.
         self.assertEqual(stop["state"]["TotalSpins"], 3)
         self.assertTrue(stop["Button1"]["enabled"])
-        self.assertTrue(stop["state"]["SpinPending"])
-        self.assertEqual(stop["state"]["SpinNumber"], 3)
+        self.assertFalse(stop["state"]["SpinPending"])
+        self.assertFalse(stop["marker"]["visible"])
         self.assertEqual(stop["Button1"]["caption"], "Submit")
-        # Pressing again enters the same number again, and a new bet opens.
-        self.assertEqual(again["state"]["TotalSpins"], 4)
-        self.assertEqual(again["Text1"].split("\r\n")[:2], ["     3", "     3"])
-        self.assertEqual(again["Label1"]["caption"], "Bet $1 on Black")
-        self.assertFalse(again["state"]["SpinPending"])
+        # Pressing again without a new number enters nothing.
+        self.assertEqual(again["messages"], [{"title": "Brisvale", "text": "Select a Number!"}])
+        self.assertEqual(again["state"]["TotalSpins"], 3)
+        self.assertEqual(again["Text1"], stop["Text1"])
 
     def test_the_dialog_shows_the_prepared_sequence(self):
         r = self.run_ok(["menu mnuProg", "show"])

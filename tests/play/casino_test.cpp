@@ -20,6 +20,11 @@ class Casinos : public Harness {
         pressButton();
         ASSERT_EQ(form().Button1.caption, "Submit");
     }
+    // The X button, answered Yes.
+    void remove() {
+        dialogs.answers.emplace_back("yes");
+        pressButton("Command1");
+    }
     std::vector<std::string> listed() const { return form().Casino.items; }
     std::string history() const { return readFile(historyFile()); }
 };
@@ -61,14 +66,18 @@ TEST_F(Casinos, SpinsAreRecordedAtOnceAndFoundAgainAfterARestart) {
     EXPECT_EQ(state().RecordedSpins, 4);
 }
 
-TEST_F(Casinos, NoCasinoSelectedRecordsNothing) {
+// "Select Casino" ends the recording, and the caption says so.
+TEST_F(Casinos, SelectCasinoEndsTheRecordingVisibly) {
     create("Alpha");
-    set("Casino", "Select Casino");
-    const std::string before = history();
     startWatching();
+    spin(4);
+    set("Casino", "Select Casino");
+    tick();
+    EXPECT_EQ(form().caption, "Brisvale - Total Spins: 1 - Spins This Table: 1 - Wins: 0 ");
+    const std::string before = history();
     spins({4, 9});
     EXPECT_EQ(history(), before);
-    EXPECT_EQ(form().Text1.lineCount(), 2u);
+    EXPECT_EQ(form().Text1.lineCount(), 3u);
 }
 
 TEST_F(Casinos, CancellingTheNameChangesNothing) {
@@ -160,7 +169,7 @@ TEST_F(Casinos, DeletingCasinoOneAmongNineteenKeepsEveryOtherLine) {
     ASSERT_EQ(listed().size(), 21u);
     set("Casino", "Casino 1");
     ASSERT_EQ(state().RecordedSpins, 3);
-    pressButton("Command1");
+    remove();
 
     std::string want = "index: 1\r\n";
     for (int k = 2; k <= 19; ++k) {
@@ -179,13 +188,13 @@ TEST_F(Casinos, DeletingCasinoOneAmongNineteenKeepsEveryOtherLine) {
 TEST_F(Casinos, DeletingTheMiddleOfThreeRenumbersTheThird) {
     for (const char* name : {"A", "B", "C"}) create(name);
     set("Casino", "B");
-    pressButton("Command1");
+    remove();
     EXPECT_EQ(history(), "index: 1\r\nname1: A,\r\nname2: C,\r\n");
     EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "A", "C"}));
     set("Casino", "A");
-    pressButton("Command1");
+    remove();
     set("Casino", "C");
-    pressButton("Command1");
+    remove();
     EXPECT_EQ(history(), "index: 1\r\n");
     EXPECT_EQ(listed().size(), 2u);
 }
@@ -194,9 +203,10 @@ TEST_F(Casinos, DeleteNeedsACasinoSelected) {
     create("A");
     set("Casino", "Select Casino");
     const std::string before = history();
-    pressButton("Command1");
+    remove();
     EXPECT_EQ(history(), before);
     EXPECT_EQ(listed().size(), 3u);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);  // the name's input box; no question
 }
 
 // A damaged line shows what it can; the next spin is added to it and nothing is lost.
@@ -219,7 +229,7 @@ TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {
     EXPECT_EQ(listed(),
               (std::vector<std::string>{"Select Casino", "New...", "Alpha", "", "Gamma"}));
     set("Casino", "Alpha");
-    pressButton("Command1");
+    remove();
     EXPECT_EQ(history(), "index: 1\r\nname1: \r\nname2: Gamma,7,\r\n");
     set("Casino", "Gamma");
     EXPECT_EQ(state().RecordedSpins, 1);

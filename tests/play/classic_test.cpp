@@ -137,13 +137,15 @@ TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
     EXPECT_FALSE(state().BetOpen);
     EXPECT_EQ(form().Label1.caption, "Spin Only");
     EXPECT_TRUE(form().Button1.enabled);
-    EXPECT_TRUE(state().SpinPending);
+    EXPECT_FALSE(form().marker.visible);
     EXPECT_EQ(state().TotalSpins, total + 1);
     EXPECT_EQ(state().StepIndex, 0);
-    // Pressing again enters the same number again.
+    // The spin is taken: pressing again asks for a new number and enters nothing.
+    dialogs.boxes.clear();
     press();
-    EXPECT_EQ(state().TotalSpins, total + 2);
-    EXPECT_EQ(form().Text1.text().substr(0, 16), "     3\r\n     3\r\n");
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Select a Number!"});
+    EXPECT_EQ(state().TotalSpins, total + 1);
+    EXPECT_EQ(form().Text1.lineCount(), 3u);
 }
 
 TEST_F(ClassicPlay, CountersAfterZeroAndWhileABetIsOpen) {
