@@ -9,6 +9,7 @@
 
 #include "app/colors.hpp"
 #include "board/chips.hpp"
+#include "model/bets.hpp"
 #include "model/numbers.hpp"
 
 namespace brisvale::app {
@@ -43,6 +44,68 @@ QRectF chipRect(const Form& form, const Chip& chip) {
     return {px(chip.left), px(chip.top), px(form.chipWidth), px(form.chipHeight)};
 }
 
+// A single-number chip covers most of its number's cell and enters that number when clicked;
+// every other chip lets a click through to the cell beneath it.
+bool takesClicks(const Chip& chip) {
+    return chip.bet >= 0 && bet(static_cast<BetId>(chip.bet)).family == Family::Single;
+}
+
+// How one chip looks: its disc, and the stake written on it.
+struct ChipLook {
+    QRectF disc;
+    QColor fill;
+    QColor border;
+    QRectF label;  // the stake is centred in it
+    QColor text;
+    QColor outline;  // round the figures, so a stake reads over any colour beneath
+    int fontPixels;  // the largest size; long stakes shrink to fit
+};
+
+ChipLook chipLook(const Form& form, const Chip& chip) {
+    ChipLook look;
+    look.disc = chipRect(form, chip);
+    const QColor color = fromRgb(imageColor(chip.image));
+    look.border = color.lightness() > 200 ? QColor(0x60, 0x60, 0x60) : color.darker(170);
+    // Slightly see-through: the cloth shows under the chip, which keeps its family colour.
+    look.fill = color;
+    look.fill.setAlphaF(0.85);
+    look.label = look.disc;
+    look.text = chip.blackText ? QColor(Qt::black) : QColor(Qt::white);
+    look.outline = chip.blackText ? QColor(Qt::white) : QColor(Qt::black);
+    look.fontPixels = 12;
+    return look;
+}
+
+void paintChipDisc(QPainter& p, const ChipLook& look) {
+    p.setPen(QPen(look.border, 1));
+    p.setBrush(look.fill);
+    p.drawEllipse(look.disc.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
+    QFont font = boldFont(look.fontPixels);
+    while (font.pixelSize() > 7 &&
+           QFontMetricsF(font).horizontalAdvance(stake) > look.label.width() - 3) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    const QFontMetricsF metrics(font);
+    const QPointF baseline(look.label.center().x() - metrics.horizontalAdvance(stake) / 2,
+                           look.label.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    QPainterPath figures;
+    figures.addText(baseline, font, stake);
+    p.strokePath(figures, QPen(look.outline, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(figures, look.text);
+}
+
+// What a chip's hover text says: its bet and its stake, as the Super chips' tooltips do.
+QString chipHoverText(const Chip& chip) {
+    if (!chip.tooltip.empty()) return QString::fromStdString(chip.tooltip);
+    if (chip.bet < 0 || chip.caption.empty()) return {};
+    return QStringLiteral("Bet %1 on %2")
+        .arg(QString::fromStdString(chip.caption),
+             QLatin1StringView(label(static_cast<BetId>(chip.bet))));
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(const Form& form, QWidget* parent)
@@ -70,8 +133,10 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     paintLines(p);
     paintCells(p);
     paintFlipButton(p);
-    paintChips(p);
+    paintChipDiscs(p);
+    paintPrint(p);
     paintMarker(p);
+    paintChipLabels(p);
 }
 
 void BoardWidget::paintFrame(QPainter& p) const {
@@ -117,15 +182,6 @@ void BoardWidget::paintCell(QPainter& p, int cell) const {
         p.setPen(Qt::NoPen);
         p.setBrush(fromPlatformColor(cellBackColor(cell, true)));
         p.drawEllipse(image.adjusted(3, 2.5, -3, -2.5));
-        p.setPen(Qt::white);
-        p.setFont(boldFont(11));
-        p.drawText(image, Qt::AlignCenter, QString::number(cell));
-        return;
-    }
-    if (cell == 0) {
-        p.setPen(Qt::white);
-        p.setFont(boldFont(16));
-        p.drawText(image, Qt::AlignCenter, QStringLiteral("0"));
         return;
     }
     if (cell == 45 || cell == 46) {
@@ -136,11 +192,52 @@ void BoardWidget::paintCell(QPainter& p, int cell) const {
         p.setPen(QPen(kPrintWhite, 1));
         p.setBrush(cell == 46 ? fromPlatformColor(board::kRed) : QColor(Qt::black));
         p.drawPolygon(diamond);
-        return;
     }
-    p.setPen(Qt::white);
-    p.setFont(boldFont(10));
-    p.drawText(image, Qt::AlignCenter, QLatin1StringView(outsideCaption(cell)));
+}
+
+// The figures and captions lie above the see-through chips, so a chip never hides them; where
+// a chip lies, a dark edge keeps the white print readable on the chip's colour. A chip on a
+// single number stands for that number, and its stake takes the figure's place.
+void BoardWidget::paintPrint(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (int cell = 0; cell < board::kCellCount; ++cell) {
+        if (cell == 45 || cell == 46) continue;  // the diamonds
+        const QRectF image = imageRect(form_.board.cell(cell));
+        QString text;
+        int size = 10;
+        if (cell >= kFirstNumber && cell <= kLastNumber) {
+            text = QString::number(cell);
+            size = 11;
+        } else if (cell == 0) {
+            text = QStringLiteral("0");
+            size = 16;
+        } else {
+            text = QLatin1StringView(outsideCaption(cell));
+        }
+        bool covered = false;
+        bool single = false;
+        for (const Chip& chip : form_.chips) {
+            if (!chip.visible || !chipRect(form_, chip).intersects(image)) continue;
+            covered = true;
+            single =
+                single || (takesClicks(chip) && bet(static_cast<BetId>(chip.bet)).covers(cell));
+        }
+        if (single) continue;
+        const QFont font = boldFont(size);
+        if (!covered) {
+            p.setPen(Qt::white);
+            p.setFont(font);
+            p.drawText(image, Qt::AlignCenter, text);
+            continue;
+        }
+        const QFontMetricsF metrics(font);
+        QPainterPath print;
+        print.addText(image.center().x() - metrics.horizontalAdvance(text) / 2,
+                      image.center().y() + (metrics.ascent() - metrics.descent()) / 2, font, text);
+        p.strokePath(print,
+                     QPen(QColor(0, 0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.fillPath(print, Qt::white);
+    }
 }
 
 void BoardWidget::paintFlipButton(QPainter& p) const {
@@ -169,44 +266,53 @@ void BoardWidget::paintFlipButton(QPainter& p) const {
                             {right.x(), right.y() - 2.5}});
 }
 
-void BoardWidget::paintChips(QPainter& p) const {
+// Every disc first, then every stake, so that no chip hides another's stake.
+void BoardWidget::paintChipDiscs(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing, true);
     for (const Chip& chip : form_.chips) {
-        if (!chip.visible) continue;
-        const QRectF r = chipRect(form_, chip);
-        const QColor color = fromRgb(imageColor(chip.image));
-        p.setPen(QPen(color.lightness() > 200 ? QColor(0x60, 0x60, 0x60) : color.darker(170), 1));
-        p.setBrush(color);
-        p.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
-        if (chip.caption.empty()) continue;
-        const QString text = QString::fromStdString(chip.caption);
-        // Large stakes shrink to stay on their chip.
-        QFont font = boldFont(12);
-        while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(text) > r.width() - 2) {
-            font.setPixelSize(font.pixelSize() - 1);
-        }
-        p.setFont(font);
-        p.setPen(chip.blackText ? Qt::black : Qt::white);
-        p.drawText(r, Qt::AlignCenter, text);
+        if (chip.visible) paintChipDisc(p, chipLook(form_, chip));
     }
 }
 
+void BoardWidget::paintChipLabels(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const Chip& chip : form_.chips) {
+        if (chip.visible && !chip.caption.empty()) {
+            paintChipLabel(p, chipLook(form_, chip), QString::fromStdString(chip.caption));
+        }
+    }
+}
+
+// A gold ring: the number it marks stays readable inside it.
 void BoardWidget::paintMarker(QPainter& p) const {
     const Marker& m = form_.marker;
     if (!m.visible) return;
     const QRectF r(px(m.left), px(m.top), px(m.width), px(m.height));
     const QColor gold = fromRgb(board::kMarkerColor);
+    const double width = std::max(2.0, r.width() / 9);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(gold.darker(160), 1));
-    p.setBrush(gold);
-    p.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(gold.darker(220), width + 1.5));
+    p.drawEllipse(r.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    p.setPen(QPen(gold, width));
+    p.drawEllipse(r.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
+int BoardWidget::chipAt(QPointF pos) const {
+    // Chips loaded later lie above earlier ones; only the round part of a chip counts.
+    for (int i = board::kChipCount - 1; i >= 0; --i) {
+        const Chip& chip = form_.chips[static_cast<std::size_t>(i)];
+        if (chip.visible && insideEllipse(pos, chipRect(form_, chip))) return i;
+    }
+    return -1;
 }
 
 BoardWidget::Hit BoardWidget::hitAt(QPointF pos) const {
-    // Chips loaded later lie above earlier ones; only the round part of a chip takes clicks.
     for (int i = board::kChipCount - 1; i >= 0; --i) {
         const Chip& chip = form_.chips[static_cast<std::size_t>(i)];
-        if (chip.visible && insideEllipse(pos, chipRect(form_, chip))) return {Hit::Kind::Chip, i};
+        if (chip.visible && takesClicks(chip) && insideEllipse(pos, chipRect(form_, chip))) {
+            return {Hit::Kind::Chip, i};
+        }
     }
     if (pxRect(board::kPicture2).contains(pos)) return {Hit::Kind::Flip, -1};
     for (int i = board::kCellCount - 1; i >= 0; --i) {
@@ -256,16 +362,11 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 bool BoardWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Hit hit = hitAt(help->pos());
-        if (hit.kind == Hit::Kind::Chip) {
-            const std::string& tip = form_.chips[static_cast<std::size_t>(hit.index)].tooltip;
-            if (!tip.empty()) {
-                QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
-                return true;
-            }
-        }
-        QToolTip::hideText();
-        event->ignore();
+        const int chip = chipAt(help->pos());
+        QString tip =
+            chip >= 0 ? chipHoverText(form_.chips[static_cast<std::size_t>(chip)]) : QString();
+        if (tip.isEmpty()) tip = tr("Click a number or type it; Enter submits");
+        QToolTip::showText(help->globalPos(), tip, this);
         return true;
     }
     return QWidget::event(event);

@@ -20,13 +20,16 @@ class BoardWidget final : public QWidget {
     // Takes the Form's state on board: Button1's caption and enabling, and a repaint.
     void render();
 
-    // What lies at a point of the board, topmost first: a chip, the flip button or a cell.
+    // What a click at a point of the board goes to: a single-number chip, the flip button or
+    // a cell. Other chips let the click through to the cell beneath them.
     struct Hit {
         enum class Kind { None, Chip, Flip, Cell } kind = Kind::None;
         int index = -1;
         bool operator==(const Hit&) const = default;
     };
     Hit hitAt(QPointF pos) const;
+    // The topmost chip shown at a point, or -1.
+    int chipAt(QPointF pos) const;
 
     // The centre of cell i and of chip i as they stand now (for clicks from tests and tools).
     QPoint cellCenter(int cell) const;
@@ -51,7 +54,9 @@ class BoardWidget final : public QWidget {
     void paintCell(QPainter& p, int cell) const;
     void paintLines(QPainter& p) const;
     void paintFlipButton(QPainter& p) const;
-    void paintChips(QPainter& p) const;
+    void paintPrint(QPainter& p) const;
+    void paintChipDiscs(QPainter& p) const;
+    void paintChipLabels(QPainter& p) const;
     void paintMarker(QPainter& p) const;
 
     const Form& form_;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/identity.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
 #include "play/advisor.hpp"
@@ -56,28 +57,78 @@ void describeOptions(QCommandLineParser& parser) {
                        firstPaint});
 }
 
-// --help and --version answer before the window system is reached, so they work without a
-// display. Anything else waits for QApplication, which takes its own options out first.
-void answerHelpAndVersion(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+// The options QApplication takes out of the command line itself (-style fusion, -reverse, ...),
+// and whether each takes a value.
+bool isQtOption(const QString& argument, bool& takesValue) {
+    static const std::pair<const char*, bool> kQtOptions[] = {{"platform", true},
+                                                              {"platformpluginpath", true},
+                                                              {"platformtheme", true},
+                                                              {"plugin", true},
+                                                              {"qwindowgeometry", true},
+                                                              {"geometry", true},
+                                                              {"qwindowtitle", true},
+                                                              {"title", true},
+                                                              {"qwindowicon", true},
+                                                              {"icon", true},
+                                                              {"session", true},
+                                                              {"display", true},
+                                                              {"name", true},
+                                                              {"style", true},
+                                                              {"stylesheet", true},
+                                                              {"visual", true},
+                                                              {"reverse", false},
+                                                              {"widgetcount", false},
+                                                              {"nograb", false},
+                                                              {"dograb", false},
+                                                              {"sync", false},
+                                                              {"testability", false},
+                                                              {"qmljsdebugger", false}};
+    if (!argument.startsWith('-') || argument == "-" || argument == "--") return false;
+    QString name = argument.mid(argument.startsWith("--") ? 2 : 1);
+    const bool joined = name.contains('=');
+    name = name.section('=', 0, 0);
+    for (const auto& [option, value] : kQtOptions) {
+        if (name == QLatin1StringView(option)) {
+            takesValue = value && !joined;
+            return true;
+        }
+    }
+    return false;
+}
+
+[[noreturn]] void refuse(const QString& why) {
+    std::fprintf(stderr, "brisvale: %s\nTry 'brisvale --help' for the options.\n",
+                 why.toLocal8Bit().constData());
+    std::exit(1);
+}
+
+// The command line is read before the window system is reached, as command-line programs do:
+// --help, --version and every mistake are answered without a display.
+Options parseCommandLine(int argc, char* argv[]) {
+    QStringList arguments{QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()};
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        bool takesValue = false;
+        if (isQtOption(argument, takesValue)) {
+            if (takesValue) ++i;
+            continue;
+        }
+        arguments << argument;
+    }
     QCommandLineParser parser;
     describeOptions(parser);
-    parser.parse(arguments);
+    if (!parser.parse(arguments)) refuse(parser.errorText());
     if (parser.isSet("help")) {
         // Without an application object Qt cannot name the program in the usage line.
         QString help = parser.helpText();
-        help.replace("<executable_name>", QFileInfo(arguments.first()).fileName());
+        help.replace("<executable_name>", arguments.first());
         std::fputs(help.toLocal8Bit().constData(), stdout);
         std::exit(0);
     }
     if (parser.isSet("version")) parser.showVersion();
-}
-
-Options parseCommandLine(QApplication& app) {
-    QCommandLineParser parser;
-    describeOptions(parser);
-    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        refuse("unexpected argument '" + parser.positionalArguments().first() + "'");
+    }
 
     Options options;
     const QString folder =
@@ -90,10 +141,7 @@ Options parseCommandLine(QApplication& app) {
     if (parser.isSet("seed")) {
         bool ok = false;
         const qulonglong value = parser.value("seed").toULongLong(&ok);
-        if (!ok) {
-            std::fputs("brisvale: --seed takes a whole number\n", stderr);
-            std::exit(1);
-        }
+        if (!ok) refuse("--seed takes a whole number");
         options.seed = value;
     }
     options.quitAfterFirstPaint = parser.isSet("quit-after-first-paint");
@@ -103,13 +151,9 @@ Options parseCommandLine(QApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName("brisvale");
-    QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
-    answerHelpAndVersion(argc, argv);
+    brisvale::app::setApplicationIdentity(BRISVALE_VERSION, BRISVALE_APP_ID);
+    const Options options = parseCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Brisvale");
-    QApplication::setDesktopFileName(BRISVALE_APP_ID);
-    const Options options = parseCommandLine(app);
 
     brisvale::app::QtDialogs dialogs;
     brisvale::app::QtBrowser browser;

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "app/advanced_panel.hpp"
 #include "app/app_icon.hpp"
@@ -179,7 +180,14 @@ void MainWindow::render() {
     if (form.focusRequests != focusRequestsDone_) {
         focusRequestsDone_ = form.focusRequests;
         const std::string name = form.focus;
-        QTimer::singleShot(0, this, [this, name] { binder_->focus(name); });
+        QTimer::singleShot(0, this, [this, name] {
+            const std::string_view dialogBox = "frmWagering.Text";
+            if (name.rfind(dialogBox, 0) == 0) {
+                wagering_->focusBox(std::atoi(name.c_str() + dialogBox.size()));
+            } else {
+                binder_->focus(name);
+            }
+        });
     }
 }
 
@@ -192,7 +200,15 @@ void MainWindow::renderWindow() {
     const QColor back = fromPlatformColor(form.backColor);
     if (palette.color(QPalette::Window) != back) {
         palette.setColor(QPalette::Window, back);
-        palette.setColor(QPalette::WindowText, isDark(back) ? Qt::white : Qt::black);
+        const QColor text = isDark(back) ? Qt::white : Qt::black;
+        palette.setColor(QPalette::Active, QPalette::WindowText, text);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+        // A disabled control reads as one: its caption half way between text and back colour.
+        const QColor faded((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                           (text.blue() + back.blue()) / 2);
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, faded);
+        palette.setColor(QPalette::Disabled, QPalette::Text, faded);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, faded);
         centralWidget()->setPalette(palette);
     }
 

@@ -7,17 +7,23 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/app_icon.hpp"
 #include "app/control_binder.hpp"
 #include "app/qt_ports.hpp"
+#include "model/numbers.hpp"
 
 namespace brisvale::app {
 namespace {
+
+// The history's colours on its white box: the board's red, a green dark enough to read.
+constexpr QRgb kRed = 0xD00000, kZeroGreen = 0x007A00, kBlack = 0x000000;
 
 QHBoxLayout* row(QGridLayout* grid, int r, int column = 0, int span = 1) {
     auto* layout = new QHBoxLayout;
@@ -41,13 +47,36 @@ QRadioButton* option(ControlBinder& binder, const char* name, const QString& cap
 
 }  // namespace
 
+HistoryModel::HistoryModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void HistoryModel::show(const HistoryBox& box) {
+    beginResetModel();
+    box_ = &box;
+    endResetModel();
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !box_ ? 0 : static_cast<int>(box_->lineCount());
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    if (!box_ || !index.isValid() || index.row() >= rowCount({})) return {};
+    const auto line = static_cast<std::size_t>(index.row());
+    if (role == Qt::DisplayRole) return toQt(box_->line(line));
+    if (role == Qt::ForegroundRole) {
+        const int n = box_->number(line);
+        return QColor(n == 0 ? kZeroGreen : isRed(n) ? kRed : kBlack);
+    }
+    return {};
+}
+
 PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string&)> onPress,
                      QWidget* parent)
     : QWidget(parent),
       Label1_(new QLabel(this)),
-      Text1_(new QPlainTextEdit(this)),
+      Text1_(new QListView(this)),
+      history_(new HistoryModel(Text1_)),
       Picture4_(new QLabel(this)),
-      historyPlace_(new QStackedWidget(this)),
       cmdMore_(new QPushButton(this)),
       Command1_(new QPushButton(this)) {
     setObjectName("Frame1");
@@ -56,7 +85,8 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(1);
 
-    // First the style, then the families to watch, then the money and the casino.
+    // First the style, then the families to watch, the casino and the money. The history
+    // column stands beside the families and the casino; the money row needs the full width.
     auto* styles = row(grid, 0, 0, 2);
     styles->addWidget(option(binder, "BetStyle1", "Classic Tarlock", this));
     styles->addWidget(option(binder, "BetStyle2", "Multi Tarlock", this));
@@ -87,10 +117,11 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     families->setColumnStretch(3, 1);
     grid->addLayout(families, 3, 0);
 
-    auto* money = row(grid, 4);
+    auto* money = row(grid, 5, 0, 2);
     auto* wagerLabel = new QLabel("Minimum Wager:", this);
     wagerLabel->setMinimumWidth(wagerLabel->sizeHint().width());
     money->addWidget(wagerLabel);
+    money->addSpacing(3);
     auto* wager = new QComboBox(this);
     wager->setToolTip("Smallest wager you want to play");
     wager->setFixedWidth(44);
@@ -98,45 +129,58 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     money->addWidget(wager);
     money->addStretch();
     money->addWidget(new QLabel("Acct:", this));
+    money->addSpacing(2);
     auto* balance = new QLineEdit(this);
     balance->setFixedWidth(44);
     binder.bindText(balance, "Text18");
     money->addWidget(balance);
 
-    auto* casino = row(grid, 5);
+    auto* casino = row(grid, 4);
     auto* casinoList = new QComboBox(this);
+    casinoList->setToolTip("Select or Create a Casino to store History Tracking of that Casino.");
     casinoList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     casinoList->setMinimumContentsLength(9);
     binder.bindList(casinoList, "Casino");
     casino->addWidget(casinoList, 1);
     Command1_->setObjectName("Command1");
+    Command1_->setToolTip("Delete the selected casino");
     Command1_->setFixedWidth(22);
     casino->addWidget(Command1_);
     cmdMore_->setObjectName("cmdMore");
+    // As wide as its longer caption needs, so the casino's name keeps the rest.
+    const QFontMetrics buttonText(cmdMore_->font());
+    cmdMore_->setFixedWidth(16 + std::max(buttonText.horizontalAdvance("More >>"),
+                                          buttonText.horizontalAdvance("<< Less")));
     casino->addWidget(cmdMore_);
     connect(Command1_, &QPushButton::clicked, this, [onPress] { onPress("Command1"); });
     connect(cmdMore_, &QPushButton::clicked, this, [onPress] { onPress("cmdMore"); });
 
     // The spins, newest on top: black, zero and red numbers in three lined-up columns.
     Text1_->setObjectName("Text1");
-    Text1_->setReadOnly(true);
+    Text1_->setModel(history_);
+    Text1_->setUniformItemSizes(true);
+    Text1_->setSelectionMode(QAbstractItemView::NoSelection);
+    Text1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Text1_->setFocusPolicy(Qt::NoFocus);
+    Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSizeF(font().pointSizeF() - 0.5);
     Text1_->setFont(mono);
-    Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1_->setFocusPolicy(Qt::NoFocus);
-    const int column = QFontMetrics(Text1_->font()).horizontalAdvance(QStringLiteral("0000000"));
-    Text1_->setFixedWidth(column + 6);
-    // The product picture stands in the history's place between runs while no spin is listed.
+    // A slim scroll bar keeps the column narrow.
+    Text1_->verticalScrollBar()->setStyleSheet("QScrollBar:vertical { width: 7px; }");
+    const int column = QFontMetrics(mono).horizontalAdvance(QStringLiteral("0000000"));
+    Text1_->setFixedWidth(column + 6 + 7);
+    // The product picture heads the history column between runs and on "Quit NOW".
     Picture4_->setObjectName("Picture4");
     Picture4_->setAlignment(Qt::AlignCenter);
-    Picture4_->setPixmap(productPicture(Text1_->width() - 6));
-    historyPlace_->setFixedWidth(Text1_->width());
-    historyPlace_->addWidget(Text1_);
-    historyPlace_->addWidget(Picture4_);
-    grid->addWidget(historyPlace_, 3, 1, 4, 1);
+    Picture4_->setPixmap(productPicture(40));
+    auto* historyColumn = new QVBoxLayout;
+    historyColumn->setSpacing(2);
+    historyColumn->addWidget(Picture4_);
+    historyColumn->addWidget(Text1_, 1);
+    historyColumn->addStretch(0);
+    grid->addLayout(historyColumn, 3, 1, 2, 1);
 
     Label1_->setObjectName("Label1");
     Label1_->setWordWrap(true);
@@ -144,13 +188,12 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() + 1);
     Label1_->setFont(bold);
-    Label1_->setMinimumHeight(2 * QFontMetrics(bold).height());
     // The blink hides the text but keeps its room, so nothing else moves.
     QSizePolicy policy = Label1_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     Label1_->setSizePolicy(policy);
-    grid->addWidget(Label1_, 6, 0);
-    grid->setRowStretch(7, 1);
+    grid->addWidget(Label1_, 6, 0, 1, 2);
+    grid->setRowStretch(6, 1);
 }
 
 void PlayPanel::render(const Form& form) {
@@ -158,15 +201,13 @@ void PlayPanel::render(const Form& form) {
     if (Label1_->text() != advice) Label1_->setText(advice);
     Label1_->setVisible(form.Label1.visible);
 
-    std::string history = form.Text1.text();
-    if (history != historyShown_) {
-        historyShown_ = std::move(history);
-        QString text = toQt(historyShown_);
-        if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-        Text1_->setPlainText(text);
+    if (form.Text1.revision() != historyShown_ || !history_->shows(form.Text1)) {
+        historyShown_ = form.Text1.revision();
+        history_->show(form.Text1);
     }
-    const bool picture = form.Picture4.visible && form.Text1.empty();
-    historyPlace_->setCurrentWidget(picture ? static_cast<QWidget*>(Picture4_) : Text1_);
+    Picture4_->setVisible(form.Picture4.visible);
+    // An empty history takes no room beside the picture.
+    Text1_->setVisible(!(form.Picture4.visible && form.Text1.empty()));
     for (auto [button, model] : {std::pair{cmdMore_, &form.cmdMore}, {Command1_, &form.Command1}}) {
         const QString caption = toQt(model->caption);
         if (button->text() != caption) button->setText(caption);

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include "app/qt_ports.hpp"
 
@@ -47,11 +48,14 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
     for (int i = 1; i <= 8; ++i) {
         QWidget* box = nullptr;
         if (i >= 7) {
-            auto* twoLines = new QPlainTextEdit(this);
-            twoLines->setTabChangesFocus(true);
-            twoLines->setWordWrapMode(QTextOption::WrapAnywhere);
-            twoLines->setFixedHeight(2 * twoLines->fontMetrics().lineSpacing() + 10);
-            box = twoLines;
+            auto* tall = new QPlainTextEdit(this);
+            tall->setTabChangesFocus(true);
+            tall->setWordWrapMode(QTextOption::WrapAnywhere);
+            // Whole lines only: the longest default sequence takes three.
+            const double margin = tall->document()->documentMargin();
+            tall->setFixedHeight(3 * tall->fontMetrics().lineSpacing() +
+                                 static_cast<int>(2 * margin) + 2 * tall->frameWidth());
+            box = tall;
         } else {
             box = new QLineEdit(this);
         }
@@ -126,6 +130,7 @@ void WageringDialog::setBoxText(int box, const QString& text) {
     const QSignalBlocker blocker(w);
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
         line->setText(text);
+        line->setCursorPosition(0);  // a long sequence shows its start
     } else {
         static_cast<QPlainTextEdit*>(w)->setPlainText(text);
     }
@@ -147,6 +152,10 @@ void WageringDialog::render(const WageringForm& form) {
     const QSignalBlocker b1(Combo1_), b2(Combo2_);
     fillList(Combo1_, form.Combo1);
     fillList(Combo2_, form.Combo2);
+}
+
+void WageringDialog::focusBox(int box) {
+    if (box >= 1 && box <= 8) boxes_[static_cast<std::size_t>(box)]->setFocus(Qt::OtherFocusReason);
 }
 
 void WageringDialog::commitTexts() {

@@ -29,6 +29,8 @@ class WageringDialog final : public QDialog {
     void render(const WageringForm& form);
     // Hands every box's text to the core, so a button press sees what is typed.
     void commitTexts();
+    // Puts the focus into box Text1..Text8.
+    void focusBox(int box);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,7 +42,7 @@ class WageringDialog final : public QDialog {
     void setBoxText(int box, const QString& text);
 
     Actions actions_;
-    std::array<QWidget*, 9> boxes_{};  // Text1..Text8; Split and Single are two lines high
+    std::array<QWidget*, 9> boxes_{};  // Text1..Text8; Split and Single are taller
     QCheckBox* Check1_;
     QComboBox* Combo1_;
     QComboBox* Combo2_;

@@ -52,9 +52,12 @@ void Advisor::frmWagering_QueryUnload() {
 
 bool Advisor::SaveWagering() {
     WageringForm& w = s_.form.frmWagering;
-    bool invalid = false;
-    for (int i = 1; i <= kFamilyCount; ++i) invalid = !isValidSequence(w.Text[i].text) || invalid;
+    int invalid = 0;  // the first box that does not hold a sequence
+    for (int i = kFamilyCount; i >= 1; --i) {
+        if (!isValidSequence(w.Text[i].text)) invalid = i;
+    }
     if (invalid) {
+        s_.form.requestFocus("frmWagering.Text" + std::to_string(invalid));
         ports_.dialogs.message(
             "Invalid Wagering Values.\r\n\r\nNumerical: '1', '2'\r\n\r\nAllowed Characters: 'Q', "
             "'S', or ',' \r\n\r\nAll sequences must have an 'S' or a 'Q'\r\n\r\n'S' or 'Q' can't "

@@ -6,19 +6,20 @@ namespace brisvale {
 
 void HistoryBox::AddHistoryLine(int number) {
     numbers_.push_back(static_cast<signed char>(number));
+    ++revision_;
+}
+
+std::string HistoryBox::line(std::size_t i) const {
+    const int n = number(i);
+    const char* indent = n == 0 ? "   " : isRed(n) ? "     " : "";
+    return indent + std::to_string(n);
 }
 
 std::string HistoryBox::text() const {
     std::string out;
     out.reserve(numbers_.size() * 8);
-    for (auto it = numbers_.rbegin(); it != numbers_.rend(); ++it) {
-        const int n = *it;
-        if (n == 0) {
-            out += "   ";
-        } else if (isRed(n)) {
-            out += "     ";
-        }
-        out += std::to_string(n);
+    for (std::size_t i = 0; i < numbers_.size(); ++i) {
+        out += line(i);
         out += "\r\n";
     }
     return out;

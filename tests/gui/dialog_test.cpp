@@ -46,15 +46,18 @@ TEST_F(Wagering, OpensModalWithTheSequencesItHolds) {
     EXPECT_EQ(dialog->findChild<QComboBox*>("Combo2")->count(), 10);
 }
 
-TEST_F(Wagering, AnInvalidSequenceKeepsItOpenAfterTheMessage) {
+TEST_F(Wagering, AnInvalidSequenceKeepsItOpenAndTakesTheFocus) {
+    box(3)->setFocus();
+    box(3)->selectAll();
+    QTest::keyClicks(box(3), "1,2,3");
     box(1)->setFocus();
-    box(1)->selectAll();
-    QTest::keyClicks(box(1), "1,2,3");
     pressInDialog("Command2");
     ASSERT_EQ(s.dialogs.shown.size(), 1u);
     EXPECT_EQ(s.dialogs.shown[0].text.rfind("Invalid Wagering Values.", 0), 0u);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(s.form().frmWagering.open);
+    QApplication::processEvents();
+    EXPECT_TRUE(box(3)->hasFocus());
 }
 
 TEST_F(Wagering, OkStoresAValidSequenceAndCloses) {

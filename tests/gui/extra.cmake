@@ -17,13 +17,19 @@ endif()
 
 # The program itself: its command line, and a start that paints and ends.
 if(TARGET brisvale)
-    # --help and --version need no display.
+    # --help, --version and a mistaken option need no display; the mistake ends with status 1.
     string(REGEX REPLACE "([.+~])" "[\\1]" version_pattern "${BRISVALE_VERSION}")
-    foreach(option help version)
-        add_test(NAME brisvale_${option} COMMAND brisvale --${option})
-        set_tests_properties(brisvale_${option} PROPERTIES ENVIRONMENT_MODIFICATION
+    add_test(NAME brisvale_help COMMAND brisvale --help)
+    add_test(NAME brisvale_version COMMAND brisvale --version)
+    add_test(NAME brisvale_unknown_option
+             COMMAND sh -c "\"$1\" -style fusion --bogus 2>&1; echo status $?" sh
+                     $<TARGET_FILE:brisvale>)
+    foreach(test help version unknown_option)
+        set_tests_properties(brisvale_${test} PROPERTIES ENVIRONMENT_MODIFICATION
                              "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
     endforeach()
+    set_tests_properties(brisvale_unknown_option PROPERTIES
+                         PASS_REGULAR_EXPRESSION "Unknown option 'bogus'.*status 1")
     set_tests_properties(brisvale_version PROPERTIES
                          PASS_REGULAR_EXPRESSION "^brisvale ${version_pattern}\n$")
     set_tests_properties(brisvale_help PROPERTIES PASS_REGULAR_EXPRESSION

@@ -109,6 +109,13 @@ QImage Session::boardImage() const {
     return board().grab().toImage();
 }
 
+QStringList Session::historyRows() const {
+    const QAbstractItemModel* model = widget<QListView>("Text1")->model();
+    QStringList rows;
+    for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+    return rows;
+}
+
 QColor pixel(const QImage& image, QPoint at) {
     const double ratio = image.devicePixelRatio();
     return image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));

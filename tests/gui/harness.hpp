@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,6 +109,8 @@ class Session {
     void waitSpinInterval();
 
     QImage boardImage() const;
+    // The rows of the history box Text1, top first.
+    QStringList historyRows() const;
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;

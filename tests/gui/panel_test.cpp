@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QScrollBar>
 
 #include "harness.hpp"
 #include "play/advisor_test_access.hpp"
@@ -60,6 +61,8 @@ TEST(Panel, CaptionsAndTooltipsWordForWord) {
         {"cboSpins", "The amount of seconds required between spins."},
         {"cboSingle", "How many of these bets that will be shown at once."},
         {"Label41", "The table must allow you to bet this much on a SINGLE SPOT"},
+        {"Casino", "Select or Create a Casino to store History Tracking of that Casino."},
+        {"Command1", "Delete the selected casino"},
     };
     for (auto [name, tip] : tips) {
         auto* w = s.widget<QWidget>(name);
@@ -167,6 +170,12 @@ TEST(Panel, MoreOpensTheAdvancedPanelAndLessClosesIt) {
 
 TEST(Panel, TheCollapsedWindowShowsItsWholeLeftColumn) {
     Session s;
+    // A history long enough to scroll, beside the longest advice.
+    PlayState& state = AdvisorTestAccess::state(*s.advisor);
+    for (int n = 0; n <= 36; ++n) state.form.Text1.AddHistoryLine(n);
+    state.form.Label1.caption = "Configure Play Style and Press Start";
+    s.window->render();
+    QApplication::processEvents();
     const QRect window = s.window->rect();
     for (const char* name : {"BetStyle1", "chk7_3", "Chk8", "cboWager", "Text18", "Casino",
                              "cmdMore", "Label1", "Text1"}) {
@@ -174,10 +183,28 @@ TEST(Panel, TheCollapsedWindowShowsItsWholeLeftColumn) {
         const QRect r(w->mapTo(s.window.get(), QPoint(0, 0)), w->size());
         EXPECT_TRUE(window.contains(r)) << name;
         // Captions are shown whole.
-        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) {
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            EXPECT_GE(w->width(), w->fontMetrics().horizontalAdvance(button->text()) + 8) << name;
+        } else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) {
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name;
         }
     }
+    auto* advice = s.widget<QLabel>("Label1");
+    EXPECT_GE(advice->height(), advice->heightForWidth(advice->width()));
+    // The history scrolls, and colours its numbers as the board does.
+    auto* history = s.widget<QListView>("Text1");
+    EXPECT_TRUE(history->verticalScrollBar()->isVisible());
+    EXPECT_GT(history->verticalScrollBar()->maximum(), 0);
+    const QAbstractItemModel* rows = history->model();
+    ASSERT_EQ(rows->rowCount(), 37);
+    EXPECT_EQ(rows->index(0, 0).data().toString(), "     36");  // the newest on top
+    EXPECT_EQ(rows->index(36, 0).data().toString(), "   0");
+    const auto colour = [&](int row) {
+        return rows->index(row, 0).data(Qt::ForegroundRole).value<QColor>();
+    };
+    EXPECT_GT(colour(0).red(), 150);          // 36 is red
+    EXPECT_GT(colour(36).green(), 100);       // 0 is green
+    EXPECT_EQ(colour(1), QColor(Qt::black));  // 35 is black
 }
 
 TEST(Panel, RenderingNeverActsForTheUser) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <climits>
 
 #include "harness.hpp"
 
@@ -20,6 +21,24 @@ QString labelText(Session& s, const char* name) {
 
 QColor windowBack(Session& s) {
     return s.window->centralWidget()->palette().color(QPalette::Window);
+}
+
+// The chip image whose colour a pixel shows: chips are see-through, so the board beneath tints
+// them, but each stays nearest its own family colour.
+int chipImageAt(const QImage& image, QPoint at) {
+    const QColor c = pixel(image, at);
+    int best = 0;
+    int bestDistance = INT_MAX;
+    for (int i : {1, 2, 3, 4, 5, 9}) {
+        const QColor f = QColor::fromRgb(imageColor(i));
+        const int d = std::abs(c.red() - f.red()) + std::abs(c.green() - f.green()) +
+                      std::abs(c.blue() - f.blue());
+        if (d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return best;
 }
 
 // Enters a number by clicking its cell and pressing Button1, then lets the interval run out.
@@ -51,7 +70,7 @@ TEST(ClassicRun, FirstBetThenALossThenAWin) {
     EXPECT_EQ(chip.top, 1600);
     // The chip lies on Red's spot in the Classic colour, with its stake.
     const QImage image = s.boardImage();
-    EXPECT_TRUE(near(pixel(image, twips(4650 + 60, 1600 + 187)), QColor(0x7F, 0x00, 0x00)));
+    EXPECT_EQ(chipImageAt(image, twips(4650 + 60, 1600 + 187)), board::kImageOther);
     EXPECT_EQ(chip.caption, "1");
 
     // A loss: the next stake of the sequence 1, 2, 4, ... and one dollar gone.
@@ -66,9 +85,12 @@ TEST(ClassicRun, FirstBetThenALossThenAWin) {
     EXPECT_EQ(s.state().Wins, 1);
     EXPECT_FALSE(s.form().chips[0].visible);
     EXPECT_EQ(windowBack(s), QColor(0xF0, 0xF0, 0xF0));
+    // The title is the caption, exactly: no display name for the window system to append.
+    EXPECT_EQ(s.window->windowTitle().toStdString(), s.form().caption);
     EXPECT_TRUE(s.window->windowTitle().endsWith("Wins: 1 "));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     // The history box lists the spins newest first: red indented five, black not at all.
-    EXPECT_EQ(s.widget<QPlainTextEdit>("Text1")->toPlainText(), "     1\n4\n2");
+    EXPECT_EQ(s.historyRows(), (QStringList{"     1", "4", "2"}));
 }
 
 TEST(ClassicRun, TheSpinIntervalDisablesButton1AndBlinksTheAdvice) {
@@ -176,8 +198,7 @@ TEST_F(SuperRun, ShowsSeveralChipsInTheirFamilyColours) {
         }
         if (covered) continue;
         ++checked;
-        EXPECT_TRUE(near(pixel(image, probe), QColor::fromRgb(imageColor(chip.image))))
-            << "chip " << i << " image " << chip.image;
+        EXPECT_EQ(chipImageAt(image, probe), chip.image) << "chip " << i;
     }
     EXPECT_GE(checked, 3);
     EXPECT_GE(images.size(), 3u);
@@ -199,6 +220,36 @@ TEST_F(SuperRun, ClickingASingleNumberChipEntersItsNumber) {
     EXPECT_EQ(s.state().SpinNumber, number);
     EXPECT_EQ(s.form().marker.left, chip.left + 30);
     EXPECT_EQ(s.form().marker.top, chip.top);
+}
+
+// A click on any other chip goes to the number beneath the pointer.
+TEST_F(SuperRun, AClickOnASplitChipEntersTheNumberBeneathIt) {
+    int checked = 0;
+    for (int i : shownChips()) {
+        const Chip& chip = s.form().chips[static_cast<std::size_t>(i)];
+        if (chip.tooltip.find("Split") == std::string::npos) continue;
+        const QPoint centre = s.board().chipCenter(i);
+        for (QPoint step : {QPoint(-7, 0), QPoint(7, 0), QPoint(0, -7), QPoint(0, 7)}) {
+            const QPoint at = centre + step;
+            // Only points well inside one number's cell and on no single-number chip.
+            int number = -1;
+            for (int n = 1; n <= 36; ++n) {
+                const Rect r = s.form().board.cell(n);
+                if (QRect(r.left / 15 + 2, r.top / 15 + 2, r.width / 15 - 4, r.height / 15 - 4)
+                        .contains(at)) {
+                    number = n;
+                }
+            }
+            if (number < 0 || s.board().hitAt(at).kind != app::BoardWidget::Hit::Kind::Cell) {
+                continue;
+            }
+            QTest::mouseClick(&s.board(), Qt::LeftButton, {}, at);
+            EXPECT_TRUE(s.state().SpinPending);
+            EXPECT_EQ(s.state().SpinNumber, number) << chip.tooltip;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 2);
 }
 
 TEST_F(SuperRun, FlippingMovesTheShownChipsInOneGo) {

@@ -127,6 +127,7 @@ TEST_F(WageringDialog, AnInvalidBoxIsReportedOnceAndNothingIsStored) {
         ASSERT_EQ(dialogs.boxes.size(), 1u);
         EXPECT_EQ(dialogs.boxes[0].text, kInvalidMessage);
         EXPECT_EQ(dialogs.boxes[0].title, "Brisvale");
+        EXPECT_EQ(form().focus, "frmWagering.Text6");
         EXPECT_TRUE(dialog().open);
         EXPECT_EQ(wageringFile(), before);
         EXPECT_EQ(state().wagering.of(Family::Dozen), held.of(Family::Dozen));
