@@ -13,13 +13,17 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
 
-build: configure
-	@cmake --build $(BUILD) -j$(JOBS)
+# The build runs as if typed at the prompt (no MAKELEVEL), so it shows its progress without
+# make's "Entering directory" lines.
+CMAKE_BUILD = env -u MAKELEVEL cmake --build $(BUILD) -j$(JOBS)
 
-run: build
-	@if [ -x $(BUILD)/bin/brisvale ]; then exec $(BUILD)/bin/brisvale; \
-	elif [ -x $(BUILD)/bin/brisvale-cli ]; then exec $(BUILD)/bin/brisvale-cli; \
-	else echo "Brisvale: no front end exists yet; the core library and its tests are built."; fi
+build: configure
+	@$(CMAKE_BUILD)
+
+# The window alone: tests, benchmarks and tools are left to `make test`.
+run: configure
+	@$(CMAKE_BUILD) --target brisvale
+	@exec $(BUILD)/bin/brisvale
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

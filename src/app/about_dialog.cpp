@@ -25,7 +25,11 @@ AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTer
         new QLabel(tr("Play only where online gambling is legal for you, and never with money you "
                       "cannot afford to lose."),
                    this);
-    for (QLabel* label : {notice1, notice2}) label->setWordWrap(true);
+    auto* keys = new QLabel(tr("Keyboard: type a number on the board (two digits within a second "
+                               "for 10 to 36) and press Enter to submit it."),
+                            this);
+    keys->setObjectName("keys");
+    for (QLabel* label : {notice1, notice2, keys}) label->setWordWrap(true);
 
     // A label that behaves like a link but runs the core's own terms action.
     auto* terms = new QLabel(QStringLiteral("<a href=\"#terms\">Terms and Conditions</a>"), this);
@@ -40,13 +44,14 @@ AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTer
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    layout->addWidget(picture, 0, 0, 5, 1, Qt::AlignTop);
     layout->addWidget(title, 0, 1);
     layout->addWidget(build, 1, 1);
     layout->addWidget(notice1, 2, 1);
     layout->addWidget(notice2, 3, 1);
-    layout->addWidget(terms, 4, 1);
-    layout->addWidget(buttons, 5, 0, 1, 2);
+    layout->addWidget(keys, 4, 1);
+    layout->addWidget(terms, 5, 1);
+    layout->addWidget(buttons, 6, 0, 1, 2);
     setFixedWidth(420);
 }
 

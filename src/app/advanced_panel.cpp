@@ -59,6 +59,7 @@ AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
     top->addWidget(careful);
     top->addSpacing(16);
     top->addWidget(new QLabel("Spin Interval:", this));
+    top->addSpacing(3);
     top->addWidget(spins);
     top->addStretch();
     outer->addLayout(top, 0, 0, 1, 3);
@@ -66,7 +67,7 @@ AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
     // Two blocks of four families: Even to Line, then Corner to Single.
     for (int block = 0; block < 2; ++block) {
         auto* grid = new QGridLayout;
-        grid->setHorizontalSpacing(3);
+        grid->setHorizontalSpacing(5);
         grid->setVerticalSpacing(1);
         auto* header = new QLabel("How many", this);
         header->setToolTip(kHowManyTip);

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QToolTip>
+#include <algorithm>
+#include <vector>
 
 #include "app/colors.hpp"
 #include "board/chips.hpp"
@@ -82,12 +84,26 @@ void paintChipDisc(QPainter& p, const ChipLook& look) {
     p.drawEllipse(look.disc.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
+// The stake's type: the look's size, smaller for a stake too long for its label.
+QFont stakeFont(const ChipLook& look, const QString& stake) {
     QFont font = boldFont(look.fontPixels);
     while (font.pixelSize() > 7 &&
            QFontMetricsF(font).horizontalAdvance(stake) > look.label.width() - 3) {
         font.setPixelSize(font.pixelSize() - 1);
     }
+    return font;
+}
+
+// Where the stake's figures lie, with their edge.
+QRectF stakeRect(const ChipLook& look, const QString& stake) {
+    const QFontMetricsF metrics(stakeFont(look, stake));
+    const double width = metrics.horizontalAdvance(stake) + 4;
+    return {look.label.center().x() - width / 2, look.label.center().y() - metrics.height() / 2,
+            width, metrics.height()};
+}
+
+void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
+    const QFont font = stakeFont(look, stake);
     const QFontMetricsF metrics(font);
     const QPointF baseline(look.label.center().x() - metrics.horizontalAdvance(stake) / 2,
                            look.label.center().y() + (metrics.ascent() - metrics.descent()) / 2);
@@ -95,6 +111,45 @@ void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
     figures.addText(baseline, font, stake);
     p.strokePath(figures, QPen(look.outline, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(figures, look.text);
+}
+
+// Where to centre a caption of the given width in a box where stakes lie: the box's centre
+// when no stake lies on the caption there, else the middle of the widest free stretch that
+// holds it; nullopt when none does.
+std::optional<double> freeCentre(const QRectF& box, double width,
+                                 const std::vector<QRectF>& stakes) {
+    const auto clear = [&](double from, double to) {
+        for (const QRectF& d : stakes) {
+            if (d.left() < to && d.right() > from) return false;
+        }
+        return true;
+    };
+    const double centre = box.center().x();
+    if (clear(centre - width / 2, centre + width / 2)) return centre;
+    // The free stretches lie between the discs' edges and the box's ends.
+    std::vector<double> edges{box.left(), box.right()};
+    for (const QRectF& d : stakes) {
+        edges.push_back(std::clamp(d.left(), box.left(), box.right()));
+        edges.push_back(std::clamp(d.right(), box.left(), box.right()));
+    }
+    std::sort(edges.begin(), edges.end());
+    std::optional<double> best;
+    double room = width + 2;
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const double from = edges[i], to = edges[i + 1];
+        if (to - from >= room && clear(from + 0.5, to - 0.5)) {
+            best = (from + to) / 2;
+            room = to - from;
+        }
+    }
+    return best;
+}
+
+// The white print of a cell: its text and type size in pixels.
+std::pair<QString, int> printOf(int cell) {
+    if (cell >= kFirstNumber && cell <= kLastNumber) return {QString::number(cell), 11};
+    if (cell == 0) return {QStringLiteral("0"), 16};
+    return {QString(QLatin1StringView(outsideCaption(cell))), 10};
 }
 
 // What a chip's hover text says: its bet and its stake, as the Super chips' tooltips do.
@@ -203,36 +258,46 @@ void BoardWidget::paintPrint(QPainter& p) const {
     for (int cell = 0; cell < board::kCellCount; ++cell) {
         if (cell == 45 || cell == 46) continue;  // the diamonds
         const QRectF image = imageRect(form_.board.cell(cell));
-        QString text;
-        int size = 10;
-        if (cell >= kFirstNumber && cell <= kLastNumber) {
-            text = QString::number(cell);
-            size = 11;
-        } else if (cell == 0) {
-            text = QStringLiteral("0");
-            size = 16;
-        } else {
-            text = QLatin1StringView(outsideCaption(cell));
-        }
+        const auto [text, size] = printOf(cell);
         bool covered = false;
         bool single = false;
+        std::vector<QRectF> stakes;
         for (const Chip& chip : form_.chips) {
-            if (!chip.visible || !chipRect(form_, chip).intersects(image)) continue;
+            const ChipLook look = chipLook(form_, chip);
+            if (!chip.visible || !look.disc.intersects(image)) continue;
             covered = true;
             single =
                 single || (takesClicks(chip) && bet(static_cast<BetId>(chip.bet)).covers(cell));
+            const QRectF stake = stakeRect(look, QString::fromStdString(chip.caption));
+            // Only a stake across the print's line is in its way.
+            const QRectF line(image.left(), image.center().y() - 5, image.width(), 10);
+            if (!chip.caption.empty() && stake.intersects(line)) stakes.push_back(stake);
         }
         if (single) continue;
-        const QFont font = boldFont(size);
         if (!covered) {
             p.setPen(Qt::white);
-            p.setFont(font);
+            p.setFont(boldFont(size));
             p.drawText(image, Qt::AlignCenter, text);
             continue;
         }
+        // An outside caption steps aside from a chip's stake into the rest of its box, a size
+        // smaller if need be; a figure stays in its place.
+        QFont font = boldFont(size);
+        double centre = image.center().x();
+        for (int smaller = 0; cell > kLastNumber && smaller <= 2; ++smaller) {
+            const QFont tried = boldFont(size - smaller);
+            const auto free =
+                freeCentre(image, QFontMetricsF(tried).horizontalAdvance(text), stakes);
+            if (free) {
+                font = tried;
+                centre = *free;
+                break;
+            }
+        }
         const QFontMetricsF metrics(font);
+        const double width = metrics.horizontalAdvance(text);
         QPainterPath print;
-        print.addText(image.center().x() - metrics.horizontalAdvance(text) / 2,
+        print.addText(centre - width / 2,
                       image.center().y() + (metrics.ascent() - metrics.descent()) / 2, font, text);
         p.strokePath(print,
                      QPen(QColor(0, 0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

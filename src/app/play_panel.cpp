@@ -169,12 +169,14 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     Text1_->setFont(mono);
     // A slim scroll bar keeps the column narrow.
     Text1_->verticalScrollBar()->setStyleSheet("QScrollBar:vertical { width: 7px; }");
+    Text1_->setTextElideMode(Qt::ElideNone);
+    // Seven figures ("     36"), the item's margins, the frame and the scroll bar.
     const int column = QFontMetrics(mono).horizontalAdvance(QStringLiteral("0000000"));
-    Text1_->setFixedWidth(column + 6 + 7);
+    Text1_->setFixedWidth(column + 2 * Text1_->frameWidth() + 8 + 7);
     // The product picture heads the history column between runs and on "Quit NOW".
     Picture4_->setObjectName("Picture4");
     Picture4_->setAlignment(Qt::AlignCenter);
-    Picture4_->setPixmap(productPicture(40));
+    Picture4_->setPixmap(productPicture(32));
     auto* historyColumn = new QVBoxLayout;
     historyColumn->setSpacing(2);
     historyColumn->addWidget(Picture4_);

@@ -1,16 +1,24 @@
 #include "app/qt_ports.hpp"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/about_dialog.hpp"
 #include "app/guide_dialog.hpp"
 #include "util/windows1252.hpp"
 
 namespace brisvale::app {
+namespace {
+
+constexpr int kMinimumBoxWidth = 280;
+
+}  // namespace
 
 QString toQt(std::string_view text) {
     const std::string utf8 = utf8FromWindows1252(text);
@@ -26,24 +34,46 @@ std::string fromQt(const QString& text) {
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+int titleRoom(const QString& title) {
+    // The title bar's font is the window manager's; a bold, larger one errs on the safe side,
+    // and the bar keeps room for its icon and buttons.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    return std::max(kMinimumBoxWidth, QFontMetrics(font).horizontalAdvance(title) + 160);
+}
+
 void QtDialogs::message(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, toQt(title), toQt(text), QMessageBox::Ok, parent_);
+    widenForTitle(box);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::Question, toQt(title), toQt(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+void widenForTitle(QMessageBox& box) {
+    // A message box sizes itself to its text; a spacer across its grid sets the least width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(titleRoom(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 std::optional<std::string> QtDialogs::inputBox(std::string_view prompt, std::string_view title,
                                                std::string_view defaultText) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, toQt(title), toQt(prompt),
-                                                 QLineEdit::Normal, toQt(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return fromQt(answer);
+    QInputDialog box(parent_);
+    box.setWindowTitle(toQt(title));
+    box.setLabelText(toQt(prompt));
+    box.setTextValue(toQt(defaultText));
+    box.setMinimumWidth(titleRoom(box.windowTitle()));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return fromQt(box.textValue());
 }
 
 void QtDialogs::about(std::string_view buildDate, const std::function<void()>& openTerms) {

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 #include "state/ports.hpp"
 
 namespace brisvale::app {
@@ -40,5 +42,10 @@ class SystemClock final : public Clock {
 // Windows-1252 cannot hold become '?'.
 QString toQt(std::string_view text);
 std::string fromQt(const QString& text);
+
+// Window managers cut a title wider than its box ("Br… le"): the least width that shows it.
+int titleRoom(const QString& title);
+// Gives a message box that least width.
+void widenForTitle(QMessageBox& box);
 
 }  // namespace brisvale::app

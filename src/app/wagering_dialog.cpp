@@ -51,10 +51,11 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
             auto* tall = new QPlainTextEdit(this);
             tall->setTabChangesFocus(true);
             tall->setWordWrapMode(QTextOption::WrapAnywhere);
-            // Whole lines only: the longest default sequence takes three.
+            // Whole lines only: the longest default sequence takes three, with room to spare
+            // for the line spacing's rounding.
             const double margin = tall->document()->documentMargin();
             tall->setFixedHeight(3 * tall->fontMetrics().lineSpacing() +
-                                 static_cast<int>(2 * margin) + 2 * tall->frameWidth());
+                                 static_cast<int>(2 * margin) + 2 * tall->frameWidth() + 4);
             box = tall;
         } else {
             box = new QLineEdit(this);

@@ -1,5 +1,5 @@
 # The window's tests: GoogleTest driving the real widgets with QtTest, on the offscreen
-# platform. Also the program that takes the screenshots of docs/screenshots.
+# platform.
 if(TARGET brisvale_app AND TARGET Qt6::Test)
     add_library(gui_harness STATIC ${CMAKE_CURRENT_SOURCE_DIR}/gui/harness.cpp)
     target_link_libraries(gui_harness PUBLIC brisvale_app Qt6::Widgets Qt6::Test)
@@ -10,9 +10,6 @@ if(TARGET brisvale_app AND TARGET Qt6::Test)
     target_link_libraries(test_gui PRIVATE gui_harness GTest::gtest GTest::gmock)
     gtest_discover_tests(test_gui DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-
-    add_executable(gui_screenshots ${CMAKE_CURRENT_SOURCE_DIR}/gui/screenshots.cpp)
-    target_link_libraries(gui_screenshots PRIVATE gui_harness)
 endif()
 
 # The program itself: its command line, and a start that paints and ends.

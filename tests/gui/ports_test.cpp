@@ -39,6 +39,7 @@ TEST(QtPorts, MessageBoxCarriesTitleAndTextWithLineBreaks) {
         title = box->windowTitle();
         text = box->text();
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_GE(box->width(), app::titleRoom(title));  // wide enough to show its title
         box->button(QMessageBox::Ok)->click();
     });
     dialogs.message("Invalid Wagering Values.\r\n\r\nEG: 1,2,3,4,6,Q", "Brisvale");
@@ -76,6 +77,7 @@ TEST(QtPorts, AboutBoxShowsTheBuildDateAndItsTermsLinkRunsTheAction) {
     app::AboutDialog about(
         "May 23, 2012", [&] { ++opened; }, nullptr);
     EXPECT_NE(about.findChild<QLabel*>("build")->text().indexOf("May 23, 2012"), -1);
+    EXPECT_NE(about.findChild<QLabel*>("keys")->text().indexOf("Enter"), -1);
     auto* terms = about.findChild<QLabel*>("Label4");
     ASSERT_NE(terms, nullptr);
     EXPECT_NE(terms->text().indexOf("Terms and Conditions"), -1);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
 #include <climits>
 
 #include "harness.hpp"
@@ -72,6 +74,16 @@ TEST(ClassicRun, FirstBetThenALossThenAWin) {
     const QImage image = s.boardImage();
     EXPECT_EQ(chipImageAt(image, twips(4650 + 60, 1600 + 187)), board::kImageOther);
     EXPECT_EQ(chip.caption, "1");
+    // Hovering names the chip's bet and stake; elsewhere the board says how to enter a spin.
+    const auto hover = [&](QPoint at) {
+        QHelpEvent help(QEvent::ToolTip, at, s.board().mapToGlobal(at));
+        QApplication::sendEvent(&s.board(), &help);
+        const QString text = QToolTip::text();
+        QToolTip::hideText();
+        return text;
+    };
+    EXPECT_EQ(hover(s.board().chipCenter(0)), "Bet 1 on Red");
+    EXPECT_EQ(hover(s.board().cellCenter(20)), "Click a number or type it; Enter submits");
 
     // A loss: the next stake of the sequence 1, 2, 4, ... and one dollar gone.
     spin(s, 4);

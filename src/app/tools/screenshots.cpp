@@ -1,0 +1,296 @@
+// Takes the window's pictures for docs/screenshots on a fresh data folder:
+//     brisvale_screenshots OUTDIR
+// It plays each state through the Advisor's user actions and draws the real window, with the
+// real message boxes, which it photographs and answers as they come up.
+
+#include <QFile>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "app/main_window.hpp"
+#include "app/qt_ports.hpp"
+#include "app/wagering_dialog.hpp"
+#include "play/advisor.hpp"
+
+namespace {
+
+using namespace brisvale;
+
+class ManualClock final : public Clock {
+  public:
+    std::int64_t nowMs() override { return now; }
+    std::int64_t now = 1'700'000'000'000;
+};
+
+class NoBrowser final : public Browser {
+  public:
+    bool open(std::string_view) override { return true; }
+};
+
+[[noreturn]] void fail(const std::string& why) {
+    std::fprintf(stderr, "brisvale_screenshots: %s\n", why.c_str());
+    std::exit(1);
+}
+
+void save(const QPixmap& picture, const QString& path) {
+    if (!picture.save(path)) fail("cannot write " + path.toStdString());
+    std::printf("%s\n", qPrintable(path));
+}
+
+// A window on a fresh data folder, driven through the Advisor's user actions.
+class Scene {
+  public:
+    explicit Scene(const QString& out, const std::string& historyFile = {}) : out_(out) {
+        if (!historyFile.empty()) {
+            QFile file(dir_.filePath("CasinoHistory.dat"));
+            if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
+            file.write(historyFile.data(), static_cast<qint64>(historyFile.size()));
+        }
+        advisor_ = std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, nullptr});
+        advisor_->userOpenWindow({dir_.path().toStdString(), false, ""});
+        window_ = std::make_unique<app::MainWindow>(*advisor_);
+        dialogs_.setParent(window_.get());
+        window_->show();
+        // Boxes come up inside the core's handlers; each is photographed, then answered.
+        watchBoxes();
+    }
+    ~Scene() {
+        if (!boxes_.empty()) fail(std::string("a box never came up: ") + boxes_.front().name);
+    }
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    const Form& form() const { return advisor_->form(); }
+    const PlayState& state() const { return advisor_->state(); }
+
+    void set(const std::string& name, const std::string& value) {
+        check(advisor_->userSet(name, value), name + " " + value);
+    }
+    void press(const std::string& name = "Button1") { check(advisor_->userPress(name), name); }
+    void menu(const std::string& name) { check(advisor_->userMenu(name, 0), name); }
+    void click(int cell) { check(advisor_->userClickCell(cell), "click"); }
+    void flip() { check(advisor_->userFlip(), "flip"); }
+    void tick() {
+        clock_.now += advisor_->timerInterval();
+        advisor_->userTick();
+        window_->render();
+    }
+    void spin(int number) {
+        for (int i = 0; i < 20 && !form().Button1.enabled; ++i) tick();
+        click(number);
+        press();
+    }
+    // The next box: photographed as `name` (when given), then answered by `answer`.
+    void expectBox(const char* name, std::function<void(QWidget*)> answer) {
+        boxes_.push_back({name, std::move(answer)});
+    }
+
+    void shoot(const char* name) { shoot(*window_, name); }
+    void shoot(QWidget& widget, const char* name) {
+        QApplication::processEvents();
+        save(widget.grab(), QDir(out_).filePath(name));
+    }
+    // The window with one of its menus dropped down.
+    void shootMenu(const char* menuName, const char* name) {
+        auto* menu = window_->findChild<QMenu*>(menuName);
+        if (!menu) fail(std::string("no menu ") + menuName);
+        QMenuBar* bar = window_->menuBar();
+        menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+        QApplication::processEvents();
+        QPixmap picture = window_->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(window_->mapFromGlobal(menu->pos()), menu->grab());
+        painter.end();
+        menu->hide();
+        save(picture, QDir(out_).filePath(name));
+    }
+
+    app::MainWindow& window() { return *window_; }
+
+  private:
+    struct ExpectedBox {
+        const char* name;
+        std::function<void(QWidget*)> answer;
+    };
+
+    void check(const ActionResult& r, const std::string& what) {
+        if (!r.ok) fail(what + ": " + r.error);
+        window_->render();
+        QApplication::processEvents();
+    }
+
+    void watchBoxes() {
+        auto* timer = new QTimer(window_.get());
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, window_.get(), [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            // The wagering dialog is modal too, but the window shows it without blocking.
+            if (!modal || modal == window_->wageringDialog()) return;
+            if (boxes_.empty()) {
+                const auto* box = qobject_cast<QMessageBox*>(modal);
+                fail("unexpected box: " + (box ? box->text() : modal->windowTitle()).toStdString());
+            }
+            const ExpectedBox expected = boxes_.front();
+            boxes_.pop_front();
+            if (expected.name) shoot(*modal, expected.name);
+            expected.answer(modal);
+        });
+        timer->start();
+    }
+
+    QString out_;
+    QTemporaryDir dir_;
+    app::QtDialogs dialogs_;
+    NoBrowser browser_;
+    ManualClock clock_;
+    SeededRandom random_{1};
+    std::unique_ptr<Advisor> advisor_;
+    std::unique_ptr<app::MainWindow> window_;
+    std::deque<ExpectedBox> boxes_;
+};
+
+void answer(QWidget* box, QMessageBox::StandardButton button) {
+    qobject_cast<QMessageBox*>(box)->button(button)->click();
+}
+
+// A family watched from its first spins: Low 1, not random.
+void early(Scene& s, const char* low, const char* random) {
+    s.set(random, "0");
+    s.set(low, "1");
+}
+
+void freshStart(const QString& out) {
+    Scene s(out);
+    s.shoot("01-fresh-start.png");
+    s.press("cmdMore");
+    s.shoot("02-advanced-panel.png");
+    s.menu("mnuProg");
+    s.shoot(*s.window().wageringDialog(), "06-custom-wagering.png");
+    // A sequence without its end mark: the message, then the focus on the box to mend.
+    s.set("frmWagering.Text6", "1,1,2,2,3");
+    s.expectBox("10-invalid-message.png", [](QWidget* box) { answer(box, QMessageBox::Ok); });
+    s.press("frmWagering.Command2");
+    s.shoot(*s.window().wageringDialog(), "09-wagering-invalid.png");
+    s.press("frmWagering.Command3");
+    s.expectBox("14-about.png", [](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); });
+    s.menu("mnuAbout");
+}
+
+void classicBet(const QString& out) {
+    Scene s(out);
+    early(s, "Text2", "Check1");
+    s.set("chk7_1", "1");
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {2, 4}) {
+        if (!s.state().BetOpen) s.spin(n);
+    }
+    s.click(17);
+    s.shoot("03-classic-bet.png");
+}
+
+void superChips(const QString& out) {
+    Scene s(out);
+    s.set("BetStyle3", "1");
+    const char* boxes[][2] = {{"Text2", "Check1"},  {"Text4", "Check2"},  {"Text6", "Check3"},
+                              {"Text8", "Check4"},  {"Text10", "Check5"}, {"Text12", "Check6"},
+                              {"Text14", "Check7"}, {"Text16", "Check9"}};
+    for (const auto& b : boxes) early(s, b[0], b[1]);
+    for (const char* list :
+         {"cboDozen", "cboLine", "cboCorner", "cboTrio", "cboSplit", "cboSingle"}) {
+        s.set(list, "2");
+    }
+    for (const char* box : {"chk7", "chk6", "chk2", "chk3", "chk4", "chk5", "Chk8"}) {
+        s.set(box, "1");
+    }
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {5, 30, 11}) s.spin(n);
+    s.shoot("04-super-chips.png");
+    s.flip();
+    s.shoot("05-flipped.png");
+}
+
+// Multi play after a loss of every bet: the stakes differ from chip to chip.
+void multiChips(const QString& out) {
+    Scene s(out);
+    s.set("BetStyle2", "1");
+    for (const char* box : {"chk1", "chk6", "chk2"}) s.set(box, "1");
+    s.set("cboRow", "2");
+    s.set("cboDozen", "2");
+    s.set("cboLine", "3");
+    const char* boxes[][3] = {
+        {"Text4", "Text5", "Check2"}, {"Text6", "Text7", "Check3"}, {"Text8", "Text9", "Check4"}};
+    for (const auto& b : boxes) {
+        s.set(b[2], "1");
+        s.set(b[1], "0");
+        s.set(b[0], "0");
+        s.set(b[2], "0");
+    }
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {0, 20, 0}) s.spin(n);
+    s.shoot("07-multi-chips.png");
+}
+
+// Classic play on an even-money sequence that quits after two losses.
+void quitNow(const QString& out) {
+    Scene s(out);
+    s.menu("mnuProg");
+    s.set("frmWagering.Text1", "1,2,Q");
+    s.press("frmWagering.Command2");
+    early(s, "Text2", "Check1");
+    s.set("chk7_1", "1");
+    s.set("Text18", "1000");
+    s.press();
+    for (int i = 0; i < 6 && !s.state().BetOpen; ++i) s.spin(i % 2 ? 4 : 2);
+    for (int i = 0; i < 4 && s.form().Label1.caption != "Quit NOW"; ++i) s.spin(0);
+    s.shoot("08-quit-now.png");
+}
+
+// A casino with a long recorded history: the history box scrolled, the delete question, and
+// the Casinos menu dropped down.
+void casino(const QString& out) {
+    std::string line = "index: 1\r\nname1: Lucky Spin,";
+    for (int i = 0; i < 80; ++i) line += std::to_string((i * 17 + 5) % 37) + ",";
+    line += "\r\n";
+    Scene s(out, line);
+    s.set("Casino", "Lucky Spin");
+    s.tick();
+    // Scrolled down to the zero among the older spins.
+    auto* history = s.window().findChild<QListView*>("Text1");
+    history->scrollTo(history->model()->index(50, 0), QAbstractItemView::PositionAtTop);
+    s.shoot("13-long-history.png");
+    s.expectBox("11-delete-casino.png", [](QWidget* box) { answer(box, QMessageBox::No); });
+    s.press("Command1");
+    s.shootMenu("mnuCasinos", "12-casinos-menu.png");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (!QDir().mkpath(out)) fail("cannot make " + out.toStdString());
+    freshStart(out);
+    classicBet(out);
+    superChips(out);
+    multiChips(out);
+    quitNow(out);
+    casino(out);
+    return 0;
+}
