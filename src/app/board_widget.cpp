@@ -188,8 +188,9 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     paintLines(p);
     paintCells(p);
     paintFlipButton(p);
+    paintPrint(p, true);
     paintChipDiscs(p);
-    paintPrint(p);
+    paintPrint(p, false);
     paintMarker(p);
     paintChipLabels(p);
 }
@@ -250,57 +251,58 @@ void BoardWidget::paintCell(QPainter& p, int cell) const {
     }
 }
 
-// The figures and captions lie above the see-through chips, so a chip never hides them; where
-// a chip lies, a dark edge keeps the white print readable on the chip's colour. A chip on a
-// single number stands for that number, and its stake takes the figure's place.
-void BoardWidget::paintPrint(QPainter& p) const {
+// Where a cell's white print goes. Print lies above the see-through chips, with a dark edge to
+// read on a chip's colour, unless a stake would lie on it: an outside caption then steps aside
+// into the rest of its box, a size smaller if need be, and print that cannot stays beneath the
+// chip, so the stake reads clearly. A chip on a single number stands for its number.
+BoardWidget::PrintPlace BoardWidget::printPlace(int cell) const {
+    const QRectF image = imageRect(form_.board.cell(cell));
+    const auto [text, size] = printOf(cell);
+    PrintPlace place{text, boldFont(size), image.center().x(), false, true};
+    std::vector<QRectF> stakes;
+    const QRectF line(image.left(), image.center().y() - 5, image.width(), 10);
+    for (const Chip& chip : form_.chips) {
+        const ChipLook look = chipLook(form_, chip);
+        if (!chip.visible || !look.disc.intersects(image)) continue;
+        if (takesClicks(chip) && bet(static_cast<BetId>(chip.bet)).covers(cell)) return {};
+        place.edged = true;
+        place.beneath = false;
+        const QRectF stake = stakeRect(look, QString::fromStdString(chip.caption));
+        if (!chip.caption.empty() && stake.intersects(line)) stakes.push_back(stake);
+    }
+    if (stakes.empty()) return place;
+    const int steps = cell > kLastNumber ? 2 : 0;
+    for (int smaller = 0; smaller <= steps; ++smaller) {
+        const QFont font = boldFont(size - smaller);
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        const auto free = freeCentre(image, width, stakes);
+        if (free && (steps > 0 || *free == place.centre)) {
+            place.font = font;
+            place.centre = *free;
+            return place;
+        }
+    }
+    place.edged = false;
+    place.beneath = true;
+    return place;
+}
+
+void BoardWidget::paintPrint(QPainter& p, bool beneathChips) const {
     p.setRenderHint(QPainter::Antialiasing, true);
     for (int cell = 0; cell < board::kCellCount; ++cell) {
         if (cell == 45 || cell == 46) continue;  // the diamonds
+        const PrintPlace place = printPlace(cell);
+        if (place.text.isEmpty() || place.beneath != beneathChips) continue;
         const QRectF image = imageRect(form_.board.cell(cell));
-        const auto [text, size] = printOf(cell);
-        bool covered = false;
-        bool single = false;
-        std::vector<QRectF> stakes;
-        for (const Chip& chip : form_.chips) {
-            const ChipLook look = chipLook(form_, chip);
-            if (!chip.visible || !look.disc.intersects(image)) continue;
-            covered = true;
-            single =
-                single || (takesClicks(chip) && bet(static_cast<BetId>(chip.bet)).covers(cell));
-            const QRectF stake = stakeRect(look, QString::fromStdString(chip.caption));
-            // Only a stake across the print's line is in its way.
-            const QRectF line(image.left(), image.center().y() - 5, image.width(), 10);
-            if (!chip.caption.empty() && stake.intersects(line)) stakes.push_back(stake);
-        }
-        if (single) continue;
-        if (!covered) {
-            p.setPen(Qt::white);
-            p.setFont(boldFont(size));
-            p.drawText(image, Qt::AlignCenter, text);
-            continue;
-        }
-        // An outside caption steps aside from a chip's stake into the rest of its box, a size
-        // smaller if need be; a figure stays in its place.
-        QFont font = boldFont(size);
-        double centre = image.center().x();
-        for (int smaller = 0; cell > kLastNumber && smaller <= 2; ++smaller) {
-            const QFont tried = boldFont(size - smaller);
-            const auto free =
-                freeCentre(image, QFontMetricsF(tried).horizontalAdvance(text), stakes);
-            if (free) {
-                font = tried;
-                centre = *free;
-                break;
-            }
-        }
-        const QFontMetricsF metrics(font);
-        const double width = metrics.horizontalAdvance(text);
+        const QFontMetricsF metrics(place.font);
         QPainterPath print;
-        print.addText(centre - width / 2,
-                      image.center().y() + (metrics.ascent() - metrics.descent()) / 2, font, text);
-        p.strokePath(print,
-                     QPen(QColor(0, 0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        print.addText(place.centre - metrics.horizontalAdvance(place.text) / 2,
+                      image.center().y() + (metrics.ascent() - metrics.descent()) / 2, place.font,
+                      place.text);
+        if (place.edged) {
+            p.strokePath(print,
+                         QPen(QColor(0, 0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
         p.fillPath(print, Qt::white);
     }
 }

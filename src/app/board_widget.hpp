@@ -2,6 +2,7 @@
 // The "Playing Board" frame: the printed layout, grid lines, flip button, chips, the gold
 // marker and Button1, each drawn at its twip place from the Form (15 twips per pixel).
 
+#include <QFont>
 #include <QWidget>
 #include <optional>
 
@@ -54,7 +55,17 @@ class BoardWidget final : public QWidget {
     void paintCell(QPainter& p, int cell) const;
     void paintLines(QPainter& p) const;
     void paintFlipButton(QPainter& p) const;
-    void paintPrint(QPainter& p) const;
+    // The white figures and captions of the cells: their text, type, centre across, whether
+    // a dark edge sets them off a chip, and whether they lie beneath the chips.
+    struct PrintPlace {
+        QString text;
+        QFont font;
+        double centre = 0;
+        bool edged = false;
+        bool beneath = true;
+    };
+    PrintPlace printPlace(int cell) const;
+    void paintPrint(QPainter& p, bool beneathChips) const;
     void paintChipDiscs(QPainter& p) const;
     void paintChipLabels(QPainter& p) const;
     void paintMarker(QPainter& p) const;

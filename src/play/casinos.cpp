@@ -79,14 +79,15 @@ void Advisor::endRecording() {
 void Advisor::newCasino() {
     const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
     ListBox& list = s_.form.Casino;
-    if (!answer || answer->empty()) {
+    // Without a new casino the list shows "Select Casino", and nothing is recorded.
+    const auto none = [&] {
         list.index = 0;
-        return;
-    }
+        endRecording();
+    };
+    if (!answer || answer->empty()) return none();
     if (const std::string problem = nameProblem(*answer); !problem.empty()) {
         ports_.dialogs.message(problem, s_.AppTitle);
-        list.index = 0;
-        return;
+        return none();
     }
     // The file keeps values trimmed; the name is kept as it will read back.
     const std::string name(trimBlanks(*answer));
@@ -95,8 +96,7 @@ void Advisor::newCasino() {
         ports_.dialogs.message(
             "The casino could not be saved to " + historyFile_.filename().string() + ".",
             s_.AppTitle);
-        list.index = 0;
-        return;
+        return none();
     }
     list.items.push_back(name);
     list.index = static_cast<int>(list.items.size()) - 1;

@@ -95,6 +95,7 @@ TEST_F(Casinos, CancellingTheNameChangesNothing) {
     set("Casino", "New...");  // no answer queued: the box is cancelled
     EXPECT_EQ(history(), before);
     EXPECT_EQ(form().Casino.text(), "Select Casino");
+    EXPECT_EQ(state().CasinoName, "");  // Alpha is no longer recorded, nor named
     EXPECT_EQ(listed().size(), 3u);
 }
 

@@ -3,10 +3,10 @@
 // It plays each state through the Advisor's user actions and draws the real window, with the
 // real message boxes, which it photographs and answers as they come up.
 
-#include <QFile>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
