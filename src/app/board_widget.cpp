@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/chip_look.hpp"
 #include "app/colors.hpp"
 #include "board/chips.hpp"
 #include "model/bets.hpp"
@@ -28,89 +29,11 @@ QRectF imageRect(const Rect& cell) {
     return {r.x(), r.y(), r.width() - 2, r.height() - 2};
 }
 
-QFont boldFont(int pixelSize) {
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 bool insideEllipse(QPointF pos, const QRectF& r) {
     if (r.width() <= 0 || r.height() <= 0) return false;
     const double dx = (pos.x() - r.center().x()) / (r.width() / 2);
     const double dy = (pos.y() - r.center().y()) / (r.height() / 2);
     return dx * dx + dy * dy <= 1.0;
-}
-
-QRectF chipRect(const Form& form, const Chip& chip) {
-    return {px(chip.left), px(chip.top), px(form.chipWidth), px(form.chipHeight)};
-}
-
-// A single-number chip covers most of its number's cell and enters that number when clicked;
-// every other chip lets a click through to the cell beneath it.
-bool takesClicks(const Chip& chip) {
-    return chip.bet >= 0 && bet(static_cast<BetId>(chip.bet)).family == Family::Single;
-}
-
-// How one chip looks: its disc, and the stake written on it.
-struct ChipLook {
-    QRectF disc;
-    QColor fill;
-    QColor border;
-    QRectF label;  // the stake is centred in it
-    QColor text;
-    QColor outline;  // round the figures, so a stake reads over any colour beneath
-    int fontPixels;  // the largest size; long stakes shrink to fit
-};
-
-ChipLook chipLook(const Form& form, const Chip& chip) {
-    ChipLook look;
-    look.disc = chipRect(form, chip);
-    const QColor color = fromRgb(imageColor(chip.image));
-    look.border = color.lightness() > 200 ? QColor(0x60, 0x60, 0x60) : color.darker(170);
-    // Slightly see-through: the cloth shows under the chip, which keeps its family colour.
-    look.fill = color;
-    look.fill.setAlphaF(0.85);
-    look.label = look.disc;
-    look.text = chip.blackText ? QColor(Qt::black) : QColor(Qt::white);
-    look.outline = chip.blackText ? QColor(Qt::white) : QColor(Qt::black);
-    look.fontPixels = 12;
-    return look;
-}
-
-void paintChipDisc(QPainter& p, const ChipLook& look) {
-    p.setPen(QPen(look.border, 1));
-    p.setBrush(look.fill);
-    p.drawEllipse(look.disc.adjusted(0.5, 0.5, -0.5, -0.5));
-}
-
-// The stake's type: the look's size, smaller for a stake too long for its label.
-QFont stakeFont(const ChipLook& look, const QString& stake) {
-    QFont font = boldFont(look.fontPixels);
-    while (font.pixelSize() > 7 &&
-           QFontMetricsF(font).horizontalAdvance(stake) > look.label.width() - 3) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    return font;
-}
-
-// Where the stake's figures lie, with their edge.
-QRectF stakeRect(const ChipLook& look, const QString& stake) {
-    const QFontMetricsF metrics(stakeFont(look, stake));
-    const double width = metrics.horizontalAdvance(stake) + 4;
-    return {look.label.center().x() - width / 2, look.label.center().y() - metrics.height() / 2,
-            width, metrics.height()};
-}
-
-void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
-    const QFont font = stakeFont(look, stake);
-    const QFontMetricsF metrics(font);
-    const QPointF baseline(look.label.center().x() - metrics.horizontalAdvance(stake) / 2,
-                           look.label.center().y() + (metrics.ascent() - metrics.descent()) / 2);
-    QPainterPath figures;
-    figures.addText(baseline, font, stake);
-    p.strokePath(figures, QPen(look.outline, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(figures, look.text);
 }
 
 // Where to centre a caption of the given width in a box where stakes lie: the box's centre
@@ -126,7 +49,7 @@ std::optional<double> freeCentre(const QRectF& box, double width,
     };
     const double centre = box.center().x();
     if (clear(centre - width / 2, centre + width / 2)) return centre;
-    // The free stretches lie between the discs' edges and the box's ends.
+    // The free stretches lie between the stakes' edges and the box's ends.
     std::vector<double> edges{box.left(), box.right()};
     for (const QRectF& d : stakes) {
         edges.push_back(std::clamp(d.left(), box.left(), box.right()));
@@ -150,15 +73,6 @@ std::pair<QString, int> printOf(int cell) {
     if (cell >= kFirstNumber && cell <= kLastNumber) return {QString::number(cell), 11};
     if (cell == 0) return {QStringLiteral("0"), 16};
     return {QString(QLatin1StringView(outsideCaption(cell))), 10};
-}
-
-// What a chip's hover text says: its bet and its stake, as the Super chips' tooltips do.
-QString chipHoverText(const Chip& chip) {
-    if (!chip.tooltip.empty()) return QString::fromStdString(chip.tooltip);
-    if (chip.bet < 0 || chip.caption.empty()) return {};
-    return QStringLiteral("Bet %1 on %2")
-        .arg(QString::fromStdString(chip.caption),
-             QLatin1StringView(label(static_cast<BetId>(chip.bet))));
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+// How a chip is drawn: its disc and border, and its stake label. Each chip's look is worked out
+// from the Form alone, so every chip can look as the Form says.
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include "state/form.hpp"
+
+class QPainter;
+
+namespace brisvale::app {
+
+// The board's type: bold, sized in pixels.
+QFont boldFont(int pixelSize);
+
+// Where the chip lies on the board, in pixels.
+QRectF chipRect(const Form& form, const Chip& chip);
+
+// A single-number chip covers most of its number's cell and enters that number when clicked;
+// every other chip lets a click through to the cell beneath it.
+bool takesClicks(const Chip& chip);
+
+struct ChipLook {
+    QRectF disc;
+    QColor fill;
+    QColor border;
+    QRectF label;  // the stake is centred in it
+    QColor text;
+    QColor outline;  // round the figures, so a stake reads over any colour beneath
+    int fontPixels;  // the largest size; long stakes shrink to fit
+};
+
+ChipLook chipLook(const Form& form, const Chip& chip);
+void paintChipDisc(QPainter& p, const ChipLook& look);
+void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake);
+// Where the stake's figures lie, with their edge.
+QRectF stakeRect(const ChipLook& look, const QString& stake);
+
+// What a chip's hover text says: its bet and its stake, as the Super chips' tooltips do.
+QString chipHoverText(const Chip& chip);
+
+}  // namespace brisvale::app
