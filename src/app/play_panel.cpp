@@ -22,7 +22,7 @@
 namespace brisvale::app {
 namespace {
 
-// The history's colours on its white box: the board's red, a green dark enough to read.
+// The history's colours: a red and a green dark enough to read on its white box.
 constexpr QRgb kRed = 0xD00000, kZeroGreen = 0x007A00, kBlack = 0x000000;
 
 QHBoxLayout* row(QGridLayout* grid, int r, int column = 0, int span = 1) {
