@@ -29,13 +29,23 @@ QJsonArray chipsJson(const Form& f) {
     for (int i = 0; i < static_cast<int>(f.chips.size()); ++i) {
         const Chip& c = f.chips[i];
         if (!c.visible) continue;
+        const StakeLabel& l = c.label;
         out.append(QJsonObject{{"index", i},
                                {"left", c.left},
                                {"top", c.top},
                                {"caption", text(c.caption)},
                                {"tooltip", text(c.tooltip)},
                                {"image", c.image},
-                               {"blackText", c.blackText}});
+                               {"blackText", c.blackText},
+                               {"appearance", c.appearance},
+                               {"borderStyle", c.borderStyle},
+                               {"label", QJsonObject{{"left", l.left},
+                                                     {"top", l.top},
+                                                     {"width", l.width},
+                                                     {"height", l.height},
+                                                     {"alignment", l.alignment},
+                                                     {"bold", l.bold},
+                                                     {"fontSize", l.fontSize}}}});
     }
     return out;
 }

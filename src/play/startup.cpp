@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "play/advisor.hpp"
+#include "remote/chip_setup.hpp"
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
@@ -66,8 +67,17 @@ void Advisor::Form_Load(const StartOptions& options) {
     if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
     f.caption = s_.AppTitle;
 
-    f.chipWidth = rs.chipWidth > 0 ? rs.chipWidth : board::kChipWidth;
-    f.chipHeight = rs.chipHeight > 0 ? rs.chipHeight : board::kChipHeight;
+    // The debug log is off, but a site's values that cannot be used are worth its lines.
+    const ChipSetup setup = chipSetup(rs);
+    for (const std::string& note : setup.notes) log_.forceWrite(note);
+    f.chipWidth = setup.width;
+    f.chipHeight = setup.height;
+    for (Chip& chip : f.chips) {
+        chip.appearance = setup.appearance;
+        chip.borderStyle = setup.borderStyle;
+        chip.label = setup.label;
+        chip.caption.clear();
+    }
     hideChips();
     f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
     f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;

@@ -52,6 +52,19 @@ struct Button {
     bool enabled = true;
 };
 
+enum LabelAlignment : int { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+
+// A chip's stake label: place and size in twips from its chip's top left corner.
+struct StakeLabel {
+    int left = board::kLabelLeft;
+    int top = board::kLabelTop;
+    int width = board::kChipWidth;  // the chip's, once start-up has set the chips up
+    int height = board::kChipHeight;
+    int alignment = AlignCentre;
+    bool bold = true;
+    int fontSize = board::kLabelFontSize;  // points
+};
+
 struct Chip {
     bool visible = false;
     int left = 0;
@@ -61,6 +74,9 @@ struct Chip {
     std::string caption;     // the stake
     std::string tooltip;     // "Bet 5 on Single 17" (Super play)
     int bet = -1;            // the bet the chip was laid for, -1 for none
+    int appearance = 0;      // 0 flat, 1 three-dimensional
+    int borderStyle = 0;     // 0 none, 1 fixed single
+    StakeLabel label;
 };
 
 struct Marker {
