@@ -24,6 +24,7 @@
 #include "app/qt_ports.hpp"
 #include "app/wagering_dialog.hpp"
 #include "play/advisor.hpp"
+#include "remote/remote_startup.hpp"
 
 namespace {
 
@@ -40,6 +41,20 @@ class NoBrowser final : public Browser {
     bool open(std::string_view) override { return true; }
 };
 
+// A vendor's site held in memory: its test page and remote settings, no casino list.
+class SiteInMemory final : public Fetcher {
+  public:
+    explicit SiteInMemory(std::string settings) : settings_(std::move(settings)) {}
+    std::optional<std::string> fetch(std::string_view url) override {
+        if (url.ends_with(kTestPageFile)) return std::string("ok");
+        if (url.ends_with(kRemoteSettingsFile)) return settings_;
+        return std::nullopt;
+    }
+
+  private:
+    std::string settings_;
+};
+
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "brisvale_screenshots: %s\n", why.c_str());
     std::exit(1);
@@ -53,14 +68,20 @@ void save(const QPixmap& picture, const QString& path) {
 // A window on a fresh data folder, driven through the Advisor's user actions.
 class Scene {
   public:
-    explicit Scene(const QString& out, const std::string& historyFile = {}) : out_(out) {
+    // `remoteSettings`, when given, is served as the vendor's site.
+    explicit Scene(const QString& out, const std::string& historyFile = {},
+                   const std::string& remoteSettings = {})
+        : out_(out) {
         if (!historyFile.empty()) {
             QFile file(dir_.filePath("CasinoHistory.dat"));
             if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
             file.write(historyFile.data(), static_cast<qint64>(historyFile.size()));
         }
-        advisor_ = std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, nullptr});
-        advisor_->userOpenWindow({dir_.path().toStdString(), false, ""});
+        if (!remoteSettings.empty()) site_ = std::make_unique<SiteInMemory>(remoteSettings);
+        advisor_ =
+            std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, site_.get()});
+        advisor_->userOpenWindow(
+            {dir_.path().toStdString(), false, site_ ? "http://vendor.example" : ""});
         window_ = std::make_unique<app::MainWindow>(*advisor_);
         dialogs_.setParent(window_.get());
         window_->show();
@@ -157,6 +178,7 @@ class Scene {
     NoBrowser browser_;
     ManualClock clock_;
     SeededRandom random_{1};
+    std::unique_ptr<SiteInMemory> site_;
     std::unique_ptr<Advisor> advisor_;
     std::unique_ptr<app::MainWindow> window_;
     std::deque<ExpectedBox> boxes_;
@@ -202,8 +224,8 @@ void classicBet(const QString& out) {
     s.shoot("03-classic-bet.png");
 }
 
-void superChips(const QString& out) {
-    Scene s(out);
+// Super play with a chip of every family on the board.
+void layAllFamilies(Scene& s) {
     s.set("BetStyle3", "1");
     const char* boxes[][2] = {{"Text2", "Check1"},  {"Text4", "Check2"},  {"Text6", "Check3"},
                               {"Text8", "Check4"},  {"Text10", "Check5"}, {"Text12", "Check6"},
@@ -219,9 +241,33 @@ void superChips(const QString& out) {
     s.set("Text18", "1000");
     s.press();
     for (int n : {5, 30, 11}) s.spin(n);
+}
+
+void superChips(const QString& out) {
+    Scene s(out);
+    layAllFamilies(s);
     s.shoot("04-super-chips.png");
     s.flip();
     s.shoot("05-flipped.png");
+}
+
+// The same board from a site whose chips are raised and outlined, with small stakes at their
+// top left.
+void siteChips(const QString& out) {
+    std::string settings(builtInRemoteSettingsText());
+    for (const auto& [from, to] : {std::pair{"ChipAppearance=0", "ChipAppearance=1"},
+                                   {"ChipBorderStyle=0", "ChipBorderStyle=1"},
+                                   {"LabelTop=60", "LabelTop=30"},
+                                   {"LabelLeft=30", "LabelLeft=60"},
+                                   {"LabelAlignment=2", "LabelAlignment=0"},
+                                   {"LabelFontSize=9", "LabelFontSize=8"}}) {
+        const std::size_t at = settings.find(from);
+        if (at == std::string::npos) fail(std::string("no ") + from + " in the remote settings");
+        settings.replace(at, std::string_view(from).size(), to);
+    }
+    Scene s(out, {}, settings);
+    layAllFamilies(s);
+    s.shoot("15-site-chips.png");
 }
 
 // Multi play after a loss of every bet: the stakes differ from chip to chip.
@@ -289,6 +335,7 @@ int main(int argc, char* argv[]) {
     freshStart(out);
     classicBet(out);
     superChips(out);
+    siteChips(out);
     multiChips(out);
     quitNow(out);
     casino(out);
