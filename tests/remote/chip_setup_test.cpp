@@ -15,10 +15,10 @@ namespace {
 
 TEST(ChipSetup, ValuesAControlCannotTakeBecomeTheNearestThatWorksWithANote) {
     struct Case {
-        std::int16_t RemoteSettings::* item;
+        std::int16_t RemoteSettings::*item;
         std::int16_t given;
-        int ChipSetup::* field;  // or, for the label, the label's field
-        int StakeLabel::* labelField;
+        int ChipSetup::*field;  // or, for the label, the label's field
+        int StakeLabel::*labelField;
         int used;
     };
     const Case cases[] = {
@@ -67,8 +67,8 @@ TEST(ChipSetup, StartUpSetsUpEveryChipAndLogsWhatItChanged) {
 
     for (const Chip& chip : advisor.form().chips) {
         const StakeLabel& l = chip.label;
-        ASSERT_EQ((std::vector{chip.appearance, chip.borderStyle, l.top, l.left, l.width,
-                               l.height, l.alignment, l.fontSize}),
+        ASSERT_EQ((std::vector{chip.appearance, chip.borderStyle, l.top, l.left, l.width, l.height,
+                               l.alignment, l.fontSize}),
                   (std::vector{1, 1, 70, 40, 400, 410, 1, 1}));
     }
     std::ifstream log(dir.path / "debug.txt");
