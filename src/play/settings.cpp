@@ -162,16 +162,17 @@ void Advisor::CaptureSettings() {
 }
 
 void Advisor::SaveSettings() {
-    writeSettingsFile(settingsFile_, settings_, &log_);
+    if (files_) writeSettingsFile(settingsFile_, settings_, &log_);
 }
 
 void Advisor::LoadSettings() {
-    const SettingsRead read = readSettingsFile(settingsFile_, &log_);
+    const SettingsRead read = files_ ? readSettingsFile(settingsFile_, &log_) : style_->settings;
     if (read.status == SettingsStatus::Loaded) {
         settings_ = read.values;
     } else {
         settings_ = defaultSettings();
-        if (read.status == SettingsStatus::Damaged) {
+        // Without files the damage was told when the style was read, and nothing is kept.
+        if (read.status == SettingsStatus::Damaged && files_) {
             keepDamagedSettings(settingsFile_);
             writeSettingsFile(settingsFile_, settings_, &log_);
             ports_.dialogs.message(
@@ -184,9 +185,14 @@ void Advisor::LoadSettings() {
 }
 
 void Advisor::WriteDefaultSettings() {
-    removeFile(settingsFile_);
-    writeSettingsFile(settingsFile_, defaultSettings(), &log_);
-    LoadSettings();
+    if (files_) {
+        removeFile(settingsFile_);
+        writeSettingsFile(settingsFile_, defaultSettings(), &log_);
+        LoadSettings();
+    } else {
+        settings_ = defaultSettings();
+        ApplySettings();
+    }
     for (int style = 1; style <= 3; ++style) s_.form.BetStyle[style].value = style == 1;
     s_.form.Option2.value = false;
     s_.form.Option3.value = true;
