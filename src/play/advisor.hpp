@@ -87,6 +87,9 @@ class Advisor {
     const Form& form() const { return s_.form; }
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
+    // The play style as the panel shows it: the settings closing the window would save, and
+    // the wager sequences in use.
+    StoredStyle styleShown() const;
     // What the last press of Button1 settled: the open bets and the dollars each put on the
     // table; empty when the press settled nothing.
     const Settlement& settled() const { return s_.settled; }
@@ -206,6 +209,9 @@ class Advisor {
     void ApplySettings();
     void CaptureSettings();
     void capturePanel();
+    // The same into any settings variables, the Advisor's own left as they are.
+    void CaptureSettingsInto(Settings& settings) const;
+    void capturePanelInto(Settings& settings) const;
     void SaveSettings();
     void WriteDefaultSettings();
     void settleStyleControls();

@@ -1,6 +1,7 @@
 // brisvale-sim: plays the stored play style over many sessions, as a player who follows every
 // advice, and reports what it staked and lost beside the house edge.
 
+#include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,7 +13,6 @@
 #include <random>
 #include <stop_token>
 #include <thread>
-#include <unistd.h>
 
 #include "sim/report.hpp"
 #include "sim/simulation.hpp"
@@ -62,9 +62,8 @@ long long wholeOption(const QCommandLineParser& parser, const QCommandLineOption
     const std::string name = option.names().constLast().toStdString();
     const auto value = parseWhole(parser.value(option).toStdString(), lo, hi);
     if (!value) {
-        throw BadInput("--" + name + " takes a whole number from " + std::to_string(lo) +
-                       " to " + std::to_string(hi) + ", not \"" +
-                       parser.value(option).toStdString() + "\"");
+        throw BadInput("--" + name + " takes a whole number from " + std::to_string(lo) + " to " +
+                       std::to_string(hi) + ", not \"" + parser.value(option).toStdString() + "\"");
     }
     return *value;
 }
@@ -80,8 +79,7 @@ Invocation parseArguments(const QCoreApplication& app) {
     const QCommandLineOption style("style", "classic, multi or super (default: as stored).",
                                    "STYLE");
     const QCommandLineOption sessions("sessions", "Sessions to play (default 1000).", "N");
-    const QCommandLineOption maxSpins("max-spins", "Most spins in a session (default 1000).",
-                                      "N");
+    const QCommandLineOption maxSpins("max-spins", "Most spins in a session (default 1000).", "N");
     const QCommandLineOption bankroll("bankroll", "Balance at Start (default: as stored).", "X");
     const QCommandLineOption spinSeconds("spin-seconds", "Play time of a spin (default 40).", "S");
     const QCommandLineOption seed("seed", "Seed of the random spins (default: the clock).", "N");
@@ -98,8 +96,8 @@ Invocation parseArguments(const QCoreApplication& app) {
     if (parser.isSet("help")) parser.showHelp(0);
     if (parser.isSet("version")) parser.showVersion();
     if (!parser.positionalArguments().isEmpty()) {
-        throw BadInput("unexpected argument \"" + parser.positionalArguments().front().toStdString() +
-                       "\"");
+        throw BadInput("unexpected argument \"" +
+                       parser.positionalArguments().front().toStdString() + "\"");
     }
 
     Invocation inv;
@@ -139,7 +137,8 @@ Invocation parseArguments(const QCoreApplication& app) {
     if (parser.isSet(spins) && parser.isSet(casino)) {
         throw BadInput("--spins and --casino cannot be used together");
     }
-    if (parser.isSet(spins)) inv.spinFile = std::filesystem::path(parser.value(spins).toStdU16String());
+    if (parser.isSet(spins))
+        inv.spinFile = std::filesystem::path(parser.value(spins).toStdU16String());
     if (parser.isSet(casino)) inv.casino = parser.value(casino).toStdString();
     if (parser.isSet(json)) inv.json = parser.value(json).toStdString();
     if (parser.isSet(csv)) inv.csv = parser.value(csv).toStdString();
@@ -184,8 +183,9 @@ void writeOutput(const std::string& target, const std::string& text) {
 int run(const Invocation& inv) {
     auto style = std::make_shared<StoredStyle>(readStoredStyle(inv.dataDir));
     if (style->settings.status == SettingsStatus::Damaged) {
-        std::fprintf(stderr, "warning: the settings file could not be read (%s); the default "
-                             "settings are played\n",
+        std::fprintf(stderr,
+                     "warning: the settings file could not be read (%s); the default "
+                     "settings are played\n",
                      style->settings.problem.c_str());
     }
     sim::TableSetup setup;
@@ -211,11 +211,13 @@ int run(const Invocation& inv) {
 
     std::stop_source stop;
     const bool bar = !inv.quiet && ::isatty(STDERR_FILENO) != 0;
-    const sim::RunResult result =
-        sim::runSessions(table, options, [&](long long done, long long total) {
+    const sim::RunResult result = sim::runSessions(
+        table, options,
+        [&](long long done, long long total) {
             if (interrupted.load()) stop.request_stop();
             if (bar) drawProgress(done, total, backtest);
-        }, stop.get_token());
+        },
+        stop.get_token());
     if (bar) std::fprintf(stderr, "\r%*s\r", 60, "");
     if (result.cancelled) {
         std::fprintf(stderr, "interrupted: the report is not written\n");

@@ -73,8 +73,8 @@ std::optional<std::array<double, 2>> ratioInterval(const std::vector<SessionResu
     return std::array<double, 2>{ratio - z * error, ratio + z * error};
 }
 
-Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed,
-                 double bankroll, bool backtest) {
+Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed, double bankroll,
+                 bool backtest) {
     Report r;
     r.style = std::string(style);
     r.seed = seed;
@@ -108,8 +108,8 @@ Report summarize(const RunResult& run, std::string_view style, std::uint64_t see
         r.bestSession = sorted.back();
         // The lower median, and of equal results the first session.
         const double median = sorted[(sorted.size() - 1) / 2];
-        r.medianSession = static_cast<std::size_t>(
-            std::find(nets.begin(), nets.end(), median) - nets.begin());
+        r.medianSession =
+            static_cast<std::size_t>(std::find(nets.begin(), nets.end(), median) - nets.begin());
     }
     if (run.seconds > 0) r.spinsPerSecond = static_cast<double>(r.spins) / run.seconds;
     return r;

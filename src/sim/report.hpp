@@ -43,8 +43,8 @@ struct Report {
     std::size_t medianSession = 0;  // the session whose result is the median
 };
 
-Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed,
-                 double bankroll, bool backtest);
+Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed, double bankroll,
+                 bool backtest);
 // The interval of net / staked at the given two-sided normal quantile (1.96 for 95 %).
 std::optional<std::array<double, 2>> ratioInterval(const std::vector<SessionResult>& sessions,
                                                    double z);

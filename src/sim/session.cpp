@@ -75,8 +75,8 @@ struct Table::Ports {
 };
 
 Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<Ports>()) {
-    opened_ = std::make_unique<Advisor>(brisvale::Ports{ports_->dialogs, ports_->browser,
-                                                        ports_->clock, ports_->random, nullptr});
+    opened_ = std::make_unique<Advisor>(
+        brisvale::Ports{ports_->dialogs, ports_->browser, ports_->clock, ports_->random, nullptr});
     StartOptions options;
     options.style = setup_.style;
     opened_->userOpenWindow(options);

@@ -22,9 +22,9 @@ std::string_view endingName(Ending ending);
 
 struct SessionResult {
     int spins = 0;
-    long long staked = 0;      // dollars put on the table, as settled
-    double net = 0;            // the balance at the end less the bankroll
-    double maxDrawdown = 0;    // the deepest fall of the balance below its highest point
+    long long staked = 0;        // dollars put on the table, as settled
+    double net = 0;              // the balance at the end less the bankroll
+    double maxDrawdown = 0;      // the deepest fall of the balance below its highest point
     long long largestStake = 0;  // the most dollars put on the table for one spin
     Ending ending = Ending::MaxSpins;
     std::size_t firstSpin = 0;  // a backtest's session starts at this spin of the list
@@ -40,9 +40,9 @@ class SpinFeed {
 
 struct TableSetup {
     std::shared_ptr<const StoredStyle> style;
-    int styleButton = 0;             // 1, 2, 3: BetStyle1..3 is clicked first; 0: as stored
-    std::optional<double> bankroll;  // typed into the balance box; none: the stored balance
-    int spinSeconds = 40;            // play time of one spin, for the table-switch advice
+    int styleButton = 0;  // 1, 2, 3: BetStyle1..3 is clicked first; 0: as stored
+    std::optional<double> bankroll = std::nullopt;  // typed into Text18; none: as stored
+    int spinSeconds = 40;  // play time of one spin, for the table-switch advice
     int maxSpins = 1000;
 };
 

@@ -52,7 +52,8 @@ void backtest(const Table& table, const RunOptions& options, std::vector<Session
     for (long long i = 0; i < options.sessions && feed.position() < spins.size(); ++i) {
         if (stop.stop_requested()) break;
         const std::size_t first = feed.position();
-        SessionResult r = table.play(options.seed, static_cast<std::uint64_t>(i), feed, nullptr, stop);
+        SessionResult r =
+            table.play(options.seed, static_cast<std::uint64_t>(i), feed, nullptr, stop);
         r.firstSpin = first;
         results.push_back(r);
         shared.done.store(static_cast<long long>(feed.position()), std::memory_order_relaxed);
@@ -69,8 +70,8 @@ RunResult runSessions(const Table& table, const RunOptions& options, const Progr
     RunResult run;
     Shared shared;
     const bool isBacktest = options.spins.has_value();
-    const long long total =
-        isBacktest ? static_cast<long long>(options.spins->size()) : std::max(0LL, options.sessions);
+    const long long total = isBacktest ? static_cast<long long>(options.spins->size())
+                                       : std::max(0LL, options.sessions);
     run.threads = isBacktest ? 1 : std::max(1, options.threads);
     if (!isBacktest) run.sessions.resize(static_cast<std::size_t>(total));
 
@@ -88,7 +89,8 @@ RunResult runSessions(const Table& table, const RunOptions& options, const Progr
             });
         }
         std::unique_lock lock(shared.mutex);
-        while (!shared.finished.wait_for(lock, kProgressEvery, [&] { return shared.running == 0; })) {
+        while (
+            !shared.finished.wait_for(lock, kProgressEvery, [&] { return shared.running == 0; })) {
             if (progress) {
                 lock.unlock();
                 progress(shared.done.load(std::memory_order_relaxed), total);

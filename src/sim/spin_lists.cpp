@@ -32,7 +32,8 @@ SpinList readCasinoSpins(const std::filesystem::path& dataDir, std::string_view 
         while (start != std::string::npos && start + 1 < value.size()) {
             const std::size_t end = value.find(',', start + 1);
             const auto field = std::string_view(value).substr(start + 1, end - start - 1);
-            if (const auto number = parseWhole(field, 0, 36)) spins.push_back(static_cast<int>(*number));
+            if (const auto number = parseWhole(field, 0, 36))
+                spins.push_back(static_cast<int>(*number));
             start = end;
         }
         if (spins.empty()) return "the casino " + std::string(name) + " has no recorded spins";
