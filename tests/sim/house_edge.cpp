@@ -68,35 +68,36 @@ void classic(Settings& s, int family) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, HouseEdge,
-    testing::Values(
-        EdgeCase{"ClassicEven", [](Settings& s) { classic(s, EvenBets); } },
-        EdgeCase{"ClassicDozen", [](Settings& s) { classic(s, Dozen); } },
-        EdgeCase{"ClassicRow", [](Settings& s) { classic(s, Row); } },
-        EdgeCase{"ClassicLine", [](Settings& s) { classic(s, Line); } },
-        EdgeCase{"ClassicCorner", [](Settings& s) { classic(s, Corner); } },
-        EdgeCase{"ClassicTrio", [](Settings& s) { classic(s, Trio); } },
-        EdgeCase{"ClassicSplit", [](Settings& s) { classic(s, Split); } },
-        EdgeCase{"Multi",
-                 [](Settings& s) {
-                     s[ProgSing] = 0;
-                     s[MultiBet] = 1;
-                     classic(s, EvenBets);
-                     s[Dozen] = s[Row] = s[Line] = s[Corner] = 1;
-                     s[CboDozen] = s[CboRow] = 1;
-                     s[CboLine] = s[CboCorner] = 2;
-                 },
-                 },
-        EdgeCase{"Super",
-                 [](Settings& s) {
-                     s[ProgSing] = 0;
-                     s[ProgMulti] = 1;
-                     classic(s, EvenBets);
-                     s[Dozen] = s[Trio] = s[Split] = s[Single] = 1;
-                     s[CboDozen] = 1;
-                     s[CboTrio] = s[CboSplit] = 2;
-                     s[CboSingle] = 3;
-                 },
-                 }),
+    testing::Values(EdgeCase{"ClassicEven", [](Settings& s) { classic(s, EvenBets); }},
+                    EdgeCase{"ClassicDozen", [](Settings& s) { classic(s, Dozen); }},
+                    EdgeCase{"ClassicRow", [](Settings& s) { classic(s, Row); }},
+                    EdgeCase{"ClassicLine", [](Settings& s) { classic(s, Line); }},
+                    EdgeCase{"ClassicCorner", [](Settings& s) { classic(s, Corner); }},
+                    EdgeCase{"ClassicTrio", [](Settings& s) { classic(s, Trio); }},
+                    EdgeCase{"ClassicSplit", [](Settings& s) { classic(s, Split); }},
+                    EdgeCase{
+                        "Multi",
+                        [](Settings& s) {
+                            s[ProgSing] = 0;
+                            s[MultiBet] = 1;
+                            classic(s, EvenBets);
+                            s[Dozen] = s[Row] = s[Line] = s[Corner] = 1;
+                            s[CboDozen] = s[CboRow] = 1;
+                            s[CboLine] = s[CboCorner] = 2;
+                        },
+                    },
+                    EdgeCase{
+                        "Super",
+                        [](Settings& s) {
+                            s[ProgSing] = 0;
+                            s[ProgMulti] = 1;
+                            classic(s, EvenBets);
+                            s[Dozen] = s[Trio] = s[Split] = s[Single] = 1;
+                            s[CboDozen] = 1;
+                            s[CboTrio] = s[CboSplit] = 2;
+                            s[CboSingle] = 3;
+                        },
+                    }),
     [](const testing::TestParamInfo<EdgeCase>& p) { return std::string(p.param.name); });
 
 }  // namespace
