@@ -31,7 +31,8 @@ TEST(Menus, CaptionsInTheirOrder) {
     EXPECT_EQ(entries(topMenu(s, "&File")),
               (QStringList{"Restart", "Default Settings", "-", "Exit"}));
     EXPECT_EQ(entries(topMenu(s, "&Tools")),
-              (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History"}));
+              (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History",
+                           "Simulate This Style..."}));
     EXPECT_EQ(entries(topMenu(s, "&Help")), (QStringList{"About Brisvale", "-", "Instructions"}));
     QStringList casinos;
     for (const CasinoSiteEntry& e : s.form().casinoMenu)

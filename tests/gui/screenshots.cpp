@@ -5,6 +5,10 @@
 #include <QPainter>
 #include <cstdio>
 
+#include <QProgressBar>
+#include <QSpinBox>
+
+#include "app/sim_dialog.hpp"
 #include "app/wagering_dialog.hpp"
 #include "harness.hpp"
 
@@ -100,6 +104,23 @@ int main(int argc, char* argv[]) {
         save(*s.window, dir, "05-flipped.png");
         s.menu("mnuProg");
         save(*s.window->wageringDialog(), dir, "06-custom-wagering.png");
+    }
+    {
+        Session s;
+        quickThresholds(s, 3);
+        for (const char* box : {"chk7", "chk6", "chk1"}) s.click(box);
+        s.type("Text18", "1000");
+        s.menu("mnuSimulate");
+        auto& dialog = *s.window->simDialog();
+        dialog.resize(1100, 520);
+        dialog.findChild<QSpinBox*>("sessions")->setValue(400000);
+        dialog.findChild<QLineEdit*>("seed")->setText("2026");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
+        auto* progress = dialog.findChild<QProgressBar*>("progress");
+        while (dialog.running() && progress->value() < progress->maximum() / 3) QTest::qWait(20);
+        save(dialog, dir, "07-simulate-running.png");
+        while (dialog.running()) QTest::qWait(50);
+        save(dialog, dir, "08-simulate-report.png");
     }
     return 0;
 }
