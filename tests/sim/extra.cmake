@@ -21,3 +21,12 @@ if(TARGET brisvale-sim AND TARGET brisvale-cli)
                          $<TARGET_FILE:brisvale-cli> $<TARGET_FILE:brisvale-sim>)
     endif()
 endif()
+if(TARGET brisvale-sim)
+    string(REGEX REPLACE "([.+~])" "[\\1]" sim_version_pattern "${BRISVALE_VERSION}")
+    add_test(NAME brisvale_sim_version COMMAND brisvale-sim --version)
+    set_tests_properties(brisvale_sim_version PROPERTIES
+                         PASS_REGULAR_EXPRESSION "^brisvale-sim ${sim_version_pattern}\n$")
+    add_test(NAME brisvale_sim_help COMMAND brisvale-sim --help)
+    set_tests_properties(brisvale_sim_help PROPERTIES PASS_REGULAR_EXPRESSION
+                         "--sessions <N>.*--spins <FILE>.*--casino <NAME>.*--json <FILE>")
+endif()
