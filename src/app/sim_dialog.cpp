@@ -203,7 +203,8 @@ void SimDialog::run() {
     const auto bankroll = parseNumber(bankroll_->text().toStdString());
     bool seedOk = false;
     const qulonglong seed = seed_->text().trimmed().toULongLong(&seedOk);
-    if (!bankroll || *bankroll < 0) return showProblem("Enter the bankroll as an amount of dollars.");
+    if (!bankroll || *bankroll < 0)
+        return showProblem("Enter the bankroll as an amount of dollars.");
     if (!seedOk) return showProblem("Enter the seed as a whole number of 0 or more.");
 
     sim::TableSetup setup;
@@ -235,8 +236,8 @@ void SimDialog::run() {
         auto outcome = std::make_shared<Outcome>();
         outcome->cancelled = result.cancelled;
         if (!result.cancelled) {
-            outcome->report = sim::summarize(result, table->styleName(), options.seed,
-                                             table->bankroll(), false);
+            outcome->report =
+                sim::summarize(result, table->styleName(), options.seed, table->bankroll(), false);
             for (const sim::SessionResult& s : result.sessions) outcome->nets.push_back(s.net);
             outcome->curve =
                 sim::balanceCurve(*table, options, result, outcome->report.medianSession);
@@ -263,10 +264,15 @@ void SimDialog::showOutcome(const std::shared_ptr<Outcome>& outcome) {
     finished_ = true;
     setRunning(false);
     if (outcome->cancelled) return;
-    const sim::Report& r = outcome->report;
     progress_->setValue(progress_->maximum());
+    fillTable(outcome->report);
+    drawHistogram(outcome->report, outcome->nets);
+    drawCurve(outcome->report, outcome->curve);
+}
 
-    const QString interval = r.ci95 ? percent((*r.ci95)[0]) + " to " + percent((*r.ci95)[1]) : "n/a";
+void SimDialog::fillTable(const sim::Report& r) {
+    const QString interval =
+        r.ci95 ? percent((*r.ci95)[0]) + " to " + percent((*r.ci95)[1]) : "n/a";
     const std::vector<std::pair<QString, QString>> rows = {
         {"Sessions", QString::number(r.sessions)},
         {"Spins", QString::number(r.spins)},
@@ -295,38 +301,42 @@ void SimDialog::showOutcome(const std::shared_ptr<Outcome>& outcome) {
     }
     // A figure and its per cent sign stay on one line.
     sentence_->setText(qs(sim::costSentence(r)).replace(" %", QString(QChar(0x00A0)) + "%"));
+}
 
-    // The histogram, drawn as a filled outline of its bars.
+// The histogram, drawn as the filled outline of its bars, with a line at what the house edge
+// takes from a session that stakes the average.
+void SimDialog::drawHistogram(const sim::Report& r, const std::vector<double>& nets) {
     QChart* h = histogram_->chart();
     h->removeAllSeries();
-    const auto [lo, hi] = std::minmax_element(outcome->nets.begin(), outcome->nets.end());
-    double x0 = outcome->nets.empty() ? -1 : *lo;
-    double x1 = outcome->nets.empty() ? 1 : *hi;
+    const auto [lo, hi] = std::minmax_element(nets.begin(), nets.end());
+    double x0 = nets.empty() ? -1 : *lo;
+    double x1 = nets.empty() ? 1 : *hi;
     if (x1 - x0 < 1) {
         x0 -= 1;
         x1 += 1;
     }
     std::array<int, kBins> counts{};
     const double width = (x1 - x0) / kBins;
-    for (double net : outcome->nets) {
-        ++counts[static_cast<std::size_t>(std::clamp(static_cast<int>((net - x0) / width), 0, kBins - 1))];
+    for (double net : nets) {
+        const int bin = std::clamp(static_cast<int>((net - x0) / width), 0, kBins - 1);
+        ++counts[static_cast<std::size_t>(bin)];
     }
     auto* outline = new QLineSeries;
     int most = 1;
     for (int b = 0; b < kBins; ++b) {
         const double left = x0 + b * width;
+        const int count = counts[static_cast<std::size_t>(b)];
         outline->append(left, 0);
-        outline->append(left, counts[static_cast<std::size_t>(b)]);
-        outline->append(left + width, counts[static_cast<std::size_t>(b)]);
+        outline->append(left, count);
+        outline->append(left + width, count);
         outline->append(left + width, 0);
-        most = std::max(most, counts[static_cast<std::size_t>(b)]);
+        most = std::max(most, count);
     }
     auto* bars = new QAreaSeries(outline);
     bars->setName("sessions");
     bars->setColor(QColor(0x4a, 0x7e, 0xbb));
     bars->setBorderColor(QColor(0x2c, 0x4f, 0x7c));
     h->addSeries(bars);
-    // What the house edge takes from a session that stakes the average.
     const double edge = sim::kHouseEdge * static_cast<double>(r.staked) /
                         static_cast<double>(std::max<long long>(1, r.sessions));
     auto* marker = new QLineSeries;
@@ -340,21 +350,24 @@ void SimDialog::showOutcome(const std::shared_ptr<Outcome>& outcome) {
     h->addSeries(marker);
     setAxes(h, "session result ($)", std::min(x0, edge), std::max(x1, edge), "sessions", 0,
             most * 1.05);
+}
 
+void SimDialog::drawCurve(const sim::Report& r, const std::vector<double>& curve) {
     QChart* c = curve_->chart();
     c->removeAllSeries();
     auto* balance = new QLineSeries;
     balance->setName("balance ($)");
-    double b0 = r.bankroll, b1 = r.bankroll;
-    for (std::size_t i = 0; i < outcome->curve.size(); ++i) {
-        balance->append(static_cast<double>(i), outcome->curve[i]);
-        b0 = std::min(b0, outcome->curve[i]);
-        b1 = std::max(b1, outcome->curve[i]);
+    double b0 = r.bankroll;
+    double b1 = r.bankroll;
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        balance->append(static_cast<double>(i), curve[i]);
+        b0 = std::min(b0, curve[i]);
+        b1 = std::max(b1, curve[i]);
     }
     c->addSeries(balance);
     const double pad = std::max(1.0, (b1 - b0) * 0.05);
-    setAxes(c, "spin", 0, std::max<double>(1, static_cast<double>(outcome->curve.size()) - 1),
-            "balance ($)", b0 - pad, b1 + pad);
+    setAxes(c, "spin", 0, std::max(1.0, static_cast<double>(curve.size()) - 1), "balance ($)",
+            b0 - pad, b1 + pad);
 }
 
 }  // namespace brisvale::app

@@ -41,6 +41,9 @@ class SimDialog final : public QDialog {
   private:
     struct Outcome;
     void showOutcome(const std::shared_ptr<Outcome>& outcome);
+    void fillTable(const sim::Report& report);
+    void drawHistogram(const sim::Report& report, const std::vector<double>& nets);
+    void drawCurve(const sim::Report& report, const std::vector<double>& curve);
     void showProblem(const QString& text);
     void setRunning(bool on);
     void stopWorker();

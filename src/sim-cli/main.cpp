@@ -115,7 +115,7 @@ Invocation parseArguments(const QCoreApplication& app) {
         }
     }
     inv.sessionsGiven = parser.isSet(sessions);
-    inv.sessions = wholeOption(parser, sessions, 1, 1'000'000'000, 1000);
+    inv.sessions = wholeOption(parser, sessions, 1, 10'000'000, 1000);
     inv.maxSpins = static_cast<int>(wholeOption(parser, maxSpins, 1, 1'000'000'000, 1000));
     inv.spinSeconds = static_cast<int>(wholeOption(parser, spinSeconds, 0, 86400, 40));
     const unsigned cores = std::max(1U, std::thread::hardware_concurrency());

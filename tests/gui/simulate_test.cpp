@@ -1,13 +1,13 @@
 // Tools > Simulate This Style...: the style on the panel played on a worker thread, the report
 // with its sentence and charts, and a close that cancels.
 
+#include <gtest/gtest.h>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 
 #include "app/sim_dialog.hpp"
 #include "harness.hpp"

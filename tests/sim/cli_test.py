@@ -89,7 +89,7 @@ class SimTest(unittest.TestCase):
             self.assertEqual(r.stdout, "", args)
 
     def test_interrupt_ends_with_status_2(self):
-        proc = subprocess.Popen([SIM, "--data-dir", self.data, "--sessions", "100000000"],
+        proc = subprocess.Popen([SIM, "--data-dir", self.data, "--sessions", "1000000"],
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         time.sleep(0.5)
         proc.send_signal(signal.SIGINT)
