@@ -62,9 +62,8 @@ Advisor::Advisor(Ports ports, const Advisor& other)
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
     StoredStyle style;
-    if (FileExists(dataDir / rs.settingsFile)) {
-        style.settings = readSettingsFile(dataDir / rs.settingsFile);
-    }
+    // Read without recovering a leftover backup: the window may be writing the file right now.
+    style.settings = readSettingsFile(dataDir / rs.settingsFile, nullptr, false);
     LoadWagering(style.wagering, dataDir / rs.wageringFile, nullptr, false);
     return style;
 }

@@ -197,7 +197,7 @@ std::string textReport(const Report& r) {
     const std::string styleName = r.style == "classic" ? "Classic Tarlock"
                                   : r.style == "multi" ? "Multi Tarlock"
                                                        : "Super Tarlock";
-    out += styleName + (r.backtest ? ", backtest" : ", seed " + std::to_string(r.seed)) + "\n";
+    out += styleName + (r.backtest ? ", backtest" : "") + ", seed " + std::to_string(r.seed) + "\n";
     line("sessions", std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) + ")");
     line("spins", std::to_string(r.spins));
     line("staked", "$" + std::to_string(r.staked));

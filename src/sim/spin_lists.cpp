@@ -7,7 +7,7 @@
 namespace brisvale::sim {
 
 SpinList readSpinList(const std::filesystem::path& file) {
-    const auto lines = readLines(file);
+    const auto lines = readLines(file, nullptr, false);
     if (!lines) return "cannot read the spin file " + file.string();
     std::string text;
     for (const std::string& line : *lines) {
@@ -21,7 +21,7 @@ SpinList readSpinList(const std::filesystem::path& file) {
 
 SpinList readCasinoSpins(const std::filesystem::path& dataDir, std::string_view name) {
     const std::filesystem::path file = dataDir / "CasinoHistory.dat";
-    const auto values = GetPropertySeries(1, "name", file);
+    const auto values = GetPropertySeries(1, "name", file, nullptr, false);
     if (!values) return "cannot read the casino history " + file.string();
     for (const std::string& value : *values) {
         const std::size_t comma = value.find(',');
