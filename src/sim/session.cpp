@@ -88,6 +88,12 @@ Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<P
 
 Table::~Table() = default;
 
+std::unique_ptr<Table> Table::clone() const {
+    TableSetup setup = setup_;
+    setup.style = std::make_shared<const StoredStyle>(*setup_.style);
+    return std::make_unique<Table>(setup);
+}
+
 std::optional<std::string> Table::startProblem() const {
     Ports ports;
     Advisor a(brisvale::Ports{ports.dialogs, ports.browser, ports.clock, ports.random, nullptr},

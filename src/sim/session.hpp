@@ -62,6 +62,9 @@ class Table {
     // The balance each session starts with.
     double bankroll() const;
     int maxSpins() const { return setup_.maxSpins; }
+    // The same table opened again from a copy of the style, sharing nothing with this one, so
+    // that threads never contend for it.
+    std::unique_ptr<Table> clone() const;
 
     // Plays one session. The thresholds are drawn from the stream of (seed, session). With
     // `balances`, the balance after Start and after every spin is appended to it. A stop

@@ -26,6 +26,7 @@ struct Shared {
 void worker(const Table& table, const RunOptions& options, std::vector<SessionResult>& results,
             Shared& shared, std::stop_token stop) {
     const auto total = static_cast<long long>(results.size());
+    const auto local = table.clone();
     for (;;) {
         const long long first = shared.next.fetch_add(kBlock);
         if (first >= total || stop.stop_requested()) break;
@@ -34,7 +35,7 @@ void worker(const Table& table, const RunOptions& options, std::vector<SessionRe
             const auto session = static_cast<std::uint64_t>(i);
             const auto wheel = wheelFeed(options.seed, session);
             results[static_cast<std::size_t>(i)] =
-                table.play(options.seed, session, *wheel, nullptr, stop);
+                local->play(options.seed, session, *wheel, nullptr, stop);
             shared.done.fetch_add(1, std::memory_order_relaxed);
         }
     }
