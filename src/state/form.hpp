@@ -37,7 +37,8 @@ struct TextBox {
 class ItemList {
   public:
     ItemList() = default;
-    ItemList(std::vector<std::string> items)  // NOLINT: a list is set from its entries
+    // Implicit, as a list is set from its entries and read as them.
+    ItemList(std::vector<std::string> items)
         : items_(std::make_shared<const std::vector<std::string>>(std::move(items))) {}
     ItemList(std::initializer_list<std::string> items)
         : ItemList(std::vector<std::string>(items)) {}
@@ -47,7 +48,7 @@ class ItemList {
     const std::string& operator[](std::size_t i) const { return entries()[i]; }
     auto begin() const { return entries().begin(); }
     auto end() const { return entries().end(); }
-    operator const std::vector<std::string>&() const { return entries(); }  // NOLINT
+    operator const std::vector<std::string>&() const { return entries(); }
     bool operator==(const ItemList& other) const { return entries() == other.entries(); }
 
     void push_back(std::string item) {
