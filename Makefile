@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test package format format-check bench clean
+.PHONY: all deps configure build run test test-edge package format format-check bench clean
 
 all: build
 
@@ -25,8 +25,12 @@ run: configure
 	@$(CMAKE_BUILD) --target brisvale
 	@exec $(BUILD)/bin/brisvale
 
+# The house-edge runs (label `edge`, millions of spins each) stay out of the quick suite.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE edge
+
+test-edge: build
+	@cd $(BUILD) && ctest --output-on-failure -L edge
 
 # The Debian package, $(BUILD)/brisvale_<version>_<arch>.deb, checked by lintian.
 package: build

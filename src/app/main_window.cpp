@@ -17,6 +17,7 @@
 #include "app/control_binder.hpp"
 #include "app/play_panel.hpp"
 #include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
 #include "app/wagering_dialog.hpp"
 
 namespace brisvale::app {
@@ -116,6 +117,16 @@ void MainWindow::buildMenus() {
     // The history replay has no place on the window itself; the menu makes it reachable.
     replay_ = item(tools, "Command2", "Replay History",
                    [this] { return advisor_.userPress("Command2"); });
+    // The simulator only reads the style shown, so it is no action on the advisor.
+    QAction* simulate = tools->addAction("Simulate This Style...");
+    simulate->setObjectName("mnuSimulate");
+    connect(simulate, &QAction::triggered, this, [this] {
+        if (!simulate_) simulate_ = new SimDialog(advisor_, this);
+        if (!simulate_->isVisible()) simulate_->prefill();
+        simulate_->show();
+        simulate_->raise();
+        simulate_->activateWindow();
+    });
 
     casinos_ = menuBar()->addMenu("&Casinos");
     casinos_->setObjectName("mnuCasinos");

@@ -18,6 +18,7 @@ class AdvancedPanel;
 class BoardWidget;
 class ControlBinder;
 class PlayPanel;
+class SimDialog;
 class WageringDialog;
 
 class MainWindow final : public QMainWindow {
@@ -33,6 +34,8 @@ class MainWindow final : public QMainWindow {
 
     BoardWidget* board() const { return board_; }
     WageringDialog* wageringDialog() const { return wagering_; }
+    // Tools > Simulate This Style..., once it has been opened.
+    SimDialog* simDialog() const { return simulate_; }
     QAction* action(const QString& name) const;
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
@@ -57,6 +60,7 @@ class MainWindow final : public QMainWindow {
     AdvancedPanel* advanced_;
     BoardWidget* board_;
     WageringDialog* wagering_;
+    SimDialog* simulate_ = nullptr;
     QWidget* top_;
     QMenu* casinos_ = nullptr;
     QAction* alwaysOnTop_ = nullptr;

@@ -36,13 +36,11 @@ void SleeperTables::clearAll() {
 void SleeperTables::AdvanceCounters(int spin) {
     if (!isNumber(spin)) return;
     for (Counters& t : tables_) {
-        for (int i = 0; i < kNumberCount; ++i) {
-            if (i == spin) {
-                t[i] = 0;
-            } else if (spin != 0) {
-                t[i] = bumped(t[i]);
-            }
+        // Every other number counts the spin (none after a zero); the spin's own starts again.
+        if (spin != 0) {
+            for (std::int16_t& v : t) v = bumped(v);
         }
+        t[spin] = 0;
     }
 }
 

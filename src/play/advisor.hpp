@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,10 +27,23 @@ struct Ports {
     Fetcher* fetcher = nullptr;  // none: the built-in remote settings
 };
 
+// A play style as a data folder stores it (the settings and wagering files, named by the
+// built-in remote settings), read once and never written.
+struct StoredStyle {
+    SettingsRead settings;
+    Wagering wagering;
+};
+// Reads the style of a data folder without creating, locking or writing anything in it.
+StoredStyle readStoredStyle(const std::filesystem::path& dataDir);
+
 struct StartOptions {
     std::filesystem::path dataDir;  // the data folder, created when missing
     bool deleteDebugLog = false;    // "-d"
     std::string remoteSite;         // empty: the built-in remote settings
+    // Given: the window opens on this style and touches no file at all: no data folder, no
+    // debug log, no casino history, nothing saved (the simulator plays while a window may hold
+    // the folder).
+    std::shared_ptr<const StoredStyle> style = nullptr;
 };
 
 // What a user action came to, for the front ends: refused actions change nothing.
@@ -45,6 +59,8 @@ inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 class Advisor {
   public:
     explicit Advisor(Ports ports);
+    // A second Advisor standing exactly where `other` stands, answering through its own ports.
+    Advisor(Ports ports, const Advisor& other);
     Advisor(const Advisor&) = delete;
     Advisor& operator=(const Advisor&) = delete;
 
@@ -71,6 +87,16 @@ class Advisor {
     const Form& form() const { return s_.form; }
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
+    // The play style as the panel shows it: the settings closing the window would save, and
+    // the wager sequences in use.
+    StoredStyle styleShown() const;
+    // What the last press of Button1 settled: the open bets and the dollars each put on the
+    // table; empty when the press settled nothing.
+    const Settlement& settled() const { return s_.settled; }
+    // The dollars that the bets now open will put on the table at the next spin.
+    long long stakesOpen() const;
+    // False for a window opened on a stored style: it reads and writes no file.
+    bool usesFiles() const { return files_; }
     // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
     std::vector<ControlView> panelControls() const;
     std::vector<std::string> disabledControls() const;
@@ -183,6 +209,9 @@ class Advisor {
     void ApplySettings();
     void CaptureSettings();
     void capturePanel();
+    // The same into any settings variables, the Advisor's own left as they are.
+    void CaptureSettingsInto(Settings& settings) const;
+    void capturePanelInto(Settings& settings) const;
     void SaveSettings();
     void WriteDefaultSettings();
     void settleStyleControls();
@@ -208,6 +237,8 @@ class Advisor {
     void endReplay();
 
     Ports ports_;
+    bool files_ = true;
+    std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
     PlayState s_;
     Settings settings_ = defaultSettings();
     DebugLog log_;

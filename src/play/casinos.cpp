@@ -50,7 +50,7 @@ void Advisor::fillCasinoList() {
     ListBox& list = s_.form.Casino;
     list.items = {"Select Casino", "New..."};
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
-    const auto values = casinoValues(historyFile_, &log_);
+    const auto values = files_ ? casinoValues(historyFile_, &log_) : std::nullopt;
     for (const std::string& value : values ? *values : std::vector<std::string>{}) {
         list.items.push_back(value.substr(0, value.find(',')));
     }
@@ -77,8 +77,10 @@ void Advisor::endRecording() {
 }
 
 void Advisor::newCasino() {
-    const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
     ListBox& list = s_.form.Casino;
+    // Without files there is no history to record into.
+    const auto answer =
+        files_ ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "") : std::nullopt;
     // Without a new casino the list shows "Select Casino", and nothing is recorded.
     const auto none = [&] {
         list.index = 0;

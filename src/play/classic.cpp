@@ -13,6 +13,7 @@
 namespace brisvale {
 
 void Advisor::Button1_Click() {
+    s_.settled.clear();
     set_backcolor(s_.NormalColor);
     if (s_.form.BetStyle[1].value) {
         ProgSingle();
@@ -131,6 +132,15 @@ void Advisor::EndBet(bool countSpin) {
     s_.form.Label1.caption = "Spin Only";
     s_.BetOpen = false;
     s_.SpinWaitActive = true;
+}
+
+long long Advisor::stakesOpen() const {
+    // A run that has ended (quit, table switch) keeps BetOpen but stakes nothing more.
+    if (!s_.BetOpen || s_.form.Button1.caption == "Start") return 0;
+    const bool classic = s_.form.BetStyle[1].value;
+    long long sum = 0;
+    for (BetId id : s_.CurrentBet) sum += classic ? classicStake(s_, id) : multiStake(s_, id);
+    return sum;
 }
 
 // Takes the pending number; without one the press is refused and nothing changes.

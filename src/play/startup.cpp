@@ -4,6 +4,7 @@
 
 #include "play/advisor.hpp"
 #include "remote/chip_setup.hpp"
+#include "remote/remote_settings.hpp"
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
@@ -39,13 +40,46 @@ Advisor::Advisor(Ports ports) : ports_(ports) {
     f.frmWagering.Combo2.items = numberItems(1, 10);
 }
 
+Advisor::Advisor(Ports ports, const Advisor& other)
+    : ports_(ports),
+      files_(other.files_),
+      style_(other.style_),
+      s_(other.s_),
+      settings_(other.settings_),
+      log_(other.log_),
+      dataDir_(other.dataDir_),
+      settingsFile_(other.settingsFile_),
+      wageringFile_(other.wageringFile_),
+      historyFile_(other.historyFile_),
+      history_(other.history_),
+      historyLine_(other.historyLine_),
+      exitRequested_(other.exitRequested_),
+      instructionsAddress_(other.instructionsAddress_),
+      replay_(other.replay_),
+      selected_(other.selected_),
+      nonzeroSteps_(other.nonzeroSteps_),
+      typed_(other.typed_) {}
+
+StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
+    const RemoteSettings& rs = builtInRemoteSettings();
+    StoredStyle style;
+    // Read without recovering a leftover backup: the window may be writing the file right now.
+    style.settings = readSettingsFile(dataDir / rs.settingsFile, nullptr, false);
+    LoadWagering(style.wagering, dataDir / rs.wageringFile, nullptr, false);
+    return style;
+}
+
 void Advisor::Form_Load(const StartOptions& options) {
-    dataDir_ = options.dataDir;
-    std::error_code ec;
-    std::filesystem::create_directories(dataDir_, ec);
-    log_ = DebugLog(dataDir_ / "debug.txt");
-    log_.setEnabled(false);
-    if (options.deleteDebugLog) log_.remove();
+    files_ = options.style == nullptr;
+    style_ = options.style;
+    if (files_) {
+        dataDir_ = options.dataDir;
+        std::error_code ec;
+        std::filesystem::create_directories(dataDir_, ec);
+        log_ = DebugLog(dataDir_ / "debug.txt");
+        log_.setEnabled(false);
+        if (options.deleteDebugLog) log_.remove();
+    }
 
     log_.write("1");
     InitBetTable(s_);
@@ -54,9 +88,11 @@ void Advisor::Form_Load(const StartOptions& options) {
         loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs, ports_.browser);
     log_.write("3");
     const RemoteSettings& rs = remote.settings;
-    settingsFile_ = dataDir_ / rs.settingsFile;
-    wageringFile_ = dataDir_ / rs.wageringFile;
-    historyFile_ = dataDir_ / "CasinoHistory.dat";
+    if (files_) {
+        settingsFile_ = dataDir_ / rs.settingsFile;
+        wageringFile_ = dataDir_ / rs.wageringFile;
+        historyFile_ = dataDir_ / "CasinoHistory.dat";
+    }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
 
@@ -87,7 +123,11 @@ void Advisor::Form_Load(const StartOptions& options) {
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
 
-    LoadWagering(s_.wagering, wageringFile_, &log_);
+    if (files_) {
+        LoadWagering(s_.wagering, wageringFile_, &log_);
+    } else {
+        s_.wagering = style_->wagering;
+    }
 
     f.cboWager.items = numberItems(1, 100);
     f.Check[8].value = 1;
@@ -104,7 +144,9 @@ void Advisor::Form_Load(const StartOptions& options) {
     if (rs.windowHeight > 0) f.height = rs.windowHeight;
 
     fillCasinoList();
-    if (!FileExists(settingsFile_)) WriteDefaultSettings();
+    const bool stored =
+        files_ ? FileExists(settingsFile_) : style_->settings.status != SettingsStatus::Missing;
+    if (!stored) WriteDefaultSettings();
     LoadSettings();
     settleStyleControls();
     log_.write("17");

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,8 +32,41 @@ struct TextBox {
     bool enabled = true;
 };
 
+// The entries of a list. They hardly ever change, while whole Forms are copied (a simulator
+// starts each session from a copy), so copies share one array until one of them changes it.
+class ItemList {
+  public:
+    ItemList() = default;
+    // Implicit, as a list is set from its entries and read as them.
+    ItemList(std::vector<std::string> items)
+        : items_(std::make_shared<const std::vector<std::string>>(std::move(items))) {}
+    ItemList(std::initializer_list<std::string> items)
+        : ItemList(std::vector<std::string>(items)) {}
+
+    std::size_t size() const { return entries().size(); }
+    bool empty() const { return entries().empty(); }
+    const std::string& operator[](std::size_t i) const { return entries()[i]; }
+    auto begin() const { return entries().begin(); }
+    auto end() const { return entries().end(); }
+    operator const std::vector<std::string>&() const { return entries(); }
+    bool operator==(const ItemList& other) const { return entries() == other.entries(); }
+
+    void push_back(std::string item) {
+        auto copy = std::make_shared<std::vector<std::string>>(entries());
+        copy->push_back(std::move(item));
+        items_ = std::move(copy);
+    }
+
+  private:
+    const std::vector<std::string>& entries() const {
+        static const std::vector<std::string> none;
+        return items_ ? *items_ : none;
+    }
+    std::shared_ptr<const std::vector<std::string>> items_;
+};
+
 struct ListBox {
-    std::vector<std::string> items;
+    ItemList items;
     int index = -1;  // the selected position, -1 for none
     bool enabled = true;
 

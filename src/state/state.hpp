@@ -21,6 +21,23 @@ inline void countUp(int& counter, int by = 1) {
     counter = counter + by > kCountMax ? kCountMax : counter + by;
 }
 
+// What one press settled: each bet that was open, with the dollars it put on the table.
+struct Settlement {
+    BetList bets;
+    std::array<long long, kBetCount> stakes{};  // stakes[i] is what bets[i] put on the table
+
+    void clear() { bets.clear(); }
+    void add(BetId id, long long stake) {
+        stakes[bets.size()] = stake;
+        bets.push_back(id);
+    }
+    long long total() const {
+        long long sum = 0;
+        for (int i = 0; i < bets.size(); ++i) sum += stakes[i];
+        return sum;
+    }
+};
+
 struct PlayState {
     // Run counters.
     int TotalSpins = 0;
@@ -39,6 +56,7 @@ struct PlayState {
     MinimumWager wager;  // UnitWager, StartUnitWager, NetChips
     double Balance = 0;
     bool QuitPending = false;
+    Settlement settled;  // what the last press of Button1 settled
 
     // The pending spin.
     bool SpinPending = false;

@@ -220,10 +220,23 @@ std::optional<std::string> valueIn(std::string_view text, std::string_view key, 
 
 }  // namespace
 
+// The file a read takes. Recovering a leftover backup is a write; a reader that must not write
+// (another program may be in the middle of writing the file) reads a whole backup in place of a
+// missing file instead, which is what recovery would have made of it.
+fs::path readablePath(const fs::path& path, bool recover, const DebugLog* log) {
+    if (recover) {
+        recoverBackup(path, log);
+        return path;
+    }
+    std::error_code ec;
+    const fs::path backup = backupPath(path);
+    if (!fs::exists(path, ec) && isWholeBackup(backup)) return backup;
+    return path;
+}
+
 std::string GetProperty(std::int32_t index, std::string_view key, const fs::path& path,
-                        const DebugLog* log) {
-    recoverBackup(path, log);
-    const FileText file = readFile(path);
+                        const DebugLog* log, bool recover) {
+    const FileText file = readFile(readablePath(path, recover, log));
     if (file.status == ReadStatus::Missing) return std::string(kMissing);
     if (file.status == ReadStatus::Failed) return {};
     const std::string_view text = file.bytes;
@@ -232,10 +245,9 @@ std::string GetProperty(std::int32_t index, std::string_view key, const fs::path
 }
 
 std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
-                                                          const fs::path& path,
-                                                          const DebugLog* log) {
-    recoverBackup(path, log);
-    const FileText file = readFile(path);
+                                                          const fs::path& path, const DebugLog* log,
+                                                          bool recover) {
+    const FileText file = readFile(readablePath(path, recover, log));
     std::vector<std::string> values;
     if (file.status == ReadStatus::Missing) return values;
     if (file.status == ReadStatus::Failed) return std::nullopt;
@@ -301,9 +313,9 @@ bool RestoreFromBackup(const fs::path& path, const DebugLog* log) {
     return renameBackup(path, log, true);
 }
 
-std::optional<std::vector<std::string>> readLines(const fs::path& path, const DebugLog* log) {
-    recoverBackup(path, log);
-    const FileText file = readFile(path);
+std::optional<std::vector<std::string>> readLines(const fs::path& path, const DebugLog* log,
+                                                  bool recover) {
+    const FileText file = readFile(readablePath(path, recover, log));
     if (file.status != ReadStatus::Ok) return std::nullopt;
     const std::string_view text = file.bytes;
     std::vector<std::string> lines;

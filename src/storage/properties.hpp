@@ -25,14 +25,17 @@ bool FileExists(const std::filesystem::path& path);
 // The trimmed value of key in section `index` ("index: N"; -99 = any section), "!" when the
 // file or the key is missing, "" on an I/O error. The search runs from the section line (from
 // the first line when there is none, or for -99) to the end of the file; the first match wins.
+// Reads recover a leftover backup first (below); with `recover` false they write nothing and
+// read a whole backup in place of a missing file.
 std::string GetProperty(std::int32_t index, std::string_view key, const std::filesystem::path& path,
-                        const DebugLog* log = nullptr);
+                        const DebugLog* log = nullptr, bool recover = true);
 
 // The values of stem + "1", stem + "2", ... in section `index`, up to the first key that is
 // missing, read from one reading of the file. Empty for a missing file, nullopt on an I/O error.
 std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
                                                           const std::filesystem::path& path,
-                                                          const DebugLog* log = nullptr);
+                                                          const DebugLog* log = nullptr,
+                                                          bool recover = true);
 
 // Makes key hold value: replaces the key's line in place, or appends it after the last line,
 // or creates the file as "index: N" and the key line. Every other line survives byte for byte.
@@ -55,7 +58,8 @@ bool RestoreFromBackup(const std::filesystem::path& path, const DebugLog* log = 
 
 // Reads a whole file as lines (any line end). nullopt when it is missing or unreadable.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
-                                                  const DebugLog* log = nullptr);
+                                                  const DebugLog* log = nullptr,
+                                                  bool recover = true);
 // Replaces path atomically by these lines, each followed by CR LF (through "<path>.bac").
 // Refuses (false, file untouched) a line that holds a CR or LF of its own.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines,

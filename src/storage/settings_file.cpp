@@ -187,8 +187,9 @@ Settings defaultSettings() {
     return s;
 }
 
-SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log) {
-    const auto lines = readLines(file, log);
+SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log,
+                              bool recover) {
+    const auto lines = readLines(file, log, recover);
     if (!lines) {
         if (!FileExists(file)) return SettingsRead{};
         return damaged("the file cannot be read", log);

@@ -62,14 +62,28 @@ void WriteDefaultWagering(const std::filesystem::path& file, const DebugLog* log
     if (!ok) note(log, "Wagering: could not write the default wagering to " + file.string());
 }
 
-void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log) {
-    const std::string chips = GetProperty(kSection, kIncreaseChipsKey, file, log);
-    const std::string autoIncrease = GetProperty(kSection, kAutoIncreaseKey, file, log);
-    const std::string steps = GetProperty(kSection, kIncreaseStepsKey, file, log);
+Wagering defaultWagering() {
+    Wagering wagering;
+    for (Family family : kWriteOrder) {
+        wagering.WagerSequence[static_cast<int>(family)] =
+            splitSequence(defaultSequenceText(family));
+    }
+    wagering.AutoIncrease = kDefaultAutoIncrease;
+    wagering.IncreaseChips = kDefaultIncreaseChips;
+    wagering.IncreaseSteps = kDefaultIncreaseSteps;
+    return wagering;
+}
+
+void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log,
+                  bool writeDefaults) {
+    const std::string chips = GetProperty(kSection, kIncreaseChipsKey, file, log, writeDefaults);
+    const std::string autoIncrease =
+        GetProperty(kSection, kAutoIncreaseKey, file, log, writeDefaults);
+    const std::string steps = GetProperty(kSection, kIncreaseStepsKey, file, log, writeDefaults);
 
     if (chips == kMissing || autoIncrease == kMissing || steps == kMissing) {
         // A fresh or incomplete file: write the defaults and hold exactly what was written.
-        WriteDefaultWagering(file, log);
+        if (writeDefaults) WriteDefaultWagering(file, log);
         wagering.IncreaseChips = kDefaultIncreaseChips;
         wagering.AutoIncrease = kDefaultAutoIncrease;
         wagering.IncreaseSteps = kDefaultIncreaseSteps;
@@ -83,7 +97,7 @@ void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const D
     }
 
     for (Family family : kReadOrder) {
-        std::string text = GetProperty(kSection, sequenceKey(family), file, log);
+        std::string text = GetProperty(kSection, sequenceKey(family), file, log, writeDefaults);
         if (text == kMissing || text.empty()) {
             // Never stake from the missing-key answer, and an empty value (or a read error)
             // holds no sequence at all; the family's default is the safe reading of both.

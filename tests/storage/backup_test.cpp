@@ -209,3 +209,22 @@ TEST_F(BackupTest, DebugLogWritesOnlyWhileOnUnlessForced) {
 
 }  // namespace
 }  // namespace brisvale
+
+namespace brisvale {
+namespace {
+
+// A reader that must not write (another program may be writing the file) leaves every
+// backup alone, and reads a whole one in place of a missing file, as recovery would.
+TEST_F(BackupTest, ReadsWithoutRecoveryWriteNothing) {
+    writeBytes(bac, "index: 1\r\nname1: A,3,\r\n");
+    EXPECT_EQ(GetProperty(1, "name1", file, &log, false), "A,3,");
+    EXPECT_EQ(GetPropertySeries(1, "name", file, &log, false)->size(), 1u);
+    EXPECT_EQ(readLines(file, &log, false)->size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    writeBytes(file, "index: 1\r\nname1: B,\r\n");
+    EXPECT_EQ(GetProperty(1, "name1", file, &log, false), "B,") << "the file is the truth";
+    EXPECT_EQ(readBytes(bac), "index: 1\r\nname1: A,3,\r\n") << "an unfinished write stays";
+}
+
+}  // namespace
+}  // namespace brisvale

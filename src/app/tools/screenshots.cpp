@@ -4,15 +4,21 @@
 // real message boxes, which it photographs and answers as they come up.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +28,7 @@
 
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
 #include "app/wagering_dialog.hpp"
 #include "play/advisor.hpp"
 #include "remote/remote_startup.hpp"
@@ -325,6 +332,32 @@ void casino(const QString& out) {
     s.shootMenu("mnuCasinos", "12-casinos-menu.png");
 }
 
+// Tools > Simulate This Style... while its sessions run, and with its report.
+void simulate(const QString& out) {
+    Scene s(out);
+    for (const char* box : {"chk7", "chk6", "chk1"}) s.set(box, "1");
+    s.set("Text18", "1000");
+    auto* item = s.window().findChild<QAction*>("mnuSimulate");
+    if (!item) fail("no mnuSimulate");
+    item->trigger();
+    auto& dialog = *s.window().simDialog();
+    dialog.resize(1100, 520);
+    dialog.findChild<QSpinBox*>("sessions")->setValue(400000);
+    dialog.findChild<QLineEdit*>("seed")->setText("2026");
+    dialog.findChild<QPushButton*>("run")->click();
+    const auto waitWhile = [&](auto condition) {
+        while (condition()) {
+            QApplication::processEvents();
+            QThread::msleep(20);
+        }
+    };
+    auto* progress = dialog.findChild<QProgressBar*>("progress");
+    waitWhile([&] { return dialog.running() && progress->value() < progress->maximum() / 3; });
+    s.shoot(dialog, "16-simulate-running.png");
+    waitWhile([&] { return dialog.running(); });
+    s.shoot(dialog, "17-simulate-report.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -339,5 +372,6 @@ int main(int argc, char* argv[]) {
     multiChips(out);
     quitNow(out);
     casino(out);
+    simulate(out);
     return 0;
 }
