@@ -14,6 +14,7 @@
 #include "state/ports.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
+#include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
 
 namespace brisvale {
@@ -39,6 +40,8 @@ struct ActionResult {
     static ActionResult refused(std::string why) { return {false, std::move(why)}; }
 };
 
+inline constexpr std::string_view kAlreadyRunning =
+    "Brisvale is already running with this data folder.";
 inline constexpr std::string_view kBuildDate = "May 23, 2012";
 inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 
@@ -49,8 +52,9 @@ class Advisor {
     Advisor& operator=(const Advisor&) = delete;
 
     // --- What a user can do; a refused action changes nothing ---
-    // Opening the window: start-up, in the window's order.
-    void userOpenWindow(const StartOptions& options);
+    // Opening the window: start-up, in the window's order. Refused, with nothing written,
+    // while another program holds the data folder.
+    ActionResult userOpenWindow(const StartOptions& options);
     // Closing the window with its close box (File, Exit closes it through userMenu).
     void userCloseWindow();
     ActionResult userSet(std::string_view name, std::string_view value);
@@ -88,7 +92,7 @@ class Advisor {
     friend class AdvisorTestAccess;
 
     // --- Events of the main window ---
-    void Form_Load(const StartOptions& options);
+    ActionResult Form_Load(const StartOptions& options);
     void Button1_Click();
     void Picture3_Click(int cell);
     void lblWager_Click(int chip);
@@ -196,6 +200,7 @@ class Advisor {
     void loadCasino(int position);
     void newCasino();
     void SaveCasinoHistory();
+    int selectedKey() const;  // the history key of the selected casino
 
     // Wagering dialog.
     void LoadControls();
@@ -207,6 +212,7 @@ class Advisor {
     void endReplay();
 
     Ports ports_;
+    FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
     Settings settings_ = defaultSettings();
     DebugLog log_;
@@ -214,8 +220,9 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
-    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    std::vector<int> history_;     // the selected casino's recorded spins, oldest first
+    std::string historyLine_;      // its line in the history file, kept ready for the next spin
+    std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "play/advisor.hpp"
+#include "remote/file_names.hpp"
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
@@ -38,11 +39,17 @@ Advisor::Advisor(Ports ports) : ports_(ports) {
     f.frmWagering.Combo2.items = numberItems(1, 10);
 }
 
-void Advisor::Form_Load(const StartOptions& options) {
+ActionResult Advisor::Form_Load(const StartOptions& options) {
     dataDir_ = options.dataDir;
     std::error_code ec;
     std::filesystem::create_directories(dataDir_, ec);
-    log_ = DebugLog(dataDir_ / "debug.txt");
+    // Two programs writing one folder would tear its files: the second goes before it writes.
+    lock_ = FolderLock(dataDir_);
+    if (lock_.status() == FolderLock::Status::Busy) {
+        exitRequested_ = true;
+        return ActionResult::refused(std::string(kAlreadyRunning));
+    }
+    log_ = DebugLog(dataDir_ / kDebugLogName);
     log_.setEnabled(false);
     if (options.deleteDebugLog) log_.remove();
 
@@ -52,10 +59,14 @@ void Advisor::Form_Load(const StartOptions& options) {
     const RemoteStartup remote =
         loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs, ports_.browser);
     log_.write("3");
+    for (const std::string& note : remote.notes) log_.forceWrite(note);
     const RemoteSettings& rs = remote.settings;
     settingsFile_ = dataDir_ / rs.settingsFile;
     wageringFile_ = dataDir_ / rs.wageringFile;
-    historyFile_ = dataDir_ / "CasinoHistory.dat";
+    historyFile_ = dataDir_ / kHistoryFileName;
+    for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_}) {
+        recoverBackup(*file, &log_);
+    }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
 
@@ -96,6 +107,7 @@ void Advisor::Form_Load(const StartOptions& options) {
     LoadSettings();
     settleStyleControls();
     log_.write("17");
+    return {};
 }
 
 void Advisor::Form_Unload() {

@@ -220,9 +220,28 @@ TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {
               (std::vector<std::string>{"Select Casino", "New...", "Alpha", "", "Gamma"}));
     set("Casino", "Alpha");
     pressButton("Command1");
-    EXPECT_EQ(history(), "index: 1\r\nname1: \r\nname2: Gamma,7,\r\n");
+    EXPECT_EQ(history(), "index: 1\r\nname1:\r\nname2: Gamma,7,\r\n");
     set("Casino", "Gamma");
     EXPECT_EQ(state().RecordedSpins, 1);
+}
+
+// Keys with gaps: every casino is listed, a new one takes the key after the highest, and a
+// delete never pulls a casino across a gap.
+TEST_F(Casinos, GapsInTheKeysLoseNoCasino) {
+    writeFile(historyFile(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n");
+    restart();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "Alpha", "Gamma"}));
+    create("Delta");
+    EXPECT_EQ(history(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\nname4: Delta,\r\n");
+    set("Casino", "Alpha");
+    pressButton("Command1");
+    EXPECT_EQ(history(), "index: 1\r\nname3: Gamma,3,\r\nname4: Delta,\r\n");
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "Gamma", "Delta"}));
+    set("Casino", "Gamma");
+    EXPECT_EQ(state().RecordedSpins, 1);
+    startWatching();
+    spin(5);
+    EXPECT_EQ(history(), "index: 1\r\nname3: Gamma,3,5,\r\nname4: Delta,\r\n");
 }
 
 // History files as a user may find them: each loads what it holds, the chosen casino records
