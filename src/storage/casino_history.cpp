@@ -52,13 +52,15 @@ std::optional<int> keyOf(std::string_view line) {
 struct Parsed {
     std::string text;
     std::vector<Line> lines;
-    std::size_t first = 0;  // the section line, where keys are looked for from
+    std::size_t first = 0;                   // the section line, where keys are looked for from
     std::map<int, std::size_t> firstLineOf;  // key -> its first line
 
     std::string_view line(std::size_t i) const {
         return std::string_view(text).substr(lines[i].start, lines[i].end - lines[i].start);
     }
-    std::optional<int> key(std::size_t i) const { return i < first ? std::nullopt : keyOf(line(i)); }
+    std::optional<int> key(std::size_t i) const {
+        return i < first ? std::nullopt : keyOf(line(i));
+    }
 };
 
 std::optional<Parsed> parse(const std::filesystem::path& file) {

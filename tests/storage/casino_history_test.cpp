@@ -39,7 +39,10 @@ TEST_P(HistoryCases, ListAddAndDelete) {
 }
 
 const HistoryCase kHistoryCases[] = {
-    {"gap_after_the_deleted", "index: 1\r\nname1: A,\r\nname3: C,4,\r\n", {1, 3}, 1,
+    {"gap_after_the_deleted",
+     "index: 1\r\nname1: A,\r\nname3: C,4,\r\n",
+     {1, 3},
+     1,
      "index: 1\r\nname3: C,4,\r\n"},
     {"run_then_gap",
      "index: 1\r\nname1: A,\r\nname2: B,\r\nname3: C,\r\nname5: E,\r\n",
@@ -51,13 +54,26 @@ const HistoryCase kHistoryCases[] = {
      {1, 2, 3, 10},
      1,
      "junk\r\nindex: 1\nname1:  B, \rname10: J,\r\nforeign: x\r\nname2: C"},
-    {"a_key_written_twice", "index: 1\r\nname1: A,\r\nname1: A2,\r\nname2: B,\r\n", {1, 2}, 1,
+    {"a_key_written_twice",
+     "index: 1\r\nname1: A,\r\nname1: A2,\r\nname2: B,\r\n",
+     {1, 2},
+     1,
      "index: 1\r\nname1: B,\r\n"},
-    {"not_casino_keys", "index: 1\r\nname01: Z,\r\nname0: Y,\r\nnameX: Q,\r\nname1: A,\r\n", {1}, 1,
+    {"not_casino_keys",
+     "index: 1\r\nname01: Z,\r\nname0: Y,\r\nnameX: Q,\r\nname1: A,\r\n",
+     {1},
+     1,
      "index: 1\r\nname01: Z,\r\nname0: Y,\r\nnameX: Q,\r\n"},
-    {"before_the_section_line", "name1: Pre,\r\nindex: 1\r\nname1: A,\r\n", {1}, 1,
+    {"before_the_section_line",
+     "name1: Pre,\r\nindex: 1\r\nname1: A,\r\n",
+     {1},
+     1,
      "name1: Pre,\r\nindex: 1\r\n"},
-    {"missing_key_changes_nothing", "index: 1\r\nname2: B,\r\n", {2}, 7, "index: 1\r\nname2: B,\r\n"},
+    {"missing_key_changes_nothing",
+     "index: 1\r\nname2: B,\r\n",
+     {2},
+     7,
+     "index: 1\r\nname2: B,\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Storage, HistoryCases, ::testing::ValuesIn(kHistoryCases), CaseName());
