@@ -126,7 +126,7 @@ bool deleteCasino(const std::filesystem::path& file, int k, const DebugLog* log)
             kept += casinoKey(*key - 1);
             kept += whole.substr(whole.find(':'));
         } else {
-            kept += whole;
+            appendLines(kept, whole);
         }
     }
     return writeFileAtomic(file, kept, log);

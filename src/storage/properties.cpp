@@ -31,9 +31,10 @@ bool hasLineBreak(std::string_view text) {
     return text.find('\r') != text.npos || text.find('\n') != text.npos;
 }
 
-// A key with a colon would be found again under the part before the colon, so it is refused.
+// A key with a colon would be found again under the part before the colon, so it is refused;
+// so is "index", whose first line is the section line itself.
 bool isWritableKey(std::string_view key) {
-    return !hasLineBreak(key) && key.find(':') == key.npos;
+    return !hasLineBreak(key) && key.find(':') == key.npos && key != "index";
 }
 
 // --- Finding lines in the text of a file. CR LF, a lone CR and a lone LF all end a line. ---
@@ -277,11 +278,11 @@ bool DeleteProperty(std::int16_t index, std::string_view key, const fs::path& pa
     kept.reserve(text.size());
     std::size_t copied = 0;
     while (line != text.npos) {
-        kept.append(text.substr(copied, line - copied));
+        appendLines(kept, text.substr(copied, line - copied));
         copied = nextLineStart(text, lineEndAt(text, line));
         line = findKeyLine(text, key, copied);
     }
-    kept.append(text.substr(copied));
+    appendLines(kept, text.substr(copied));
     return writePiecesAtomic(path, {kept}, log, true);
 }
 
@@ -313,6 +314,11 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines, con
     bytes.reserve(size);
     for (const std::string& line : lines) bytes.append(line).append(kLineEnd);
     return writeFileAtomic(path, bytes, log, sync);
+}
+
+void appendLines(std::string& text, std::string_view lines) {
+    if (!text.empty() && text.back() == '\r' && lines.starts_with('\n')) text.push_back('\n');
+    text.append(lines);
 }
 
 bool writeFileAtomic(const fs::path& path, std::string_view bytes, const DebugLog* log, bool sync) {

@@ -35,13 +35,15 @@ std::string GetProperty(std::int32_t index, std::string_view key, const std::fil
 // Makes key hold value: replaces the key's line in place, or appends it after the last line,
 // or creates the file as "index: N" and the key line. Every other line survives byte for byte.
 // Returns false when the write failed (the file is then untouched). A key holding a colon or a
-// line break, or a value holding a line break, is refused: it could not be read back as written.
+// line break, the key "index" (the section line's own), or a value holding a line break, is
+// refused: it could not be read back as written.
 bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
                  const std::filesystem::path& path, const DebugLog* log = nullptr,
                  bool sync = true);
 
 // Removes every line of key (exact key) from the section line onward, in the file at path.
-// A missing file or key is not a failure. Returns false when the file could not be rewritten.
+// A missing file or key is not a failure. Returns false when the file could not be rewritten,
+// or for a key that SetProperty refuses.
 bool DeleteProperty(std::int16_t index, std::string_view key, const std::filesystem::path& path,
                     const DebugLog* log = nullptr);
 
@@ -66,6 +68,9 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 // Refuses (false, file untouched) a line that holds a CR or LF of its own.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                 const DebugLog* log = nullptr, bool sync = true);
+// Appends whole lines to text that ends with a line end. A lone CR before a piece that starts
+// with LF becomes CR LF, so the two lines do not read as one after the line between them left.
+void appendLines(std::string& text, std::string_view lines);
 // Replaces path atomically by these bytes.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                      const DebugLog* log = nullptr, bool sync = true);
