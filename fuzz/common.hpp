@@ -14,13 +14,12 @@
 namespace brisvale::fuzz {
 
 // Stops the run with the input kept as a crash when an invariant does not hold.
-#define FUZZ_CHECK(condition)                                                   \
-    do {                                                                        \
-        if (!(condition)) {                                                     \
-            std::fprintf(stderr, "%s:%d: %s does not hold\n", __FILE__, __LINE__, \
-                         #condition);                                           \
-            std::abort();                                                       \
-        }                                                                       \
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
+            std::fprintf(stderr, "%s:%d: %s does not hold\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                      \
+        }                                                                                      \
     } while (false)
 
 class Scratch {
@@ -80,7 +79,8 @@ inline std::string readAll(const std::filesystem::path& file) {
     std::string bytes;
     if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
         char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+            bytes.append(buffer, n);
         std::fclose(f);
     }
     return bytes;

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(address.size() >= 4);
     }
     const std::size_t cut = text.find('\0');
-    const std::string url = joinUrl(text.substr(0, cut), cut == text.npos ? "" : text.substr(cut + 1));
+    const std::string url =
+        joinUrl(text.substr(0, cut), cut == text.npos ? "" : text.substr(cut + 1));
     FUZZ_CHECK(url.find("://") != std::string::npos);
     return 0;
 }
