@@ -16,6 +16,7 @@
 #include "storage/debug_log.hpp"
 #include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
+#include "storage/write_notice.hpp"
 
 namespace brisvale {
 
@@ -179,6 +180,9 @@ class Advisor {
     void changeWager(std::initializer_list<WagerRule> rules);
     void showQuit();
     void refreshBalanceLabels();
+    // Tells the user, once while it keeps failing, that file could not be written and what was
+    // kept. Returns ok.
+    bool tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept);
     void refreshTotalRisk();
     void selectSpin(int number);
 
@@ -199,8 +203,9 @@ class Advisor {
     void RecordCasinoSpin();
     void loadCasino(int position);
     void newCasino();
-    void SaveCasinoHistory();
-    int selectedKey() const;  // the history key of the selected casino
+    bool SaveCasinoHistory();
+    void flushCasinoHistory();  // before the casino's spins are left: one more try to write them
+    int selectedKey() const;    // the history key of the selected casino
 
     // Wagering dialog.
     void LoadControls();
@@ -223,6 +228,9 @@ class Advisor {
     std::vector<int> history_;     // the selected casino's recorded spins, oldest first
     std::string historyLine_;      // its line in the history file, kept ready for the next spin
     std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
+    int historyKey_ = 0;           // the key historyLine_ is written under
+    int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
+    WriteNotice writeNotice_;
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;

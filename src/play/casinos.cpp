@@ -21,6 +21,10 @@ std::string nameProblem(std::string_view name) {
     for (unsigned char c : name) {
         if (c < 32) return "A casino name must be one line of text.";
     }
+    // The list's own entries: a casino of that name could never be chosen.
+    if (trimBlanks(name) == "New..." || trimBlanks(name) == "Select Casino") {
+        return "A casino cannot be named \"New...\" or \"Select Casino\".";
+    }
     return {};
 }
 
@@ -54,6 +58,7 @@ int Advisor::selectedKey() const {
 }
 
 void Advisor::Casino_Click() {
+    flushCasinoHistory();
     const int position = s_.form.Casino.index;
     if (position == 1) {
         newCasino();
@@ -89,6 +94,7 @@ void Advisor::newCasino() {
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
     historyLine_ = name + ",";
+    historyKey_ = *key;
     s_.RecordedSpins = 0;
     s_.CasinoName = "- " + name;
     history_.clear();
@@ -103,6 +109,7 @@ void Advisor::loadCasino(int position) {
     const auto value = casinoValue(selectedKey(), historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
     historyLine_.clear();
+    historyKey_ = selectedKey();
     if (!value) return;
     if (*value == kMissing) {
         historyLine_ = item + ",";
@@ -132,13 +139,29 @@ void Advisor::RecordCasinoSpin() {
     if (s_.form.Casino.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
     history_.push_back(s_.SpinNumber);
     historyLine_ += std::to_string(s_.SpinNumber) + ",";
-    SaveCasinoHistory();
+    // The line holds every spin, so one that could not be written goes with the next write.
+    unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
     countUp(s_.RecordedSpins);
 }
 
-void Advisor::SaveCasinoHistory() {
-    if (s_.form.Casino.index < 2) return;
-    SetProperty(1, casinoKey(selectedKey()), historyLine_, historyFile_, &log_);
+bool Advisor::SaveCasinoHistory() {
+    if (historyLine_.empty()) return true;
+    return tellWrite(SetProperty(1, casinoKey(historyKey_), historyLine_, historyFile_, &log_),
+                     historyFile_, "The spin was kept and will be written with the next one.");
+}
+
+void Advisor::flushCasinoHistory() {
+    if (unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
+        const std::string spins =
+            unwrittenSpins_ == 1
+                ? "The last spin of " + historyLine_.substr(0, historyLine_.find(',')) + " was"
+                : "The last " + std::to_string(unwrittenSpins_) + " spins of " +
+                      historyLine_.substr(0, historyLine_.find(',')) + " were";
+        ports_.dialogs.message("Brisvale could not write to " + historyFile_.filename().string() +
+                                   ". " + spins + " not kept.",
+                               s_.AppTitle);
+    }
+    unwrittenSpins_ = 0;
 }
 
 void Advisor::Command1_Click() {
@@ -158,6 +181,7 @@ void Advisor::Command1_Click() {
     s_.RecordedSpins = 0;
     history_.clear();
     historyLine_.clear();
+    unwrittenSpins_ = 0;
 }
 
 }  // namespace brisvale

@@ -162,7 +162,8 @@ void Advisor::CaptureSettings() {
 }
 
 void Advisor::SaveSettings() {
-    writeSettingsFile(settingsFile_, settings_, &log_);
+    tellWrite(writeSettingsFile(settingsFile_, settings_, &log_), settingsFile_,
+              "The settings saved before were kept.");
 }
 
 void Advisor::LoadSettings() {

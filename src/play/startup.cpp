@@ -111,6 +111,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
 }
 
 void Advisor::Form_Unload() {
+    flushCasinoHistory();
     CaptureSettings();
     SaveSettings();
     exitRequested_ = true;
