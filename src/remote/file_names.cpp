@@ -1,7 +1,8 @@
 #include "remote/file_names.hpp"
 
 #include <algorithm>
-#include <array>
+#include <initializer_list>
+#include <utility>
 
 #include "remote/remote_settings.hpp"
 #include "storage/folder_lock.hpp"
