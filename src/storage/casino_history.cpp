@@ -4,14 +4,14 @@
 #include <map>
 
 #include "storage/properties.hpp"
+#include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {
 namespace {
 
 constexpr std::string_view kStem = "name";
-constexpr std::size_t kMostDigits = 9;  // keys stay well inside an int
-constexpr int kHighestKey = 999'999'999;
+constexpr int kHighestKey = 999'999'999;  // nine figures: keys stay well inside an int
 
 struct Line {
     std::size_t start = 0;
@@ -37,16 +37,11 @@ std::vector<Line> linesOf(std::string_view text) {
 std::optional<int> keyOf(std::string_view line) {
     if (!line.starts_with(kStem)) return std::nullopt;
     const std::size_t colon = line.find(':');
+    if (colon == line.npos) return std::nullopt;
     const std::string_view digits = line.substr(kStem.size(), colon - kStem.size());
-    if (colon == line.npos || digits.empty() || digits.size() > kMostDigits || digits[0] == '0') {
-        return std::nullopt;
-    }
-    int k = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        k = k * 10 + (c - '0');
-    }
-    return k;
+    const auto k = parseFigures(digits, kHighestKey);
+    if (!k || digits[0] == '0') return std::nullopt;
+    return static_cast<int>(*k);
 }
 
 struct Parsed {
