@@ -3,7 +3,10 @@ BUILD ?= build
 JOBS ?= 2
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test test-edge package format format-check bench clean
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = properties settings wagering remote casinos console
+
+.PHONY: all deps configure build run test test-edge package sanitize fuzz format format-check bench clean
 
 all: build
 
@@ -38,6 +41,21 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 	@scripts/check-package $(BUILD)
 
+# The whole test suite under AddressSanitizer and UBSan, in build-asan.
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+		-DBRISVALE_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j$(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+# The libFuzzer targets, built with clang in build-fuzz, each run for FUZZ_SECONDS.
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DBRISVALE_FUZZ=ON \
+		>/dev/null
+	@cmake --build build-fuzz -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
@@ -48,4 +66,4 @@ format-check:
 	@scripts/check-format
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-asan build-fuzz

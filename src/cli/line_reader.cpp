@@ -1,11 +1,21 @@
 #include "cli/line_reader.hpp"
 
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace brisvale::cli {
 
 bool LineReader::fill() {
     if (eof_) return false;
     pos_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    // read() returns what has arrived, so a command typed or piped in runs at once; fread
+    // would wait for a whole block or the end of the input.
+    ssize_t got = 0;
+    do {
+        got = ::read(::fileno(file_), buffer_.data(), buffer_.size());
+    } while (got < 0 && errno == EINTR);
+    end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
     if (end_ == 0) eof_ = true;
     return end_ > 0;
 }

@@ -138,7 +138,12 @@ int main(int argc, char* argv[]) {
 #endif
 
     Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
-    advisor.userOpenWindow(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
+    const ActionResult opened =
+        advisor.userOpenWindow(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
+    if (!opened.ok) {
+        errors.report(opened.error);
+        return 1;
+    }
     cli::Console console(advisor, dialogs, browser, clock, errors, stdout);
     runScripts(inv->scripts, console, errors);
     console.close();

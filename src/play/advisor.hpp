@@ -15,7 +15,9 @@
 #include "state/ports.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
+#include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
+#include "storage/write_notice.hpp"
 
 namespace brisvale {
 
@@ -53,6 +55,8 @@ struct ActionResult {
     static ActionResult refused(std::string why) { return {false, std::move(why)}; }
 };
 
+inline constexpr std::string_view kAlreadyRunning =
+    "Brisvale is already running with this data folder.";
 inline constexpr std::string_view kBuildDate = "May 23, 2012";
 inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 
@@ -65,8 +69,9 @@ class Advisor {
     Advisor& operator=(const Advisor&) = delete;
 
     // --- What a user can do; a refused action changes nothing ---
-    // Opening the window: start-up, in the window's order.
-    void userOpenWindow(const StartOptions& options);
+    // Opening the window: start-up, in the window's order. Refused, with nothing written,
+    // while another program holds the data folder.
+    ActionResult userOpenWindow(const StartOptions& options);
     // Closing the window with its close box (File, Exit closes it through userMenu).
     void userCloseWindow();
     ActionResult userSet(std::string_view name, std::string_view value);
@@ -114,7 +119,7 @@ class Advisor {
     friend class AdvisorTestAccess;
 
     // --- Events of the main window ---
-    void Form_Load(const StartOptions& options);
+    ActionResult Form_Load(const StartOptions& options);
     void Button1_Click();
     void Picture3_Click(int cell);
     void lblWager_Click(int chip);
@@ -201,6 +206,9 @@ class Advisor {
     void changeWager(std::initializer_list<WagerRule> rules);
     void showQuit();
     void refreshBalanceLabels();
+    // Tells the user, once while it keeps failing, that file could not be written and what was
+    // kept. Returns ok.
+    bool tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept);
     void refreshTotalRisk();
     void selectSpin(int number);
 
@@ -225,7 +233,9 @@ class Advisor {
     void loadCasino(int position);
     void newCasino();
     void endRecording();
-    void SaveCasinoHistory();
+    bool SaveCasinoHistory();
+    void flushCasinoHistory();  // before the casino's spins are left: one more try to write them
+    int selectedKey() const;    // the history key of the selected casino
 
     // Wagering dialog.
     void LoadControls();
@@ -239,6 +249,7 @@ class Advisor {
     Ports ports_;
     bool files_ = true;
     std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
+    FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
     Settings settings_ = defaultSettings();
     DebugLog log_;
@@ -246,8 +257,12 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
-    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    std::vector<int> history_;     // the selected casino's recorded spins, oldest first
+    std::string historyLine_;      // its line in the history file, kept ready for the next spin
+    std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
+    int historyKey_ = 0;           // the key historyLine_ is written under
+    int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
+    WriteNotice writeNotice_;
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;

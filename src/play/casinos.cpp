@@ -3,16 +3,13 @@
 #include <optional>
 
 #include "play/advisor.hpp"
+#include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
 #include "util/numbers.hpp"
 #include "util/text.hpp"
 
 namespace brisvale {
 namespace {
-
-std::string casinoKey(int k) {
-    return "name" + std::to_string(k);
-}
 
 // Why a casino name cannot be stored, or empty when it can. The name is the text before the
 // first comma of its line, so a comma would cut it.
@@ -23,6 +20,10 @@ std::string nameProblem(std::string_view name) {
     }
     for (unsigned char c : name) {
         if (c < 32) return "A casino name must be one line of text.";
+    }
+    // The list's own entries: a casino of that name could never be chosen.
+    if (trimBlanks(name) == "New..." || trimBlanks(name) == "Select Casino") {
+        return "A casino cannot be named \"New...\" or \"Select Casino\".";
     }
     return {};
 }
@@ -37,27 +38,27 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
     return value;
 }
 
-// The values of name1, name2, ... up to the first missing key; nullopt when the file cannot be
-// read.
-std::optional<std::vector<std::string>> casinoValues(const std::filesystem::path& file,
-                                                     const DebugLog* log) {
-    return GetPropertySeries(1, "name", file, log);
-}
-
 }  // namespace
 
 void Advisor::fillCasinoList() {
     ListBox& list = s_.form.Casino;
     list.items = {"Select Casino", "New..."};
+    casinoKeys_.clear();
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
-    const auto values = files_ ? casinoValues(historyFile_, &log_) : std::nullopt;
-    for (const std::string& value : values ? *values : std::vector<std::string>{}) {
-        list.items.push_back(value.substr(0, value.find(',')));
+    const auto casinos = files_ ? readCasinos(historyFile_, &log_) : std::nullopt;
+    for (const CasinoLine& casino : casinos ? *casinos : std::vector<CasinoLine>{}) {
+        list.items.push_back(casino.value.substr(0, casino.value.find(',')));
+        casinoKeys_.push_back(casino.key);
     }
     list.index = 0;
 }
 
+int Advisor::selectedKey() const {
+    return casinoKeys_.at(static_cast<std::size_t>(s_.form.Casino.index - 2));
+}
+
 void Advisor::Casino_Click() {
+    flushCasinoHistory();
     const int position = s_.form.Casino.index;
     if (position == 1) {
         newCasino();
@@ -74,6 +75,7 @@ void Advisor::endRecording() {
     s_.RecordedSpins = 0;
     history_.clear();
     historyLine_.clear();
+    unwrittenSpins_ = 0;
 }
 
 void Advisor::newCasino() {
@@ -93,17 +95,19 @@ void Advisor::newCasino() {
     }
     // The file keeps values trimmed; the name is kept as it will read back.
     const std::string name(trimBlanks(*answer));
-    const int k = static_cast<int>(list.items.size()) - 1;
-    if (!SetProperty(1, casinoKey(k), name + ",", historyFile_, &log_)) {
+    const std::optional<int> key = addCasino(historyFile_, name + ",", &log_);
+    if (!key) {
         ports_.dialogs.message(
             "The casino could not be saved to " + historyFile_.filename().string() + ".",
             s_.AppTitle);
         return none();
     }
     list.items.push_back(name);
+    casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
     historyLine_ = name + ",";
+    historyKey_ = *key;
     s_.RecordedSpins = 0;
     s_.CasinoName = "- " + name;
     history_.clear();
@@ -115,9 +119,10 @@ void Advisor::loadCasino(int position) {
     s_.RecordedSpins = 0;
     const std::string item = s_.form.Casino.items[position];
     s_.CasinoName = "- " + item;
-    const auto value = casinoValue(position - 1, historyFile_, &log_);
+    const auto value = casinoValue(selectedKey(), historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
     historyLine_.clear();
+    historyKey_ = selectedKey();
     if (!value) return;
     if (*value == kMissing) {
         historyLine_ = item + ",";
@@ -147,13 +152,29 @@ void Advisor::RecordCasinoSpin() {
     if (s_.form.Casino.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
     history_.push_back(s_.SpinNumber);
     historyLine_ += std::to_string(s_.SpinNumber) + ",";
-    SaveCasinoHistory();
+    // The line holds every spin, so one that could not be written goes with the next write.
+    unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
     countUp(s_.RecordedSpins);
 }
 
-void Advisor::SaveCasinoHistory() {
-    if (s_.form.Casino.index < 2) return;
-    SetProperty(1, casinoKey(s_.form.Casino.index - 1), historyLine_, historyFile_, &log_);
+bool Advisor::SaveCasinoHistory() {
+    if (historyLine_.empty()) return true;
+    return tellWrite(SetProperty(1, casinoKey(historyKey_), historyLine_, historyFile_, &log_),
+                     historyFile_, "The spin was kept and will be written with the next one.");
+}
+
+void Advisor::flushCasinoHistory() {
+    if (unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
+        const std::string spins =
+            unwrittenSpins_ == 1
+                ? "The last spin of " + historyLine_.substr(0, historyLine_.find(',')) + " was"
+                : "The last " + std::to_string(unwrittenSpins_) + " spins of " +
+                      historyLine_.substr(0, historyLine_.find(',')) + " were";
+        ports_.dialogs.message("Brisvale could not write to " + historyFile_.filename().string() +
+                                   ". " + spins + " not kept.",
+                               s_.AppTitle);
+    }
+    unwrittenSpins_ = 0;
 }
 
 void Advisor::Command1_Click() {
@@ -163,17 +184,7 @@ void Advisor::Command1_Click() {
     const std::string question = "Delete casino " + s_.form.Casino.items[position] + " and its " +
                                  std::to_string(history_.size()) + " recorded spins?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-    const int deleted = position - 1;
-    const auto values = casinoValues(historyFile_, &log_);
-    // Rebuilt whole: the kept casinos renumbered from 1, each value byte for byte.
-    std::vector<std::string> lines{"index: 1"};
-    if (values) {
-        for (int i = 1; i <= static_cast<int>(values->size()); ++i) {
-            if (i == deleted) continue;
-            lines.push_back(casinoKey(static_cast<int>(lines.size())) + ": " + (*values)[i - 1]);
-        }
-    }
-    if (!values || !writeLines(historyFile_, lines, &log_)) {
+    if (!deleteCasino(historyFile_, selectedKey(), &log_)) {
         ports_.dialogs.message(
             "The casino could not be deleted from " + historyFile_.filename().string() + ".",
             s_.AppTitle);

@@ -183,7 +183,9 @@ void Advisor::CaptureSettingsInto(Settings& out) const {
 }
 
 void Advisor::SaveSettings() {
-    if (files_) writeSettingsFile(settingsFile_, settings_, &log_);
+    if (!files_) return;
+    tellWrite(writeSettingsFile(settingsFile_, settings_, &log_), settingsFile_,
+              "The settings saved before were kept.");
 }
 
 void Advisor::LoadSettings() {

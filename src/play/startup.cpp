@@ -4,6 +4,7 @@
 
 #include "play/advisor.hpp"
 #include "remote/chip_setup.hpp"
+#include "remote/file_names.hpp"
 #include "remote/remote_settings.hpp"
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
@@ -53,6 +54,10 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       historyFile_(other.historyFile_),
       history_(other.history_),
       historyLine_(other.historyLine_),
+      casinoKeys_(other.casinoKeys_),
+      historyKey_(other.historyKey_),
+      unwrittenSpins_(other.unwrittenSpins_),
+      writeNotice_(other.writeNotice_),
       exitRequested_(other.exitRequested_),
       instructionsAddress_(other.instructionsAddress_),
       replay_(other.replay_),
@@ -63,20 +68,26 @@ Advisor::Advisor(Ports ports, const Advisor& other)
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
     StoredStyle style;
-    // Read without recovering a leftover backup: the window may be writing the file right now.
-    style.settings = readSettingsFile(dataDir / rs.settingsFile, nullptr, false);
+    // Reads write nothing, so the window may hold the folder meanwhile.
+    style.settings = readSettingsFile(dataDir / rs.settingsFile);
     LoadWagering(style.wagering, dataDir / rs.wageringFile, nullptr, false);
     return style;
 }
 
-void Advisor::Form_Load(const StartOptions& options) {
+ActionResult Advisor::Form_Load(const StartOptions& options) {
     files_ = options.style == nullptr;
     style_ = options.style;
     if (files_) {
         dataDir_ = options.dataDir;
         std::error_code ec;
         std::filesystem::create_directories(dataDir_, ec);
-        log_ = DebugLog(dataDir_ / "debug.txt");
+        // Two programs writing one folder would tear its files: the second goes before it writes.
+        lock_ = FolderLock(dataDir_);
+        if (lock_.status() == FolderLock::Status::Busy) {
+            exitRequested_ = true;
+            return ActionResult::refused(std::string(kAlreadyRunning));
+        }
+        log_ = DebugLog(dataDir_ / kDebugLogName);
         log_.setEnabled(false);
         if (options.deleteDebugLog) log_.remove();
     }
@@ -87,11 +98,15 @@ void Advisor::Form_Load(const StartOptions& options) {
     const RemoteStartup remote =
         loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs, ports_.browser);
     log_.write("3");
+    for (const std::string& note : remote.notes) log_.forceWrite(note);
     const RemoteSettings& rs = remote.settings;
     if (files_) {
         settingsFile_ = dataDir_ / rs.settingsFile;
         wageringFile_ = dataDir_ / rs.wageringFile;
-        historyFile_ = dataDir_ / "CasinoHistory.dat";
+        historyFile_ = dataDir_ / kHistoryFileName;
+        for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_}) {
+            recoverBackup(*file, &log_);
+        }
     }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
@@ -150,9 +165,11 @@ void Advisor::Form_Load(const StartOptions& options) {
     LoadSettings();
     settleStyleControls();
     log_.write("17");
+    return {};
 }
 
 void Advisor::Form_Unload() {
+    flushCasinoHistory();
     CaptureSettings();
     SaveSettings();
     exitRequested_ = true;

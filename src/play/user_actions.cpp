@@ -323,8 +323,8 @@ ActionResult Advisor::userKey(std::string_view key) {
     return userClickCell(digit);
 }
 
-void Advisor::userOpenWindow(const StartOptions& options) {
-    Form_Load(options);
+ActionResult Advisor::userOpenWindow(const StartOptions& options) {
+    return Form_Load(options);
 }
 
 void Advisor::userCloseWindow() {

@@ -1,5 +1,7 @@
 #include "sim/spin_lists.hpp"
 
+#include "remote/file_names.hpp"
+#include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
 #include "storage/spin_file.hpp"
 #include "util/numbers.hpp"
@@ -7,23 +9,18 @@
 namespace brisvale::sim {
 
 SpinList readSpinList(const std::filesystem::path& file) {
-    const auto lines = readLines(file, nullptr, false);
-    if (!lines) return "cannot read the spin file " + file.string();
-    std::string text;
-    for (const std::string& line : *lines) {
-        text += line;
-        text += '\n';
-    }
-    auto parsed = parseSpinFile(text);
+    const FileText text = readFile(file);
+    if (text.status != ReadStatus::Ok) return "cannot read the spin file " + file.string();
+    auto parsed = parseSpinFile(text.bytes);
     if (const auto* error = std::get_if<SpinFileError>(&parsed)) return spinFileMessage(*error);
     return std::get<std::vector<int>>(std::move(parsed));
 }
 
 SpinList readCasinoSpins(const std::filesystem::path& dataDir, std::string_view name) {
-    const std::filesystem::path file = dataDir / "CasinoHistory.dat";
-    const auto values = GetPropertySeries(1, "name", file, nullptr, false);
-    if (!values) return "cannot read the casino history " + file.string();
-    for (const std::string& value : *values) {
+    const std::filesystem::path file = dataDir / kHistoryFileName;
+    const auto casinos = readCasinos(file);
+    if (!casinos) return "cannot read the casino history " + file.string();
+    for (const auto& [key, value] : *casinos) {
         const std::size_t comma = value.find(',');
         if (std::string_view(value).substr(0, comma) != name) continue;
         // Every field after the name ends with a comma; the last may have lost it.

@@ -187,9 +187,8 @@ Settings defaultSettings() {
     return s;
 }
 
-SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log,
-                              bool recover) {
-    const auto lines = readLines(file, log, recover);
+SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log) {
+    const auto lines = readLines(file, log);
     if (!lines) {
         if (!FileExists(file)) return SettingsRead{};
         return damaged("the file cannot be read", log);

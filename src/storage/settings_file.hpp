@@ -84,9 +84,7 @@ struct SettingsRead {
 // Reads by position: lines containing "index" are skipped, the text after the first ":" is
 // trimmed, "true"/"false" in any case read as 1/0. A short file or a value that is not a number
 // in its range is Damaged; nothing is half-applied. Lines after the 121st value are ignored.
-// With `recover` false nothing is written (see GetProperty).
-SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log = nullptr,
-                              bool recover = true);
+SettingsRead readSettingsFile(const std::filesystem::path& file, const DebugLog* log = nullptr);
 // Writes "index: 1" and the 121 lines from the values, in table order, atomically.
 bool writeSettingsFile(const std::filesystem::path& file, const Settings& values,
                        const DebugLog* log = nullptr);

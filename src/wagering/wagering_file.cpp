@@ -76,10 +76,9 @@ Wagering defaultWagering() {
 
 void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log,
                   bool writeDefaults) {
-    const std::string chips = GetProperty(kSection, kIncreaseChipsKey, file, log, writeDefaults);
-    const std::string autoIncrease =
-        GetProperty(kSection, kAutoIncreaseKey, file, log, writeDefaults);
-    const std::string steps = GetProperty(kSection, kIncreaseStepsKey, file, log, writeDefaults);
+    const std::string chips = GetProperty(kSection, kIncreaseChipsKey, file, log);
+    const std::string autoIncrease = GetProperty(kSection, kAutoIncreaseKey, file, log);
+    const std::string steps = GetProperty(kSection, kIncreaseStepsKey, file, log);
 
     if (chips == kMissing || autoIncrease == kMissing || steps == kMissing) {
         // A fresh or incomplete file: write the defaults and hold exactly what was written.
@@ -97,7 +96,7 @@ void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const D
     }
 
     for (Family family : kReadOrder) {
-        std::string text = GetProperty(kSection, sequenceKey(family), file, log, writeDefaults);
+        std::string text = GetProperty(kSection, sequenceKey(family), file, log);
         if (text == kMissing || text.empty()) {
             // Never stake from the missing-key answer, and an empty value (or a read error)
             // holds no sequence at all; the family's default is the safe reading of both.
