@@ -11,8 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "play/statistics.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
+#include "state/spin_history.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/settings_file.hpp"
@@ -93,6 +95,8 @@ class Advisor {
     // What the last press of Button1 settled: the open bets and the dollars each put on the
     // table; empty when the press settled nothing.
     const Settlement& settled() const { return s_.settled; }
+    // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
+    Statistics statistics() const;
     // The dollars that the bets now open will put on the table at the next spin.
     long long stakesOpen() const;
     // False for a window opened on a stored style: it reads and writes no file.
@@ -246,8 +250,8 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
-    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    SpinHistory history_;      // the selected casino's recorded spins, oldest first
+    std::string historyLine_;  // its line in the history file, kept ready for the next spin
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;
