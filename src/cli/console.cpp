@@ -99,7 +99,11 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
         dialogs_.queueAnswer(typed(rest));
     } else if (command == "show") {
         if (!args.empty()) return fail("show takes no arguments");
-        show();
+        print(renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
+                         dialogs_.takeGuideShown()));
+    } else if (command == "stats") {
+        if (!args.empty()) return fail("stats takes no arguments");
+        print(renderStats(advisor_));
     } else {
         fail("unknown command \"" + std::string(command) + "\"");
     }
@@ -160,9 +164,7 @@ void Console::menu(std::string_view rest) {
     if (!result.ok) fail(result.error);
 }
 
-void Console::show() {
-    QByteArray json = renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
-                                 dialogs_.takeGuideShown());
+void Console::print(QByteArray json) {
     json.append('\n');
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
     std::fflush(out_);

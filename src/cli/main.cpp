@@ -35,7 +35,7 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "The Brisvale roulette advisor without a window: reads commands, one per line, and "
-        "prints the window's state as JSON on \"show\".\n\n"
+        "prints the window's state as JSON on \"show\" and its statistics on \"stats\".\n\n"
         "Commands:\n"
         "  click N             click board cell N (0..48)\n"
         "  chip N              click the stake label of chip N\n"
@@ -47,7 +47,8 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
         "  menu NAME [K]       choose a menu item\n"
         "  close frmWagering   close the wagering dialog with its close box\n"
         "  answer [TEXT]       answer the next question or input box\n"
-        "  show                print the window's state as one line of JSON");
+        "  show                print the window's state as one line of JSON\n"
+        "  stats               print the statistics panel as one line of JSON");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "The data folder (created when missing).", "DIR");

@@ -192,4 +192,37 @@ QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
+QByteArray renderStats(const Advisor& advisor) {
+    const Statistics stats = advisor.statistics();
+    QJsonArray bets;
+    for (const BetStatistics& b : stats.bets) {
+        bets.append(QJsonObject{{"label", text(label(b.bet))},
+                                {"family", text(familyName(bet(b.bet).family))},
+                                {"slept", b.slept},
+                                {"threshold", b.threshold},
+                                {"watched", b.watched},
+                                {"open", b.open},
+                                {"due", b.due()}});
+    }
+    QJsonArray numbers;
+    for (const NumberStatistics& n : stats.numbers) {
+        numbers.append(QJsonObject{{"table", n.table},
+                                   {"history", n.history},
+                                   {"last", n.last ? QJsonValue(*n.last) : QJsonValue()}});
+    }
+    QJsonArray balance;
+    for (double b : stats.balance) balance.append(b);
+    const auto list = [](const std::array<int, 5>& ns) {
+        QJsonArray out;
+        for (int n : ns) out.append(n);
+        return out;
+    };
+    return QJsonDocument(QJsonObject{{"bets", bets},
+                                     {"numbers", numbers},
+                                     {"balance", balance},
+                                     {"hottest", list(stats.hottest)},
+                                     {"coldest", list(stats.coldest)}})
+        .toJson(QJsonDocument::Compact);
+}
+
 }  // namespace brisvale::cli

@@ -11,8 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "play/statistics.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
+#include "state/spin_history.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/folder_lock.hpp"
@@ -98,6 +100,8 @@ class Advisor {
     // What the last press of Button1 settled: the open bets and the dollars each put on the
     // table; empty when the press settled nothing.
     const Settlement& settled() const { return s_.settled; }
+    // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
+    Statistics statistics() const;
     // The dollars that the bets now open will put on the table at the next spin.
     long long stakesOpen() const;
     // False for a window opened on a stored style: it reads and writes no file.
@@ -257,7 +261,7 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;     // the selected casino's recorded spins, oldest first
+    SpinHistory history_;          // the selected casino's recorded spins, oldest first
     std::string historyLine_;      // its line in the history file, kept ready for the next spin
     std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
     int historyKey_ = 0;           // the key historyLine_ is written under

@@ -88,6 +88,8 @@ void Advisor::PrepareRun() {
     s_.CurrentBet.clear();
     s_.BetOpen = false;
     s_.TableSpins = 0;
+    s_.RunBalances.clear();
+    s_.runTally.clear();
     writeRunCaption();
 }
 
@@ -111,6 +113,7 @@ void Advisor::BeginRun() {
 
 void Advisor::CommonEnding() {
     showBalance();
+    s_.RunBalances.push_back(s_.Balance);
     if (!s_.ReplayMode) s_.form.Button1.enabled = false;
     s_.SpinWaitActive = true;
     s_.SpinWaitLeft = s_.SpinInterval;
@@ -149,6 +152,7 @@ bool Advisor::takeSpin() {
         ports_.dialogs.message("Select a Number!", s_.AppTitle);
         return false;
     }
+    s_.runTally.add(s_.SpinNumber);
     return true;
 }
 
@@ -206,6 +210,7 @@ void Advisor::classicBetOpen() {
             s_.SpinPending = false;
             s_.StepIndex = 0;
             changeWager({lowerWager});
+            s_.RunBalances.push_back(s_.Balance);
             return;
         }
         if (code == kStepQuit) s_.QuitPending = true;

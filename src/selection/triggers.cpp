@@ -50,14 +50,15 @@ void classicScan(PlayState& s, std::span<const BetId> order, Table table, Family
     }
 }
 
-void evenPair(PlayState& s, BetId first, BetId second, Table multiTable) {
+void evenPair(PlayState& s, BetId first, BetId second) {
     const BetId pair[] = {first, second};
+    const Table table = SleeperTables::triggerTable(first, s.MultiBetPlay);
     if (!s.MultiBetPlay) {
-        classicScan(s, pair, Table::Even, Family::Even);
+        classicScan(s, pair, table, Family::Even);
         return;
     }
     BetList& list = s.list(Family::Even);
-    const NumberMask sleeping = sleepingNumbers(s.sleepers, multiTable, s.threshold(Family::Even));
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(Family::Even));
     for (BetId id : pair) {
         if (inside(id, sleeping) && !list.contains(id) && !spinHits(s, id)) {
             list.push_back(id);
@@ -114,13 +115,13 @@ void family(PlayState& s, const MultiRule& rule) {
 }  // namespace
 
 void TriggerRedBlack(PlayState& s) {
-    evenPair(s, Red, Black, Table::RedBlack);
+    evenPair(s, Red, Black);
 }
 void TriggerHighLow(PlayState& s) {
-    evenPair(s, Low, High, Table::HighLow);
+    evenPair(s, Low, High);
 }
 void TriggerOddEven(PlayState& s) {
-    evenPair(s, Even, Odd, Table::OddEven);
+    evenPair(s, Even, Odd);
 }
 
 void TriggerDozen(PlayState& s) {

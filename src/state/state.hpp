@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/bets.hpp"
 #include "model/sleepers.hpp"
@@ -38,6 +39,25 @@ struct Settlement {
     }
 };
 
+// The current run's spins per number: hits since Start, and spins since each last came up
+// (-1: not yet in this run). Zeros count here, as every spin the player enters does.
+struct RunTally {
+    std::array<int, 37> hits{};
+    std::array<int, 37> since{};
+
+    RunTally() { clear(); }
+    void clear() {
+        hits.fill(0);
+        since.fill(-1);
+    }
+    void add(int spin) {
+        if (spin < 0 || spin > 36) return;
+        for (int& s : since) s += s >= 0 && s < kCountMax ? 1 : 0;
+        since[spin] = 0;
+        if (hits[spin] < kCountMax) ++hits[spin];
+    }
+};
+
 struct PlayState {
     // Run counters.
     int TotalSpins = 0;
@@ -57,6 +77,9 @@ struct PlayState {
     double Balance = 0;
     bool QuitPending = false;
     Settlement settled;  // what the last press of Button1 settled
+    // The balance after Start and after each press of the current run, oldest first.
+    std::vector<double> RunBalances;
+    RunTally runTally;
 
     // The pending spin.
     bool SpinPending = false;

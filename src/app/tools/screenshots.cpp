@@ -16,7 +16,9 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -29,6 +31,7 @@
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
 #include "app/sim_dialog.hpp"
+#include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
 #include "play/advisor.hpp"
 #include "remote/remote_startup.hpp"
@@ -79,6 +82,8 @@ class Scene {
     explicit Scene(const QString& out, const std::string& historyFile = {},
                    const std::string& remoteSettings = {})
         : out_(out) {
+        // Each picture starts from a first start's window.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
         if (!historyFile.empty()) {
             QFile file(dir_.filePath("CasinoHistory.dat"));
             if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
@@ -332,6 +337,54 @@ void casino(const QString& out) {
     s.shootMenu("mnuCasinos", "12-casinos-menu.png");
 }
 
+// View > Statistics docked beside the window, on the page named `page`.
+void showStatistics(Scene& s, const char* page) {
+    auto* item = s.window().findChild<QAction*>("mnuStatistics");
+    if (!item) fail("no mnuStatistics");
+    if (!item->isChecked()) item->trigger();
+    auto* tabs = s.window().statsPanel()->findChild<QTabWidget*>();
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+        if (tabs->tabText(i) == page) tabs->setCurrentIndex(i);
+    }
+    s.window().render();
+}
+
+// A Classic run on red/black, the dozens and the corners, a few spins in: a bet shown, and
+// the sleeper table with the due ones on top.
+void statisticsClassic(const QString& out) {
+    Scene s(out);
+    for (const char* box : {"chk7_1", "chk6", "chk3"}) s.set(box, "1");
+    const char* lows[][3] = {
+        {"Text2", "Check1", "6"}, {"Text4", "Check2", "4"}, {"Text10", "Check5", "9"}};
+    for (const auto& l : lows) {
+        s.set(l[1], "0");
+        s.set(l[0], l[2]);
+    }
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {17, 32, 5, 21, 8, 26, 14, 29, 3, 11, 20, 7, 31, 12}) s.spin(n);
+    showStatistics(s, "Sleepers");
+    s.shoot("18-statistics-classic.png");
+}
+
+// A Super run at a casino with a recorded history: the numbers with their hits this run and
+// in the casino's record, the hottest and coldest named.
+void statisticsSuper(const QString& out) {
+    std::string line = "index: 1\r\nname1: Lucky Spin,";
+    unsigned seed = 11;
+    for (int i = 0; i < 300; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        line += std::to_string((seed >> 16) % 37) + ",";
+    }
+    line += "\r\n";
+    Scene s(out, line);
+    s.set("Casino", "Lucky Spin");
+    layAllFamilies(s);
+    for (int n : {22, 9, 17, 34, 0, 17, 25}) s.spin(n);
+    showStatistics(s, "Numbers");
+    s.shoot("19-statistics-super.png");
+}
+
 // Tools > Simulate This Style... while its sessions run, and with its report.
 void simulate(const QString& out) {
     Scene s(out);
@@ -362,6 +415,11 @@ void simulate(const QString& out) {
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures leave the user's window preferences alone.
+    const QTemporaryDir preferences;
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    }
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (!QDir().mkpath(out)) fail("cannot make " + out.toStdString());
@@ -372,6 +430,8 @@ int main(int argc, char* argv[]) {
     multiChips(out);
     quitNow(out);
     casino(out);
+    statisticsClassic(out);
+    statisticsSuper(out);
     simulate(out);
     return 0;
 }
