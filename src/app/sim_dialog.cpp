@@ -333,6 +333,8 @@ void SimDialog::drawHistogram(const sim::Report& r, const std::vector<double>& n
         most = std::max(most, count);
     }
     auto* bars = new QAreaSeries(outline);
+    // The area does not own its outline; as its child the outline goes when the chart drops it.
+    outline->setParent(bars);
     bars->setName("sessions");
     bars->setColor(QColor(0x4a, 0x7e, 0xbb));
     bars->setBorderColor(QColor(0x2c, 0x4f, 0x7c));
