@@ -1,5 +1,7 @@
 #include "cli/line_reader.hpp"
 
+#include <poll.h>
+
 namespace brisvale::cli {
 
 bool LineReader::fill() {
@@ -8,6 +10,13 @@ bool LineReader::fill() {
     end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     if (end_ == 0) eof_ = true;
     return end_ > 0;
+}
+
+bool LineReader::moreWaiting() const {
+    if (pos_ < end_) return true;
+    if (eof_) return false;
+    pollfd ready{::fileno(file_), POLLIN, 0};
+    return ::poll(&ready, 1, 0) > 0 && (ready.revents & POLLIN) != 0;
 }
 
 bool LineReader::next(std::string& line) {

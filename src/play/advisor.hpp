@@ -6,12 +6,15 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "play/undo.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
+#include "state/series.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/settings_file.hpp"
@@ -30,6 +33,31 @@ struct StartOptions {
     std::filesystem::path dataDir;  // the data folder, created when missing
     bool deleteDebugLog = false;    // "-d"
     std::string remoteSite;         // empty: the built-in remote settings
+    // Sessions that leave nothing behind (the simulator's) switch these off: no undo history
+    // is kept, and no run file is offered, written or removed.
+    bool recordUndo = true;
+    bool keepRunFile = true;
+};
+
+// A casino's history as the history file holds it.
+struct CasinoRecord {
+    std::string name;
+    Series<int> spins;  // oldest first; -1 for a field that is no number of the wheel
+    Series<char> line;  // its line's value, ending with a comma; empty: nothing to record
+};
+
+// A menu item as the user sees it.
+struct MenuItemView {
+    std::string caption;
+    bool enabled = false;
+};
+
+// Edit > Undo Spin / Redo Spin, and how many steps each can go.
+struct EditMenuView {
+    MenuItemView undo;
+    MenuItemView redo;
+    int undoSteps = 0;
+    int redoSteps = 0;
 };
 
 // What a user action came to, for the front ends: refused actions change nothing.
@@ -65,6 +93,19 @@ class Advisor {
     ActionResult userKey(std::string_view key);
     // Timer1 fires; front ends call it every timerInterval() milliseconds.
     void userTick();
+    // Edit > Undo Spin and Redo Spin: back to just before the last press of Button1, and on
+    // to just after it again.
+    ActionResult userUndo();
+    ActionResult userRedo();
+    // File > Import Spins... and Export Spins...: the file is asked for through the Dialogs
+    // port. Importing with no casino selected asks for a new casino's name first.
+    ActionResult userImportSpins();
+    ActionResult userExportSpins();
+    // The run file keeps an open run for the next session. The core notes what changed; the
+    // front end writes it when it suits (after its events), and the core when the window
+    // closes.
+    bool runFileDirty() const { return keepRunFile_ && runDirty_; }
+    void flushRunFile();
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
@@ -82,6 +123,10 @@ class Advisor {
     const std::filesystem::path& settingsFile() const { return settingsFile_; }
     const std::filesystem::path& wageringFile() const { return wageringFile_; }
     const std::filesystem::path& historyFile() const { return historyFile_; }
+    const std::filesystem::path& runFile() const { return runFile_; }
+    EditMenuView editMenu() const;
+    MenuItemView importSpinsItem() const;
+    MenuItemView exportSpinsItem() const;
 
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.
@@ -194,6 +239,8 @@ class Advisor {
     void fillCasinoList();
     void RecordCasinoSpin();
     void loadCasino(int position);
+    std::optional<CasinoRecord> readCasino(int position) const;
+    void useCasino(const CasinoRecord& record);
     void newCasino();
     void endRecording();
     void SaveCasinoHistory();
@@ -207,6 +254,43 @@ class Advisor {
     void replayStep();
     void endReplay();
 
+    // User actions as carried out, without the undo history's bookkeeping.
+    ActionResult doSet(std::string_view name, std::string_view value);
+    ActionResult doPress(std::string_view name);
+    ActionResult doClickCell(int cell);
+    ActionResult doClickChip(int chip);
+    ActionResult doFlip();
+    ActionResult doMenu(std::string_view name, int k);
+    ActionResult doKey(std::string_view key);
+    // An action that is carried out again when the history goes back or on.
+    template <class Action>
+    ActionResult logged(Act act, int arg, Action&& action, std::string_view text = {});
+    // A press of Button1, typed (Enter) or clicked: an undo step when it is accepted.
+    ActionResult pressButton1(Act act, int arg);
+    // An action the history cannot carry out again (settings, casinos, files) ends it.
+    void endUndoHistory() { undo_.clear(); }
+    bool recording() const { return recordUndo_ && !replaying_ && !replay_; }
+    Checkpoint checkpoint() const;
+    void restore(const Checkpoint& c);
+    ActionResult travel(const UndoHistory::Route& route);
+    void carryOut(const LoggedAction& a, const LogPosition& at);
+
+    // The run file.
+    bool runOpen() const;
+    void markRunDirty() { runDirty_ = true; }
+    bool writeRunFile();
+    void offerResume();
+    void tellWriteFailure(const std::filesystem::path& file);
+
+    // Spin files.
+    bool appendSpins(const std::vector<int>& spins);
+    bool importIntoNewCasino(const std::vector<int>& spins, const std::string& name);
+    void writeTimerCaption();
+
+    // The ports the handlers call: the front end's, quieted and scripted while the undo
+    // history carries actions out again.
+    QuietableDialogs dialogs_;
+    ScriptedClock clock_;
     Ports ports_;
     PlayState s_;
     Settings settings_ = defaultSettings();
@@ -215,8 +299,9 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
-    std::vector<int> history_;  // the selected casino's recorded spins, oldest first
-    std::string historyLine_;   // its line in the history file, kept ready for the next spin
+    std::filesystem::path runFile_;
+    Series<int> history_;       // the selected casino's recorded spins, oldest first
+    Series<char> historyLine_;  // its line in the history file, kept ready for the next spin
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;
@@ -231,11 +316,16 @@ class Advisor {
     BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips
 
     // The first digit typed, waiting up to a second for a second one.
-    struct TypedDigit {
-        int digit;
-        std::int64_t atMs;
-    };
     std::optional<TypedDigit> typed_;
+
+    UndoHistory undo_;
+    bool recordUndo_ = true;
+    bool replaying_ = false;   // the undo history is carrying actions out again
+    bool pressTaken_ = false;  // the last press of Button1 started a run or took a spin
+
+    bool keepRunFile_ = true;
+    bool runDirty_ = false;
+    std::set<std::filesystem::path> failedWrites_;  // told once each, until a write succeeds
 };
 
 }  // namespace brisvale

@@ -13,12 +13,14 @@
 namespace brisvale {
 
 void Advisor::Button1_Click() {
+    pressTaken_ = false;
     set_backcolor(s_.NormalColor);
     if (s_.form.BetStyle[1].value) {
         ProgSingle();
     } else if (s_.form.BetStyle[2].value || s_.form.BetStyle[3].value) {
         MultiSpin();
     }
+    if (pressTaken_) s_.RunBalances.push_back(s_.Balance);
 }
 
 void Advisor::ProgSingle() {
@@ -41,6 +43,8 @@ void Advisor::startRun(bool multi) {
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
+    s_.RunBalances.clear();
+    pressTaken_ = true;
 }
 
 bool Advisor::ValidateStart() {
@@ -139,6 +143,7 @@ bool Advisor::takeSpin() {
         ports_.dialogs.message("Select a Number!", s_.AppTitle);
         return false;
     }
+    pressTaken_ = true;
     return true;
 }
 

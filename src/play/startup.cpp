@@ -19,7 +19,10 @@ std::vector<std::string> numberItems(int from, int to) {
 
 }  // namespace
 
-Advisor::Advisor(Ports ports) : ports_(ports) {
+Advisor::Advisor(Ports ports)
+    : dialogs_(ports.dialogs),
+      clock_(ports.clock),
+      ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher} {
     Form& f = s_.form;
     const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
     for (int k = 0; k < kHowManyCount; ++k) {
@@ -56,6 +59,7 @@ void Advisor::Form_Load(const StartOptions& options) {
     settingsFile_ = dataDir_ / rs.settingsFile;
     wageringFile_ = dataDir_ / rs.wageringFile;
     historyFile_ = dataDir_ / "CasinoHistory.dat";
+    runFile_ = dataDir_ / "run.json";
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
 
@@ -97,12 +101,16 @@ void Advisor::Form_Load(const StartOptions& options) {
     if (!FileExists(settingsFile_)) WriteDefaultSettings();
     LoadSettings();
     settleStyleControls();
+    offerResume();
     log_.write("17");
 }
 
 void Advisor::Form_Unload() {
     CaptureSettings();
     SaveSettings();
+    // Closing keeps an open run for the next session, exactly as it stands.
+    markRunDirty();
+    flushRunFile();
     exitRequested_ = true;
 }
 

@@ -8,15 +8,19 @@
 
 namespace brisvale {
 
-void Advisor::Timer1_Timer() {
-    Form& f = s_.form;
+void Advisor::writeTimerCaption() {
     std::string caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
                           " - Spins This Table: " + std::to_string(s_.TableSpins) +
                           " - Wins: " + std::to_string(s_.Wins) + " ";
     if (!s_.CasinoName.empty()) {
         caption += s_.CasinoName + " - " + std::to_string(s_.RecordedSpins) + " Recorded Spins";
     }
-    f.caption = std::move(caption);
+    s_.form.caption = std::move(caption);
+}
+
+void Advisor::Timer1_Timer() {
+    Form& f = s_.form;
+    writeTimerCaption();
 
     const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
     const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;

@@ -12,6 +12,7 @@
 #include "board/chips.hpp"
 #include "board/geometry.hpp"
 #include "state/history_box.hpp"
+#include "state/series.hpp"
 
 namespace brisvale {
 
@@ -31,7 +32,7 @@ struct TextBox {
 };
 
 struct ListBox {
-    std::vector<std::string> items;
+    ItemList items;
     int index = -1;  // the selected position, -1 for none
     bool enabled = true;
 

@@ -10,6 +10,7 @@
 #include "model/sleepers.hpp"
 #include "state/bet_lists.hpp"
 #include "state/form.hpp"
+#include "state/series.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -38,6 +39,8 @@ struct PlayState {
     std::int32_t Stake = 0;
     MinimumWager wager;  // UnitWager, StartUnitWager, NetChips
     double Balance = 0;
+    // The balance after the Start of the current run and after each of its presses.
+    Series<double> RunBalances;
     bool QuitPending = false;
 
     // The pending spin.

@@ -29,7 +29,9 @@ TEST(Menus, CaptionsInTheirOrder) {
     Session s;
     ASSERT_NE(topMenu(s, "&File"), nullptr);
     EXPECT_EQ(entries(topMenu(s, "&File")),
-              (QStringList{"Restart", "Default Settings", "-", "Exit"}));
+              (QStringList{"Restart", "Default Settings", "-", "Import Spins...", "Export Spins...",
+                           "-", "Exit"}));
+    EXPECT_EQ(entries(topMenu(s, "&Edit")), (QStringList{"Undo Spin", "Redo Spin"}));
     EXPECT_EQ(entries(topMenu(s, "&Tools")),
               (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History"}));
     EXPECT_EQ(entries(topMenu(s, "&Help")), (QStringList{"About Brisvale", "-", "Instructions"}));
