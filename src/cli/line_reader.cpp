@@ -1,15 +1,28 @@
 #include "cli/line_reader.hpp"
 
 #include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace brisvale::cli {
 
+// One read of what the stream has: fread would wait for a whole buffer, so a person typing
+// (or a program talking to the console) would see nothing until the input ended.
 bool LineReader::fill() {
     if (eof_) return false;
     pos_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    if (end_ == 0) eof_ = true;
-    return end_ > 0;
+    end_ = 0;
+    for (;;) {
+        const ssize_t got = ::read(::fileno(file_), buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            eof_ = true;
+            return false;
+        }
+        end_ = static_cast<std::size_t>(got);
+        return true;
+    }
 }
 
 bool LineReader::moreWaiting() const {

@@ -96,22 +96,23 @@ void UndoHistory::addCheckpoint(Checkpoint now) {
     checkpoints_.push_back({std::move(now), attach_});
 }
 
-// Beyond kReach presses, the oldest go a checkpoint's worth at a time: the checkpoint then
-// becomes the start of the history.
+// Past kReach + kDropEvery presses, the oldest go, up to the last checkpoint that keeps at
+// least kReach: it becomes the start of the history.
 void UndoHistory::dropOldest() {
-    while (checkpoints_.size() > 1) {
-        const LogPosition from = checkpoints_[1].at;
-        const std::size_t kept = stepsFrom(from);
-        if (kept < kReach) return;
-        const std::size_t dropped = steps_.size() - kept;
-        steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(dropped));
-        cursor_ -= dropped;
-        checkpoints_.erase(checkpoints_.begin());
-        log_.dropFront(from);
-        for (UndoStep& s : steps_) s.press = minus(s.press, from);
-        for (Saved& c : checkpoints_) c.at = minus(c.at, from);
-        attach_ = minus(attach_, from);
-    }
+    if (steps_.size() < kReach + kDropEvery) return;
+    std::size_t keep = 0;
+    while (keep + 1 < checkpoints_.size() && stepsFrom(checkpoints_[keep + 1].at) >= kReach) ++keep;
+    if (keep == 0) return;
+    const LogPosition from = checkpoints_[keep].at;
+    const std::size_t dropped = steps_.size() - stepsFrom(from);
+    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(dropped));
+    cursor_ -= dropped;
+    checkpoints_.erase(checkpoints_.begin(),
+                       checkpoints_.begin() + static_cast<std::ptrdiff_t>(keep));
+    log_.dropFront(from);
+    for (UndoStep& s : steps_) s.press = minus(s.press, from);
+    for (Saved& c : checkpoints_) c.at = minus(c.at, from);
+    attach_ = minus(attach_, from);
 }
 
 UndoHistory::Route UndoHistory::routeTo(const LogPosition& goal, bool fromPresent) const {

@@ -64,7 +64,12 @@ class ActionLog {
     void append(const ActionLog& more);
     void truncate(const LogPosition& at);
     void dropFront(const LogPosition& at);
-    void clear() { *this = ActionLog(); }
+    // Keeps the room taken: the pending actions are cleared at every press.
+    void clear() {
+        actions_.clear();
+        clocks_.clear();
+        texts_.clear();
+    }
     bool empty() const { return actions_.empty(); }
     LogPosition end() const { return {actions_.size(), clocks_.size(), texts_.size()}; }
 
@@ -90,7 +95,10 @@ struct UndoStep {
 class UndoHistory {
   public:
     static constexpr std::size_t kReach = 1000;  // presses that can always be undone
-    static constexpr std::size_t kCheckpointEvery = 16;
+    static constexpr std::size_t kCheckpointEvery = 32;
+    // Presses beyond kReach are dropped this many at a time, which keeps the work of moving
+    // the log down off most presses.
+    static constexpr std::size_t kDropEvery = 256;
 
     bool active() const { return !checkpoints_.empty(); }
     std::size_t undoCount() const { return cursor_; }

@@ -1,6 +1,8 @@
 // The user's actions as the front ends call them: each is carried out, taken into the undo
 // history (or ends it), and marks the run file for writing. Edit > Undo Spin and Redo Spin.
 
+#include <memory>
+
 #include "play/advisor.hpp"
 
 namespace brisvale {
@@ -30,9 +32,10 @@ ActionResult Advisor::logged(Act act, int arg, Action&& action, std::string_view
 ActionResult Advisor::pressButton1(Act act, int arg) {
     const bool taping = recording();
     const bool starting = s_.form.Button1.caption == "Start";
-    // A Start begins a new history; so does the first press after the history ended.
-    std::optional<Checkpoint> base;
-    if (taping && (starting || !undo_.active())) base = checkpoint();
+    // A Start begins a new history; so does the first press after the history ended. (On the
+    // heap: a checkpoint is large, and most presses need none.)
+    std::unique_ptr<Checkpoint> base;
+    if (taping && (starting || !undo_.active())) base = std::make_unique<Checkpoint>(checkpoint());
     if (taping) clock_.tape();
     pressTaken_ = false;
     const ActionResult result = act == Act::Key ? doKey("Enter") : doPress("Button1");
