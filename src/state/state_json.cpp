@@ -1,5 +1,6 @@
 #include "state/state_json.hpp"
 
+#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <utility>
@@ -186,16 +187,33 @@ void fromJson(const Json& j, BoardLayout& b) {
     if (flagMember(j, "flipped")) b.FlipBoard(true);
 }
 
+// The numbers oldest first, as one text ("17,0,32"): the box may hold a whole casino's
+// history, and one text is written and read far quicker than a list of as many values.
 Json toJson(const HistoryBox& h) {
-    Json out = Json::array();
-    out.get_ref<Json::array_t&>().reserve(h.lineCount());
-    for (signed char n : h.numbers()) out.push_back(static_cast<int>(n));
-    return out;
+    std::string text;
+    text.reserve(h.lineCount() * 3);
+    for (signed char n : h.numbers()) {
+        if (!text.empty()) text.push_back(',');
+        text += std::to_string(n);
+    }
+    return text;
 }
 void fromJson(const Json& j, HistoryBox& h) {
-    if (!j.is_array()) bad("Text1 is not a list");
+    if (!j.is_string()) bad("Text1 is not text");
+    const std::string_view text = j.get_ref<const std::string&>();
     h.clear();
-    for (const Json& n : j) h.AddHistoryLine(static_cast<int>(wholeValue(n, 0, 36, "Text1")));
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string_view::npos) end = text.size();
+        int n = -1;
+        const auto [stop, error] = std::from_chars(text.data() + start, text.data() + end, n);
+        if (error != std::errc() || stop != text.data() + end || n < 0 || n > 36) {
+            bad("Text1 holds something that is not a number of the wheel");
+        }
+        h.AddHistoryLine(n);
+        start = end + 1;
+        if (end + 1 == text.size()) bad("Text1 ends with a comma");
+    }
 }
 
 template <class T, std::size_t N>

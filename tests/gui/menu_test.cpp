@@ -40,6 +40,30 @@ TEST(Menus, CaptionsInTheirOrder) {
     EXPECT_FALSE(s.window->action("mnuCasino0")->isEnabled());
 }
 
+TEST(Menus, EditTakesTheLastSpinBackAndNamesIt) {
+    Session s;
+    QAction* undo = s.window->action("mnuUndo");
+    QAction* redo = s.window->action("mnuRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    s.click("chk7_1");
+    s.type("Text18", "1000");
+    s.pressButton1();
+    s.waitSpinInterval();
+    s.clickCell(17);
+    s.pressButton1();
+    EXPECT_EQ(undo->text(), "Undo Spin 17");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(s.historyRows(), QStringList{"17"});
+    QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(s.historyRows().isEmpty());
+    EXPECT_EQ(undo->text(), "Undo Start");
+    EXPECT_EQ(redo->text(), "Redo Spin 17");
+    QTest::keyClick(s.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(s.historyRows(), QStringList{"17"});
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(redo->shortcuts().size(), 2);
+}
+
 TEST(Menus, AlwaysOnTopTwiceReturnsToNormalStacking) {
     Session s;
     QAction* top = s.window->action("mnuTop");

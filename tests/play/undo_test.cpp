@@ -41,7 +41,7 @@ TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
     changed["WinningBets"] = {109};
     changed["lists"][4] = {17, 20};
     changed["RunBalances"] = {1000, 997.5};
-    changed["form"]["Text1"] = {5, 0, 36};
+    changed["form"]["Text1"] = "5,0,36";
     ASSERT_NE(changed, toJson(live));
     PlayState read = live;
     fromJson(changed, read);
