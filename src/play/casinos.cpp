@@ -172,11 +172,7 @@ void Advisor::SaveCasinoHistory() {
     // it has arrived.
     if (s_.form.Casino.index < 2 || replaying_) return;
     const std::string_view line(historyLine_.data(), historyLine_.size());
-    if (!SetProperty(1, casinoKey(s_.form.Casino.index - 1), line, historyFile_, &log_)) {
-        tellWriteFailure(historyFile_);
-    } else {
-        failedWrites_.erase(historyFile_);
-    }
+    SetProperty(1, casinoKey(s_.form.Casino.index - 1), line, historyFile_, &log_);
 }
 
 void Advisor::Command1_Click() {
