@@ -12,8 +12,9 @@ namespace brisvale {
 namespace {
 
 constexpr long long kRunFileVersion = 1;
-// A run file holds a few kilobytes and the spins of the run; anything far beyond is not one.
-constexpr std::size_t kRunFileLimit = 256u << 20;
+// A run file holds a few kilobytes and the spins of its history box (three bytes a spin);
+// anything far beyond is not one.
+constexpr std::size_t kRunFileLimit = 64u << 20;
 
 // "2026-12-06 14:05", in local time.
 std::string localMinute(std::int64_t ms) {
@@ -139,6 +140,8 @@ void Advisor::offerResume() {
         problem = e.what();
     } catch (const Json::exception&) {
         problem = "it is not a whole run file";
+    } catch (const std::exception&) {
+        problem = "it cannot be read";  // out of memory for what it holds
     }
     if (!problem.empty()) {
         keepAsBad(runFile_);

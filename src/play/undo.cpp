@@ -125,8 +125,6 @@ UndoHistory::Route UndoHistory::routeTo(const LogPosition& goal, bool fromPresen
 }
 
 UndoHistory::Route UndoHistory::undo() {
-    // Actions after the last press belong to a present that is being left.
-    if (cursor_ == steps_.size()) log_.truncate(after(log_, steps_.back().press));
     --cursor_;
     const LogPosition goal = steps_[cursor_].press;
     const Route route = routeTo(goal, false);
