@@ -45,6 +45,7 @@ TEST(Menus, EditTakesTheLastSpinBackAndNamesIt) {
     QAction* undo = s.window->action("mnuUndo");
     QAction* redo = s.window->action("mnuRedo");
     EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
     s.click("chk7_1");
     s.type("Text18", "1000");
     s.pressButton1();
