@@ -3,7 +3,10 @@ BUILD ?= build
 JOBS ?= 2
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build run test package format format-check bench clean
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = properties settings wagering remote casinos console
+
+.PHONY: all deps configure build run test test-edge package sanitize fuzz format format-check bench clean
 
 all: build
 
@@ -25,14 +28,33 @@ run: configure
 	@$(CMAKE_BUILD) --target brisvale
 	@exec $(BUILD)/bin/brisvale
 
+# The house-edge runs (label `edge`, millions of spins each) stay out of the quick suite.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE edge
+
+test-edge: build
+	@cd $(BUILD) && ctest --output-on-failure -L edge
 
 # The Debian package, $(BUILD)/brisvale_<version>_<arch>.deb, checked by lintian.
 package: build
 	@rm -f $(BUILD)/brisvale_*.deb
 	@cd $(BUILD) && cpack -G DEB
 	@scripts/check-package $(BUILD)
+
+# The whole test suite under AddressSanitizer and UBSan, in build-asan.
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+		-DBRISVALE_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j$(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+# The libFuzzer targets, built with clang in build-fuzz, each run for FUZZ_SECONDS.
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DBRISVALE_FUZZ=ON \
+		>/dev/null
+	@cmake --build build-fuzz -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
@@ -44,4 +66,4 @@ format-check:
 	@scripts/check-format
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-asan build-fuzz

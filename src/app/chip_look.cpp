@@ -28,28 +28,53 @@ ChipLook chipLook(const Form& form, const Chip& chip) {
     ChipLook look;
     look.disc = chipRect(form, chip);
     const QColor color = fromRgb(imageColor(chip.image));
-    look.border = color.lightness() > 200 ? QColor(0x60, 0x60, 0x60) : color.darker(170);
+    if (chip.borderStyle == 1) {
+        look.border = Qt::black;
+    } else {
+        look.border = color.lightness() > 200 ? QColor(0x60, 0x60, 0x60) : color.darker(170);
+    }
+    look.raised = chip.appearance == 1;
     // Slightly see-through: the cloth shows under the chip, which keeps its family colour.
     look.fill = color;
     look.fill.setAlphaF(0.85);
-    look.label = look.disc;
+    // At the design's label place the stake sits in the middle of the chip; a label placed
+    // elsewhere moves it by as much.
+    const StakeLabel& l = chip.label;
+    look.label = QRectF(look.disc.left() + px(l.left - board::kLabelLeft),
+                        look.disc.top() + px(l.top - board::kLabelTop), px(l.width), px(l.height));
+    look.alignment = l.alignment;
     look.text = chip.blackText ? QColor(Qt::black) : QColor(Qt::white);
     look.outline = chip.blackText ? QColor(Qt::white) : QColor(Qt::black);
-    look.fontPixels = 12;
+    look.fontPixels = pointPixels(l.fontSize);
+    look.bold = l.bold;
     return look;
 }
 
 void paintChipDisc(QPainter& p, const ChipLook& look) {
+    const QRectF edge = look.disc.adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(look.border, 1));
     p.setBrush(look.fill);
-    p.drawEllipse(look.disc.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawEllipse(edge);
+    if (!look.raised) return;
+    // Lit from the top left, as raised controls are.
+    const QRectF bevel = edge.adjusted(1, 1, -1, -1);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 210), 1.2));
+    p.drawArc(bevel, 45 * 16, 180 * 16);
+    p.setPen(QPen(QColor(0, 0, 0, 170), 1.2));
+    p.drawArc(bevel, 225 * 16, 180 * 16);
 }
 
 namespace {
 
+// Room for the figures' edge at an aligned side of the label.
+constexpr double kStakeEdge = 2;
+
 // The stake's type: the look's size, smaller for a stake too long for its label.
 QFont stakeFont(const ChipLook& look, const QString& stake) {
-    QFont font = boldFont(look.fontPixels);
+    QFont font;
+    font.setBold(look.bold);
+    font.setPixelSize(look.fontPixels);
     while (font.pixelSize() > 7 &&
            QFontMetricsF(font).horizontalAdvance(stake) > look.label.width() - 3) {
         font.setPixelSize(font.pixelSize() - 1);
@@ -57,24 +82,40 @@ QFont stakeFont(const ChipLook& look, const QString& stake) {
     return font;
 }
 
+// Where the figures start across the label, by its alignment.
+double stakeLeft(const ChipLook& look, double advance) {
+    switch (look.alignment) {
+        case AlignLeft:
+            return look.label.left() + kStakeEdge;
+        case AlignRight:
+            return look.label.right() - kStakeEdge - advance;
+        default:
+            return look.label.center().x() - advance / 2;
+    }
+}
+
 }  // namespace
 
 QRectF stakeRect(const ChipLook& look, const QString& stake) {
     const QFontMetricsF metrics(stakeFont(look, stake));
-    const double width = metrics.horizontalAdvance(stake) + 4;
-    return {look.label.center().x() - width / 2, look.label.center().y() - metrics.height() / 2,
-            width, metrics.height()};
+    const double advance = metrics.horizontalAdvance(stake);
+    return {stakeLeft(look, advance) - kStakeEdge, look.label.center().y() - metrics.height() / 2,
+            advance + 2 * kStakeEdge, metrics.height()};
 }
 
 void paintChipLabel(QPainter& p, const ChipLook& look, const QString& stake) {
     const QFont font = stakeFont(look, stake);
     const QFontMetricsF metrics(font);
-    const QPointF baseline(look.label.center().x() - metrics.horizontalAdvance(stake) / 2,
+    const QPointF baseline(stakeLeft(look, metrics.horizontalAdvance(stake)),
                            look.label.center().y() + (metrics.ascent() - metrics.descent()) / 2);
     QPainterPath figures;
     figures.addText(baseline, font, stake);
+    // The label lies inside its chip.
+    p.save();
+    p.setClipRect(look.disc);
     p.strokePath(figures, QPen(look.outline, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(figures, look.text);
+    p.restore();
 }
 
 QString chipHoverText(const Chip& chip) {

@@ -27,10 +27,13 @@ struct ChipLook {
     QRectF disc;
     QColor fill;
     QColor border;
-    QRectF label;  // the stake is centred in it
+    bool raised;   // three-dimensional: a light and a dark edge
+    QRectF label;  // the stake is aligned in it and shows only on the chip
+    int alignment;
     QColor text;
     QColor outline;  // round the figures, so a stake reads over any colour beneath
     int fontPixels;  // the largest size; long stakes shrink to fit
+    bool bold;
 };
 
 ChipLook chipLook(const Form& form, const Chip& chip);

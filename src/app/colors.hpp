@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <algorithm>
 #include <cstdint>
 
 #include "board/geometry.hpp"
@@ -33,6 +34,11 @@ inline constexpr double px(int twips) {
 }
 inline int pxi(int twips) {
     return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+}
+// Type sizes in points: a point is 20 twips.
+inline constexpr double kTwipsPerPoint = 20.0;
+inline int pointPixels(int points) {
+    return std::max(1, static_cast<int>(points * kTwipsPerPoint / kTwipsPerPixel + 0.5));
 }
 inline QRectF pxRect(const Rect& r) {
     return {px(r.left), px(r.top), px(r.width), px(r.height)};

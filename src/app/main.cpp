@@ -164,7 +164,10 @@ int main(int argc, char* argv[]) {
     fetcher = std::make_unique<brisvale::QtFetcher>();
 #endif
     brisvale::Advisor advisor({dialogs, browser, clock, random, fetcher.get()});
-    advisor.userOpenWindow(options.start);
+    if (const brisvale::ActionResult opened = advisor.userOpenWindow(options.start); !opened.ok) {
+        dialogs.message(opened.error, "Brisvale");
+        return 1;
+    }
 
     brisvale::app::MainWindow window(advisor);
     dialogs.setParent(&window);

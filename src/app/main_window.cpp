@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -17,6 +18,8 @@
 #include "app/control_binder.hpp"
 #include "app/play_panel.hpp"
 #include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
+#include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
 
 namespace brisvale::app {
@@ -25,6 +28,12 @@ namespace {
 // The window's collapsed height and the width of the left column, in twips.
 constexpr int kCollapsedHeight = 3350;
 constexpr int kLeftColumn = 4020;
+
+// Window-only preferences (where the statistics panel stands), kept in the user's configuration
+// folder: the data folder's files stay exactly as the advisor writes them.
+QSettings windowPreferences() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window");
+}
 
 }  // namespace
 
@@ -77,7 +86,23 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
          [this] { act([&] { return advisor_.userCloseWagering(); }); }},
         this);
 
+    stats_ = new StatsPanel(this);
+    setDockOptions({});
+    addDockWidget(Qt::RightDockWidgetArea, stats_);
+    stats_->hide();
+    // The panel follows the advisor through the same render as the window; shown, docked or
+    // floated, the window makes room for it or gives the room back.
+    connect(stats_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        renderWindow();
+        if (shown) stats_->render(advisor_);
+    });
+    connect(stats_, &QDockWidget::topLevelChanged, this, [this] {
+        renderWindow();
+        saveStatsPanel();
+    });
+
     buildMenus();
+    restoreStatsPanel();
     // A closed list would take typed digits as a search of its entries; on this window digits
     // choose numbers.
     for (QComboBox* list : central->findChildren<QComboBox*>()) list->installEventFilter(this);
@@ -86,7 +111,11 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
     board_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Closing on the way out hides the panel, when the window's own parts are already gone.
+    disconnect(stats_, nullptr, this, nullptr);
+    disconnect(stats_->toggleViewAction(), nullptr, this, nullptr);
+}
 
 void MainWindow::buildMenus() {
     const auto item = [this](QMenu* menu, const char* name, const QString& caption,
@@ -120,6 +149,17 @@ void MainWindow::buildMenus() {
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("mnuView");
+    QAction* statistics = stats_->toggleViewAction();
+    statistics->setText("Statistics");
+    statistics->setObjectName("mnuStatistics");
+    statistics->setShortcut(Qt::Key_F9);
+    // F9 works from the floating panel too.
+    statistics->setShortcutContext(Qt::ApplicationShortcut);
+    view->addAction(statistics);
+    connect(statistics, &QAction::toggled, this, [this] { saveStatsPanel(); });
+
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
     alwaysOnTop_ = item(tools, "mnuTop", "Always On Top", menuItem("mnuTop"));
@@ -129,6 +169,16 @@ void MainWindow::buildMenus() {
     // The history replay has no place on the window itself; the menu makes it reachable.
     replay_ = item(tools, "Command2", "Replay History",
                    [this] { return advisor_.userPress("Command2"); });
+    // The simulator only reads the style shown, so it is no action on the advisor.
+    QAction* simulate = tools->addAction("Simulate This Style...");
+    simulate->setObjectName("mnuSimulate");
+    connect(simulate, &QAction::triggered, this, [this] {
+        if (!simulate_) simulate_ = new SimDialog(advisor_, this);
+        if (!simulate_->isVisible()) simulate_->prefill();
+        simulate_->show();
+        simulate_->raise();
+        simulate_->activateWindow();
+    });
 
     casinos_ = menuBar()->addMenu("&Casinos");
     casinos_->setObjectName("mnuCasinos");
@@ -185,6 +235,7 @@ void MainWindow::render() {
     advanced_->render(form);
     board_->render();
     renderCasinoMenu();
+    if (stats_->isVisible()) stats_->render(advisor_);
 
     if (form.frmWagering.open) {
         wagering_->render(form.frmWagering);
@@ -226,6 +277,7 @@ void MainWindow::renderWindow() {
         palette.setColor(QPalette::Disabled, QPalette::Text, faded);
         palette.setColor(QPalette::Disabled, QPalette::ButtonText, faded);
         centralWidget()->setPalette(palette);
+        stats_->setPalette(palette);
     }
 
     const int menuHeight = menuBar()->sizeHint().height();
@@ -233,7 +285,14 @@ void MainWindow::renderWindow() {
     top_->setFixedHeight(topHeight);
     panel_->setGeometry(0, 0, pxi(kLeftColumn), topHeight);
     advanced_->setVisible(form.height > kCollapsedHeight);
-    const QSize size(pxi(form.width), pxi(form.height));
+    // The board keeps its width; a docked statistics panel adds its own beside it.
+    const int boardWidth = pxi(form.width);
+    if (centralWidget()->minimumWidth() != boardWidth) centralWidget()->setFixedWidth(boardWidth);
+    QSize size(boardWidth, pxi(form.height));
+    if (!stats_->isHidden() && !stats_->isFloating()) {
+        size.rwidth() += StatsPanel::kDockedWidth +
+                         style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    }
     if (this->size() != size || minimumSize() != size) setFixedSize(size);
 
     // Top-most only while no dialog of ours is open above the window.
@@ -284,6 +343,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         binder_->commitFocusedText();
         advisor_.userCloseWindow();
     }
+    saveStatsPanel();
     closing_ = true;
     timer1_.stop();
     wagering_->hide();
@@ -317,6 +377,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::restoreStatsPanel() {
+    // Read whole before acting: floating the panel stores its place at once.
+    const QSettings prefs = windowPreferences();
+    const bool floating = prefs.value("statistics/floating", false).toBool();
+    const QByteArray geometry = prefs.value("statistics/geometry").toByteArray();
+    const bool shown = prefs.value("statistics/visible", false).toBool();
+    if (floating) {
+        stats_->setFloating(true);
+        stats_->restoreGeometry(geometry);
+    }
+    stats_->setVisible(shown);
+    renderWindow();
+}
+
+void MainWindow::saveStatsPanel() const {
+    // Closing hides the panel with the window; it is to come back as the user left it.
+    if (closing_) return;
+    QSettings prefs = windowPreferences();
+    prefs.setValue("statistics/visible", !stats_->isHidden());
+    prefs.setValue("statistics/floating", stats_->isFloating());
+    if (stats_->isFloating()) prefs.setValue("statistics/geometry", stats_->saveGeometry());
 }
 
 void MainWindow::typeKey(const std::string& key) {

@@ -18,6 +18,8 @@ class AdvancedPanel;
 class BoardWidget;
 class ControlBinder;
 class PlayPanel;
+class SimDialog;
+class StatsPanel;
 class WageringDialog;
 
 class MainWindow final : public QMainWindow {
@@ -33,6 +35,10 @@ class MainWindow final : public QMainWindow {
 
     BoardWidget* board() const { return board_; }
     WageringDialog* wageringDialog() const { return wagering_; }
+    // Tools > Simulate This Style..., once it has been opened.
+    SimDialog* simDialog() const { return simulate_; }
+    // View > Statistics.
+    StatsPanel* statsPanel() const { return stats_; }
     QAction* action(const QString& name) const;
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
@@ -50,6 +56,8 @@ class MainWindow final : public QMainWindow {
     void syncTimer();
     void typeKey(const std::string& key);
     void afterAction();
+    void restoreStatsPanel();
+    void saveStatsPanel() const;
 
     Advisor& advisor_;
     ControlBinder* binder_;
@@ -57,6 +65,8 @@ class MainWindow final : public QMainWindow {
     AdvancedPanel* advanced_;
     BoardWidget* board_;
     WageringDialog* wagering_;
+    SimDialog* simulate_ = nullptr;
+    StatsPanel* stats_;
     QWidget* top_;
     QMenu* casinos_ = nullptr;
     QAction* alwaysOnTop_ = nullptr;

@@ -17,6 +17,9 @@ namespace board {
 inline constexpr int kChipCount = 91;
 // The design's chip size, used when the remote settings give none.
 inline constexpr int kChipWidth = 375, kChipHeight = 375;
+// The design's stake label inside its chip: where the stake sits in the middle of the chip.
+inline constexpr int kLabelLeft = 30, kLabelTop = 60;
+inline constexpr int kLabelFontSize = 9;  // points
 
 // Chip images of `ImageList1` (1-based, as the image list counts them).
 inline constexpr int kImageSplit = 1;

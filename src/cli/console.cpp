@@ -64,7 +64,7 @@ bool Console::run(std::string_view line, bool moreWaiting) {
 void Console::open() {
     if (opened_) return;
     opened_ = true;
-    advisor_.userOpenWindow(start_);
+    if (const ActionResult result = advisor_.userOpenWindow(start_); !result.ok) fail(result.error);
 }
 
 void Console::close() {
@@ -126,7 +126,11 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
         files(command, rest);
     } else if (command == "show") {
         if (!args.empty()) return fail("show takes no arguments");
-        show();
+        print(renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
+                         dialogs_.takeGuideShown()));
+    } else if (command == "stats") {
+        if (!args.empty()) return fail("stats takes no arguments");
+        print(renderStats(advisor_));
     } else {
         fail("unknown command \"" + std::string(command) + "\"");
     }
@@ -197,9 +201,12 @@ void Console::menu(std::string_view rest) {
     if (!result.ok) fail(result.error);
 }
 
-void Console::show() {
-    QByteArray json = renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
-                                 dialogs_.takeGuideShown());
+void Console::print(QByteArray json) {
+    // What a program reads here is in the data folder by then: the run file is not behind.
+    if (advisor_.runFileDirty()) {
+        advisor_.flushRunFile();
+        lastKept_ = std::chrono::steady_clock::now();
+    }
     json.append('\n');
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
     std::fflush(out_);

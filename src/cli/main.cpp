@@ -35,7 +35,7 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "The Brisvale roulette advisor without a window: reads commands, one per line, and "
-        "prints the window's state as JSON on \"show\".\n\n"
+        "prints the window's state as JSON on \"show\" and its statistics on \"stats\".\n\n"
         "Commands:\n"
         "  click N             click board cell N (0..48)\n"
         "  chip N              click the stake label of chip N\n"
@@ -50,7 +50,8 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
         "  undo, redo          Edit > Undo Spin / Redo Spin\n"
         "  import FILE         append the spins of a spin file to the selected casino\n"
         "  export FILE         write the selected casino's spins to a spin file\n"
-        "  show                print the window's state as one line of JSON");
+        "  show                print the window's state as one line of JSON\n"
+        "  stats               print the statistics panel as one line of JSON");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption dataDir("data-dir", "The data folder (created when missing).", "DIR");
@@ -141,8 +142,14 @@ int main(int argc, char* argv[]) {
 #endif
 
     Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
-    cli::Console console(advisor, StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite},
-                         dialogs, browser, clock, errors, stdout);
+    // The data folder is claimed at once, so a second program on it is refused before it
+    // reads a command; start-up itself waits for the first command (see Console).
+    const StartOptions start{inv->dataDir, inv->deleteDebugLog, inv->remoteSite};
+    if (const ActionResult claimed = advisor.claimDataFolder(start); !claimed.ok) {
+        errors.report(claimed.error);
+        return 1;
+    }
+    cli::Console console(advisor, start, dialogs, browser, clock, errors, stdout);
     runScripts(inv->scripts, console, errors);
     console.close();
     std::fflush(stdout);

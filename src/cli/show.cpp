@@ -30,13 +30,23 @@ QJsonArray chipsJson(const Form& f) {
     for (int i = 0; i < static_cast<int>(f.chips.size()); ++i) {
         const Chip& c = f.chips[i];
         if (!c.visible) continue;
+        const StakeLabel& l = c.label;
         out.append(QJsonObject{{"index", i},
                                {"left", c.left},
                                {"top", c.top},
                                {"caption", text(c.caption)},
                                {"tooltip", text(c.tooltip)},
                                {"image", c.image},
-                               {"blackText", c.blackText}});
+                               {"blackText", c.blackText},
+                               {"appearance", c.appearance},
+                               {"borderStyle", c.borderStyle},
+                               {"label", QJsonObject{{"left", l.left},
+                                                     {"top", l.top},
+                                                     {"width", l.width},
+                                                     {"height", l.height},
+                                                     {"alignment", l.alignment},
+                                                     {"bold", l.bold},
+                                                     {"fontSize", l.fontSize}}}});
     }
     return out;
 }
@@ -186,6 +196,39 @@ QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown
                                  {"undoCaption", text(edit.undo.caption)},
                                  {"redoCaption", text(edit.redo.caption)}});
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+QByteArray renderStats(const Advisor& advisor) {
+    const Statistics stats = advisor.statistics();
+    QJsonArray bets;
+    for (const BetStatistics& b : stats.bets) {
+        bets.append(QJsonObject{{"label", text(label(b.bet))},
+                                {"family", text(familyName(bet(b.bet).family))},
+                                {"slept", b.slept},
+                                {"threshold", b.threshold},
+                                {"watched", b.watched},
+                                {"open", b.open},
+                                {"due", b.due()}});
+    }
+    QJsonArray numbers;
+    for (const NumberStatistics& n : stats.numbers) {
+        numbers.append(QJsonObject{{"table", n.table},
+                                   {"history", n.history},
+                                   {"last", n.last ? QJsonValue(*n.last) : QJsonValue()}});
+    }
+    QJsonArray balance;
+    for (double b : stats.balance) balance.append(b);
+    const auto list = [](const std::array<int, 5>& ns) {
+        QJsonArray out;
+        for (int n : ns) out.append(n);
+        return out;
+    };
+    return QJsonDocument(QJsonObject{{"bets", bets},
+                                     {"numbers", numbers},
+                                     {"balance", balance},
+                                     {"hottest", list(stats.hottest)},
+                                     {"coldest", list(stats.coldest)}})
+        .toJson(QJsonDocument::Compact);
 }
 
 }  // namespace brisvale::cli

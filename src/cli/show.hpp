@@ -1,5 +1,5 @@
 #pragma once
-// The state of the window as one line of JSON, as the `show` command prints it.
+// The state of the window, and its statistics panel, as one line of JSON each.
 
 #include <QByteArray>
 #include <string>
@@ -17,5 +17,8 @@ namespace brisvale::cli {
 // the web addresses and whether the guide was shown, since the previous show.
 QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
                       const std::vector<std::string>& opened, bool guide);
+
+// The statistics panel as one compact JSON object, as the `stats` command prints it.
+QByteArray renderStats(const Advisor& advisor);
 
 }  // namespace brisvale::cli

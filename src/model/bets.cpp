@@ -107,10 +107,7 @@ std::span<const BetId> block(int first, int count) {
 
 }  // namespace
 
-const Bet& bet(BetId id) {
-    assert(id < kBetCount);
-    return kBets[id];
-}
+const std::array<Bet, kBetCount> detail::betTable = kBets;
 
 std::string_view label(BetId id) {
     return bet(id).label();

@@ -53,8 +53,14 @@ inline constexpr BetId Black = 108, Red = 109, Odd = 110, Even = 111, Low = 112,
 inline constexpr BetId FirstSingle = 114;  // "Single 01" .. "Single 36"
 }  // namespace bet_ids
 
-// Ids must be below kBetCount.
-const Bet& bet(BetId id);
+namespace detail {
+extern const std::array<Bet, kBetCount> betTable;
+}
+
+// Ids must be below kBetCount. Inline: the triggers and the settlement call it in their loops.
+inline const Bet& bet(BetId id) {
+    return detail::betTable[id];
+}
 std::string_view label(BetId id);
 const std::array<Bet, kBetCount>& allBets();
 // The numbers the bet covers, ascending.

@@ -1,5 +1,6 @@
 #include "model/sleepers.hpp"
 
+#include <algorithm>
 #include <optional>
 
 #include "model/numbers.hpp"
@@ -36,13 +37,11 @@ void SleeperTables::clearAll() {
 void SleeperTables::AdvanceCounters(int spin) {
     if (!isNumber(spin)) return;
     for (Counters& t : tables_) {
-        for (int i = 0; i < kNumberCount; ++i) {
-            if (i == spin) {
-                t[i] = 0;
-            } else if (spin != 0) {
-                t[i] = bumped(t[i]);
-            }
+        // Every other number counts the spin (none after a zero); the spin's own starts again.
+        if (spin != 0) {
+            for (std::int16_t& v : t) v = bumped(v);
         }
+        t[spin] = 0;
     }
 }
 
@@ -73,6 +72,17 @@ void SleeperTables::ZeroCountsMod(std::string_view labels, std::string_view spin
 void SleeperTables::clearBet(BetId id) {
     Counters& t = tables_[static_cast<int>(tableOf(id))];
     for (std::uint8_t n : numbersOf(id)) t[n] = 0;
+}
+
+Table SleeperTables::triggerTable(BetId id, bool multiBetPlay) {
+    return !multiBetPlay && bet(id).family == Family::Even ? Table::Even : tableOf(id);
+}
+
+std::int16_t SleeperTables::slept(BetId id, bool multiBetPlay) const {
+    const Counters& t = tables_[static_cast<int>(triggerTable(id, multiBetPlay))];
+    std::int16_t least = kCounterMax;
+    for (std::uint8_t n : numbersOf(id)) least = std::min(least, t[n]);
+    return least;
 }
 
 Table SleeperTables::tableOf(BetId id) {

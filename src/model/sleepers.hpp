@@ -51,6 +51,12 @@ class SleeperTables {
 
     // The table that ZeroCountsMod and dropping clear for a bet (never Table::Even).
     static Table tableOf(BetId id);
+    // The table the bet's trigger reads: in Classic play the even-money bets share
+    // Table::Even; every other bet, and every bet in multi-bet play, reads tableOf.
+    static Table triggerTable(BetId id, bool multiBetPlay);
+    // How long the bet has slept as its trigger sees it: the smallest counter over its
+    // numbers in triggerTable. It is due when that reaches its family's threshold.
+    std::int16_t slept(BetId id, bool multiBetPlay) const;
 
   private:
     std::array<Counters, kTableCount> tables_{};

@@ -5,19 +5,23 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "play/statistics.hpp"
 #include "play/undo.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
 #include "state/series.hpp"
+#include "state/spin_history.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
+#include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
+#include "storage/write_notice.hpp"
 
 namespace brisvale {
 
@@ -29,12 +33,24 @@ struct Ports {
     Fetcher* fetcher = nullptr;  // none: the built-in remote settings
 };
 
+// A play style as a data folder stores it (the settings and wagering files, named by the
+// built-in remote settings), read once and never written.
+struct StoredStyle {
+    SettingsRead settings;
+    Wagering wagering;
+};
+// Reads the style of a data folder without creating, locking or writing anything in it.
+StoredStyle readStoredStyle(const std::filesystem::path& dataDir);
+
 struct StartOptions {
     std::filesystem::path dataDir;  // the data folder, created when missing
     bool deleteDebugLog = false;    // "-d"
     std::string remoteSite;         // empty: the built-in remote settings
-    // Sessions that leave nothing behind (the simulator's) switch these off: no undo history
-    // is kept, and no run file is offered, written or removed.
+    // Given: the window opens on this style and touches no file at all: no data folder, no
+    // debug log, no casino history, nothing saved (the simulator plays while a window may hold
+    // the folder). No undo history is kept then either, and no run file is offered or written.
+    std::shared_ptr<const StoredStyle> style = nullptr;
+    // Sessions that want no undo history or no run file switch these off.
     bool recordUndo = true;
     bool keepRunFile = true;
 };
@@ -42,8 +58,9 @@ struct StartOptions {
 // A casino's history as the history file holds it.
 struct CasinoRecord {
     std::string name;
-    Series<int> spins;  // oldest first; -1 for a field that is no number of the wheel
+    SpinHistory spins;  // oldest first; -1 for a field that is no number of the wheel
     Series<char> line;  // its line's value, ending with a comma; empty: nothing to record
+    int key = 0;        // the key it is written under
 };
 
 // A menu item as the user sees it.
@@ -67,18 +84,26 @@ struct ActionResult {
     static ActionResult refused(std::string why) { return {false, std::move(why)}; }
 };
 
+inline constexpr std::string_view kAlreadyRunning =
+    "Brisvale is already running with this data folder.";
 inline constexpr std::string_view kBuildDate = "May 23, 2012";
 inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
 
 class Advisor {
   public:
     explicit Advisor(Ports ports);
+    // A second Advisor standing exactly where `other` stands, answering through its own ports.
+    Advisor(Ports ports, const Advisor& other);
     Advisor(const Advisor&) = delete;
     Advisor& operator=(const Advisor&) = delete;
 
     // --- What a user can do; a refused action changes nothing ---
-    // Opening the window: start-up, in the window's order.
-    void userOpenWindow(const StartOptions& options);
+    // Opening the window: start-up, in the window's order. Refused, with nothing written,
+    // while another program holds the data folder.
+    ActionResult userOpenWindow(const StartOptions& options);
+    // Takes the data folder before start-up, so that a second program on it is refused at
+    // once; userOpenWindow goes on with the folder held. Refused while another program holds it.
+    ActionResult claimDataFolder(const StartOptions& options);
     // Closing the window with its close box (File, Exit closes it through userMenu).
     void userCloseWindow();
     ActionResult userSet(std::string_view name, std::string_view value);
@@ -112,6 +137,18 @@ class Advisor {
     const Form& form() const { return s_.form; }
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
+    // The play style as the panel shows it: the settings closing the window would save, and
+    // the wager sequences in use.
+    StoredStyle styleShown() const;
+    // What the last press of Button1 settled: the open bets and the dollars each put on the
+    // table; empty when the press settled nothing.
+    const Settlement& settled() const { return s_.settled; }
+    // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
+    Statistics statistics() const;
+    // The dollars that the bets now open will put on the table at the next spin.
+    long long stakesOpen() const;
+    // False for a window opened on a stored style: it reads and writes no file.
+    bool usesFiles() const { return files_; }
     // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
     std::vector<ControlView> panelControls() const;
     std::vector<std::string> disabledControls() const;
@@ -133,7 +170,7 @@ class Advisor {
     friend class AdvisorTestAccess;
 
     // --- Events of the main window ---
-    void Form_Load(const StartOptions& options);
+    ActionResult Form_Load(const StartOptions& options);
     void Button1_Click();
     void Picture3_Click(int cell);
     void lblWager_Click(int chip);
@@ -220,6 +257,11 @@ class Advisor {
     void changeWager(std::initializer_list<WagerRule> rules);
     void showQuit();
     void refreshBalanceLabels();
+    // Tells the user, once while it keeps failing, that file could not be written and what was
+    // kept. Returns ok.
+    // `asked`: the user asked for this write, so its failure is told even when told before.
+    bool tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept,
+                   bool asked = false);
     void refreshTotalRisk();
     void selectSpin(int number);
 
@@ -228,6 +270,9 @@ class Advisor {
     void ApplySettings();
     void CaptureSettings();
     void capturePanel();
+    // The same into any settings variables, the Advisor's own left as they are.
+    void CaptureSettingsInto(Settings& settings) const;
+    void capturePanelInto(Settings& settings) const;
     void SaveSettings();
     void WriteDefaultSettings();
     void settleStyleControls();
@@ -243,7 +288,11 @@ class Advisor {
     void useCasino(const CasinoRecord& record);
     void newCasino();
     void endRecording();
-    void SaveCasinoHistory();
+    bool SaveCasinoHistory(
+        std::string_view kept = "The spin was kept and will be written with the next one.");
+    std::string recordedName() const;  // the recorded casino's name, from its line
+    void flushCasinoHistory();  // before the casino's spins are left: one more try to write them
+    int selectedKey() const;    // the history key of the selected casino
 
     // Wagering dialog.
     void LoadControls();
@@ -280,7 +329,6 @@ class Advisor {
     void markRunDirty() { runDirty_ = true; }
     bool writeRunFile();
     void offerResume();
-    void tellWriteFailure(const std::filesystem::path& file);
 
     // Spin files.
     bool appendSpins(const std::vector<int>& spins);
@@ -292,6 +340,9 @@ class Advisor {
     QuietableDialogs dialogs_;
     ScriptedClock clock_;
     Ports ports_;
+    bool files_ = true;
+    std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
+    FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
     Settings settings_ = defaultSettings();
     DebugLog log_;
@@ -300,8 +351,12 @@ class Advisor {
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
     std::filesystem::path runFile_;
-    Series<int> history_;       // the selected casino's recorded spins, oldest first
-    Series<char> historyLine_;  // its line in the history file, kept ready for the next spin
+    SpinHistory history_;          // the selected casino's recorded spins, oldest first
+    Series<char> historyLine_;     // its line in the history file, kept ready for the next spin
+    std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
+    int historyKey_ = 0;           // the key historyLine_ is written under
+    int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
+    WriteNotice writeNotice_;
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.
     std::string instructionsAddress_;
@@ -325,7 +380,6 @@ class Advisor {
 
     bool keepRunFile_ = true;
     bool runDirty_ = false;
-    std::set<std::filesystem::path> failedWrites_;  // told once each, until a write succeeds
 };
 
 }  // namespace brisvale

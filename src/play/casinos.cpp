@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "play/advisor.hpp"
+#include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
 #include "storage/spin_file.hpp"
 #include "util/numbers.hpp"
@@ -11,10 +12,6 @@
 
 namespace brisvale {
 namespace {
-
-std::string casinoKey(int k) {
-    return "name" + std::to_string(k);
-}
 
 // Why a casino name cannot be stored, or empty when it can. The name is the text before the
 // first comma of its line, so a comma would cut it.
@@ -25,6 +22,10 @@ std::string nameProblem(std::string_view name) {
     }
     for (unsigned char c : name) {
         if (c < 32) return "A casino name must be one line of text.";
+    }
+    // The list's own entries: a casino of that name could never be chosen.
+    if (trimBlanks(name) == "New..." || trimBlanks(name) == "Select Casino") {
+        return "A casino cannot be named \"New...\" or \"Select Casino\".";
     }
     return {};
 }
@@ -39,27 +40,27 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
     return value;
 }
 
-// The values of name1, name2, ... up to the first missing key; nullopt when the file cannot be
-// read.
-std::optional<std::vector<std::string>> casinoValues(const std::filesystem::path& file,
-                                                     const DebugLog* log) {
-    return GetPropertySeries(1, "name", file, log);
-}
-
 }  // namespace
 
 void Advisor::fillCasinoList() {
     ListBox& list = s_.form.Casino;
     list.items = {"Select Casino", "New..."};
+    casinoKeys_.clear();
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
-    const auto values = casinoValues(historyFile_, &log_);
-    for (const std::string& value : values ? *values : std::vector<std::string>{}) {
-        list.items.push_back(value.substr(0, value.find(',')));
+    const auto casinos = files_ ? readCasinos(historyFile_, &log_) : std::nullopt;
+    for (const CasinoLine& casino : casinos ? *casinos : std::vector<CasinoLine>{}) {
+        list.items.push_back(casino.value.substr(0, casino.value.find(',')));
+        casinoKeys_.push_back(casino.key);
     }
     list.index = 0;
 }
 
+int Advisor::selectedKey() const {
+    return casinoKeys_.at(static_cast<std::size_t>(s_.form.Casino.index - 2));
+}
+
 void Advisor::Casino_Click() {
+    flushCasinoHistory();
     const int position = s_.form.Casino.index;
     if (position == 1) {
         newCasino();
@@ -76,11 +77,14 @@ void Advisor::endRecording() {
     s_.RecordedSpins = 0;
     history_.clear();
     historyLine_.clear();
+    unwrittenSpins_ = 0;
 }
 
 void Advisor::newCasino() {
-    const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
     ListBox& list = s_.form.Casino;
+    // Without files there is no history to record into.
+    const auto answer =
+        files_ ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "") : std::nullopt;
     // Without a new casino the list shows "Select Casino", and nothing is recorded.
     const auto none = [&] {
         list.index = 0;
@@ -93,17 +97,18 @@ void Advisor::newCasino() {
     }
     // The file keeps values trimmed; the name is kept as it will read back.
     const std::string name(trimBlanks(*answer));
-    const int k = static_cast<int>(list.items.size()) - 1;
-    if (!SetProperty(1, casinoKey(k), name + ",", historyFile_, &log_)) {
+    const std::optional<int> key = addCasino(historyFile_, name + ",", &log_);
+    if (!key) {
         ports_.dialogs.message(
             "The casino could not be saved to " + historyFile_.filename().string() + ".",
             s_.AppTitle);
         return none();
     }
     list.items.push_back(name);
+    casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
-    CasinoRecord record{name, {}, {}};
+    CasinoRecord record{name, {}, {}, *key};
     record.line.append(name.data(), name.size());
     record.line.push_back(',');
     useCasino(record);
@@ -117,10 +122,12 @@ void Advisor::loadCasino(int position) {
 
 std::optional<CasinoRecord> Advisor::readCasino(int position) const {
     const std::string item = s_.form.Casino.items[position];
-    const auto value = casinoValue(position - 1, historyFile_, &log_);
+    const int key = casinoKeys_.at(static_cast<std::size_t>(position - 2));
+    const auto value = casinoValue(key, historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
     if (!value) return std::nullopt;
     CasinoRecord record;
+    record.key = key;
     if (*value == kMissing) {
         record.name = item;
         const std::string line = item + ",";
@@ -150,6 +157,8 @@ std::optional<CasinoRecord> Advisor::readCasino(int position) const {
 void Advisor::useCasino(const CasinoRecord& record) {
     history_ = record.spins;
     historyLine_ = record.line;
+    historyKey_ = record.key;
+    unwrittenSpins_ = 0;
     for (int n : history_) {
         if (n >= 0) s_.form.Text1.AddHistoryLine(n);
     }
@@ -163,16 +172,36 @@ void Advisor::RecordCasinoSpin() {
     history_.push_back(s_.SpinNumber);
     const std::string field = std::to_string(s_.SpinNumber) + ",";
     historyLine_.append(field.data(), field.size());
-    SaveCasinoHistory();
+    // The line holds every spin, so one that could not be written goes with the next write.
+    // The undo history carries presses out again without the files: it writes the line once
+    // it has arrived.
+    if (!replaying_) unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
     countUp(s_.RecordedSpins);
 }
 
-void Advisor::SaveCasinoHistory() {
-    // The undo history carries presses out again without the files; it writes the line once
-    // it has arrived.
-    if (s_.form.Casino.index < 2 || replaying_) return;
+bool Advisor::SaveCasinoHistory(std::string_view kept) {
+    if (historyLine_.empty()) return true;
     const std::string_view line(historyLine_.data(), historyLine_.size());
-    SetProperty(1, casinoKey(s_.form.Casino.index - 1), line, historyFile_, &log_);
+    return tellWrite(SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_),
+                     historyFile_, kept);
+}
+
+std::string Advisor::recordedName() const {
+    const std::string_view line(historyLine_.data(), historyLine_.size());
+    return std::string(line.substr(0, line.find(',')));
+}
+
+void Advisor::flushCasinoHistory() {
+    if (unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
+        const std::string spins = unwrittenSpins_ == 1
+                                      ? "The last spin of " + recordedName() + " was"
+                                      : "The last " + std::to_string(unwrittenSpins_) +
+                                            " spins of " + recordedName() + " were";
+        ports_.dialogs.message("Brisvale could not write to " + historyFile_.filename().string() +
+                                   ". " + spins + " not kept.",
+                               s_.AppTitle);
+    }
+    unwrittenSpins_ = 0;
 }
 
 void Advisor::Command1_Click() {
@@ -182,17 +211,7 @@ void Advisor::Command1_Click() {
     const std::string question = "Delete casino " + s_.form.Casino.items[position] + " and its " +
                                  std::to_string(history_.size()) + " recorded spins?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-    const int deleted = position - 1;
-    const auto values = casinoValues(historyFile_, &log_);
-    // Rebuilt whole: the kept casinos renumbered from 1, each value byte for byte.
-    std::vector<std::string> lines{"index: 1"};
-    if (values) {
-        for (int i = 1; i <= static_cast<int>(values->size()); ++i) {
-            if (i == deleted) continue;
-            lines.push_back(casinoKey(static_cast<int>(lines.size())) + ": " + (*values)[i - 1]);
-        }
-    }
-    if (!values || !writeLines(historyFile_, lines, &log_)) {
+    if (!deleteCasino(historyFile_, selectedKey(), &log_)) {
         ports_.dialogs.message(
             "The casino could not be deleted from " + historyFile_.filename().string() + ".",
             s_.AppTitle);
@@ -262,13 +281,11 @@ bool Advisor::appendSpins(const std::vector<int>& spins) {
     const std::size_t old = line.size();
     line.reserve(old + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
-    if (!SetProperty(1, casinoKey(s_.form.Casino.index - 1), line, historyFile_, &log_)) {
-        ports_.dialogs.message("The spins could not be saved to " + shownFileName(historyFile_) +
-                                   ". Nothing was imported.",
-                               s_.AppTitle);
-        return false;
-    }
+    const bool written = SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_);
+    if (!tellWrite(written, historyFile_, "Nothing was imported.", true)) return false;
     historyLine_.append(line.data() + old, line.size() - old);
+    // The whole line is in the file now, spins that once failed included.
+    unwrittenSpins_ = 0;
     for (int n : spins) {
         history_.push_back(n);
         s_.form.Text1.AddHistoryLine(n);
@@ -284,19 +301,14 @@ bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::stri
     std::string line = name + ",";
     line.reserve(line.size() + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
-    const int k = static_cast<int>(list.items.size()) - 1;
-    if (!SetProperty(1, casinoKey(k), line, historyFile_, &log_)) {
-        ports_.dialogs.message("The casino could not be saved to " + shownFileName(historyFile_) +
-                                   ". Nothing was imported.",
-                               s_.AppTitle);
-        return false;
-    }
+    const std::optional<int> key = addCasino(historyFile_, line, &log_);
+    if (!tellWrite(key.has_value(), historyFile_, "Nothing was imported.", true)) return false;
     list.items.push_back(name);
+    casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
-    CasinoRecord record{name, {}, {}};
+    CasinoRecord record{name, SpinHistory(spins), {}, *key};
     record.line.append(line.data(), line.size());
-    for (int n : spins) record.spins.push_back(n);
     useCasino(record);
     writeTimerCaption();
     return true;

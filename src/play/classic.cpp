@@ -14,13 +14,13 @@ namespace brisvale {
 
 void Advisor::Button1_Click() {
     pressTaken_ = false;
+    s_.settled.clear();
     set_backcolor(s_.NormalColor);
     if (s_.form.BetStyle[1].value) {
         ProgSingle();
     } else if (s_.form.BetStyle[2].value || s_.form.BetStyle[3].value) {
         MultiSpin();
     }
-    if (pressTaken_) s_.RunBalances.push_back(s_.Balance);
 }
 
 void Advisor::ProgSingle() {
@@ -43,7 +43,6 @@ void Advisor::startRun(bool multi) {
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
-    s_.RunBalances.clear();
     pressTaken_ = true;
 }
 
@@ -91,6 +90,8 @@ void Advisor::PrepareRun() {
     s_.CurrentBet.clear();
     s_.BetOpen = false;
     s_.TableSpins = 0;
+    s_.RunBalances.clear();
+    s_.runTally.clear();
     writeRunCaption();
 }
 
@@ -114,6 +115,7 @@ void Advisor::BeginRun() {
 
 void Advisor::CommonEnding() {
     showBalance();
+    s_.RunBalances.push_back(s_.Balance);
     if (!s_.ReplayMode) s_.form.Button1.enabled = false;
     s_.SpinWaitActive = true;
     s_.SpinWaitLeft = s_.SpinInterval;
@@ -137,12 +139,22 @@ void Advisor::EndBet(bool countSpin) {
     s_.SpinWaitActive = true;
 }
 
+long long Advisor::stakesOpen() const {
+    // A run that has ended (quit, table switch) keeps BetOpen but stakes nothing more.
+    if (!s_.BetOpen || s_.form.Button1.caption == "Start") return 0;
+    const bool classic = s_.form.BetStyle[1].value;
+    long long sum = 0;
+    for (BetId id : s_.CurrentBet) sum += classic ? classicStake(s_, id) : multiStake(s_, id);
+    return sum;
+}
+
 // Takes the pending number; without one the press is refused and nothing changes.
 bool Advisor::takeSpin() {
     if (!s_.SpinPending) {
         ports_.dialogs.message("Select a Number!", s_.AppTitle);
         return false;
     }
+    s_.runTally.add(s_.SpinNumber);
     pressTaken_ = true;
     return true;
 }
@@ -201,6 +213,7 @@ void Advisor::classicBetOpen() {
             s_.SpinPending = false;
             s_.StepIndex = 0;
             changeWager({lowerWager});
+            s_.RunBalances.push_back(s_.Balance);
             return;
         }
         if (code == kStepQuit) s_.QuitPending = true;

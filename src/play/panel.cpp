@@ -39,7 +39,7 @@ void Advisor::BetStyle2_Click() {
     settings_[ProgSing] = 0;
     settings_[MultiBet] = 1;
     settings_[ProgMulti] = 0;
-    writeStyleKeys(settingsFile_, false, true, false, &log_);
+    if (files_) writeStyleKeys(settingsFile_, false, true, false, &log_);
     ApplySettings();
 }
 

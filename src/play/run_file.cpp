@@ -75,19 +75,8 @@ bool Advisor::writeRunFile() {
         {"state", toJson(s_)}};
     // Ended like the program's other files, so a backup left by a crash is seen to be whole.
     const std::string bytes = run.dump() + "\r\n";
-    if (!writeFileAtomic(runFile_, bytes, &log_)) {
-        tellWriteFailure(runFile_);
-        return false;
-    }
-    failedWrites_.erase(runFile_);
-    return true;
-}
-
-void Advisor::tellWriteFailure(const std::filesystem::path& file) {
-    if (!failedWrites_.insert(file).second) return;
-    ports_.dialogs.message("Brisvale could not write " + shownFileName(file) +
-                               " in its data folder. It will keep trying.",
-                           s_.AppTitle);
+    return tellWrite(writeFileAtomic(runFile_, bytes, &log_), runFile_,
+                     "The run goes on; it is kept for the next start once a write succeeds.");
 }
 
 void Advisor::offerResume() {

@@ -11,7 +11,11 @@ namespace brisvale {
 namespace {
 
 // The family check boxes of positions 0..10, as (array, index) of the Form.
+const CheckBox& familyBox(const Form& f, int pos);
 CheckBox& familyBox(Form& f, int pos) {
+    return const_cast<CheckBox&>(familyBox(static_cast<const Form&>(f), pos));
+}
+const CheckBox& familyBox(const Form& f, int pos) {
     switch (pos) {
         case EvenBets:
             return f.chk[7];
@@ -122,56 +126,76 @@ void Advisor::ApplyHighBoxes() {
 
 // Everything of the panel that does not depend on the style shown.
 void Advisor::capturePanel() {
-    Form& f = s_.form;
-    for (int pos = EvenBets; pos <= Single; ++pos) settings_[pos] = familyBox(f, pos).value;
-    settings_[WinsPer] = shownNumber(f.cboWins, settings_[WinsPer]);
-    settings_[PlayTime] = shownNumber(f.cboTime, settings_[PlayTime]);
-    settings_[MinWage] = shownNumber(f.cboWager, settings_[MinWage]);
+    capturePanelInto(settings_);
+}
+
+void Advisor::CaptureSettings() {
+    CaptureSettingsInto(settings_);
+}
+
+StoredStyle Advisor::styleShown() const {
+    StoredStyle style;
+    style.settings.status = SettingsStatus::Loaded;
+    style.settings.values = settings_;
+    CaptureSettingsInto(style.settings.values);
+    style.wagering = s_.wagering;
+    return style;
+}
+
+void Advisor::capturePanelInto(Settings& out) const {
+    const Form& f = s_.form;
+    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBox(f, pos).value;
+    out[WinsPer] = shownNumber(f.cboWins, out[WinsPer]);
+    out[PlayTime] = shownNumber(f.cboTime, out[PlayTime]);
+    out[MinWage] = shownNumber(f.cboWager, out[MinWage]);
     // A balance box that holds no number keeps the last account figure.
     if (const auto acct = parseNumber(f.Text[18].text)) {
         const double rounded = std::nearbyint(*acct);
         if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
-            settings_[Acct] = static_cast<std::int32_t>(rounded);
+            out[Acct] = static_cast<std::int32_t>(rounded);
         }
     }
-    settings_[ConsBetting] = f.Check[8].value;
-    settings_[SpinInt] = shownNumber(f.cboSpins, settings_[SpinInt]);
+    out[ConsBetting] = f.Check[8].value;
+    out[SpinInt] = shownNumber(f.cboSpins, out[SpinInt]);
     for (int k = 0; k < kHowManyCount; ++k) {
-        settings_[CboDozen + k] = shownNumber(f.howMany[k], settings_[CboDozen + k]);
+        out[CboDozen + k] = shownNumber(f.howMany[k], out[CboDozen + k]);
     }
 }
 
-void Advisor::CaptureSettings() {
-    capturePanel();
-    Form& f = s_.form;
+void Advisor::CaptureSettingsInto(Settings& out) const {
+    capturePanelInto(out);
+    const Form& f = s_.form;
     for (int style = 1; style <= 3; ++style)
-        settings_[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
-    settings_[AggrDefault] = f.Option2.value ? -1 : 0;
-    settings_[ConsDefault] = f.Option3.value ? -1 : 0;
+        out[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
+    out[AggrDefault] = f.Option2.value ? -1 : 0;
+    out[ConsDefault] = f.Option3.value ? -1 : 0;
     const auto preset = shownPreset();
     if (!preset) return;
     for (int k = 0; k < kFamilyCount; ++k) {
-        settings_[presetCheckPos(*preset, k)] = f.Check[randomBox(k)].value;
+        out[presetCheckPos(*preset, k)] = f.Check[randomBox(k)].value;
         if (presetLowPos(*preset, k) < 0) continue;
         // A box that holds no number keeps the stored value.
         for (const auto& [box, pos] : {std::pair{lowBox(k), presetLowPos(*preset, k)},
                                        std::pair{highBox(k), presetHighPos(*preset, k)}}) {
-            if (const auto value = parseInt16(f.Text[box].text)) settings_[pos] = *value;
+            if (const auto value = parseInt16(f.Text[box].text)) out[pos] = *value;
         }
     }
 }
 
 void Advisor::SaveSettings() {
-    writeSettingsFile(settingsFile_, settings_, &log_);
+    if (!files_) return;
+    tellWrite(writeSettingsFile(settingsFile_, settings_, &log_), settingsFile_,
+              "The settings saved before were kept.");
 }
 
 void Advisor::LoadSettings() {
-    const SettingsRead read = readSettingsFile(settingsFile_, &log_);
+    const SettingsRead read = files_ ? readSettingsFile(settingsFile_, &log_) : style_->settings;
     if (read.status == SettingsStatus::Loaded) {
         settings_ = read.values;
     } else {
         settings_ = defaultSettings();
-        if (read.status == SettingsStatus::Damaged) {
+        // Without files the damage was told when the style was read, and nothing is kept.
+        if (read.status == SettingsStatus::Damaged && files_) {
             keepDamagedSettings(settingsFile_);
             writeSettingsFile(settingsFile_, settings_, &log_);
             ports_.dialogs.message(
@@ -184,9 +208,14 @@ void Advisor::LoadSettings() {
 }
 
 void Advisor::WriteDefaultSettings() {
-    removeFile(settingsFile_);
-    writeSettingsFile(settingsFile_, defaultSettings(), &log_);
-    LoadSettings();
+    if (files_) {
+        removeFile(settingsFile_);
+        writeSettingsFile(settingsFile_, defaultSettings(), &log_);
+        LoadSettings();
+    } else {
+        settings_ = defaultSettings();
+        ApplySettings();
+    }
     for (int style = 1; style <= 3; ++style) s_.form.BetStyle[style].value = style == 1;
     s_.form.Option2.value = false;
     s_.form.Option3.value = true;

@@ -3,6 +3,9 @@
 #include <system_error>
 
 #include "play/advisor.hpp"
+#include "remote/chip_setup.hpp"
+#include "remote/file_names.hpp"
+#include "remote/remote_settings.hpp"
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
@@ -41,13 +44,73 @@ Advisor::Advisor(Ports ports)
     f.frmWagering.Combo2.items = numberItems(1, 10);
 }
 
-void Advisor::Form_Load(const StartOptions& options) {
-    dataDir_ = options.dataDir;
-    std::error_code ec;
-    std::filesystem::create_directories(dataDir_, ec);
-    log_ = DebugLog(dataDir_ / "debug.txt");
-    log_.setEnabled(false);
-    if (options.deleteDebugLog) log_.remove();
+// The folder's lock stays with `other`, and the copy's undo history starts empty: its first
+// press begins one of its own.
+Advisor::Advisor(Ports ports, const Advisor& other)
+    : dialogs_(ports.dialogs),
+      clock_(ports.clock),
+      ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher},
+      files_(other.files_),
+      style_(other.style_),
+      s_(other.s_),
+      settings_(other.settings_),
+      log_(other.log_),
+      dataDir_(other.dataDir_),
+      settingsFile_(other.settingsFile_),
+      wageringFile_(other.wageringFile_),
+      historyFile_(other.historyFile_),
+      runFile_(other.runFile_),
+      history_(other.history_),
+      historyLine_(other.historyLine_),
+      casinoKeys_(other.casinoKeys_),
+      historyKey_(other.historyKey_),
+      unwrittenSpins_(other.unwrittenSpins_),
+      writeNotice_(other.writeNotice_),
+      exitRequested_(other.exitRequested_),
+      instructionsAddress_(other.instructionsAddress_),
+      replay_(other.replay_),
+      selected_(other.selected_),
+      nonzeroSteps_(other.nonzeroSteps_),
+      typed_(other.typed_),
+      recordUndo_(other.recordUndo_),
+      pressTaken_(other.pressTaken_),
+      keepRunFile_(other.keepRunFile_),
+      runDirty_(other.runDirty_) {}
+
+StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
+    const RemoteSettings& rs = builtInRemoteSettings();
+    StoredStyle style;
+    // Reads write nothing, so the window may hold the folder meanwhile.
+    style.settings = readSettingsFile(dataDir / rs.settingsFile);
+    LoadWagering(style.wagering, dataDir / rs.wageringFile, nullptr, false);
+    return style;
+}
+
+ActionResult Advisor::claimDataFolder(const StartOptions& options) {
+    if (options.style) return {};  // no folder is used
+    if (lock_.status() == FolderLock::Status::None) {
+        dataDir_ = options.dataDir;
+        std::error_code ec;
+        std::filesystem::create_directories(dataDir_, ec);
+        // Two programs writing one folder would tear its files: the second goes before it writes.
+        lock_ = FolderLock(dataDir_);
+    }
+    if (lock_.status() == FolderLock::Status::Busy) {
+        exitRequested_ = true;
+        return ActionResult::refused(std::string(kAlreadyRunning));
+    }
+    return {};
+}
+
+ActionResult Advisor::Form_Load(const StartOptions& options) {
+    files_ = options.style == nullptr;
+    style_ = options.style;
+    if (files_) {
+        if (ActionResult claimed = claimDataFolder(options); !claimed.ok) return claimed;
+        log_ = DebugLog(dataDir_ / kDebugLogName);
+        log_.setEnabled(false);
+        if (options.deleteDebugLog) log_.remove();
+    }
 
     log_.write("1");
     InitBetTable(s_);
@@ -55,11 +118,17 @@ void Advisor::Form_Load(const StartOptions& options) {
     const RemoteStartup remote =
         loadRemote(ports_.fetcher, options.remoteSite, ports_.dialogs, ports_.browser);
     log_.write("3");
+    for (const std::string& note : remote.notes) log_.forceWrite(note);
     const RemoteSettings& rs = remote.settings;
-    settingsFile_ = dataDir_ / rs.settingsFile;
-    wageringFile_ = dataDir_ / rs.wageringFile;
-    historyFile_ = dataDir_ / "CasinoHistory.dat";
-    runFile_ = dataDir_ / "run.json";
+    if (files_) {
+        settingsFile_ = dataDir_ / rs.settingsFile;
+        wageringFile_ = dataDir_ / rs.wageringFile;
+        historyFile_ = dataDir_ / kHistoryFileName;
+        runFile_ = dataDir_ / kRunFileName;
+        for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_, &runFile_}) {
+            recoverBackup(*file, &log_);
+        }
+    }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
 
@@ -70,8 +139,17 @@ void Advisor::Form_Load(const StartOptions& options) {
     if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
     f.caption = s_.AppTitle;
 
-    f.chipWidth = rs.chipWidth > 0 ? rs.chipWidth : board::kChipWidth;
-    f.chipHeight = rs.chipHeight > 0 ? rs.chipHeight : board::kChipHeight;
+    // The debug log is off, but a site's values that cannot be used are worth its lines.
+    const ChipSetup setup = chipSetup(rs);
+    for (const std::string& note : setup.notes) log_.forceWrite(note);
+    f.chipWidth = setup.width;
+    f.chipHeight = setup.height;
+    for (Chip& chip : f.chips) {
+        chip.appearance = setup.appearance;
+        chip.borderStyle = setup.borderStyle;
+        chip.label = setup.label;
+        chip.caption.clear();
+    }
     hideChips();
     f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
     f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
@@ -81,7 +159,11 @@ void Advisor::Form_Load(const StartOptions& options) {
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
 
-    LoadWagering(s_.wagering, wageringFile_, &log_);
+    if (files_) {
+        LoadWagering(s_.wagering, wageringFile_, &log_);
+    } else {
+        s_.wagering = style_->wagering;
+    }
 
     f.cboWager.items = numberItems(1, 100);
     f.Check[8].value = 1;
@@ -98,14 +180,18 @@ void Advisor::Form_Load(const StartOptions& options) {
     if (rs.windowHeight > 0) f.height = rs.windowHeight;
 
     fillCasinoList();
-    if (!FileExists(settingsFile_)) WriteDefaultSettings();
+    const bool stored =
+        files_ ? FileExists(settingsFile_) : style_->settings.status != SettingsStatus::Missing;
+    if (!stored) WriteDefaultSettings();
     LoadSettings();
     settleStyleControls();
     offerResume();
     log_.write("17");
+    return {};
 }
 
 void Advisor::Form_Unload() {
+    flushCasinoHistory();
     CaptureSettings();
     SaveSettings();
     // Closing keeps an open run for the next session, exactly as it stands.

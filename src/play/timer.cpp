@@ -2,32 +2,56 @@
 // advice, and the steps of a history replay.
 
 #include <algorithm>
+#include <charconv>
 
 #include "play/advisor.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale {
 
+namespace {
+
+void appendNumber(std::string& out, long long n) {
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
+    out.append(buffer, end);
+}
+
+}  // namespace
+
 void Advisor::writeTimerCaption() {
-    std::string caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
-                          " - Spins This Table: " + std::to_string(s_.TableSpins) +
-                          " - Wins: " + std::to_string(s_.Wins) + " ";
+    // Rebuilt in place every tick, so the caption's buffer is reused.
+    std::string& caption = s_.form.caption;
+    caption.assign(s_.AppTitle);
+    caption += " - Total Spins: ";
+    appendNumber(caption, s_.TotalSpins);
+    caption += " - Spins This Table: ";
+    appendNumber(caption, s_.TableSpins);
+    caption += " - Wins: ";
+    appendNumber(caption, s_.Wins);
+    caption += ' ';
     if (!s_.CasinoName.empty()) {
-        caption += s_.CasinoName + " - " + std::to_string(s_.RecordedSpins) + " Recorded Spins";
+        caption += s_.CasinoName;
+        caption += " - ";
+        appendNumber(caption, s_.RecordedSpins);
+        caption += " Recorded Spins";
     }
-    s_.form.caption = std::move(caption);
 }
 
 void Advisor::Timer1_Timer() {
     Form& f = s_.form;
     writeTimerCaption();
 
-    const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
-    const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;
-    const long long winsLimit = parseWhole(f.cboWins.text(), 0, 1000000).value_or(0);
-    const bool progression = std::any_of(s_.betSteps.begin(), s_.betSteps.end(),
-                                         [](std::int16_t step) { return step > 1; });
-    if (!s_.BetOpen && (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression) {
+    // The limits are read only when the advice could be given.
+    const auto switchDue = [&] {
+        const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
+        const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;
+        const long long winsLimit = parseWhole(f.cboWins.text(), 0, 1000000).value_or(0);
+        const bool progression = std::any_of(s_.betSteps.begin(), s_.betSteps.end(),
+                                             [](std::int16_t step) { return step > 1; });
+        return (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression;
+    };
+    if (!s_.BetOpen && switchDue()) {
         s_.BetOpen = true;
         f.Label1.caption = "Switch Table/Press Start";
         hideChips();

@@ -16,6 +16,7 @@
 
 #include "state/ports.hpp"
 #include "state/series.hpp"
+#include "state/spin_history.hpp"
 #include "state/state.hpp"
 #include "storage/settings_file.hpp"
 
@@ -31,7 +32,7 @@ struct TypedDigit {
 struct Checkpoint {
     PlayState state;
     Settings settings;
-    Series<int> history;       // the selected casino's recorded spins
+    SpinHistory history;       // the selected casino's recorded spins
     Series<char> historyLine;  // its line in the history file
     RandomState random;
     std::optional<TypedDigit> typed;

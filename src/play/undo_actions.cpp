@@ -55,10 +55,11 @@ ActionResult Advisor::pressButton1(Act act, int arg) {
     return result;
 }
 
-void Advisor::userOpenWindow(const StartOptions& options) {
-    recordUndo_ = options.recordUndo;
-    keepRunFile_ = options.keepRunFile;
-    Form_Load(options);
+ActionResult Advisor::userOpenWindow(const StartOptions& options) {
+    // A window on a stored style touches no file and keeps nothing for later.
+    recordUndo_ = options.recordUndo && !options.style;
+    keepRunFile_ = options.keepRunFile && !options.style;
+    return Form_Load(options);
 }
 
 void Advisor::userCloseWindow() {

@@ -32,8 +32,12 @@ void Advisor::frmWagering_Check1_Click() {
 }
 
 void Advisor::frmWagering_Command1_Click() {
-    WriteDefaultWagering(wageringFile_, &log_);
-    LoadWagering(s_.wagering, wageringFile_, &log_);
+    if (files_) {
+        WriteDefaultWagering(wageringFile_, &log_);
+        LoadWagering(s_.wagering, wageringFile_, &log_);
+    } else {
+        s_.wagering = defaultWagering();
+    }
     LoadControls();
 }
 
@@ -71,6 +75,7 @@ bool Advisor::SaveWagering() {
     s_.wagering.AutoIncrease = w.Check1.value == 1 ? 1 : 0;
     s_.wagering.IncreaseChips = w.Combo1.index + 1;
     s_.wagering.IncreaseSteps = w.Combo2.index + 1;
+    if (!files_) return true;
     bool stored = true;
     for (int k = 0; k < kFamilyCount; ++k) {
         stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.Text[k + 1].text,

@@ -1,5 +1,6 @@
 #include "remote/remote_startup.hpp"
 
+#include "remote/file_names.hpp"
 #include "state/ports.hpp"
 
 namespace brisvale {
@@ -49,7 +50,7 @@ std::string firewallMessage(std::string_view testPageAddress) {
 
 RemoteStartup loadRemote(Fetcher* fetcher, std::string_view site, Dialogs& dialogs,
                          Browser& browser) {
-    RemoteStartup startup{builtInRemoteSettings(), {}, true};
+    RemoteStartup startup{builtInRemoteSettings(), {}, true, {}};
     if (fetcher == nullptr || trimmed(site).empty()) return startup;
 
     // An unreachable site would only time out again on the other two files.
@@ -65,6 +66,7 @@ RemoteStartup loadRemote(Fetcher* fetcher, std::string_view site, Dialogs& dialo
     if (parsed.settings) {
         startup.settings = std::move(*parsed.settings);
         startup.usedBuiltIn = false;
+        startup.notes = keepSafeFileNames(startup.settings);
     } else {
         reportBadSettings(parsed, dialogs, browser);
     }

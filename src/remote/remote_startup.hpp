@@ -22,7 +22,8 @@ inline constexpr std::string_view kCasinoListFile = "/casinos/casinomenu.txt";
 struct RemoteStartup {
     RemoteSettings settings;
     std::vector<CasinoSite> casinos;
-    bool usedBuiltIn = true;  // the built-in settings stand in for the site's
+    bool usedBuiltIn = true;         // the built-in settings stand in for the site's
+    std::vector<std::string> notes;  // for the debug log: file names of the site not used
 };
 
 // The address of a file on the site: exactly one "/" between them, and "http://" in front

@@ -90,15 +90,25 @@ double roundHalfEven(double x) {
     return std::nearbyint(x);
 }
 
+long long classicStake(const PlayState& s, BetId id) {
+    return classicPayout(id) == 0 ? 0 : s.Stake;
+}
+
+long long multiStake(const PlayState& s, BetId id) {
+    return BetStake(s, id) * s.UnitWager();
+}
+
 void SettleBalance(PlayState& s) {
     s.Balance = roundHalfEven(s.Balance);
     for (BetId id : s.CurrentBet) {
         const int payout = classicPayout(id);
         if (payout == 0) continue;
+        const long long stake = classicStake(s, id);
+        s.settled.add(id, stake);
         if (s.WinningBets.contains(id)) {
-            s.Balance += static_cast<double>(payout) * s.Stake;
+            s.Balance += static_cast<double>(payout) * static_cast<double>(stake);
         } else {
-            s.Balance -= static_cast<double>(s.Stake);
+            s.Balance -= static_cast<double>(stake);
         }
     }
 }
@@ -106,13 +116,16 @@ void SettleBalance(PlayState& s) {
 void SettleMultiBalance(PlayState& s) {
     s.Balance = roundHalfEven(s.Balance);
     for (BetId w : s.WinningBets) {
+        s.settled.add(w, multiStake(s, w));
         s.Balance += static_cast<double>(BetWinAmount(s, w));
-        s.Balance -= static_cast<double>(BetStake(s, w) * s.UnitWager());
+        s.Balance -= static_cast<double>(multiStake(s, w));
         s.betSteps[w] = 0;
     }
     for (BetId b : s.CurrentBet) {
         if (!s.WinningBets.contains(b)) {
-            s.Balance -= static_cast<double>(BetStake(s, b) * s.UnitWager());
+            const long long stake = multiStake(s, b);
+            s.settled.add(b, stake);
+            s.Balance -= static_cast<double>(stake);
         }
     }
 }

@@ -26,6 +26,13 @@ long long BetWinAmount(const PlayState& s, BetId id);
 // True when no open bet covers the spin; rebuilds WinningBets in the winners order.
 bool CheckValidLose(PlayState& s, int spin);
 
+// The dollars an open bet puts on the table, as its settlement charges them: in Classic play
+// the engine's Stake (singles have no word and are never settled), in multi-bet play the bet's
+// own step of its sequence times UnitWager.
+long long classicStake(const PlayState& s, BetId id);
+long long multiStake(const PlayState& s, BetId id);
+
+// Both settlements add each bet they settle to s.settled.
 // Classic settlement of the one open bet at Stake, with the net payouts.
 void SettleBalance(PlayState& s);
 // Multi-bet settlement: every winner returns its factor, every open bet costs its own stake.

@@ -13,9 +13,8 @@ using namespace bet_ids;
 NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int threshold) {
     NumberMask mask = 0;
     const auto& counters = tables[table];
-    for (int n = 1; n <= 36; ++n) {
-        if (counters[n] >= threshold) mask |= NumberMask{1} << n;
-    }
+    // Without a branch: which numbers sleep is a coin toss for the branch predictor.
+    for (int n = 1; n <= 36; ++n) mask |= NumberMask{counters[n] >= threshold} << n;
     return mask;
 }
 
@@ -40,24 +39,26 @@ void openClassic(PlayState& s, BetId id, Family family) {
     s.BetOpen = true;
 }
 
-// Classic play: the last due bet of the scan is shown.
+// Classic play: the last due bet of the scan is shown, so the scan runs from the end.
 void classicScan(PlayState& s, std::span<const BetId> order, Table table, Family family) {
     const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(family));
-    int last = -1;
-    for (BetId id : order) {
-        if (inside(id, sleeping)) last = id;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (inside(*it, sleeping)) {
+            openClassic(s, *it, family);
+            return;
+        }
     }
-    if (last >= 0) openClassic(s, static_cast<BetId>(last), family);
 }
 
-void evenPair(PlayState& s, BetId first, BetId second, Table multiTable) {
+void evenPair(PlayState& s, BetId first, BetId second) {
     const BetId pair[] = {first, second};
+    const Table table = SleeperTables::triggerTable(first, s.MultiBetPlay);
     if (!s.MultiBetPlay) {
-        classicScan(s, pair, Table::Even, Family::Even);
+        classicScan(s, pair, table, Family::Even);
         return;
     }
     BetList& list = s.list(Family::Even);
-    const NumberMask sleeping = sleepingNumbers(s.sleepers, multiTable, s.threshold(Family::Even));
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(Family::Even));
     for (BetId id : pair) {
         if (inside(id, sleeping) && !list.contains(id) && !spinHits(s, id)) {
             list.push_back(id);
@@ -114,13 +115,13 @@ void family(PlayState& s, const MultiRule& rule) {
 }  // namespace
 
 void TriggerRedBlack(PlayState& s) {
-    evenPair(s, Red, Black, Table::RedBlack);
+    evenPair(s, Red, Black);
 }
 void TriggerHighLow(PlayState& s) {
-    evenPair(s, Low, High, Table::HighLow);
+    evenPair(s, Low, High);
 }
 void TriggerOddEven(PlayState& s) {
-    evenPair(s, Even, Odd, Table::OddEven);
+    evenPair(s, Even, Odd);
 }
 
 void TriggerDozen(PlayState& s) {
@@ -149,10 +150,12 @@ void TriggerSplit(PlayState& s) {
     // for whatever bet is open by then.
     const NumberMask sleeping =
         sleepingNumbers(s.sleepers, Table::Split, s.threshold(Family::Split));
-    for (BetId id : naturalSplitOrder()) {
-        if (inside(id, sleeping)) {
-            s.CurrentBet.assignSingle(id);
+    const auto order = naturalSplitOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (inside(*it, sleeping)) {
+            s.CurrentBet.assignSingle(*it);
             s.BetOpen = true;
+            break;
         }
     }
     if (s.BetOpen) {

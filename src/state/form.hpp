@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +33,39 @@ struct TextBox {
     bool enabled = true;
 };
 
+// The entries of a list. They hardly ever change, while whole Forms are copied (a simulator
+// starts each session from a copy), so copies share one array until one of them changes it.
+class ItemList {
+  public:
+    ItemList() = default;
+    // Implicit, as a list is set from its entries and read as them.
+    ItemList(std::vector<std::string> items)
+        : items_(std::make_shared<const std::vector<std::string>>(std::move(items))) {}
+    ItemList(std::initializer_list<std::string> items)
+        : ItemList(std::vector<std::string>(items)) {}
+
+    std::size_t size() const { return entries().size(); }
+    bool empty() const { return entries().empty(); }
+    const std::string& operator[](std::size_t i) const { return entries()[i]; }
+    auto begin() const { return entries().begin(); }
+    auto end() const { return entries().end(); }
+    operator const std::vector<std::string>&() const { return entries(); }
+    bool operator==(const ItemList& other) const { return entries() == other.entries(); }
+
+    void push_back(std::string item) {
+        auto copy = std::make_shared<std::vector<std::string>>(entries());
+        copy->push_back(std::move(item));
+        items_ = std::move(copy);
+    }
+
+  private:
+    const std::vector<std::string>& entries() const {
+        static const std::vector<std::string> none;
+        return items_ ? *items_ : none;
+    }
+    std::shared_ptr<const std::vector<std::string>> items_;
+};
+
 struct ListBox {
     ItemList items;
     int index = -1;  // the selected position, -1 for none
@@ -53,6 +88,19 @@ struct Button {
     bool enabled = true;
 };
 
+enum LabelAlignment : int { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+
+// A chip's stake label: place and size in twips from its chip's top left corner.
+struct StakeLabel {
+    int left = board::kLabelLeft;
+    int top = board::kLabelTop;
+    int width = board::kChipWidth;  // the chip's, once start-up has set the chips up
+    int height = board::kChipHeight;
+    int alignment = AlignCentre;
+    bool bold = true;
+    int fontSize = board::kLabelFontSize;  // points
+};
+
 struct Chip {
     bool visible = false;
     int left = 0;
@@ -62,6 +110,9 @@ struct Chip {
     std::string caption;     // the stake
     std::string tooltip;     // "Bet 5 on Single 17" (Super play)
     int bet = -1;            // the bet the chip was laid for, -1 for none
+    int appearance = 0;      // 0 flat, 1 three-dimensional
+    int borderStyle = 0;     // 0 none, 1 fixed single
+    StakeLabel label;
 };
 
 struct Marker {

@@ -1,12 +1,11 @@
 #pragma once
-// Sequences that only grow at the end (the history box, the balances of a run) and whose copies
-// share their elements: the undo history and the run file copy the run state often, and these
-// grow with every spin.
+// Sequences that grow at the end (the history box, the balances of a run, a casino's spins)
+// and whose copies share their elements: the undo history and the run file copy the run state
+// often, and these grow with every spin.
 
 #include <cstddef>
 #include <initializer_list>
 #include <memory>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -45,6 +44,9 @@ class Series {
         items_.reset();
         size_ = 0;
     }
+    // The view shrinks; the elements stay for the copies that still see them, so the next
+    // append takes a buffer of its own.
+    void pop_back() { --size_; }
 
     friend bool operator==(const Series& a, const Series& b) {
         if (a.size_ != b.size_) return false;
@@ -77,38 +79,6 @@ class Series {
 
     std::shared_ptr<Buffer> items_;
     std::size_t size_ = 0;
-};
-
-// The entries of a list control. They are set at start-up and seldom change, so copies share
-// them; a change gives the changed list its own entries.
-class ItemList {
-  public:
-    ItemList() = default;
-    ItemList(std::vector<std::string> items)  // NOLINT: lists are assigned from vectors
-        : items_(std::make_shared<const std::vector<std::string>>(std::move(items))) {}
-    ItemList(std::initializer_list<std::string> items)
-        : ItemList(std::vector<std::string>(items)) {}
-
-    std::size_t size() const { return all().size(); }
-    bool empty() const { return all().empty(); }
-    const std::string& operator[](std::size_t i) const { return all()[i]; }
-    auto begin() const { return all().begin(); }
-    auto end() const { return all().end(); }
-
-    void push_back(std::string item) {
-        auto more = std::make_shared<std::vector<std::string>>(all());
-        more->push_back(std::move(item));
-        items_ = std::move(more);
-    }
-
-    friend bool operator==(const ItemList& a, const ItemList& b) { return a.all() == b.all(); }
-
-  private:
-    const std::vector<std::string>& all() const {
-        static const std::vector<std::string> kNone;
-        return items_ ? *items_ : kNone;
-    }
-    std::shared_ptr<const std::vector<std::string>> items_;
 };
 
 }  // namespace brisvale

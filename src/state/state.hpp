@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/bets.hpp"
 #include "model/sleepers.hpp"
@@ -21,6 +22,45 @@ inline constexpr std::int16_t kCountMax = 32767;
 inline void countUp(int& counter, int by = 1) {
     counter = counter + by > kCountMax ? kCountMax : counter + by;
 }
+
+// What one press settled: each bet that was open, with the dollars it put on the table.
+struct Settlement {
+    BetList bets;
+    std::array<long long, kBetCount> stakes{};  // stakes[i] is what bets[i] put on the table
+
+    void clear() { bets.clear(); }
+    void add(BetId id, long long stake) {
+        stakes[bets.size()] = stake;
+        bets.push_back(id);
+    }
+    long long total() const {
+        long long sum = 0;
+        for (int i = 0; i < bets.size(); ++i) sum += stakes[i];
+        return sum;
+    }
+};
+
+// The current run's spins per number: hits since Start, and spins since each last came up
+// (-1: not yet in this run). Zeros count here, as every spin the player enters does.
+struct RunTally {
+    std::array<int, 37> hits{};
+    std::array<int, 37> since = [] {
+        std::array<int, 37> none{};
+        none.fill(-1);
+        return none;
+    }();
+
+    void clear() {
+        hits.fill(0);
+        since.fill(-1);
+    }
+    void add(int spin) {
+        if (spin < 0 || spin > 36) return;
+        for (int& s : since) s += s >= 0 && s < kCountMax ? 1 : 0;
+        since[spin] = 0;
+        if (hits[spin] < kCountMax) ++hits[spin];
+    }
+};
 
 struct PlayState {
     // Run counters.
@@ -39,9 +79,12 @@ struct PlayState {
     std::int32_t Stake = 0;
     MinimumWager wager;  // UnitWager, StartUnitWager, NetChips
     double Balance = 0;
-    // The balance after the Start of the current run and after each of its presses.
-    Series<double> RunBalances;
     bool QuitPending = false;
+    Settlement settled;  // what the last press of Button1 settled
+    // The balance after Start and after each press of the current run, oldest first; copies
+    // share it (the undo history keeps many).
+    Series<double> RunBalances;
+    RunTally runTally;
 
     // The pending spin.
     bool SpinPending = false;

@@ -44,14 +44,17 @@ static_assert(memberCount<TextBox>() == 2);
 static_assert(memberCount<ListBox>() == 3);
 static_assert(memberCount<Label>() == 3);
 static_assert(memberCount<Button>() == 2);
-static_assert(memberCount<Chip>() == 8);
+static_assert(memberCount<Chip>() == 11);
+static_assert(memberCount<StakeLabel>() == 7);
 static_assert(memberCount<Marker>() == 5);
 static_assert(memberCount<Picture>() == 5);
 static_assert(memberCount<WageringForm>() == 5);
 static_assert(memberCount<Form>() == 39);
 static_assert(memberCount<MinimumWager>() == 4);
 static_assert(memberCount<Wagering>() == 4);
-static_assert(memberCount<PlayState>() == 33);
+static_assert(memberCount<Settlement>() == 2);
+static_assert(memberCount<RunTally>() == 2);
+static_assert(memberCount<PlayState>() == 35);
 
 [[noreturn]] void bad(const std::string& what) {
     throw BadStateJson(what);
@@ -139,6 +142,8 @@ void fromJson(const Json& j, Button& b) {
     b.enabled = flagMember(j, "enabled");
 }
 
+// Not stored, being the session's design like the chips' size: appearance, borderStyle and
+// label (the stake label's place, alignment and type), which start-up takes from the site.
 Json toJson(const Chip& c) {
     return {{"visible", c.visible},
             {"left", c.left},
@@ -342,6 +347,40 @@ void fromJson(const Json& j, BetList& list) {
     }
 }
 
+Json toJson(const Settlement& s) {
+    Json stakes = Json::array();
+    for (int i = 0; i < s.bets.size(); ++i) stakes.push_back(s.stakes[static_cast<std::size_t>(i)]);
+    return {{"bets", toJson(s.bets)}, {"stakes", stakes}};
+}
+void fromJson(const Json& j, Settlement& s) {
+    fromJson(member(j, "bets"), s.bets);
+    const Json& stakes = arrayMember(j, "stakes", 0);
+    if (stakes.size() != static_cast<std::size_t>(s.bets.size())) {
+        bad("settled does not name one stake per bet");
+    }
+    s.stakes.fill(0);
+    for (std::size_t i = 0; i < stakes.size(); ++i) {
+        s.stakes[i] = wholeValue(stakes[i], std::numeric_limits<long long>::min(),
+                                 std::numeric_limits<long long>::max(), "a settled stake");
+    }
+}
+
+Json toJson(const RunTally& t) {
+    Json hits = Json::array(), since = Json::array();
+    for (int h : t.hits) hits.push_back(h);
+    for (int s : t.since) since.push_back(s);
+    return {{"hits", hits}, {"since", since}};
+}
+void fromJson(const Json& j, RunTally& t) {
+    const Json& hits = arrayMember(j, "hits", t.hits.size());
+    const Json& since = arrayMember(j, "since", t.since.size());
+    for (std::size_t n = 0; n < t.hits.size(); ++n) {
+        t.hits[n] = static_cast<int>(wholeValue(hits[n], 0, kCountMax, "a number's hits"));
+        t.since[n] =
+            static_cast<int>(wholeValue(since[n], -1, kCountMax, "a number's spins since"));
+    }
+}
+
 Json toJson(const SleeperTables& t) {
     Json out = Json::array();
     for (int table = 0; table < kTableCount; ++table) {
@@ -470,6 +509,8 @@ Json toJson(const PlayState& s) {
             {"Balance", s.Balance},
             {"RunBalances", balances},
             {"QuitPending", s.QuitPending},
+            {"settled", toJson(s.settled)},
+            {"runTally", toJson(s.runTally)},
             {"SpinPending", s.SpinPending},
             {"SpinNumber", s.SpinNumber},
             {"SpinText", std::string(s.spinText())},
@@ -510,6 +551,8 @@ void fromJson(const Json& j, PlayState& s) {
         s.RunBalances.push_back(b.get<double>());
     }
     s.QuitPending = flagMember(j, "QuitPending");
+    fromJson(member(j, "settled"), s.settled);
+    fromJson(member(j, "runTally"), s.runTally);
     s.SpinPending = flagMember(j, "SpinPending");
     s.SpinNumber = static_cast<int>(wholeMember(j, "SpinNumber", 0, 36));
     const std::string spinText = textMember(j, "SpinText");

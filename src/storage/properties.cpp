@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <initializer_list>
 #include <system_error>
@@ -19,13 +20,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::int32_t kAnySection = -99;
 
-enum class ReadStatus { Ok, Missing, Failed };
-
-struct FileText {
-    ReadStatus status = ReadStatus::Failed;
-    std::string bytes;
-};
-
 fs::path backupPath(const fs::path& path) {
     fs::path backup = path;
     backup += ".bac";
@@ -37,46 +31,10 @@ bool hasLineBreak(std::string_view text) {
     return text.find('\r') != text.npos || text.find('\n') != text.npos;
 }
 
-// A key with a colon would be found again under the part before the colon, so it is refused.
+// A key with a colon would be found again under the part before the colon, so it is refused;
+// so is "index", whose first line is the section line itself.
 bool isWritableKey(std::string_view key) {
-    return !hasLineBreak(key) && key.find(':') == key.npos;
-}
-
-// --- Reading ---
-
-// The whole file in one string. Missing only when the path (or a folder on it) does not exist.
-FileText readFile(const fs::path& path) {
-    FileText result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) result.status = ReadStatus::Missing;
-        return result;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return result;
-    }
-    // One spare byte lets the read that sees the end of the file happen without growing.
-    std::string& bytes = result.bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            ::close(fd);
-            bytes.clear();
-            return result;
-        }
-        if (got == 0) break;
-        used += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(used);
-    result.status = ReadStatus::Ok;
-    return result;
+    return !hasLineBreak(key) && key.find(':') == key.npos && key != "index";
 }
 
 // --- Finding lines in the text of a file. CR LF, a lone CR and a lone LF all end a line. ---
@@ -152,8 +110,9 @@ void syncDirectory(const fs::path& path) {
     ::close(fd);
 }
 
-bool renameBackup(const fs::path& path, const DebugLog* log, bool sync) {
-    if (::rename(backupPath(path).c_str(), path.c_str()) != 0) {
+// Puts `from` in place of path; a failure is logged even while the log is off.
+bool renameOver(const fs::path& from, const fs::path& path, const DebugLog* log, bool sync) {
+    if (::rename(from.c_str(), path.c_str()) != 0) {
         const int error = errno;
         if (log != nullptr) {
             log->forceWrite("CopyFile " + std::to_string(error) + " File: " + path.string());
@@ -164,39 +123,56 @@ bool renameBackup(const fs::path& path, const DebugLog* log, bool sync) {
     return true;
 }
 
-// The new file is the pieces in order. They are written to the backup, synced, and the backup
+// The permissions a new file gets from open(): only umask() can tell the mask, and it is read
+// back at once; the core writes files from one thread only.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A temporary file of its own for every write, beside the file so that the rename stays on one
+// file system: "<file>.tmp-XXXXXX". Its name is left in `name`.
+int createTemp(const fs::path& path, std::string& name) {
+    name = path.string();
+    name.append(kTempInfix).append("XXXXXX");
+    int fd = -1;
+    do {
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// The new file is the pieces in order. They are written to a temporary file, synced, and that
 // is renamed over the file, so the file is at every moment either the old one or the new one.
 bool writePiecesAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
                        const DebugLog* log, bool sync) {
-    const fs::path backup = backupPath(path);
     struct stat old {};
     const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
-    const int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    std::string temp;
+    const int fd = createTemp(path, temp);
     if (fd < 0) return false;
-    bool ok = true;
+    bool ok = ::fchmod(fd, replacing ? (old.st_mode & 07777) : newFileMode()) == 0;
     for (std::string_view piece : pieces) ok = ok && writeAll(fd, piece);
     if (ok && sync) ok = ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
-    // A backup of a failed write must not be mistaken later for one worth recovering.
-    if (!ok || !renameBackup(path, log, sync)) {
-        ::unlink(backup.c_str());
+    if (!ok || !renameOver(temp, path, log, sync)) {
+        ::unlink(temp.c_str());
         return false;
     }
     return true;
 }
 
-// Everything the writer writes ends with CR LF, so a backup that does not was cut short.
-bool isWholeBackup(const fs::path& backup) {
-    const int fd = ::open(backup.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    char tail[2] = {};
-    const bool whole = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 2 &&
-                       ::pread(fd, tail, 2, info.st_size - 2) == 2 && tail[0] == '\r' &&
-                       tail[1] == '\n';
-    ::close(fd);
-    return whole;
+// Everything a writer of these files writes ends with CR LF, so a backup that does not was cut
+// short.
+bool isWhole(std::string_view bytes) {
+    return bytes.ends_with(kLineEnd);
+}
+
+// "<file>.tmp-" and the six characters mkostemp puts in.
+bool isTempOf(const std::string& name, const std::string& file) {
+    return name.size() == file.size() + kTempInfix.size() + 6 && name.starts_with(file) &&
+           std::string_view(name).substr(file.size(), kTempInfix.size()) == kTempInfix;
 }
 
 }  // namespace
@@ -204,6 +180,40 @@ bool isWholeBackup(const fs::path& backup) {
 bool FileExists(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+FileText readFile(const fs::path& path) {
+    FileText result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) result.status = ReadStatus::Missing;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return result;
+    }
+    // One spare byte lets the read that sees the end of the file happen without growing.
+    std::string& bytes = result.bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            ::close(fd);
+            bytes.clear();
+            return result;
+        }
+        if (got == 0) break;
+        used += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(used);
+    result.status = ReadStatus::Ok;
+    return result;
 }
 
 namespace {
@@ -221,8 +231,7 @@ std::optional<std::string> valueIn(std::string_view text, std::string_view key, 
 }  // namespace
 
 std::string GetProperty(std::int32_t index, std::string_view key, const fs::path& path,
-                        const DebugLog* log) {
-    recoverBackup(path, log);
+                        const DebugLog*) {
     const FileText file = readFile(path);
     if (file.status == ReadStatus::Missing) return std::string(kMissing);
     if (file.status == ReadStatus::Failed) return {};
@@ -231,28 +240,9 @@ std::string GetProperty(std::int32_t index, std::string_view key, const fs::path
     return valueIn(text, key, from).value_or(std::string(kMissing));
 }
 
-std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
-                                                          const fs::path& path,
-                                                          const DebugLog* log) {
-    recoverBackup(path, log);
-    const FileText file = readFile(path);
-    std::vector<std::string> values;
-    if (file.status == ReadStatus::Missing) return values;
-    if (file.status == ReadStatus::Failed) return std::nullopt;
-    const std::string_view text = file.bytes;
-    const std::size_t from = index == kAnySection ? 0 : sectionStart(text, index);
-    for (int k = 1;; ++k) {
-        auto value = valueIn(text, std::string(stem) + std::to_string(k), from);
-        if (!value) break;
-        values.push_back(std::move(*value));
-    }
-    return values;
-}
-
 bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
                  const fs::path& path, const DebugLog* log, bool sync) {
     if (!isWritableKey(key) || hasLineBreak(value)) return false;
-    recoverBackup(path, log);
     const FileText file = readFile(path);
     if (file.status == ReadStatus::Failed) return false;
     std::string keyLine;
@@ -278,7 +268,6 @@ bool SetProperty(std::int16_t index, std::string_view key, std::string_view valu
 bool DeleteProperty(std::int16_t index, std::string_view key, const fs::path& path,
                     const DebugLog* log) {
     if (!isWritableKey(key)) return false;
-    recoverBackup(path, log);
     const FileText file = readFile(path);
     if (file.status == ReadStatus::Missing) return true;
     if (file.status == ReadStatus::Failed) return false;
@@ -289,20 +278,19 @@ bool DeleteProperty(std::int16_t index, std::string_view key, const fs::path& pa
     kept.reserve(text.size());
     std::size_t copied = 0;
     while (line != text.npos) {
-        kept.append(text.substr(copied, line - copied));
+        appendLines(kept, text.substr(copied, line - copied));
         copied = nextLineStart(text, lineEndAt(text, line));
         line = findKeyLine(text, key, copied);
     }
-    kept.append(text.substr(copied));
+    appendLines(kept, text.substr(copied));
     return writePiecesAtomic(path, {kept}, log, true);
 }
 
 bool RestoreFromBackup(const fs::path& path, const DebugLog* log) {
-    return renameBackup(path, log, true);
+    return renameOver(backupPath(path), path, log, true);
 }
 
-std::optional<std::vector<std::string>> readLines(const fs::path& path, const DebugLog* log) {
-    recoverBackup(path, log);
+std::optional<std::vector<std::string>> readLines(const fs::path& path, const DebugLog*) {
     const FileText file = readFile(path);
     if (file.status != ReadStatus::Ok) return std::nullopt;
     const std::string_view text = file.bytes;
@@ -328,24 +316,41 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines, con
     return writeFileAtomic(path, bytes, log, sync);
 }
 
+void appendLines(std::string& text, std::string_view lines) {
+    if (!text.empty() && text.back() == '\r' && lines.starts_with('\n')) text.push_back('\n');
+    text.append(lines);
+}
+
 bool writeFileAtomic(const fs::path& path, std::string_view bytes, const DebugLog* log, bool sync) {
-    recoverBackup(path, log);
     return writePiecesAtomic(path, {bytes}, log, sync);
 }
 
 void recoverBackup(const fs::path& path, const DebugLog* log) {
-    const fs::path backup = backupPath(path);
     std::error_code ec;
-    if (!fs::is_regular_file(backup, ec)) return;
-    struct stat info {};
-    const bool present = ::lstat(path.c_str(), &info) == 0;
-    if (!present && errno != ENOENT) return;  // cannot tell whether the file is there
-    // Beside an intact file the backup is an unfinished write: the file is the truth.
-    if (present || !isWholeBackup(backup)) {
-        fs::remove(backup, ec);
-        return;
+    // Temporary files of writes that never finished; the folder's lock says no writer is left.
+    const std::string file = path.filename().string();
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (isTempOf(it->path().filename().string(), file)) fs::remove(it->path(), ec);
     }
-    RestoreFromBackup(path, log);
+    // The backup of the older writers: written whole, then (by the oldest) copied over the file
+    // after deleting it, or (later) renamed over it.
+    const fs::path backup = backupPath(path);
+    if (!fs::is_regular_file(backup, ec)) return;
+    const FileText saved = readFile(backup);
+    const FileText current = readFile(path);
+    if (saved.status != ReadStatus::Ok || current.status == ReadStatus::Failed) return;
+    // Missing beside a whole backup, or a cut-short copy of it: the backup is the newest whole
+    // file. Otherwise the file is intact and the backup an unfinished write.
+    const bool backupWins =
+        isWhole(saved.bytes) &&
+        (current.status == ReadStatus::Missing ||
+         (current.bytes.size() < saved.bytes.size() && saved.bytes.starts_with(current.bytes)));
+    if (backupWins) {
+        RestoreFromBackup(path, log);
+    } else {
+        fs::remove(backup, ec);
+    }
 }
 
 bool removeFile(const fs::path& path) {

@@ -1,10 +1,13 @@
 #pragma once
 // Properties files: a section line "index: 1" followed by lines of key + ": " + value.
 //
-// Writes are atomic: the whole new file is built in "<file>.bac", flushed, synced and renamed
-// over the file, so a crash leaves the old file or the new one. Keys match exactly (a line
-// belongs to key k when it begins with k + ":"). Lines end in CR LF when written; CR LF, a lone
-// CR and a lone LF all end a line when read. Text is single-byte and passed through unchanged.
+// Writes are atomic: the whole new file is built in a temporary file of its own beside it
+// ("<file>.tmp-XXXXXX"), flushed, synced and renamed over the file, so a crash leaves the old
+// file or the new one. Reads and writes never touch another writer's temporary file; what a
+// crash left behind is cleared by recoverBackup, which only the folder's one writer calls. Keys
+// match exactly (a line belongs to key k when it begins with k + ":"). Lines end in CR LF when
+// written; CR LF, a lone CR and a lone LF all end a line when read. Text is single-byte and passed
+// through unchanged.
 
 #include <cstdint>
 #include <filesystem>
@@ -17,7 +20,8 @@
 
 namespace brisvale {
 
-inline constexpr std::string_view kMissing = "!";  // what a missing file or key reads as
+inline constexpr std::string_view kMissing = "!";        // what a missing file or key reads as
+inline constexpr std::string_view kTempInfix = ".tmp-";  // "<file>.tmp-XXXXXX": a write underway
 
 // True when path names an existing regular file.
 bool FileExists(const std::filesystem::path& path);
@@ -28,43 +32,52 @@ bool FileExists(const std::filesystem::path& path);
 std::string GetProperty(std::int32_t index, std::string_view key, const std::filesystem::path& path,
                         const DebugLog* log = nullptr);
 
-// The values of stem + "1", stem + "2", ... in section `index`, up to the first key that is
-// missing, read from one reading of the file. Empty for a missing file, nullopt on an I/O error.
-std::optional<std::vector<std::string>> GetPropertySeries(std::int32_t index, std::string_view stem,
-                                                          const std::filesystem::path& path,
-                                                          const DebugLog* log = nullptr);
-
 // Makes key hold value: replaces the key's line in place, or appends it after the last line,
 // or creates the file as "index: N" and the key line. Every other line survives byte for byte.
 // Returns false when the write failed (the file is then untouched). A key holding a colon or a
-// line break, or a value holding a line break, is refused: it could not be read back as written.
+// line break, the key "index" (the section line's own), or a value holding a line break, is
+// refused: it could not be read back as written.
 bool SetProperty(std::int16_t index, std::string_view key, std::string_view value,
                  const std::filesystem::path& path, const DebugLog* log = nullptr,
                  bool sync = true);
 
 // Removes every line of key (exact key) from the section line onward, in the file at path.
-// A missing file or key is not a failure. Returns false when the file could not be rewritten.
+// A missing file or key is not a failure. Returns false when the file could not be rewritten,
+// or for a key that SetProperty refuses.
 bool DeleteProperty(std::int16_t index, std::string_view key, const std::filesystem::path& path,
                     const DebugLog* log = nullptr);
 
-// Puts "<path>.bac" in place of path. On failure writes "CopyFile <errno> File: <path>" to the
-// debug log (even while it is off) and returns false.
+// Puts "<path>.bac" (the older writers' backup) in place of path. On failure writes "CopyFile
+// <errno> File: <path>" to the debug log (even while it is off) and returns false.
 bool RestoreFromBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
 
 // --- The pieces the settings file and the casino history share ---
 
+enum class ReadStatus { Ok, Missing, Failed };
+struct FileText {
+    ReadStatus status = ReadStatus::Failed;
+    std::string bytes;
+};
+// The whole file as it is. Missing only when the path (or a folder on it) does not exist.
+FileText readFile(const std::filesystem::path& path);
+
 // Reads a whole file as lines (any line end). nullopt when it is missing or unreadable.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
                                                   const DebugLog* log = nullptr);
-// Replaces path atomically by these lines, each followed by CR LF (through "<path>.bac").
+// Replaces path atomically by these lines, each followed by CR LF.
 // Refuses (false, file untouched) a line that holds a CR or LF of its own.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                 const DebugLog* log = nullptr, bool sync = true);
-// Replaces path atomically by these bytes (through "<path>.bac").
+// Appends whole lines to text that ends with a line end. A lone CR before a piece that starts
+// with LF becomes CR LF, so the two lines do not read as one after the line between them left.
+void appendLines(std::string& text, std::string_view lines);
+// Replaces path atomically by these bytes.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                      const DebugLog* log = nullptr, bool sync = true);
-// A leftover "<path>.bac": recovered when the file is missing and the backup is whole,
-// discarded otherwise. Every read and write above calls this first.
+// Clears what interrupted writes left beside path; called by the holder of the folder's lock
+// before it reads the file. Temporary files of the file are removed. A "<path>.bac" of the
+// older writers is put in place when it is whole and the file is missing or a cut-short copy
+// of it, and discarded otherwise (the file is then intact and the backup an unfinished write).
 void recoverBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
 // Deletes a file and any backup beside it (which would otherwise bring the file back); false
 // only when the file exists and cannot be deleted.

@@ -36,6 +36,23 @@ bool splitSign(std::string_view& text, bool& negative) {
 }  // namespace
 
 std::optional<long long> parseWhole(std::string_view text, long long lo, long long hi) {
+    // Plain figures, by far the most common text (list entries, colours), need no trimming and
+    // no sign; twelve figures stay below the ceiling further down.
+    if (!text.empty() && text.size() <= 12) {
+        long long value = 0;
+        bool plain = true;
+        for (char c : text) {
+            if (c < '0' || c > '9') {
+                plain = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (plain) {
+            if (value < lo || value > hi) return std::nullopt;
+            return value;
+        }
+    }
     bool negative = false;
     if (!splitSign(text, negative)) return std::nullopt;
     // Anything this long is out of every range the program reads.

@@ -80,7 +80,17 @@ std::string joinSequence(const Sequence& sequence) {
 
 std::optional<long long> elementValue(std::string_view element) {
     // Capping at the 32-bit range keeps every product and sum of elements far from overflow.
-    return parseFigures(element, std::numeric_limits<std::int32_t>::max());
+    // parseFigures' rule in one pass: the stakes of every open bet are read on every spin.
+    constexpr long long kCap = std::numeric_limits<std::int32_t>::max();
+    if (element.empty()) return std::nullopt;
+    long long value = 0;
+    for (char c : element) {
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9) return std::nullopt;
+        value = value * 10 + digit;
+        if (value > kCap) return std::nullopt;
+    }
+    return value;
 }
 
 std::int32_t stakeOf(long long chips, long long unitWager) {
@@ -132,8 +142,10 @@ bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservati
     }
     // Total: every element up to the first quit mark (an unreadable element is one); a stop
     // mark before that means the sequence is never limited.
+    // The total only grows, so once it reaches twice the spent chips the answer is settled.
     long long total = 0;
     for (const std::string& element : sequence) {
+        if (total >= 2 * spent) return true;
         if (isMark(element, 'S')) return true;
         const std::optional<long long> chips = elementValue(element);
         if (!chips) break;

@@ -38,8 +38,12 @@ std::string joinSequence(const Sequence& sequence);
 // Reads the three auto-increase keys and the eight sequences; a missing auto-increase key
 // writes the defaults first and then holds what it wrote. A setting that is not a 16-bit whole
 // number takes its own default (the file is left alone); a missing or empty sequence reads as
-// the family's default.
-void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log);
+// the family's default. With writeDefaults false nothing is written: a missing
+// auto-increase key reads as the defaults all the same.
+void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log,
+                  bool writeDefaults = true);
+// The sequences and auto-increase settings of a fresh wagering file.
+Wagering defaultWagering();
 // Writes the eleven keys with their defaults, in the fixed key order.
 void WriteDefaultWagering(const std::filesystem::path& file, const DebugLog* log);
 

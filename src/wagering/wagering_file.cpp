@@ -62,14 +62,27 @@ void WriteDefaultWagering(const std::filesystem::path& file, const DebugLog* log
     if (!ok) note(log, "Wagering: could not write the default wagering to " + file.string());
 }
 
-void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log) {
+Wagering defaultWagering() {
+    Wagering wagering;
+    for (Family family : kWriteOrder) {
+        wagering.WagerSequence[static_cast<int>(family)] =
+            splitSequence(defaultSequenceText(family));
+    }
+    wagering.AutoIncrease = kDefaultAutoIncrease;
+    wagering.IncreaseChips = kDefaultIncreaseChips;
+    wagering.IncreaseSteps = kDefaultIncreaseSteps;
+    return wagering;
+}
+
+void LoadWagering(Wagering& wagering, const std::filesystem::path& file, const DebugLog* log,
+                  bool writeDefaults) {
     const std::string chips = GetProperty(kSection, kIncreaseChipsKey, file, log);
     const std::string autoIncrease = GetProperty(kSection, kAutoIncreaseKey, file, log);
     const std::string steps = GetProperty(kSection, kIncreaseStepsKey, file, log);
 
     if (chips == kMissing || autoIncrease == kMissing || steps == kMissing) {
         // A fresh or incomplete file: write the defaults and hold exactly what was written.
-        WriteDefaultWagering(file, log);
+        if (writeDefaults) WriteDefaultWagering(file, log);
         wagering.IncreaseChips = kDefaultIncreaseChips;
         wagering.AutoIncrease = kDefaultAutoIncrease;
         wagering.IncreaseSteps = kDefaultIncreaseSteps;

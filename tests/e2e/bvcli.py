@@ -64,6 +64,10 @@ class Live:
         self.send("show")
         return json.loads(self.proc.stdout.readline())
 
+    def stats(self):
+        self.send("stats")
+        return json.loads(self.proc.stdout.readline())
+
     def close(self):
         """Ends the input (the window closes) and gives the error lines."""
         self.proc.stdin.close()

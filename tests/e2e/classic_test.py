@@ -53,8 +53,9 @@ class ClassicRun(bvcli.CliTest):
         self.assertEqual(bet["state"]["CurrentBet"], "Black")
         self.assertTrue(bet["state"]["BetOpen"])
         self.assertEqual(bet["backColor"], BET)
-        self.assertEqual(bet["chips"], [{"index": 0, "left": 2940, "top": 1600, "caption": "1",
-                                         "tooltip": "", "image": 5, "blackText": False}])
+        chip = {"index": 0, "left": 2940, "top": 1600, "caption": "1", "tooltip": "",
+                "image": 5, "blackText": False}
+        self.assertEqual([{k: c[k] for k in chip} for c in bet["chips"]], [chip])
         self.assertEqual(bet["caption"], "Brisvale - Total Spins: 1 - Spins This Table: 1 ")
         self.assertEqual(bet["Text1"], "     5\r\n")
 

@@ -1,7 +1,7 @@
 """Undo and redo, as properties of random sessions in every style, with and without a casino:
-undo after any accepted press shows exactly the window and the history file as they were
-before it, redo exactly as they were after it; and the whole run can be undone and redone
-again, step by step."""
+undo after any accepted press shows exactly the window, its statistics and the history file as
+they were before it, redo exactly as they were after it; and the whole run can be undone and
+redone again, step by step."""
 import os
 import random
 
@@ -69,9 +69,9 @@ class UndoProperties(bvcli.CliTest):
         self.checked = 0
         for _ in range(presses):
             live.send(*actions(rng))
-            before, file_before = live.show(), self.history()
+            before, file_before, stats_before = live.show(), self.history(), live.stats()
             live.send(rng.choice(["press", "press", "key Enter"]))
-            after, file_after = live.show(), self.history()
+            after, file_after, stats_after = live.show(), self.history(), live.stats()
             started = before["Button1"]["caption"] == "Start" != after["Button1"]["caption"]
             if not started and after["state"]["TotalSpins"] == before["state"]["TotalSpins"]:
                 continue  # refused: no step
@@ -84,10 +84,13 @@ class UndoProperties(bvcli.CliTest):
             undone = live.show()
             self.assertEqual(window(undone), window(before))
             self.assertEqual(self.history(), file_before)
+            # The statistics follow: the run's balances and tallies, the record's counts.
+            self.assertEqual(live.stats(), stats_before)
             self.assertEqual(undone["undo"]["redo"], 1)
             live.send("redo")
             self.assertEqual(window(live.show()), window(after))
             self.assertEqual(self.history(), file_after)
+            self.assertEqual(live.stats(), stats_after)
         # All the way back to the Start of the history, then all the way forward again. A
         # change of the settings since the last press has ended the history.
         steps = steps[len(steps) - live.show()["undo"]["undo"]:]

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
+#include "app/chip_look.hpp"
 #include "harness.hpp"
 
 namespace brisvale::gui_test {
@@ -158,6 +161,55 @@ TEST(BoardPicture, ClothAndOutsideCellsAreGreen) {
     EXPECT_TRUE(near(pixel(image, twips(7170 + 60, 270 + 100)), green));  // zero
     EXPECT_TRUE(near(pixel(image, twips(690 + 60, 1260 + 60)), green));   // 3rd 12
     EXPECT_TRUE(near(pixel(image, twips(1770 + 60, 1590 + 60)), green));  // Even
+}
+
+// One dark red chip with white figures, 25 pixels round at (5, 5), drawn on grey.
+QImage drawChip(const Chip& chip) {
+    QImage image(35, 35, QImage::Format_ARGB32);
+    image.fill(Qt::gray);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const app::ChipLook look = app::chipLook(Form{}, chip);
+    app::paintChipDisc(p, look);
+    app::paintChipLabel(p, look, QString::fromStdString(chip.caption));
+    return image;
+}
+
+// The columns and rows that hold the white figures: left, right, top, bottom.
+std::array<int, 4> figureBounds(const QImage& image) {
+    std::array<int, 4> b{image.width(), -1, image.height(), -1};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!near(image.pixelColor(x, y), Qt::white, 60)) continue;
+            b = {std::min(b[0], x), std::max(b[1], x), std::min(b[2], y), std::max(b[3], y)};
+        }
+    }
+    return b;
+}
+
+TEST(BoardPicture, ChipsAndStakesLookAsTheirFormSays) {
+    Chip chip;
+    chip.left = chip.top = 75;
+    chip.caption = "7";
+    const auto plain = figureBounds(drawChip(chip));
+    chip.label.fontSize = 14;
+    const auto centred = figureBounds(drawChip(chip));
+    chip.label.alignment = AlignLeft;
+    const auto left = figureBounds(drawChip(chip));
+    EXPECT_GT(centred[3] - centred[2], plain[3] - plain[2] + 3);  // 14 points against 9
+    EXPECT_LT(left[0], 5 + 5);                                    // at the chip's left edge
+    EXPECT_LT(left[0], centred[0] - 2);
+    EXPECT_LT(left[1], centred[1] - 2);
+
+    // A fixed single border is a black outline; a raised chip is lit from the top left.
+    const QColor flatEdge = drawChip(chip).pixelColor(5, 17);
+    chip.borderStyle = 1;
+    EXPECT_TRUE(near(drawChip(chip).pixelColor(5, 17), Qt::black, 40));
+    EXPECT_FALSE(near(flatEdge, Qt::black, 40));
+    chip.caption.clear();
+    chip.appearance = 1;
+    const QImage raised = drawChip(chip);
+    EXPECT_GT(raised.pixelColor(6, 17).lightness(), raised.pixelColor(28, 17).lightness() + 100);
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ if(TARGET brisvale)
     add_test(NAME brisvale_first_start
              COMMAND sh -c "rm -rf '${gui_data}' && mkdir -p '${gui_data}' && touch '${gui_data}/debug.txt' && \"$1\" --data-dir '${gui_data}' -d --quit-after-first-paint && test ! -e '${gui_data}/debug.txt' && test -s '${gui_data}/brisvale-settings.txt'"
                      sh $<TARGET_FILE:brisvale>)
-    set_tests_properties(brisvale_first_start PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+    # Its window preferences stay in the test's folder too.
+    set_tests_properties(brisvale_first_start PROPERTIES
+                         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-start-config"
                          TIMEOUT 60)
 endif()

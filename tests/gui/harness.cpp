@@ -3,10 +3,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMenu>
+#include <QSettings>
 
 namespace brisvale::gui_test {
 
 Session::Session(std::uint64_t seed) : random(seed) {
+    // Every window starts as on a first start, whatever an earlier test left in place.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     advisor->userOpenWindow({dir.path().toStdString(), false, ""});
     window = std::make_unique<app::MainWindow>(*advisor);

@@ -33,7 +33,8 @@ TEST(Menus, CaptionsInTheirOrder) {
                            "-", "Exit"}));
     EXPECT_EQ(entries(topMenu(s, "&Edit")), (QStringList{"Undo Spin", "Redo Spin"}));
     EXPECT_EQ(entries(topMenu(s, "&Tools")),
-              (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History"}));
+              (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History",
+                           "Simulate This Style..."}));
     EXPECT_EQ(entries(topMenu(s, "&Help")), (QStringList{"About Brisvale", "-", "Instructions"}));
     // Without casino sites the menu still drops down, with one entry that cannot be chosen.
     EXPECT_EQ(entries(topMenu(s, "&Casinos")), QStringList{"(no casino sites)"});

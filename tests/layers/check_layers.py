@@ -13,8 +13,9 @@ ORDER = [
     ["state"],  # the run state, the Form, the ports
     ["selection", "remote"],
     ["play"],  # the Advisor
+    ["sim"],  # the simulator: sessions on the Advisor, spin sources, the report
     ["net"],  # front-end services
-    ["app", "cli"],  # front ends
+    ["app", "cli", "sim-cli"],  # front ends
 ]
 RANK = {folder: rank for rank, row in enumerate(ORDER) for folder in row}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([A-Za-z0-9_]+)/')

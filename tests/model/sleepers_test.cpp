@@ -243,5 +243,39 @@ TEST(SleeperTables, NoBetUsesTheSharedEvenTable) {
     }
 }
 
+// Each table holds its own value, so the answer names the table read; one number of the bet
+// lower still gives the bet's slept, one outside it does not.
+TEST(SleeperTables, SleptIsTheLeastCounterOfTheTableTheTriggerReads) {
+    struct Case {
+        const char* label;
+        Table classic, multi;
+        int inside, outside;
+    } cases[] = {{"Red", Table::Even, Table::RedBlack, 1, 2},
+                 {"Odd", Table::Even, Table::OddEven, 35, 36},
+                 {"19 to 36", Table::Even, Table::HighLow, 19, 18},
+                 {"2nd 12", Table::Dozen, Table::Dozen, 24, 25},
+                 {"Row 3", Table::Row, Table::Row, 3, 2},
+                 {"Line 09/06", Table::Line, Table::Line, 4, 10},
+                 {"Corner 05/02/06/03", Table::Corner, Table::Corner, 6, 4},
+                 {"Trio 34/35/36", Table::Trio, Table::Trio, 34, 33},
+                 {"Split 35/36", Table::Split, Table::Split, 35, 34},
+                 {"Single 07", Table::Single, Table::Single, 7, 8}};
+    for (const Case& c : cases) {
+        const BetId id = findLabel(c.label).value();
+        for (bool multi : {false, true}) {
+            const Table read = multi ? c.multi : c.classic;
+            EXPECT_EQ(SleeperTables::triggerTable(id, multi), read) << c.label;
+            SleeperTables s;
+            for (Table t : kAllTables) {
+                for (int n = 0; n <= 36; ++n) s.set(t, n, static_cast<std::int16_t>(100 + int(t)));
+            }
+            s.set(read, c.outside, 3);
+            EXPECT_EQ(s.slept(id, multi), 100 + int(read)) << c.label << " multi " << multi;
+            s.set(read, c.inside, 5);
+            EXPECT_EQ(s.slept(id, multi), 5) << c.label << " multi " << multi;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brisvale

@@ -17,10 +17,12 @@ namespace brisvale::test {
 
 using Files = std::map<std::string, std::string>;
 
-// A folder of files served over HTTP by a python process.
+// A folder of files served over HTTP by a python process, or over HTTPS with a certificate
+// and its key.
 class LocalSite {
   public:
-    explicit LocalSite(const Files& files) {
+    explicit LocalSite(const Files& files, const QString& certificate = {}, const QString& key = {})
+        : scheme_(certificate.isEmpty() ? "http" : "https") {
         for (const auto& [path, body] : files) {
             const QString full = folder_.filePath(QString::fromStdString(path));
             QDir().mkpath(QFileInfo(full).absolutePath());
@@ -29,8 +31,9 @@ class LocalSite {
                 file.write(body.data(), static_cast<qint64>(body.size()));
             }
         }
-        server_.start(QStringLiteral(BRISVALE_PYTHON),
-                      {QStringLiteral(BRISVALE_SERVE_SCRIPT), folder_.path()});
+        QStringList arguments = {QStringLiteral(BRISVALE_SERVE_SCRIPT), folder_.path()};
+        if (!certificate.isEmpty()) arguments << certificate << key;
+        server_.start(QStringLiteral(BRISVALE_PYTHON), arguments);
         if (server_.waitForStarted(10000) && server_.waitForReadyRead(10000)) {
             port_ = server_.readLine().trimmed().toInt();
         }
@@ -47,9 +50,10 @@ class LocalSite {
     LocalSite& operator=(const LocalSite&) = delete;
 
     bool running() const { return port_ > 0; }
-    std::string address() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string address() const { return scheme_ + "://127.0.0.1:" + std::to_string(port_); }
 
   private:
+    std::string scheme_;
     QTemporaryDir folder_;
     QProcess server_;
     int port_ = 0;

@@ -1,6 +1,8 @@
 #include "net/qt_fetcher.hpp"
 
 #include <QElapsedTimer>
+#include <QSslConfiguration>
+#include <QSslSocket>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +44,28 @@ TEST(QtFetcher, AsksForAFreshCopy) {
     ASSERT_TRUE(headers);
     EXPECT_NE(headers->find("Cache-Control: no-cache"), std::string::npos) << *headers;
     EXPECT_NE(headers->find("Pragma: no-cache"), std::string::npos) << *headers;
+}
+
+// HTTPS works where the platform has TLS, and a certificate nobody vouches for is refused.
+TEST(QtFetcher, FetchesOverHttps) {
+    if (!QSslSocket::supportsSsl()) GTEST_SKIP() << "no TLS on this platform";
+    QTemporaryDir keys;
+    const QString certificate = keys.filePath("cert.pem"), key = keys.filePath("key.pem");
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                   "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) GTEST_SKIP() << "no openssl";
+    LocalSite site(test::Files{{"file.txt", "secret"}}, certificate, key);
+    ASSERT_TRUE(site.running());
+    EXPECT_FALSE(QtFetcher().fetch(site.address() + "/file.txt"));
+    const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusting = before;
+    trusting.addCaCertificates(certificate);
+    QSslConfiguration::setDefaultConfiguration(trusting);
+    EXPECT_EQ(QtFetcher().fetch(site.address() + "/file.txt"), "secret");
+    QSslConfiguration::setDefaultConfiguration(before);
 }
 
 TEST(QtFetcher, FailuresAreNoBody) {

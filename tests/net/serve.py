@@ -1,4 +1,5 @@
-"""Serves a folder over HTTP on 127.0.0.1 for the network tests.
+"""Serves a folder over HTTP on 127.0.0.1 for the network tests; over HTTPS when given a
+certificate and its key after the folder.
 
 Binds a free port, prints it on one line, and serves until its standard input closes,
 so the server never outlives the test that started it.
@@ -6,6 +7,7 @@ so the server never outlives the test that started it.
 import functools
 import http.server
 import os
+import ssl
 import sys
 import threading
 
@@ -34,6 +36,10 @@ def main():
     folder = sys.argv[1]
     handler = functools.partial(QuietHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    if len(sys.argv) == 4:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(sys.argv[2], sys.argv[3])
+        server.socket = context.wrap_socket(server.socket, server_side=True)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     print(server.server_address[1], flush=True)
     sys.stdin.read()

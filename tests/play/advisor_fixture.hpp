@@ -20,6 +20,7 @@ class AdvisorTest : public ::testing::Test {
     void SetUp() override { start(); }
 
     void start() {
+        advisor.reset();  // the folder has one Advisor at a time
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
         advisor->userOpenWindow({dir.path, false, ""});
     }

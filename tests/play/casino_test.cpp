@@ -110,6 +110,8 @@ TEST_F(Casinos, NamesThatCannotBeStoredAreRefused) {
         {"   ", "Please enter a name for the casino."},
         {"Alpha, Beta", "A casino name cannot contain a comma."},
         {"two\tparts", "A casino name must be one line of text."},
+        {"New...", "A casino cannot be named \"New...\" or \"Select Casino\"."},
+        {" Select Casino ", "A casino cannot be named \"New...\" or \"Select Casino\"."},
     };
     create("Kept");
     const std::string before = history();
@@ -233,9 +235,71 @@ TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {
               (std::vector<std::string>{"Select Casino", "New...", "Alpha", "", "Gamma"}));
     set("Casino", "Alpha");
     remove();
-    EXPECT_EQ(history(), "index: 1\r\nname1: \r\nname2: Gamma,7,\r\n");
+    EXPECT_EQ(history(), "index: 1\r\nname1:\r\nname2: Gamma,7,\r\n");
     set("Casino", "Gamma");
     EXPECT_EQ(state().RecordedSpins, 1);
+}
+
+// Keys with gaps: every casino is listed, a new one takes the key after the highest, and a
+// delete never pulls a casino across a gap.
+TEST_F(Casinos, GapsInTheKeysLoseNoCasino) {
+    writeFile(historyFile(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n");
+    restart();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "Alpha", "Gamma"}));
+    create("Delta");
+    EXPECT_EQ(history(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\nname4: Delta,\r\n");
+    set("Casino", "Alpha");
+    remove();
+    EXPECT_EQ(history(), "index: 1\r\nname3: Gamma,3,\r\nname4: Delta,\r\n");
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "Gamma", "Delta"}));
+    set("Casino", "Gamma");
+    EXPECT_EQ(state().RecordedSpins, 1);
+    startWatching();
+    spin(5);
+    EXPECT_EQ(history(), "index: 1\r\nname3: Gamma,3,5,\r\nname4: Delta,\r\n");
+}
+
+// A write that fails (a folder stands where the file should be, as a full disk would refuse
+// it) is told once while it keeps failing; the spin stays counted and goes with the next write
+// that succeeds. Closing tells what could not be kept.
+TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
+    const auto block = [this](const std::filesystem::path& file) {
+        std::filesystem::rename(file, dir.path / "aside");
+        std::filesystem::create_directory(file);
+    };
+    const auto unblock = [this](const std::filesystem::path& file) {
+        std::filesystem::remove(file);
+        std::filesystem::rename(dir.path / "aside", file);
+    };
+    const std::string spinKept =
+        "Brisvale could not write to CasinoHistory.dat. The spin was kept and will be written "
+        "with the next one.";
+    create("Alpha");
+    startWatching();
+    spin(1);
+    dialogs.boxes.clear();
+    block(historyFile());
+    spins({2, 3});
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{spinKept});
+    EXPECT_EQ(state().RecordedSpins, 3);
+    unblock(historyFile());
+    spin(4);
+    EXPECT_EQ(history(), "index: 1\r\nname1: Alpha,1,2,3,4,\r\n");
+    block(historyFile());
+    spin(5);
+    const auto settings = a().settingsFile();
+    std::filesystem::rename(settings, dir.path / "settings");
+    std::filesystem::create_directory(settings);
+    ASSERT_TRUE(a().userMenu("mnuExit", 0).ok);
+    EXPECT_EQ(
+        dialogs.texts(),
+        (std::vector<std::string>{
+            spinKept, spinKept,
+            "Brisvale could not write to CasinoHistory.dat. The last spin of Alpha was not kept.",
+            "Brisvale could not write to " + settings.filename().string() +
+                ". The settings saved before were kept."}));
+    unblock(historyFile());
+    EXPECT_EQ(history(), "index: 1\r\nname1: Alpha,1,2,3,4,\r\n");
 }
 
 // History files as a user may find them: each loads what it holds, the chosen casino records

@@ -56,6 +56,7 @@ class Harness : public ::testing::Test {
 
     // A new Advisor on the same data folder, as after closing and opening the window.
     void restart() {
+        advisor.reset();  // the folder has one Advisor at a time
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
         advisor->userOpenWindow({dir.path, false, ""});
     }

@@ -32,6 +32,11 @@ void changeEverything(Json& j, const std::string& key = {}) {
 
 TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
     PlayState& live = AdvisorTestAccess::state(a());
+    // The chips' look is the session's, from its site: reading keeps the live one.
+    Chip& look = live.form.chips[5];
+    look.appearance = look.borderStyle = 1;
+    look.label.alignment = AlignLeft;
+    look.label.fontSize = 14;
     Json changed = toJson(live);
     changeEverything(changed);
     // Members that must agree with each other, and lists that start empty.
@@ -41,6 +46,7 @@ TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
     changed["WinningBets"] = {109};
     changed["lists"][4] = {17, 20};
     changed["RunBalances"] = {1000, 997.5};
+    changed["settled"] = {{"bets", {3, 120}}, {"stakes", {5, 40}}};
     changed["form"]["Text1"] = "5,0,36";
     ASSERT_NE(changed, toJson(live));
     PlayState read = live;
@@ -49,10 +55,20 @@ TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
     BoardLayout flipped;
     flipped.FlipBoard(true);
     EXPECT_EQ(read.form.board, flipped);
+    EXPECT_EQ(read.settled.total(), 45);
+    EXPECT_EQ(read.runTally.since[0], 0);  // changed from never (-1)
+    EXPECT_EQ(read.form.chips[5].label.fontSize, 14);
+    EXPECT_EQ(read.form.chips[5].appearance, 1);
+    EXPECT_EQ(read.form.chips[4].appearance, 0);
     // One member out of its range fails the whole read.
-    changed["form"]["chips"][90]["image"] = 10;
     PlayState untouched = live;
-    EXPECT_THROW(fromJson(changed, untouched), BadStateJson);
+    for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
+                                     {"/settled/stakes", Json({5})},
+                                     {"/runTally/since/3", Json(-2)}}) {
+        Json wrong = changed;
+        wrong[Json::json_pointer(key)] = value;
+        EXPECT_THROW(fromJson(wrong, untouched), BadStateJson) << key;
+    }
 }
 
 TEST_F(AdvisorTest, UndoReachesBackAThousandPressesExactly) {

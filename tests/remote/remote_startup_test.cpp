@@ -175,6 +175,62 @@ TEST_F(LoadRemote, MissingCasinoListLeavesTheListEmpty) {
     EXPECT_TRUE(browser.opened.empty());
 }
 
+// The site names the settings and wagering files; a name that is not a plain name of a file in
+// the data folder, or that is one of the program's own files, is replaced by the built-in one.
+TEST_F(LoadRemote, FileNamesThatAreNotPlainNamesFallBack) {
+    const RemoteSettings& builtIn = builtInRemoteSettings();
+    const std::string bad[] = {"",
+                               "/etc/passwd",
+                               "\\server\\share",
+                               "../victim.txt",
+                               "sub/file.txt",
+                               "a\\b",
+                               "..",
+                               ".",
+                               "x..y",
+                               "tab\tname",
+                               "line& CrLf &break",
+                               std::string(256, 'a'),
+                               "CasinoHistory.dat",
+                               "casinohistory.DAT",
+                               "CasinoHistory.dat.bac",
+                               "debug.txt",
+                               "brisvale.lock",
+                               "run.json"};
+    for (const std::string& name : bad) {
+        SCOPED_TRACE(name);
+        serveAll();
+        auto values = test::siteValues();
+        values[20] = values[22] = name;
+        fetcher.files[kSettings] = test::oneLine(values);
+        const RemoteStartup startup = load(kSite);
+        EXPECT_FALSE(startup.usedBuiltIn);
+        EXPECT_EQ(startup.settings.settingsFile, builtIn.settingsFile);
+        EXPECT_EQ(startup.settings.wageringFile, builtIn.wageringFile);
+        ASSERT_EQ(startup.notes.size(), 2u);
+        EXPECT_EQ(startup.notes[0].find_first_of("\r\n"), std::string::npos);
+    }
+    // Plain names are used as given; two that would be one file are both replaced.
+    const std::vector<std::tuple<std::string, std::string, std::string, std::string>> pairs = {
+        {std::string(255, 's'), "w.txt", std::string(255, 's'), "w.txt"},
+        {"my settings.ini", "caf\xe9.txt", "my settings.ini", "caf\xe9.txt"},
+        {"same.txt", "SAME.txt", builtIn.settingsFile, builtIn.wageringFile},
+        {"s.txt", "s.txt.bac", builtIn.settingsFile, builtIn.wageringFile},
+        {builtIn.wageringFile, "../w", builtIn.settingsFile, builtIn.wageringFile},
+    };
+    for (const auto& [settings, wagering, settingsUsed, wageringUsed] : pairs) {
+        SCOPED_TRACE(settings + " / " + wagering);
+        serveAll();
+        auto values = test::siteValues();
+        values[20] = settings;
+        values[22] = wagering;
+        fetcher.files[kSettings] = test::oneLine(values);
+        const RemoteStartup startup = load(kSite);
+        EXPECT_EQ(startup.settings.settingsFile, settingsUsed);
+        EXPECT_EQ(startup.settings.wageringFile, wageringUsed);
+    }
+}
+
 TEST(JoinUrl, OneSlashBetweenSiteAndFile) {
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"http://h.example", "firewall.html", "http://h.example/firewall.html"},

@@ -1,7 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <functional>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -26,63 +26,63 @@ class BackupTest : public ::testing::Test {
     DebugLog log{dir / "debug.txt"};
 };
 
-// A backup with no file beside it is what a crash during the first write of a file leaves;
-// every entry point puts it in place before doing its own work.
+// What the older writers' "<file>.bac" leaves, and what recovery at start-up makes of it:
+// a whole backup wins over a missing file or a cut-short copy of it; otherwise the file is the
+// truth. The backup is gone afterwards either way.
 struct RecoveryCase {
     const char* name;
-    std::function<void(const std::filesystem::path&, const DebugLog&)> operation;
-    std::string after;
+    std::optional<std::string> file;
+    std::string backup;
+    std::optional<std::string> after;
 };
 
 class RecoveryCases : public BackupTest, public ::testing::WithParamInterface<RecoveryCase> {};
 
-TEST_P(RecoveryCases, WholeBackupWithoutFileIsRecovered) {
-    writeBytes(bac, "index: 1\r\na: 7\r\n");
-    GetParam().operation(file, log);
-    EXPECT_EQ(readBytes(file), GetParam().after);
+TEST_P(RecoveryCases, BackupOfOlderWriters) {
+    if (GetParam().file) writeBytes(file, *GetParam().file);
+    writeBytes(bac, GetParam().backup);
+    recoverBackup(file, &log);
+    const auto after =
+        std::filesystem::exists(file) ? std::optional(readBytes(file)) : std::nullopt;
+    EXPECT_EQ(after, GetParam().after);
     EXPECT_FALSE(std::filesystem::exists(bac));
 }
 
+const std::string kWhole = "index: 1\r\na: 7\r\n";
 const RecoveryCase kRecoveryCases[] = {
-    {"get", [](const auto& p, const auto& l) { EXPECT_EQ(GetProperty(1, "a", p, &l), "7"); },
-     "index: 1\r\na: 7\r\n"},
-    {"set", [](const auto& p, const auto& l) { EXPECT_TRUE(SetProperty(1, "b", "8", p, &l)); },
-     "index: 1\r\na: 7\r\nb: 8\r\n"},
-    {"delete", [](const auto& p, const auto& l) { EXPECT_TRUE(DeleteProperty(1, "a", p, &l)); },
-     "index: 1\r\n"},
-    {"read_lines",
-     [](const auto& p, const auto& l) {
-         const auto lines = readLines(p, &l);
-         ASSERT_TRUE(lines.has_value());
-         EXPECT_EQ(*lines, (std::vector<std::string>{"index: 1", "a: 7"}));
-     },
-     "index: 1\r\na: 7\r\n"},
-    {"recover", [](const auto& p, const auto& l) { recoverBackup(p, &l); }, "index: 1\r\na: 7\r\n"},
+    {"whole_backup_alone", std::nullopt, kWhole, kWhole},
+    {"cut_short_backup_alone", std::nullopt, "index: 1\r\na: 7", std::nullopt},
+    {"empty_backup_alone", std::nullopt, "", std::nullopt},
+    {"copy_cut_short", "index: 1\r\na:", kWhole, kWhole},
+    {"copy_done", kWhole, kWhole, kWhole},
+    {"unfinished_write", "index: 1\r\na: 1\r\n", "index: 1\r\na: 99\r\nstale: 1\r\n",
+     "index: 1\r\na: 1\r\n"},
+    {"cut_short_write", "index: 1\r\n", "index: 1\r\na: 7", "index: 1\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Storage, RecoveryCases, ::testing::ValuesIn(kRecoveryCases),
                          testing::CaseName());
 
-TEST_F(BackupTest, CutShortBackupWithoutFileIsDiscarded) {
-    for (const std::string partial : {"index: 1\r\na: 7", "index: 1\r\na: 7\r", "", "\n"}) {
-        writeBytes(bac, partial);
-        EXPECT_EQ(GetProperty(1, "a", file), "!") << partial;
-        EXPECT_FALSE(std::filesystem::exists(file)) << partial;
-        EXPECT_FALSE(std::filesystem::exists(bac)) << partial;
-    }
-}
-
-// Beside an intact file the backup is an unfinished write and must never reach the file.
-TEST_F(BackupTest, BackupBesideIntactFileIsDiscarded) {
+// Reads and writes never touch what may be another writer's file in progress; recovery, which
+// only the folder's one writer runs, clears the file's own temporary files and nothing else.
+TEST_F(BackupTest, OnlyRecoveryClearsLeftovers) {
     writeBytes(file, "index: 1\r\na: 1\r\n");
-    writeBytes(bac, "index: 1\r\na: 99\r\nstale: 1\r\n");
-    ASSERT_TRUE(SetProperty(1, "b", "2", file));
-    EXPECT_EQ(readBytes(file), "index: 1\r\na: 1\r\nb: 2\r\n");
-    EXPECT_FALSE(std::filesystem::exists(bac));
-
-    writeBytes(bac, "index: 1\r\na: 99\r\n");
+    const std::vector<std::string> theirs = {"CasinoHistory.dat.tmp-Ab3xYz",
+                                             "CasinoHistory.dat.bac"};
+    const std::vector<std::string> kept = {"other.txt.tmp-Ab3xYz", "CasinoHistory.dat.tmp-long123",
+                                           "CasinoHistory.dat.tmp"};
+    for (const auto& name : theirs) writeBytes(dir / name, "index: 1\r\na: 9");
+    for (const auto& name : kept) writeBytes(dir / name, "x");
     EXPECT_EQ(GetProperty(1, "a", file), "1");
-    EXPECT_FALSE(std::filesystem::exists(bac));
+    EXPECT_TRUE(SetProperty(1, "b", "2", file));
+    EXPECT_TRUE(DeleteProperty(1, "b", file));
+    EXPECT_TRUE(readLines(file).has_value());
+    EXPECT_TRUE(writeLines(file, {"index: 1", "a: 1"}));
+    for (const auto& name : theirs) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+    recoverBackup(file, &log);
+    for (const auto& name : theirs) EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+    for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+    EXPECT_EQ(readBytes(file), "index: 1\r\na: 1\r\n");
 }
 
 // A folder where the file should be gives a read error, not a missing file.

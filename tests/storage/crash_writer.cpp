@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "storage/crash_values.hpp"
+#include "storage/folder_lock.hpp"
 #include "storage/properties.hpp"
 
 namespace {
@@ -13,8 +14,7 @@ namespace {
 using namespace brisvale;
 using namespace brisvale::crashtest;
 
-// The generations the file holds, read through the code under test (which also clears up
-// whatever backup the last kill left behind).
+// The generations the file holds, read through the code under test.
 std::optional<std::vector<std::int64_t>> readState(const std::filesystem::path& path) {
     std::vector<std::int64_t> generations;
     for (int key = 1; key <= kKeys; ++key) {
@@ -36,6 +36,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::filesystem::path path = argv[1];
+    // As the program starts: the folder's lock, then what the last kill left is cleared.
+    const FolderLock lock(path.parent_path());
+    if (lock.status() != FolderLock::Status::Held) {
+        std::fprintf(stderr, "crash_writer: the folder is locked\n");
+        return 4;
+    }
+    recoverBackup(path);
     const auto state = readState(path);
     if (!state) {
         std::fprintf(stderr, "crash_writer: %s is damaged\n", argv[1]);

@@ -178,6 +178,9 @@ const DeleteCase kDeleteCases[] = {
     {"unended_last_line", "index: 1\r\na: 1\r\nk: 2", "k", "index: 1\r\na: 1\r\n"},
     {"lf_file", "index: 1\nk: 1\na: 2\n", "k", "index: 1\na: 2\n"},
     {"missing_key", "index: 1\r\na: 1\r\n", "k", "index: 1\r\na: 1\r\n"},
+    // Found by fuzzing: a lone CR and an LF meeting would read as one line end.
+    {"lone_cr_then_lf_stay_two_lines", "index: 1\r\n\rk: 1\r\n\na: 2\r\n", "k",
+     "index: 1\r\n\r\n\na: 2\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Storage, DeletePropertyCases, ::testing::ValuesIn(kDeleteCases),
@@ -226,6 +229,9 @@ TEST_F(PropertiesTest, RefusesTextThatWouldBreakTheLineForm) {
     EXPECT_FALSE(SetProperty(1, "b\r", "1", file));
     EXPECT_FALSE(SetProperty(1, "a:b", "1", file));
     EXPECT_FALSE(DeleteProperty(1, "a:", file));
+    // Found by fuzzing: the key "index" would be the section line itself.
+    EXPECT_FALSE(SetProperty(1, "index", "2", file));
+    EXPECT_FALSE(DeleteProperty(1, "index", file));
     EXPECT_EQ(readBytes(file), before);
 }
 

@@ -4,15 +4,23 @@
 // real message boxes, which it photographs and answers as they come up.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +30,11 @@
 
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
+#include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
 #include "play/advisor.hpp"
+#include "remote/remote_startup.hpp"
 
 namespace {
 
@@ -40,6 +51,20 @@ class NoBrowser final : public Browser {
     bool open(std::string_view) override { return true; }
 };
 
+// A vendor's site held in memory: its test page and remote settings, no casino list.
+class SiteInMemory final : public Fetcher {
+  public:
+    explicit SiteInMemory(std::string settings) : settings_(std::move(settings)) {}
+    std::optional<std::string> fetch(std::string_view url) override {
+        if (url.ends_with(kTestPageFile)) return std::string("ok");
+        if (url.ends_with(kRemoteSettingsFile)) return settings_;
+        return std::nullopt;
+    }
+
+  private:
+    std::string settings_;
+};
+
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "brisvale_screenshots: %s\n", why.c_str());
     std::exit(1);
@@ -53,12 +78,18 @@ void save(const QPixmap& picture, const QString& path) {
 // A window on a fresh data folder, driven through the Advisor's user actions.
 class Scene {
   public:
-    explicit Scene(const QString& out, const std::string& historyFile = {}) : out_(out) {
+    // `remoteSettings`, when given, is served as the vendor's site.
+    explicit Scene(const QString& out, const std::string& historyFile = {},
+                   const std::string& remoteSettings = {})
+        : out_(out) {
+        // Each picture starts from a first start's window.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
         if (!historyFile.empty()) {
             QFile file(dir_.filePath("CasinoHistory.dat"));
             if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
             file.write(historyFile.data(), static_cast<qint64>(historyFile.size()));
         }
+        if (!remoteSettings.empty()) site_ = std::make_unique<SiteInMemory>(remoteSettings);
         // Boxes come up inside the core's handlers; each is photographed, then answered.
         watchBoxes();
         open();
@@ -67,6 +98,7 @@ class Scene {
     void restart() {
         advisor_->userCloseWindow();
         window_.reset();
+        advisor_.reset();  // lets go of the data folder
         open();
     }
     ~Scene() {
@@ -129,8 +161,10 @@ class Scene {
     };
 
     void open() {
-        advisor_ = std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, nullptr});
-        advisor_->userOpenWindow({dir_.path().toStdString(), false, ""});
+        advisor_ =
+            std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, site_.get()});
+        advisor_->userOpenWindow(
+            {dir_.path().toStdString(), false, site_ ? "http://vendor.example" : ""});
         window_ = std::make_unique<app::MainWindow>(*advisor_);
         dialogs_.setParent(window_.get());
         window_->show();
@@ -166,6 +200,7 @@ class Scene {
     NoBrowser browser_;
     ManualClock clock_;
     SeededRandom random_{1};
+    std::unique_ptr<SiteInMemory> site_;
     std::unique_ptr<Advisor> advisor_;
     std::unique_ptr<app::MainWindow> window_;
     std::deque<ExpectedBox> boxes_;
@@ -212,8 +247,8 @@ void classicBet(const QString& out) {
     s.shoot("03-classic-bet.png");
 }
 
-void superChips(const QString& out) {
-    Scene s(out);
+// Super play with a chip of every family on the board.
+void layAllFamilies(Scene& s) {
     s.set("BetStyle3", "1");
     const char* boxes[][2] = {{"Text2", "Check1"},  {"Text4", "Check2"},  {"Text6", "Check3"},
                               {"Text8", "Check4"},  {"Text10", "Check5"}, {"Text12", "Check6"},
@@ -229,9 +264,33 @@ void superChips(const QString& out) {
     s.set("Text18", "1000");
     s.press();
     for (int n : {5, 30, 11}) s.spin(n);
+}
+
+void superChips(const QString& out) {
+    Scene s(out);
+    layAllFamilies(s);
     s.shoot("04-super-chips.png");
     s.flip();
     s.shoot("05-flipped.png");
+}
+
+// The same board from a site whose chips are raised and outlined, with small stakes at their
+// top left.
+void siteChips(const QString& out) {
+    std::string settings(builtInRemoteSettingsText());
+    for (const auto& [from, to] : {std::pair{"ChipAppearance=0", "ChipAppearance=1"},
+                                   {"ChipBorderStyle=0", "ChipBorderStyle=1"},
+                                   {"LabelTop=60", "LabelTop=30"},
+                                   {"LabelLeft=30", "LabelLeft=60"},
+                                   {"LabelAlignment=2", "LabelAlignment=0"},
+                                   {"LabelFontSize=9", "LabelFontSize=8"}}) {
+        const std::size_t at = settings.find(from);
+        if (at == std::string::npos) fail(std::string("no ") + from + " in the remote settings");
+        settings.replace(at, std::string_view(from).size(), to);
+    }
+    Scene s(out, {}, settings);
+    layAllFamilies(s);
+    s.shoot("15-site-chips.png");
 }
 
 // Multi play after a loss of every bet: the stakes differ from chip to chip.
@@ -304,19 +363,102 @@ void undoAndResume(const QString& out) {
     s.restart();
 }
 
+// View > Statistics docked beside the window, on the page named `page`.
+void showStatistics(Scene& s, const char* page) {
+    auto* item = s.window().findChild<QAction*>("mnuStatistics");
+    if (!item) fail("no mnuStatistics");
+    if (!item->isChecked()) item->trigger();
+    auto* tabs = s.window().statsPanel()->findChild<QTabWidget*>();
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+        if (tabs->tabText(i) == page) tabs->setCurrentIndex(i);
+    }
+    s.window().render();
+}
+
+// A Classic run on red/black, the dozens and the corners, a few spins in: a bet shown, and
+// the sleeper table with the due ones on top.
+void statisticsClassic(const QString& out) {
+    Scene s(out);
+    for (const char* box : {"chk7_1", "chk6", "chk3"}) s.set(box, "1");
+    const char* lows[][3] = {
+        {"Text2", "Check1", "6"}, {"Text4", "Check2", "4"}, {"Text10", "Check5", "9"}};
+    for (const auto& l : lows) {
+        s.set(l[1], "0");
+        s.set(l[0], l[2]);
+    }
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {17, 32, 5, 21, 8, 26, 14, 29, 3, 11, 20, 7, 31, 12}) s.spin(n);
+    showStatistics(s, "Sleepers");
+    s.shoot("18-statistics-classic.png");
+}
+
+// A Super run at a casino with a recorded history: the numbers with their hits this run and
+// in the casino's record, the hottest and coldest named.
+void statisticsSuper(const QString& out) {
+    std::string line = "index: 1\r\nname1: Lucky Spin,";
+    unsigned seed = 11;
+    for (int i = 0; i < 300; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        line += std::to_string((seed >> 16) % 37) + ",";
+    }
+    line += "\r\n";
+    Scene s(out, line);
+    s.set("Casino", "Lucky Spin");
+    layAllFamilies(s);
+    for (int n : {22, 9, 17, 34, 0, 17, 25}) s.spin(n);
+    showStatistics(s, "Numbers");
+    s.shoot("19-statistics-super.png");
+}
+
+// Tools > Simulate This Style... while its sessions run, and with its report.
+void simulate(const QString& out) {
+    Scene s(out);
+    for (const char* box : {"chk7", "chk6", "chk1"}) s.set(box, "1");
+    s.set("Text18", "1000");
+    auto* item = s.window().findChild<QAction*>("mnuSimulate");
+    if (!item) fail("no mnuSimulate");
+    item->trigger();
+    auto& dialog = *s.window().simDialog();
+    dialog.resize(1100, 520);
+    dialog.findChild<QSpinBox*>("sessions")->setValue(400000);
+    dialog.findChild<QLineEdit*>("seed")->setText("2026");
+    dialog.findChild<QPushButton*>("run")->click();
+    const auto waitWhile = [&](auto condition) {
+        while (condition()) {
+            QApplication::processEvents();
+            QThread::msleep(20);
+        }
+    };
+    auto* progress = dialog.findChild<QProgressBar*>("progress");
+    waitWhile([&] { return dialog.running() && progress->value() < progress->maximum() / 3; });
+    s.shoot(dialog, "16-simulate-running.png");
+    waitWhile([&] { return dialog.running(); });
+    s.shoot(dialog, "17-simulate-report.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures leave the user's window preferences alone.
+    const QTemporaryDir preferences;
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    }
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (!QDir().mkpath(out)) fail("cannot make " + out.toStdString());
     freshStart(out);
     classicBet(out);
     superChips(out);
+    siteChips(out);
     multiChips(out);
     quitNow(out);
     casino(out);
     undoAndResume(out);
+    statisticsClassic(out);
+    statisticsSuper(out);
+    simulate(out);
     return 0;
 }

@@ -1,0 +1,41 @@
+#pragma once
+// The 37 numbers of the statistics panel as small cells laid out as the board shows them,
+// red, black and green, each with its hits this run and in the casino's record. The hottest
+// are ringed in gold, the coldest in blue.
+
+#include <QWidget>
+#include <array>
+
+#include "board/geometry.hpp"
+#include "play/statistics.hpp"
+
+namespace brisvale::app {
+
+class NumberGrid final : public QWidget {
+  public:
+    explicit NumberGrid(QWidget* parent = nullptr);
+
+    // `recorded`: a casino is chosen, so its record has a line of its own in every cell.
+    void show(const Statistics& stats, const BoardLayout& board, bool recorded);
+    // Where number n's cell is drawn.
+    QRectF cellRect(int n) const;
+
+    QSize sizeHint() const override { return {340, 110}; }
+    QSize minimumSizeHint() const override { return {260, 84}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    int numberAt(QPointF at) const;
+
+    std::array<NumberStatistics, kNumberCount> numbers_{};
+    std::array<Rect, kNumberCount> cells_{};
+    std::array<int, 5> hottest_{};
+    std::array<int, 5> coldest_{};
+    bool recorded_ = false;
+    bool shown_ = false;
+};
+
+}  // namespace brisvale::app

@@ -1,0 +1,87 @@
+// The statistics view of the Advisor's state.
+
+#include "play/statistics.hpp"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+#include "play/advisor.hpp"
+#include "play/passes.hpp"
+
+namespace brisvale {
+namespace {
+
+// Never seen sorts as the longest ago.
+constexpr int kNever = std::numeric_limits<int>::max();
+
+// The bets each family pass asks for, when the style shown runs that pass.
+BetSet watchedBets(const Form& f) {
+    using namespace bet_ids;
+    const auto passes = familyPasses(f);
+    BetSet out;
+    const BetId evenPairs[kEvenPasses][2] = {{Red, Black}, {Even, Odd}, {Low, High}};
+    for (int p = 0; p < kEvenPasses; ++p) {
+        for (BetId id : evenPairs[p]) out.set(id, passes[p].watched);
+    }
+    // Classic and Multi play never bet singles.
+    const bool super = f.BetStyle[3].value;
+    for (int p = kEvenPasses; p < kPassCount; ++p) {
+        if (!passes[p].watched || (passes[p].family == Family::Single && !super)) continue;
+        for (BetId id : triggerOrder(passes[p].family)) out.set(id);
+    }
+    return out;
+}
+
+}  // namespace
+
+Statistics Advisor::statistics() const {
+    Statistics out;
+    const BetSet watched = watchedBets(s_.form);
+    // A run that has ended (quit, table switch) keeps BetOpen but has nothing on the table.
+    const bool playing = s_.BetOpen && s_.form.Button1.caption != "Start";
+    const BetSet open = playing ? s_.CurrentBet.members() : BetSet();
+    for (int i = 0; i < kBetCount; ++i) {
+        const auto id = static_cast<BetId>(i);
+        out.bets[i] = {id, s_.sleepers.slept(id, s_.MultiBetPlay), s_.threshold(bet(id).family),
+                       watched.test(i), open.test(i)};
+    }
+    for (int n = 0; n < kNumberCount; ++n) {
+        NumberStatistics& x = out.numbers[n];
+        x.table = s_.runTally.hits[n];
+        x.history = history_.hits(n);
+        // Each run's spins are recorded as they are entered; a run may also see spins the
+        // record lacks (a replay, spins before a casino was chosen), so the nearer one counts.
+        if (s_.runTally.since[n] >= 0) x.last = s_.runTally.since[n];
+        if (const auto h = history_.since(n)) {
+            const int recorded = static_cast<int>(std::min<std::size_t>(*h, kNever - 1));
+            x.last = x.last ? std::min(*x.last, recorded) : recorded;
+        }
+    }
+
+    out.rankedByRecord = !history_.empty();
+    const auto hits = [&](int n) {
+        return out.rankedByRecord ? out.numbers[n].history : out.numbers[n].table;
+    };
+    const auto ago = [&](int n) { return out.numbers[n].last.value_or(kNever); };
+    const auto hotter = [&](int a, int b) {
+        if (hits(a) != hits(b)) return hits(a) > hits(b);
+        if (ago(a) != ago(b)) return ago(a) < ago(b);
+        return a < b;
+    };
+    std::array<int, kNumberCount> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::partial_sort(order.begin(), order.begin() + 5, order.end(), hotter);
+    std::copy_n(order.begin(), 5, out.hottest.begin());
+    std::partial_sort(order.begin(), order.begin() + 5, order.end(), [&](int a, int b) {
+        if (hits(a) != hits(b)) return hits(a) < hits(b);
+        if (ago(a) != ago(b)) return ago(a) > ago(b);
+        return a < b;
+    });
+    std::copy_n(order.begin(), 5, out.coldest.begin());
+
+    out.balance = {s_.RunBalances.data(), s_.RunBalances.size()};
+    return out;
+}
+
+}  // namespace brisvale

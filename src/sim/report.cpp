@@ -1,0 +1,233 @@
+#include "sim/report.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace brisvale::sim {
+namespace {
+
+constexpr double kZ95 = 1.959963984540054;
+
+// The shortest text that reads back as the same double, so reports compare byte for byte.
+std::string exact(double value) {
+    if (!std::isfinite(value)) return "null";
+    if (value == 0) return "0";  // never "-0"
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text = buffer;
+    if (text == "-0.00" || text == "-0") text.erase(0, 1);
+    return text;
+}
+
+std::string percent(double ratio) {
+    return fixed(ratio * 100, 2) + " %";
+}
+
+// The p-quantile of sorted values, interpolated between the two nearest ranks.
+double quantile(const std::vector<double>& sorted, double p) {
+    if (sorted.empty()) return 0;
+    const double position = p * static_cast<double>(sorted.size() - 1);
+    const auto below = static_cast<std::size_t>(std::floor(position));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    const double fraction = position - static_cast<double>(below);
+    return sorted[below] + (sorted[above] - sorted[below]) * fraction;
+}
+
+}  // namespace
+
+std::string money(double amount) {
+    if (amount == std::trunc(amount) && std::fabs(amount) < 1e15) {
+        return std::to_string(static_cast<long long>(amount));
+    }
+    return fixed(amount, 2);
+}
+
+std::optional<std::array<double, 2>> ratioInterval(const std::vector<SessionResult>& sessions,
+                                                   double z) {
+    const auto n = static_cast<double>(sessions.size());
+    double net = 0;
+    double staked = 0;
+    for (const SessionResult& s : sessions) {
+        net += s.net;
+        staked += static_cast<double>(s.staked);
+    }
+    if (sessions.size() < 2 || staked <= 0) return std::nullopt;
+    const double ratio = net / staked;
+    // Delta method for a ratio of sums: the spread of each session's net around what the
+    // ratio predicts from its stakes.
+    double squares = 0;
+    for (const SessionResult& s : sessions) {
+        const double residual = s.net - ratio * static_cast<double>(s.staked);
+        squares += residual * residual;
+    }
+    const double meanStaked = staked / n;
+    const double error = std::sqrt(squares / (n - 1) / n) / meanStaked;
+    return std::array<double, 2>{ratio - z * error, ratio + z * error};
+}
+
+Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed, double bankroll,
+                 bool backtest) {
+    Report r;
+    r.style = std::string(style);
+    r.seed = seed;
+    r.backtest = backtest;
+    r.bankroll = bankroll;
+    r.threads = run.threads;
+    const std::vector<SessionResult>& all = run.sessions;
+    r.sessions = static_cast<long long>(all.size());
+    std::vector<double> nets;
+    nets.reserve(all.size());
+    for (const SessionResult& s : all) {
+        r.spins += s.spins;
+        r.staked += s.staked;
+        r.net += s.net;
+        r.sessionsWon += s.net > 0 ? 1 : 0;
+        r.sessionsLost += s.net < 0 ? 1 : 0;
+        r.maxDrawdown = std::max(r.maxDrawdown, s.maxDrawdown);
+        r.largestStake = std::max(r.largestStake, s.largestStake);
+        ++r.endedBy[static_cast<int>(s.ending)];
+        nets.push_back(s.net);
+    }
+    if (r.staked > 0) r.returnPerStaked = r.net / static_cast<double>(r.staked);
+    r.ci95 = ratioInterval(all, kZ95);
+    if (!all.empty()) {
+        r.meanSession = r.net / static_cast<double>(all.size());
+        std::vector<double> sorted = nets;
+        std::sort(sorted.begin(), sorted.end());
+        const double ps[] = {0.05, 0.25, 0.5, 0.75, 0.95};
+        for (int i = 0; i < 5; ++i) r.percentiles[i] = quantile(sorted, ps[i]);
+        r.worstSession = sorted.front();
+        r.bestSession = sorted.back();
+        // The lower median, and of equal results the first session.
+        const double median = sorted[(sorted.size() - 1) / 2];
+        r.medianSession =
+            static_cast<std::size_t>(std::find(nets.begin(), nets.end(), median) - nets.begin());
+    }
+    if (run.seconds > 0) r.spinsPerSecond = static_cast<double>(r.spins) / run.seconds;
+    return r;
+}
+
+std::string jsonReport(const Report& r) {
+    std::string out = "{";
+    const auto member = [&out](std::string_view name, const std::string& value) {
+        if (out.size() > 1) out += ',';
+        out += '"';
+        out += name;
+        out += "\":";
+        out += value;
+    };
+    member("style", "\"" + r.style + "\"");
+    member("seed", std::to_string(r.seed));
+    member("backtest", r.backtest ? "true" : "false");
+    member("bankroll", exact(r.bankroll));
+    member("sessions", std::to_string(r.sessions));
+    member("spins", std::to_string(r.spins));
+    member("staked", std::to_string(r.staked));
+    member("net", exact(r.net));
+    member("return_per_staked", r.returnPerStaked ? exact(*r.returnPerStaked) : "null");
+    member("ci95", r.ci95 ? "[" + exact((*r.ci95)[0]) + "," + exact((*r.ci95)[1]) + "]" : "null");
+    member("house_edge", exact(kHouseEdge));
+    member("sessions_won", std::to_string(r.sessionsWon));
+    member("sessions_lost", std::to_string(r.sessionsLost));
+    member("mean_session", exact(r.meanSession));
+    const char* names[] = {"p5", "p25", "p50", "p75", "p95"};
+    std::string percentiles = "{";
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0) percentiles += ',';
+        percentiles += std::string("\"") + names[i] + "\":" + exact(r.percentiles[i]);
+    }
+    member("percentiles", percentiles + "}");
+    member("worst_session", exact(r.worstSession));
+    member("best_session", exact(r.bestSession));
+    member("max_drawdown", exact(r.maxDrawdown));
+    member("largest_stake", std::to_string(r.largestStake));
+    std::string endings = "{";
+    for (int e = 0; e < kEndingCount; ++e) {
+        if (e > 0) endings += ',';
+        endings += "\"" + std::string(endingName(static_cast<Ending>(e))) +
+                   "\":" + std::to_string(r.endedBy[e]);
+    }
+    member("ended_by", endings + "}");
+    member("spins_per_second", exact(std::round(r.spinsPerSecond)));
+    member("threads", std::to_string(r.threads));
+    return out + "}\n";
+}
+
+std::string csvSessions(const std::vector<SessionResult>& sessions) {
+    std::string out = "session,spins,staked,net,max_drawdown,largest_stake,ended_by\n";
+    for (std::size_t i = 0; i < sessions.size(); ++i) {
+        const SessionResult& s = sessions[i];
+        out += std::to_string(i + 1) + "," + std::to_string(s.spins) + "," +
+               std::to_string(s.staked) + "," + money(s.net) + "," + money(s.maxDrawdown) + "," +
+               std::to_string(s.largestStake) + "," + std::string(endingName(s.ending)) + "\n";
+    }
+    return out;
+}
+
+std::string costSentence(const Report& r) {
+    const std::string edge = "the house edge is " + fixed(-kHouseEdge * 100, 2) + " %.";
+    std::string out = "Over " + std::to_string(r.spins) + " spins this style staked ";
+    if (r.staked == 0) return out + "nothing; " + edge;
+    out += "$" + std::to_string(r.staked);
+    const std::string share =
+        fixed(std::fabs(r.net) / static_cast<double>(r.staked) * 100, 2) + " % of the money staked";
+    if (r.net < 0) return out + " and lost $" + money(-r.net) + ": " + share + "; " + edge;
+    if (r.net > 0) {
+        return out + " and won $" + money(r.net) + ": " + share + ", luck that does not last; " +
+               edge;
+    }
+    return out + " and came out even; " + edge;
+}
+
+std::string textReport(const Report& r) {
+    std::string out;
+    const auto line = [&out](std::string_view name, const std::string& value) {
+        std::string padded(name);
+        padded.resize(std::max<std::size_t>(padded.size() + 1, 22), ' ');
+        out += padded + value + "\n";
+    };
+    const std::string styleName = r.style == "classic" ? "Classic Tarlock"
+                                  : r.style == "multi" ? "Multi Tarlock"
+                                                       : "Super Tarlock";
+    out += styleName + (r.backtest ? ", backtest" : "") + ", seed " + std::to_string(r.seed) + "\n";
+    line("sessions", std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) + ")");
+    line("spins", std::to_string(r.spins));
+    line("staked", "$" + std::to_string(r.staked));
+    line("net", "$" + money(r.net));
+    std::string ret = r.returnPerStaked ? percent(*r.returnPerStaked) : "n/a";
+    if (r.ci95) ret += " (95 % CI " + percent((*r.ci95)[0]) + " to " + percent((*r.ci95)[1]) + ")";
+    line("return per $ staked", ret);
+    line("house edge", percent(kHouseEdge));
+    line("sessions won / lost",
+         std::to_string(r.sessionsWon) + " / " + std::to_string(r.sessionsLost));
+    line("mean session", "$" + money(r.meanSession));
+    line("session percentiles", "p5 $" + money(r.percentiles[0]) + ", p25 $" +
+                                    money(r.percentiles[1]) + ", p50 $" + money(r.percentiles[2]) +
+                                    ", p75 $" + money(r.percentiles[3]) + ", p95 $" +
+                                    money(r.percentiles[4]));
+    line("worst / best session", "$" + money(r.worstSession) + " / $" + money(r.bestSession));
+    line("max drawdown", "$" + money(r.maxDrawdown));
+    line("largest stake", "$" + std::to_string(r.largestStake) + " on one spin");
+    std::string endings;
+    const char* words[] = {"quit", "switch table", "broke", "max spins", "out of spins"};
+    for (int e = 0; e < kEndingCount; ++e) {
+        if (e == kEndingCount - 1 && !r.backtest) break;
+        if (!endings.empty()) endings += ", ";
+        endings += std::string(words[e]) + " " + std::to_string(r.endedBy[e]);
+    }
+    line("ended by", endings);
+    line("speed", fixed(r.spinsPerSecond, 0) + " spins/s on " + std::to_string(r.threads) +
+                      (r.threads == 1 ? " thread" : " threads"));
+    out += costSentence(r) + "\n";
+    return out;
+}
+
+}  // namespace brisvale::sim

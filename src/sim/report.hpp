@@ -1,0 +1,64 @@
+#pragma once
+// What a run of sessions comes to: the money staked and lost beside the house edge, and how
+// the sessions went. Written as text for a person, as JSON and as CSV for other programs.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sim/simulation.hpp"
+
+namespace brisvale::sim {
+
+// What every single-zero bet returns per dollar staked in the long run.
+inline constexpr double kHouseEdge = -1.0 / 37.0;
+
+struct Report {
+    std::string style;  // "classic", "multi", "super"
+    std::uint64_t seed = 0;
+    bool backtest = false;
+    double bankroll = 0;
+    long long sessions = 0;
+    long long spins = 0;
+    long long staked = 0;
+    double net = 0;
+    // net / staked with its 95 % confidence interval (delta method over the sessions); none
+    // when nothing was staked, and no interval from fewer than two sessions.
+    std::optional<double> returnPerStaked;
+    std::optional<std::array<double, 2>> ci95;
+    long long sessionsWon = 0;
+    long long sessionsLost = 0;
+    double meanSession = 0;
+    std::array<double, 5> percentiles{};  // p5, p25, p50, p75, p95 of the session results
+    double worstSession = 0;
+    double bestSession = 0;
+    double maxDrawdown = 0;
+    long long largestStake = 0;
+    std::array<long long, kEndingCount> endedBy{};
+    double spinsPerSecond = 0;
+    int threads = 1;
+    std::size_t medianSession = 0;  // the session whose result is the median
+};
+
+Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed, double bankroll,
+                 bool backtest);
+// The interval of net / staked at the given two-sided normal quantile (1.96 for 95 %).
+std::optional<std::array<double, 2>> ratioInterval(const std::vector<SessionResult>& sessions,
+                                                   double z);
+
+std::string textReport(const Report& report);
+// One JSON object on one line, ending in a line break.
+std::string jsonReport(const Report& report);
+// A header line, then session,spins,staked,net,max_drawdown,largest_stake,ended_by per session.
+std::string csvSessions(const std::vector<SessionResult>& sessions);
+// "Over N spins this style staked $S and lost $L: X % of the money staked; the house edge is
+// 2.70 %." (or "won $W", when it did).
+std::string costSentence(const Report& report);
+
+// Plain decimal text of an amount: whole numbers without a fraction, others to the cent.
+std::string money(double amount);
+
+}  // namespace brisvale::sim

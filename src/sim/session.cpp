@@ -1,0 +1,185 @@
+#include "sim/session.hpp"
+
+#include <algorithm>
+
+#include "sim/random_streams.hpp"
+#include "util/numbers.hpp"
+
+namespace brisvale::sim {
+namespace {
+
+// Boxes are answered as a player who only reads them would: OK, No, Cancel. The last text is
+// kept, to say why a Start was refused.
+class QuietDialogs final : public Dialogs {
+  public:
+    void message(std::string_view text, std::string_view) override { last = text; }
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+    void about(std::string_view, const std::function<void()>&) override {}
+    std::string last;
+};
+
+class NoBrowser final : public Browser {
+  public:
+    bool open(std::string_view) override { return false; }
+};
+
+// Play time, moved on by the session itself.
+class PlayClock final : public Clock {
+  public:
+    std::int64_t nowMs() override { return now; }
+    // A fixed start, so that nothing depends on when the simulation ran.
+    std::int64_t now = 1'700'000'000'000;
+};
+
+class WheelFeed final : public SpinFeed {
+  public:
+    WheelFeed(std::uint64_t seed, std::uint64_t session)
+        : generator_(seed, session, Stream::Wheel) {}
+    std::optional<int> next() override { return static_cast<int>(generator_.below(37)); }
+
+  private:
+    StreamGenerator generator_;
+};
+
+bool runEnded(const Advisor& a) {
+    return a.form().Button1.caption == "Start";
+}
+
+}  // namespace
+
+std::string_view endingName(Ending ending) {
+    switch (ending) {
+        case Ending::Quit:
+            return "quit";
+        case Ending::SwitchTable:
+            return "switch_table";
+        case Ending::Broke:
+            return "broke";
+        case Ending::MaxSpins:
+            return "max_spins";
+        case Ending::OutOfSpins:
+            break;
+    }
+    return "out_of_spins";
+}
+
+struct Table::Ports {
+    QuietDialogs dialogs;
+    NoBrowser browser;
+    PlayClock clock;
+    StreamRandom random{0, 0};
+};
+
+Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<Ports>()) {
+    opened_ = std::make_unique<Advisor>(
+        brisvale::Ports{ports_->dialogs, ports_->browser, ports_->clock, ports_->random, nullptr});
+    StartOptions options;
+    options.style = setup_.style;
+    opened_->userOpenWindow(options);
+    if (setup_.styleButton >= 1 && setup_.styleButton <= 3) {
+        opened_->userSet("BetStyle" + std::to_string(setup_.styleButton), "1");
+    }
+    if (setup_.bankroll) opened_->userSet("Text18", formatNumber(*setup_.bankroll));
+}
+
+Table::~Table() = default;
+
+std::unique_ptr<Table> Table::clone() const {
+    TableSetup setup = setup_;
+    setup.style = std::make_shared<const StoredStyle>(*setup_.style);
+    return std::make_unique<Table>(setup);
+}
+
+std::optional<std::string> Table::startProblem() const {
+    Ports ports;
+    Advisor a(brisvale::Ports{ports.dialogs, ports.browser, ports.clock, ports.random, nullptr},
+              *opened_);
+    a.userPress("Button1");
+    if (!runEnded(a)) return std::nullopt;
+    return ports.dialogs.last.empty() ? std::string("the run does not start") : ports.dialogs.last;
+}
+
+std::string_view Table::styleName() const {
+    const Form& f = opened_->form();
+    return f.BetStyle[1].value ? "classic" : f.BetStyle[2].value ? "multi" : "super";
+}
+
+double Table::bankroll() const {
+    return parseNumber(opened_->form().Text[18].text).value_or(0);
+}
+
+SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& spins,
+                          std::vector<double>* balances, std::stop_token stop) const {
+    QuietDialogs dialogs;
+    NoBrowser browser;
+    PlayClock clock;
+    StreamRandom random(seed, session);
+    Advisor a(brisvale::Ports{dialogs, browser, clock, random, nullptr}, *opened_);
+    const std::int64_t spinMs = static_cast<std::int64_t>(setup_.spinSeconds) * 1000;
+
+    SessionResult r;
+    a.userPress("Button1");  // Start
+    // The spin interval runs after Start as after every spin; the button comes back with it.
+    const auto waitForButton = [&a] {
+        do {
+            a.userTick();
+            if (runEnded(a)) return false;
+        } while (!a.form().Button1.enabled);
+        return true;
+    };
+    const double bankroll = a.state().Balance;
+    double peak = bankroll;
+    if (balances) balances->push_back(bankroll);
+    if (runEnded(a) || !waitForButton()) {
+        r.ending = Ending::SwitchTable;
+        return r;
+    }
+    for (;;) {
+        if (r.spins >= setup_.maxSpins) {
+            r.ending = Ending::MaxSpins;
+            break;
+        }
+        // The player cannot lay the chips the advice asks for.
+        if (a.state().Balance < static_cast<double>(a.stakesOpen())) {
+            r.ending = Ending::Broke;
+            break;
+        }
+        if ((r.spins & 1023) == 1023 && stop.stop_requested()) break;
+        const std::optional<int> spin = spins.next();
+        if (!spin) {
+            r.ending = Ending::OutOfSpins;
+            break;
+        }
+        a.userClickCell(*spin);
+        a.userPress("Button1");
+        ++r.spins;
+        clock.now += spinMs;
+        const long long staked = a.settled().total();
+        r.staked += staked;
+        r.largestStake = std::max(r.largestStake, staked);
+        const double balance = a.state().Balance;
+        peak = std::max(peak, balance);
+        r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);
+        if (balances) balances->push_back(balance);
+        if (runEnded(a)) {
+            r.ending = Ending::Quit;
+            break;
+        }
+        if (!waitForButton()) {
+            r.ending = Ending::SwitchTable;
+            break;
+        }
+    }
+    r.net = a.state().Balance - bankroll;
+    return r;
+}
+
+std::unique_ptr<SpinFeed> wheelFeed(std::uint64_t seed, std::uint64_t session) {
+    return std::make_unique<WheelFeed>(seed, session);
+}
+
+}  // namespace brisvale::sim

@@ -1,0 +1,122 @@
+#include "sim/simulation.hpp"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace brisvale::sim {
+namespace {
+
+// Sessions are handed out in small blocks: few enough trips to the shared counter, and the
+// threads still finish together.
+constexpr long long kBlock = 16;
+constexpr auto kProgressEvery = std::chrono::milliseconds(100);
+
+struct Shared {
+    std::atomic<long long> next{0};
+    std::atomic<long long> done{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int running = 0;
+};
+
+void worker(const Table& table, const RunOptions& options, std::vector<SessionResult>& results,
+            Shared& shared, std::stop_token stop) {
+    const auto total = static_cast<long long>(results.size());
+    const auto local = table.clone();
+    for (;;) {
+        const long long first = shared.next.fetch_add(kBlock);
+        if (first >= total || stop.stop_requested()) break;
+        const long long last = std::min(total, first + kBlock);
+        for (long long i = first; i < last && !stop.stop_requested(); ++i) {
+            const auto session = static_cast<std::uint64_t>(i);
+            const auto wheel = wheelFeed(options.seed, session);
+            results[static_cast<std::size_t>(i)] =
+                local->play(options.seed, session, *wheel, nullptr, stop);
+            shared.done.fetch_add(1, std::memory_order_relaxed);
+        }
+    }
+    const std::lock_guard lock(shared.mutex);
+    --shared.running;
+    shared.finished.notify_all();
+}
+
+// A backtest: each session starts where the one before stopped, so they run one after the
+// other.
+void backtest(const Table& table, const RunOptions& options, std::vector<SessionResult>& results,
+              Shared& shared, std::stop_token stop) {
+    const std::vector<int>& spins = *options.spins;
+    ListFeed feed(spins, 0);
+    for (long long i = 0; i < options.sessions && feed.position() < spins.size(); ++i) {
+        if (stop.stop_requested()) break;
+        const std::size_t first = feed.position();
+        SessionResult r =
+            table.play(options.seed, static_cast<std::uint64_t>(i), feed, nullptr, stop);
+        r.firstSpin = first;
+        results.push_back(r);
+        shared.done.store(static_cast<long long>(feed.position()), std::memory_order_relaxed);
+    }
+    const std::lock_guard lock(shared.mutex);
+    --shared.running;
+    shared.finished.notify_all();
+}
+
+}  // namespace
+
+RunResult runSessions(const Table& table, const RunOptions& options, const ProgressFn& progress,
+                      std::stop_token stop) {
+    RunResult run;
+    Shared shared;
+    const bool isBacktest = options.spins.has_value();
+    const long long total = isBacktest ? static_cast<long long>(options.spins->size())
+                                       : std::max(0LL, options.sessions);
+    run.threads = isBacktest ? 1 : std::max(1, options.threads);
+    if (!isBacktest) run.sessions.resize(static_cast<std::size_t>(total));
+
+    const auto start = std::chrono::steady_clock::now();
+    {
+        std::vector<std::jthread> workers;
+        shared.running = run.threads;
+        for (int t = 0; t < run.threads; ++t) {
+            workers.emplace_back([&] {
+                if (isBacktest) {
+                    backtest(table, options, run.sessions, shared, stop);
+                } else {
+                    worker(table, options, run.sessions, shared, stop);
+                }
+            });
+        }
+        std::unique_lock lock(shared.mutex);
+        while (
+            !shared.finished.wait_for(lock, kProgressEvery, [&] { return shared.running == 0; })) {
+            if (progress) {
+                lock.unlock();
+                progress(shared.done.load(std::memory_order_relaxed), total);
+                lock.lock();
+            }
+        }
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.cancelled = stop.stop_requested() && shared.done.load() < total;
+    if (progress && !run.cancelled) progress(total, total);
+    return run;
+}
+
+std::vector<double> balanceCurve(const Table& table, const RunOptions& options,
+                                 const RunResult& run, std::size_t index) {
+    std::vector<double> balances;
+    if (index >= run.sessions.size()) return balances;
+    if (options.spins) {
+        ListFeed feed(*options.spins, run.sessions[index].firstSpin);
+        table.play(options.seed, index, feed, &balances);
+    } else {
+        const auto wheel = wheelFeed(options.seed, index);
+        table.play(options.seed, index, *wheel, &balances);
+    }
+    return balances;
+}
+
+}  // namespace brisvale::sim

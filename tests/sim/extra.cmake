@@ -1,0 +1,32 @@
+# The simulator: unit tests, the house-edge runs (label `edge`, kept out of the quick suite),
+# and brisvale-sim driven from the outside.
+if(TARGET brisvale_sim)
+    file(GLOB sim_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/sim/*_test.cpp)
+    add_executable(test_sim ${sim_tests})
+    target_link_libraries(test_sim PRIVATE brisvale_sim GTest::gtest GTest::gtest_main)
+    target_include_directories(test_sim PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    gtest_discover_tests(test_sim DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+    add_executable(test_sim_edge ${CMAKE_CURRENT_SOURCE_DIR}/sim/house_edge.cpp)
+    target_link_libraries(test_sim_edge PRIVATE brisvale_sim GTest::gtest GTest::gtest_main)
+    target_include_directories(test_sim_edge PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    gtest_discover_tests(test_sim_edge DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES LABELS edge TIMEOUT 300)
+endif()
+if(TARGET brisvale-sim AND TARGET brisvale-cli)
+    find_package(Python3 COMPONENTS Interpreter QUIET)
+    if(Python3_Interpreter_FOUND)
+        add_test(NAME e2e_sim
+                 COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_CURRENT_SOURCE_DIR}/sim/cli_test.py
+                         $<TARGET_FILE:brisvale-cli> $<TARGET_FILE:brisvale-sim>)
+    endif()
+endif()
+if(TARGET brisvale-sim)
+    string(REGEX REPLACE "([.+~])" "[\\1]" sim_version_pattern "${BRISVALE_VERSION}")
+    add_test(NAME brisvale_sim_version COMMAND brisvale-sim --version)
+    set_tests_properties(brisvale_sim_version PROPERTIES
+                         PASS_REGULAR_EXPRESSION "^brisvale-sim ${sim_version_pattern}\n$")
+    add_test(NAME brisvale_sim_help COMMAND brisvale-sim --help)
+    set_tests_properties(brisvale_sim_help PROPERTIES PASS_REGULAR_EXPRESSION
+                         "--sessions <N>.*--spins <FILE>.*--casino <NAME>.*--json <FILE>")
+endif()

@@ -1,0 +1,85 @@
+// The report: the ratio estimate and its interval, the session figures, and their texts.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "sim/report.hpp"
+
+namespace brisvale::sim {
+namespace {
+
+SessionResult session(double net, long long staked, Ending ending = Ending::Quit) {
+    SessionResult s;
+    s.net = net;
+    s.staked = staked;
+    s.spins = 10;
+    s.maxDrawdown = std::fabs(net);
+    s.largestStake = staked / 2;
+    s.ending = ending;
+    return s;
+}
+
+TEST(Report, RatioIntervalByTheDeltaMethod) {
+    // R = -30 / 300 = -0.1; residuals 10, -10, 0 around R * staked; mean stake 100;
+    // standard error sqrt(200 / 2 / 3) / 100.
+    const std::vector<SessionResult> s = {session(0, 100), session(-30, 200), session(0, 0)};
+    const auto ci = ratioInterval(s, 2.0);
+    ASSERT_TRUE(ci);
+    const double error = std::sqrt(200.0 / 2 / 3) / 100;
+    EXPECT_NEAR((*ci)[0], -0.1 - 2 * error, 1e-12);
+    EXPECT_NEAR((*ci)[1], -0.1 + 2 * error, 1e-12);
+    EXPECT_FALSE(ratioInterval({session(-5, 10)}, 2.0)) << "one session gives no spread";
+    EXPECT_FALSE(ratioInterval({session(0, 0), session(0, 0)}, 2.0)) << "nothing staked";
+}
+
+TEST(Report, SessionFigures) {
+    RunResult run;
+    for (int i = 0; i < 5; ++i) run.sessions.push_back(session(10.0 * i - 20, 100));
+    run.sessions[4].ending = Ending::Broke;  // nets -20, -10, 0, 10, 20
+    run.seconds = 0.5;
+    const Report r = summarize(run, "super", 3, 500, false);
+    EXPECT_EQ(r.spins, 50);
+    EXPECT_EQ(r.sessionsWon, 2);
+    EXPECT_EQ(r.sessionsLost, 2);
+    EXPECT_EQ(r.percentiles[0], -18);  // 5 % of the way from -20 to 20 over four gaps
+    EXPECT_EQ(r.percentiles[2], 0);
+    EXPECT_EQ(r.medianSession, 2u);
+    EXPECT_EQ(r.endedBy[static_cast<int>(Ending::Broke)], 1);
+    EXPECT_EQ(r.spinsPerSecond, 100);
+
+    const auto json = nlohmann::json::parse(jsonReport(r));
+    for (const char* member :
+         {"seed", "sessions", "spins", "staked", "net", "return_per_staked", "ci95", "house_edge",
+          "sessions_won", "sessions_lost", "mean_session", "percentiles", "worst_session",
+          "best_session", "max_drawdown", "largest_stake", "ended_by", "spins_per_second",
+          "threads"}) {
+        EXPECT_TRUE(json.contains(member)) << member;
+    }
+    EXPECT_EQ(json["house_edge"], -1.0 / 37);
+    EXPECT_EQ(json["percentiles"]["p95"], 18);
+    EXPECT_EQ(json["ended_by"]["broke"], 1);
+
+    const std::string csv = csvSessions(run.sessions);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "session,spins,staked,net,max_drawdown,largest_stake,ended_by");
+    EXPECT_NE(csv.find("\n5,10,100,20,20,50,broke\n"), std::string::npos);
+}
+
+TEST(Report, TheSentenceSaysWhatTheStyleCost) {
+    Report r;
+    r.spins = 1200;
+    r.staked = 5000;
+    r.net = -135;
+    EXPECT_EQ(costSentence(r),
+              "Over 1200 spins this style staked $5000 and lost $135: 2.70 % of the money "
+              "staked; the house edge is 2.70 %.");
+    r.net = 40.5;
+    EXPECT_EQ(costSentence(r),
+              "Over 1200 spins this style staked $5000 and won $40.50: 0.81 % of the money "
+              "staked, luck that does not last; the house edge is 2.70 %.");
+}
+
+}  // namespace
+}  // namespace brisvale::sim

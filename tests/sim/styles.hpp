@@ -1,0 +1,36 @@
+#pragma once
+// Play styles built in memory, as a data folder would store them.
+
+#include <functional>
+#include <memory>
+
+#include "play/advisor.hpp"
+
+namespace brisvale::sim::test {
+
+// The default style with Start's usual blockers lifted: no table change and a fixed
+// threshold (Random off) of `low` spins for every family.
+inline std::shared_ptr<StoredStyle> makeStyle(const std::function<void(Settings&)>& edit,
+                                              int low = 2) {
+    auto style = std::make_shared<StoredStyle>();
+    style->settings.status = SettingsStatus::Loaded;
+    Settings& s = style->settings.values;
+    s = defaultSettings();
+    s[WinsPer] = 999;
+    s[PlayTime] = 999;
+    s[ConsBetting] = 0;
+    for (int t = 0; t < 4; ++t) {
+        for (int k = 0; k < 8; ++k) {
+            const auto preset = static_cast<Preset>(t);
+            s[presetCheckPos(preset, k)] = 0;
+            if (presetLowPos(preset, k) < 0) continue;
+            s[presetLowPos(preset, k)] = low;
+            s[presetHighPos(preset, k)] = low;
+        }
+    }
+    edit(s);
+    style->wagering = defaultWagering();
+    return style;
+}
+
+}  // namespace brisvale::sim::test
