@@ -1,5 +1,6 @@
 // One Super press with every family watched and every count box at its maximum, driven as the
-// user drives it: click a number, press Submit, let the timer re-enable the button.
+// user drives it: click a number, press Submit, let the timer re-enable the button; with the
+// undo history kept (1) and without it (0).
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -24,8 +25,11 @@ struct SuperTable {
     SeededRandom random{3};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
-    SuperTable() {
-        advisor.userOpenWindow({folder.path, false, ""});
+    explicit SuperTable(bool recordUndo) {
+        StartOptions options{folder.path, false, ""};
+        options.recordUndo = recordUndo;
+        options.keepRunFile = false;
+        advisor.userOpenWindow(options);
         set("BetStyle3", "1");
         for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk1", "chk2", "chk3", "chk4",
                                 "chk5", "chk6", "Chk8", "Check8"}) {
@@ -63,7 +67,7 @@ struct SuperTable {
 };
 
 void BM_SuperPress(benchmark::State& st) {
-    SuperTable table;
+    SuperTable table(st.range(0) != 0);
     unsigned seed = 1;
     long long bets = 0;
     long long presses = 0;
@@ -75,6 +79,6 @@ void BM_SuperPress(benchmark::State& st) {
     }
     st.counters["open_bets_avg"] = presses ? static_cast<double>(bets) / presses : 0.0;
 }
-BENCHMARK(BM_SuperPress);
+BENCHMARK(BM_SuperPress)->Arg(1)->Arg(0);
 
 }  // namespace

@@ -134,7 +134,20 @@ void MainWindow::buildMenus() {
     item(file, "mnuRestart", "Restart", menuItem("mnuRestart"));
     item(file, "mnuLoadSettings", "Default Settings", menuItem("mnuLoadSettings"));
     file->addSeparator();
+    importSpins_ =
+        item(file, "mnuImport", "Import Spins...", [this] { return advisor_.userImportSpins(); });
+    exportSpins_ =
+        item(file, "mnuExport", "Export Spins...", [this] { return advisor_.userExportSpins(); });
+    file->addSeparator();
     item(file, "mnuExit", "Exit", menuItem("mnuExit"));
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    undo_ = item(edit, "mnuUndo", "Undo Spin", [this] { return advisor_.userUndo(); });
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = item(edit, "mnuRedo", "Redo Spin", [this] { return advisor_.userRedo(); });
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");
@@ -190,6 +203,8 @@ void MainWindow::act(const std::function<ActionResult()>& call, bool commitTypin
 }
 
 void MainWindow::afterAction() {
+    // A person presses a few times a second at most: the run file keeps every press.
+    advisor_.flushRunFile();
     render();
     syncTimer();
     if (advisor_.exitRequested() && !closing_) close();
@@ -201,6 +216,7 @@ void MainWindow::startTimer1() {
 
 void MainWindow::tick() {
     advisor_.userTick();
+    advisor_.flushRunFile();
     render();
     syncTimer();
 }
@@ -288,6 +304,16 @@ void MainWindow::renderWindow() {
     }
     alwaysOnTop_->setChecked(form.alwaysOnTop);
     replay_->setEnabled(form.Command2.enabled);
+    const EditMenuView edit = advisor_.editMenu();
+    const auto show = [](QAction* action, const MenuItemView& view) {
+        const QString text = toQt(view.caption);
+        if (action->text() != text) action->setText(text);
+        action->setEnabled(view.enabled);
+    };
+    show(undo_, edit.undo);
+    show(redo_, edit.redo);
+    show(importSpins_, advisor_.importSpinsItem());
+    show(exportSpins_, advisor_.exportSpinsItem());
 }
 
 void MainWindow::renderCasinoMenu() {

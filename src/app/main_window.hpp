@@ -71,6 +71,10 @@ class MainWindow final : public QMainWindow {
     QMenu* casinos_ = nullptr;
     QAction* alwaysOnTop_ = nullptr;
     QAction* replay_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* importSpins_ = nullptr;
+    QAction* exportSpins_ = nullptr;
     std::vector<CasinoSiteEntry> casinoMenuShown_;
     QTimer timer1_;
     std::string lastRefusal_;

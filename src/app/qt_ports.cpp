@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -89,6 +91,26 @@ void QtDialogs::showGuide() {
     guide_->show();
     guide_->raise();
     guide_->activateWindow();
+}
+
+namespace {
+
+constexpr const char* kSpinFiles = "Spin files (*.txt *.csv);;All files (*)";
+
+std::optional<std::filesystem::path> chosen(const QString& file) {
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> QtDialogs::askOpenFile(std::string_view title) {
+    return chosen(QFileDialog::getOpenFileName(parent_, toQt(title), QString(), kSpinFiles));
+}
+
+std::optional<std::filesystem::path> QtDialogs::askSaveFile(std::string_view title,
+                                                            std::string_view suggested) {
+    return chosen(QFileDialog::getSaveFileName(parent_, toQt(title), toQt(suggested), kSpinFiles));
 }
 
 bool QtBrowser::open(std::string_view address) {

@@ -22,6 +22,9 @@ class QtDialogs final : public Dialogs {
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
     // One guide window at a time; asking again brings it to the front.
     void showGuide() override;
+    std::optional<std::filesystem::path> askOpenFile(std::string_view title) override;
+    std::optional<std::filesystem::path> askSaveFile(std::string_view title,
+                                                     std::string_view suggested) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -46,7 +46,7 @@ std::string typed(std::string_view value) {
 
 }  // namespace
 
-bool Console::run(std::string_view line) {
+bool Console::run(std::string_view line, bool moreWaiting) {
     if (advisor_.exitRequested()) return false;
     const std::string_view body = trimLeft(line);
     if (body.empty() || body.front() == '#') return true;
@@ -54,12 +54,34 @@ bool Console::run(std::string_view line) {
     while (n < body.size() && !isBlank(body[n])) ++n;
     // The rest keeps everything after the single blank that ends the command word.
     const std::string_view rest = n < body.size() ? body.substr(n + 1) : std::string_view();
-    dispatch(body.substr(0, n), rest);
+    const std::string_view command = body.substr(0, n);
+    if (command != "answer") open();
+    dispatch(command, rest);
+    keepRun(moreWaiting);
     return !advisor_.exitRequested();
 }
 
+void Console::open() {
+    if (opened_) return;
+    opened_ = true;
+    if (const ActionResult result = advisor_.userOpenWindow(start_); !result.ok) fail(result.error);
+}
+
 void Console::close() {
+    open();
     if (!advisor_.exitRequested()) advisor_.userCloseWindow();
+}
+
+// The run file is written after each command that changed the run, unless more commands are
+// already waiting; then at least every kKeepEvery, so a script of many presses costs a few
+// writes a second, and a person typing has every press kept.
+void Console::keepRun(bool moreWaiting) {
+    constexpr auto kKeepEvery = std::chrono::milliseconds(200);
+    if (!opened_ || !advisor_.runFileDirty()) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (moreWaiting && now - lastKept_ < kKeepEvery) return;
+    advisor_.flushRunFile();
+    lastKept_ = now;
 }
 
 void Console::dispatch(std::string_view command, std::string_view rest) {
@@ -97,6 +119,11 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
         check(advisor_.userKey(args[0]));
     } else if (command == "answer") {
         dialogs_.queueAnswer(typed(rest));
+    } else if (command == "undo" || command == "redo") {
+        if (!args.empty()) return fail(std::string(command) + " takes no arguments");
+        check(command == "undo" ? advisor_.userUndo() : advisor_.userRedo());
+    } else if (command == "import" || command == "export") {
+        files(command, rest);
     } else if (command == "show") {
         if (!args.empty()) return fail("show takes no arguments");
         print(renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
@@ -107,6 +134,16 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
     } else {
         fail("unknown command \"" + std::string(command) + "\"");
     }
+}
+
+// FILE is the rest of the line, as typed: it may hold blanks.
+void Console::files(std::string_view command, std::string_view rest) {
+    if (rest.empty()) return fail(std::string(command) + " takes a file name");
+    dialogs_.queueFile(std::filesystem::path(std::string(rest)));
+    const ActionResult result =
+        command == "import" ? advisor_.userImportSpins() : advisor_.userExportSpins();
+    dialogs_.dropFiles();
+    if (!result.ok) fail(result.error);
 }
 
 void Console::press(std::string_view rest) {
@@ -165,6 +202,11 @@ void Console::menu(std::string_view rest) {
 }
 
 void Console::print(QByteArray json) {
+    // What a program reads here is in the data folder by then: the run file is not behind.
+    if (advisor_.runFileDirty()) {
+        advisor_.flushRunFile();
+        lastKept_ = std::chrono::steady_clock::now();
+    }
     json.append('\n');
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
     std::fflush(out_);

@@ -3,23 +3,24 @@
 // carried out by the core's handlers. It decides nothing about play.
 
 #include <QByteArray>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "cli/console_ports.hpp"
-
-namespace brisvale {
-class Advisor;
-}
+#include "play/advisor.hpp"
 
 namespace brisvale::cli {
 
 class Console {
   public:
-    Console(Advisor& advisor, ConsoleDialogs& dialogs, ConsoleBrowser& browser, VirtualClock& clock,
-            ErrorSink& errors, std::FILE* out)
+    // The window opens with `start` when the first command other than `answer` comes, so that
+    // answers given first meet the questions of start-up (the resume question).
+    Console(Advisor& advisor, StartOptions start, ConsoleDialogs& dialogs, ConsoleBrowser& browser,
+            VirtualClock& clock, ErrorSink& errors, std::FILE* out)
         : advisor_(advisor),
+          start_(std::move(start)),
           dialogs_(dialogs),
           browser_(browser),
           clock_(clock),
@@ -29,8 +30,8 @@ class Console {
     Console& operator=(const Console&) = delete;
 
     // Carries out one line. False once the window has been closed (File, Exit): the commands
-    // after it are not read.
-    bool run(std::string_view line);
+    // after it are not read. `moreWaiting`: further input can be read at once.
+    bool run(std::string_view line, bool moreWaiting = false);
     // The end of the input closes the window, saving the settings, unless Exit already did.
     void close();
 
@@ -43,8 +44,14 @@ class Console {
     void print(QByteArray json);  // one line of output
     void tickOnce();
     void fail(std::string message) { errors_.report(message); }
+    void open();
+    void keepRun(bool moreWaiting);
+    void files(std::string_view command, std::string_view rest);
 
     Advisor& advisor_;
+    StartOptions start_;
+    bool opened_ = false;
+    std::chrono::steady_clock::time_point lastKept_{};
     ConsoleDialogs& dialogs_;
     ConsoleBrowser& browser_;
     VirtualClock& clock_;

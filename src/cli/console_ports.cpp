@@ -57,6 +57,21 @@ std::optional<std::string> ConsoleDialogs::inputBox(std::string_view prompt, std
     return answer;
 }
 
+std::optional<std::filesystem::path> ConsoleDialogs::nextFile(std::string_view title) {
+    std::optional<std::filesystem::path> file = std::exchange(file_, std::nullopt);
+    shown_.push_back({std::string(title), "", file ? std::optional(file->string()) : ""});
+    return file;
+}
+
+std::optional<std::filesystem::path> ConsoleDialogs::askOpenFile(std::string_view title) {
+    return nextFile(title);
+}
+
+std::optional<std::filesystem::path> ConsoleDialogs::askSaveFile(std::string_view title,
+                                                                 std::string_view /*suggested*/) {
+    return nextFile(title);
+}
+
 void ConsoleDialogs::about(std::string_view buildDate, const std::function<void()>& /*openTerms*/) {
     // The terms link needs a click on the box, which the console has no command for.
     shown_.push_back({"About Brisvale", "Build Date: " + std::string(buildDate), std::nullopt});

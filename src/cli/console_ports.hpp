@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,12 +48,20 @@ class ConsoleDialogs final : public Dialogs {
                                         std::string_view defaultText) override;
     void about(std::string_view buildDate, const std::function<void()>& openTerms) override;
     void showGuide() override { guideShown_ = true; }
+    // The file of `import FILE` and `export FILE` answers the file question of that command.
+    void queueFile(std::filesystem::path file) { file_ = std::move(file); }
+    void dropFiles() { file_.reset(); }
+    std::optional<std::filesystem::path> askOpenFile(std::string_view title) override;
+    std::optional<std::filesystem::path> askSaveFile(std::string_view title,
+                                                     std::string_view suggested) override;
 
   private:
     std::optional<std::string> nextAnswer();
+    std::optional<std::filesystem::path> nextFile(std::string_view title);
 
     ErrorSink& errors_;
     std::deque<std::string> answers_;
+    std::optional<std::filesystem::path> file_;
     std::vector<ShownBox> shown_;
     bool guideShown_ = false;
 };

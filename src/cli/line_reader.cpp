@@ -1,23 +1,35 @@
 #include "cli/line_reader.hpp"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace brisvale::cli {
 
+// One read of what the stream has: fread would wait for a whole buffer, so a person typing
+// (or a program talking to the console) would see nothing until the input ended.
 bool LineReader::fill() {
     if (eof_) return false;
     pos_ = 0;
-    // read() returns what has arrived, so a command typed or piped in runs at once; fread
-    // would wait for a whole block or the end of the input.
-    ssize_t got = 0;
-    do {
-        got = ::read(::fileno(file_), buffer_.data(), buffer_.size());
-    } while (got < 0 && errno == EINTR);
-    end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
-    if (end_ == 0) eof_ = true;
-    return end_ > 0;
+    end_ = 0;
+    for (;;) {
+        const ssize_t got = ::read(::fileno(file_), buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            eof_ = true;
+            return false;
+        }
+        end_ = static_cast<std::size_t>(got);
+        return true;
+    }
+}
+
+bool LineReader::moreWaiting() const {
+    if (pos_ < end_) return true;
+    if (eof_) return false;
+    pollfd ready{::fileno(file_), POLLIN, 0};
+    return ::poll(&ready, 1, 0) > 0 && (ready.revents & POLLIN) != 0;
 }
 
 bool LineReader::next(std::string& line) {

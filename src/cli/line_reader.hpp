@@ -14,6 +14,8 @@ class LineReader {
 
     // The next line without its line end (LF, CR LF or a lone CR); false at the end.
     bool next(std::string& line);
+    // More input can be read at once: it is buffered already, or the stream has it ready.
+    bool moreWaiting() const;
 
   private:
     bool fill();

@@ -47,6 +47,9 @@ std::optional<Invocation> parseArguments(const QCoreApplication& app) {
         "  menu NAME [K]       choose a menu item\n"
         "  close frmWagering   close the wagering dialog with its close box\n"
         "  answer [TEXT]       answer the next question or input box\n"
+        "  undo, redo          Edit > Undo Spin / Redo Spin\n"
+        "  import FILE         append the spins of a spin file to the selected casino\n"
+        "  export FILE         write the selected casino's spins to a spin file\n"
         "  show                print the window's state as one line of JSON\n"
         "  stats               print the statistics panel as one line of JSON");
     const QCommandLineOption help = parser.addHelpOption();
@@ -97,7 +100,7 @@ bool runStream(std::FILE* file, cli::Console& console) {
     cli::LineReader reader(file);
     std::string line;
     while (reader.next(line)) {
-        if (!console.run(line)) return false;
+        if (!console.run(line, reader.moreWaiting())) return false;
     }
     return true;
 }
@@ -139,13 +142,14 @@ int main(int argc, char* argv[]) {
 #endif
 
     Advisor advisor(Ports{dialogs, browser, clock, random, fetcher.get()});
-    const ActionResult opened =
-        advisor.userOpenWindow(StartOptions{inv->dataDir, inv->deleteDebugLog, inv->remoteSite});
-    if (!opened.ok) {
-        errors.report(opened.error);
+    // The data folder is claimed at once, so a second program on it is refused before it
+    // reads a command; start-up itself waits for the first command (see Console).
+    const StartOptions start{inv->dataDir, inv->deleteDebugLog, inv->remoteSite};
+    if (const ActionResult claimed = advisor.claimDataFolder(start); !claimed.ok) {
+        errors.report(claimed.error);
         return 1;
     }
-    cli::Console console(advisor, dialogs, browser, clock, errors, stdout);
+    cli::Console console(advisor, start, dialogs, browser, clock, errors, stdout);
     runScripts(inv->scripts, console, errors);
     console.close();
     std::fflush(stdout);

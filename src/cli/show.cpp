@@ -18,7 +18,8 @@ QString text(std::string_view s) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QJsonArray texts(const std::vector<std::string>& items) {
+template <class Items>
+QJsonArray texts(const Items& items) {
     QJsonArray out;
     for (const std::string& item : items) out.append(text(item));
     return out;
@@ -189,6 +190,11 @@ QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown
     o.insert("guide", guide);
     o.insert("state", stateJson(advisor.state()));
     if (f.frmWagering.open) o.insert("frmWagering", wageringJson(f.frmWagering));
+    const EditMenuView edit = advisor.editMenu();
+    o.insert("undo", QJsonObject{{"undo", edit.undoSteps},
+                                 {"redo", edit.redoSteps},
+                                 {"undoCaption", text(edit.undo.caption)},
+                                 {"redoCaption", text(edit.redo.caption)}});
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 

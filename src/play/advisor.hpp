@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "play/statistics.hpp"
+#include "play/undo.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
+#include "state/series.hpp"
 #include "state/spin_history.hpp"
 #include "state/state.hpp"
 #include "storage/debug_log.hpp"
@@ -46,8 +48,33 @@ struct StartOptions {
     std::string remoteSite;         // empty: the built-in remote settings
     // Given: the window opens on this style and touches no file at all: no data folder, no
     // debug log, no casino history, nothing saved (the simulator plays while a window may hold
-    // the folder).
+    // the folder). No undo history is kept then either, and no run file is offered or written.
     std::shared_ptr<const StoredStyle> style = nullptr;
+    // Sessions that want no undo history or no run file switch these off.
+    bool recordUndo = true;
+    bool keepRunFile = true;
+};
+
+// A casino's history as the history file holds it.
+struct CasinoRecord {
+    std::string name;
+    SpinHistory spins;  // oldest first; -1 for a field that is no number of the wheel
+    Series<char> line;  // its line's value, ending with a comma; empty: nothing to record
+    int key = 0;        // the key it is written under
+};
+
+// A menu item as the user sees it.
+struct MenuItemView {
+    std::string caption;
+    bool enabled = false;
+};
+
+// Edit > Undo Spin / Redo Spin, and how many steps each can go.
+struct EditMenuView {
+    MenuItemView undo;
+    MenuItemView redo;
+    int undoSteps = 0;
+    int redoSteps = 0;
 };
 
 // What a user action came to, for the front ends: refused actions change nothing.
@@ -74,6 +101,9 @@ class Advisor {
     // Opening the window: start-up, in the window's order. Refused, with nothing written,
     // while another program holds the data folder.
     ActionResult userOpenWindow(const StartOptions& options);
+    // Takes the data folder before start-up, so that a second program on it is refused at
+    // once; userOpenWindow goes on with the folder held. Refused while another program holds it.
+    ActionResult claimDataFolder(const StartOptions& options);
     // Closing the window with its close box (File, Exit closes it through userMenu).
     void userCloseWindow();
     ActionResult userSet(std::string_view name, std::string_view value);
@@ -88,6 +118,19 @@ class Advisor {
     ActionResult userKey(std::string_view key);
     // Timer1 fires; front ends call it every timerInterval() milliseconds.
     void userTick();
+    // Edit > Undo Spin and Redo Spin: back to just before the last press of Button1, and on
+    // to just after it again.
+    ActionResult userUndo();
+    ActionResult userRedo();
+    // File > Import Spins... and Export Spins...: the file is asked for through the Dialogs
+    // port. Importing with no casino selected asks for a new casino's name first.
+    ActionResult userImportSpins();
+    ActionResult userExportSpins();
+    // The run file keeps an open run for the next session. The core notes what changed; the
+    // front end writes it when it suits (after its events), and the core when the window
+    // closes.
+    bool runFileDirty() const { return keepRunFile_ && runDirty_; }
+    void flushRunFile();
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
@@ -117,6 +160,10 @@ class Advisor {
     const std::filesystem::path& settingsFile() const { return settingsFile_; }
     const std::filesystem::path& wageringFile() const { return wageringFile_; }
     const std::filesystem::path& historyFile() const { return historyFile_; }
+    const std::filesystem::path& runFile() const { return runFile_; }
+    EditMenuView editMenu() const;
+    MenuItemView importSpinsItem() const;
+    MenuItemView exportSpinsItem() const;
 
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.
@@ -212,7 +259,9 @@ class Advisor {
     void refreshBalanceLabels();
     // Tells the user, once while it keeps failing, that file could not be written and what was
     // kept. Returns ok.
-    bool tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept);
+    // `asked`: the user asked for this write, so its failure is told even when told before.
+    bool tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept,
+                   bool asked = false);
     void refreshTotalRisk();
     void selectSpin(int number);
 
@@ -235,9 +284,13 @@ class Advisor {
     void fillCasinoList();
     void RecordCasinoSpin();
     void loadCasino(int position);
+    std::optional<CasinoRecord> readCasino(int position) const;
+    void useCasino(const CasinoRecord& record);
     void newCasino();
     void endRecording();
-    bool SaveCasinoHistory();
+    bool SaveCasinoHistory(
+        std::string_view kept = "The spin was kept and will be written with the next one.");
+    std::string recordedName() const;  // the recorded casino's name, from its line
     void flushCasinoHistory();  // before the casino's spins are left: one more try to write them
     int selectedKey() const;    // the history key of the selected casino
 
@@ -250,6 +303,42 @@ class Advisor {
     void replayStep();
     void endReplay();
 
+    // User actions as carried out, without the undo history's bookkeeping.
+    ActionResult doSet(std::string_view name, std::string_view value);
+    ActionResult doPress(std::string_view name);
+    ActionResult doClickCell(int cell);
+    ActionResult doClickChip(int chip);
+    ActionResult doFlip();
+    ActionResult doMenu(std::string_view name, int k);
+    ActionResult doKey(std::string_view key);
+    // An action that is carried out again when the history goes back or on.
+    template <class Action>
+    ActionResult logged(Act act, int arg, Action&& action, std::string_view text = {});
+    // A press of Button1, typed (Enter) or clicked: an undo step when it is accepted.
+    ActionResult pressButton1(Act act, int arg);
+    // An action the history cannot carry out again (settings, casinos, files) ends it.
+    void endUndoHistory() { undo_.clear(); }
+    bool recording() const { return recordUndo_ && !replaying_ && !replay_; }
+    Checkpoint checkpoint() const;
+    void restore(const Checkpoint& c);
+    ActionResult travel(const UndoHistory::Route& route);
+    void carryOut(const LoggedAction& a, const LogPosition& at);
+
+    // The run file.
+    bool runOpen() const;
+    void markRunDirty() { runDirty_ = true; }
+    bool writeRunFile();
+    void offerResume();
+
+    // Spin files.
+    bool appendSpins(const std::vector<int>& spins);
+    bool importIntoNewCasino(const std::vector<int>& spins, const std::string& name);
+    void writeTimerCaption();
+
+    // The ports the handlers call: the front end's, quieted and scripted while the undo
+    // history carries actions out again.
+    QuietableDialogs dialogs_;
+    ScriptedClock clock_;
     Ports ports_;
     bool files_ = true;
     std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
@@ -261,8 +350,9 @@ class Advisor {
     std::filesystem::path settingsFile_;
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
+    std::filesystem::path runFile_;
     SpinHistory history_;          // the selected casino's recorded spins, oldest first
-    std::string historyLine_;      // its line in the history file, kept ready for the next spin
+    Series<char> historyLine_;     // its line in the history file, kept ready for the next spin
     std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
     int historyKey_ = 0;           // the key historyLine_ is written under
     int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
@@ -281,11 +371,15 @@ class Advisor {
     BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips
 
     // The first digit typed, waiting up to a second for a second one.
-    struct TypedDigit {
-        int digit;
-        std::int64_t atMs;
-    };
     std::optional<TypedDigit> typed_;
+
+    UndoHistory undo_;
+    bool recordUndo_ = true;
+    bool replaying_ = false;   // the undo history is carrying actions out again
+    bool pressTaken_ = false;  // the last press of Button1 started a run or took a spin
+
+    bool keepRunFile_ = true;
+    bool runDirty_ = false;
 };
 
 }  // namespace brisvale

@@ -1,10 +1,12 @@
-// Casinos: the list, creating, choosing and deleting one, and recording its spins.
+// Casinos: the list, creating, choosing and deleting one, recording its spins, and bringing
+// spins in from a spin file or taking them out to one.
 
 #include <optional>
 
 #include "play/advisor.hpp"
 #include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
+#include "storage/spin_file.hpp"
 #include "util/numbers.hpp"
 #include "util/text.hpp"
 
@@ -106,30 +108,34 @@ void Advisor::newCasino() {
     casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.Text1.clear();
-    historyLine_ = name + ",";
-    historyKey_ = *key;
-    s_.RecordedSpins = 0;
-    s_.CasinoName = "- " + name;
-    history_.clear();
+    CasinoRecord record{name, {}, {}, *key};
+    record.line.append(name.data(), name.size());
+    record.line.push_back(',');
+    useCasino(record);
 }
 
 void Advisor::loadCasino(int position) {
     s_.form.Text1.clear();
-    history_.clear();
-    s_.RecordedSpins = 0;
+    s_.CasinoName = "- " + s_.form.Casino.items[position];
+    useCasino(readCasino(position).value_or(CasinoRecord{}));
+}
+
+std::optional<CasinoRecord> Advisor::readCasino(int position) const {
     const std::string item = s_.form.Casino.items[position];
-    s_.CasinoName = "- " + item;
-    const auto value = casinoValue(selectedKey(), historyFile_, &log_);
+    const int key = casinoKeys_.at(static_cast<std::size_t>(position - 2));
+    const auto value = casinoValue(key, historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
-    historyLine_.clear();
-    historyKey_ = selectedKey();
-    if (!value) return;
+    if (!value) return std::nullopt;
+    CasinoRecord record;
+    record.key = key;
     if (*value == kMissing) {
-        historyLine_ = item + ",";
-        return;
+        record.name = item;
+        const std::string line = item + ",";
+        record.line.append(line.data(), line.size());
+        return record;
     }
     std::size_t start = value->find(',');
-    const std::string name = value->substr(0, start);
+    record.name = value->substr(0, start);
     // Every field after the name ends with a comma. A field that is not a number of the wheel
     // is not shown and not replayed (-1), but stays in the line as it was, so the next save
     // loses nothing; a last field without its comma is read all the same.
@@ -137,39 +143,60 @@ void Advisor::loadCasino(int position) {
         const std::size_t end = value->find(',', start + 1);
         const auto field = std::string_view(*value).substr(start + 1, end - start - 1);
         const auto number = parseWhole(field, 0, 36);
-        history_.push_back(number ? static_cast<int>(*number) : -1);
-        if (number) s_.form.Text1.AddHistoryLine(static_cast<int>(*number));
+        record.spins.push_back(number ? static_cast<int>(*number) : -1);
         start = end;
     }
-    historyLine_ = *value;
-    if (historyLine_.empty() || historyLine_.back() != ',') historyLine_ += ',';
+    std::string line = *value;
+    if (line.empty() || line.back() != ',') line += ',';
+    record.line.append(line.data(), line.size());
+    return record;
+}
+
+// The casino's spins become the recorded ones, and the history box lists them. An empty
+// record (no line) records nothing.
+void Advisor::useCasino(const CasinoRecord& record) {
+    history_ = record.spins;
+    historyLine_ = record.line;
+    historyKey_ = record.key;
+    unwrittenSpins_ = 0;
+    for (int n : history_) {
+        if (n >= 0) s_.form.Text1.AddHistoryLine(n);
+    }
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
-    s_.CasinoName = "- " + name;
+    if (!record.line.empty()) s_.CasinoName = "- " + record.name;
 }
 
 void Advisor::RecordCasinoSpin() {
     // A replay feeds recorded spins; recording them again would double the history.
     if (s_.form.Casino.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
     history_.push_back(s_.SpinNumber);
-    historyLine_ += std::to_string(s_.SpinNumber) + ",";
+    const std::string field = std::to_string(s_.SpinNumber) + ",";
+    historyLine_.append(field.data(), field.size());
     // The line holds every spin, so one that could not be written goes with the next write.
-    unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
+    // The undo history carries presses out again without the files: it writes the line once
+    // it has arrived.
+    if (!replaying_) unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
     countUp(s_.RecordedSpins);
 }
 
-bool Advisor::SaveCasinoHistory() {
+bool Advisor::SaveCasinoHistory(std::string_view kept) {
     if (historyLine_.empty()) return true;
-    return tellWrite(SetProperty(1, casinoKey(historyKey_), historyLine_, historyFile_, &log_),
-                     historyFile_, "The spin was kept and will be written with the next one.");
+    const std::string_view line(historyLine_.data(), historyLine_.size());
+    return tellWrite(SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_),
+                     historyFile_, kept);
+}
+
+std::string Advisor::recordedName() const {
+    const std::string_view line(historyLine_.data(), historyLine_.size());
+    return std::string(line.substr(0, line.find(',')));
 }
 
 void Advisor::flushCasinoHistory() {
     if (unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
-        const std::string spins =
-            unwrittenSpins_ == 1
-                ? "The last spin of " + historyLine_.substr(0, historyLine_.find(',')) + " was"
-                : "The last " + std::to_string(unwrittenSpins_) + " spins of " +
-                      historyLine_.substr(0, historyLine_.find(',')) + " were";
+        const std::string spins = unwrittenSpins_ == 1
+                                      ? "The last spin of " + recordedName() + " was"
+                                      : "The last " + std::to_string(unwrittenSpins_) +
+                                            " spins of " + recordedName() + " were";
         ports_.dialogs.message("Brisvale could not write to " + historyFile_.filename().string() +
                                    ". " + spins + " not kept.",
                                s_.AppTitle);
@@ -194,6 +221,124 @@ void Advisor::Command1_Click() {
     s_.form.Text1.clear();
     s_.form.Casino.index = 0;
     endRecording();
+    endUndoHistory();
+}
+
+// --- Spin files ---
+
+MenuItemView Advisor::importSpinsItem() const {
+    return {"Import Spins...", !replay_ && !s_.form.frmWagering.open};
+}
+
+MenuItemView Advisor::exportSpinsItem() const {
+    return {"Export Spins...", s_.form.Casino.index >= 2 && !s_.form.frmWagering.open};
+}
+
+ActionResult Advisor::userImportSpins() {
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    // A replay walks the recorded spins while it plays them.
+    if (replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
+    std::string newName;
+    if (s_.form.Casino.index < 2) {
+        const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
+        if (!answer || answer->empty()) return {};
+        if (const std::string problem = nameProblem(*answer); !problem.empty()) {
+            ports_.dialogs.message(problem, s_.AppTitle);
+            return {};
+        }
+        newName = std::string(trimBlanks(*answer));
+    }
+    const auto path = ports_.dialogs.askOpenFile("Import Spins");
+    if (!path) return {};
+    const SpinFileRead read = readSpinFile(*path);
+    if (!read.problem.empty()) {
+        ports_.dialogs.message(read.problem, s_.AppTitle);
+        return {};
+    }
+    const bool imported =
+        newName.empty() ? appendSpins(read.spins) : importIntoNewCasino(read.spins, newName);
+    if (!imported) return {};
+    // The recorded spins the history would take out again have changed under it.
+    endUndoHistory();
+    markRunDirty();
+    ports_.dialogs.message(std::to_string(read.spins.size()) + " spins imported into " +
+                               s_.form.Casino.items[s_.form.Casino.index] + ".",
+                           s_.AppTitle);
+    return {};
+}
+
+// One write of the casino's line with the new spins after its own; the state follows only when
+// the file took them.
+bool Advisor::appendSpins(const std::vector<int>& spins) {
+    const std::string& name = s_.form.Casino.items[s_.form.Casino.index];
+    if (historyLine_.empty()) {
+        ports_.dialogs.message(
+            "The history of " + name + " could not be read, so nothing was imported.", s_.AppTitle);
+        return false;
+    }
+    std::string line(historyLine_.data(), historyLine_.size());
+    const std::size_t old = line.size();
+    line.reserve(old + spins.size() * 3);
+    for (int n : spins) line.append(std::to_string(n)).push_back(',');
+    const bool written = SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_);
+    if (!tellWrite(written, historyFile_, "Nothing was imported.", true)) return false;
+    historyLine_.append(line.data() + old, line.size() - old);
+    // The whole line is in the file now, spins that once failed included.
+    unwrittenSpins_ = 0;
+    for (int n : spins) {
+        history_.push_back(n);
+        s_.form.Text1.AddHistoryLine(n);
+    }
+    s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
+    writeTimerCaption();
+    return true;
+}
+
+// The new casino is written with its spins at once, so a failed import leaves no empty casino.
+bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::string& name) {
+    ListBox& list = s_.form.Casino;
+    std::string line = name + ",";
+    line.reserve(line.size() + spins.size() * 3);
+    for (int n : spins) line.append(std::to_string(n)).push_back(',');
+    const std::optional<int> key = addCasino(historyFile_, line, &log_);
+    if (!tellWrite(key.has_value(), historyFile_, "Nothing was imported.", true)) return false;
+    list.items.push_back(name);
+    casinoKeys_.push_back(*key);
+    list.index = static_cast<int>(list.items.size()) - 1;
+    s_.form.Text1.clear();
+    CasinoRecord record{name, SpinHistory(spins), {}, *key};
+    record.line.append(line.data(), line.size());
+    useCasino(record);
+    writeTimerCaption();
+    return true;
+}
+
+ActionResult Advisor::userExportSpins() {
+    if (s_.form.frmWagering.open)
+        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (s_.form.Casino.index < 2) return ActionResult::refused("no casino is selected");
+    const std::string& name = s_.form.Casino.items[s_.form.Casino.index];
+    std::string suggested = name + ".txt";
+    for (char& c : suggested) {
+        if (c == '/' || c == '\\') c = '-';
+    }
+    const auto path = ports_.dialogs.askSaveFile("Export Spins", suggested);
+    if (!path) return {};
+    std::vector<int> spins;
+    spins.reserve(history_.size());
+    for (int n : history_) {
+        if (n >= 0) spins.push_back(n);
+    }
+    if (!writeSpinFile(*path, spins)) {
+        ports_.dialogs.message("The spins could not be written to " + shownFileName(*path) + ".",
+                               s_.AppTitle);
+        return {};
+    }
+    ports_.dialogs.message(std::to_string(spins.size()) + " spins of " + name + " exported to " +
+                               shownFileName(*path) + ".",
+                           s_.AppTitle);
+    return {};
 }
 
 }  // namespace brisvale

@@ -13,6 +13,7 @@
 namespace brisvale {
 
 void Advisor::Button1_Click() {
+    pressTaken_ = false;
     s_.settled.clear();
     set_backcolor(s_.NormalColor);
     if (s_.form.BetStyle[1].value) {
@@ -42,6 +43,7 @@ void Advisor::startRun(bool multi) {
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
+    pressTaken_ = true;
 }
 
 bool Advisor::ValidateStart() {
@@ -153,6 +155,7 @@ bool Advisor::takeSpin() {
         return false;
     }
     s_.runTally.add(s_.SpinNumber);
+    pressTaken_ = true;
     return true;
 }
 

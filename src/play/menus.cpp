@@ -22,6 +22,7 @@ void Advisor::mnuRestart_Click() {
 
 void Advisor::mnuLoadSettings_Click() {
     if (!ports_.dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings")) return;
+    endUndoHistory();
     WriteDefaultSettings();
     ApplySettings();
     settleStyleControls();

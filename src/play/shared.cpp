@@ -93,8 +93,9 @@ void Advisor::selectSpin(int number) {
     s_.SpinText = {text[0], text[1], '\0'};
 }
 
-bool Advisor::tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept) {
-    if (writeNotice_.tell(ok, file)) {
+bool Advisor::tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept,
+                        bool asked) {
+    if (writeNotice_.tell(ok, file) || (asked && !ok)) {
         ports_.dialogs.message(
             "Brisvale could not write to " + file.filename().string() + ". " + std::string(kept),
             s_.AppTitle);

@@ -22,7 +22,10 @@ std::vector<std::string> numberItems(int from, int to) {
 
 }  // namespace
 
-Advisor::Advisor(Ports ports) : ports_(ports) {
+Advisor::Advisor(Ports ports)
+    : dialogs_(ports.dialogs),
+      clock_(ports.clock),
+      ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher} {
     Form& f = s_.form;
     const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
     for (int k = 0; k < kHowManyCount; ++k) {
@@ -41,8 +44,12 @@ Advisor::Advisor(Ports ports) : ports_(ports) {
     f.frmWagering.Combo2.items = numberItems(1, 10);
 }
 
+// The folder's lock stays with `other`, and the copy's undo history starts empty: its first
+// press begins one of its own.
 Advisor::Advisor(Ports ports, const Advisor& other)
-    : ports_(ports),
+    : dialogs_(ports.dialogs),
+      clock_(ports.clock),
+      ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher},
       files_(other.files_),
       style_(other.style_),
       s_(other.s_),
@@ -52,6 +59,7 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       settingsFile_(other.settingsFile_),
       wageringFile_(other.wageringFile_),
       historyFile_(other.historyFile_),
+      runFile_(other.runFile_),
       history_(other.history_),
       historyLine_(other.historyLine_),
       casinoKeys_(other.casinoKeys_),
@@ -63,7 +71,11 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       replay_(other.replay_),
       selected_(other.selected_),
       nonzeroSteps_(other.nonzeroSteps_),
-      typed_(other.typed_) {}
+      typed_(other.typed_),
+      recordUndo_(other.recordUndo_),
+      pressTaken_(other.pressTaken_),
+      keepRunFile_(other.keepRunFile_),
+      runDirty_(other.runDirty_) {}
 
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
@@ -74,19 +86,27 @@ StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     return style;
 }
 
-ActionResult Advisor::Form_Load(const StartOptions& options) {
-    files_ = options.style == nullptr;
-    style_ = options.style;
-    if (files_) {
+ActionResult Advisor::claimDataFolder(const StartOptions& options) {
+    if (options.style) return {};  // no folder is used
+    if (lock_.status() == FolderLock::Status::None) {
         dataDir_ = options.dataDir;
         std::error_code ec;
         std::filesystem::create_directories(dataDir_, ec);
         // Two programs writing one folder would tear its files: the second goes before it writes.
         lock_ = FolderLock(dataDir_);
-        if (lock_.status() == FolderLock::Status::Busy) {
-            exitRequested_ = true;
-            return ActionResult::refused(std::string(kAlreadyRunning));
-        }
+    }
+    if (lock_.status() == FolderLock::Status::Busy) {
+        exitRequested_ = true;
+        return ActionResult::refused(std::string(kAlreadyRunning));
+    }
+    return {};
+}
+
+ActionResult Advisor::Form_Load(const StartOptions& options) {
+    files_ = options.style == nullptr;
+    style_ = options.style;
+    if (files_) {
+        if (ActionResult claimed = claimDataFolder(options); !claimed.ok) return claimed;
         log_ = DebugLog(dataDir_ / kDebugLogName);
         log_.setEnabled(false);
         if (options.deleteDebugLog) log_.remove();
@@ -104,7 +124,8 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
         settingsFile_ = dataDir_ / rs.settingsFile;
         wageringFile_ = dataDir_ / rs.wageringFile;
         historyFile_ = dataDir_ / kHistoryFileName;
-        for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_}) {
+        runFile_ = dataDir_ / kRunFileName;
+        for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_, &runFile_}) {
             recoverBackup(*file, &log_);
         }
     }
@@ -164,6 +185,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     if (!stored) WriteDefaultSettings();
     LoadSettings();
     settleStyleControls();
+    offerResume();
     log_.write("17");
     return {};
 }
@@ -172,6 +194,9 @@ void Advisor::Form_Unload() {
     flushCasinoHistory();
     CaptureSettings();
     SaveSettings();
+    // Closing keeps an open run for the next session, exactly as it stands.
+    markRunDirty();
+    flushRunFile();
     exitRequested_ = true;
 }
 

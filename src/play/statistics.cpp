@@ -80,7 +80,7 @@ Statistics Advisor::statistics() const {
     });
     std::copy_n(order.begin(), 5, out.coldest.begin());
 
-    out.balance = s_.RunBalances;
+    out.balance = {s_.RunBalances.data(), s_.RunBalances.size()};
     return out;
 }
 

@@ -19,10 +19,9 @@ void appendNumber(std::string& out, long long n) {
 
 }  // namespace
 
-void Advisor::Timer1_Timer() {
-    Form& f = s_.form;
+void Advisor::writeTimerCaption() {
     // Rebuilt in place every tick, so the caption's buffer is reused.
-    std::string& caption = f.caption;
+    std::string& caption = s_.form.caption;
     caption.assign(s_.AppTitle);
     caption += " - Total Spins: ";
     appendNumber(caption, s_.TotalSpins);
@@ -37,6 +36,11 @@ void Advisor::Timer1_Timer() {
         appendNumber(caption, s_.RecordedSpins);
         caption += " Recorded Spins";
     }
+}
+
+void Advisor::Timer1_Timer() {
+    Form& f = s_.form;
+    writeTimerCaption();
 
     // The limits are read only when the advice could be given.
     const auto switchDue = [&] {

@@ -90,7 +90,7 @@ std::vector<std::string> Advisor::disabledControls() const {
     return out;
 }
 
-ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
+ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") return wageringSet(name, value);
     if (f.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
@@ -204,7 +204,7 @@ ActionResult Advisor::wageringSet(std::string_view name, std::string_view value)
     return selectEntry(*list, name, value);
 }
 
-ActionResult Advisor::userPress(std::string_view name) {
+ActionResult Advisor::doPress(std::string_view name) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") {
         if (!f.frmWagering.open)
@@ -238,7 +238,7 @@ ActionResult Advisor::userPress(std::string_view name) {
     return unknown(name);
 }
 
-ActionResult Advisor::userClickCell(int cell) {
+ActionResult Advisor::doClickCell(int cell) {
     if (s_.form.frmWagering.open)
         return ActionResult::refused("the Custom Wagering dialog is open");
     if (cell < 0 || cell >= board::kCellCount)
@@ -247,7 +247,7 @@ ActionResult Advisor::userClickCell(int cell) {
     return {};
 }
 
-ActionResult Advisor::userClickChip(int chip) {
+ActionResult Advisor::doClickChip(int chip) {
     if (s_.form.frmWagering.open)
         return ActionResult::refused("the Custom Wagering dialog is open");
     if (chip < 0 || chip >= board::kChipCount)
@@ -258,14 +258,14 @@ ActionResult Advisor::userClickChip(int chip) {
     return {};
 }
 
-ActionResult Advisor::userFlip() {
+ActionResult Advisor::doFlip() {
     if (s_.form.frmWagering.open)
         return ActionResult::refused("the Custom Wagering dialog is open");
     Picture2_Click();
     return {};
 }
 
-ActionResult Advisor::userMenu(std::string_view name, int k) {
+ActionResult Advisor::doMenu(std::string_view name, int k) {
     if (s_.form.frmWagering.open)
         return ActionResult::refused("the Custom Wagering dialog is open");
     if (name == "mnuRestart")
@@ -294,17 +294,10 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
     return {};
 }
 
-ActionResult Advisor::userCloseWagering() {
-    if (!s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is not open");
-    frmWagering_QueryUnload();
-    return {};
-}
-
-ActionResult Advisor::userKey(std::string_view key) {
+ActionResult Advisor::doKey(std::string_view key) {
     if (key == "Enter") {
         typed_.reset();
-        return userPress("Button1");
+        return doPress("Button1");
     }
     if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
         return ActionResult::refused("no key named " + std::string(key));
@@ -317,22 +310,10 @@ ActionResult Advisor::userKey(std::string_view key) {
         const int number = typed_->digit * 10 + digit;
         typed_.reset();
         // A pair that names no number on the wheel ("45") is a slip: the first digit stands.
-        return number <= 36 ? userClickCell(number) : ActionResult{};
+        return number <= 36 ? doClickCell(number) : ActionResult{};
     }
     typed_ = TypedDigit{digit, now};
-    return userClickCell(digit);
-}
-
-ActionResult Advisor::userOpenWindow(const StartOptions& options) {
-    return Form_Load(options);
-}
-
-void Advisor::userCloseWindow() {
-    Form_Unload();
-}
-
-void Advisor::userTick() {
-    Timer1_Timer();
+    return doClickCell(digit);
 }
 
 }  // namespace brisvale

@@ -14,6 +14,7 @@
 #include "board/chips.hpp"
 #include "board/geometry.hpp"
 #include "state/history_box.hpp"
+#include "state/series.hpp"
 
 namespace brisvale {
 

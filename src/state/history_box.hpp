@@ -1,11 +1,13 @@
 #pragma once
 // The history box Text1: each entered number on top of the earlier ones. It grows by one line
-// per spin for the whole session, so lines are appended and the text is rendered on demand.
+// per spin for the whole session, so lines are appended, copies share them, and the text is
+// rendered on demand.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "state/series.hpp"
 
 namespace brisvale {
 
@@ -27,9 +29,11 @@ class HistoryBox {
     std::string text() const;
     // Changes with every change of the lines, so a front end redraws only when needed.
     std::uint64_t revision() const { return revision_; }
+    // The numbers, oldest first.
+    const Series<signed char>& numbers() const { return numbers_; }
 
   private:
-    std::vector<signed char> numbers_;  // oldest first
+    Series<signed char> numbers_;  // oldest first
     std::uint64_t revision_ = 0;
 };
 

@@ -3,6 +3,7 @@
 // with text, the tests with scripted answers; the core never blocks on a real dialog.
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <random>
@@ -27,6 +28,15 @@ class Dialogs {
     // The user guide, shown beside the window without blocking it. Front ends without a
     // guide to show leave it out.
     virtual void showGuide() {}
+    // The file to read or to write, chosen by the user; nullopt when cancelled. Front ends
+    // without files to offer answer Cancel.
+    virtual std::optional<std::filesystem::path> askOpenFile(std::string_view /*title*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::filesystem::path> askSaveFile(std::string_view /*title*/,
+                                                             std::string_view /*suggested*/) {
+        return std::nullopt;
+    }
 };
 
 class Browser {
@@ -42,11 +52,23 @@ class Clock {
     virtual std::int64_t nowMs() = 0;
 };
 
+// Where a generator stands: its seed and the raw numbers it has given since. Enough to go back
+// to an earlier draw (undo) or to carry on in the next session (a resumed run).
+struct RandomState {
+    std::uint64_t seed = 0;
+    std::uint64_t draws = 0;
+    friend bool operator==(const RandomState&, const RandomState&) = default;
+};
+
 class Random {
   public:
     virtual ~Random() = default;
     // A whole number drawn uniformly from lo..hi inclusive (lo <= hi).
     virtual int uniform(int lo, int hi) = 0;
+    // Its position, and going to a position it gave (back or on). A generator that cannot
+    // tell keeps drawing on.
+    virtual RandomState state() const { return {}; }
+    virtual void restore(const RandomState& /*state*/) {}
 };
 
 class Fetcher {
@@ -56,15 +78,42 @@ class Fetcher {
     virtual std::optional<std::string> fetch(std::string_view url) = 0;
 };
 
-// One generator, seeded once.
+// One generator, seeded once. It counts the raw numbers it gives, so that any position can be
+// reached again from the seed.
 class SeededRandom final : public Random {
   public:
-    explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
+    explicit SeededRandom(std::uint64_t seed) : seed_(seed), engine_(seed) {}
     int uniform(int lo, int hi) override {
-        return std::uniform_int_distribution<int>(lo, hi)(engine_);
+        Counting counting{engine_, draws_};
+        return std::uniform_int_distribution<int>(lo, hi)(counting);
+    }
+    RandomState state() const override { return {seed_, draws_}; }
+    void restore(const RandomState& to) override {
+        if (to.seed != seed_ || to.draws < draws_) {
+            seed_ = to.seed;
+            engine_.seed(to.seed);
+            draws_ = 0;
+        }
+        engine_.discard(to.draws - draws_);
+        draws_ = to.draws;
     }
 
   private:
+    // The engine as the distribution sees it, counting its calls.
+    struct Counting {
+        using result_type = std::mt19937_64::result_type;
+        static constexpr result_type min() { return std::mt19937_64::min(); }
+        static constexpr result_type max() { return std::mt19937_64::max(); }
+        result_type operator()() {
+            ++draws;
+            return engine();
+        }
+        std::mt19937_64& engine;
+        std::uint64_t& draws;
+    };
+
+    std::uint64_t seed_;
+    std::uint64_t draws_ = 0;
     std::mt19937_64 engine_;
 };
 

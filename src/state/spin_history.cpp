@@ -2,9 +2,13 @@
 
 namespace brisvale {
 
-SpinHistory::SpinHistory(std::vector<int> spins) {
-    spins_.reserve(spins.size());
-    for (int spin : spins) push_back(spin);
+SpinHistory::SpinHistory(const std::vector<int>& spins) {
+    spins_.append(spins.data(), spins.size());
+    for (std::size_t i = 0; i < spins.size(); ++i) {
+        if (!isNumber(spins[i])) continue;
+        ++hits_[static_cast<std::size_t>(spins[i])];
+        lastEnd_[static_cast<std::size_t>(spins[i])] = i + 1;
+    }
 }
 
 void SpinHistory::push_back(int spin) {

@@ -11,6 +11,7 @@
 #include "model/sleepers.hpp"
 #include "state/bet_lists.hpp"
 #include "state/form.hpp"
+#include "state/series.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -43,9 +44,12 @@ struct Settlement {
 // (-1: not yet in this run). Zeros count here, as every spin the player enters does.
 struct RunTally {
     std::array<int, 37> hits{};
-    std::array<int, 37> since{};
+    std::array<int, 37> since = [] {
+        std::array<int, 37> none{};
+        none.fill(-1);
+        return none;
+    }();
 
-    RunTally() { clear(); }
     void clear() {
         hits.fill(0);
         since.fill(-1);
@@ -77,8 +81,9 @@ struct PlayState {
     double Balance = 0;
     bool QuitPending = false;
     Settlement settled;  // what the last press of Button1 settled
-    // The balance after Start and after each press of the current run, oldest first.
-    std::vector<double> RunBalances;
+    // The balance after Start and after each press of the current run, oldest first; copies
+    // share it (the undo history keeps many).
+    Series<double> RunBalances;
     RunTally runTally;
 
     // The pending spin.

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "storage/properties.hpp"
+#include "storage/whole_file.hpp"
+#include "util/windows1252.hpp"
+
 namespace brisvale {
 
 namespace {
@@ -97,6 +101,41 @@ std::string formatSpinFile(std::span<const int> spins) {
         text += "\r\n";
     }
     return text;
+}
+
+std::string shownFileName(const std::filesystem::path& path) {
+    return windows1252FromUtf8(path.filename().string());
+}
+
+SpinFileRead readSpinFile(const std::filesystem::path& path) {
+    SpinFileRead read;
+    const std::string name = shownFileName(path);
+    const WholeFile file = readWholeFile(path, kSpinFileLimit);
+    switch (file.status) {
+        case WholeFile::Status::Missing:
+            read.problem = "The file " + name + " could not be found. Nothing was imported.";
+            return read;
+        case WholeFile::Status::Unreadable:
+            read.problem = "The file " + name + " could not be read. Nothing was imported.";
+            return read;
+        case WholeFile::Status::TooLarge:
+            read.problem =
+                "The file " + name + " is too large to be a spin file. Nothing was imported.";
+            return read;
+        case WholeFile::Status::Read:
+            break;
+    }
+    auto parsed = parseSpinFile(file.bytes);
+    if (auto* error = std::get_if<SpinFileError>(&parsed)) {
+        read.problem = name + ": " + spinFileMessage(*error);
+    } else {
+        read.spins = std::move(std::get<std::vector<int>>(parsed));
+    }
+    return read;
+}
+
+bool writeSpinFile(const std::filesystem::path& path, std::span<const int> spins) {
+    return writeFileAtomic(path, formatSpinFile(spins));
 }
 
 }  // namespace brisvale

@@ -5,6 +5,7 @@
 // reported with its line and column, and no spin is taken.
 
 #include <cstddef>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,5 +29,20 @@ std::string spinFileMessage(const SpinFileError& error);
 
 // The text of a spin file: the header "number", then one spin per line, oldest first.
 std::string formatSpinFile(std::span<const int> spins);
+
+// A spin file read from disk: its spins, or what to tell the user (naming the file) and no spin.
+struct SpinFileRead {
+    std::vector<int> spins;
+    std::string problem;
+};
+inline constexpr std::size_t kSpinFileLimit = 64u << 20;  // far beyond any table's spins
+SpinFileRead readSpinFile(const std::filesystem::path& path);
+
+// Writes the spins as a spin file, atomically: the file is the old one or the new one, never a
+// part. False when it cannot be written.
+bool writeSpinFile(const std::filesystem::path& path, std::span<const int> spins);
+
+// The file's name as the program's texts hold it (Windows-1252), for messages.
+std::string shownFileName(const std::filesystem::path& path);
 
 }  // namespace brisvale

@@ -43,6 +43,49 @@ def run(data_dir, commands="", seed=1, args=(), scripts=None):
     return Result(proc)
 
 
+class Live:
+    """brisvale-cli driven one command at a time: each `show` is read as it is printed, so the
+    data folder can be looked at between commands."""
+
+    def __init__(self, data_dir, seed=1):
+        self._errors = tempfile.TemporaryFile(mode="w+")
+        env = dict(os.environ)
+        env.pop("XDG_DATA_HOME", None)
+        self.proc = subprocess.Popen([CLI, "--data-dir", data_dir, "--seed", str(seed)],
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=self._errors, text=True, encoding="utf-8", env=env)
+
+    def send(self, *commands):
+        for command in commands:
+            self.proc.stdin.write(command + "\n")
+        self.proc.stdin.flush()
+
+    def show(self):
+        self.send("show")
+        return json.loads(self.proc.stdout.readline())
+
+    def stats(self):
+        self.send("stats")
+        return json.loads(self.proc.stdout.readline())
+
+    def close(self):
+        """Ends the input (the window closes) and gives the error lines."""
+        self.proc.stdin.close()
+        self.proc.stdout.read()
+        self.proc.stdout.close()
+        self.proc.wait(timeout=120)
+        self._errors.seek(0)
+        errors = self._errors.read().splitlines()
+        self._errors.close()
+        return errors
+
+
+def window(show):
+    """A show without what only tells of the moment: the boxes shown since the last show, and
+    the undo history."""
+    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
+
+
 class CliTest(unittest.TestCase):
     """Each test gets a fresh data folder."""
 

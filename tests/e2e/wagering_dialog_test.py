@@ -79,7 +79,8 @@ class SuperPlay(bvcli.CliTest):
             self.assertIn(" on Single ", chip["tooltip"])
         chip = chips[1]
         number = int(chip["tooltip"].split("Single")[1])
-        r = self.run_ok(self.SINGLES + ["chip %d" % chip["index"], "show"])
+        # The first session left its run open: the second is asked to resume it.
+        r = self.run_ok(["answer no"] + self.SINGLES + ["chip %d" % chip["index"], "show"])
         self.assertEqual(r.last["state"]["SpinNumber"], number)
         self.assertEqual(r.last["marker"], {"visible": True, "left": chip["left"] + 30,
                                             "top": chip["top"]})

@@ -29,7 +29,9 @@ TEST(Menus, CaptionsInTheirOrder) {
     Session s;
     ASSERT_NE(topMenu(s, "&File"), nullptr);
     EXPECT_EQ(entries(topMenu(s, "&File")),
-              (QStringList{"Restart", "Default Settings", "-", "Exit"}));
+              (QStringList{"Restart", "Default Settings", "-", "Import Spins...", "Export Spins...",
+                           "-", "Exit"}));
+    EXPECT_EQ(entries(topMenu(s, "&Edit")), (QStringList{"Undo Spin", "Redo Spin"}));
     EXPECT_EQ(entries(topMenu(s, "&Tools")),
               (QStringList{"Always On Top", "Custom Wagering", "-", "Replay History",
                            "Simulate This Style..."}));
@@ -37,6 +39,31 @@ TEST(Menus, CaptionsInTheirOrder) {
     // Without casino sites the menu still drops down, with one entry that cannot be chosen.
     EXPECT_EQ(entries(topMenu(s, "&Casinos")), QStringList{"(no casino sites)"});
     EXPECT_FALSE(s.window->action("mnuCasino0")->isEnabled());
+}
+
+TEST(Menus, EditTakesTheLastSpinBackAndNamesIt) {
+    Session s;
+    QAction* undo = s.window->action("mnuUndo");
+    QAction* redo = s.window->action("mnuRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
+    s.click("chk7_1");
+    s.type("Text18", "1000");
+    s.pressButton1();
+    s.waitSpinInterval();
+    s.clickCell(17);
+    s.pressButton1();
+    EXPECT_EQ(undo->text(), "Undo Spin 17");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(s.historyRows(), QStringList{"17"});
+    QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(s.historyRows().isEmpty());
+    EXPECT_EQ(undo->text(), "Undo Start");
+    EXPECT_EQ(redo->text(), "Redo Spin 17");
+    QTest::keyClick(s.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(s.historyRows(), QStringList{"17"});
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(redo->shortcuts().size(), 2);
 }
 
 TEST(Menus, AlwaysOnTopTwiceReturnsToNormalStacking) {

@@ -23,7 +23,7 @@ TEST(StatsPanel, F9ShowsItBesideTheBoardAndHiddenItTakesNoRoom) {
     Session s;
     QStringList menus;
     for (QAction* a : s.window->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Tools", "&Casinos", "&Help"}));
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Casinos", "&Help"}));
 
     StatsPanel* panel = s.window->statsPanel();
     const QSize size = s.window->size();
@@ -75,13 +75,14 @@ TEST(StatsPanel, FollowsEveryPressAndAnyChangeOfTheState) {
     EXPECT_EQ(panel->sleepers()->rowsShown(), (std::vector<BetId>{bet_ids::Red, bet_ids::Black}));
     EXPECT_TRUE(panel->hotAndCold()->text().contains("Hot"));
 
-    // The state put back as it was after Start, as an undo would, then rendered.
-    PlayState& state = AdvisorTestAccess::state(*s.advisor);
-    state.RunBalances.resize(1);
-    state.sleepers.clearAll();
-    s.window->render();
+    // Edit > Undo Spin puts the state back as it was after Start; the panel follows.
+    s.menu("mnuUndo");
     EXPECT_EQ(panel->balanceSeries()->count(), 1);
     EXPECT_EQ(panel->sleepers()->rowsShown(), (std::vector<BetId>{bet_ids::Black, bet_ids::Red}));
+    EXPECT_FALSE(panel->hotAndCold()->text().contains("17"));
+    s.menu("mnuRedo");
+    EXPECT_EQ(panel->balanceSeries()->count(), 2);
+    EXPECT_EQ(panel->sleepers()->rowsShown(), (std::vector<BetId>{bet_ids::Red, bet_ids::Black}));
 }
 
 // The number cells as they are drawn: the board's colours, in the board's places.

@@ -14,7 +14,10 @@ class AdvisorTestAccess {
   public:
     static PlayState& state(Advisor& a) { return a.s_; }
     // The casino's recorded spins, for the next history replay.
-    static void setHistory(Advisor& a, std::vector<int> spins) { a.history_ = std::move(spins); }
+    static void setHistory(Advisor& a, const std::vector<int>& spins) {
+        a.history_.clear();
+        for (int n : spins) a.history_.push_back(n);
+    }
 };
 
 }  // namespace brisvale

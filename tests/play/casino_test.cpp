@@ -25,7 +25,9 @@ class Casinos : public Harness {
         dialogs.answers.emplace_back("yes");
         pressButton("Command1");
     }
-    std::vector<std::string> listed() const { return form().Casino.items; }
+    std::vector<std::string> listed() const {
+        return {form().Casino.items.begin(), form().Casino.items.end()};
+    }
     std::string history() const { return readFile(historyFile()); }
 };
 

@@ -90,15 +90,16 @@ class Scene {
             file.write(historyFile.data(), static_cast<qint64>(historyFile.size()));
         }
         if (!remoteSettings.empty()) site_ = std::make_unique<SiteInMemory>(remoteSettings);
-        advisor_ =
-            std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, site_.get()});
-        advisor_->userOpenWindow(
-            {dir_.path().toStdString(), false, site_ ? "http://vendor.example" : ""});
-        window_ = std::make_unique<app::MainWindow>(*advisor_);
-        dialogs_.setParent(window_.get());
-        window_->show();
         // Boxes come up inside the core's handlers; each is photographed, then answered.
         watchBoxes();
+        open();
+    }
+    // Closes the window as the user does, and starts the program again on the same folder.
+    void restart() {
+        advisor_->userCloseWindow();
+        window_.reset();
+        advisor_.reset();  // lets go of the data folder
+        open();
     }
     ~Scene() {
         if (!boxes_.empty()) fail(std::string("a box never came up: ") + boxes_.front().name);
@@ -159,6 +160,16 @@ class Scene {
         std::function<void(QWidget*)> answer;
     };
 
+    void open() {
+        advisor_ =
+            std::make_unique<Advisor>(Ports{dialogs_, browser_, clock_, random_, site_.get()});
+        advisor_->userOpenWindow(
+            {dir_.path().toStdString(), false, site_ ? "http://vendor.example" : ""});
+        window_ = std::make_unique<app::MainWindow>(*advisor_);
+        dialogs_.setParent(window_.get());
+        window_->show();
+    }
+
     void check(const ActionResult& r, const std::string& what) {
         if (!r.ok) fail(what + ": " + r.error);
         window_->render();
@@ -166,12 +177,11 @@ class Scene {
     }
 
     void watchBoxes() {
-        auto* timer = new QTimer(window_.get());
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, window_.get(), [this] {
+        watcher_.setInterval(5);
+        QObject::connect(&watcher_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
             // The wagering dialog is modal too, but the window shows it without blocking.
-            if (!modal || modal == window_->wageringDialog()) return;
+            if (!modal || (window_ && modal == window_->wageringDialog())) return;
             if (boxes_.empty()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
                 fail("unexpected box: " + (box ? box->text() : modal->windowTitle()).toStdString());
@@ -181,7 +191,7 @@ class Scene {
             if (expected.name) shoot(*modal, expected.name);
             expected.answer(modal);
         });
-        timer->start();
+        watcher_.start();
     }
 
     QString out_;
@@ -194,6 +204,7 @@ class Scene {
     std::unique_ptr<Advisor> advisor_;
     std::unique_ptr<app::MainWindow> window_;
     std::deque<ExpectedBox> boxes_;
+    QTimer watcher_;
 };
 
 void answer(QWidget* box, QMessageBox::StandardButton button) {
@@ -337,6 +348,21 @@ void casino(const QString& out) {
     s.shootMenu("mnuCasinos", "12-casinos-menu.png");
 }
 
+// Two spins in, the Edit menu offers to take the last back; closed with the run open, the next
+// start asks to resume it.
+void undoAndResume(const QString& out) {
+    Scene s(out);
+    early(s, "Text2", "Check1");
+    s.set("chk7_1", "1");
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {17, 4}) s.spin(n);
+    s.tick();
+    s.shootMenu("mnuEdit", "20-edit-menu.png");
+    s.expectBox("21-resume.png", [](QWidget* box) { answer(box, QMessageBox::Yes); });
+    s.restart();
+}
+
 // View > Statistics docked beside the window, on the page named `page`.
 void showStatistics(Scene& s, const char* page) {
     auto* item = s.window().findChild<QAction*>("mnuStatistics");
@@ -430,6 +456,7 @@ int main(int argc, char* argv[]) {
     multiChips(out);
     quitNow(out);
     casino(out);
+    undoAndResume(out);
     statisticsClassic(out);
     statisticsSuper(out);
     simulate(out);

@@ -1,0 +1,124 @@
+// The undo history's reach and the run state's JSON, below the console: what the end-to-end
+// properties cannot get at quickly.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "play/advisor_fixture.hpp"
+#include "play/advisor_test_access.hpp"
+#include "state/state_json.hpp"
+
+namespace brisvale::testing {
+namespace {
+
+// Every leaf changed to another value its member takes.
+void changeEverything(Json& j, const std::string& key = {}) {
+    if (j.is_object()) {
+        for (auto& [k, v] : j.items()) changeEverything(v, k);
+    } else if (j.is_array()) {
+        for (Json& v : j) changeEverything(v, key);
+    } else if (j.is_boolean()) {
+        j = !j.get<bool>();
+    } else if (j.is_number_integer()) {
+        const long long v = j.get<long long>();
+        j = key == "value" ? (v + 1) % 3 : key == "image" ? v % 9 + 1 : v < 30000 ? v + 1 : v - 1;
+    } else if (j.is_number()) {
+        j = j.get<double>() + 0.5;
+    } else if (j.is_string()) {
+        j = j.get<std::string>() + "\xc3\xa9";  // UTF-8, as stored
+    }
+}
+
+TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
+    PlayState& live = AdvisorTestAccess::state(a());
+    // The chips' look is the session's, from its site: reading keeps the live one.
+    Chip& look = live.form.chips[5];
+    look.appearance = look.borderStyle = 1;
+    look.label.alignment = AlignLeft;
+    look.label.fontSize = 14;
+    Json changed = toJson(live);
+    changeEverything(changed);
+    // Members that must agree with each other, and lists that start empty.
+    changed["SpinText"] = "01";
+    changed["form"]["board"] = {{"flipped", true}, {"colored", true}};
+    changed["CurrentBet"] = {3, 120};
+    changed["WinningBets"] = {109};
+    changed["lists"][4] = {17, 20};
+    changed["RunBalances"] = {1000, 997.5};
+    changed["settled"] = {{"bets", {3, 120}}, {"stakes", {5, 40}}};
+    changed["form"]["Text1"] = "5,0,36";
+    ASSERT_NE(changed, toJson(live));
+    PlayState read = live;
+    fromJson(changed, read);
+    EXPECT_EQ(toJson(read), changed);
+    BoardLayout flipped;
+    flipped.FlipBoard(true);
+    EXPECT_EQ(read.form.board, flipped);
+    EXPECT_EQ(read.settled.total(), 45);
+    EXPECT_EQ(read.runTally.since[0], 0);  // changed from never (-1)
+    EXPECT_EQ(read.form.chips[5].label.fontSize, 14);
+    EXPECT_EQ(read.form.chips[5].appearance, 1);
+    EXPECT_EQ(read.form.chips[4].appearance, 0);
+    // One member out of its range fails the whole read.
+    PlayState untouched = live;
+    for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
+                                     {"/settled/stakes", Json({5})},
+                                     {"/runTally/since/3", Json(-2)}}) {
+        Json wrong = changed;
+        wrong[Json::json_pointer(key)] = value;
+        EXPECT_THROW(fromJson(wrong, untouched), BadStateJson) << key;
+    }
+}
+
+TEST_F(AdvisorTest, UndoReachesBackAThousandPressesExactly) {
+    // A run that never bets, so nothing ends it.
+    set("chk7_1", "1");
+    set("Text3", "32767");
+    set("Text2", "32767");
+    set("Check1", "0");
+    set("cboSpins", "1");
+    set("cboTime", "999");
+    set("Text18", "1000");
+    press();
+    std::vector<Json> before;
+    for (int i = 0; i < 1100; ++i) {
+        waitButton();
+        ASSERT_TRUE(a().userClickCell((i * 7 + i / 37) % 37).ok);
+        before.push_back(toJson(state()));
+        press();
+    }
+    const EditMenuView menu = a().editMenu();
+    EXPECT_GE(menu.undoSteps, 1000);
+    EXPECT_EQ(menu.undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
+    for (int i = 1; i <= 1000; ++i) {
+        ASSERT_TRUE(a().userUndo().ok) << i;
+        if (i % 97 == 0 || i == 1000) {
+            ASSERT_EQ(toJson(state()), before[before.size() - i]) << i;
+        }
+    }
+    for (int i = 0; i < 1000; ++i) ASSERT_TRUE(a().userRedo().ok) << i;
+    waitButton();
+    ASSERT_TRUE(a().userClickCell(4).ok);
+    EXPECT_EQ(toJson(state())["TotalSpins"], 1100);
+}
+
+TEST_F(AdvisorTest, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
+    dialogs.answers = {"yes"};
+    advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
+    StartOptions options{dir.path, false, ""};
+    options.recordUndo = options.keepRunFile = false;
+    advisor->userOpenWindow(options);
+    classicRedBlack();
+    press();
+    spin(5);
+    a().flushRunFile();
+    EXPECT_FALSE(a().userUndo().ok);
+    EXPECT_FALSE(a().editMenu().undo.enabled);
+    a().userCloseWindow();
+    EXPECT_FALSE(std::filesystem::exists(a().runFile()));
+    EXPECT_EQ(dialogs.answers.size(), 1u);  // nothing was asked
+}
+
+}  // namespace
+}  // namespace brisvale::testing
