@@ -8,23 +8,25 @@
 #include <memory>
 #include <string>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 struct SuperTable {
-    Folder folder;
-    QuietDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    TempDir folder;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random{3};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
     SuperTable() {
+        dialogs.quiet = true;
         advisor.userOpenWindow({folder.path, false, ""});
         set("BetStyle3", "1");
         for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk1", "chk2", "chk3", "chk4",

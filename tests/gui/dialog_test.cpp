@@ -52,8 +52,8 @@ TEST_F(Wagering, AnInvalidSequenceKeepsItOpenAndTakesTheFocus) {
     QTest::keyClicks(box(3), "1,2,3");
     box(1)->setFocus();
     pressInDialog("Command2");
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].text.rfind("Invalid Wagering Values.", 0), 0u);
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].text.rfind("Invalid Wagering Values.", 0), 0u);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(s.form().frmWagering.open);
     QApplication::processEvents();
@@ -65,7 +65,7 @@ TEST_F(Wagering, OkStoresAValidSequenceAndCloses) {
     box(1)->selectAll();
     QTest::keyClicks(box(1), "1,3,9,Q");
     pressInDialog("Command2");
-    EXPECT_TRUE(s.dialogs.shown.empty());
+    EXPECT_TRUE(s.dialogs.boxes.empty());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(joinSequence(s.state().wagering.WagerSequence[0]), "1,3,9,Q");
 }

@@ -8,7 +8,7 @@ namespace brisvale::gui_test {
 
 Session::Session(std::uint64_t seed) : random(seed) {
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-    advisor->userOpenWindow({dir.path().toStdString(), false, ""});
+    advisor->userOpenWindow({dir.path, false, ""});
     window = std::make_unique<app::MainWindow>(*advisor);
     window->show();
     (void)QTest::qWaitForWindowExposed(window.get());

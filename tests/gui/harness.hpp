@@ -1,6 +1,6 @@
 #pragma once
-// A real window on a temporary data folder, with scripted boxes, a recording browser and a
-// hand-driven clock, and the user's gestures on its real widgets.
+// A real window on a temporary data folder, with the test ports, and the user's gestures on
+// its real widgets.
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,11 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,61 +20,10 @@
 #include "app/main_window.hpp"
 #include "app/wagering_dialog.hpp"
 #include "play/advisor.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale::gui_test {
-
-struct Box {
-    std::string kind;  // "message", "question", "input", "about", "guide"
-    std::string title;
-    std::string text;
-};
-
-class ScriptedDialogs final : public Dialogs {
-  public:
-    void message(std::string_view text, std::string_view title) override {
-        shown.push_back({"message", std::string(title), std::string(text)});
-    }
-    bool askYesNo(std::string_view text, std::string_view title) override {
-        shown.push_back({"question", std::string(title), std::string(text)});
-        if (yesNo.empty()) return false;
-        const bool answer = yesNo.front();
-        yesNo.pop_front();
-        return answer;
-    }
-    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                        std::string_view) override {
-        shown.push_back({"input", std::string(title), std::string(prompt)});
-        if (inputs.empty()) return std::nullopt;
-        std::string answer = inputs.front();
-        inputs.pop_front();
-        return answer;
-    }
-    void about(std::string_view buildDate, const std::function<void()>& openTerms) override {
-        shown.push_back({"about", "", std::string(buildDate)});
-        if (clickTerms) openTerms();
-    }
-    void showGuide() override { shown.push_back({"guide", "", ""}); }
-
-    std::vector<Box> shown;
-    std::deque<bool> yesNo;
-    std::deque<std::string> inputs;
-    bool clickTerms = false;
-};
-
-class RecordingBrowser final : public Browser {
-  public:
-    bool open(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
-    std::vector<std::string> opened;
-};
-
-class ManualClock final : public Clock {
-  public:
-    std::int64_t nowMs() override { return now; }
-    std::int64_t now = 1'700'000'000'000;
-};
 
 class Session {
   public:
@@ -112,10 +58,10 @@ class Session {
     // The rows of the history box Text1, top first.
     QStringList historyRows() const;
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingBrowser browser;
-    ManualClock clock;
+    testing::TempDir dir;
+    testing::FakeDialogs dialogs;
+    testing::FakeBrowser browser;
+    testing::FakeClock clock;
     SeededRandom random;
     std::unique_ptr<Advisor> advisor;
     std::unique_ptr<app::MainWindow> window;

@@ -36,7 +36,7 @@ TEST(Keyboard, TypingInATextBoxIsTypingOnly) {
     QTest::keyClick(balance, '5');
     QTest::keyClick(balance, Qt::Key_Return);
     EXPECT_FALSE(s.state().SpinPending);
-    EXPECT_TRUE(s.dialogs.shown.empty());
+    EXPECT_TRUE(s.dialogs.boxes.empty());
     EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Start");
 }
 

@@ -7,7 +7,7 @@
 #include <QMenuBar>
 
 #include "harness.hpp"
-#include "play/advisor_test_access.hpp"
+#include "support/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
@@ -55,10 +55,10 @@ TEST(Menus, AlwaysOnTopTwiceReturnsToNormalStacking) {
 TEST(Menus, InstructionsTellThenShowTheGuide) {
     Session s;
     s.menu("mnuInstructions");
-    ASSERT_EQ(s.dialogs.shown.size(), 2u);
-    EXPECT_EQ(s.dialogs.shown[0].text,
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].text,
               "The Instructions section of the Brisvale Website will open.");
-    EXPECT_EQ(s.dialogs.shown[1].kind, "guide");
+    EXPECT_EQ(s.dialogs.guides, 1);
     EXPECT_TRUE(s.browser.opened.empty());  // the built-in settings name no web page
 }
 
@@ -66,9 +66,9 @@ TEST(Menus, AboutShowsTheBuildDateAndTheTermsLinkOpensThePage) {
     Session s;
     s.dialogs.clickTerms = true;
     s.menu("mnuAbout");
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].kind, "about");
-    EXPECT_EQ(s.dialogs.shown[0].text, "May 23, 2012");
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].kind, "about");
+    EXPECT_EQ(s.dialogs.boxes[0].text, "May 23, 2012");
     ASSERT_EQ(s.browser.opened.size(), 1u);
     EXPECT_NE(s.browser.opened[0].find("terms"), std::string::npos);
 }
@@ -76,12 +76,12 @@ TEST(Menus, AboutShowsTheBuildDateAndTheTermsLinkOpensThePage) {
 TEST(Menus, DefaultSettingsAsksFirst) {
     Session s;
     s.click("BetStyle3");
-    s.dialogs.yesNo.push_back(false);
+    s.dialogs.answers.push_back("no");
     s.menu("mnuLoadSettings");
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].kind, "question");
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].kind, "question");
     EXPECT_TRUE(s.widget<QRadioButton>("BetStyle3")->isChecked());
-    s.dialogs.yesNo.push_back(true);
+    s.dialogs.answers.push_back("yes");
     s.menu("mnuLoadSettings");
     EXPECT_TRUE(s.widget<QRadioButton>("BetStyle1")->isChecked());
 }

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 
 #include "harness.hpp"
-#include "play/advisor_test_access.hpp"
+#include "support/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
@@ -140,9 +140,9 @@ TEST(Panel, ANonNumericThresholdIsRefusedWhenTheBoxIsLeft) {
     Session s;
     s.click("cmdMore");
     s.type("Text4", "ten");
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].text, "Value must be numeric!");
-    EXPECT_EQ(s.dialogs.shown[0].title, "Brisvale");
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].text, "Value must be numeric!");
+    EXPECT_EQ(s.dialogs.boxes[0].title, "Brisvale");
     QApplication::processEvents();
     EXPECT_TRUE(s.widget<QLineEdit>("Text4")->hasFocus());
     // Text typed into a box stays while the box has the focus, even across a timer tick.
@@ -152,7 +152,7 @@ TEST(Panel, ANonNumericThresholdIsRefusedWhenTheBoxIsLeft) {
     EXPECT_EQ(s.widget<QLineEdit>("Text4")->text(), "12");
     s.board().setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(s.form().Text[4].text, "12");
-    EXPECT_EQ(s.dialogs.shown.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes.size(), 1u);
 }
 
 TEST(Panel, MoreOpensTheAdvancedPanelAndLessClosesIt) {
@@ -219,7 +219,7 @@ TEST(Panel, RenderingNeverActsForTheUser) {
     state.form.cboWager.index = 9;
     s.window->render();
     QApplication::processEvents();
-    EXPECT_TRUE(s.dialogs.shown.empty());
+    EXPECT_TRUE(s.dialogs.boxes.empty());
     EXPECT_EQ(s.advisor->settings().values, settingsBefore);
     EXPECT_EQ(s.widget<QLineEdit>("Text4")->text(), "abc");
     EXPECT_TRUE(s.widget<QRadioButton>("BetStyle3")->isChecked());
@@ -238,10 +238,10 @@ TEST(Panel, ThePanelFollowsTheBackColour) {
 
 TEST(Panel, ANewCasinoIsNamedThroughTheInputBox) {
     Session s;
-    s.dialogs.inputs.push_back("Lucky Spin");
+    s.dialogs.answers.push_back("Lucky Spin");
     s.choose("Casino", "New...");
-    ASSERT_FALSE(s.dialogs.shown.empty());
-    EXPECT_EQ(s.dialogs.shown.back().kind, "input");
+    ASSERT_FALSE(s.dialogs.boxes.empty());
+    EXPECT_EQ(s.dialogs.boxes.back().kind, "input");
     EXPECT_GE(s.widget<QComboBox>("Casino")->findText("Lucky Spin"), 0);
 }
 
@@ -260,10 +260,10 @@ TEST(Panel, TwoRefusedBoxesDoNotHandTheFocusBackAndForth) {
     // value there before the focus is handed back.
     other->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(other, "x");
-    EXPECT_EQ(s.dialogs.shown.size(), 2u);
+    EXPECT_EQ(s.dialogs.boxes.size(), 2u);
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     EXPECT_TRUE(s.widget<QLineEdit>("Text4")->hasFocus());
-    EXPECT_EQ(s.dialogs.shown.size(), 2u);
+    EXPECT_EQ(s.dialogs.boxes.size(), 2u);
     // What was typed into the second box is kept, and checked when the user leaves it.
     s.window->tick();
     EXPECT_EQ(other->text().right(1), "x");

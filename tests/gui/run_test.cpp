@@ -127,14 +127,14 @@ TEST(ClassicRun, TheSpinIntervalDisablesButton1AndBlinksTheAdvice) {
 TEST(ClassicRun, StartIsRefusedWithTheCoresMessages) {
     Session s;
     s.pressButton1();
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].text, "Play Style is not properly set up");
-    EXPECT_EQ(s.dialogs.shown[0].title, "Brisvale");
+    ASSERT_EQ(s.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(s.dialogs.boxes[0].text, "Play Style is not properly set up");
+    EXPECT_EQ(s.dialogs.boxes[0].title, "Brisvale");
     s.click("chk6");
     s.type("Text18", "lots");
     s.pressButton1();
-    ASSERT_EQ(s.dialogs.shown.size(), 2u);
-    EXPECT_EQ(s.dialogs.shown[1].text, "Enter numbers only.");
+    ASSERT_EQ(s.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(s.dialogs.boxes[1].text, "Enter numbers only.");
     QApplication::processEvents();
     // The balance box is emptied and gets the focus back.
     EXPECT_EQ(s.widget<QLineEdit>("Text18")->text(), "");
@@ -149,8 +149,8 @@ TEST(ClassicRun, SubmitWithoutANumberAsksForOne) {
     s.pressButton1();
     s.waitSpinInterval();
     s.pressButton1();
-    ASSERT_FALSE(s.dialogs.shown.empty());
-    EXPECT_EQ(s.dialogs.shown.back().text, "Select a Number!");
+    ASSERT_FALSE(s.dialogs.boxes.empty());
+    EXPECT_EQ(s.dialogs.boxes.back().text, "Select a Number!");
 }
 
 class SuperRun : public ::testing::Test {

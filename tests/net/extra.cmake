@@ -4,9 +4,8 @@ if(TARGET brisvale_net)
     if(Python3_Interpreter_FOUND)
         file(GLOB _net_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/net/*_test.cpp)
         add_executable(test_net ${_net_test_sources} ${CMAKE_CURRENT_SOURCE_DIR}/net/main.cpp)
-        target_link_libraries(test_net PRIVATE brisvale_net brisvale_core Qt6::Core Qt6::Network
-                              GTest::gtest GTest::gmock)
-        target_include_directories(test_net PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(test_net PRIVATE brisvale_net brisvale_test_support Qt6::Core
+                              Qt6::Network GTest::gtest GTest::gmock)
         target_compile_definitions(test_net PRIVATE
             BRISVALE_PYTHON="${Python3_EXECUTABLE}"
             BRISVALE_SERVE_SCRIPT="${CMAKE_CURRENT_SOURCE_DIR}/net/serve.py")

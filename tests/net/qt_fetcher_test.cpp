@@ -7,17 +7,17 @@
 #include <gtest/gtest.h>
 
 #include "net/local_servers.hpp"
-#include "remote/fakes.hpp"
 #include "remote/remote_startup.hpp"
 #include "remote/remote_text.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale {
 namespace {
 
 using test::LocalSite;
-using test::RecordingBrowser;
-using test::RecordingDialogs;
-using test::ShownMessage;
+using testing::Box;
+using testing::FakeBrowser;
+using testing::FakeDialogs;
 
 const std::string kCasinoText =
     "Golden Wheel , www.golden.example\r\n---\r\nLucky Ball,lucky.example\r\n";
@@ -93,8 +93,8 @@ TEST(RemoteStartupOverHttp, GoodSite) {
     LocalSite site(goodFiles());
     ASSERT_TRUE(site.running());
     QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
     const RemoteStartup startup = loadRemote(&fetcher, site.address() + "/", dialogs, browser);
     EXPECT_FALSE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.appTitle, "Site Title");
@@ -103,7 +103,7 @@ TEST(RemoteStartupOverHttp, GoodSite) {
     const std::vector<CasinoSite> casinos = {{"Golden Wheel", "www.golden.example"},
                                              {"Lucky Ball", "lucky.example"}};
     EXPECT_EQ(startup.casinos, casinos);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(browser.opened.empty());
 }
 
@@ -113,8 +113,8 @@ TEST(RemoteStartupOverHttp, SiteInASubfolder) {
     LocalSite site(files);
     ASSERT_TRUE(site.running());
     QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
     const RemoteStartup startup = loadRemote(&fetcher, site.address() + "/bv", dialogs, browser);
     EXPECT_FALSE(startup.usedBuiltIn);
     EXPECT_EQ(startup.casinos.size(), 2u);
@@ -126,13 +126,13 @@ TEST(RemoteStartupOverHttp, SiteWithoutTheTestPage) {
     LocalSite site(files);
     ASSERT_TRUE(site.running());
     QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
     const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
     const std::string testPage = site.address() + "/firewall.html";
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, "Brisvale");
-    EXPECT_NE(dialogs.shown[0].text.find("\r\n\r\n" + testPage + "\r\n\r\n"), std::string::npos);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].title, "Brisvale");
+    EXPECT_NE(dialogs.boxes[0].text.find("\r\n\r\n" + testPage + "\r\n\r\n"), std::string::npos);
     EXPECT_EQ(browser.opened, std::vector<std::string>{testPage});
     EXPECT_TRUE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
@@ -147,10 +147,11 @@ TEST(RemoteStartupOverHttp, SiteWithAShortSettingsFile) {
     LocalSite site(files);
     ASSERT_TRUE(site.running());
     QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
     const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
-    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(dialogs.boxes,
+              (std::vector<Box>{{"message", "Site Title", "Cannot apply settings."}}));
     EXPECT_EQ(browser.opened, std::vector<std::string>{"http://www.vendor.example/help"});
     EXPECT_TRUE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.appTitle, "Brisvale");
@@ -161,8 +162,8 @@ TEST(RemoteStartupOverHttp, SiteThatNeverAnswers) {
     test::SilentSite site;
     ASSERT_TRUE(site.running());
     QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
     QElapsedTimer clock;
     clock.start();
     const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
@@ -174,8 +175,8 @@ TEST(RemoteStartupOverHttp, SiteThatNeverAnswers) {
     // A sanity bound only: the point is that start-up goes on at all.
     EXPECT_LT(elapsedMs, 30000);
     EXPECT_TRUE(startup.usedBuiltIn);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, firewallMessage(site.address() + "/firewall.html"));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, firewallMessage(site.address() + "/firewall.html"));
     EXPECT_EQ(browser.opened, std::vector<std::string>{site.address() + "/firewall.html"});
 }
 

@@ -1,12 +1,12 @@
 // Casinos through the Advisor: creating, recording, reloading, deleting, the names a user may
 // type, and the history file as the user finds it.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-class Casinos : public Harness {
+class Casinos : public AdvisorFixture {
   protected:
     void create(std::string_view name) {
         dialogs.answers.emplace_back(name);
@@ -26,7 +26,7 @@ class Casinos : public Harness {
         pressButton("Command1");
     }
     std::vector<std::string> listed() const { return form().Casino.items; }
-    std::string history() const { return readFile(historyFile()); }
+    std::string history() const { return readBytes(historyFile()); }
 };
 
 TEST_F(Casinos, CreatingAlphaWritesItsLine) {
@@ -167,7 +167,7 @@ TEST_F(Casinos, DeletingCasinoOneAmongNineteenKeepsEveryOtherLine) {
                          std::to_string((k * 7) % 37) + ",");
         file += "name" + std::to_string(k) + ": " + values.back() + "\r\n";
     }
-    writeFile(historyFile(), file);
+    writeBytes(historyFile(), file);
     restart();
     ASSERT_EQ(listed().size(), 21u);
     set("Casino", "Casino 1");
@@ -216,7 +216,7 @@ TEST_F(Casinos, DeleteNeedsACasinoSelected) {
 TEST_F(Casinos, ADamagedLineLoadsWhatItCan) {
     const std::string first = "index: 1\r\nname1: Alpha,4,\r\n";
     const std::string last = "name3: Gamma,9,\r\n";
-    writeFile(historyFile(), first + "name2: Beta,17,x,,40,-3,5\r\n" + last);
+    writeBytes(historyFile(), first + "name2: Beta,17,x,,40,-3,5\r\n" + last);
     restart();
     set("Casino", "Beta");
     EXPECT_EQ(form().Text1.text(), "     5\r\n17\r\n");
@@ -227,7 +227,7 @@ TEST_F(Casinos, ADamagedLineLoadsWhatItCan) {
 }
 
 TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {
-    writeFile(historyFile(), "index: 1\r\nname1: Alpha,\r\nname2:\r\nname3: Gamma,7,\r\n");
+    writeBytes(historyFile(), "index: 1\r\nname1: Alpha,\r\nname2:\r\nname3: Gamma,7,\r\n");
     restart();
     EXPECT_EQ(listed(),
               (std::vector<std::string>{"Select Casino", "New...", "Alpha", "", "Gamma"}));
@@ -241,7 +241,7 @@ TEST_F(Casinos, AnEmptyLineKeepsItsPlaceInTheList) {
 // Keys with gaps: every casino is listed, a new one takes the key after the highest, and a
 // delete never pulls a casino across a gap.
 TEST_F(Casinos, GapsInTheKeysLoseNoCasino) {
-    writeFile(historyFile(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n");
+    writeBytes(historyFile(), "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n");
     restart();
     EXPECT_EQ(listed(), (std::vector<std::string>{"Select Casino", "New...", "Alpha", "Gamma"}));
     create("Delta");
@@ -375,10 +375,10 @@ TEST_F(Casinos, HistoryFilesAsFoundLoseNoLines) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(historyFile());
-        if (!c.file.empty()) writeFile(historyFile(), c.file);
+        if (!c.file.empty()) writeBytes(historyFile(), c.file);
         std::filesystem::path backup = historyFile();
         backup += ".bac";
-        if (!c.backup.empty()) writeFile(backup, c.backup);
+        if (!c.backup.empty()) writeBytes(backup, c.backup);
         restart();
         dialogs.boxes.clear();
         if (c.choose[0] == '+') {
@@ -401,7 +401,7 @@ TEST_F(Casinos, HistoryFilesAsFoundLoseNoLines) {
 // A data folder that cannot be written: the user is told, and play goes on.
 TEST_F(Casinos, AFolderThatCannotBeWrittenIsReported) {
     const std::filesystem::path notAFolder = dir.path / "plain-file";
-    writeFile(notAFolder, "x");
+    writeBytes(notAFolder, "x");
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     advisor->userOpenWindow({notAFolder, false, ""});
     dialogs.boxes.clear();
@@ -413,7 +413,7 @@ TEST_F(Casinos, AFolderThatCannotBeWrittenIsReported) {
     startWatching();
     spins({3, 4});
     EXPECT_EQ(state().TotalSpins, 2);
-    EXPECT_EQ(readFile(notAFolder), "x");
+    EXPECT_EQ(readBytes(notAFolder), "x");
 }
 
 TEST_F(Casinos, AReadOnlyFolderKeepsItsHistory) {

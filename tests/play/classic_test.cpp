@@ -1,11 +1,11 @@
 // Classic play through the Advisor's handlers and the Form.
 
-#include "play/advisor_fixture.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using ClassicPlay = AdvisorTest;
+using ClassicPlay = AdvisorFixture;
 
 TEST_F(ClassicPlay, StartChecksTheirMessagesInOrder) {
     struct Case {
@@ -19,10 +19,10 @@ TEST_F(ClassicPlay, StartChecksTheirMessagesInOrder) {
         {{{"chk6", "1"}, {"Text18", "12a"}}, "Enter numbers only.", ""},
     };
     for (const Case& c : cases) {
-        start();
+        restart();
         dialogs.boxes.clear();
         for (const auto& [name, value] : c.sets) set(name, value);
-        press();
+        pressButton();
         ASSERT_EQ(dialogs.texts(), std::vector<std::string>{c.message});
         EXPECT_EQ(dialogs.boxes[0].title, "Brisvale");
         EXPECT_EQ(form().Button1.caption, "Start");
@@ -35,7 +35,7 @@ TEST_F(ClassicPlay, GreyEvenBetsIsAPlayStyle) {
     set("chk7_2", "1");
     EXPECT_EQ(form().chk[7].value, 2);
     set("Text18", "500");
-    press();
+    pressButton();
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(form().Button1.caption, "Submit");
     EXPECT_FALSE(form().Button1.enabled);
@@ -45,7 +45,7 @@ TEST_F(ClassicPlay, GreyEvenBetsIsAPlayStyle) {
 
 TEST_F(ClassicPlay, BetLossWinAndQuit) {
     classicRedBlack();
-    press();
+    pressButton();
     ASSERT_EQ(form().Button1.caption, "Submit");
     spin(5);  // both colours due at threshold 0: the later, Black, is shown
     EXPECT_EQ(form().Label1.caption, "Bet $1 on Black");
@@ -90,7 +90,7 @@ TEST_F(ClassicPlay, BetLossWinAndQuit) {
     // The next press starts a new run: table counters from 0, total spins kept.
     const int total = state().TotalSpins;
     waitButton();
-    press();
+    pressButton();
     EXPECT_EQ(state().TableSpins, 0);
     EXPECT_EQ(state().TotalSpins, total);
     EXPECT_EQ(form().Button1.caption, "Submit");
@@ -98,10 +98,10 @@ TEST_F(ClassicPlay, BetLossWinAndQuit) {
 
 TEST_F(ClassicPlay, SelectANumberFirst) {
     classicRedBlack();
-    press();
+    pressButton();
     waitButton();
     dialogs.boxes.clear();
-    press();
+    pressButton();
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Select a Number!"});
     EXPECT_EQ(state().TotalSpins, 0);
     EXPECT_TRUE(form().Text1.empty());
@@ -113,7 +113,7 @@ TEST_F(ClassicPlay, SequenceStartingWithTwoShowsTwoButStakesOne) {
     a().userPress("frmWagering.Command2");
     ASSERT_FALSE(form().frmWagering.open);
     classicRedBlack();
-    press();
+    pressButton();
     spin(5);
     EXPECT_EQ(form().Label1.caption, "Bet $2 on Black");
     EXPECT_EQ(form().chips[0].caption, "1");
@@ -128,7 +128,7 @@ TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
     a().userPress("frmWagering.Command2");
     classicRedBlack();
     set("Check8", "0");
-    press();
+    pressButton();
     spin(5);
     spin(3);
     ASSERT_EQ(form().Label1.caption, "Bet $2 on Black");
@@ -142,7 +142,7 @@ TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
     EXPECT_EQ(state().StepIndex, 0);
     // The spin is taken: pressing again asks for a new number and enters nothing.
     dialogs.boxes.clear();
-    press();
+    pressButton();
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Select a Number!"});
     EXPECT_EQ(state().TotalSpins, total + 1);
     EXPECT_EQ(form().Text1.lineCount(), 3u);
@@ -151,7 +151,7 @@ TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
 TEST_F(ClassicPlay, CountersAfterZeroAndWhileABetIsOpen) {
     set("chk6", "1");
     set("Text18", "100");
-    press();
+    pressButton();
     spin(17);
     EXPECT_EQ(state().sleepers.at(Table::Dozen, 17), 0);
     EXPECT_EQ(state().sleepers.at(Table::Split, 1), 1);
@@ -166,7 +166,7 @@ TEST_F(ClassicPlay, FamiliesWaitForTotalSpinsToReachTheirThreshold) {
     set("Check1", "0");
     set("Text2", "3");
     set("Text18", "100");
-    press();
+    pressButton();
     for (int n : {20, 22}) {
         spin(n);
         EXPECT_EQ(form().Label1.caption, "Spin Only");
@@ -188,7 +188,7 @@ TEST_F(ClassicPlay, AutomaticMinimumWagerAfterWins) {
     set("frmWagering.Combo1", "1");  // one chip won raises the wager
     a().userPress("frmWagering.Command2");
     classicRedBlack();
-    press();
+    pressButton();
     spin(5);
     spin(2);  // win one chip
     EXPECT_EQ(form().cboWager.text(), "2");

@@ -1,13 +1,13 @@
 // The chips of multi-bet play: family images, text colours, stake tooltips, chips of dropped
 // bets, and entering a spin by clicking a single-number chip.
 
-#include "play/multi_harness.hpp"
 #include "storage/properties.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using MultiChips = Harness;
+using MultiChips = AdvisorFixture;
 
 struct ChipWant {
     const char* bet;
@@ -18,7 +18,7 @@ struct ChipWant {
 };
 
 // Every family watched at threshold 0 with one bet each; after a zero everything is due.
-class EveryFamily : public Harness {
+class EveryFamily : public AdvisorFixture {
   protected:
     void watch(int style) {
         multiStyle(style);
@@ -89,7 +89,7 @@ TEST_F(EveryFamily, MultiChipsCarryImagesWithoutTooltipsOrSingles) {
     EXPECT_EQ(form().Label1.caption, "Bet $1 on all chips shown.");
 }
 
-class SingleChips : public Harness {
+class SingleChips : public AdvisorFixture {
   protected:
     // Super with a dozen and seventeen singles open after a zero: chip 17 is the single on 17.
     void open(int style) {

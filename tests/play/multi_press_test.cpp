@@ -1,12 +1,12 @@
 // Multi and Super presses through the Advisor: starting, refusing, spins with no bet open, with
 // a loss and with one or more winners; the Multi fill-up and the count boxes.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using MultiPress = Harness;
+using MultiPress = AdvisorFixture;
 
 TEST_F(MultiPress, StartNeedsACountBoxInBothStyles) {
     for (int style : {2, 3}) {
@@ -41,7 +41,7 @@ TEST_F(MultiPress, APressWithoutANumberChangesNothing) {
         set("cboRow", "1");
         pressButton();
         spin(5);  // a bet is open from here on
-        const std::string fileBefore = readFile(historyFile());
+        const std::string fileBefore = readBytes(historyFile());
         const PlayState before = state();
         dialogs.boxes.clear();
 
@@ -58,7 +58,7 @@ TEST_F(MultiPress, APressWithoutANumberChangesNothing) {
                       before.sleepers.at(Table::RedBlack, n));
             ASSERT_EQ(state().sleepers.at(Table::Single, n), before.sleepers.at(Table::Single, n));
         }
-        EXPECT_EQ(readFile(historyFile()), fileBefore);
+        EXPECT_EQ(readBytes(historyFile()), fileBefore);
         EXPECT_EQ(form().Text1.lineCount(), 1u);
         EXPECT_TRUE(form().Button1.enabled);  // the press was refused: no spin wait
     }

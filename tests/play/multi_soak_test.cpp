@@ -2,7 +2,7 @@
 // user saw before it: each open bet has its chip, inside bets never share a number, and the
 // balance moves by exactly what the chips staked and the layout pays.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
@@ -16,7 +16,7 @@ struct SoakRun {
     const char* increaseChips;
 };
 
-class MultiSoak : public Harness, public ::testing::WithParamInterface<SoakRun> {
+class MultiSoak : public AdvisorFixture, public ::testing::WithParamInterface<SoakRun> {
   protected:
     void setUpRun(const SoakRun& r) {
         if (r.stopEarly) sequence(1, "1,2,S");

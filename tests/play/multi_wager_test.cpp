@@ -1,12 +1,12 @@
 // Multi-bet play and the table: the automatic change of the minimum wager, and the Super stop
 // once the wins per table are reached.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using MultiWager = Harness;
+using MultiWager = AdvisorFixture;
 
 // One chip per raise, and even-money bets that stop after one loss.
 void raiseEveryChip(Advisor& a) {

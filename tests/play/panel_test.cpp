@@ -2,13 +2,13 @@
 
 #include <fstream>
 
-#include "play/advisor_fixture.hpp"
 #include "storage/properties.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using Panel = AdvisorTest;
+using Panel = AdvisorFixture;
 
 TEST_F(Panel, FreshInstallShowsTheConservativeClassicPreset) {
     const Form& f = form();
@@ -125,7 +125,7 @@ TEST_F(Panel, NonNumericThresholdIsRefusedOnLeavingTheBox) {
     EXPECT_EQ(form().focus, "Text4");
     set("Text4", "12");
     a().userCloseWindow();
-    start();
+    restart();
     EXPECT_EQ(form().Text[4].text, "12");
 }
 
@@ -138,7 +138,7 @@ TEST_F(Panel, SettingsSurviveARestart) {
     set("cboWager", "7");
     set("Text18", "2500");
     a().userCloseWindow();
-    start();
+    restart();
     const Form& f = form();
     EXPECT_TRUE(f.BetStyle[3].value);
     EXPECT_TRUE(f.Option2.value);
@@ -163,7 +163,7 @@ TEST_F(Panel, DamagedSettingsAreKeptAndDefaultsLoaded) {
         out << "index: 1\r\nEvenBets: 1\r\nRedBlack: banana\r\n";
     }
     dialogs.boxes.clear();
-    start();
+    restart();
     ASSERT_EQ(dialogs.boxes.size(), 1U);
     EXPECT_NE(dialogs.boxes[0].text.find(".bad"), std::string::npos);
     auto bad = a().settingsFile();
@@ -172,7 +172,7 @@ TEST_F(Panel, DamagedSettingsAreKeptAndDefaultsLoaded) {
     EXPECT_EQ(form().Text[2].text, "6");
     EXPECT_EQ(GetProperty(1, "WinsPer", a().settingsFile()), "3");
     dialogs.boxes.clear();
-    start();
+    restart();
     EXPECT_TRUE(dialogs.boxes.empty());  // told once
 }
 
@@ -198,11 +198,11 @@ TEST_F(Panel, MultiStyleWritesTheStyleKeysAtOnce) {
     EXPECT_EQ(GetProperty(1, "ProgMulti", a().settingsFile()), "False");
 }
 
-using Timer = AdvisorTest;
+using Timer = AdvisorFixture;
 
 TEST_F(Timer, SpinWaitBlinksThenReleasesTheButton) {
     classicRedBlack();
-    press();
+    pressButton();
     ASSERT_FALSE(form().Button1.enabled);
     std::vector<bool> visible;
     for (int i = 0; i < 4; ++i) {
@@ -217,7 +217,7 @@ TEST_F(Timer, SpinWaitBlinksThenReleasesTheButton) {
 TEST_F(Timer, TableSwitchAdviceAfterTheWinsOrThePlayTime) {
     set("cboWins", "1");
     classicRedBlack();
-    press();
+    pressButton();
     spin(5);
     spin(2);  // a win
     tick();
@@ -226,10 +226,10 @@ TEST_F(Timer, TableSwitchAdviceAfterTheWinsOrThePlayTime) {
     EXPECT_TRUE(state().CurrentBet.empty());
 
     // Play time: a bet that is open holds the advice back until it closes.
-    start();
+    restart();
     set("cboTime", "1");
     classicRedBlack();
-    press();
+    pressButton();
     spin(5);
     ASSERT_TRUE(state().BetOpen);
     tick(70);
@@ -239,14 +239,14 @@ TEST_F(Timer, TableSwitchAdviceAfterTheWinsOrThePlayTime) {
     EXPECT_EQ(form().Label1.caption, "Switch Table/Press Start");
 }
 
-using Board = AdvisorTest;
+using Board = AdvisorFixture;
 
 TEST_F(Board, FlipMovesShownChipsAndNeverShowsHiddenOnes) {
     set("chk7_1", "1");
     set("Text2", "1");
     set("Text3", "1");
     set("Text18", "1000");
-    press();
+    pressButton();
     spin(5);  // Red came up: after one spin only Black has slept
     ASSERT_EQ(state().CurrentBet.plainText(), "Black");
     spin(5);  // lose
@@ -261,7 +261,7 @@ TEST_F(Board, FlipMovesShownChipsAndNeverShowsHiddenOnes) {
     EXPECT_EQ(form().marker.left, cellRect(17, true).left + 120);
     EXPECT_EQ(form().marker.top, cellRect(17, true).top + 30);
     EXPECT_TRUE(form().marker.visible);
-    press();  // 17 is black: a win, the chip goes
+    pressButton();  // 17 is black: a win, the chip goes
     a().userFlip();
     EXPECT_FALSE(form().chips[0].visible);
     EXPECT_FALSE(form().board.BoardFlipped());
@@ -277,7 +277,7 @@ TEST_F(Board, CellClicksEnterNumbers) {
     const Case cases[] = {{0, true, "00", 360}, {7, true, "07", 30}, {36, true, "36", 30},
                           {37, false, "", 0},   {42, false, "", 0},  {48, false, "", 0}};
     for (const Case& c : cases) {
-        start();
+        restart();
         a().userClickCell(c.cell);
         EXPECT_EQ(state().SpinPending, c.pending) << c.cell;
         EXPECT_EQ(form().marker.visible, c.pending) << c.cell;

@@ -1,12 +1,12 @@
 // The history replay: recorded spins fed through the engine on a 1 ms timer, never recorded
 // twice, with the quit question and the return to the 1-second timer.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-class Replay : public Harness {
+class Replay : public AdvisorFixture {
   protected:
     // Ticks until the replay is over; false when it never ends.
     bool runReplay(int maxTicks = 10000) {
@@ -122,7 +122,7 @@ TEST_F(Replay, ReplaysTheChosenCasinoWithoutRecordingIt) {
     spins({17, 0, 32});
     set("Casino", "New...");
     spins({4});
-    const std::string file = readFile(historyFile());
+    const std::string file = readBytes(historyFile());
     ASSERT_EQ(file, "index: 1\r\nname1: Alpha,17,0,32,\r\nname2: Beta,4,\r\n");
 
     restart();
@@ -132,14 +132,15 @@ TEST_F(Replay, ReplaysTheChosenCasinoWithoutRecordingIt) {
     ASSERT_TRUE(runReplay());
     EXPECT_EQ(state().TotalSpins, 3);
     EXPECT_EQ(state().RecordedSpins, 3);
-    EXPECT_EQ(readFile(historyFile()), file);
+    EXPECT_EQ(readBytes(historyFile()), file);
     // The box lists each replayed spin once.
     EXPECT_EQ(form().Text1.text(), "     32\r\n   0\r\n17\r\n");
 
     waitButton();
     click(9);
     pressButton();  // play after the replay is recorded again
-    EXPECT_EQ(readFile(historyFile()), "index: 1\r\nname1: Alpha,17,0,32,9,\r\nname2: Beta,4,\r\n");
+    EXPECT_EQ(readBytes(historyFile()),
+              "index: 1\r\nname1: Alpha,17,0,32,9,\r\nname2: Beta,4,\r\n");
     EXPECT_EQ(state().RecordedSpins, 4);
 }
 
@@ -178,7 +179,7 @@ TEST_F(Replay, UserClicksDuringTheReplayDoNotBreakIt) {
 
 // Fields of a damaged history line that are no number are not spins: the replay skips them.
 TEST_F(Replay, SkipsTheUnreadableFieldsOfADamagedLine) {
-    writeFile(historyFile(), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
+    writeBytes(historyFile(), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
     restart();
     set("Casino", "Alpha");
     ASSERT_EQ(state().RecordedSpins, 5);
@@ -186,7 +187,7 @@ TEST_F(Replay, SkipsTheUnreadableFieldsOfADamagedLine) {
     pressButton("Command2");
     ASSERT_TRUE(runReplay());
     EXPECT_EQ(state().TotalSpins, 2);
-    EXPECT_EQ(readFile(historyFile()), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
+    EXPECT_EQ(readBytes(historyFile()), "index: 1\r\nname1: Alpha,17,x,,5,40,\r\n");
 }
 
 // A second press of the replay button while a replay runs changes nothing.

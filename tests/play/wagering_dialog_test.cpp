@@ -1,7 +1,7 @@
 // The "Custom Wagering" dialog through the Advisor: what it shows, Defaults, OK, Cancel and the
 // close box, and what reaches the wagering file and the play.
 
-#include "play/multi_harness.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
@@ -16,11 +16,11 @@ constexpr const char* kInvalidMessage =
     "',' \r\n\r\nAll sequences must have an 'S' or a 'Q'\r\n\r\n'S' or 'Q' can't be the first "
     "digit in the sequence\r\n\r\nEG: 1,2,3,4,6,Q";
 
-class WageringDialog : public Harness {
+class WageringDialog : public AdvisorFixture {
   protected:
     void open() { ASSERT_TRUE(a().userMenu("mnuProg", 0).ok); }
     const WageringForm& dialog() const { return form().frmWagering; }
-    std::string wageringFile() const { return readFile(advisor->wageringFile()); }
+    std::string wageringFile() const { return readBytes(advisor->wageringFile()); }
     std::string value(std::string_view key) const {
         const std::string file = wageringFile();
         const std::string prefix = "\r\n" + std::string(key) + ": ";
@@ -213,7 +213,7 @@ TEST_F(WageringDialog, SettingsAreKeptAcrossARestart) {
 // A wagering file that cannot be written: OK says so and stays open; the typed values apply.
 TEST_F(WageringDialog, AFileThatCannotBeWrittenIsReported) {
     const std::filesystem::path notAFolder = dir.path / "plain-file";
-    writeFile(notAFolder, "x");
+    writeBytes(notAFolder, "x");
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     advisor->userOpenWindow({notAFolder, false, ""});
     open();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "remote/remote_settings.hpp"
-#include "state/ports.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale {
 namespace {
@@ -49,23 +49,14 @@ TEST(BrowserAddress, SchemeIsPutInFrontOnlyWhenMissing) {
     }
 }
 
-class RecordingBrowser final : public Browser {
-  public:
-    bool open(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
-    std::vector<std::string> opened;
-};
-
 TEST(OpenInBrowser, OpensTheAddressWithItsScheme) {
-    RecordingBrowser browser;
+    testing::FakeBrowser browser;
     EXPECT_TRUE(openInBrowser(browser, "casino.example"));
     EXPECT_EQ(browser.opened, std::vector<std::string>{"http://casino.example"});
 }
 
 TEST(OpenInBrowser, AnEmptyAddressOpensNothing) {
-    RecordingBrowser browser;
+    testing::FakeBrowser browser;
     EXPECT_FALSE(openInBrowser(browser, ""));
     EXPECT_FALSE(openInBrowser(browser, "   "));
     EXPECT_TRUE(browser.opened.empty());

@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "play/advisor.hpp"
-#include "play/fake_ports.hpp"
-#include "remote/fakes.hpp"
 #include "remote/remote_text.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale {
 namespace {
@@ -52,7 +52,7 @@ TEST(ChipSetup, ValuesAControlCannotTakeBecomeTheNearestThatWorksWithANote) {
 // Start-up gives every chip the site's look, and the debug log, off as it is, says what the
 // site sent that could not be used.
 TEST(ChipSetup, StartUpSetsUpEveryChipAndLogsWhatItChanged) {
-    test::MapFetcher site;
+    testing::MapFetcher site;
     std::vector<std::string> values = test::siteValues();
     values[11] = "0";  // font size
     site.files["http://vendor.example/firewall.html"] = "ok";
@@ -60,8 +60,8 @@ TEST(ChipSetup, StartUpSetsUpEveryChipAndLogsWhatItChanged) {
     testing::TempDir dir;
     testing::FakeClock clock;
     SeededRandom random(1);
-    test::RecordingDialogs boxes;
-    test::RecordingBrowser pages;
+    testing::FakeDialogs boxes;
+    testing::FakeBrowser pages;
     Advisor advisor(Ports{boxes, pages, clock, random, &site});
     advisor.userOpenWindow({dir.path, false, "vendor.example"});
 

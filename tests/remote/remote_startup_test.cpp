@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "play/advisor.hpp"
-#include "play/fake_ports.hpp"
-#include "remote/fakes.hpp"
 #include "remote/remote_text.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale {
 namespace {
 
-using test::MapFetcher;
-using test::RecordingBrowser;
-using test::RecordingDialogs;
-using test::ShownMessage;
+using testing::Box;
+using testing::FakeBrowser;
+using testing::FakeDialogs;
+using testing::MapFetcher;
 
 const std::string kSite = "http://vendor.example/brisvale";
 const std::string kTestPage = "http://vendor.example/brisvale/firewall.html";
@@ -34,8 +34,8 @@ class LoadRemote : public ::testing::Test {
     }
 
     MapFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
 };
 
 TEST_F(LoadRemote, WithoutASiteNothingIsFetched) {
@@ -50,7 +50,7 @@ TEST_F(LoadRemote, WithoutASiteNothingIsFetched) {
     EXPECT_TRUE(noFetcher.usedBuiltIn);
     EXPECT_EQ(noFetcher.settings.appTitle, "Brisvale");
     EXPECT_TRUE(fetcher.requested.empty());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(browser.opened.empty());
 }
 
@@ -62,12 +62,12 @@ TEST_F(LoadRemote, InstructionsShowTheGuideAndTheSitesOwnPage) {
         testing::TempDir dir;
         testing::FakeClock clock;
         SeededRandom random(1);
-        RecordingDialogs boxes;
-        RecordingBrowser pages;
+        FakeDialogs boxes;
+        FakeBrowser pages;
         Advisor advisor(Ports{boxes, pages, clock, random, &fetcher});
         advisor.userOpenWindow({dir.path, false, site});
         advisor.userMenu("mnuInstructions", 0);
-        EXPECT_EQ(boxes.shown.back().text,
+        EXPECT_EQ(boxes.boxes.back().text,
                   "The Instructions section of the Brisvale Website will open.");
         EXPECT_EQ(boxes.guides, 1);
         const auto expected = site.empty()
@@ -89,7 +89,7 @@ TEST_F(LoadRemote, GoodSite) {
                                              {"Lucky Ball", "lucky.example"}};
     EXPECT_EQ(startup.casinos, casinos);
     EXPECT_EQ(fetcher.requested, (std::vector<std::string>{kTestPage, kSettings, kCasinos}));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(browser.opened.empty());
 }
 
@@ -103,7 +103,7 @@ TEST_F(LoadRemote, MissingTestPageShowsTheFirewallBoxAndStartsBuiltIn) {
         "http://vendor.example/brisvale/firewall.html\r\n\r\n"
         "Make sure Brisvale has full access to the Internet.\r\n\r\n"
         "Clicking OK will take you to the firewall.txt file.";
-    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{text, "Brisvale"}}));
+    EXPECT_EQ(dialogs.boxes, (std::vector<Box>{{"message", "Brisvale", text}}));
     EXPECT_EQ(browser.opened, std::vector<std::string>{kTestPage});
     EXPECT_TRUE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
@@ -117,7 +117,8 @@ TEST_F(LoadRemote, ShortSettingsShowTheSiteMessageAndStartBuiltIn) {
     fetcher.files[kSettings] =
         test::onePerLine(std::vector<std::string>(all.begin(), all.begin() + 20), "\r\n");
     const RemoteStartup startup = load(kSite);
-    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(dialogs.boxes,
+              (std::vector<Box>{{"message", "Site Title", "Cannot apply settings."}}));
     EXPECT_EQ(browser.opened, std::vector<std::string>{"http://www.vendor.example/help"});
     EXPECT_TRUE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
@@ -130,7 +131,8 @@ TEST_F(LoadRemote, ABadNumberShowsTheSiteMessage) {
     values[7] = "tall";
     fetcher.files[kSettings] = test::oneLine(values);
     const RemoteStartup startup = load(kSite);
-    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
+    EXPECT_EQ(dialogs.boxes,
+              (std::vector<Box>{{"message", "Site Title", "Cannot apply settings."}}));
     EXPECT_TRUE(startup.usedBuiltIn);
 }
 
@@ -138,25 +140,29 @@ TEST_F(LoadRemote, UnreadItemsOfTheMessageComeFromTheBuiltInSettings) {
     const RemoteSettings& builtIn = builtInRemoteSettings();
     struct Case {
         std::optional<std::string> served;
-        ShownMessage message;
+        Box message;
         std::string opened;
     };
     const std::vector<Case> cases = {
-        {std::nullopt, {builtIn.messageText, builtIn.messageTitle}, builtIn.messageAddress},
-        {"", {builtIn.messageText, builtIn.messageTitle}, builtIn.messageAddress},
-        {"Text=Site says no", {"Site says no", builtIn.messageTitle}, builtIn.messageAddress},
-        {"Text=No---Title=Site---Address=", {"No", "Site"}, ""},
+        {std::nullopt,
+         {"message", builtIn.messageTitle, builtIn.messageText},
+         builtIn.messageAddress},
+        {"", {"message", builtIn.messageTitle, builtIn.messageText}, builtIn.messageAddress},
+        {"Text=Site says no",
+         {"message", builtIn.messageTitle, "Site says no"},
+         builtIn.messageAddress},
+        {"Text=No---Title=Site---Address=", {"message", "Site", "No"}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.served.value_or("(missing)"));
         MapFetcher site;
         site.files[kTestPage] = "ok";
         if (c.served) site.files[kSettings] = *c.served;
-        RecordingDialogs shown;
-        RecordingBrowser opened;
+        FakeDialogs shown;
+        FakeBrowser opened;
         const RemoteStartup startup = loadRemote(&site, kSite, shown, opened);
         EXPECT_TRUE(startup.usedBuiltIn);
-        EXPECT_EQ(shown.shown, std::vector<ShownMessage>{c.message});
+        EXPECT_EQ(shown.boxes, std::vector<Box>{c.message});
         const std::vector<std::string> expectedOpen =
             c.opened.empty() ? std::vector<std::string>{}
                              : std::vector<std::string>{browserAddress(c.opened)};
@@ -171,7 +177,7 @@ TEST_F(LoadRemote, MissingCasinoListLeavesTheListEmpty) {
     EXPECT_FALSE(startup.usedBuiltIn);
     EXPECT_EQ(startup.settings.appTitle, "Site Title");
     EXPECT_TRUE(startup.casinos.empty());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(browser.opened.empty());
 }
 

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "../play/fake_ports.hpp"
 #include "selection/thresholds.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale {
 namespace {

@@ -2,7 +2,6 @@
 // window that touches no file.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <set>
@@ -10,6 +9,7 @@
 #include "sim/random_streams.hpp"
 #include "sim/simulation.hpp"
 #include "sim/styles.hpp"
+#include "support/files.hpp"
 
 namespace brisvale::sim {
 namespace {
@@ -169,9 +169,8 @@ TEST(Simulation, StopsWhenAsked) {
 }
 
 TEST(StoredStyle, ReadAndPlayedWithoutTouchingTheFolder) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "bv-sim-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::filesystem::path dir = pattern;
+    const testing::TempDir tmp;
+    const std::filesystem::path& dir = tmp.path;
     const std::filesystem::path missing = dir / "never";
     auto style = std::make_shared<StoredStyle>(readStoredStyle(missing));
     EXPECT_EQ(style->settings.status, SettingsStatus::Missing);
@@ -179,7 +178,6 @@ TEST(StoredStyle, ReadAndPlayedWithoutTouchingTheFolder) {
     EXPECT_EQ(table.startProblem(), "Play Style is not properly set up");
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_TRUE(std::filesystem::is_empty(dir));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "storage/debug_log.hpp"
 #include "storage/properties.hpp"
-#include "storage/test_files.hpp"
+#include "support/files.hpp"
 
 namespace brisvale {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/casino_history.hpp"
-#include "test_files.hpp"
+#include "support/files.hpp"
 
 namespace brisvale::testing {
 namespace {

@@ -17,7 +17,7 @@
 #include "storage/crash_values.hpp"
 #include "storage/folder_lock.hpp"
 #include "storage/properties.hpp"
-#include "storage/test_files.hpp"
+#include "support/files.hpp"
 
 extern char** environ;
 
@@ -82,7 +82,7 @@ TEST(CrashTest, KilledWriterLeavesTheOldOrTheNewFile) {
             ADD_FAILURE() << "writer ended by itself, status " << status << ", kill " << kills;
             break;
         }
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path)) {
             leftovers += entry.path().filename().string().starts_with("CasinoHistory.dat.tmp-");
         }
         const auto now = stateOnDisk(path);
@@ -103,11 +103,11 @@ TEST(CrashTest, KilledWriterLeavesTheOldOrTheNewFile) {
     EXPECT_EQ(failures, 0);
     EXPECT_GT(writes, 0) << "the writer never finished a write";
     // The next start clears what the kills left and sees the file as it was.
-    const FolderLock lock(dir.path());
+    const FolderLock lock(dir.path);
     ASSERT_EQ(lock.status(), FolderLock::Status::Held);
     recoverBackup(path);
     EXPECT_EQ(GetProperty(1, keyName(kKeys), path), valueOf(last.back(), kKeys));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2)
         << "only the file and the lock file";
 }
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/folder_lock.hpp"
-#include "test_files.hpp"
+#include "support/files.hpp"
 
 extern char** environ;
 
@@ -19,13 +19,13 @@ using Status = FolderLock::Status;
 
 TEST(FolderLock, OneHolderAtATime) {
     TempDir dir;
-    FolderLock first(dir.path());
+    FolderLock first(dir.path);
     EXPECT_EQ(first.status(), Status::Held);
-    EXPECT_EQ(FolderLock(dir.path()).status(), Status::Busy);
+    EXPECT_EQ(FolderLock(dir.path).status(), Status::Busy);
     FolderLock moved = std::move(first);
-    EXPECT_EQ(FolderLock(dir.path()).status(), Status::Busy) << "a moved lock is still held";
+    EXPECT_EQ(FolderLock(dir.path).status(), Status::Busy) << "a moved lock is still held";
     moved = FolderLock();
-    EXPECT_EQ(FolderLock(dir.path()).status(), Status::Held);
+    EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
     EXPECT_EQ(FolderLock(dir / "missing").status(), Status::Unavailable);
 }
 
@@ -33,13 +33,13 @@ TEST(FolderLock, AStartedProgramDoesNotKeepIt) {
     TempDir dir;
     pid_t child = -1;
     {
-        FolderLock lock(dir.path());
+        FolderLock lock(dir.path);
         ASSERT_EQ(lock.status(), Status::Held);
         char sleep[] = "sleep", seconds[] = "30";
         char* argv[] = {sleep, seconds, nullptr};
         ASSERT_EQ(::posix_spawnp(&child, "sleep", nullptr, nullptr, argv, environ), 0);
     }
-    EXPECT_EQ(FolderLock(dir.path()).status(), Status::Held);
+    EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "storage/test_files.hpp"
+#include "support/files.hpp"
 
 namespace brisvale {
 namespace {
@@ -257,7 +257,7 @@ TEST_F(PropertiesTest, FileExistsOnlyForRegularFiles) {
     EXPECT_FALSE(FileExists(file));
     writeBytes(file, "");
     EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(dir.path()));
+    EXPECT_FALSE(FileExists(dir.path));
     EXPECT_FALSE(FileExists(dir / "no-folder" / "x.dat"));
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.hpp"
+
 namespace brisvale {
 namespace {
 
@@ -16,18 +18,6 @@ namespace fs = std::filesystem;
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("brisvale_settings_") + info->name() + "_" +
-                                            std::to_string(std::random_device{}()));
-        fs::create_directories(dir_);
-        file_ = dir_ / "settings.txt";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     void writeRaw(const std::string& bytes) const {
         std::ofstream out(file_, std::ios::binary | std::ios::trunc);
         out << bytes;
@@ -49,8 +39,9 @@ class SettingsFileTest : public ::testing::Test {
         return lines;
     }
 
-    fs::path dir_;
-    fs::path file_;
+    testing::TempDir tmp_;
+    fs::path dir_ = tmp_.path;
+    fs::path file_ = dir_ / "settings.txt";
 };
 
 // The key order, built from its naming rule rather than copied from the code.

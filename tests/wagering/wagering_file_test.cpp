@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "support/files.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -50,21 +49,6 @@ const char* const kCustom =
 
 class WageringFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        dir_ = fs::temp_directory_path() /
-               ("brisvale-wagering-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-                std::to_string(counter++));
-        fs::create_directories(dir_);
-        file_ = dir_ / "wagering.txt";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     void write(const std::string& bytes) const {
         std::ofstream out(file_, std::ios::binary);
         out << bytes;
@@ -100,8 +84,8 @@ class WageringFile : public ::testing::Test {
         }
     }
 
-    fs::path dir_;
-    fs::path file_;
+    testing::TempDir tmp_;
+    fs::path file_ = tmp_ / "wagering.txt";
 };
 
 TEST_F(WageringFile, FreshFolderGetsTheDefaultsInOrder) {

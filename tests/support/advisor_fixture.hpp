@@ -1,21 +1,20 @@
 #pragma once
-// An Advisor on a fresh data folder, driven the way a user drives the window: controls set
-// by name, cells clicked, Button1 pressed and the timer ticked on a scripted clock. Shared by
-// the multi-bet, replay, casino and wagering-dialog tests.
+// An Advisor on a fresh data folder, driven the way a user drives the window: controls set by
+// name, cells and chips clicked, buttons pressed, menus chosen and the timer ticked on a
+// scripted clock.
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "play/advisor.hpp"
-#include "play/advisor_test_access.hpp"
-#include "play/fake_ports.hpp"
+#include "support/advisor_test_access.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale::testing {
 
@@ -31,25 +30,15 @@ inline constexpr FamilyBoxes kEvenBoxes{"Text2", "Text3", "Check1"},
     kTrioBoxes{"Text12", "Text13", "Check6"}, kSplitBoxes{"Text14", "Text15", "Check7"},
     kSingleBoxes{"Text16", "Text17", "Check9"};
 
-inline std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-class Harness : public ::testing::Test {
+class AdvisorFixture : public ::testing::Test {
   protected:
+    explicit AdvisorFixture(std::uint64_t seed = 7) : random(seed) {}
+
     TempDir dir;
     FakeDialogs dialogs;
     FakeBrowser browser;
     FakeClock clock;
-    SeededRandom random{7};
+    SeededRandom random;
     std::unique_ptr<Advisor> advisor;
 
     void SetUp() override { restart(); }
@@ -105,6 +94,15 @@ class Harness : public ::testing::Test {
         set(boxes.high, text);
         set(boxes.low, text);
         set(boxes.random, "0");
+    }
+
+    // Classic play on Red/Black with a threshold of 0 and a $1000 account.
+    void classicRedBlack() {
+        set("chk7_1", "1");
+        set("Text2", "0");
+        set("Text3", "0");
+        set("Check1", "0");
+        set("Text18", "1000");
     }
 
     // A multi-bet style (2 Multi, 3 Super) with a $1000 account, conservative betting off,
