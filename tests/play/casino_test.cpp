@@ -95,6 +95,8 @@ TEST_F(Casinos, HistoryLinesAsFound) {
         {"index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n", "Gamma",
          "Select Casino,New...,Alpha,Gamma", "recorded=1",
          "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,9,\r\n"},
+        {"name1: Alpha,4,\r\n", "Alpha", "Select Casino,New...,Alpha", "history=4/; recorded=1",
+         "name1: Alpha,4,9,\r\n"},  // no section line: keys from the first line
         {"index: 1\r\nname1: " + big + "\r\n", "Big", "Select Casino,New...,Big", "recorded=32767",
          "index: 1\r\nname1: " + big + "9,\r\n"},
     };
@@ -154,8 +156,9 @@ TEST_F(Casinos, AnUnreadableLineIsNeverWrittenOver) {
     std::filesystem::remove(historyFile());
     std::filesystem::rename(dir / "aside", historyFile());
     act("2");
-    expect("boxes=Enter the Casino Name|Delete casino Alpha and its 0 recorded spins?|The casino "
-           "could not be deleted from CasinoHistory.dat.; historyfile=index: 1/name1: Alpha,1,/");
+    expect(
+        "boxes=Enter the Casino Name|Delete casino Alpha and its 0 recorded spins?|The casino "
+        "could not be deleted from CasinoHistory.dat.; historyfile=index: 1/name1: Alpha,1,/");
 }
 
 // A data folder that cannot be written: the user is told, and play goes on.
@@ -164,8 +167,9 @@ TEST_F(Casinos, AFolderThatCannotBeWrittenIsTold) {
     restart(dir / "plain-file");
     dialogs.boxes.clear();
     act("answer:Alpha Casino=New... " WATCH "3 4");
-    expect("boxes=Enter the Casino Name|The casino could not be saved to CasinoHistory.dat.; "
-           "Casino=Select Casino; total=2");
+    expect(
+        "boxes=Enter the Casino Name|The casino could not be saved to CasinoHistory.dat.; "
+        "Casino=Select Casino; total=2");
     EXPECT_EQ(readBytes(dir / "plain-file"), "x");
 }
 

@@ -37,8 +37,7 @@ TEST_F(Multi, Presses) {
          {{"style:3 chk6=1 chk1=1 cboDozen=2 cboRow=2 dozen:0 row:0 Button1 0 0",
            "net=-4; balance=996; wins=0; bet=1st 12,2nd 12,Row 1,Row 2,; chips=0:2 1:2 2:2 3:2"}}},
         {"one dozen at most; it cannot come back on the spin that hit it",
-         {{"style:3 chk6=1 cboDozen=1 dozen:0 Button1 0", "bet=1st 12,"},
-          {"13", "bet=1st 12,"}}},
+         {{"style:3 chk6=1 cboDozen=1 dozen:0 Button1 0", "bet=1st 12,"}, {"13", "bet=1st 12,"}}},
         {"two dozens at most",
          {{"style:3 chk6=1 cboDozen=2 dozen:0 Button1 0", "bet=1st 12,2nd 12,"},
           {"13", "bet=1st 12,3rd 12,"}}},
@@ -57,11 +56,11 @@ TEST_F(Multi, Presses) {
            "bet=Row 1,Row 3,; label=Bet $1 on all chips shown.; back=8454016; tips="},
           {"8", "bet=Row 1,Row 3,; label=Bet $2 on all chips shown.; net=-2; balance=998"}}},
         {"Multi: unequal stakes name none",
-         {{"style:2 chk1=1 chk6=1 cboRow=2 cboDozen=1 row:0 dozen:2 Button1 5",
-           "bet=Row 1,Row 3,"},
+         {{"style:2 chk1=1 chk6=1 cboRow=2 cboDozen=1 row:0 dozen:2 Button1 5", "bet=Row 1,Row 3,"},
           // Row 1 goes on at 2; Row 2 comes before Row 3 and opens at 1, as does 2nd 12.
-          {"0", "bet=2nd 12,Row 1,Row 2,; chips=0:1 1:2 2:1; "
-                "label=Bet the stake shown on each chip."}}},
+          {"0",
+           "bet=2nd 12,Row 1,Row 2,; chips=0:1 1:2 2:1; "
+           "label=Bet the stake shown on each chip."}}},
         {"Multi fills a family by lowering its threshold",
          {{"style:2 chk1=1 cboRow=2 row:3 Button1 1 2", "label=Spin Only"},
           {"3", "bet=Row 1,Row 2,"}}},
@@ -78,7 +77,8 @@ TEST_F(Multi, Presses) {
         {"a dropped Super bet leaves a gap among the chips",
          {{"seq:2=1,S style:3 chk6=1 cboDozen=1 chk7_1=1 dozen:0 even:0 Button1 5",
            "bet=2nd 12,Black,"},
-          {"3", "bet=Black,; chips=1:2; tips=Bet 2 on Black; spots=2940,1600; label=; button=Submit"},
+          {"3",
+           "bet=Black,; chips=1:2; tips=Bet 2 on Black; spots=2940,1600; label=; button=Submit"},
           {"flip", "chips=1:2; spots=4640,1600"}}},
         {"a quit mark ends a Super run after a loss",
          {{"seq:1=1,Q style:3 chk7_1=1 even:0 cboRow=1 Button1 5 3",
@@ -148,13 +148,16 @@ TEST_F(Multi, Chips) {
         {"Super chips carry their family images and a tooltip each",
          {{"style:3 Chk8=1 " + everyFamily + "Button1 0",
            "bet=" + bets + "Single 01,; images=1 2 3 4 5 5 5 5 5 5 5 5 9; label="},
-          {"", "tips=Bet 1 on Split 01/02|Bet 1 on Corner 04/01/05/02|Bet 1 on Trio 01/02/03|"
-               "Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 on Black|"
-               "Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01"}}},
+          {"",
+           "tips=Bet 1 on Split 01/02|Bet 1 on Corner 04/01/05/02|Bet 1 on Trio 01/02/03|"
+           "Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 on Black|"
+           "Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01"}}},
+        {"Multi bets no single numbers, even with their box ticked",
+         {{"style:2 Chk8=1 single:0 cboSingle=1 Button1 0", "open=0; label=Spin Only; bet="}}},
         {"Multi chips carry images, no tooltips and no singles",
          {{"style:2 " + everyFamily + "Button1 0",
-           "bet=" + bets + "; images=1 2 3 4 5 5 5 5 5 5 5 5; tips=; "
-                           "label=Bet $1 on all chips shown."}}},
+           "bet=" + bets +
+               "; images=1 2 3 4 5 5 5 5 5 5 5 5; tips=; label=Bet $1 on all chips shown."}}},
         {"a single-number chip enters its number in Super",
          {{singles + "chip:17", "pending=1; spin=17; marker=1"},
           // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.
@@ -186,14 +189,15 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
         {"seq:1=1,2,S style:3 Chk8=1 Check8=1", 4, 3},
         {"menu:mnuProg frmWagering.Combo1=10 frmWagering.Command2 style:3 Chk8=1", 8, 2},
     };
-    const char* lists[] = {"cboDozen", "cboRow", "cboLine", "cboCorner", "cboTrio", "cboSplit",
-                           "cboSingle"};
+    const char* lists[] = {"cboDozen", "cboRow",   "cboLine",  "cboCorner",
+                           "cboTrio",  "cboSplit", "cboSingle"};
     const int maxima[] = {2, 2, 4, 6, 10, 16, 34};
     unsigned seed = 11;
     for (const Run& r : runs) {
         SCOPED_TRACE(r.setup);
-        std::string setup = std::string(r.setup) + " cboWins=999 cboTime=999 chk7=1 chk1=1 "
-                                                    "chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 ";
+        std::string setup = std::string(r.setup) +
+                            " cboWins=999 cboTime=999 chk7=1 chk1=1 "
+                            "chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 ";
         for (const char* family : kFamilyNames) {
             setup += std::string(family) + ":" + std::to_string(r.threshold) + " ";
         }

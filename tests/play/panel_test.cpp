@@ -9,13 +9,14 @@ namespace {
 using Panel = AdvisorFixture;
 
 // What Classic play disables: the single-number controls and the count boxes.
-#define CLASSIC_OFF \
-    "Check9,Chk8,Label43,Text16,Text17,cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit,cboTrio"
-#define FRESH_PANEL                                                                               \
-    "BetStyle1=1; Option3=1; Check8=1; Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; "      \
-    "Text17=70; cboWins=3; cboTime=15; cboWager=1; cboSpins=3; Text18=0; Chk8=0; chk5=0; "       \
-    "Label35=Total Risk: N/A; Label12=Minimum Balance:$100; Label41=$30 per spot; disabled=" \
-    CLASSIC_OFF
+#define CLASSIC_OFF                                                                           \
+    "Check9,Chk8,Label43,Text16,Text17,cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit," \
+    "cboTrio"
+#define FRESH_PANEL                                                                         \
+    "BetStyle1=1; Option3=1; Check8=1; Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; " \
+    "Text17=70; cboWins=3; cboTime=15; cboWager=1; cboSpins=3; Text18=0; Chk8=0; chk5=0; "  \
+    "Label35=Total Risk: N/A; Label12=Minimum Balance:$100; Label41=$30 per spot; "         \
+    "disabled=" CLASSIC_OFF
 
 TEST_F(Panel, Controls) {
     const Scenario scenarios[] = {
@@ -129,12 +130,12 @@ TEST_F(Panel, WageringDialog) {
         {"Cancel stores nothing and the next opening shows what is held",
          {{"menu:mnuProg frmWagering.Text1=5,Q frmWagering.Combo1=7 frmWagering.Command3",
            std::string("dialog=0; wagering:even=") + kEven + "; wagering:wagerincreasechips=200"},
-          {"menu:mnuProg", std::string("frmWagering.Text1=") + kEven + "; frmWagering.Combo1=200"}}},
+          {"menu:mnuProg",
+           std::string("frmWagering.Text1=") + kEven + "; frmWagering.Combo1=200"}}},
         {"Defaults are written at once, even before Cancel",
          {{"seq:1=3,Q menu:mnuProg frmWagering.Text3=9,Q frmWagering.Command1",
            std::string("dialog=1; frmWagering.Text1=") + kEven + "; wagering:even=" + kEven},
-          {"frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5",
-           "label=Bet $1 on Black"}}},
+          {"frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5", "label=Bet $1 on Black"}}},
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -165,7 +166,8 @@ TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
         EXPECT_EQ(readBytes(a().wageringFile()), before);
         ASSERT_TRUE(a().userCloseWagering().ok);  // tells again, closes, stores nothing
         expect("dialog=0; wagering:dozen=1,2,3,4,6,9,13,20,30,45,67,Q");
-        EXPECT_EQ(state().wagering.of(Family::Dozen), splitSequence("1,2,3,4,6,9,13,20,30,45,67,Q"));
+        EXPECT_EQ(state().wagering.of(Family::Dozen),
+                  splitSequence("1,2,3,4,6,9,13,20,30,45,67,Q"));
     }
     EXPECT_FALSE(a().userCloseWagering().ok);
 }
@@ -176,9 +178,9 @@ TEST_F(Panel, AWageringFileThatCannotBeWrittenIsTold) {
     restart(dir / "plain-file");
     dialogs.boxes.clear();
     act("menu:mnuProg frmWagering.Text1=2,Q frmWagering.Command2");
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{
-                                   "The wagering settings could not be saved to " +
-                                   a().wageringFile().filename().string() + "."});
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"The wagering settings could not be saved to " +
+                                       a().wageringFile().filename().string() + "."});
     expect("dialog=1");
     EXPECT_EQ(state().wagering.of(Family::Even), (Sequence{"2", "Q"}));
     act("frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5");
