@@ -118,7 +118,7 @@ TEST(Controls, TheModalWageringDialog) {
     const auto child = [&](const char* name) { return dialog->findChild<QWidget*>(name); };
     EXPECT_TRUE(dialog->isModal());
     EXPECT_FALSE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));  // not above it
-    EXPECT_EQ(static_cast<QLineEdit*>(child("Text6"))->cursorPosition(), 0);  // shows its start
+    EXPECT_EQ(static_cast<QLineEdit*>(child("Text6"))->cursorPosition(), 0);   // shows its start
     QTest::mouseClick(child("Check1"), Qt::LeftButton, {}, QPoint(7, 7));
     EXPECT_FALSE(child("Combo1")->isEnabled());
     auto* rows = static_cast<QLineEdit*>(child("Text3"));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <numeric>
 
 #include "sim/report.hpp"
 #include "sim/styles.hpp"
@@ -21,14 +22,9 @@ struct EdgeCase {
     std::function<void(Settings&)> style;
 };
 
-void PrintTo(const EdgeCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 long long countSpins(const RunResult& run) {
-    long long spins = 0;
-    for (const SessionResult& s : run.sessions) spins += s.spins;
-    return spins;
+    return std::accumulate(run.sessions.begin(), run.sessions.end(), 0LL,
+                           [](long long n, const SessionResult& s) { return n + s.spins; });
 }
 
 class HouseEdge : public testing::TestWithParam<EdgeCase> {};
