@@ -33,8 +33,7 @@ struct FakeDialogs : Dialogs {
     }
     bool askYesNo(std::string_view text, std::string_view title) override {
         record("question", title, text);
-        const std::optional<std::string> answer = next();
-        return answer == "yes";
+        return next() == "yes";
     }
     std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                         std::string_view) override {
@@ -85,8 +84,7 @@ struct MapFetcher : Fetcher {
     std::optional<std::string> fetch(std::string_view url) override {
         requested.emplace_back(url);
         const auto found = files.find(std::string(url));
-        if (found == files.end()) return std::nullopt;
-        return found->second;
+        return found == files.end() ? std::nullopt : std::optional(found->second);
     }
 };
 
