@@ -118,6 +118,13 @@ TEST(Sequences, ConservativeLimitAndTheStepsBeyond) {
         EXPECT_EQ(NextStake(w, Family::Line, step, true, 3, stake), code);
         EXPECT_TRUE(WithinConservativeLimit(w.of(Family::Line), step, false));
     }
+    // A step past the end reads as a quit mark, though the storage behind it may still hold the
+    // element that was dropped.
+    Wagering past = with(Family::Line, "1,2,Q,7");
+    past.WagerSequence[static_cast<int>(Family::Line)].pop_back();
+    std::int32_t stake = 0;
+    EXPECT_EQ(NextStake(past, Family::Line, 3, false, 1, stake), kStepQuit);
+    EXPECT_EQ(ChipsForResult(past, Family::Line, 3, false), 0);
 }
 
 }  // namespace
