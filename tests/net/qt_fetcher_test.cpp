@@ -15,9 +15,6 @@
 
 #include <map>
 
-#include "remote/remote_startup.hpp"
-#include "support/ports.hpp"
-
 namespace brisvale::testing {
 namespace {
 
@@ -97,22 +94,6 @@ TEST(QtFetcher, ASiteThatNeverAnswersTimesOut) {
     EXPECT_EQ(fetcher.fetch("http://127.0.0.1:" + std::to_string(silent.serverPort()) + "/f"),
               std::nullopt);
     EXPECT_EQ(QtFetcher().timeout(), std::chrono::milliseconds(4000));
-}
-
-// Start-up's three files from a site in a folder of its own.
-TEST(QtFetcher, StartUpFromARealSite) {
-    std::string settings(builtInRemoteSettingsText());
-    settings.replace(settings.find("AppTitle=Brisvale"), 17, "AppTitle=Site");
-    const LocalSite site({{"bv/firewall.html", "<html>ok</html>"},
-                          {"bv/settings15.html", settings},
-                          {"bv/casinos/casinomenu.txt", "A, a.example\r\n---\r\nB,b.example"}});
-    QtFetcher fetcher;
-    FakeDialogs dialogs;
-    FakeBrowser browser;
-    const RemoteStartup startup = loadRemote(&fetcher, site.address() + "/bv", dialogs, browser);
-    EXPECT_EQ(startup.settings.appTitle, "Site");
-    EXPECT_EQ(startup.casinos, (std::vector<CasinoSite>{{"A", "a.example"}, {"B", "b.example"}}));
-    EXPECT_TRUE(dialogs.boxes.empty() && browser.opened.empty());
 }
 
 }  // namespace

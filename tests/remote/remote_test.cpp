@@ -8,26 +8,15 @@
 #include "remote/chip_setup.hpp"
 #include "remote/file_names.hpp"
 #include "remote/remote_startup.hpp"
+#include "remote/remote_text.hpp"
 #include "support/ports.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-// The 35 items of a site: the numbers (items 4 to 19) are 10 * item + 1, unlike the built-in ones.
-std::vector<std::string> siteValues() {
-    std::vector<std::string> v(kRemoteItemCount);
-    for (std::size_t i = 0; i < v.size(); ++i) v[i] = "text" + std::to_string(i);
-    for (std::size_t i = 4; i <= 19; ++i) v[i] = std::to_string(10 * i + 1);
-    return v;
-}
-
-std::string siteText(const std::vector<std::string>& values, const std::string& eol = "") {
-    std::string text;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        text += (i > 0 ? "---" + eol : "") + "Item" + std::to_string(i) + "=" + values[i] + eol;
-    }
-    return text;
-}
+using test::oneLine;
+using test::onePerLine;
+using test::siteValues;
 
 std::vector<std::int64_t> numbers(const RemoteSettings& s) {
     return {s.chipAppearance, s.chipBorderStyle, s.chipWidth,      s.chipHeight,
@@ -39,7 +28,7 @@ std::vector<std::int64_t> numbers(const RemoteSettings& s) {
 TEST(RemoteSettings, EveryLayoutGivesEveryItem) {
     const auto values = siteValues();
     for (const std::string eol : {"", "\r\n", "\n", "\r"}) {
-        const ParseResult r = parseRemoteSettings(siteText(values, eol) + "---Extra 36");
+        const ParseResult r = parseRemoteSettings(onePerLine(values, eol) + "---Extra 36");
         ASSERT_TRUE(r.ok() && r.error.empty()) << r.error;
         const RemoteSettings& s = *r.settings;
         EXPECT_TRUE(std::equal(values.begin(), values.end(), s.items.begin()));
@@ -72,7 +61,7 @@ TEST(RemoteSettings, ItemValues) {
     for (const auto& [item, written, value] : rows) {
         auto values = siteValues();
         values[item] = written;
-        const ParseResult r = parseRemoteSettings(siteText(values));
+        const ParseResult r = parseRemoteSettings(oneLine(values));
         ASSERT_EQ(r.ok(), value.has_value()) << written << ": " << r.error;
         EXPECT_EQ(r.messageAddress, values[2]) << "the site's own words for a refusal";
         if (!value) {
@@ -88,7 +77,7 @@ TEST(RemoteSettings, ItemValues) {
     for (std::size_t n : {0, 1, 2, 3, 34, 35}) {
         auto values = siteValues();
         values.resize(n);
-        std::string text = siteText(values);
+        std::string text = oneLine(values);
         if (n == 35) text.replace(text.find("Item10="), 7, "Item10 ");
         const ParseResult r = parseRemoteSettings(text);
         EXPECT_FALSE(r.ok() || r.error.empty()) << n;
@@ -186,7 +175,7 @@ const std::string kTestPage = kSite + "/firewall.html", kSettings = kSite + "/se
 // whether the built-in settings stand in, and how many casinos the menu gets.
 TEST(RemoteStartup, WhateverFailsTheProgramStarts) {
     const RemoteSettings& builtIn = builtInRemoteSettings();
-    const std::string good = siteText(siteValues()), casinos = "A,a.example---B,b.example";
+    const std::string good = oneLine(siteValues()), casinos = "A,a.example---B,b.example";
     auto shortText = siteValues();
     shortText.resize(20);
     auto badNumber = siteValues();
@@ -203,8 +192,8 @@ TEST(RemoteStartup, WhateverFailsTheProgramStarts) {
             {{{kTestPage, "ok"}, {kSettings, good}}, {}, {}, false, 0},
             {{{kSettings, good}, {kCasinos, casinos}},
              {{"message", "Brisvale", firewallMessage(kTestPage)}}, {kTestPage}, true, 0},
-            {{{kTestPage, "ok"}, {kSettings, siteText(shortText)}, {kCasinos, casinos}}, {siteBox}, {sitePage}, true, 2},
-            {{{kTestPage, "ok"}, {kSettings, siteText(badNumber)}}, {siteBox}, {sitePage}, true, 0},
+            {{{kTestPage, "ok"}, {kSettings, oneLine(shortText)}, {kCasinos, casinos}}, {siteBox}, {sitePage}, true, 2},
+            {{{kTestPage, "ok"}, {kSettings, oneLine(badNumber)}}, {siteBox}, {sitePage}, true, 0},
             {{{kTestPage, "ok"}}, {builtInBox}, {builtInPage}, true, 0},
             {{{kTestPage, "ok"}, {kSettings, "Text=Site says no"}}, {{"message", builtIn.messageTitle, "Site says no"}}, {builtInPage}, true, 0},
             {{{kTestPage, "ok"}, {kSettings, "Text=No---Title=T---Address="}}, {{"message", "T", "No"}}, {}, true, 0},
