@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,36 +24,30 @@ namespace brisvale::fuzz {
         }                                                                                      \
     } while (false)
 
-class Scratch {
-  public:
-    Scratch() {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "brisvale-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
-    }
+// A folder of its own for the run, removed at its end.
+struct Scratch {
+    std::filesystem::path path;
     ~Scratch() {
         std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
+        std::filesystem::remove_all(path, ec);
     }
-    // The folder, emptied.
-    const std::filesystem::path& fresh() {
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(path_, ec)) {
-            std::filesystem::remove_all(entry.path(), ec);
-        }
-        return path_;
-    }
-
-  private:
-    std::filesystem::path path_;
 };
 
-inline Scratch& scratch() {
-    static Scratch folder;
-    return folder;
+// The scratch folder, emptied.
+inline const std::filesystem::path& freshFolder() {
+    static const Scratch scratch = [] {
+        const bool shm = std::filesystem::is_directory("/dev/shm");
+        std::string pattern =
+            ((shm ? "/dev/shm" : std::filesystem::temp_directory_path()) / "brisvale-fuzz-XXXXXX")
+                .string();
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        return Scratch{pattern};
+    }();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path, ec)) {
+        std::filesystem::remove_all(entry.path(), ec);
+    }
+    return scratch.path;
 }
 
 inline std::vector<std::string_view> splitAtNul(std::string_view data) {
@@ -76,21 +72,12 @@ inline std::vector<std::string> linesOf(std::string_view text) {
 }
 
 inline std::string readAll(const std::filesystem::path& file) {
-    std::string bytes;
-    if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-            bytes.append(buffer, n);
-        std::fclose(f);
-    }
-    return bytes;
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void writeAll(const std::filesystem::path& file, std::string_view bytes) {
-    if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    std::ofstream(file, std::ios::binary).write(bytes.data(), std::ssize(bytes));
 }
 
 }  // namespace brisvale::fuzz

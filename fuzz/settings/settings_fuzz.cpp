@@ -7,7 +7,7 @@
 using namespace brisvale;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto file = fuzz::scratch().fresh() / "settings.txt";
+    const auto file = fuzz::freshFolder() / "settings.txt";
     fuzz::writeAll(file, {reinterpret_cast<const char*>(data), size});
     const SettingsRead read = readSettingsFile(file);
     FUZZ_CHECK((read.status == SettingsStatus::Damaged) == !read.problem.empty());

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(joinSequence(typed) == text);
     (void)isValidSequence(text);
 
-    const auto file = fuzz::scratch().fresh() / "wagering.txt";
+    const auto file = fuzz::freshFolder() / "wagering.txt";
     fuzz::writeAll(file, text);
     Wagering w;
     LoadWagering(w, file, nullptr);
