@@ -30,9 +30,9 @@ class Runs(bvcli.CliTest):
         self.assertEqual((fresh["messages"], fresh["controls"]["Option3"]), ([], True))
         changes = ["set chk6 1", "set chk7_3 1", "set cboWager 5", "set cboSpins 5",
                    "set Text18 2500", "set Check8 0", "set cboWins 7", "set cboTime 30",
-                   "set Option2 1", "set Text4 3", "set Text5 4", "show", "menu mnuExit", "bogus"]
-        before = self.run_cli(changes).last
-        after = self.run_cli(["show", "set Text18 abc"]).last
+                   "set Option2 1", "set Text4 3", "set Text5 4", "show"]
+        before = self.run_cli(changes).last  # the end of input closes the window
+        after = self.run_cli(["show", "set Text18 abc", "set cboWager 7", "menu mnuExit", "bogus"]).last
         # The single-number boxes show the multi-bet pair of the default set chosen.
         self.assertEqual([(s["controls"]["Text16"], s["controls"]["Text17"])
                           for s in (fresh, after)], [("60", "70"), ("22", "38")])
@@ -42,8 +42,9 @@ class Runs(bvcli.CliTest):
         self.assertEqual((after["Label12"], after["Label41"], after["state"]["UnitWager"],
                           after["state"]["SpinInterval"]),
                          ("Minimum Balance:$1000", "$335 per spot", 5, 5))
-        # A balance box that holds no number at close keeps the stored balance.
-        self.assertEqual(self.run_cli(["show"]).last["Text18"], "2500")
+        # Exit saves; a balance box that holds no number at close keeps the stored balance.
+        last = self.run_cli(["show"]).last
+        self.assertEqual((last["Text18"], last["controls"]["cboWager"]), ("2500", "7"))
 
     def test_a_damaged_settings_file_is_kept_and_the_defaults_loaded(self):
         damaged = b"index: 1\r\nchk1: 0\r\nchk2: banana\r\n"
