@@ -1,17 +1,15 @@
 #pragma once
-// What the fuzz targets share: a scratch folder (on a memory file system where there is one)
-// emptied for every input, inputs split at NUL bytes, and lines with their line ends.
-
-#include <stdlib.h>
+// What the fuzz targets share: a scratch folder emptied for every input, inputs split at NUL
+// bytes, and lines with their line ends.
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/files.hpp"
 
 namespace brisvale::fuzz {
 
@@ -24,25 +22,10 @@ namespace brisvale::fuzz {
         }                                                                                      \
     } while (false)
 
-// A folder of its own for the run, removed at its end.
-struct Scratch {
-    std::filesystem::path path;
-    ~Scratch() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
-// The scratch folder, emptied.
+// The run's scratch folder (under $TMPDIR: /dev/shm makes runs faster), emptied.
 inline const std::filesystem::path& freshFolder() {
-    static const Scratch scratch = [] {
-        const bool shm = std::filesystem::is_directory("/dev/shm");
-        std::string pattern =
-            ((shm ? "/dev/shm" : std::filesystem::temp_directory_path()) / "brisvale-fuzz-XXXXXX")
-                .string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        return Scratch{pattern};
-    }();
+    static const testing::TempDir scratch;
+    if (scratch.path.empty()) std::abort();
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(scratch.path, ec)) {
         std::filesystem::remove_all(entry.path(), ec);
@@ -71,13 +54,7 @@ inline std::vector<std::string> linesOf(std::string_view text) {
     return lines;
 }
 
-inline std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeAll(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::ssize(bytes));
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 }  // namespace brisvale::fuzz

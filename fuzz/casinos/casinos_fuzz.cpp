@@ -26,7 +26,7 @@ std::map<int, std::string> listed(const std::filesystem::path& file) {
 
 std::vector<std::string> otherLines(const std::filesystem::path& file) {
     std::vector<std::string> out;
-    for (std::string& line : fuzz::linesOf(fuzz::readAll(file))) {
+    for (std::string& line : fuzz::linesOf(fuzz::readBytes(file))) {
         while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
         if (!line.starts_with("name")) out.push_back(std::move(line));
     }
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr int kKeys = 1'000'000'000;  // keys have at most nine digits
     const auto parts = fuzz::splitAtNul({reinterpret_cast<const char*>(data), size});
     const auto file = fuzz::freshFolder() / "CasinoHistory.dat";
-    if (!parts[0].empty()) fuzz::writeAll(file, parts[0]);
+    if (!parts[0].empty()) fuzz::writeBytes(file, parts[0]);
     for (std::size_t p = 1; p < parts.size(); ++p) {
         const std::string_view op = parts[p].substr(std::min<std::size_t>(1, parts[p].size()));
         const std::string_view value = op.substr(std::min(op.size(), op.find('=') + 1));

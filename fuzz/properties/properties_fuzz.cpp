@@ -13,7 +13,7 @@ using namespace brisvale;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = fuzz::splitAtNul({reinterpret_cast<const char*>(data), size});
     const auto file = fuzz::freshFolder() / "file.dat";
-    if (!parts[0].empty()) fuzz::writeAll(file, parts[0]);
+    if (!parts[0].empty()) fuzz::writeBytes(file, parts[0]);
     auto model = testing::PropertiesModel::parse(parts[0], !parts[0].empty());
     for (std::size_t p = 1; p < parts.size(); ++p) {
         if (parts[p].empty() || (parts[p][0] != 's' && parts[p][0] != 'd')) continue;
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (validKey) model.erase(1, key);
         }
         FUZZ_CHECK(FileExists(file) == model.exists);
-        FUZZ_CHECK(!model.exists || fuzz::readAll(file) == model.bytes());
+        FUZZ_CHECK(!model.exists || fuzz::readBytes(file) == model.bytes());
         FUZZ_CHECK(GetProperty(1, key, file) == (model.exists ? model.get(1, key) : "!"));
     }
     return 0;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)isValidSequence(text);
 
     const auto file = fuzz::freshFolder() / "wagering.txt";
-    fuzz::writeAll(file, text);
+    fuzz::writeBytes(file, text);
     Wagering w;
     LoadWagering(w, file, nullptr);
     const long long unit = 1 + static_cast<long long>(size % 100);

@@ -4,10 +4,12 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "storage/folder_lock.hpp"
+#include "storage/properties.hpp"
 #include "support/files.hpp"
 
 extern char** environ;
@@ -34,6 +36,17 @@ TEST(FolderLock, OneHolderAtATimeNotInheritedByAStartedProgram) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(FolderLock(dir / "missing").status(), Status::Unavailable);
+}
+
+// A program started with its standard input closed gets descriptor 0 for its first file.
+TEST(FolderLock, LockAndWritesTakeDescriptorZero) {
+    const int saved = ::dup(0);
+    ::close(0);
+    TempDir dir;
+    EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
+    EXPECT_TRUE(SetProperty(1, "a", "1", dir / "f.dat"));
+    ::dup2(saved, 0);
+    ::close(saved);
 }
 
 }  // namespace

@@ -133,6 +133,7 @@ TEST(SettingsFile, StyleKeysAndDamagedFiles) {
     writeStyleKeys(file, true, false, false);
     EXPECT_FALSE(fs::exists(file)) << "three values alone would read as damaged";
     ASSERT_TRUE(writeSettingsFile(file, defaultSettings()));
+    writeBytes(file, readBytes(file) + "index: 0\r\nMultiBet: 7\r\n");  // a foreign section
     auto lines = *readLines(file);
     writeStyleKeys(file, false, true, false);
     lines[ProgSing + 1] = "ProgSing: False";
