@@ -85,6 +85,7 @@ TEST(RemoteSettings, ItemValues) {
     }
 }
 
+// The casino menu, and the addresses opened in the browser or fetched from the site.
 TEST(RemoteSettings, CasinoListAndAddresses) {
     using Sites = std::vector<CasinoSite>;
     const std::pair<std::string, Sites> lists[] = {
@@ -104,6 +105,14 @@ TEST(RemoteSettings, CasinoListAndAddresses) {
         {"hTtPs://x.example", "hTtPs://x.example"}, {"htt://x", "http://htt://x"}, {"ftp://x", "http://ftp://x"}};
     // clang-format on
     for (const auto& [address, opened] : addresses) EXPECT_EQ(browserAddress(address), opened);
+    const std::tuple<std::string, std::string, std::string> urls[] = {
+        // clang-format off
+        {"http://h.example", "firewall.html", "http://h.example/firewall.html"},
+        {"http://h.example/sub//", "/casinos/c.txt", "http://h.example/sub/casinos/c.txt"},
+        {"  https://h.example \r\n", "f", "https://h.example/f"}, {"127.0.0.1:8080", "//f", "http://127.0.0.1:8080/f"},
+        // clang-format on
+    };
+    for (const auto& [site, path, url] : urls) EXPECT_EQ(joinUrl(site, path), url);
     FakeBrowser browser;
     EXPECT_FALSE(openInBrowser(browser, "") || openInBrowser(browser, "  \t"));
     EXPECT_TRUE(openInBrowser(browser, "casino.example"));
@@ -221,17 +230,6 @@ TEST(RemoteStartup, WhateverFailsTheProgramStarts) {
     EXPECT_TRUE(fetcher.requested.empty() && dialogs.boxes.empty() && browser.opened.empty());
     EXPECT_TRUE(firewallMessage("ADDR").starts_with("Brisvale is unable to run due to firewall"));
     EXPECT_NE(firewallMessage("ADDR").find(":\r\n\r\nADDR\r\n\r\n"), std::string::npos);
-}
-
-TEST(RemoteStartup, OneSlashBetweenSiteAndFile) {
-    const std::tuple<std::string, std::string, std::string> rows[] = {
-        // clang-format off
-        {"http://h.example", "firewall.html", "http://h.example/firewall.html"},
-        {"http://h.example/sub//", "/casinos/c.txt", "http://h.example/sub/casinos/c.txt"},
-        {"  https://h.example \r\n", "f", "https://h.example/f"}, {"127.0.0.1:8080", "//f", "http://127.0.0.1:8080/f"},
-        // clang-format on
-    };
-    for (const auto& [site, path, url] : rows) EXPECT_EQ(joinUrl(site, path), url);
 }
 
 }  // namespace
