@@ -1,5 +1,5 @@
 // The data folder's lock: one holder at a time, for as long as it lives, and never inherited
-// by a program it starts.
+// by a program it starts; it and the writes work on descriptor 0 too.
 
 #include <signal.h>
 #include <spawn.h>
@@ -36,13 +36,9 @@ TEST(FolderLock, OneHolderAtATimeNotInheritedByAStartedProgram) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(FolderLock(dir / "missing").status(), Status::Unavailable);
-}
-
-// A program started with its standard input closed gets descriptor 0 for its first file.
-TEST(FolderLock, LockAndWritesTakeDescriptorZero) {
+    // A program started with its standard input closed gets descriptor 0 for its first file.
     const int saved = ::dup(0);
     ::close(0);
-    TempDir dir;
     EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
     EXPECT_TRUE(SetProperty(1, "a", "1", dir / "f.dat"));
     ::dup2(saved, 0);
