@@ -15,7 +15,6 @@ namespace brisvale::testing {
 namespace {
 
 using test::oneLine;
-using test::onePerLine;
 using test::siteValues;
 
 std::vector<std::int64_t> numbers(const RemoteSettings& s) {
@@ -28,7 +27,7 @@ std::vector<std::int64_t> numbers(const RemoteSettings& s) {
 TEST(RemoteSettings, EveryLayoutGivesEveryItem) {
     const auto values = siteValues();
     for (const std::string eol : {"", "\r\n", "\n", "\r"}) {
-        const ParseResult r = parseRemoteSettings(onePerLine(values, eol) + "---Extra 36");
+        const ParseResult r = parseRemoteSettings(oneLine(values, eol) + "---Extra 36");
         ASSERT_TRUE(r.ok() && r.error.empty()) << r.error;
         const RemoteSettings& s = *r.settings;
         EXPECT_TRUE(std::equal(values.begin(), values.end(), s.items.begin()));

@@ -19,16 +19,12 @@ inline std::vector<std::string> siteValues() {
 }
 
 // "Item0=value---Item1=value...", with `eol` after each value and each "---".
-inline std::string onePerLine(const std::vector<std::string>& values, const std::string& eol) {
+inline std::string oneLine(const std::vector<std::string>& values, const std::string& eol = "") {
     std::string text;
     for (std::size_t i = 0; i < values.size(); ++i) {
         text += (i > 0 ? "---" + eol : "") + "Item" + std::to_string(i) + "=" + values[i] + eol;
     }
     return text;
-}
-
-inline std::string oneLine(const std::vector<std::string>& values) {
-    return onePerLine(values, "");
 }
 
 }  // namespace brisvale::test

@@ -78,11 +78,10 @@ TEST(SpinFile, WrittenSpinsReadBackAndBadEntriesAreNamed) {
     // clang-format on
     for (const auto& [text, spins, line, column, entry] : rows) {
         const auto result = parseSpinFile(text);
-        const auto e =
-            std::holds_alternative<SpinFileError>(result) ? std::get<1>(result) : SpinFileError{};
-        const auto read = std::holds_alternative<SpinFileError>(result) ? std::vector<int>{}
-                                                                        : std::get<0>(result);
-        EXPECT_EQ(std::tie(read, e.line, e.column, e.entry), std::tie(spins, line, column, entry))
+        const auto* read = std::get_if<std::vector<int>>(&result);
+        const auto e = read ? SpinFileError{} : std::get<SpinFileError>(result);
+        EXPECT_EQ(std::tie(read ? *read : spins, e.line, e.column, e.entry),
+                  std::tie(spins, line, column, entry))
             << text;
     }
     EXPECT_EQ(spinFileMessage({2, 4, "37"}),

@@ -71,14 +71,11 @@ TEST(SettingsFile, PresetPositionsAndDefaults) {
 }
 
 // A file of the default values with some replaced; keys are not read, so any name will do.
-std::string settingsText(const std::map<int, std::string>& edits, int count = kSettingsCount) {
-    const std::string eol = "\r\n";
-    std::string text = "index: 1" + eol;
+std::string settingsText(std::map<int, std::string> edits, int count = kSettingsCount) {
+    std::string text = "index: 1\r\n";
     for (int pos = 0; pos < count; ++pos) {
-        const auto edit = edits.find(pos);
-        text +=
-            "k: " + (edit == edits.end() ? std::to_string(defaultSettings()[pos]) : edit->second) +
-            eol;
+        text += "k: " + (edits.contains(pos) ? edits[pos] : std::to_string(defaultSettings()[pos]));
+        text += "\r\n";
     }
     return text;
 }
