@@ -1,8 +1,6 @@
 #pragma once
-// What the fuzz targets share: a scratch folder (on a memory file system where there is one)
-// emptied for every input, inputs split at NUL bytes, and lines with their line ends.
-
-#include <stdlib.h>
+// What the fuzz targets share: a scratch folder emptied for every input, inputs split at NUL
+// bytes, and lines with their line ends.
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +8,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/files.hpp"
 
 namespace brisvale::fuzz {
 
@@ -22,36 +22,15 @@ namespace brisvale::fuzz {
         }                                                                                      \
     } while (false)
 
-class Scratch {
-  public:
-    Scratch() {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "brisvale-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
+// The run's scratch folder (under $TMPDIR: /dev/shm makes runs faster), emptied.
+inline const std::filesystem::path& freshFolder() {
+    static const testing::TempDir scratch;
+    if (scratch.path.empty()) std::abort();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path, ec)) {
+        std::filesystem::remove_all(entry.path(), ec);
     }
-    ~Scratch() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    // The folder, emptied.
-    const std::filesystem::path& fresh() {
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(path_, ec)) {
-            std::filesystem::remove_all(entry.path(), ec);
-        }
-        return path_;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
-
-inline Scratch& scratch() {
-    static Scratch folder;
-    return folder;
+    return scratch.path;
 }
 
 inline std::vector<std::string_view> splitAtNul(std::string_view data) {
@@ -75,22 +54,7 @@ inline std::vector<std::string> linesOf(std::string_view text) {
     return lines;
 }
 
-inline std::string readAll(const std::filesystem::path& file) {
-    std::string bytes;
-    if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-            bytes.append(buffer, n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-inline void writeAll(const std::filesystem::path& file, std::string_view bytes) {
-    if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 }  // namespace brisvale::fuzz

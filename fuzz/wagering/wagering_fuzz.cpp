@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(joinSequence(typed) == text);
     (void)isValidSequence(text);
 
-    const auto file = fuzz::scratch().fresh() / "wagering.txt";
-    fuzz::writeAll(file, text);
+    const auto file = fuzz::freshFolder() / "wagering.txt";
+    fuzz::writeBytes(file, text);
     Wagering w;
     LoadWagering(w, file, nullptr);
     const long long unit = 1 + static_cast<long long>(size % 100);

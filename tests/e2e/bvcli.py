@@ -1,45 +1,34 @@
-"""Runs brisvale-cli for the end-to-end tests and reads back what it printed."""
-import json
-import os
-import subprocess
-import sys
-import tempfile
-import unittest
+# Runs brisvale-cli for the end-to-end tests and reads back what it printed.
+import json, os, subprocess, sys, tempfile, unittest
 
 CLI = None  # set by main() from the command line
+
+# Red/Black watched at a threshold of 0 (Black, checked last, is due at once) on $1000; then
+# the ticks after a press that enable Button1 again with the 3 second spin interval.
+CLASSIC = ["set chk7_1 1", "set Text2 0", "set Text3 0", "set Check1 0", "set Text18 1000"]
+WAIT = "tick 4"
+
+
+def spins(*numbers):
+    return [c for n in numbers for c in ("click %d" % n, "press", WAIT)]
 
 
 class Result:
     def __init__(self, proc):
-        self.returncode = proc.returncode
-        self.stdout = proc.stdout
-        self.stderr = proc.stderr
+        self.returncode, self.stdout = proc.returncode, proc.stdout
         self.shows = [json.loads(line) for line in proc.stdout.splitlines()]
         self.errors = proc.stderr.splitlines()
-
-    @property
-    def last(self):
-        return self.shows[-1]
+        self.last = self.shows[-1] if self.shows else None
 
 
-def run(data_dir, commands="", seed=1, args=(), scripts=None):
-    """Runs the console on a data folder. `commands` go to standard input (a list is joined
-    into lines); `scripts` are file paths handed on the command line instead."""
-    if isinstance(commands, (list, tuple)):
-        commands = "\n".join(commands) + "\n"
-    argv = [CLI, "--data-dir", data_dir]
-    if seed is not None:
-        argv += ["--seed", str(seed)]
-    argv += list(args)
-    if scripts:
-        argv += list(scripts)
-    env = dict(os.environ)
-    env.pop("XDG_DATA_HOME", None)
-    proc = subprocess.run(argv, input=commands, capture_output=True, text=True, env=env,
-                          timeout=120)
+def run(data, commands=(), seed=1, args=(), env=None):
+    # Commands go to standard input, one per line; errors are "error: " lines and nothing else.
+    argv = [CLI] + (["--data-dir", data] if data else []) + (["--seed", str(seed)] if seed else [])
+    env = dict(os.environ, **(env or {}))
+    proc = subprocess.run(argv + list(args), input="".join(c + "\n" for c in commands),
+                          capture_output=True, text=True, env=env, timeout=120)
     for line in proc.stderr.splitlines():
-        if not line.startswith("error: "):
-            raise AssertionError("stray standard error line: %r" % line)
+        assert line.startswith("error: "), "stray standard error line: %r" % line
     return Result(proc)
 
 
@@ -87,49 +76,26 @@ def window(show):
 
 
 class CliTest(unittest.TestCase):
-    """Each test gets a fresh data folder."""
-
+    # Each test gets a fresh temporary folder and a data folder inside it.
     def setUp(self):
-        self._tmp = tempfile.TemporaryDirectory()
-        self.tmp = self._tmp.name
-        self.data = os.path.join(self.tmp, "data")
+        tmp = tempfile.TemporaryDirectory()
+        self.addCleanup(tmp.cleanup)
+        self.tmp, self.data = tmp.name, os.path.join(tmp.name, "data")
 
-    def tearDown(self):
-        self._tmp.cleanup()
-
-    def run_cli(self, commands="", **kw):
-        return run(self.data, commands, **kw)
-
-    def run_ok(self, commands="", **kw):
+    def run_cli(self, commands=(), errors=(), **kw):
         r = run(self.data, commands, **kw)
-        self.assertEqual(r.errors, [], "unexpected errors")
-        self.assertEqual(r.returncode, 0)
+        self.assertEqual(r.errors, list(errors))
+        self.assertEqual(r.returncode, 1 if errors else 0)
         return r
 
-    def data_file(self, name):
-        return os.path.join(self.data, name)
+    def read(self, name):
+        with open(os.path.join(self.data, name), "rb") as f:
+            return f.read()
 
-    def read_data(self, name):
-        with open(self.data_file(name), "rb") as f:
-            return f.read().decode("latin-1")
-
-
-# The Classic set-up most runs start from: Red/Black watched with a threshold of 0 (every
-# pair due at once, so Black, checked last, is bet), a balance of 1000.
-CLASSIC_RED_BLACK = [
-    "set chk7_1 1",
-    "set Text2 0",
-    "set Text3 0",
-    "set Check1 0",
-    "set Text18 1000",
-]
-
-# The ticks after a press that enable Button1 again with the 3 second spin interval.
-WAIT = "tick 4"
-
-
-def spin(n):
-    return ["click %d" % n, "press", WAIT]
+    def write(self, name, data):
+        os.makedirs(self.data, exist_ok=True)
+        with open(os.path.join(self.data, name), "wb") as f:
+            f.write(data)
 
 
 def main():

@@ -2,8 +2,7 @@
 # platform.
 if(TARGET brisvale_app AND TARGET Qt6::Test)
     add_library(gui_harness STATIC ${CMAKE_CURRENT_SOURCE_DIR}/gui/harness.cpp)
-    target_link_libraries(gui_harness PUBLIC brisvale_app Qt6::Widgets Qt6::Test)
-    target_include_directories(gui_harness PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(gui_harness PUBLIC brisvale_app brisvale_test_support Qt6::Widgets Qt6::Test)
 
     file(GLOB gui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*_test.cpp)
     add_executable(test_gui ${CMAKE_CURRENT_SOURCE_DIR}/gui/main.cpp ${gui_tests})

@@ -3,13 +3,13 @@
 if(TARGET brisvale_sim)
     file(GLOB sim_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/sim/*_test.cpp)
     add_executable(test_sim ${sim_tests})
-    target_link_libraries(test_sim PRIVATE brisvale_sim GTest::gtest GTest::gtest_main)
-    target_include_directories(test_sim PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(test_sim PRIVATE brisvale_sim brisvale_test_support GTest::gtest
+                          GTest::gtest_main)
     gtest_discover_tests(test_sim DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
     add_executable(test_sim_edge ${CMAKE_CURRENT_SOURCE_DIR}/sim/house_edge.cpp)
-    target_link_libraries(test_sim_edge PRIVATE brisvale_sim GTest::gtest GTest::gtest_main)
-    target_include_directories(test_sim_edge PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(test_sim_edge PRIVATE brisvale_sim brisvale_test_support GTest::gtest
+                          GTest::gtest_main)
     gtest_discover_tests(test_sim_edge DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                          PROPERTIES LABELS edge TIMEOUT 300)
 endif()

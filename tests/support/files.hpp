@@ -1,6 +1,6 @@
 #pragma once
-// Real files in a private temporary folder, read and written byte for byte without the code
-// under test, so the tests compare against what is really on disk.
+// A private temporary folder, and files read and written byte for byte without the code under
+// test, so that tests compare against what is really on disk.
 
 #include <stdlib.h>
 
@@ -17,20 +17,22 @@ class TempDir {
   public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "brisvale-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+        if (::mkdtemp(pattern.data()) != nullptr) path = pattern;
     }
     ~TempDir() {
         std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+        if (path.empty()) return;
+        // A test may have taken the owner's rights away to make the folder unwritable.
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    std::filesystem::path operator/(std::string_view name) const { return path / name; }
 
-  private:
-    std::filesystem::path path_;
+    std::filesystem::path path;
 };
 
 // Names each case of a table-driven test after its `name` field.

@@ -1,0 +1,115 @@
+# Whole runs of the console on one data folder, across restarts: a Classic run, the settings,
+# a damaged settings file, the casinos and their history, the wagering dialog's file.
+import os
+
+import bvcli
+from bvcli import CLASSIC, WAIT, spins
+
+SETTINGS, WAGERING, HISTORY = "brisvale-settings.txt", "brisvale-wagering.txt", "CasinoHistory.dat"
+
+
+class Runs(bvcli.CliTest):
+    def test_a_classic_run(self):
+        r = self.run_cli(CLASSIC + ["press", "show", WAIT, "click 5", "press", "show", WAIT,
+                                    "click 1", "press", "show", WAIT, "click 2", "press", "show", "tick",
+                                    "show"])
+        start, bet, loss, win, ticked = r.shows
+        self.assertEqual((start["Button1"], start["Label1"]), (
+            {"caption": "Submit", "enabled": False}, {"caption": "Spin Only", "visible": True}))
+        self.assertEqual((bet["Label1"]["caption"], [c["caption"] for c in bet["chips"]]),
+                         ("Bet $1 on Black", ["1"]))
+        self.assertEqual((loss["Label1"]["caption"], loss["Text18"]), ("Bet $2 on Black", "999"))
+        self.assertEqual((win["Label1"]["caption"], win["Text18"], win["chips"]),
+                         ("Spin Only", "1001", []))
+        self.assertEqual(win["Text1"], "2\r\n     1\r\n     5\r\n")
+        self.assertEqual(ticked["caption"], "Brisvale - Total Spins: 3 - Spins This Table: 3 - Wins: 1 ")
+
+    def test_settings_across_restarts(self):
+        fresh = self.run_cli(["show"]).last
+        self.assertTrue(os.path.exists(os.path.join(self.data, WAGERING)))
+        self.assertEqual((fresh["messages"], fresh["controls"]["Option3"]), ([], True))
+        changes = ["set chk6 1", "set chk7_3 1", "set cboWager 5", "set cboSpins 5",
+                   "set Text18 2500", "set Check8 0", "set cboWins 7", "set cboTime 30",
+                   "set Option2 1", "set Text4 3", "set Text5 4", "show"]
+        before = self.run_cli(changes).last  # the end of input closes the window
+        after = self.run_cli(["show", "set Text18 abc", "set cboWager 7", "menu mnuExit", "bogus"]).last
+        # The single-number boxes show the multi-bet pair of the default set chosen.
+        self.assertEqual([(s["controls"]["Text16"], s["controls"]["Text17"])
+                          for s in (fresh, after)], [("60", "70"), ("22", "38")])
+        for s in (before, after):
+            del s["controls"]["Text16"], s["controls"]["Text17"]
+        self.assertEqual(after["controls"], before["controls"])
+        self.assertEqual((after["Label12"], after["Label41"], after["state"]["UnitWager"],
+                          after["state"]["SpinInterval"]),
+                         ("Minimum Balance:$1000", "$335 per spot", 5, 5))
+        # Exit saves; a balance box that holds no number at close keeps the stored balance.
+        last = self.run_cli(["show"]).last
+        self.assertEqual((last["Text18"], last["controls"]["cboWager"]), ("2500", "7"))
+
+    def test_a_damaged_settings_file_is_kept_and_the_defaults_loaded(self):
+        damaged = b"index: 1\r\nchk1: 0\r\nchk2: banana\r\n"
+        self.write(SETTINGS, damaged)
+        told = self.run_cli(["show"]).last
+        self.assertEqual([m["title"] for m in told["messages"]], ["Brisvale"])
+        self.assertIn(SETTINGS + ".bad", told["messages"][0]["text"])
+        self.assertEqual(self.read(SETTINGS + ".bad"), damaged)
+        fresh = bvcli.run(os.path.join(self.tmp, "fresh"), ["show"]).last
+        self.assertEqual(told["controls"], fresh["controls"])
+        self.assertEqual(self.run_cli(["show"]).last["messages"], [])
+
+    def test_casinos_and_their_history_across_restarts(self):
+        self.write(HISTORY, b"index: 1\r\nname1: Alpha,17,4,\r\nname3: Gamma,5,\r\n")
+        # Any byte from the blank up but the comma may name a casino; the five bytes Windows-1252
+        # leaves undefined read as U+0081 ... U+009D.
+        raw = b"A" + bytes(b for b in range(0x20, 0x100) if b != 0x2C)
+        name = "".join(chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252")
+                       for b in raw)
+        r = self.run_cli(["answer Beta", "set Casino New..."] + CLASSIC + ["press", WAIT] +
+                         spins(36, 0, 9) + ["answer New...", "set Casino New...", "show",
+                                            "answer " + name, "set Casino New...", "show"])
+        self.assertEqual(r.shows[0]["messages"][-1]["text"],
+                         'A casino cannot be named "New..." or "Select Casino".')
+        self.assertEqual(r.last["casinos"], ["Select Casino", "New...", "Alpha", "Gamma", "Beta", name])
+        lines = b"index: 1\r\nname1: Alpha,17,4,\r\nname3: Gamma,5,\r\nname4: Beta,36,0,9,\r\n"
+        self.assertEqual(self.read(HISTORY), lines + b"name5: " + raw + b",\r\n")
+        # The replay plays the recorded spins, lists each once and records none again.
+        r = self.run_cli(["show", "set Casino Alpha", "show", "set Casino Beta", "set Text18 1000",
+                          "press Command2", "show"])
+        restarted, alpha, replayed = r.shows
+        self.assertEqual(restarted["casinos"][5], name)
+        self.assertEqual((alpha["Text1"], alpha["state"]["RecordedSpins"]), ("4\r\n17\r\n", 2))
+        self.assertEqual((replayed["state"]["TotalSpins"], replayed["state"]["ReplayMode"]), (3, False))
+        self.assertEqual(replayed["Text1"], "     9\r\n   0\r\n     36\r\n")
+        self.assertEqual(self.read(HISTORY), lines + b"name5: " + raw + b",\r\n")
+        # Delete asks first; only the run of keys right after the deleted one moves down.
+        r = self.run_cli(["set Casino Gamma", "answer no", "press Command1", "answer yes",
+                          "press Command1", "show"])
+        question = {"title": "Brisvale", "text": "Delete casino Gamma and its 1 recorded spins?"}
+        self.assertEqual(r.last["messages"], [dict(question, answer="no"), dict(question, answer="yes")])
+        self.assertEqual((r.last["controls"]["Casino"], r.last["Text1"]), ("Select Casino", ""))
+        self.assertEqual(self.read(HISTORY), b"index: 1\r\nname1: Alpha,17,4,\r\nname3: Beta,36,0,9,"
+                                             b"\r\nname4: " + raw + b",\r\n")
+
+    def test_the_wagering_dialog_and_its_file(self):
+        even = lambda: [l for l in self.read(WAGERING).split(b"\r\n") if l.startswith(b"even: ")]
+        r = self.run_cli(["menu mnuProg", "show", "set frmWagering.Text1 1,2,3",
+                          "press frmWagering.Command2", "show", "set frmWagering.Text1 1,3,S",
+                          "set frmWagering.Combo2 4", "press frmWagering.Command2", "show"])
+        opened, refused, saved = r.shows
+        self.assertEqual((opened["frmWagering"]["Text1"], opened["frmWagering"]["Combo1"]),
+                         ("1,2,4,8,16,32,64,Q", "200"))
+        self.assertTrue(refused["messages"][0]["text"].startswith("Invalid Wagering Values."))
+        self.assertNotIn("frmWagering", saved)
+        self.assertEqual(even(), [b"even: 1,3,S"])
+        # Cancel stores nothing; the close box saves; every opening shows what is stored.
+        r = self.run_cli(["menu mnuProg", "set frmWagering.Text1 1,5,Q", "press frmWagering.Command3",
+                          "menu mnuProg", "show", "set frmWagering.Text1 1,6,Q", "close frmWagering"])
+        self.assertEqual(r.last["frmWagering"]["Text1"], "1,3,S")
+        self.assertEqual(even(), [b"even: 1,6,Q"])
+        r = self.run_cli(["menu mnuProg", "press frmWagering.Command1", "show"])
+        self.assertEqual((r.last["frmWagering"]["Text1"], even()),
+                         ("1,2,4,8,16,32,64,Q", [b"even: 1,2,4,8,16,32,64,Q"]))
+
+
+if __name__ == "__main__":
+    bvcli.main()

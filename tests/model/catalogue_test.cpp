@@ -1,0 +1,205 @@
+// The bet catalogue against the printed board: every label names the numbers its cells cover.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <random>
+#include <ranges>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "board/geometry.hpp"
+#include "model/bets.hpp"
+#include "model/numbers.hpp"
+
+namespace brisvale {
+namespace {
+
+constexpr int kRed[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+
+template <class Pred>
+NumberMask numbersWhere(Pred pred) {
+    NumberMask m = 0;
+    for (int n = 1; n <= 36; ++n) m |= NumberMask{pred(n, cellRect(n, false))} << n;
+    return m;
+}
+
+struct Named {
+    NumberMask numbers = 0, printed = 0;
+    Family family = Family::Even;
+    int shape = 0;  // pitches between the outermost cells: ten per pitch across, one per pitch down
+};
+
+// What a label names, read the way a player reads the board: the numbers printed in it, the
+// columns of a line, the row beside a row box, the columns along a dozen box.
+Named fromBoard(std::string_view l) {
+    Named e;
+    const std::size_t space = l.find(' ');
+    for (int f = 0; f < kFamilyCount; ++f) {
+        if (space != l.npos && l.substr(0, space) == familyName(Family(f))) e.family = Family(f);
+    }
+    std::vector<int> at;  // the left edges of the printed numbers' cells
+    for (std::size_t i = space + 1; e.family >= Family::Line && i < l.size(); i += 3) {
+        const int n = (l[i] - '0') * 10 + (l[i + 1] - '0');
+        e.numbers = e.printed |= NumberMask{1} << n;
+        at.push_back(cellRect(n, false).left);
+    }
+    Rect box{};
+    for (int i = board::kFirstOutsideCell; i < board::kCellCount; ++i) {
+        if (outsideCaption(i) == l) box = cellRect(i, false);
+    }
+    const bool red = l == "Red", odd = l == "Odd";
+    if (e.family == Family::Line) {
+        e.numbers = numbersWhere([&](int, Rect r) { return std::ranges::count(at, r.left) > 0; });
+    } else if (e.family == Family::Row) {
+        e.numbers = numbersWhere([&](int, Rect r) { return r.top == box.top; });
+    } else if (e.family == Family::Even && l.ends_with(" 12")) {
+        e.family = Family::Dozen;
+        e.numbers = numbersWhere([&](int, Rect r) {
+            return r.left + r.width / 2 > box.left && r.left + r.width / 2 < box.left + box.width;
+        });
+    } else if (red || l == "Black") {
+        e.numbers = numbersWhere([&](int n, Rect) { return std::ranges::count(kRed, n) == red; });
+    } else if (odd || l == "Even") {
+        e.numbers = numbersWhere([&](int n, Rect) { return n % 2 == odd; });
+    } else if (e.family == Family::Even) {  // "01 to 18": the numbers from one to the other
+        const int from = std::stoi(std::string(l)), to = std::stoi(std::string(l.substr(6)));
+        e.numbers = numbersWhere([&](int n, Rect) { return n >= from && n <= to; });
+    }
+    Rect first = cellRect(std::countr_zero(e.numbers), false), last = first;
+    numbersWhere([&](int n, Rect r) {
+        if (e.numbers >> n & 1) last = r;
+        return false;
+    });
+    e.shape = std::abs(last.left - first.left) / board::kPitchAcross * 10 +
+              (last.top - first.top) / board::kPitchDown;
+    return e;
+}
+
+TEST(Catalogue, EveryBetIsWhatItsLabelNamesOnTheBoard) {
+    // A line covers two columns of three, a corner two by two, a trio one column, a split two
+    // neighbours across (10) or down (1).
+    const int shapes[] = {12, 11, 2, 10, 0};
+    ASSERT_EQ(allBets().size(), 150U);
+    for (int i = 0; i < kBetCount; ++i) {
+        const auto id = static_cast<BetId>(i);
+        const Bet& b = bet(id);
+        const std::string l(label(id));
+        SCOPED_TRACE(l);
+        EXPECT_EQ(findLabel(l), id);  // every label parses back, so no two bets share one
+        EXPECT_FALSE(findLabel(l.substr(0, l.size() - 1)) || findLabel(l + ","));
+        const Named e = fromBoard(l);
+        EXPECT_EQ(std::tuple(b.numbers, b.printed, b.family),
+                  std::tuple(e.numbers, e.printed, e.family));
+        if (e.family >= Family::Line) {
+            const int want = shapes[static_cast<int>(e.family) - static_cast<int>(Family::Line)];
+            EXPECT_TRUE(e.shape == want || (e.family == Family::Split && e.shape == 1));
+        }
+        std::vector<int> ascending;
+        for (int n = -1; n <= 37; ++n) {
+            const bool in = n >= 0 && n <= 36 && (e.numbers >> n & 1);
+            EXPECT_EQ(b.covers(n), in) << n;
+            if (in) ascending.push_back(n);
+        }
+        EXPECT_TRUE(std::ranges::equal(numbersOf(id), ascending));
+        // A single-zero wheel returns 36 units for a unit staked on each of the 36 numbers.
+        EXPECT_EQ(b.returnFactor * std::popcount(e.numbers), 36);
+        EXPECT_EQ(std::tuple(b.netPayout + 1, returnFactorOf(l), familyOf(l), sequenceFamilyOf(l)),
+                  std::tuple(b.returnFactor, b.returnFactor, b.family, b.family));
+        EXPECT_EQ(listEntry(id) + winnersEntry(id), l + ",," + l);
+        if (id != bet_ids::Even && id != bet_ids::Odd && id != bet_ids::Low) {
+            EXPECT_EQ(caption(id, 7), "Bet $7 on " + l);
+        }
+    }
+    for (int n = 1; n <= 36; ++n) EXPECT_EQ(label(singleOf(n)), "Single " + PadNumber(n));
+}
+
+TEST(Catalogue, KnownAnswers) {
+    std::string firsts;  // the first bet of each family's scan, as its label prints its numbers
+    for (int f = 0; f < kFamilyCount; ++f) firsts.append(label(triggerOrder(Family(f))[0])) += '|';
+    EXPECT_EQ(
+        firsts,
+        "Red|1st 12|Row 1|Line 06/03|Corner 04/01/05/02|Trio 01/02/03|Split 04/01|Single 01|");
+    EXPECT_EQ(caption(bet_ids::Even, 120), "Bet $120 Even");
+    EXPECT_EQ(caption(bet_ids::Odd, 0), "Bet $0 Odd");
+    EXPECT_EQ(caption(bet_ids::Low, 1234567890123LL), "Bet $1234567890123 on 1 to 18");
+    EXPECT_EQ(PadNumber(0) + PadNumber(7) + PadNumber(36) + PadNumber(-1) + PadNumber(100),
+              "000736-1100");
+}
+
+TEST(Catalogue, ScanOrders) {
+    EXPECT_TRUE(std::ranges::equal(betTableOrder(), std::views::iota(0, kBetCount)));
+    const auto lowest = [](BetId id) { return numbersOf(id)[0]; };
+    const auto natural = [&](BetId id) {  // neighbours 3 apart by board row, then the others
+        const bool consecutive = numbersOf(id)[1] - lowest(id) == 1;
+        return std::tuple{consecutive, consecutive ? 0 : (lowest(id) - 1) % 3, lowest(id)};
+    };
+    for (int f = 0; f < kFamilyCount; ++f) {
+        std::vector<BetId> want;
+        std::ranges::copy_if(betTableOrder(), std::back_inserter(want),
+                             [&](BetId id) { return bet(id).family == Family(f); });
+        if (Family(f) == Family::Split) std::ranges::sort(want, {}, natural);
+        if (Family(f) != Family::Split) std::ranges::sort(want, {}, lowest);
+        if (Family(f) == Family::Even) {
+            want = {bet_ids::Red,  bet_ids::Black, bet_ids::Low,
+                    bet_ids::High, bet_ids::Even,  bet_ids::Odd};
+        }
+        EXPECT_TRUE(std::ranges::equal(triggerOrder(Family(f)), want)) << f;
+    }
+    // Multi-bet play scans the splits in the bet table's own order, which nothing derives.
+    std::string multi;
+    for (std::size_t k = 0; k < multiSplitOrder().size(); ++k) {
+        EXPECT_EQ(int{multiSplitOrder()[k]}, bet_ids::FirstSplit + static_cast<int>(k));
+        multi.append(label(multiSplitOrder()[k]).substr(6)) += ' ';
+    }
+    EXPECT_EQ(multi,
+              "01/02 33/30 02/03 04/01 07/04 10/07 13/10 04/05 05/06 16/13 19/16 22/19 17/18 19/20 "
+              "20/21 25/22 28/25 31/28 34/31 05/02 08/05 11/08 14/11 17/14 14/15 16/17 22/23 20/17 "
+              "23/20 26/23 29/26 32/29 35/32 06/03 09/06 12/09 15/12 18/15 21/18 24/21 27/24 30/27 "
+              "36/33 07/08 08/09 10/11 11/12 13/14 23/24 25/26 26/27 28/29 29/30 31/32 32/33 34/35 "
+              "35/36 ");
+    std::vector<BetId> winners;
+    for (Family f : {Family::Trio, Family::Even, Family::Dozen, Family::Row, Family::Line,
+                     Family::Corner, Family::Split, Family::Single}) {
+        std::ranges::copy(triggerOrder(f), std::back_inserter(winners));
+    }
+    EXPECT_TRUE(std::ranges::equal(winnersOrder(), winners));
+    EXPECT_TRUE(std::ranges::equal(zeroCountsOrder(), winners));
+}
+
+// A text that is no label takes its family from a family word, each rule looking for the
+// words in its own order; the exact labels never match inside a longer text.
+TEST(Catalogue, TextRules) {
+    EXPECT_EQ(familyOf("xLine Row"), Family::Row);
+    EXPECT_EQ(sequenceFamilyOf("xLine Row"), Family::Line);
+    EXPECT_EQ(returnFactorOf("Single Split"), 18);
+    EXPECT_EQ(sequenceFamilyOf("Split Corner Trio Single"), Family::Single);
+    EXPECT_EQ(familyOf("Trio Corner Line"), Family::Line);
+    for (std::string_view text :
+         {"", "red", " Red", "Red,", "Even,", "1st 12,", "Dozen", "single"}) {
+        EXPECT_FALSE(findLabel(text) || familyOf(text) || sequenceFamilyOf(text)) << text;
+        EXPECT_FALSE(returnFactorOf(text) || findLabel("Single 7") || findLabel("\xff")) << text;
+    }
+}
+
+// Texts cut and glued from pieces of labels agree with a plain substring search.
+TEST(Catalogue, BetsInTextFindsEveryLabelInside) {
+    std::mt19937 gen(12345);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        for (int p = static_cast<int>(gen() % 6); p > 0; --p) {
+            const std::string_view l = label(static_cast<BetId>(gen() % kBetCount));
+            const std::size_t from = gen() % 3 == 0 ? gen() % l.size() : 0;
+            text.append(l.substr(from, gen() % 3 == 0 ? gen() % (l.size() - from + 1) : l.size()));
+            if (gen() % 2 == 0) text.push_back(',');
+        }
+        BetSet want;
+        for (int i = 0; i < kBetCount; ++i) want.set(i, text.find(label(BetId(i))) != text.npos);
+        EXPECT_EQ(betsInText(text), want) << text;
+    }
+}
+
+}  // namespace
+}  // namespace brisvale

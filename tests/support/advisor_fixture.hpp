@@ -1,0 +1,294 @@
+#pragma once
+// An Advisor on a fresh data folder, driven only through the user's actions, with scripts of
+// them ("style:3 chk7_1=1 even:0 Button1 5 0 2") and a view of what the user sees
+// ("label=Bet $2 on Black; chips=0:2") for scenario tables.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "play/advisor.hpp"
+#include "storage/properties.hpp"
+#include "support/advisor_test_access.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
+
+namespace brisvale::testing {
+
+// The Low and High boxes of each threshold family and the Random box beside them.
+struct FamilyBoxes {
+    const char* low;
+    const char* high;
+    const char* random;
+};
+inline constexpr FamilyBoxes kEvenBoxes{"Text2", "Text3", "Check1"},
+    kDozenBoxes{"Text4", "Text5", "Check2"}, kRowBoxes{"Text6", "Text7", "Check3"},
+    kLineBoxes{"Text8", "Text9", "Check4"}, kCornerBoxes{"Text10", "Text11", "Check5"},
+    kTrioBoxes{"Text12", "Text13", "Check6"}, kSplitBoxes{"Text14", "Text15", "Check7"},
+    kSingleBoxes{"Text16", "Text17", "Check9"};
+// The families as a script names them, and their boxes in the same order.
+inline constexpr const char* kFamilyNames[] = {"even",   "dozen", "row",   "line",
+                                               "corner", "trio",  "split", "single"};
+inline constexpr FamilyBoxes kFamilyBoxes[] = {kEvenBoxes,  kDozenBoxes,  kRowBoxes,
+                                               kLineBoxes,  kCornerBoxes, kTrioBoxes,
+                                               kSplitBoxes, kSingleBoxes};
+
+class AdvisorFixture : public ::testing::Test {
+  protected:
+    explicit AdvisorFixture(std::uint64_t seed = 7) : random(seed) {}
+
+    TempDir dir;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
+    SeededRandom random;
+    std::unique_ptr<Advisor> advisor;
+
+    void SetUp() override { restart(); }
+
+    // A new Advisor on the same data folder (or on another), as after closing and opening the
+    // window.
+    void restart(std::filesystem::path folder = {}) {
+        if (folder.empty()) folder = advisor ? advisor->dataDir() : dir.path;
+        advisor.reset();  // the folder has one Advisor at a time
+        advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
+        advisor->userOpenWindow({folder, false, ""});
+    }
+    Advisor& a() { return *advisor; }
+    const Form& form() const { return advisor->form(); }
+    const PlayState& state() const { return advisor->state(); }
+    PlayState& mutableState() { return AdvisorTestAccess::state(*advisor); }
+    std::filesystem::path historyFile() const { return advisor->historyFile(); }
+
+    void set(std::string_view name, std::string_view value) {
+        const ActionResult r = advisor->userSet(name, value);
+        ASSERT_TRUE(r.ok) << name << " = " << value << ": " << r.error;
+    }
+    void pressButton(std::string_view name = "Button1") {
+        const ActionResult r = advisor->userPress(name);
+        ASSERT_TRUE(r.ok) << name << ": " << r.error;
+    }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            clock.now += advisor->timerInterval();
+            advisor->userTick();
+        }
+    }
+    // Ticks until Button1 can be pressed again.
+    void waitButton() {
+        for (int i = 0; i < 50 && !form().Button1.enabled; ++i) tick();
+        ASSERT_TRUE(form().Button1.enabled) << "Button1 never came back";
+    }
+    void click(int cell) { ASSERT_TRUE(advisor->userClickCell(cell).ok) << cell; }
+    // One spin as the user enters it: wait for the button, click the number, press Submit.
+    void spin(int number) { act("wait @" + std::to_string(number) + " Button1"); }
+    void spins(std::initializer_list<int> numbers) {
+        for (int n : numbers) spin(n);
+    }
+    // A family watched at a fixed (not random) threshold: Low and High both hold it. The High
+    // box can be typed into only while the Random box is ticked.
+    void threshold(const FamilyBoxes& b, int value) {
+        const std::string v = std::to_string(value), r = b.random;
+        act(r + "=1 " + b.high + "=" + v + " " + b.low + "=" + v + " " + r + "=0");
+    }
+    // Classic play on Red/Black with a threshold of 0 and a $1000 account.
+    void classicRedBlack() { act("chk7_1=1 Text2=0 Text3=0 Check1=0 Text18=1000"); }
+    // A multi-bet style (2 Multi, 3 Super) with a $1000 account, conservative betting off,
+    // a 1-second spin interval and nothing watched yet.
+    void multiStyle(int style) { act("style:" + std::to_string(style)); }
+    // Replaces a family's sequence in memory and in the wagering file, through the dialog.
+    void sequence(int box, std::string_view text) {
+        act("seq:" + std::to_string(box) + "=" + std::string(text));
+        ASSERT_FALSE(form().frmWagering.open);
+    }
+    // The visible chips as (index, caption) pairs, by ascending index.
+    std::vector<std::pair<int, std::string>> shownChips() const {
+        std::vector<std::pair<int, std::string>> out;
+        for (int i = 0; i < static_cast<int>(form().chips.size()); ++i) {
+            if (form().chips[i].visible) out.emplace_back(i, form().chips[i].caption);
+        }
+        return out;
+    }
+    std::string currentBet() const { return state().CurrentBet.listText(); }
+    std::string messages() const { return dialogs.boxes.empty() ? "" : view("boxes") + "|"; }
+
+    // Carries out a script of user actions separated by blanks:
+    //   17  a spin (wait, click 17, Submit)     @17  a click on cell 17      chip:3  on chip 3
+    //   NAME=VALUE  set a control               Button1, Command2, frmWagering.Command2, ...
+    //   tick, tick:N, wait (for Button1), flip, key:7, key:Enter, menu:NAME, restart, close,
+    //   replay (Command2, then ticks until the replay ends), answer:TEXT (the next box's
+    //   answer), style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilyNames),
+    //   seq:K=TEXT (sequence K through the wagering dialog), wagerfile:KEY=TEXT (written into
+    //   the wagering file by hand, then a restart). A ~ in a value stands for a blank.
+    void act(std::string_view script) {
+        std::istringstream in{std::string(script)};
+        for (std::string t; in >> t && !HasFatalFailure();) {
+            std::replace(t.begin(), t.end(), '~', ' ');
+            const auto colon = t.find(':');
+            const std::string head = t.substr(0, colon);
+            const std::string arg = colon == std::string::npos ? "" : t.substr(colon + 1);
+            const auto eq = arg.find('=');
+            const auto family = std::find(std::begin(kFamilyNames), std::end(kFamilyNames), head);
+            if (std::isdigit(static_cast<unsigned char>(t[0]))) {
+                act("wait @" + t + " Button1");
+            } else if (t[0] == '@') {
+                click(std::stoi(t.substr(1)));
+            } else if (head == "chip") {
+                ASSERT_TRUE(advisor->userClickChip(std::stoi(arg)).ok) << t;
+            } else if (head == "tick") {
+                tick(arg.empty() ? 1 : std::stoi(arg));
+            } else if (t == "wait") {
+                waitButton();
+            } else if (t == "flip") {
+                advisor->userFlip();
+            } else if (head == "key") {
+                advisor->userKey(arg);
+            } else if (head == "menu") {
+                ASSERT_TRUE(advisor->userMenu(arg, 0).ok) << t;
+            } else if (t == "restart") {
+                restart();
+            } else if (t == "replay") {
+                pressButton("Command2");
+                for (int i = 0; i < 10000 && advisor->replayRunning(); ++i) tick();
+            } else if (head == "wagerfile") {
+                SetProperty(1, arg.substr(0, eq), arg.substr(eq + 1), advisor->wageringFile());
+                restart();
+            } else if (t == "close") {
+                advisor->userCloseWindow();
+            } else if (head == "answer") {
+                dialogs.answers.push_back(arg);
+            } else if (head == "style") {  // with $1000, nothing watched, a 1-second interval
+                act("BetStyle" + arg + "=1 Check8=0 chk1=0 chk2=0 chk3=0 chk4=0 chk5=0 chk6=0 " +
+                    "chk7=0 Chk8=0 cboDozen=0 cboRow=0 cboLine=0 cboCorner=0 cboTrio=0 " +
+                    "cboSplit=0 cboSingle=0 cboSpins=1 Text18=1000");
+            } else if (family != std::end(kFamilyNames)) {
+                threshold(kFamilyBoxes[family - std::begin(kFamilyNames)], std::stoi(arg));
+            } else if (head == "seq") {
+                act("menu:mnuProg frmWagering.Text" + arg.substr(0, eq) + "=" + arg.substr(eq + 1) +
+                    " frmWagering.Command2");
+            } else if (t.find('=') != std::string::npos) {
+                set(t.substr(0, t.find('=')), t.substr(t.find('=') + 1));
+            } else {
+                pressButton(t);
+            }
+        }
+    }
+
+    // What the user sees under one name: a control of the panel by its name, a name below, a
+    // settings:KEY or wagering:KEY of the files, frmWagering.TextN, or a list joined: chips
+    // (index:stake of each shown), tips, images, spots (left,top), history and historyfile
+    // (lines, each ended by /), boxes (texts joined by |), casinos, disabled.
+    std::string view(std::string_view key) const {
+        const Form& f = form();
+        const PlayState& s = state();
+        const auto n = [](auto v) { return std::to_string(v); };
+        std::ostringstream balance;
+        balance << s.Balance;
+        // clang-format off
+        const std::pair<const char*, std::string> plain[] = {
+            {"label", f.Label1.caption}, {"Label12", f.Label12.caption},
+            {"Label35", f.Label35.caption}, {"Label41", f.Label41.caption},
+            {"bet", s.CurrentBet.listText()}, {"balance", balance.str()}, {"wins", n(s.Wins)},
+            {"net", n(s.wager.NetChips)}, {"total", n(s.TotalSpins)}, {"table", n(s.TableSpins)},
+            {"step", n(s.StepIndex)}, {"recorded", n(s.RecordedSpins)},
+            {"button", f.Button1.caption}, {"enabled", n(f.Button1.enabled)},
+            {"back", n(f.backColor)}, {"marker", n(f.marker.visible)},
+            {"pending", n(s.SpinPending)}, {"spin", std::string(s.spinText())},
+            {"open", n(s.BetOpen)}, {"caption", f.caption}, {"focus", f.focus},
+            {"interval", n(advisor->timerInterval())}, {"visible", n(f.Label1.visible)},
+            {"picture", n(f.Picture4.visible)}, {"height", n(f.height)},
+            {"dialog", n(f.frmWagering.open)}, {"frmWagering.Check1", n(f.frmWagering.Check1.value)},
+            {"frmWagering.Combo1", std::string(f.frmWagering.Combo1.text())},
+            {"frmWagering.Combo2", std::string(f.frmWagering.Combo2.text())}};
+        // clang-format on
+        for (const auto& [name, value] : plain) {
+            if (key == name) return value;
+        }
+        if (key.substr(0, 9) == "settings:" || key.substr(0, 9) == "wagering:") {
+            return GetProperty(1, key.substr(9),
+                               key[0] == 's' ? advisor->settingsFile() : advisor->wageringFile());
+        }
+        if (key.substr(0, 16) == "frmWagering.Text") {
+            return f.frmWagering.Text[std::stoi(std::string(key.substr(16)))].text;
+        }
+        std::vector<std::string> items;
+        std::string between = key == "tips" || key == "boxes" ? "|" : key == "casinos" ? "," : " ";
+        if (key == "chips" || key == "tips" || key == "images" || key == "spots") {
+            for (int i = 0; i < board::kChipCount; ++i) {
+                const Chip& c = f.chips[i];
+                const std::string item = key == "chips"    ? n(i) + ":" + c.caption
+                                         : key == "tips"   ? c.tooltip
+                                         : key == "images" ? n(c.image)
+                                                           : n(c.left) + "," + n(c.top);
+                if (c.visible && !item.empty()) items.push_back(item);
+            }
+        } else if (key == "history" || key == "historyfile") {
+            std::istringstream file(readBytes(historyFile()));
+            for (std::size_t i = 0; key == "history" && i < f.Text1.lineCount(); ++i)
+                items.push_back(f.Text1.line(i) + "/");
+            for (std::string line; key != "history" && std::getline(file, line);)
+                items.push_back(line.substr(0, line.size() - 1) + "/");
+            between.clear();
+        } else if (key == "boxes" || key == "casinos") {
+            items = key == "boxes" ? dialogs.texts() : std::vector<std::string>(f.Casino.items);
+        } else if (key == "disabled") {
+            items = advisor->disabledControls();
+            between = ",";
+        } else {
+            for (const ControlView& c : advisor->panelControls()) {
+                if (c.name != key) continue;
+                if (c.kind == ControlView::Kind::Check) return n(c.check);
+                return c.kind == ControlView::Kind::Option ? n(c.option) : c.text;
+            }
+            ADD_FAILURE() << "nothing to view named " << key;
+        }
+        std::string out;
+        for (std::size_t i = 0; i < items.size(); ++i) out += (i ? between : "") + items[i];
+        return out;
+    }
+
+    // Checks "key=value; key=value" against the view.
+    void expect(std::string_view want, std::string_view where = "") const {
+        std::istringstream in{std::string(want)};
+        for (std::string item; std::getline(in, item, ';');) {
+            const auto start = item.find_first_not_of(' ');
+            if (start == std::string::npos) continue;
+            const auto eq = item.find('=');
+            const std::string key = item.substr(start, eq - start);
+            EXPECT_EQ(view(key), item.substr(eq + 1)) << where << ": " << key;
+        }
+    }
+
+    // One step of a scenario table: a script, then what the user sees after it.
+    struct Step {
+        std::string act;
+        std::string want;
+    };
+    struct Scenario {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    // Plays a scenario on a window of its own, opened on a fresh data folder.
+    void play(const Scenario& scenario) {
+        SCOPED_TRACE(scenario.name);
+        advisor.reset();
+        dialogs = FakeDialogs{};
+        restart(dir.path / std::to_string(++scenarios_));
+        for (const Step& step : scenario.steps) {
+            act(step.act);
+            if (HasFatalFailure()) return;
+            expect(step.want, step.act);
+        }
+    }
+
+  private:
+    int scenarios_ = 0;
+};
+
+}  // namespace brisvale::testing
