@@ -11,7 +11,7 @@ using Casinos = AdvisorFixture;
 // Classic play on Red/Black that never bets: every press only counts and records its spin.
 #define WATCH "chk7_1=1 even:50 Text18=1000 Button1 "
 // Alpha with four recorded spins, opened again after a restart.
-#define ALPHA "answer:Alpha Casino=New... " WATCH "5 3 2 17 close restart Casino=Alpha "
+#define ALPHA "answer:Alpha Casino=New... " WATCH "5 3 2 17 menu:mnuRestart close restart Casino=Alpha "
 
 TEST_F(Casinos, Recording) {
     const Scenario scenarios[] = {
@@ -204,16 +204,16 @@ TEST_F(Replay, Scenarios) {
 TEST_F(Replay, QuitNowAsksWhetherToGoOn) {
     const Scenario scenarios[] = {
         {"no",
-         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 close restart Casino=A seq:1=1,Q even:0 "
+         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 "
            "answer:no replay",
            "boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?; total=2; "
            "label=Quit NOW; interval=1000"}}},
         {"yes",
-         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 close restart Casino=A seq:1=1,Q even:0 "
+         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 "
            "answer:yes replay",
            "total=4; table=2; wins=1; interval=1000"}}},
         {"Super",
-         {{"answer:A Casino=New... " WATCH "5 3 8 10 close restart Casino=A seq:1=1,Q "
+         {{"answer:A Casino=New... " WATCH "5 3 8 10 menu:mnuRestart close restart Casino=A seq:1=1,Q "
            "style:3 chk7_1=1 even:0 cboRow=1 answer:no replay",
            "total=2; label=Quit NOW; boxes=Enter the Casino Name|Quit Now Has Came Up - Keep "
            "Testing?"}}},

@@ -1,16 +1,13 @@
 // The undo history's reach and the run state's JSON, below the console: what the end-to-end
 // properties cannot get at quickly.
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "play/advisor_fixture.hpp"
-#include "play/advisor_test_access.hpp"
 #include "state/state_json.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
+
+using Undo = AdvisorFixture;
 
 // Every leaf changed to another value its member takes.
 void changeEverything(Json& j, const std::string& key = {}) {
@@ -30,8 +27,8 @@ void changeEverything(Json& j, const std::string& key = {}) {
     }
 }
 
-TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
-    PlayState& live = AdvisorTestAccess::state(a());
+TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
+    PlayState& live = mutableState();
     // The chips' look is the session's, from its site: reading keeps the live one.
     Chip& look = live.form.chips[5];
     look.appearance = look.borderStyle = 1;
@@ -71,22 +68,14 @@ TEST_F(AdvisorTest, EveryStoredMemberOfTheRunStateComesBack) {
     }
 }
 
-TEST_F(AdvisorTest, UndoReachesBackAThousandPressesExactly) {
+TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
     // A run that never bets, so nothing ends it.
-    set("chk7_1", "1");
-    set("Text3", "32767");
-    set("Text2", "32767");
-    set("Check1", "0");
-    set("cboSpins", "1");
-    set("cboTime", "999");
-    set("Text18", "1000");
-    press();
+    act("chk7_1=1 even:32767 cboSpins=1 cboTime=999 Text18=1000 Button1");
     std::vector<Json> before;
     for (int i = 0; i < 1100; ++i) {
-        waitButton();
-        ASSERT_TRUE(a().userClickCell((i * 7 + i / 37) % 37).ok);
+        act("wait @" + std::to_string((i * 7 + i / 37) % 37));
         before.push_back(toJson(state()));
-        press();
+        pressButton();
     }
     const EditMenuView menu = a().editMenu();
     EXPECT_GE(menu.undoSteps, 1000);
@@ -98,20 +87,17 @@ TEST_F(AdvisorTest, UndoReachesBackAThousandPressesExactly) {
         }
     }
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(a().userRedo().ok) << i;
-    waitButton();
-    ASSERT_TRUE(a().userClickCell(4).ok);
+    act("wait @4");
     EXPECT_EQ(toJson(state())["TotalSpins"], 1100);
 }
 
-TEST_F(AdvisorTest, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
+TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
     dialogs.answers = {"yes"};
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     StartOptions options{dir.path, false, ""};
     options.recordUndo = options.keepRunFile = false;
     advisor->userOpenWindow(options);
-    classicRedBlack();
-    press();
-    spin(5);
+    act("chk7_1=1 even:0 Text18=1000 Button1 5");
     a().flushRunFile();
     EXPECT_FALSE(a().userUndo().ok);
     EXPECT_FALSE(a().editMenu().undo.enabled);
