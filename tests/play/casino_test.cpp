@@ -11,42 +11,36 @@ using Casinos = AdvisorFixture;
 // Classic play on Red/Black that never bets: every press only counts and records its spin.
 #define WATCH "chk7_1=1 even:50 Text18=1000 Button1 "
 // Alpha with four recorded spins, opened again after a restart.
-#define ALPHA "answer:Alpha Casino=New... " WATCH "5 3 2 17 menu:mnuRestart close restart Casino=Alpha "
+#define ALPHA \
+    "answer:Alpha Casino=New... " WATCH "5 3 2 17 menu:mnuRestart close restart Casino=Alpha "
 
 TEST_F(Casinos, Recording) {
     const Scenario scenarios[] = {
-        {"a new casino records its spins and is found again",
-         {{"answer:Alpha Casino=New...",
-           "boxes=Enter the Casino Name; casinos=Select Casino,New...,Alpha; Casino=Alpha; "
-           "recorded=0; historyfile=index: 1/name1: Alpha,/"},
-          {WATCH "17 0 32 tick",
-           "historyfile=index: 1/name1: Alpha,17,0,32,/; recorded=3; caption=Brisvale - Total "
-           "Spins: 3 - Spins This Table: 3 - Wins: 0 - Alpha - 3 Recorded Spins"},
-          {"close restart", "Casino=Select Casino; casinos=Select Casino,New...,Alpha; history="},
-          {"Casino=Alpha", "history=     32/   0/17/; recorded=3"},
-          {"Button1 5", "historyfile=index: 1/name1: Alpha,17,0,32,5,/; recorded=4"}}},
-        {"Select Casino ends the recording visibly",
-         {{"answer:Alpha Casino=New... " WATCH "4 Casino=Select~Casino tick",
-           "caption=Brisvale - Total Spins: 1 - Spins This Table: 1 - Wins: 0 "},
-          {"9", "historyfile=index: 1/name1: Alpha,4,/; recorded=0"}}},
-        {"no name, or the box cancelled, changes nothing and ends the recording",
-         {{"answer: Casino=New...", "Casino=Select Casino; casinos=Select Casino,New..."},
-          {"answer:Alpha Casino=New... Casino=New...",
-           "Casino=Select Casino; casinos=Select Casino,New...,Alpha; recorded=0"},
-          {WATCH "3", "historyfile=index: 1/name1: Alpha,/"}}},
-        {"a name keeps the form it reads back in",
-         {{"answer:~~Spaced~Out~~ Casino=New...", "Casino=Spaced Out"},
-          {"restart", "casinos=Select Casino,New...,Spaced Out"}}},
-        {"deleting asks first; only Yes deletes",
-         {{"answer:A Casino=New... answer:B Casino=New... answer:C Casino=New... " WATCH
-           "7 Casino=B Command1",
-           "historyfile=index: 1/name1: A,/name2: B,/name3: C,7,/; casinos=Select "
-           "Casino,New...,A,B,C"},
-          {"answer:yes Command1",
-           "historyfile=index: 1/name1: A,/name2: C,7,/; casinos=Select Casino,New...,A,C; "
-           "Casino=Select Casino; history=; recorded=0"},
-          {"tick", "caption=Brisvale - Total Spins: 1 - Spins This Table: 1 - Wins: 0 "},
-          {"Casino=Select~Casino answer:yes Command1", "casinos=Select Casino,New...,A,C"}}},
+        "a new casino records its spins and is found again :: answer:Alpha Casino=New... => "
+        "boxes=Enter the Casino Name; casinos=Select Casino,New...,Alpha; Casino=Alpha; "
+        "recorded=0; historyfile=index: 1/name1: Alpha,/ || " WATCH
+        "17 0 32 tick => historyfile=index: 1/name1: Alpha,17,0,32,/; recorded=3; "
+        "caption=Brisvale - Total Spins: 3 - Spins This Table: 3 - Wins: 0 - Alpha - 3 Recorded "
+        "Spins || close restart => Casino=Select Casino; casinos=Select Casino,New...,Alpha; "
+        "history= || Casino=Alpha => history=     32/   0/17/; recorded=3 || Button1 5 => "
+        "historyfile=index: 1/name1: Alpha,17,0,32,5,/; recorded=4",
+        "Select Casino ends the recording visibly :: answer:Alpha Casino=New... " WATCH
+        "4 Casino=Select~Casino tick => caption=Brisvale - Total Spins: 1 - Spins This Table: 1 "
+        "- Wins: 0  || 9 => historyfile=index: 1/name1: Alpha,4,/; recorded=0",
+        "no name, or the box cancelled, changes nothing and ends the recording :: answer: "
+        "Casino=New... => Casino=Select Casino; casinos=Select Casino,New... || answer:Alpha "
+        "Casino=New... Casino=New... => Casino=Select Casino; casinos=Select "
+        "Casino,New...,Alpha; recorded=0 || " WATCH "3 => historyfile=index: 1/name1: Alpha,/",
+        "a name keeps the form it reads back in :: answer:~~Spaced~Out~~ Casino=New... => "
+        "Casino=Spaced Out || restart => casinos=Select Casino,New...,Spaced Out",
+        "deleting asks first; only Yes deletes :: answer:A Casino=New... answer:B Casino=New... "
+        "answer:C Casino=New... " WATCH
+        "7 Casino=B Command1 => historyfile=index: 1/name1: A,/name2: B,/name3: C,7,/; "
+        "casinos=Select Casino,New...,A,B,C || answer:yes Command1 => historyfile=index: "
+        "1/name1: A,/name2: C,7,/; casinos=Select Casino,New...,A,C; Casino=Select Casino; "
+        "history=; recorded=0 || tick => caption=Brisvale - Total Spins: 1 - Spins This Table: 1 "
+        "- Wins: 0  || Casino=Select~Casino answer:yes Command1 => casinos=Select "
+        "Casino,New...,A,C",
     };
     for (const Scenario& s : scenarios) play(s);
     // Three names, the question answered No and then Yes; with Select Casino there is none.
@@ -179,22 +173,20 @@ TEST_F(Replay, Scenarios) {
     const Scenario scenarios[] = {
         // The recorded spins are played on a 1 ms timer, listed once and not recorded again.
         // At threshold 0: 5 opens Black, 3 loses, 2 wins $2, 17 opens Black again.
-        {"a replay plays each recorded spin once",
-         {{ALPHA "Command2", "interval=1; button=Submit; history="},
-          {"tick:100",
-           "interval=1000; total=4; table=4; recorded=4; history=17/2/     3/     5/; "
-           "boxes=Enter the Casino Name; historyfile=index: 1/name1: Alpha,5,3,2,17,/"},
-          {"9", "historyfile=index: 1/name1: Alpha,5,3,2,17,9,/; recorded=5"}}},
-        {"a replay plays bets as the user would",
-         {{ALPHA "even:0 replay", "wins=1; balance=1001; total=4; label=Bet $1 on Black"}}},
-        {"a replay that cannot start ends at its one message",
-         {{ALPHA "chk7_1=0 replay",
-           "boxes=Enter the Casino Name|Play Style is not properly set up; button=Start; "
-           "total=0; interval=1000"}}},
-        {"an empty history only starts the run",
-         {{"chk7_1=1 Text18=1000 replay", "button=Submit; total=0; interval=1000"}}},
-        {"clicks and a second press during a replay change nothing",
-         {{ALPHA "Command2 tick:2 @30 Command2 tick:200", "total=4; history=17/2/     3/     5/"}}},
+        "a replay plays each recorded spin once :: " ALPHA
+        "Command2 => interval=1; button=Submit; history= || tick:100 => interval=1000; total=4; "
+        "table=4; recorded=4; history=17/2/     3/     5/; boxes=Enter the Casino Name; "
+        "historyfile=index: 1/name1: Alpha,5,3,2,17,/ || 9 => historyfile=index: 1/name1: "
+        "Alpha,5,3,2,17,9,/; recorded=5",
+        "a replay plays bets as the user would :: " ALPHA
+        "even:0 replay => wins=1; balance=1001; total=4; label=Bet $1 on Black",
+        "a replay that cannot start ends at its one message :: " ALPHA
+        "chk7_1=0 replay => boxes=Enter the Casino Name|Play Style is not properly set up; "
+        "button=Start; total=0; interval=1000",
+        "an empty history only starts the run :: chk7_1=1 Text18=1000 replay => button=Submit; "
+        "total=0; interval=1000",
+        "clicks and a second press during a replay change nothing :: " ALPHA
+        "Command2 tick:2 @30 Command2 tick:200 => total=4; history=17/2/     3/     5/",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -203,20 +195,17 @@ TEST_F(Replay, Scenarios) {
 // spin (7), then 9 opens Black and 11 wins it.
 TEST_F(Replay, QuitNowAsksWhetherToGoOn) {
     const Scenario scenarios[] = {
-        {"no",
-         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 "
-           "answer:no replay",
-           "boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?; total=2; "
-           "label=Quit NOW; interval=1000"}}},
-        {"yes",
-         {{"answer:A Casino=New... " WATCH "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 "
-           "answer:yes replay",
-           "total=4; table=2; wins=1; interval=1000"}}},
-        {"Super",
-         {{"answer:A Casino=New... " WATCH "5 3 8 10 menu:mnuRestart close restart Casino=A seq:1=1,Q "
-           "style:3 chk7_1=1 even:0 cboRow=1 answer:no replay",
-           "total=2; label=Quit NOW; boxes=Enter the Casino Name|Quit Now Has Came Up - Keep "
-           "Testing?"}}},
+        "no :: answer:A Casino=New... " WATCH
+        "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 answer:no replay => "
+        "boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?; total=2; label=Quit "
+        "NOW; interval=1000",
+        "yes :: answer:A Casino=New... " WATCH
+        "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 answer:yes replay => "
+        "total=4; table=2; wins=1; interval=1000",
+        "Super :: answer:A Casino=New... " WATCH
+        "5 3 8 10 menu:mnuRestart close restart Casino=A seq:1=1,Q style:3 chk7_1=1 even:0 "
+        "cboRow=1 answer:no replay => total=2; label=Quit NOW; boxes=Enter the Casino Name|Quit "
+        "Now Has Came Up - Keep Testing?",
     };
     for (const Scenario& s : scenarios) play(s);
     EXPECT_EQ(dialogs.boxes.back().title, "Quit Now");

@@ -20,77 +20,62 @@ using Panel = AdvisorFixture;
 
 TEST_F(Panel, Controls) {
     const Scenario scenarios[] = {
-        {"a fresh install shows the conservative Classic preset",
-         {{"", FRESH_PANEL "; caption=Brisvale - Total Spins: 0 - Spins This Table: 0 ; "
-                           "label=Configure Play Style and Press Start; button=Start"},
-          {"", "settings:WinsPer=3; wagering:wagerincreasechips=200"}}},
-        {"presets follow the style and the default set; Multi loads none",
-         {{"Option2=1", "Text2=5; Text3=6; Text14=45; Text15=50"},
-          {"BetStyle3=1", "Text2=4; Text3=5; Text14=14; Text15=17; Text16=22; Text17=38"},
-          {"Option3=1", "Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; Text17=70"},
-          {"BetStyle1=1", "Text2=6; Text3=7; disabled=" CLASSIC_OFF},
-          {"Text2=9 BetStyle2=1", "Text2=9; disabled="}}},
-        {"a style switch keeps what is ticked; Classic unticks Single",
-         {{"chk6=1 BetStyle3=1", "chk6=1; BetStyle3=1; Label35=Total Risk: N/A; disabled="},
-          {"cboTrio=4 Chk8=1", "Label35=Total Risk: 4 Chips"},
-          {"BetStyle2=1", "Label35=Total Risk: 4 Chips; chk6=1; Chk8=1"},
-          {"BetStyle1=1", "Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF}}},
-        {"Even Bets is three-state",
-         {{"chk7=1", "chk7_1=1; chk7_2=1; chk7_3=1"},
-          {"chk7_2=0", "chk7=2"},
-          {"chk7_1=0 chk7_3=0", "chk7=0"},
-          {"chk7_3=1 chk7=0", "chk7_3=0; chk7=0"}}},
-        {"the balance figures follow the minimum wager and conservative betting",
-         {{"cboWager=5", "Label12=Minimum Balance:$500; Label41=$150 per spot"},
-          {"Check8=0", "Label12=Minimum Balance:$1000; Label41=$335 per spot"}}},
-        {"a Random box enables its High box; More opens the advanced panel",
-         {{"Check3=0",
-           "disabled=Check9,Chk8,Label21,Label43,Text16,Text17,Text7,cboCorner,cboDozen,cboLine,"
-           "cboRow,cboSingle,cboSplit,cboTrio"},
-          {"Option2=1", "disabled=" CLASSIC_OFF},  // the preset ticks it again
-          {"cmdMore", "height=5610"},
-          {"cmdMore", "height=3350"}}},
-        {"a one-second spin interval, as stored",
-         {{"cboSpins=1 close restart chk6=1 Text18=10 Button1 tick", "enabled=0"},
-          {"tick", "enabled=1"}}},
-        {"a threshold that is no number is refused when the box is left",
-         {{"Text4=abc", "boxes=Value must be numeric!; focus=Text4"},
-          {"Text4=32768", "boxes=Value must be numeric!|Value must be numeric!"},
-          {"Text4=-32768 close restart", "Text4=-32768"}}},
-        {"a single-number box that is no number stops the start",
-         {{"style:3 chk6=1 cboDozen=1 Text16=x Button1",
-           "boxes=Value must be numeric!; button=Start"}}},
-        {"Default Settings asks first",
-         {{"BetStyle2=1 chk5=1 Text16=5 menu:mnuLoadSettings",
-           "BetStyle2=1; chk5=1; boxes=Confirm Restore Default Settings"},
-          {"answer:yes menu:mnuLoadSettings", FRESH_PANEL}}},
+        "a fresh install shows the conservative Classic preset ::  => " FRESH_PANEL
+        "; caption=Brisvale - Total Spins: 0 - Spins This Table: 0 ; label=Configure Play Style "
+        "and Press Start; button=Start ||  => settings:WinsPer=3; wagering:wagerincreasechips=200",
+        "presets follow the style and the default set; Multi loads none :: Option2=1 => Text2=5; "
+        "Text3=6; Text14=45; Text15=50 || BetStyle3=1 => Text2=4; Text3=5; Text14=14; Text15=17; "
+        "Text16=22; Text17=38 || Option3=1 => Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; "
+        "Text17=70 || BetStyle1=1 => Text2=6; Text3=7; disabled=" CLASSIC_OFF
+        " || Text2=9 BetStyle2=1 => Text2=9; disabled=",
+        "a style switch keeps what is ticked; Classic unticks Single :: chk6=1 BetStyle3=1 => "
+        "chk6=1; BetStyle3=1; Label35=Total Risk: N/A; disabled= || cboTrio=4 Chk8=1 => "
+        "Label35=Total Risk: 4 Chips || BetStyle2=1 => Label35=Total Risk: 4 Chips; chk6=1; "
+        "Chk8=1 || BetStyle1=1 => Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF,
+        "Even Bets is three-state :: chk7=1 => chk7_1=1; chk7_2=1; chk7_3=1 || chk7_2=0 => "
+        "chk7=2 || chk7_1=0 chk7_3=0 => chk7=0 || chk7_3=1 chk7=0 => chk7_3=0; chk7=0",
+        "the balance figures follow the minimum wager and conservative betting :: cboWager=5 => "
+        "Label12=Minimum Balance:$500; Label41=$150 per spot || Check8=0 => Label12=Minimum "
+        "Balance:$1000; Label41=$335 per spot",
+        "a Random box enables its High box; More opens the advanced panel :: Check3=0 => "
+        "disabled=Check9,Chk8,Label21,Label43,Text16,Text17,Text7,cboCorner,cboDozen,cboLine,cboRo"
+        "w,cboSingle,cboSplit,cboTrio || Option2=1 => disabled=" CLASSIC_OFF
+        " || "
+        // the preset ticks it again
+        "cmdMore => height=5610 || cmdMore => height=3350",
+        "a one-second spin interval, as stored :: cboSpins=1 close restart chk6=1 Text18=10 "
+        "Button1 tick => enabled=0 || tick => enabled=1",
+        "a threshold that is no number is refused when the box is left :: Text4=abc => "
+        "boxes=Value must be numeric!; focus=Text4 || Text4=32768 => boxes=Value must be "
+        "numeric!|Value must be numeric! || Text4=-32768 close restart => Text4=-32768",
+        "a single-number box that is no number stops the start :: style:3 chk6=1 cboDozen=1 "
+        "Text16=x Button1 => boxes=Value must be numeric!; button=Start",
+        "Default Settings asks first :: BetStyle2=1 chk5=1 Text16=5 menu:mnuLoadSettings => "
+        "BetStyle2=1; chk5=1; boxes=Confirm Restore Default Settings || answer:yes "
+        "menu:mnuLoadSettings => " FRESH_PANEL,
     };
     for (const Scenario& s : scenarios) play(s);
 }
 
 TEST_F(Panel, Settings) {
     const Scenario scenarios[] = {
-        {"the panel survives a restart",
-         {{"BetStyle3=1 Option2=1 chk3=1 cboCorner=5 Text10=11 cboWager=7 Text18=2500 close "
-           "restart",
-           "BetStyle3=1; Option2=1; chk3=1; cboCorner=5; Text10=11; cboWager=7; Text18=2500; "
-           "Label35=Total Risk: 5 Chips; Label12=Minimum Balance:$700"}}},
+        "the panel survives a restart :: BetStyle3=1 Option2=1 chk3=1 cboCorner=5 Text10=11 "
+        "cboWager=7 Text18=2500 close restart => BetStyle3=1; Option2=1; chk3=1; cboCorner=5; "
+        "Text10=11; cboWager=7; Text18=2500; Label35=Total Risk: 5 Chips; Label12=Minimum "
+        "Balance:$700",
         // The chosen style and default set are stored as -1, the others as 0.
-        {"Super, aggressive",
-         {{"BetStyle3=1 Option2=1 close",
-           "settings:ProgSing=0; settings:MultiBet=0; settings:ProgMulti=-1; "
-           "settings:AggrDefault=-1; settings:ConsDefault=0"}}},
-        {"Classic, back to conservative",
-         {{"Option2=1 Option3=1 close",
-           "settings:ProgSing=-1; settings:AggrDefault=0; settings:ConsDefault=-1"}}},
-        {"Multi writes its style keys at once",
-         {{"BetStyle2=1",
-           "settings:ProgSing=False; settings:MultiBet=True; settings:ProgMulti=False"},
-          {"close", "settings:MultiBet=-1; settings:ProgSing=0; settings:ConsDefault=-1"}}},
-        {"a single-number box without a number keeps the stored value",
-         {{"BetStyle3=1 Text16=x close restart", "Text16=60"}}},
-        {"a balance box without a number keeps the last account figure",
-         {{"Text18=2500 close restart Text18=lots close restart", "Text18=2500"}}},
+        "Super, aggressive :: BetStyle3=1 Option2=1 close => settings:ProgSing=0; "
+        "settings:MultiBet=0; settings:ProgMulti=-1; settings:AggrDefault=-1; "
+        "settings:ConsDefault=0",
+        "Classic, back to conservative :: Option2=1 Option3=1 close => settings:ProgSing=-1; "
+        "settings:AggrDefault=0; settings:ConsDefault=-1",
+        "Multi writes its style keys at once :: BetStyle2=1 => settings:ProgSing=False; "
+        "settings:MultiBet=True; settings:ProgMulti=False || close => settings:MultiBet=-1; "
+        "settings:ProgSing=0; settings:ConsDefault=-1",
+        "a single-number box without a number keeps the stored value :: BetStyle3=1 Text16=x "
+        "close restart => Text16=60",
+        "a balance box without a number keeps the last account figure :: Text18=2500 close "
+        "restart Text18=lots close restart => Text18=2500",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -113,29 +98,30 @@ constexpr const char* kEven = "1,2,4,8,16,32,64,Q";
 
 TEST_F(Panel, WageringDialog) {
     const Scenario scenarios[] = {
-        {"it opens on the sequences held; Check1 enables Combo1",
-         {{"menu:mnuProg",
-           std::string("dialog=1; frmWagering.Text1=") + kEven +
-               "; frmWagering.Text3=1,2,3,4,6,9,13,20,30,45,67,Q; frmWagering.Check1=1; "
-               "frmWagering.Combo1=200; frmWagering.Combo2=1"},
-          {"frmWagering.Check1=0 frmWagering.Combo2=3", "frmWagering.Combo2=3"}}},
-        {"OK stores every key and the next bet follows",
-         {{"menu:mnuProg frmWagering.Text1=2,4,Q frmWagering.Text8=1,1,S frmWagering.Check1=0 "
-           "frmWagering.Combo2=4 frmWagering.Command2",
-           "dialog=0; boxes=; wagering:even=2,4,Q; wagering:single=1,1,S; wagering:autoincrease=0; "
-           "wagering:wagerincreasechips=200; wagering:wagerincreasehowmanychips=4"},
-          {"chk7_1=1 even:0 Text18=100 Button1 5", "label=Bet $2 on Black"},
-          {"restart menu:mnuProg",
-           "frmWagering.Text1=2,4,Q; frmWagering.Check1=0; frmWagering.Combo2=4"}}},
-        {"Cancel stores nothing and the next opening shows what is held",
-         {{"menu:mnuProg frmWagering.Text1=5,Q frmWagering.Combo1=7 frmWagering.Command3",
-           std::string("dialog=0; wagering:even=") + kEven + "; wagering:wagerincreasechips=200"},
-          {"menu:mnuProg",
-           std::string("frmWagering.Text1=") + kEven + "; frmWagering.Combo1=200"}}},
-        {"Defaults are written at once, even before Cancel",
-         {{"seq:1=3,Q menu:mnuProg frmWagering.Text3=9,Q frmWagering.Command1",
-           std::string("dialog=1; frmWagering.Text1=") + kEven + "; wagering:even=" + kEven},
-          {"frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5", "label=Bet $1 on Black"}}},
+        std::string(
+            "it opens on the sequences held; Check1 enables Combo1 :: menu:mnuProg => dialog=1; "
+            "frmWagering.Text1=") +
+            kEven +
+            "; frmWagering.Text3=1,2,3,4,6,9,13,20,30,45,67,Q; frmWagering.Check1=1; "
+            "frmWagering.Combo1=200; frmWagering.Combo2=1 || frmWagering.Check1=0 "
+            "frmWagering.Combo2=3 => frmWagering.Combo2=3",
+        "OK stores every key and the next bet follows :: menu:mnuProg frmWagering.Text1=2,4,Q "
+        "frmWagering.Text8=1,1,S frmWagering.Check1=0 frmWagering.Combo2=4 frmWagering.Command2 "
+        "=> dialog=0; boxes=; wagering:even=2,4,Q; wagering:single=1,1,S; "
+        "wagering:autoincrease=0; wagering:wagerincreasechips=200; "
+        "wagering:wagerincreasehowmanychips=4 || chk7_1=1 even:0 Text18=100 Button1 5 => "
+        "label=Bet $2 on Black || restart menu:mnuProg => frmWagering.Text1=2,4,Q; "
+        "frmWagering.Check1=0; frmWagering.Combo2=4",
+        std::string("Cancel stores nothing and the next opening shows what is held :: menu:mnuProg "
+                    "frmWagering.Text1=5,Q frmWagering.Combo1=7 frmWagering.Command3 => dialog=0; "
+                    "wagering:even=") +
+            kEven + "; wagering:wagerincreasechips=200 || menu:mnuProg => frmWagering.Text1=" +
+            kEven + "; frmWagering.Combo1=200",
+        std::string("Defaults are written at once, even before Cancel :: seq:1=3,Q menu:mnuProg "
+                    "frmWagering.Text3=9,Q frmWagering.Command1 => dialog=1; frmWagering.Text1=") +
+            kEven + "; wagering:even=" + kEven +
+            " || frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5 => label=Bet $1 on "
+            "Black",
     };
     for (const Scenario& s : scenarios) play(s);
 }

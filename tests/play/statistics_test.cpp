@@ -41,7 +41,8 @@ TEST_F(Stats, SleptIsTheLeastCounterOverTheBetsNumbers) {
         "10/07/11/08=4,Trio 16/17/18=0,Trio 07/08/09=4,Split 05/02=3,Split 30/27=1,Single 05=3,"
         "Single 36=4,Single 30=1";
     for (const char* style : {"Text18=1000", "style:3 cboDozen=1"}) {
-        play({style, {{std::string(style) + " chk7_1=1 even:50 Button1 5 17 0 30 17", "open=0"}}});
+        play(std::string(style) + " :: " + style +
+             " chk7_1=1 even:50 Button1 5 17 0 30 17 => open=0");
         EXPECT_EQ(slept(want), want) << style;
         const Statistics stats = advisor->statistics();
         EXPECT_EQ(stats.bets[bet_ids::Red].threshold, 50);
@@ -53,17 +54,18 @@ TEST_F(Stats, SleptIsTheLeastCounterOverTheBetsNumbers) {
 // and a Super bet dropped at its stop mark starts its own table again.
 TEST_F(Stats, ClassicAndMultiBetPlayReadTheirOwnTables) {
     // Classic, dozens due at 2: 3rd 12 opens after 5 and 17, then loses on 1.
-    play({"Classic", {{"Text18=1000 chk6=1 dozen:2 Button1 5 17 1", "open=1"}}});
+    play("Classic :: Text18=1000 chk6=1 dozen:2 Button1 5 17 1 => open=1");
     EXPECT_EQ(slept("3rd 12=3,Single 36=2,Corner 35/32/36/33=2"),
               "3rd 12=3,Single 36=2,Corner 35/32/36/33=2");  // only the dozens counted the 1
     EXPECT_TRUE(advisor->statistics().bets[bet_ids::ThirdDozen].open);
     // Super, the same spins: every table counts every spin.
-    play({"Super", {{"style:3 chk6=1 cboDozen=1 dozen:2 Button1 5 17 1", "bet=3rd 12,"}}});
+    play("Super :: style:3 chk6=1 cboDozen=1 dozen:2 Button1 5 17 1 => bet=3rd 12,");
     EXPECT_EQ(slept("3rd 12=3,Single 36=3"), "3rd 12=3,Single 36=3");
     // Red on "1,S" stops after one loss on black 4: Super clears its own table, Classic's
     // shared one keeps counting.
     for (const char* style : {"Text18=1000", "style:3 cboDozen=1"}) {
-        play({style, {{std::string(style) + " seq:1=1,S chk7_1=1 even:1 Button1 17 4", "open=0"}}});
+        play(std::string(style) + " :: " + style +
+             " seq:1=1,S chk7_1=1 even:1 Button1 17 4 => open=0");
         EXPECT_EQ(slept("Red=0"), style[0] == 'T' ? "Red=1" : "Red=0") << style;
     }
 }

@@ -265,25 +265,23 @@ class AdvisorFixture : public ::testing::Test {
         }
     }
 
-    // One step of a scenario table: a script, then what the user sees after it.
-    struct Step {
-        std::string act;
-        std::string want;
-    };
-    struct Scenario {
-        const char* name;
-        std::vector<Step> steps;
-    };
-    // Plays a scenario on a window of its own, opened on a fresh data folder.
+    // A scenario of a table, "NAME :: ACT => WANT || ACT => WANT": steps of a script and then
+    // what the user sees after it (as for expect), played on a window of its own on a fresh
+    // data folder.
+    using Scenario = std::string;
     void play(const Scenario& scenario) {
-        SCOPED_TRACE(scenario.name);
+        const std::size_t named = scenario.find(" :: ");
+        SCOPED_TRACE(scenario.substr(0, named));
         advisor.reset();
         dialogs = FakeDialogs{};
         restart(dir.path / std::to_string(++scenarios_));
-        for (const Step& step : scenario.steps) {
-            act(step.act);
+        for (std::size_t at = named + 4, end = 0; end != std::string::npos; at = end + 4) {
+            end = scenario.find(" || ", at);
+            const std::string step = scenario.substr(at, end - at);
+            const std::size_t arrow = std::min(step.find(" => "), step.size());
+            act(step.substr(0, arrow));
             if (HasFatalFailure()) return;
-            expect(step.want, step.act);
+            expect(step.substr(std::min(arrow + 4, step.size())), step.substr(0, arrow));
         }
     }
 
