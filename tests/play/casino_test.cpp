@@ -54,7 +54,7 @@ TEST_F(Casinos, NamesThatCannotBeStoredAreRefused) {
     for (const auto& [name, message] : cases) {
         dialogs.boxes.clear();
         dialogs.answers = {name};
-        set("Casino", "New...");
+        act("Casino=New...");
         expect(std::string("boxes=Enter the Casino Name|") + message +
                    "; Casino=Select Casino; casinos=Select Casino,New...,Kept",
                name);
@@ -90,7 +90,7 @@ TEST_F(Casinos, HistoryLinesAsFound) {
         SCOPED_TRACE(c.choose);
         writeBytes(historyFile(), c.file);
         restart();
-        set("Casino", c.choose);
+        act("Casino=" + c.choose);
         expect("casinos=" + c.casinos + "; " + c.shown);
         act(WATCH "9");
         EXPECT_EQ(readBytes(historyFile()), c.after);

@@ -79,7 +79,7 @@ TEST_F(Stats, HitsAndLastSightingThisRunAndInTheCasinosRecord) {
     EXPECT_EQ(advisor->statistics().hottest, (std::array{0, 12, 7, 33, 1}));
     EXPECT_EQ(advisor->statistics().coldest, (std::array{1, 2, 3, 4, 5}));
     // No casino: only the run's own spins.
-    set("Casino", "Select Casino");
+    act("Casino=Select~Casino");
     EXPECT_EQ(numbers({7, 0, 12, 33}), "7:0,0,- 0:1,0,1 12:1,0,2 33:1,0,0 ");
     EXPECT_EQ(advisor->statistics().hottest, (std::array{33, 0, 12, 1, 2}));
 }

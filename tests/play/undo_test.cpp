@@ -37,14 +37,14 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     Json changed = toJson(live);
     changeEverything(changed);
     // Members that must agree with each other, and lists that start empty.
-    changed["SpinText"] = "01";
-    changed["form"]["board"] = {{"flipped", true}, {"colored", true}};
-    changed["CurrentBet"] = {3, 120};
-    changed["WinningBets"] = {109};
+    changed.merge_patch(
+        {{"SpinText", "01"},
+         {"CurrentBet", {3, 120}},
+         {"WinningBets", {109}},
+         {"RunBalances", {1000, 997.5}},
+         {"settled", {{"bets", {3, 120}}, {"stakes", {5, 40}}}},
+         {"form", {{"board", {{"flipped", true}, {"colored", true}}}, {"Text1", "5,0,36"}}}});
     changed["lists"][4] = {17, 20};
-    changed["RunBalances"] = {1000, 997.5};
-    changed["settled"] = {{"bets", {3, 120}}, {"stakes", {5, 40}}};
-    changed["form"]["Text1"] = "5,0,36";
     ASSERT_NE(changed, toJson(live));
     PlayState read = live;
     fromJson(changed, read);
@@ -54,9 +54,9 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     EXPECT_EQ(read.form.board, flipped);
     EXPECT_EQ(read.settled.total(), 45);
     EXPECT_EQ(read.runTally.since[0], 0);  // changed from never (-1)
-    EXPECT_EQ(read.form.chips[5].label.fontSize, 14);
-    EXPECT_EQ(read.form.chips[5].appearance, 1);
-    EXPECT_EQ(read.form.chips[4].appearance, 0);
+    EXPECT_EQ(std::tuple(read.form.chips[5].label.fontSize, read.form.chips[5].appearance,
+                         read.form.chips[4].appearance),
+              std::tuple(14, 1, 0));
     // One member out of its range fails the whole read.
     PlayState untouched = live;
     for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
@@ -75,7 +75,7 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
     for (int i = 0; i < 1100; ++i) {
         act("wait @" + std::to_string((i * 7 + i / 37) % 37));
         before.push_back(toJson(state()));
-        pressButton();
+        act("Button1");
     }
     const EditMenuView menu = a().editMenu();
     EXPECT_GE(menu.undoSteps, 1000);
@@ -93,14 +93,14 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
 
 TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
     dialogs.answers = {"yes"};
+    advisor.reset();
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
-    StartOptions options{dir.path, false, ""};
+    StartOptions options{dir.path / "other", false, ""};
     options.recordUndo = options.keepRunFile = false;
     advisor->userOpenWindow(options);
     act("chk7_1=1 even:0 Text18=1000 Button1 5");
     a().flushRunFile();
-    EXPECT_FALSE(a().userUndo().ok);
-    EXPECT_FALSE(a().editMenu().undo.enabled);
+    EXPECT_FALSE(a().userUndo().ok || a().editMenu().undo.enabled);
     a().userCloseWindow();
     EXPECT_FALSE(std::filesystem::exists(a().runFile()));
     EXPECT_EQ(dialogs.answers.size(), 1u);  // nothing was asked

@@ -21,23 +21,13 @@
 
 namespace brisvale::testing {
 
-// The Low and High boxes of each threshold family and the Random box beside them.
-struct FamilyBoxes {
-    const char* low;
-    const char* high;
-    const char* random;
-};
-inline constexpr FamilyBoxes kEvenBoxes{"Text2", "Text3", "Check1"},
-    kDozenBoxes{"Text4", "Text5", "Check2"}, kRowBoxes{"Text6", "Text7", "Check3"},
-    kLineBoxes{"Text8", "Text9", "Check4"}, kCornerBoxes{"Text10", "Text11", "Check5"},
-    kTrioBoxes{"Text12", "Text13", "Check6"}, kSplitBoxes{"Text14", "Text15", "Check7"},
-    kSingleBoxes{"Text16", "Text17", "Check9"};
-// The families as a script names them, and their boxes in the same order.
+// The families as a script names them, and the Low, High and Random boxes of each.
 inline constexpr const char* kFamilyNames[] = {"even",   "dozen", "row",   "line",
                                                "corner", "trio",  "split", "single"};
-inline constexpr FamilyBoxes kFamilyBoxes[] = {kEvenBoxes,  kDozenBoxes,  kRowBoxes,
-                                               kLineBoxes,  kCornerBoxes, kTrioBoxes,
-                                               kSplitBoxes, kSingleBoxes};
+inline constexpr const char* kFamilyBoxes[][3] = {
+    {"Text2", "Text3", "Check1"},   {"Text4", "Text5", "Check2"},   {"Text6", "Text7", "Check3"},
+    {"Text8", "Text9", "Check4"},   {"Text10", "Text11", "Check5"}, {"Text12", "Text13", "Check6"},
+    {"Text14", "Text15", "Check7"}, {"Text16", "Text17", "Check9"}};
 
 class AdvisorFixture : public ::testing::Test {
   protected:
@@ -66,62 +56,14 @@ class AdvisorFixture : public ::testing::Test {
     PlayState& mutableState() { return AdvisorTestAccess::state(*advisor); }
     std::filesystem::path historyFile() const { return advisor->historyFile(); }
 
-    void set(std::string_view name, std::string_view value) {
-        const ActionResult r = advisor->userSet(name, value);
-        ASSERT_TRUE(r.ok) << name << " = " << value << ": " << r.error;
+    void tick() {
+        clock.now += advisor->timerInterval();
+        advisor->userTick();
     }
-    void pressButton(std::string_view name = "Button1") {
-        const ActionResult r = advisor->userPress(name);
-        ASSERT_TRUE(r.ok) << name << ": " << r.error;
-    }
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            clock.now += advisor->timerInterval();
-            advisor->userTick();
-        }
-    }
-    // Ticks until Button1 can be pressed again.
-    void waitButton() {
-        for (int i = 0; i < 50 && !form().Button1.enabled; ++i) tick();
-        ASSERT_TRUE(form().Button1.enabled) << "Button1 never came back";
-    }
-    void click(int cell) { ASSERT_TRUE(advisor->userClickCell(cell).ok) << cell; }
-    // One spin as the user enters it: wait for the button, click the number, press Submit.
-    void spin(int number) { act("wait @" + std::to_string(number) + " Button1"); }
-    void spins(std::initializer_list<int> numbers) {
-        for (int n : numbers) spin(n);
-    }
-    // A family watched at a fixed (not random) threshold: Low and High both hold it. The High
-    // box can be typed into only while the Random box is ticked.
-    void threshold(const FamilyBoxes& b, int value) {
-        const std::string v = std::to_string(value), r = b.random;
-        act(r + "=1 " + b.high + "=" + v + " " + b.low + "=" + v + " " + r + "=0");
-    }
-    // Classic play on Red/Black with a threshold of 0 and a $1000 account.
-    void classicRedBlack() { act("chk7_1=1 Text2=0 Text3=0 Check1=0 Text18=1000"); }
-    // A multi-bet style (2 Multi, 3 Super) with a $1000 account, conservative betting off,
-    // a 1-second spin interval and nothing watched yet.
-    void multiStyle(int style) { act("style:" + std::to_string(style)); }
-    // Replaces a family's sequence in memory and in the wagering file, through the dialog.
-    void sequence(int box, std::string_view text) {
-        act("seq:" + std::to_string(box) + "=" + std::string(text));
-        ASSERT_FALSE(form().frmWagering.open);
-    }
-    // The visible chips as (index, caption) pairs, by ascending index.
-    std::vector<std::pair<int, std::string>> shownChips() const {
-        std::vector<std::pair<int, std::string>> out;
-        for (int i = 0; i < static_cast<int>(form().chips.size()); ++i) {
-            if (form().chips[i].visible) out.emplace_back(i, form().chips[i].caption);
-        }
-        return out;
-    }
-    std::string currentBet() const { return state().CurrentBet.listText(); }
-    std::string messages() const { return dialogs.boxes.empty() ? "" : view("boxes") + "|"; }
-
     // Carries out a script of user actions separated by blanks:
     //   17  a spin (wait, click 17, Submit)     @17  a click on cell 17      chip:3  on chip 3
     //   NAME=VALUE  set a control               Button1, Command2, frmWagering.Command2, ...
-    //   tick, tick:N, wait (for Button1), flip, key:7, key:Enter, menu:NAME, restart, close,
+    //   tick, tick:N, wait (for Button1), flip, menu:NAME, restart, close,
     //   replay (Command2, then ticks until the replay ends), answer:TEXT (the next box's
     //   answer), style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilyNames),
     //   seq:K=TEXT (sequence K through the wagering dialog), wagerfile:KEY=TEXT (written into
@@ -138,23 +80,22 @@ class AdvisorFixture : public ::testing::Test {
             if (std::isdigit(static_cast<unsigned char>(t[0]))) {
                 act("wait @" + t + " Button1");
             } else if (t[0] == '@') {
-                click(std::stoi(t.substr(1)));
+                ASSERT_TRUE(advisor->userClickCell(std::stoi(t.substr(1))).ok) << t;
             } else if (head == "chip") {
                 ASSERT_TRUE(advisor->userClickChip(std::stoi(arg)).ok) << t;
             } else if (head == "tick") {
-                tick(arg.empty() ? 1 : std::stoi(arg));
-            } else if (t == "wait") {
-                waitButton();
+                for (int i = arg.empty() ? 1 : std::stoi(arg); i > 0; --i) tick();
+            } else if (t == "wait") {  // until Button1 can be pressed again
+                for (int i = 0; i < 50 && !form().Button1.enabled; ++i) tick();
+                ASSERT_TRUE(form().Button1.enabled) << "Button1 never came back";
             } else if (t == "flip") {
                 advisor->userFlip();
-            } else if (head == "key") {
-                advisor->userKey(arg);
             } else if (head == "menu") {
                 ASSERT_TRUE(advisor->userMenu(arg, 0).ok) << t;
             } else if (t == "restart") {
                 restart();
             } else if (t == "replay") {
-                pressButton("Command2");
+                act("Command2");
                 for (int i = 0; i < 10000 && advisor->replayRunning(); ++i) tick();
             } else if (head == "wagerfile") {
                 SetProperty(1, arg.substr(0, eq), arg.substr(eq + 1), advisor->wageringFile());
@@ -167,15 +108,20 @@ class AdvisorFixture : public ::testing::Test {
                 act("BetStyle" + arg + "=1 Check8=0 chk1=0 chk2=0 chk3=0 chk4=0 chk5=0 chk6=0 " +
                     "chk7=0 Chk8=0 cboDozen=0 cboRow=0 cboLine=0 cboCorner=0 cboTrio=0 " +
                     "cboSplit=0 cboSingle=0 cboSpins=1 Text18=1000");
-            } else if (family != std::end(kFamilyNames)) {
-                threshold(kFamilyBoxes[family - std::begin(kFamilyNames)], std::stoi(arg));
+            } else if (family != std::end(kFamilyNames)) {  // Low and High both at the value;
+                // the High box can be typed into only while the Random box is ticked
+                const auto& [low, high, rand] = kFamilyBoxes[family - std::begin(kFamilyNames)];
+                act(std::string(rand) + "=1 " + high + "=" + arg + " " + low + "=" + arg + " " +
+                    rand + "=0");
             } else if (head == "seq") {
                 act("menu:mnuProg frmWagering.Text" + arg.substr(0, eq) + "=" + arg.substr(eq + 1) +
                     " frmWagering.Command2");
-            } else if (t.find('=') != std::string::npos) {
-                set(t.substr(0, t.find('=')), t.substr(t.find('=') + 1));
-            } else {
-                pressButton(t);
+            } else {  // a control set, or a button pressed
+                const auto set = t.find('=');
+                const ActionResult r = set == std::string::npos
+                                           ? advisor->userPress(t)
+                                           : advisor->userSet(t.substr(0, set), t.substr(set + 1));
+                ASSERT_TRUE(r.ok) << t << ": " << r.error;
             }
         }
     }

@@ -35,14 +35,6 @@ class TempDir {
     std::filesystem::path path;
 };
 
-// Names each case of a table-driven test after its `name` field.
-struct CaseName {
-    template <class Info>
-    std::string operator()(const Info& testInfo) const {
-        return testInfo.param.name;
-    }
-};
-
 inline std::filesystem::path withBac(const std::filesystem::path& path) {
     std::filesystem::path backup = path;
     backup += ".bac";

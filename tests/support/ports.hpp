@@ -24,9 +24,7 @@ struct Box {
 struct FakeDialogs : Dialogs {
     std::vector<Box> boxes;
     std::deque<std::string> answers;  // "yes"/"no" or input-box text; none left: No / Cancel
-    bool clickTerms = false;          // the About box's "Terms and Conditions" gets clicked
     bool quiet = false;               // record nothing (long benchmark runs)
-    int guides = 0;
 
     void message(std::string_view text, std::string_view title) override {
         record("message", title, text);
@@ -40,11 +38,10 @@ struct FakeDialogs : Dialogs {
         record("input", title, prompt);
         return next();
     }
-    void about(std::string_view buildDate, const std::function<void()>& openTerms) override {
+    void about(std::string_view buildDate, const std::function<void()>&) override {
         record("about", "", buildDate);
-        if (clickTerms) openTerms();
     }
-    void showGuide() override { ++guides; }
+    void showGuide() override {}
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
