@@ -161,7 +161,7 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
         std::string setup =
             std::string(r.setup) +
             " cboWins=999 cboTime=999 chk7=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 ";
-        for (const char* f : kFamilyNames) setup += f + (":" + std::to_string(r.threshold)) + " ";
+        for (const auto& f : kFamilies) setup += f[0] + (":" + std::to_string(r.threshold)) + " ";
         for (const auto& [box, max] : counts)
             setup += box + ("=" + std::to_string(max * r.sixths / 6)) + " ";
         play("setup :: " + setup + "Button1 => button=Submit");

@@ -28,7 +28,7 @@ void changeEverything(Json& j, const std::string& key = {}) {
 }
 
 TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
-    PlayState& live = mutableState();
+    PlayState& live = AdvisorTestAccess::state(a());
     // The chips' look is the session's, from its site: reading keeps the live one.
     Chip& look = live.form.chips[5];
     look.appearance = look.borderStyle = 1;

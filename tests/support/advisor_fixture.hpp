@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <sstream>
@@ -21,23 +22,20 @@
 
 namespace brisvale::testing {
 
-// The families as a script names them, and the Low, High and Random boxes of each.
-inline constexpr const char* kFamilyNames[] = {"even",   "dozen", "row",   "line",
-                                               "corner", "trio",  "split", "single"};
-inline constexpr const char* kFamilyBoxes[][3] = {
-    {"Text2", "Text3", "Check1"},   {"Text4", "Text5", "Check2"},   {"Text6", "Text7", "Check3"},
-    {"Text8", "Text9", "Check4"},   {"Text10", "Text11", "Check5"}, {"Text12", "Text13", "Check6"},
-    {"Text14", "Text15", "Check7"}, {"Text16", "Text17", "Check9"}};
+// The families as a script names them, with the Low, High and Random boxes of each.
+inline constexpr std::array<const char*, 4> kFamilies[] = {
+    {"even", "Text2", "Text3", "Check1"},     {"dozen", "Text4", "Text5", "Check2"},
+    {"row", "Text6", "Text7", "Check3"},      {"line", "Text8", "Text9", "Check4"},
+    {"corner", "Text10", "Text11", "Check5"}, {"trio", "Text12", "Text13", "Check6"},
+    {"split", "Text14", "Text15", "Check7"},  {"single", "Text16", "Text17", "Check9"}};
 
 class AdvisorFixture : public ::testing::Test {
   protected:
-    explicit AdvisorFixture(std::uint64_t seed = 7) : random(seed) {}
-
     TempDir dir;
     FakeDialogs dialogs;
     FakeBrowser browser;
     FakeClock clock;
-    SeededRandom random;
+    SeededRandom random{7};
     std::unique_ptr<Advisor> advisor;
 
     void SetUp() override { restart(); }
@@ -53,7 +51,6 @@ class AdvisorFixture : public ::testing::Test {
     Advisor& a() { return *advisor; }
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
-    PlayState& mutableState() { return AdvisorTestAccess::state(*advisor); }
     std::filesystem::path historyFile() const { return advisor->historyFile(); }
 
     void tick() {
@@ -65,7 +62,7 @@ class AdvisorFixture : public ::testing::Test {
     //   NAME=VALUE  set a control               Button1, Command2, frmWagering.Command2, ...
     //   tick, tick:N, wait (for Button1), flip, menu:NAME, restart, close,
     //   replay (Command2, then ticks until the replay ends), answer:TEXT (the next box's
-    //   answer), style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilyNames),
+    //   answer), style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilies),
     //   seq:K=TEXT (sequence K through the wagering dialog), wagerfile:KEY=TEXT (written into
     //   the wagering file by hand, then a restart). A ~ in a value stands for a blank.
     void act(std::string_view script) {
@@ -76,7 +73,7 @@ class AdvisorFixture : public ::testing::Test {
             const std::string head = t.substr(0, colon);
             const std::string arg = colon == std::string::npos ? "" : t.substr(colon + 1);
             const auto eq = arg.find('=');
-            const auto family = std::find(std::begin(kFamilyNames), std::end(kFamilyNames), head);
+            const auto family = std::ranges::find(kFamilies, head, [](auto& f) { return f[0]; });
             if (std::isdigit(static_cast<unsigned char>(t[0]))) {
                 act("wait @" + t + " Button1");
             } else if (t[0] == '@') {
@@ -108,9 +105,9 @@ class AdvisorFixture : public ::testing::Test {
                 act("BetStyle" + arg + "=1 Check8=0 chk1=0 chk2=0 chk3=0 chk4=0 chk5=0 chk6=0 " +
                     "chk7=0 Chk8=0 cboDozen=0 cboRow=0 cboLine=0 cboCorner=0 cboTrio=0 " +
                     "cboSplit=0 cboSingle=0 cboSpins=1 Text18=1000");
-            } else if (family != std::end(kFamilyNames)) {  // Low and High both at the value;
+            } else if (family != std::end(kFamilies)) {  // Low and High both at the value;
                 // the High box can be typed into only while the Random box is ticked
-                const auto& [low, high, rand] = kFamilyBoxes[family - std::begin(kFamilyNames)];
+                const auto& [name, low, high, rand] = *family;
                 act(std::string(rand) + "=1 " + high + "=" + arg + " " + low + "=" + arg + " " +
                     rand + "=0");
             } else if (head == "seq") {
@@ -175,12 +172,9 @@ class AdvisorFixture : public ::testing::Test {
                 if (c.visible && !item.empty()) items.push_back(item);
             }
         } else if (key == "history" || key == "historyfile") {
-            std::istringstream file(readBytes(historyFile()));
-            for (std::size_t i = 0; key == "history" && i < f.Text1.lineCount(); ++i)
-                items.push_back(f.Text1.line(i) + "/");
-            for (std::string line; key != "history" && std::getline(file, line);)
-                items.push_back(line.substr(0, line.size() - 1) + "/");
-            between.clear();
+            std::string text = key == "history" ? f.Text1.text() : readBytes(historyFile());
+            for (std::size_t at; (at = text.find("\r\n")) != text.npos;) text.replace(at, 2, "/");
+            return text;
         } else if (key == "boxes" || key == "casinos") {
             items = key == "boxes" ? dialogs.texts() : std::vector<std::string>(f.Casino.items);
         } else if (key == "disabled") {

@@ -54,9 +54,8 @@ struct FakeDialogs : Dialogs {
         if (!quiet) boxes.push_back({std::string(kind), std::string(title), std::string(text)});
     }
     std::optional<std::string> next() {
-        if (answers.empty()) return std::nullopt;
-        std::string answer = answers.front();
-        answers.pop_front();
+        std::optional<std::string> answer;
+        if (!answers.empty()) answer = answers.front(), answers.pop_front();
         return answer;
     }
 };
