@@ -76,19 +76,11 @@ class AdvisorFixture : public ::testing::Test {
             const auto family = std::ranges::find(kFamilies, head, [](auto& f) { return f[0]; });
             if (std::isdigit(static_cast<unsigned char>(t[0]))) {
                 act("wait @" + t + " Button1");
-            } else if (t[0] == '@') {
-                ASSERT_TRUE(advisor->userClickCell(std::stoi(t.substr(1))).ok) << t;
-            } else if (head == "chip") {
-                ASSERT_TRUE(advisor->userClickChip(std::stoi(arg)).ok) << t;
             } else if (head == "tick") {
                 for (int i = arg.empty() ? 1 : std::stoi(arg); i > 0; --i) tick();
             } else if (t == "wait") {  // until Button1 can be pressed again
                 for (int i = 0; i < 50 && !form().Button1.enabled; ++i) tick();
                 ASSERT_TRUE(form().Button1.enabled) << "Button1 never came back";
-            } else if (t == "flip") {
-                advisor->userFlip();
-            } else if (head == "menu") {
-                ASSERT_TRUE(advisor->userMenu(arg, 0).ok) << t;
             } else if (t == "restart") {
                 restart();
             } else if (t == "replay") {
@@ -113,9 +105,13 @@ class AdvisorFixture : public ::testing::Test {
             } else if (head == "seq") {
                 act("menu:mnuProg frmWagering.Text" + arg.substr(0, eq) + "=" + arg.substr(eq + 1) +
                     " frmWagering.Command2");
-            } else {  // a control set, or a button pressed
+            } else {  // a click, a menu, a flip, a control set or a button pressed
                 const auto set = t.find('=');
-                const ActionResult r = set == std::string::npos
+                const ActionResult r = t[0] == '@' ? advisor->userClickCell(std::stoi(t.substr(1)))
+                                       : head == "chip" ? advisor->userClickChip(std::stoi(arg))
+                                       : head == "menu" ? advisor->userMenu(arg, 0)
+                                       : t == "flip"    ? advisor->userFlip()
+                                       : set == t.npos
                                            ? advisor->userPress(t)
                                            : advisor->userSet(t.substr(0, set), t.substr(set + 1));
                 ASSERT_TRUE(r.ok) << t << ": " << r.error;
