@@ -146,18 +146,17 @@ class AdvisorFixture : public ::testing::Test {
             {"frmWagering.Combo1", std::string(f.frmWagering.Combo1.text())},
             {"frmWagering.Combo2", std::string(f.frmWagering.Combo2.text())}};
         // clang-format on
-        for (const auto& [name, value] : plain) {
+        for (const auto& [name, value] : plain)
             if (key == name) return value;
-        }
-        if (key.substr(0, 9) == "settings:" || key.substr(0, 9) == "wagering:") {
+        if (key.substr(0, 9) == "settings:" || key.substr(0, 9) == "wagering:")
             return GetProperty(1, key.substr(9),
                                key[0] == 's' ? advisor->settingsFile() : advisor->wageringFile());
-        }
-        if (key.substr(0, 16) == "frmWagering.Text") {
+        if (key.substr(0, 16) == "frmWagering.Text")
             return f.frmWagering.Text[std::stoi(std::string(key.substr(16)))].text;
-        }
         std::vector<std::string> items;
-        std::string between = key == "tips" || key == "boxes" ? "|" : key == "casinos" ? "," : " ";
+        const std::string between = key == "tips" || key == "boxes"         ? "|"
+                                    : key == "casinos" || key == "disabled" ? ","
+                                                                            : " ";
         if (key == "chips" || key == "tips" || key == "images" || key == "spots") {
             for (int i = 0; i < board::kChipCount; ++i) {
                 const Chip& c = f.chips[i];
@@ -171,16 +170,15 @@ class AdvisorFixture : public ::testing::Test {
             std::string text = key == "history" ? f.Text1.text() : readBytes(historyFile());
             for (std::size_t at; (at = text.find("\r\n")) != text.npos;) text.replace(at, 2, "/");
             return text;
-        } else if (key == "boxes" || key == "casinos") {
-            items = key == "boxes" ? dialogs.texts() : std::vector<std::string>(f.Casino.items);
-        } else if (key == "disabled") {
-            items = advisor->disabledControls();
-            between = ",";
+        } else if (key == "boxes" || key == "casinos" || key == "disabled") {
+            items = key == "boxes"      ? dialogs.texts()
+                    : key == "disabled" ? advisor->disabledControls()
+                                        : std::vector<std::string>(f.Casino.items);
         } else {
+            using enum ControlView::Kind;
             for (const ControlView& c : advisor->panelControls()) {
-                if (c.name != key) continue;
-                if (c.kind == ControlView::Kind::Check) return n(c.check);
-                return c.kind == ControlView::Kind::Option ? n(c.option) : c.text;
+                if (c.name == key)
+                    return c.kind == Check ? n(c.check) : c.kind == Option ? n(c.option) : c.text;
             }
             ADD_FAILURE() << "nothing to view named " << key;
         }

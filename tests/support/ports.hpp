@@ -15,9 +15,9 @@
 namespace brisvale::testing {
 
 struct Box {
-    std::string kind;  // "message", "question", "input" or "about"
-    std::string title;
-    std::string text;  // the prompt of an input box, the build date of the About box
+    // kind: "message", "question", "input" or "about"; text: for an input box its prompt, for
+    // the About box the build date
+    std::string kind, title, text;
     bool operator==(const Box&) const = default;
 };
 
@@ -30,13 +30,11 @@ struct FakeDialogs : Dialogs {
         record("message", title, text);
     }
     bool askYesNo(std::string_view text, std::string_view title) override {
-        record("question", title, text);
-        return next() == "yes";
+        return record("question", title, text), next() == "yes";
     }
     std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                         std::string_view) override {
-        record("input", title, prompt);
-        return next();
+        return record("input", title, prompt), next();
     }
     void about(std::string_view buildDate, const std::function<void()>&) override {
         record("about", "", buildDate);
@@ -62,10 +60,7 @@ struct FakeDialogs : Dialogs {
 
 struct FakeBrowser : Browser {
     std::vector<std::string> opened;
-    bool open(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
+    bool open(std::string_view address) override { return opened.emplace_back(address), true; }
 };
 
 struct FakeClock : Clock {
