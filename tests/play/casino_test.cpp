@@ -78,9 +78,6 @@ TEST_F(Casinos, HistoryLinesAsFound) {
         {"index: 1\r\nname1: Alpha,\r\nname2:\r\nname3: Gamma,7,\r\n", "Gamma",
          "Select Casino,New...,Alpha,,Gamma", "history=     7/; recorded=1",
          "index: 1\r\nname1: Alpha,\r\nname2:\r\nname3: Gamma,7,9,\r\n"},
-        {"index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,\r\n", "Gamma",
-         "Select Casino,New...,Alpha,Gamma", "recorded=1",
-         "index: 1\r\nname1: Alpha,1,\r\nname3: Gamma,3,9,\r\n"},
         {"name1: Alpha,4,\r\n", "Alpha", "Select Casino,New...,Alpha", "history=4/; recorded=1",
          "name1: Alpha,4,9,\r\n"},  // no section line: keys from the first line
         {"index: 1\r\nname1: " + big + "\r\n", "Big", "Select Casino,New...,Big", "recorded=32767",
@@ -172,19 +169,17 @@ TEST_F(Replay, Scenarios) {
 
 // Quit NOW asks whether to go on: No ends the replay; Yes starts a new run with the next
 // spin (7), then 9 opens Black and 11 wins it.
+#define QUIT_RUN \
+    "answer:A Casino=New... " WATCH "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q "
 TEST_F(Replay, QuitNowAsksWhetherToGoOn) {
     const Scenario scenarios[] = {
-        "no :: answer:A Casino=New... " WATCH
-        "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 answer:no replay => "
-        "boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?; total=2; label=Quit "
-        "NOW; interval=1000",
-        "yes :: answer:A Casino=New... " WATCH
-        "5 3 7 9 11 menu:mnuRestart close restart Casino=A seq:1=1,Q even:0 answer:yes replay => "
-        "total=4; table=2; wins=1; interval=1000",
-        "Super :: answer:A Casino=New... " WATCH
-        "5 3 8 10 menu:mnuRestart close restart Casino=A seq:1=1,Q style:3 chk7_1=1 even:0 "
-        "cboRow=1 answer:no replay => total=2; label=Quit NOW; boxes=Enter the Casino Name|Quit "
-        "Now Has Came Up - Keep Testing?",
+        "no :: " QUIT_RUN
+        "even:0 answer:no replay => boxes=Enter the Casino Name|Quit Now Has "
+        "Came Up - Keep Testing?; total=2; label=Quit NOW; interval=1000",
+        "yes :: " QUIT_RUN "even:0 answer:yes replay => total=4; table=2; wins=1; interval=1000",
+        "Super :: " QUIT_RUN
+        "style:3 chk7_1=1 even:0 cboRow=1 answer:no replay => total=2; "
+        "label=Quit NOW; boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?",
     };
     for (const Scenario& s : scenarios) play(s);
     EXPECT_EQ(dialogs.boxes.back().title, "Quit Now");

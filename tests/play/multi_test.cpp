@@ -117,9 +117,6 @@ TEST_F(Multi, Chips) {
             "01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01",
         "Multi bets no single numbers, even with their box ticked :: style:2 Chk8=1 single:0 "
         "cboSingle=1 Button1 0 => open=0; label=Spin Only; bet=",
-        std::string("Multi chips carry images, no tooltips and no singles :: style:2 ") +
-            everyFamily + "Button1 0 => bet=" + bets +
-            "; images=1 2 3 4 5 5 5 5 5 5 5 5; tips=; label=Bet $1 on all chips shown.",
         std::string("a single-number chip enters its number in Super :: ") + singles +
             "chip:17 => pending=1; spin=17; marker=1 || "
             // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.

@@ -77,14 +77,11 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
         before.push_back(toJson(state()));
         act("Button1");
     }
-    const EditMenuView menu = a().editMenu();
-    EXPECT_GE(menu.undoSteps, 1000);
-    EXPECT_EQ(menu.undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
+    EXPECT_GE(a().editMenu().undoSteps, 1000);
+    EXPECT_EQ(a().editMenu().undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
     for (int i = 1; i <= 1000; ++i) {
         ASSERT_TRUE(a().userUndo().ok) << i;
-        if (i % 97 == 0 || i == 1000) {
-            ASSERT_EQ(toJson(state()), before[before.size() - i]) << i;
-        }
+        ASSERT_TRUE((i % 97 && i < 1000) || toJson(state()) == before[before.size() - i]) << i;
     }
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(a().userRedo().ok) << i;
     act("wait @4");
