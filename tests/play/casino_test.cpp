@@ -42,24 +42,20 @@ TEST_F(Casinos, Recording) {
 }
 
 TEST_F(Casinos, NamesThatCannotBeStoredAreRefused) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"   ", "Please enter a name for the casino."},
-        {"Alpha, Beta", "A casino name cannot contain a comma."},
-        {"two\tparts", "A casino name must be one line of text."},
-        {"New...", "A casino cannot be named \"New...\" or \"Select Casino\"."},
-        {" Select Casino ", "A casino cannot be named \"New...\" or \"Select Casino\"."},
-    };
     act("answer:Kept Casino=New...");
     const std::string before = readBytes(historyFile());
-    for (const auto& [name, message] : cases) {
-        dialogs.boxes.clear();
+    dialogs.boxes.clear();
+    for (const char* name : {"   ", "Alpha, Beta", "two\tparts", "New...", " Select Casino "}) {
         dialogs.answers = {name};
         act("Casino=New...");
-        expect(std::string("boxes=Enter the Casino Name|") + message +
-                   "; Casino=Select Casino; casinos=Select Casino,New...,Kept",
-               name);
-        EXPECT_EQ(readBytes(historyFile()), before);
+        expect("Casino=Select Casino; casinos=Select Casino,New...,Kept", name);
     }
+    EXPECT_EQ(readBytes(historyFile()), before);
+    const std::string ask = "Enter the Casino Name|",
+                      reserved = "A casino cannot be named \"New...\" or \"Select Casino\".";
+    expect("boxes=" + ask + "Please enter a name for the casino.|" + ask +
+           "A casino name cannot contain a comma.|" + ask +
+           "A casino name must be one line of text.|" + ask + reserved + "|" + ask + reserved);
 }
 
 // History lines as the user may find them: each loads what it can read, a spin is added to the
@@ -132,15 +128,20 @@ TEST_F(Casinos, AnUnreadableLineIsNeverWrittenOver) {
         "could not be deleted from CasinoHistory.dat.; historyfile=index: 1/name1: Alpha,1,/");
 }
 
-// A data folder that cannot be written: the user is told, and play goes on.
+// A data folder that cannot be written: the user is told of each file not saved, and play goes
+// on with what was typed.
 TEST_F(Casinos, AFolderThatCannotBeWrittenIsTold) {
     writeBytes(dir / "plain-file", "x");
     restart(dir / "plain-file");
     dialogs.boxes.clear();
-    act("answer:Alpha Casino=New... " WATCH "3 4");
-    expect(
-        "boxes=Enter the Casino Name|The casino could not be saved to CasinoHistory.dat.; "
-        "Casino=Select Casino; total=2");
+    act("menu:mnuProg frmWagering.Text1=2,Q frmWagering.Command2");
+    const std::string wagering = "The wagering settings could not be saved to " +
+                                 a().wageringFile().filename().string() + ".";
+    expect("dialog=1; boxes=" + wagering);
+    act("frmWagering.Command3 answer:Alpha Casino=New... chk7_1=1 even:0 Text18=100 Button1 5");
+    expect("boxes=" + wagering +
+           "|Enter the Casino Name|The casino could not be saved to CasinoHistory.dat.; "
+           "Casino=Select Casino; total=1; label=Bet $2 on Black");
     EXPECT_EQ(readBytes(dir / "plain-file"), "x");
 }
 

@@ -27,8 +27,6 @@ TEST_F(Classic, StartChecks) {
         "Multi needs a count box, any one :: style:2 chk7_1=1 Button1 => boxes=You need to "
         "increase your Multi settings (Advanced Settings).; button=Start || cboTrio=1 Button1 => "
         "button=Submit; label=Spin Only",
-        "Super too :: style:3 chk7_1=1 Button1 => boxes=You need to increase your Multi settings "
-        "(Advanced Settings).; button=Start",
     };
     for (const Scenario& s : scenarios) play(s);
 }

@@ -71,9 +71,10 @@ TEST_F(Multi, Presses) {
     for (const Scenario& s : scenarios) play(s);
 }
 
+// The dialog's auto-increase raising the wager after every chip.
+#define RAISE_EVERY_CHIP \
+    "menu:mnuProg frmWagering.Text1=1,S frmWagering.Combo1=1 frmWagering.Command2 "
 TEST_F(Multi, TablesAndWagers) {
-    const char* raiseEveryChip =
-        "menu:mnuProg frmWagering.Text1=1,S frmWagering.Combo1=1 frmWagering.Command2 ";
     const Scenario scenarios[] = {
         "Super stops opening bets at the wins per table :: style:3 cboWins=1 chk7_1=1 even:0 "
         "cboRow=1 Button1 5 6 => wins=1; open=0; chips=; label=Spin Only; back=15790320 || tick "
@@ -83,49 +84,41 @@ TEST_F(Multi, TablesAndWagers) {
         "bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=",
         "Multi has no wins per table stop :: style:2 cboWins=1 chk7_1=1 even:0 cboRow=1 Button1 "
         "5 6 => wins=1; open=1; bet=Red,",
-        std::string("a win that leaves nothing open raises the wager and keeps it :: ") +
-            raiseEveryChip +
-            "style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 => bet=Red, || 1 => open=0; cboWager=2; "
-            "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || "
-            "11 "
-            "=> open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
+        "a win that leaves nothing open raises the wager and keeps it :: " RAISE_EVERY_CHIP
+        "style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 => bet=Red, || 1 => open=0; cboWager=2; "
+        "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || 11 "
+        "=> open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
         "no raise while auto-increase is off :: menu:mnuProg frmWagering.Combo1=1 "
         "frmWagering.Check1=0 frmWagering.Command2 style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 "
         "1 => net=1; cboWager=1",
-        std::string("no raise while a bet stays open :: ") + raiseEveryChip +
-            "style:3 chk7_1=1 even:0 cboRow=1 Button1 5 6 => open=1; net=1; cboWager=1",
+        "no raise while a bet stays open :: " RAISE_EVERY_CHIP
+        "style:3 chk7_1=1 even:0 cboRow=1 Button1 5 6 => open=1; net=1; cboWager=1",
     };
     for (const Scenario& s : scenarios) play(s);
 }
 
+// Super with seventeen single-number bets and a dozen open after a zero.
+#define SINGLES "style:3 Chk8=1 cboSingle=17 single:0 chk6=1 cboDozen=1 dozen:0 Button1 0 wait "
 TEST_F(Multi, Chips) {
-    const std::string everyFamily =
-        "chk7_1=1 chk7_2=1 chk7_3=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 even:0 dozen:0 "
-        "row:0 line:0 corner:0 trio:0 split:0 single:0 cboDozen=1 cboRow=1 cboLine=1 "
-        "cboCorner=1 cboTrio=1 cboSplit=1 cboSingle=1 ";
-    const std::string bets =
-        "Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line 06/03,1st 12,Row 1,Red,Black,Even,"
-        "Odd,01 to 18,19 to 36,";
-    const std::string singles =
-        "style:3 Chk8=1 cboSingle=17 single:0 chk6=1 cboDozen=1 dozen:0 Button1 0 wait ";
     const Scenario scenarios[] = {
-        std::string("Super chips carry their family images and a tooltip each :: style:3 Chk8=1 ") +
-            everyFamily + "Button1 0 => bet=" + bets +
-            "Single 01,; images=1 2 3 4 5 5 5 5 5 5 5 5 9; label= ||  => tips=Bet 1 on Split "
-            "01/02|Bet 1 on Corner 04/01/05/02|Bet 1 on Trio 01/02/03|Bet 1 on Line 06/03|Bet 1 on "
-            "1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 on Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on "
-            "01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01",
+        "Super chips carry their family images and a tooltip each :: style:3 Chk8=1 chk7_1=1 "
+        "chk7_2=1 chk7_3=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 even:0 dozen:0 row:0 line:0 "
+        "corner:0 trio:0 split:0 single:0 cboDozen=1 cboRow=1 cboLine=1 cboCorner=1 cboTrio=1 "
+        "cboSplit=1 cboSingle=1 Button1 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,"
+        "Line 06/03,1st 12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 "
+        "5 5 5 5 5 5 5 5 9; label=; tips=Bet 1 on Split 01/02|Bet 1 on Corner 04/01/05/02|Bet 1 "
+        "on Trio 01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 "
+        "on Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single "
+        "01",
         "Multi bets no single numbers, even with their box ticked :: style:2 Chk8=1 single:0 "
         "cboSingle=1 Button1 0 => open=0; label=Spin Only; bet=",
-        std::string("a single-number chip enters its number in Super :: ") + singles +
-            "chip:17 => pending=1; spin=17; marker=1 || "
-            // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.
-            "Button1 => wins=1; net=18; balance=1018",
-        std::string("other chips enter nothing :: ") + singles + "chip:0 => pending=0; marker=0",
-        std::string("Classic ignores chip clicks :: ") + singles +
-            "BetStyle1=1 chip:17 => pending=0; marker=0",
-        std::string("chips laid in Multi drop the Super tooltips :: ") + singles +
-            "BetStyle2=1 5 => chips=0:1; tips=",
+        // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.
+        "a single-number chip enters its number in Super :: " SINGLES
+        "chip:17 => pending=1; spin=17; marker=1 || Button1 => wins=1; net=18; balance=1018",
+        "other chips enter nothing :: " SINGLES "chip:0 => pending=0; marker=0",
+        "Classic ignores chip clicks :: " SINGLES "BetStyle1=1 chip:17 => pending=0; marker=0",
+        "chips laid in Multi drop the Super tooltips :: " SINGLES
+        "BetStyle2=1 5 => chips=0:1; tips=",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -201,17 +194,15 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
                 const Bet& b = bet(id);
                 EXPECT_EQ(chip.bet, id);
                 stakes.insert(chip.caption);
-                if (!before.test(id)) {
-                    const auto first = elementValue(state().wagering.of(b.family).front());
-                    EXPECT_EQ(chip.caption, std::to_string(*first * state().UnitWager()))
-                        << label(id) << " opens at its first stake";
-                }
+                const auto first = elementValue(state().wagering.of(b.family).front());
+                EXPECT_TRUE(before.test(id) ||
+                            chip.caption == std::to_string(*first * state().UnitWager()))
+                    << label(id) << " opens at its first stake";
                 EXPECT_TRUE(!multi || b.family != Family::Single);
-                if (b.family > Family::Row) {
-                    NumberMask& mask = used[static_cast<int>(b.family)];
-                    EXPECT_EQ(mask & b.numbers, 0u) << label(id) << " overlaps";
-                    mask |= b.numbers;
-                }
+                NumberMask& mask = used[static_cast<int>(b.family)];
+                EXPECT_TRUE(b.family <= Family::Row || !(mask & b.numbers))
+                    << label(id) << " overlaps";
+                mask |= b.numbers;
             }
             EXPECT_EQ(i, state().CurrentBet.size());
             if (multi && !advice.empty()) {

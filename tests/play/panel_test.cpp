@@ -123,17 +123,5 @@ TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
     EXPECT_FALSE(a().userCloseWagering().ok);
 }
 
-// A wagering file that cannot be written: OK says so and stays open; the values typed apply.
-TEST_F(Panel, AWageringFileThatCannotBeWrittenIsTold) {
-    writeBytes(dir / "plain-file", "x");
-    restart(dir / "plain-file");
-    dialogs.boxes.clear();
-    act("menu:mnuProg frmWagering.Text1=2,Q frmWagering.Command2");
-    expect("dialog=1; boxes=The wagering settings could not be saved to " +
-           a().wageringFile().filename().string() + ".");
-    act("frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5");
-    expect("label=Bet $2 on Black");
-}
-
 }  // namespace
 }  // namespace brisvale::testing

@@ -118,15 +118,13 @@ TEST(SpinHistoryCounts, MatchTheSpinsAfterEveryChange) {
         seed = seed * 1103515245u + 12345u;
         const bool pop = (seed >> 8) % 3 == 0 && !spins.empty();
         const int spin = static_cast<int>((seed >> 16) % 38) - 1;  // -1: damaged
-        pop ? h.pop_back() : h.push_back(spin);
-        pop ? spins.pop_back() : spins.push_back(spin);
+        pop ? (h.pop_back(), spins.pop_back()) : (h.push_back(spin), spins.push_back(spin));
         for (int n = 0; n <= 36; ++n) {
             const auto at = std::find(spins.rbegin(), spins.rend(), n);
+            std::optional<std::size_t> since;
+            if (at != spins.rend()) since = at - spins.rbegin();
             ASSERT_EQ(h.hits(n), std::count(spins.begin(), spins.end(), n)) << n;
-            ASSERT_EQ(h.since(n), at == spins.rend()
-                                      ? std::nullopt
-                                      : std::optional<std::size_t>(at - spins.rbegin()))
-                << n;
+            ASSERT_EQ(h.since(n), since) << n;
         }
     }
     EXPECT_EQ(std::vector<int>(kept->first.begin(), kept->first.end()), kept->second);
