@@ -26,12 +26,11 @@ Counts countsOf(const SleeperTables& s) {
 // Even table, which only counts spins).
 Table tableFor(BetId id) {
     using namespace bet_ids;
-    if (id == Red || id == Black) return Table::RedBlack;
-    if (id == Odd || id == Even) return Table::OddEven;
-    if (id == Low || id == High) return Table::HighLow;
-    constexpr Table byFamily[] = {Table::Even,   Table::Dozen, Table::Row,   Table::Line,
-                                  Table::Corner, Table::Trio,  Table::Split, Table::Single};
-    return byFamily[static_cast<int>(bet(id).family)];
+    constexpr Table byFamily[] = {Table::HighLow, Table::Dozen, Table::Row,   Table::Line,
+                                  Table::Corner,  Table::Trio,  Table::Split, Table::Single};
+    return id == Red || id == Black  ? Table::RedBlack
+           : id == Odd || id == Even ? Table::OddEven
+                                     : byFamily[static_cast<int>(bet(id).family)];
 }
 
 TEST(SleeperTables, FollowTheReferenceThroughRandomOperations) {

@@ -8,8 +8,8 @@ namespace {
 
 class Stats : public AdvisorFixture {
   protected:
-    // "Red=1,Black=0" as the view has it for the bets named.
-    std::string slept(const std::string& want) const {
+    // Checks "Red=1,Black=0" against how long the view says those bets have slept.
+    void expectSlept(const std::string& want, std::string_view where = "") const {
         std::istringstream in{want};
         std::string out;
         for (std::string item; std::getline(in, item, ',');) {
@@ -17,7 +17,7 @@ class Stats : public AdvisorFixture {
             const BetStatistics b = advisor->statistics().bets[findLabel(l).value()];
             out += (out.empty() ? "" : ",") + l + "=" + std::to_string(b.slept);
         }
-        return out;
+        EXPECT_EQ(out, want) << where;
     }
     // "n:table,history,last" for each number named; "-" for never seen.
     std::string numbers(std::initializer_list<int> ns) const {
@@ -43,7 +43,7 @@ TEST_F(Stats, SleptIsTheLeastCounterOverTheBetsNumbers) {
     for (const char* style : {"Text18=1000", "style:3 cboDozen=1"}) {
         play(std::string(style) + " :: " + style +
              " chk7_1=1 even:50 Button1 5 17 0 30 17 => open=0");
-        EXPECT_EQ(slept(want), want) << style;
+        expectSlept(want, style);
         const Statistics stats = advisor->statistics();
         EXPECT_EQ(stats.bets[bet_ids::Red].threshold, 50);
         EXPECT_TRUE(stats.bets[bet_ids::Black].watched && !stats.bets[bet_ids::Odd].watched);
@@ -55,18 +55,17 @@ TEST_F(Stats, SleptIsTheLeastCounterOverTheBetsNumbers) {
 TEST_F(Stats, ClassicAndMultiBetPlayReadTheirOwnTables) {
     // Classic, dozens due at 2: 3rd 12 opens after 5 and 17, then loses on 1.
     play("Classic :: Text18=1000 chk6=1 dozen:2 Button1 5 17 1 => open=1");
-    EXPECT_EQ(slept("3rd 12=3,Single 36=2,Corner 35/32/36/33=2"),
-              "3rd 12=3,Single 36=2,Corner 35/32/36/33=2");  // only the dozens counted the 1
+    expectSlept("3rd 12=3,Single 36=2,Corner 35/32/36/33=2");  // only the dozens counted the 1
     EXPECT_TRUE(advisor->statistics().bets[bet_ids::ThirdDozen].open);
     // Super, the same spins: every table counts every spin.
     play("Super :: style:3 chk6=1 cboDozen=1 dozen:2 Button1 5 17 1 => bet=3rd 12,");
-    EXPECT_EQ(slept("3rd 12=3,Single 36=3"), "3rd 12=3,Single 36=3");
+    expectSlept("3rd 12=3,Single 36=3");
     // Red on "1,S" stops after one loss on black 4: Super clears its own table, Classic's
     // shared one keeps counting.
     for (const char* style : {"Text18=1000", "style:3 cboDozen=1"}) {
         play(std::string(style) + " :: " + style +
              " seq:1=1,S chk7_1=1 even:1 Button1 17 4 => open=0");
-        EXPECT_EQ(slept("Red=0"), style[0] == 'T' ? "Red=1" : "Red=0") << style;
+        expectSlept(style[0] == 'T' ? "Red=1" : "Red=0", style);
     }
 }
 
