@@ -27,16 +27,15 @@ TEST_F(Casinos, Recording) {
         "a new casino records its spins and is found again :: answer:Alpha Casino=New... => "
         "boxes=Enter the Casino Name; casinos=Select Casino,New...,Alpha; Casino=Alpha; "
         "recorded=0; historyfile=index: 1/name1: Alpha,/ || " WATCH
-        "17 0 32 tick => historyfile=index: 1/name1: Alpha,17,0,32,/; recorded=3; "
-        "caption=Brisvale - Total Spins: 3 - Spins This Table: 3 - Wins: 0 - Alpha - 3 Recorded "
-        "Spins",
+        "17 0 32 tick => historyfile=index: 1/name1: Alpha,17,0,32,/; recorded=3; caption=Brisvale "
+        "- Total Spins: 3 - Spins This Table: 3 - Wins: 0 - Alpha - 3 Recorded Spins",
         "Select Casino ends the recording visibly :: answer:Alpha Casino=New... " WATCH
-        "4 Casino=Select~Casino tick => caption=Brisvale - Total Spins: 1 - Spins This Table: 1 "
-        "- Wins: 0  || 9 => historyfile=index: 1/name1: Alpha,4,/; recorded=0",
+        "4 Casino=Select~Casino tick => caption=Brisvale - Total Spins: 1 - Spins This Table: 1 - "
+        "Wins: 0  || 9 => historyfile=index: 1/name1: Alpha,4,/; recorded=0",
         "no name, or the box cancelled, changes nothing and ends the recording :: answer: "
         "Casino=New... => Casino=Select Casino; casinos=Select Casino,New... || answer:Alpha "
-        "Casino=New... Casino=New... => Casino=Select Casino; casinos=Select "
-        "Casino,New...,Alpha; recorded=0 || " WATCH "3 => historyfile=index: 1/name1: Alpha,/",
+        "Casino=New... Casino=New... => Casino=Select Casino; casinos=Select Casino,New...,Alpha; "
+        "recorded=0 || " WATCH "3 => historyfile=index: 1/name1: Alpha,/",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -95,8 +94,8 @@ TEST_F(Casinos, HistoryLinesAsFound) {
 // succeeds. Closing tells what could not be kept.
 TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
     const std::string kept =
-        "Brisvale could not write to CasinoHistory.dat. The spin was kept and will be written "
-        "with the next one.";
+        "Brisvale could not write to CasinoHistory.dat. The spin was kept and will be written with "
+        "the next one.";
     act("answer:Alpha Casino=New... " WATCH "1");
     dialogs.boxes.clear();
     block(historyFile(), true);
@@ -175,12 +174,12 @@ TEST_F(Replay, Scenarios) {
 TEST_F(Replay, QuitNowAsksWhetherToGoOn) {
     const Scenario scenarios[] = {
         "no :: " QUIT_RUN
-        "even:0 answer:no replay => boxes=Enter the Casino Name|Quit Now Has "
-        "Came Up - Keep Testing?; total=2; label=Quit NOW; interval=1000",
+        "even:0 answer:no replay => boxes=Enter the Casino Name|Quit Now Has Came Up - Keep "
+        "Testing?; total=2; label=Quit NOW; interval=1000",
         "yes :: " QUIT_RUN "even:0 answer:yes replay => total=4; table=2; wins=1; interval=1000",
         "Super :: " QUIT_RUN
-        "style:3 chk7_1=1 even:0 cboRow=1 answer:no replay => total=2; "
-        "label=Quit NOW; boxes=Enter the Casino Name|Quit Now Has Came Up - Keep Testing?",
+        "style:3 chk7_1=1 even:0 cboRow=1 answer:no replay => total=2; label=Quit NOW; boxes=Enter "
+        "the Casino Name|Quit Now Has Came Up - Keep Testing?",
     };
     for (const Scenario& s : scenarios) play(s);
     EXPECT_EQ(dialogs.boxes.back().title, "Quit Now");

@@ -38,22 +38,22 @@ TEST_F(Classic, Runs) {
         "label=Bet $1 on Black; bet=Black,; chips=0:1; spots=2940,1600; back=8454016 || 3 => "
         "balance=999; step=1; label=Bet $2 on Black; chips=0:2; Text18=999 || "
         // The label stays until the next bet opens.
-        "2 => balance=1001; wins=1; open=0; label=Spin Only; chips=; bet=Black,; back=15790320 "
-        "|| 7 1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=192; "
+        "2 => balance=1001; wins=1; open=0; label=Spin Only; chips=; bet=Black,; back=15790320 || "
+        "7 1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=192; "
         "button=Start; picture=1; chips=; bet=Black, ||  => balance=938; Text18=938; total=10; "
         "table=10 || wait Button1 => button=Submit; table=0; total=10; bet=; picture=0",
         "a sequence starting with 2 shows 2 but stakes 1 :: seq:1=2,4,8,Q " RED_BLACK
         "5 => label=Bet $2 on Black; chips=0:1 || 3 => balance=999; label=Bet $4 on Black",
         "a stop mark takes the spin :: seq:1=1,2,S Check8=0 " RED_BLACK
         "5 3 => label=Bet $2 on Black || 3 => open=0; label=Spin Only; enabled=1; marker=0; "
-        "pending=0; step=0; total=3 || Button1 => boxes=Select a Number!; total=3; history=     "
-        "3/     3/     5/",
+        "pending=0; step=0; total=3 || Button1 => boxes=Select a Number!; total=3; history=     3/ "
+        "    3/     5/",
         "a stop mark entered from the replay button during the spin wait :: seq:1=1,2,S "
         "Check8=0 " RED_BLACK
         "5 3 @3 => enabled=0; pending=1 || Command2 => open=0; label=Spin Only; enabled=1; "
         "pending=0; total=3",
-        "families wait for the total spins to reach their threshold :: chk7_1=1 even:3 "
-        "Text18=100 Button1 20 22 => label=Spin Only || 24 => label=Bet $1 on Red",
+        "families wait for the total spins to reach their threshold :: chk7_1=1 even:3 Text18=100 "
+        "Button1 20 22 => label=Spin Only || 24 => label=Bet $1 on Red",
         "a win raises the minimum wager and the balance figures follow :: menu:mnuProg "
         "frmWagering.Combo1=1 frmWagering.Command2 " RED_BLACK
         "5 2 => cboWager=2; net=0; Label12=Minimum Balance:$200; Label41=$60 per spot || 7 => "
@@ -65,20 +65,20 @@ TEST_F(Classic, Runs) {
 TEST_F(Classic, TimerAndBoard) {
     const Scenario scenarios[] = {
         "the spin wait blinks the advice, then gives Button1 back :: " RED_BLACK
-        " => enabled=0; visible=1 || tick => visible=0 || tick => visible=1 || tick => "
-        "visible=0; enabled=0 || tick => visible=1; enabled=1 ||  => caption=Brisvale - Total "
-        "Spins: 0 - Spins This Table: 0 - Wins: 0 ",
+        " => enabled=0; visible=1 || tick => visible=0 || tick => visible=1 || tick => visible=0; "
+        "enabled=0 || tick => visible=1; enabled=1 ||  => caption=Brisvale - Total Spins: 0 - "
+        "Spins This Table: 0 - Wins: 0 ",
         "Restart during the spin wait shows the advice for good :: " RED_BLACK
-        "tick => visible=0 || menu:mnuRestart tick:3 => visible=1; label=Configure Play Style "
-        "and Press Start; button=Start; picture=1",
+        "tick => visible=0 || menu:mnuRestart tick:3 => visible=1; label=Configure Play Style and "
+        "Press Start; button=Start; picture=1",
         "the wins per table bring the table switch :: cboWins=1 " RED_BLACK
         "5 2 tick => label=Switch Table/Press Start; button=Start; bet=; picture=1",
         "the play time waits for the open bet to close :: cboTime=1 " RED_BLACK
         "5 tick:70 => label=Bet $1 on Black; button=Submit || 2 tick => label=Switch Table/Press "
         "Start",
         "a flip moves the shown chip and never shows a hidden one :: chk7_1=1 even:1 Text18=1000 "
-        "Button1 5 5 wait @17 => bet=Black,; spots=2940,1600 || flip => spots=4640,1600; "
-        "marker=1; pending=1 || Button1 flip => chips=; open=0",
+        "Button1 5 5 wait @17 => bet=Black,; spots=2940,1600 || flip => spots=4640,1600; marker=1; "
+        "pending=1 || Button1 flip => chips=; open=0",
     };
     for (const Scenario& s : scenarios) play(s);
 }

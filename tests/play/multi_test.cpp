@@ -18,8 +18,8 @@ TEST_F(Multi, Presses) {
         "a press without a number changes nothing :: answer:Kept Casino=New... style:2 chk7_1=1 "
         "even:0 cboRow=1 Button1 5 wait Button1 => boxes=Enter the Casino Name|Select a Number!; "
         "total=1; recorded=1; balance=1000; bet=Black,; history=     5/; enabled=1",
-        "Super: one winner, one loser :: style:3 chk7_1=1 even:0 cboRow=1 Button1 5 => "
-        "bet=Black,; label=; back=8454016; chips=0:1; tips=Bet 1 on Black || "
+        "Super: one winner, one loser :: style:3 chk7_1=1 even:0 cboRow=1 Button1 5 => bet=Black,; "
+        "label=; back=8454016; chips=0:1; tips=Bet 1 on Black || "
         // Black loses and goes on at 2; Red opens beside it.
         "0 => net=-1; balance=999; Text18=999; bet=Black,Red,; chips=0:2 1:1; wins=0 ||  => "
         "spots=2940,1600 4650,1600 || "
@@ -28,22 +28,22 @@ TEST_F(Multi, Presses) {
         "Super: two winners, and the losers go on beside new bets :: style:3 chk6=1 chk1=1 "
         "cboDozen=2 cboRow=2 dozen:0 row:0 Button1 0 => bet=1st 12,2nd 12,Row 1,Row 2, || 5 => "
         "wins=2; net=2; balance=1002; bet=2nd 12,3rd 12,Row 1,Row 3,; chips=0:2 1:1 2:2 3:1",
-        "Super: a zero charges every open bet :: style:3 chk6=1 chk1=1 cboDozen=2 cboRow=2 "
-        "dozen:0 row:0 Button1 0 0 => net=-4; balance=996; wins=0; bet=1st 12,2nd 12,Row 1,Row "
-        "2,; chips=0:2 1:2 2:2 3:2",
+        "Super: a zero charges every open bet :: style:3 chk6=1 chk1=1 cboDozen=2 cboRow=2 dozen:0 "
+        "row:0 Button1 0 0 => net=-4; balance=996; wins=0; bet=1st 12,2nd 12,Row 1,Row 2,; "
+        "chips=0:2 1:2 2:2 3:2",
         "Multi: one stake for all chips :: style:2 chk1=1 cboRow=2 row:0 Button1 5 => bet=Row "
-        "1,Row 3,; label=Bet $1 on all chips shown.; back=8454016; tips= || 8 => bet=Row 1,Row "
-        "3,; label=Bet $2 on all chips shown.; net=-2; balance=998",
+        "1,Row 3,; label=Bet $1 on all chips shown.; back=8454016; tips= || 8 => bet=Row 1,Row 3,; "
+        "label=Bet $2 on all chips shown.; net=-2; balance=998",
         "Multi: unequal stakes name none :: style:2 chk1=1 chk6=1 cboRow=2 cboDozen=1 row:0 "
         "dozen:2 Button1 5 => bet=Row 1,Row 3, || "
         // Row 1 goes on at 2; Row 2 comes before Row 3 and opens at 1, as does 2nd 12.
         "0 => bet=2nd 12,Row 1,Row 2,; chips=0:1 1:2 2:1; label=Bet the stake shown on each chip.",
-        "Multi fills a family by lowering its threshold :: style:2 chk1=1 cboRow=2 row:3 Button1 "
-        "1 2 => label=Spin Only || 3 => bet=Row 1,Row 2,",
+        "Multi fills a family by lowering its threshold :: style:2 chk1=1 cboRow=2 row:3 Button1 1 "
+        "2 => label=Spin Only || 3 => bet=Row 1,Row 2,",
         "after a first zero nothing has slept: the fill-up asks at threshold 0 too :: style:2 "
         "chk1=1 cboRow=2 row:1 Button1 0 => bet=Row 1,Row 2,",
-        "Multi asks a family below zero at least once :: style:2 chk1=1 cboRow=1 row:-1 Button1 "
-        "5 => bet=Row 1,; label=Bet $1 on all chips shown.",
+        "Multi asks a family below zero at least once :: style:2 chk1=1 cboRow=1 row:-1 Button1 5 "
+        "=> bet=Row 1,; label=Bet $1 on all chips shown.",
         "Multi's lowering stops at the bottom of the range :: style:2 chk1=1 cboRow=1 row:-32768 "
         "Button1 5 8 11 => bet=Row 1,; chips=0:3",
         "Multi drops bets at their stop and hides the chips :: seq:3=1,S style:2 chk1=1 cboRow=2 "
@@ -54,8 +54,8 @@ TEST_F(Multi, Presses) {
         "tips=Bet 2 on Black; spots=2940,1600; label=; button=Submit || flip => chips=1:2; "
         "spots=4640,1600",
         "a quit mark ends a Super run after a loss :: seq:1=1,Q style:3 chk7_1=1 even:0 cboRow=1 "
-        "Button1 5 3 => label=Quit NOW; back=192; picture=1; button=Start; chips=; balance=999 "
-        "|| wait Button1 => button=Submit; table=0; total=2",
+        "Button1 5 3 => label=Quit NOW; back=192; picture=1; button=Start; chips=; balance=999 || "
+        "wait Button1 => button=Submit; table=0; total=2",
         "a Super quit mark keeps the chips of the bets beside it :: seq:1=1,Q style:3 chk7_1=1 "
         "chk6=1 cboDozen=1 even:0 dozen:0 Button1 5 3 => label=Quit NOW; back=192; button=Start; "
         "chips=0:2",
@@ -77,20 +77,20 @@ TEST_F(Multi, Presses) {
 TEST_F(Multi, TablesAndWagers) {
     const Scenario scenarios[] = {
         "Super stops opening bets at the wins per table :: style:3 cboWins=1 chk7_1=1 even:0 "
-        "cboRow=1 Button1 5 6 => wins=1; open=0; chips=; label=Spin Only; back=15790320 || tick "
-        "=> label=Switch Table/Press Start; button=Start; back=15790320",
+        "cboRow=1 Button1 5 6 => wins=1; open=0; chips=; label=Spin Only; back=15790320 || tick => "
+        "label=Switch Table/Press Start; button=Start; back=15790320",
         "Super carries a progression past the wins per table :: style:3 cboWins=1 chk7_1=1 "
         "chk7_2=1 even:0 cboRow=1 Button1 5 => bet=Black,Even, || 11 => wins=1; open=1; "
         "bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=",
-        "Multi has no wins per table stop :: style:2 cboWins=1 chk7_1=1 even:0 cboRow=1 Button1 "
-        "5 6 => wins=1; open=1; bet=Red,",
+        "Multi has no wins per table stop :: style:2 cboWins=1 chk7_1=1 even:0 cboRow=1 Button1 5 "
+        "6 => wins=1; open=1; bet=Red,",
         "a win that leaves nothing open raises the wager and keeps it :: " RAISE_EVERY_CHIP
         "style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 => bet=Red, || 1 => open=0; cboWager=2; "
-        "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || 11 "
-        "=> open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
+        "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || 11 => "
+        "open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
         "no raise while auto-increase is off :: menu:mnuProg frmWagering.Combo1=1 "
-        "frmWagering.Check1=0 frmWagering.Command2 style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 "
-        "1 => net=1; cboWager=1",
+        "frmWagering.Check1=0 frmWagering.Command2 style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 1 "
+        "=> net=1; cboWager=1",
         "no raise while a bet stays open :: " RAISE_EVERY_CHIP
         "style:3 chk7_1=1 even:0 cboRow=1 Button1 5 6 => open=1; net=1; cboWager=1",
     };
@@ -104,12 +104,11 @@ TEST_F(Multi, Chips) {
         "Super chips carry their family images and a tooltip each :: style:3 Chk8=1 chk7_1=1 "
         "chk7_2=1 chk7_3=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 even:0 dozen:0 row:0 line:0 "
         "corner:0 trio:0 split:0 single:0 cboDozen=1 cboRow=1 cboLine=1 cboCorner=1 cboTrio=1 "
-        "cboSplit=1 cboSingle=1 Button1 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,"
-        "Line 06/03,1st 12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 "
-        "5 5 5 5 5 5 5 5 9; label=; tips=Bet 1 on Split 01/02|Bet 1 on Corner 04/01/05/02|Bet 1 "
-        "on Trio 01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 "
-        "on Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single "
-        "01",
+        "cboSplit=1 cboSingle=1 Button1 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line "
+        "06/03,1st 12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 5 5 5 "
+        "5 5 5 5 5 9; label=; tips=Bet 1 on Split 01/02|Bet 1 on Corner 04/01/05/02|Bet 1 on Trio "
+        "01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 on "
+        "Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01",
         "Multi bets no single numbers, even with their box ticked :: style:2 Chk8=1 single:0 "
         "cboSingle=1 Button1 0 => open=0; label=Spin Only; bet=",
         // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.

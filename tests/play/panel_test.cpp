@@ -30,24 +30,24 @@ TEST_F(Panel, Controls) {
         " || Text2=9 BetStyle2=1 => Text2=9; disabled=",
         "a style switch keeps what is ticked; Classic unticks Single :: chk6=1 BetStyle3=1 => "
         "chk6=1; BetStyle3=1; Label35=Total Risk: N/A; disabled= || cboTrio=4 Chk8=1 => "
-        "Label35=Total Risk: 4 Chips || BetStyle2=1 => Label35=Total Risk: 4 Chips; chk6=1; "
-        "Chk8=1 || BetStyle1=1 => Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF,
-        "Even Bets is three-state :: chk7=1 => chk7_1=1; chk7_2=1; chk7_3=1 || chk7_2=0 => "
-        "chk7=2 || chk7_1=0 chk7_3=0 => chk7=0 || chk7_3=1 chk7=0 => chk7_3=0; chk7=0",
+        "Label35=Total Risk: 4 Chips || BetStyle2=1 => Label35=Total Risk: 4 Chips; chk6=1; Chk8=1 "
+        "|| BetStyle1=1 => Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF,
+        "Even Bets is three-state :: chk7=1 => chk7_1=1; chk7_2=1; chk7_3=1 || chk7_2=0 => chk7=2 "
+        "|| chk7_1=0 chk7_3=0 => chk7=0 || chk7_3=1 chk7=0 => chk7_3=0; chk7=0",
         "the balance figures follow the minimum wager and conservative betting :: cboWager=5 => "
         "Label12=Minimum Balance:$500; Label41=$150 per spot || Check8=0 => Label12=Minimum "
         "Balance:$1000; Label41=$335 per spot",
         "a Random box enables its High box; More opens the advanced panel :: Check3=0 => "
-        "disabled=Check9,Chk8,Label21,Label43,Text16,Text17,Text7,cboCorner,cboDozen,cboLine,cboRo"
-        "w,cboSingle,cboSplit,cboTrio || Option2=1 => disabled=" CLASSIC_OFF
+        "disabled=Check9,Chk8,Label21,Label43,Text16,Text17,Text7,cboCorner,cboDozen,cboLine,"
+        "cboRow,cboSingle,cboSplit,cboTrio || Option2=1 => disabled=" CLASSIC_OFF
         " || "
         // the preset ticks it again
         "cmdMore => height=5610 || cmdMore => height=3350",
         "a one-second spin interval, as stored :: cboSpins=1 close restart chk6=1 Text18=10 "
         "Button1 tick => enabled=0 || tick => enabled=1",
-        "a threshold that is no number is refused when the box is left :: Text4=abc => "
-        "boxes=Value must be numeric!; focus=Text4 || Text4=32768 => boxes=Value must be "
-        "numeric!|Value must be numeric! || Text4=-32768 close restart => Text4=-32768",
+        "a threshold that is no number is refused when the box is left :: Text4=abc => boxes=Value "
+        "must be numeric!; focus=Text4 || Text4=32768 => boxes=Value must be numeric!|Value must "
+        "be numeric! || Text4=-32768 close restart => Text4=-32768",
         "a single-number box that is no number stops the start :: style:3 chk6=1 cboDozen=1 "
         "Text16=x Button1 => boxes=Value must be numeric!; button=Start",
         "Default Settings asks first :: BetStyle2=1 chk5=1 Text16=5 menu:mnuLoadSettings => "
@@ -72,10 +72,10 @@ TEST_F(Panel, Settings) {
         "Multi writes its style keys at once :: BetStyle2=1 => settings:ProgSing=False; "
         "settings:MultiBet=True; settings:ProgMulti=False || close => settings:MultiBet=-1; "
         "settings:ProgSing=0; settings:ConsDefault=-1",
-        "a single-number box without a number keeps the stored value :: BetStyle3=1 Text16=x "
-        "close restart => Text16=60",
-        "a balance box without a number keeps the last account figure :: Text18=2500 close "
-        "restart Text18=lots close restart => Text18=2500",
+        "a single-number box without a number keeps the stored value :: BetStyle3=1 Text16=x close "
+        "restart => Text16=60",
+        "a balance box without a number keeps the last account figure :: Text18=2500 close restart "
+        "Text18=lots close restart => Text18=2500",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -87,12 +87,11 @@ TEST_F(Panel, WageringDialog) {
         "frmWagering.Check1=1; frmWagering.Combo1=200; frmWagering.Combo2=1 || "
         "frmWagering.Check1=0 frmWagering.Combo2=3 => frmWagering.Combo2=3",
         "OK stores every key and the next bet follows :: menu:mnuProg frmWagering.Text1=2,4,Q "
-        "frmWagering.Text8=1,1,S frmWagering.Check1=0 frmWagering.Combo2=4 frmWagering.Command2 "
-        "=> dialog=0; boxes=; wagering:even=2,4,Q; wagering:single=1,1,S; "
-        "wagering:autoincrease=0; wagering:wagerincreasechips=200; "
-        "wagering:wagerincreasehowmanychips=4 || chk7_1=1 even:0 Text18=100 Button1 5 => "
-        "label=Bet $2 on Black || restart menu:mnuProg => frmWagering.Text1=2,4,Q; "
-        "frmWagering.Check1=0; frmWagering.Combo2=4",
+        "frmWagering.Text8=1,1,S frmWagering.Check1=0 frmWagering.Combo2=4 frmWagering.Command2 => "
+        "dialog=0; boxes=; wagering:even=2,4,Q; wagering:single=1,1,S; wagering:autoincrease=0; "
+        "wagering:wagerincreasechips=200; wagering:wagerincreasehowmanychips=4 || chk7_1=1 even:0 "
+        "Text18=100 Button1 5 => label=Bet $2 on Black || restart menu:mnuProg => "
+        "frmWagering.Text1=2,4,Q; frmWagering.Check1=0; frmWagering.Combo2=4",
         "Defaults are written at once, even before Cancel :: seq:1=3,Q menu:mnuProg "
         "frmWagering.Text3=9,Q frmWagering.Command1 => dialog=1; wagering:even=1,2,4,8,16,32,64,Q "
         "|| frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5 => label=Bet $1 on Black",

@@ -36,10 +36,10 @@ class Stats : public AdvisorFixture {
 // here reaches, so no bet ever opens.
 TEST_F(Stats, SleptIsTheLeastCounterOverTheBetsNumbers) {
     const std::string want =
-        "Red=1,Black=0,Odd=0,Even=1,01 to 18=0,19 to 36=1,1st 12=3,2nd 12=0,3rd 12=1,Row 1=4,"
-        "Row 2=0,Row 3=1,Line 06/03=3,Line 12/09=4,Line 33/30=1,Corner 05/02/06/03=3,Corner "
-        "10/07/11/08=4,Trio 16/17/18=0,Trio 07/08/09=4,Split 05/02=3,Split 30/27=1,Single 05=3,"
-        "Single 36=4,Single 30=1";
+        "Red=1,Black=0,Odd=0,Even=1,01 to 18=0,19 to 36=1,1st 12=3,2nd 12=0,3rd 12=1,Row 1=4,Row "
+        "2=0,Row 3=1,Line 06/03=3,Line 12/09=4,Line 33/30=1,Corner 05/02/06/03=3,Corner "
+        "10/07/11/08=4,Trio 16/17/18=0,Trio 07/08/09=4,Split 05/02=3,Split 30/27=1,Single "
+        "05=3,Single 36=4,Single 30=1";
     for (const char* style : {"Text18=1000", "style:3 cboDozen=1"}) {
         play(std::string(style) + " :: " + style +
              " chk7_1=1 even:50 Button1 5 17 0 30 17 => open=0");
