@@ -128,12 +128,9 @@ TEST_F(Multi, Chips) {
 // stake only when every chip carries it, and the balance moves by what the chips staked and
 // the layout pays.
 TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
-    struct Run {
-        const char* setup;
-        int threshold;  // every family's
-        int sixths;     // count boxes at this many sixths of their maximum
-    };
-    const Run runs[] = {
+    // The setup, every family's threshold, and the count boxes at this many sixths of their
+    // maximum.
+    const std::tuple<const char*, int, int> runs[] = {
         {"style:2", 0, 6},
         {"seq:1=1,2,S style:2 Check8=1", 4, 3},
         {"style:2", -2, 1},
@@ -145,16 +142,16 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
         {"cboDozen", 2}, {"cboRow", 2},    {"cboLine", 4},   {"cboCorner", 6},
         {"cboTrio", 10}, {"cboSplit", 16}, {"cboSingle", 34}};  // and their maxima
     unsigned seed = 11;
-    for (const Run& r : runs) {
-        SCOPED_TRACE(r.setup);
+    for (const auto& [setupText, threshold, sixths] : runs) {
+        SCOPED_TRACE(setupText);
         std::string setup =
-            std::string(r.setup) +
+            std::string(setupText) +
             " cboWins=999 cboTime=999 chk7=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 ";
-        for (const auto& f : kFamilies) setup += f[0] + (":" + std::to_string(r.threshold)) + " ";
+        for (const auto& f : kFamilies) setup += f[0] + (":" + std::to_string(threshold)) + " ";
         for (const auto& [box, max] : counts)
-            setup += box + ("=" + std::to_string(max * r.sixths / 6)) + " ";
+            setup += box + ("=" + std::to_string(max * sixths / 6)) + " ";
         play("setup :: " + setup + "Button1 => button=Submit");
-        const bool multi = r.setup[std::string(r.setup).find("style:") + 6] == '2';
+        const bool multi = setupText[std::string(setupText).find("style:") + 6] == '2';
         int settled = 0;
         for (int spin = 0; spin < 300 && !HasFatalFailure(); ++spin) {
             seed = seed * 1103515245u + 12345u;

@@ -43,8 +43,6 @@ TEST_F(Panel, Controls) {
         " || "
         // the preset ticks it again
         "cmdMore => height=5610 || cmdMore => height=3350",
-        "a one-second spin interval, as stored :: cboSpins=1 close restart chk6=1 Text18=10 "
-        "Button1 tick => enabled=0 || tick => enabled=1",
         "a threshold that is no number is refused when the box is left :: Text4=abc => boxes=Value "
         "must be numeric!; focus=Text4 || Text4=32768 => boxes=Value must be numeric!|Value must "
         "be numeric! || Text4=-32768 close restart => Text4=-32768",
