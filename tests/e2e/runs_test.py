@@ -1,6 +1,6 @@
 # Whole runs of the console on one data folder, across restarts: a Classic run, the settings,
 # a damaged settings file, the casinos and their history, the wagering dialog's file.
-import os
+import os, pathlib, re
 
 import bvcli
 from bvcli import CLASSIC, WAIT, spins
@@ -73,8 +73,8 @@ class Runs(bvcli.CliTest):
         lines = b"index: 1\r\nname1: Alpha,17,4,\r\nname3: Gamma,5,\r\nname4: Beta,36,0,9,\r\n"
         self.assertEqual(self.read(HISTORY), lines + b"name5: " + raw + b",\r\n")
         # The replay plays the recorded spins, lists each once and records none again.
-        r = self.run_cli(["show", "set Casino Alpha", "show", "set Casino Beta", "set Text18 1000",
-                          "press Command2", "show"])
+        r = self.run_cli(["answer no", "show", "set Casino Alpha", "show", "set Casino Beta", "set Text18 1000",
+                          "press Command2", "show", "menu mnuRestart"])
         restarted, alpha, replayed = r.shows
         self.assertEqual(restarted["casinos"][5], name)
         self.assertEqual((alpha["Text1"], alpha["state"]["RecordedSpins"]), ("4\r\n17\r\n", 2))
@@ -109,6 +109,42 @@ class Runs(bvcli.CliTest):
         r = self.run_cli(["menu mnuProg", "press frmWagering.Command1", "show"])
         self.assertEqual((r.last["frmWagering"]["Text1"], even()),
                          ("1,2,4,8,16,32,64,Q", [b"even: 1,2,4,8,16,32,64,Q"]))
+
+    def test_spin_files(self):
+        # Import into a new casino, export, import the export into the selected one.
+        source, out = self.write("in.csv", b"number\r\n17, 0;32\t5\n\n36\r\n", self.tmp), self.tmp + "/o"
+        r = self.run_cli(["answer Alpha", "import " + source, "show", "export " + out,
+                          "import " + out, "show"])
+        first, second = r.shows
+        self.assertEqual((first["casinos"], first["state"]["RecordedSpins"], second["state"]["RecordedSpins"]),
+                         (["Select Casino", "New...", "Alpha"], 5, 10))
+        self.assertEqual(first["Text1"], "     36\r\n     5\r\n     32\r\n   0\r\n17\r\n")
+        self.assertTrue(first["caption"].endswith("- Alpha - 5 Recorded Spins"))
+        self.assertEqual(first["messages"][-1]["text"], "5 spins imported into Alpha.")
+        self.assertEqual(pathlib.Path(out).read_bytes(), b"number\r\n17\r\n0\r\n32\r\n5\r\n36\r\n")
+        self.assertEqual(self.read(HISTORY), b"index: 1\r\nname1: Alpha" + b",17,0,32,5,36" * 2 + b",\r\n")
+        # A bad file imports nothing, into the selected casino or a new one, and says where it
+        # goes wrong.
+        kept = self.read(HISTORY)
+        for data, expected in ((b"", "holds no spins"), (b"number\r\n", "holds no spins"),
+                               (b"1,00,3", 'Line 1, column 3: "00"'), (b"number\n5\n 37", 'Line 3, column 2: "37"'),
+                               (b"-1", 'Line 1, column 1: "-1"'), (b"4;1.5", 'Line 1, column 3: "1.5"'),
+                               (b"1" * 1000000, 'Line 1, column 1: "111111111111..."'),
+                               (bytes(range(256)) * 4, 'Line 2, column 1: "??"'),
+                               (None, "could not be found"), (b"dir", "could not be read")):
+            path = {None: self.tmp + "/gone", b"dir": self.tmp}.get(data) or self.write("bad", data, self.tmp)
+            for casino in ("set Casino Alpha", "answer Beta"):
+                r = self.run_cli([casino, "import " + path, "show"])
+                self.assertEqual(r.last["messages"][-2]["title"], "Import Spins")  # then the message
+                self.assertRegex(r.last["messages"][-1]["text"], re.escape(expected) + ".*Nothing was imported.")
+                self.assertEqual((r.last["casinos"][3:], self.read(HISTORY)), ([], kept))
+        # Export needs a casino and a folder; a cancelled name imports nothing either.
+        missing = os.path.join(self.tmp, "no such folder", "x.txt")
+        self.run_cli(["export " + missing], errors=["error: no casino is selected"])
+        r = self.run_cli(["set Casino Alpha", "export " + missing, "set Casino Select Casino", "answer",
+                          "import " + missing, "show"])
+        self.assertIn("The spins could not be written to x.txt.", [m["text"] for m in r.last["messages"]])
+        self.assertEqual((r.last["casinos"][3:], os.path.exists(os.path.dirname(missing))), ([], False))
 
 
 if __name__ == "__main__":

@@ -78,7 +78,7 @@ class Sites(bvcli.CliTest):
         self.assertEqual(first.wait(timeout=60), 0)
         self.assertEqual(self.read("CasinoHistory.dat"), b"index: 1\r\nname1: Alpha,%s,\r\n"
                          % ",".join(map(str, range(1, 32))).encode())
-        self.run_cli(["set Casino Alpha"])  # the folder is free again
+        self.run_cli(["answer no", "set Casino Alpha"])  # the folder is free again
 
 
 if __name__ == "__main__":

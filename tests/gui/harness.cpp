@@ -1,10 +1,15 @@
 #include "harness.hpp"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMenu>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <sstream>
+
+#include "app/identity.hpp"
 
 namespace brisvale::gui_test {
 
@@ -85,15 +90,18 @@ void Session::waitSpinInterval() {
     }
 }
 
-QColor pixel(const QImage& image, QPoint at) {
-    const double ratio = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));
-}
-
-bool near(const QColor& a, const QColor& b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance &&
-           std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
 }  // namespace brisvale::gui_test
+
+// The window tests run with a QApplication on the offscreen platform.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    brisvale::app::setApplicationIdentity("0", "brisvale-test");
+    // The window's preferences go to a folder of the tests' own, never the user's.
+    const QTemporaryDir preferences;
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -12,22 +11,18 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-#include <string>
 
 #include "app/board_widget.hpp"
 #include "app/main_window.hpp"
 #include "app/wagering_dialog.hpp"
-#include "play/advisor.hpp"
 #include "support/files.hpp"
 #include "support/ports.hpp"
 
 namespace brisvale::gui_test {
 
-class Session {
-  public:
+struct Session {
     Session();
     ~Session() { window.reset(); }
-
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
     app::BoardWidget& board() const { return *window->board(); }
@@ -38,7 +33,6 @@ class Session {
         if (!w) throw std::runtime_error(std::string("no widget ") + name);
         return w;
     }
-
     // Set-up through the core's own actions, then drawn: NAME=VALUE, a button's name, @N for
     // a click on cell N, wait for the spin interval ("chk6=1 Text18=100 Button1 wait @5").
     void core(const std::string& script);
@@ -48,9 +42,7 @@ class Session {
     void type(const char* box, const QString& text);      // typed into a box, then left
     void menu(const char* name);
     void clickAt(QPoint at) { QTest::mouseClick(&board(), Qt::LeftButton, {}, at); }
-    // Ticks until Button1 is enabled again (the spin interval).
-    void waitSpinInterval();
-    QImage boardImage() const { return board().grab().toImage(); }
+    void waitSpinInterval();  // ticks until Button1 is enabled again
     void activate();
 
     testing::TempDir dir;
@@ -67,8 +59,15 @@ inline QPoint twips(int left, int top) {
     return {left / 15, top / 15};
 }
 // Colour of a picture at a point in logical pixels.
-QColor pixel(const QImage& image, QPoint at);
+inline QColor pixel(const QImage& image, QPoint at) {
+    const double ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));
+}
 // True when two colours differ by at most `tolerance` in each channel.
-bool near(const QColor& a, const QColor& b, int tolerance = 24);
+inline bool near(const QColor& a, const QColor& b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
 
 }  // namespace brisvale::gui_test

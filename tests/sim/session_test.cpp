@@ -15,13 +15,16 @@ namespace brisvale::sim {
 namespace {
 
 // Classic, Red/Black only, threshold 2, sequence 1,2,4,...,Q, $1000 at Start.
-std::shared_ptr<StoredStyle> redBlack(int winsPerTable = 999) {
-    return test::makeStyle([&](Settings& s) {
-        s[EvenBets] = 2;
-        s[RedBlack] = 1;
-        s[Acct] = 1000;
-        s[WinsPer] = winsPerTable;
-    });
+std::shared_ptr<StoredStyle> redBlack(int winsPerTable = 999, int minutes = 999, int low = 2) {
+    return test::makeStyle(
+        [&](Settings& s) {
+            s[EvenBets] = 2;
+            s[RedBlack] = 1;
+            s[Acct] = 1000;
+            s[WinsPer] = winsPerTable;
+            s[PlayTime] = minutes;
+        },
+        low);
 }
 
 TEST(Session, BacktestWorkedOutByHand) {
@@ -45,43 +48,30 @@ TEST(Session, BacktestWorkedOutByHand) {
 // stays unplayed. With two wins per table: +1, then -1 -2 -4 +8, and the table is left.
 TEST(Session, EndsAsThePlayerMust) {
     const std::vector<int> blacks(20, 2), wins = {2, 4, 1, 2, 4, 6, 8, 10, 1, 3, 5};
-    struct Case {
-        TableSetup setup;
-        const std::vector<int>& spins;
-        Ending ending;
-        double net;
-        std::size_t used;
+    const auto play = [](TableSetup setup, const std::vector<int>& spins, Ending ending, double net,
+                         std::size_t used) {
+        ListFeed feed(spins, 0);
+        const SessionResult r = Table(setup).play(1, 0, feed);
+        EXPECT_EQ(std::tuple(r.ending, r.net, feed.position()), std::tuple(ending, net, used))
+            << endingName(ending);
     };
     TableSetup broke{redBlack()}, shortTable{redBlack()};
     broke.bankroll = 10;
     shortTable.maxSpins = 3;
-    const Case cases[] = {
-        {{redBlack()}, blacks, Ending::Quit, -127, 9},
-        {broke, blacks, Ending::Broke, -7, 5},
-        {shortTable, blacks, Ending::MaxSpins, -1, 3},
-        {{redBlack(2)}, wins, Ending::SwitchTable, 2, 9},
-    };
-    for (const Case& c : cases) {
-        ListFeed feed(c.spins, 0);
-        const SessionResult r = Table(c.setup).play(1, 0, feed);
-        EXPECT_EQ(r.ending, c.ending) << endingName(c.ending);
-        EXPECT_EQ(r.net, c.net) << endingName(c.ending);
-        EXPECT_EQ(feed.position(), c.used) << endingName(c.ending);
-    }
+    play({redBlack()}, blacks, Ending::Quit, -127, 9);
+    play(broke, blacks, Ending::Broke, -7, 5);
+    play(shortTable, blacks, Ending::MaxSpins, -1, 3);
+    play({redBlack(2)}, wins, Ending::SwitchTable, 2, 9);
     // 15 minutes at 40 s a spin: the advice comes once 900 s have passed with no bet open.
-    auto asleep = test::makeStyle(
-        [](Settings& s) {
-            s[EvenBets] = 2;
-            s[RedBlack] = 1;
-            s[Acct] = 100;
-            s[PlayTime] = 15;
-        },
-        30000);
-    const SessionResult r = Table({asleep}).play(1, 0, *wheelFeed(1, 0));
+    const SessionResult r = Table({redBlack(999, 15, 30000)}).play(1, 0, *wheelFeed(1, 0));
     EXPECT_EQ(r.ending, Ending::SwitchTable);
     EXPECT_EQ(r.spins, 23);
-    EXPECT_EQ(Table({test::makeStyle([](Settings&) {})}).startProblem(),
-              "Play Style is not properly set up");
+    // Nothing ticked, or no style stored: a window that touches no file says so.
+    const testing::TempDir dir;
+    for (const auto& style : {test::makeStyle([](Settings&) {}),
+                              std::make_shared<StoredStyle>(readStoredStyle(dir / "never"))})
+        EXPECT_EQ(Table({style}).startProblem(), "Play Style is not properly set up");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
 TEST(Streams, UniformAndIndependent) {
@@ -93,9 +83,8 @@ TEST(Streams, UniformAndIndependent) {
     EXPECT_LT(chi2, 70.0) << "36 degrees of freedom: 70 is beyond the 99.9 % point";
     std::set<std::uint64_t> firsts;
     for (std::uint64_t session = 0; session < 100; ++session) {
-        for (Stream s : {Stream::Wheel, Stream::Thresholds}) {
+        for (Stream s : {Stream::Wheel, Stream::Thresholds})
             firsts.insert(StreamGenerator(9, session, s).next());
-        }
     }
     EXPECT_EQ(firsts.size(), 200u);
 }
@@ -136,14 +125,6 @@ TEST(Simulation, StopsWhenAsked) {
         stop.get_token());
     EXPECT_TRUE(run.cancelled);
     EXPECT_GE(calls, 1);
-}
-
-TEST(StoredStyle, ReadAndPlayedWithoutTouchingTheFolder) {
-    const testing::TempDir dir;
-    auto style = std::make_shared<StoredStyle>(readStoredStyle(dir / "never"));
-    EXPECT_EQ(style->settings.status, SettingsStatus::Missing);
-    EXPECT_EQ(Table({style}).startProblem(), "Play Style is not properly set up");
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
 }  // namespace
