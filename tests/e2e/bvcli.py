@@ -15,10 +15,9 @@ def spins(*numbers):
 
 class Result:
     def __init__(self, proc):
-        self.returncode, self.stdout = proc.returncode, proc.stdout
+        self.returncode, self.stdout, self.errors = proc.returncode, proc.stdout, proc.stderr.splitlines()
         self.shows = [json.loads(line) for line in proc.stdout.splitlines()]
-        self.errors = proc.stderr.splitlines()
-        self.last = self.shows[-1] if self.shows else None
+        self.last = (self.shows or [None])[-1]
 
 
 def run(data, commands=(), seed=1, args=(), env=None):
@@ -32,10 +31,9 @@ def run(data, commands=(), seed=1, args=(), env=None):
     return Result(proc)
 
 
+# brisvale-cli driven one command at a time, so that the data folder can be looked at between
+# commands; ask() reads the line a `show` or `stats` prints.
 class Live:
-    """brisvale-cli driven one command at a time, so that the data folder can be looked at
-    between commands; ask() reads the line a `show` or `stats` prints."""
-
     def __init__(self, data_dir, seed=1):
         self._errors = tempfile.TemporaryFile(mode="w+")
         self.proc = subprocess.Popen([CLI, "--data-dir", data_dir, "--seed", str(seed)],
@@ -43,28 +41,23 @@ class Live:
                                      stderr=self._errors, text=True, encoding="utf-8")
 
     def send(self, *commands):
-        self.proc.stdin.write("".join(c + "\n" for c in commands))
-        self.proc.stdin.flush()
+        self.proc.stdin.write("".join(c + "\n" for c in commands)), self.proc.stdin.flush()
 
     def ask(self, command="show"):
         self.send(command)
         return json.loads(self.proc.stdout.readline())
 
-    def close(self):
-        """Ends the input (the window closes) and gives the error lines."""
-        self.proc.stdin.close()
-        self.proc.stdout.read()
-        self.proc.stdout.close()
+    def close(self):  # ends the input (the window closes) and gives the error lines
+        self.proc.stdin.close(), self.proc.stdout.read(), self.proc.stdout.close()
         self.proc.wait(timeout=120)
         with self._errors:
             self._errors.seek(0)
             return self._errors.read().splitlines()
 
 
-def window(show):
-    """A show without what only tells of the moment: the boxes shown since the last show, and
-    the undo history."""
-    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
+# A show without what only tells of the moment: the boxes shown since the last show, and the
+# undo history.
+def window(show):    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
 
 
 class CliTest(unittest.TestCase):

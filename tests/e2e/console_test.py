@@ -101,22 +101,19 @@ class Commands(bvcli.CliTest):
 
     def test_show_has_its_members(self):
         s = self.run_cli(["show"]).last
-        members = {"caption": str, "height": int, "backColor": str, "Label1": dict, "Button1": dict,
-                   "Text1": str, "Text18": str, "Label12": str, "Label35": str, "Label41": str,
-                   "marker": dict, "chips": list, "cells": list, "controls": dict,
-                   "disabled": list, "casinos": list, "messages": list, "opened": list,
-                   "state": dict}
-        self.assertEqual({k: type(s[k]) for k in members}, members)
-        self.assertNotIn("frmWagering", s)
-        self.assertEqual((s["disabled"], len(s["cells"])), (sorted(s["disabled"]), 49))
-        self.assertEqual(s["casinos"], ["Select Casino", "New..."])
-        kinds = {int: "TotalSpins TableSpins Wins RecordedSpins StepIndex Stake UnitWager "
-                      "StartUnitWager NetChips SpinNumber SpinWaitLeft SpinInterval",
+        kinds = {str: "caption backColor Text1 Text18 Label12 Label35 Label41", int: "height",
+                 dict: "Label1 Button1 marker controls state", list: "chips cells disabled casinos messages opened"}
+        state = {int: "TotalSpins TableSpins Wins RecordedSpins StepIndex Stake UnitWager StartUnitWager "
+                      "NetChips SpinNumber SpinWaitLeft SpinInterval",
                  bool: "BetOpen QuitPending SpinPending SpinWaitActive BoardFlipped ReplayMode",
-                 str: "CurrentBet WinningBets SpinText"}
-        for kind, names in kinds.items():
-            self.assertEqual({type(s["state"][n]) for n in names.split()}, {kind}, names)
-        self.assertEqual(len(s["state"]["StartThreshold"]), 8)
+                 str: "CurrentBet WinningBets SpinText", list: "StartThreshold"}
+        for show, names in ((s, kinds), (s["state"], state)):
+            self.assertEqual({k: type(show[k]) for t in names for k in names[t].split()},
+                             {k: t for t in names for k in names[t].split()})
+        self.assertNotIn("frmWagering", s)
+        self.assertEqual((s["disabled"], len(s["cells"]), len(s["state"]["StartThreshold"])),
+                         (sorted(s["disabled"]), 49, 8))
+        self.assertEqual(s["casinos"], ["Select Casino", "New..."])
         self.assertEqual([type(s["controls"][n]) for n in ("chk6", "BetStyle1", "cboWager", "Casino")],
                          [int, bool, str, str])
 

@@ -1,11 +1,14 @@
-"""Undo and redo, as properties of random sessions in every style, with and without a casino:
-undo after any accepted press shows exactly the window, its statistics and the history file as
-they were before it, redo as they were after it; and the whole run goes back and forth again.
-Also `stats`, the statistics panel as one line of JSON."""
-import os, random
+# Undo and redo, as properties of random sessions in every style, with and without a casino:
+# undo after any accepted press shows exactly the window, its statistics and the history file as
+# they were before it, redo as they were after it; and the whole run goes back and forth again.
+# Closed in a run, the next start resumes it; a run file that cannot be used is set aside, said
+# once, and the program starts as usual. Also `stats`, the statistics panel as JSON.
+import os, random, re
 
 import bvcli
-from bvcli import CLASSIC, Live, spins, window
+from bvcli import CLASSIC, WAIT, Live, spins, window
+
+RUN = "run.json"
 
 # Low thresholds and short sequences, so that bets open, win, stop and quit within a session.
 FAMILIES = [("chk7_1", "Text2", "Text3", "Check1"), ("chk1", "Text4", "Text5", "Check2"),
@@ -27,8 +30,8 @@ def setup(rng, style, casino):
 
 
 def actions(rng):
-    """What a player does between two presses: mostly a number and the spin wait, now and
-    then something else."""
+    # What a player does between two presses: mostly a number and the spin wait, now and then
+    # something else.
     out = ["click %d" % rng.randint(0, 36), "tick 4"] if rng.random() < 0.7 else []
     for _ in range(rng.randint(0, 2)):
         out += rng.choices([
@@ -40,7 +43,7 @@ def actions(rng):
     return out
 
 
-class Undo(bvcli.CliTest):
+class UndoAndResume(bvcli.CliTest):
     def look(self, live):
         show = live.ask()
         self.undo = show["undo"]["undo"]
@@ -78,9 +81,20 @@ class Undo(bvcli.CliTest):
         for _, after in steps:
             live.send("redo")
             self.assertEqual(self.look(live), after)
-        live.send("redo", "menu mnuRestart")
+        # Closed anywhere in a run, the next start resumes it as it was.
+        live.send("redo", *actions(rng))
+        last = live.ask()
         self.assertIn("error: nothing to redo", live.close())
-        return checked, len(steps)
+        running = last["Button1"]["caption"] == "Submit"
+        self.assertEqual(self.read(RUN) is not None, running)
+        if running:
+            r = self.run_cli(["answer yes", "show"], seed=seed + 100)
+            q = r.last["messages"][0]
+            self.assertEqual((q["title"], q["answer"]), ("Brisvale", "yes"))
+            self.assertRegex(q["text"], r"^Resume the run of \d{4}-\d\d-\d\d \d\d:\d\d \(%d spins, "
+                             r"balance \$%s\)\?$" % (last["state"]["TotalSpins"], re.escape(last["Text18"])))
+            self.assertEqual(window(r.last), window(last))
+        return checked, len(steps), running
 
     def test_every_style_with_and_without_a_casino(self):
         runs = [self.session(seed + 11, style, casino) for seed, (style, casino) in enumerate(
@@ -88,6 +102,7 @@ class Undo(bvcli.CliTest):
              ("super", False), ("multi", True)])]
         self.assertGreater(sum(r[0] for r in runs), 150)
         self.assertGreater(sum(r[1] for r in runs), 40)
+        self.assertGreaterEqual(sum(r[2] for r in runs), 3)
 
     def test_captions_and_refusals(self):
         r = self.run_cli(["undo", "redo", "show"], errors=["error: nothing to undo",
@@ -95,7 +110,7 @@ class Undo(bvcli.CliTest):
         self.assertEqual(r.last["undo"], {"undo": 0, "redo": 0, "undoCaption": "Undo Spin",
                                           "redoCaption": "Redo Spin"})
         r = self.run_cli(CLASSIC + ["press", "show", "tick 4", "click 7", "press", "show", "undo",
-                                    "show", "answer no"])
+                                    "show"])
         self.assertEqual([s["undo"]["undoCaption"] for s in r.shows],
                          ["Undo Start", "Undo Spin 7", "Undo Start"])
         self.assertEqual((r.last["undo"]["redoCaption"], r.last["state"]["SpinPending"],
@@ -115,6 +130,36 @@ class Undo(bvcli.CliTest):
         self.assertEqual(numbers[4], dict(numbers[4], table=1, history=0, last=0))
         self.assertEqual((len(numbers), numbers[17]["last"], numbers[5]["last"]), (37, 1, None))
         self.run_cli(["answer no", "stats now"], errors=["error: stats takes no arguments"])
+
+
+    def test_a_run_file_that_cannot_be_used_is_set_aside(self):
+        # A Classic run at casino Alpha, three spins in, left open.
+        self.run_cli(["answer Alpha", "set Casino New..."] + CLASSIC + ["press", WAIT] +
+                     spins(17, 4, 0))
+        whole = self.read(RUN)
+        damaged = [whole[:cut] for cut in range(0, len(whole) - 2, (len(whole) - 2) // 50 + 1)]
+        damaged += [whole.replace(b'"version":1', b'"version":2'), bytes(range(256)),
+                    whole.replace(b'"TotalSpins":3', b'"TotalSpins":-3'), whole]
+        self.assertGreaterEqual(len(damaged), 54)
+        for bad in damaged:
+            self.write(RUN, bad)
+            if bad is whole:  # the run whose casino is gone
+                self.write("CasinoHistory.dat", b"index: 1\r\nname1: Beta,5,\r\n")
+            r = self.run_cli(["show"])
+            self.assertEqual(len(r.last["messages"]), 1)
+            self.assertRegex(r.last["messages"][0]["text"], "(?=.*run.json.bad)" + (
+                "its casino Alpha no longer exists" if bad is whole else "cannot be resumed"))
+            self.assertEqual((r.last["Button1"]["caption"], self.read(RUN)), ("Start", None))
+            self.assertEqual(self.read(RUN + ".bad"), bad)
+
+    def test_no_forgets_the_run_and_so_does_its_end(self):
+        for answers, spun in ((["answer no"], 0), (["answer yes", "menu mnuRestart"], 3)):
+            self.data = os.path.join(self.tmp, answers[-1])
+            self.run_cli(CLASSIC + ["press", WAIT] + spins(17, 4, 0))
+            r = self.run_cli(answers + ["show"])
+            self.assertEqual((r.last["messages"][0]["answer"], r.last["state"]["TotalSpins"],
+                              self.read(RUN)), (answers[0][7:], spun, None))
+        self.assertEqual(self.run_cli(["show"]).last["messages"], [])
 
 
 if __name__ == "__main__":

