@@ -7,12 +7,10 @@
 #include <QHelpEvent>
 #include <QLineSeries>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolTip>
 
-#include "app/chip_look.hpp"
 #include "app/number_grid.hpp"
 #include "app/sleeper_table.hpp"
 #include "app/stats_panel.hpp"
@@ -117,25 +115,6 @@ TEST(BoardPicture, Colours) {
     EXPECT_TRUE(near(pixel(s.board().grab().toImage(), QPoint(3, 100)), QColor(0xC0, 0, 0)));
 }
 
-// One chip drawn alone on grey: a fixed single border is a black outline; a raised chip is lit
-// from the top left.
-TEST(BoardPicture, ChipsLookAsTheirFormSays) {
-    Chip chip;
-    chip.left = chip.top = 75;
-    const auto at = [&](int x) {
-        QImage image(35, 35, QImage::Format_ARGB32);
-        image.fill(Qt::gray);
-        QPainter p(&image);
-        app::paintChipDisc(p, app::chipLook(Form{}, chip));
-        return image.pixelColor(x, 17);
-    };
-    EXPECT_FALSE(near(at(5), Qt::black, 40));
-    chip.borderStyle = 1;
-    EXPECT_TRUE(near(at(5), Qt::black, 40));
-    chip.appearance = 1;
-    EXPECT_GT(at(6).lightness(), at(28).lightness() + 100);
-}
-
 // A Classic bet: hover texts, the title, the blinking advice, and the history box that
 // scrolls and colours its numbers, newest on top, in a left column that fits.
 TEST(Window, ABetAsTheWindowShowsIt) {
@@ -181,7 +160,7 @@ QStringList entries(const QList<QAction*>& actions) {
     return out;
 }
 
-TEST(StatsPanel, F9ShowsItBesideTheBoardAndHiddenItTakesNoRoom) {
+TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
     Session s;
     const QList<QAction*> menus = s.window->menuBar()->actions();
     EXPECT_EQ(entries(menus),
@@ -201,17 +180,22 @@ TEST(StatsPanel, F9ShowsItBesideTheBoardAndHiddenItTakesNoRoom) {
     EXPECT_EQ(s.window->height(), size.height());
     EXPECT_GE(panel->x(), size.width());
     EXPECT_EQ(s.board().mapTo(s.window.get(), QPoint()), board);
+    // Its numbers in the board's colours and places: 1 and 2 in one column, 1 right of 4.
+    panel->findChild<QTabWidget*>()->setCurrentIndex(1);
+    app::NumberGrid* grid = panel->numbers();
+    const QImage image = grid->grab().toImage();
+    for (auto [n, colour] : {std::pair{1, QColor(Qt::red)}, {2, Qt::black}, {0, QColor(0, 192, 0)}})
+        EXPECT_TRUE(
+            near(pixel(image, grid->cellRect(n).topLeft().toPoint() + QPoint(3, 3)), colour));
+    EXPECT_EQ(grid->cellRect(1).left(), grid->cellRect(2).left());
+    EXPECT_GT(grid->cellRect(1).left(), grid->cellRect(4).left());
     s.menu("mnuStatistics");
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(s.window->size(), size);
-}
-
-TEST(StatsPanel, ShownAndFloatingItOpensSoAgain) {
-    Session s;
-    const int width = s.window->width();
+    // Shown and floating, it opens so again.
     s.menu("mnuStatistics");
-    s.window->statsPanel()->setFloating(true);
-    EXPECT_EQ(s.window->width(), width);
+    panel->setFloating(true);
+    EXPECT_EQ(s.window->width(), size.width());
     s.window = std::make_unique<app::MainWindow>(*s.advisor);
     s.window->show();
     EXPECT_TRUE(s.window->statsPanel()->isVisible() && s.window->statsPanel()->isFloating());
@@ -233,43 +217,24 @@ TEST(StatsPanel, FollowsEveryPressUndoAndRedo) {
     s.waitSpinInterval();
     s.clickAt(s.board().cellCenter(17));
     s.click("Button1");
-    const auto history = [&] { return s.widget<QListView>("Text1")->model()->rowCount(); };
-    // Red has slept one spin and is due at 1; black 17 just came up.
-    const auto spun = [&] {
-        EXPECT_EQ(undo->text(), "Undo Spin 17");
-        EXPECT_EQ(history(), 1);
-        EXPECT_FALSE(redo->isEnabled());
-        EXPECT_EQ(panel->balanceSeries()->count(), 2);
-        EXPECT_EQ(panel->sleepers()->rowsShown(),
-                  (std::vector<BetId>{bet_ids::Red, bet_ids::Black}));
+    // The Edit menu's texts, the history box's rows, the balance series, the sleepers.
+    const auto shown = [&] {
+        return std::tuple(undo->text(), redo->isEnabled() ? redo->text() : "", s.historyRows(),
+                          panel->balanceSeries()->count(), panel->sleepers()->rowsShown());
     };
-    spun();
+    using Rows = std::vector<BetId>;
+    // Red has slept one spin and is due at 1; black 17 just came up.
+    const auto spun = std::tuple(QString("Undo Spin 17"), QString(), QStringList{"17"}, 2,
+                                 Rows{bet_ids::Red, bet_ids::Black});
+    EXPECT_EQ(shown(), spun);
     EXPECT_TRUE(panel->hotAndCold()->text().contains("Hot"));
     QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(history(), 0);
-    EXPECT_EQ(undo->text(), "Undo Start");
-    EXPECT_EQ(redo->text(), "Redo Spin 17");
-    EXPECT_EQ(panel->balanceSeries()->count(), 1);
-    EXPECT_EQ(panel->sleepers()->rowsShown(), (std::vector<BetId>{bet_ids::Black, bet_ids::Red}));
+    EXPECT_EQ(shown(), std::tuple(QString("Undo Start"), QString("Redo Spin 17"), QStringList(), 1,
+                                  Rows{bet_ids::Black, bet_ids::Red}));
     EXPECT_FALSE(panel->hotAndCold()->text().contains("17"));
     QTest::keyClick(s.window.get(), Qt::Key_Y, Qt::ControlModifier);
-    spun();
+    EXPECT_EQ(shown(), spun);
     EXPECT_EQ(redo->shortcuts().size(), 2);
-}
-
-// The number cells as they are drawn: the board's colours, in the board's places.
-TEST(StatsPanel, NumbersAreDrawnInTheBoardsColours) {
-    Session s;
-    s.menu("mnuStatistics");
-    s.window->statsPanel()->findChild<QTabWidget*>()->setCurrentIndex(1);
-    app::NumberGrid* grid = s.window->statsPanel()->numbers();
-    const QImage image = grid->grab().toImage();
-    for (auto [n, colour] : {std::pair{1, QColor(Qt::red)}, {2, Qt::black}, {0, QColor(0, 192, 0)}})
-        EXPECT_TRUE(
-            near(pixel(image, grid->cellRect(n).topLeft().toPoint() + QPoint(3, 3)), colour));
-    // Laid out as the board: 1 and 2 in one column, 1 right of 4.
-    EXPECT_EQ(grid->cellRect(1).left(), grid->cellRect(2).left());
-    EXPECT_GT(grid->cellRect(1).left(), grid->cellRect(4).left());
 }
 
 }  // namespace

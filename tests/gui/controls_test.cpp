@@ -1,6 +1,6 @@
 // What only the window does with its controls: each kind of control sends its action, typed
 // text and the focus, rendering that never acts, the keyboard, the modal wagering dialog, the
-// menus the window owns; the Qt ports' real boxes, the guide and the simulator's dialog.
+// Exit and the close box; the Qt ports' real boxes and the simulator's dialog.
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,8 @@
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTextBrowser>
 #include <QTimer>
 
-#include "app/guide_dialog.hpp"
 #include "app/qt_ports.hpp"
 #include "app/sim_dialog.hpp"
 #include "harness.hpp"
@@ -137,18 +135,6 @@ TEST(Controls, TheModalWageringDialog) {
     EXPECT_TRUE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST(Menus, TheCasinosMenuFollowsTheForm) {
-    Session s;
-    const QList<QAction*>& entries = s.window->menuBar()->actions().at(4)->menu()->actions();
-    EXPECT_FALSE(entries.at(0)->isEnabled());  // "(no casino sites)"
-    AdvisorTestAccess::state(*s.advisor).form.casinoMenu = {{"Gold & Green", "gold.example"},
-                                                            {"Harbour", "https://harbour.example"}};
-    s.window->render();
-    EXPECT_EQ(entries.at(0)->text(), "Gold && Green");
-    s.menu("mnuCasino1");
-    EXPECT_EQ(s.browser.opened, std::vector<std::string>{"https://harbour.example"});
-}
-
 // What is typed into the balance box is saved whichever way the window closes, even while the
 // box still has the focus.
 TEST(Menus, ExitAndTheCloseBoxSaveWhatIsTyped) {
@@ -192,21 +178,6 @@ TEST(QtPorts, BoxesShowTitleAndTextAndAnswer) {
     }
     whenModal([](QWidget* modal) { qobject_cast<QInputDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogs.inputBox("Casino name", "Brisvale", "x"), std::nullopt);
-}
-
-// The guide that ships with the program shows, in one window however often it is asked for.
-TEST(QtPorts, TheShippedGuide) {
-    const app::GuideDialog dialog(app::installedGuide(), nullptr);
-    EXPECT_TRUE(dialog.browser()->document()->toPlainText().contains(
-        "No progression changes the house edge of 2.70 %"));
-    app::QtDialogs dialogs;
-    dialogs.showGuide();
-    dialogs.showGuide();
-    int shown = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "frmGuide" && w->isVisible()) ++shown, w->close();
-    }
-    EXPECT_EQ(shown, 1);
 }
 
 TEST(Simulator, PlaysThePanelsStyleReportsAndCancelsOnClose) {

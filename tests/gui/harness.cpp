@@ -90,6 +90,13 @@ void Session::waitSpinInterval() {
     }
 }
 
+QStringList Session::historyRows() const {
+    QStringList rows;
+    const QAbstractItemModel* model = widget<QListView>("Text1")->model();
+    for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+    return rows;
+}
+
 }  // namespace brisvale::gui_test
 
 // The window tests run with a QApplication on the offscreen platform.

@@ -43,6 +43,7 @@ struct Session {
     void menu(const char* name);
     void clickAt(QPoint at) { QTest::mouseClick(&board(), Qt::LeftButton, {}, at); }
     void waitSpinInterval();  // ticks until Button1 is enabled again
+    QStringList historyRows() const;
     void activate();
 
     testing::TempDir dir;
