@@ -6,7 +6,7 @@ import bvcli
 from bvcli import CLASSIC, WAIT
 
 
-class Invocation(bvcli.CliTest):
+class Console(bvcli.CliTest):
     def test_options_and_scripts(self):
         for args, status, out in (["--version"], 0, "brisvale-cli "), (["--help"], 0, "key KEY"), \
                 (["--bogus"], 1, ""), (["--seed", "abc"], 1, ""):
@@ -15,10 +15,8 @@ class Invocation(bvcli.CliTest):
             self.assertIn(out, r.stdout)
             self.assertTrue(r.returncode == 0 or r.stderr.startswith("error: "), r.stderr)
         # Scripts run in order; a missing one is an error and the next still runs.
-        scripts = [os.path.join(self.tmp, name) for name in ("a", "missing", "b")]
-        for path, text in ((scripts[0], "set cboWager 3\n"), (scripts[2], "show\n")):
-            with open(path, "w") as f:
-                f.write(text)
+        scripts = [self.write("a", b"set cboWager 3\n", self.tmp), self.tmp + "/missing",
+                   self.write("b", b"show\n", self.tmp)]
         r = bvcli.run(self.data, args=scripts)
         self.assertEqual((r.returncode, len(r.errors), r.last["controls"]["cboWager"]), (1, 1, "3"))
 
@@ -30,16 +28,13 @@ class Invocation(bvcli.CliTest):
         cmds = ["set chk7 1", "set Text18 100", "press", "show"]
         runs = [bvcli.run(os.path.join(self.tmp, str(n)), cmds, seed=n % 4 + 1) for n in range(8)]
         self.assertEqual(runs[0].stdout, runs[4].stdout)
-        draws = {r.last["state"]["StartThreshold"][0] for r in runs}
-        self.assertEqual(draws, {6, 7})  # the Conservative Classic Even pair is 6..7
+        # The Conservative Classic Even pair is 6..7.
+        self.assertEqual({r.last["state"]["StartThreshold"][0] for r in runs}, {6, 7})
         self.write("debug.txt", b"")
-        self.run_cli([])
-        self.assertTrue(os.path.exists(os.path.join(self.data, "debug.txt")))
+        kept = self.run_cli([]) and self.read("debug.txt")
         self.run_cli([], args=["-d"])
-        self.assertFalse(os.path.exists(os.path.join(self.data, "debug.txt")))
+        self.assertEqual((kept, self.read("debug.txt")), (b"", None))
 
-
-class Commands(bvcli.CliTest):
     def test_lines_and_values(self):
         r = bvcli.run(self.data, ["# a comment\r\n\r\n   \r\nset chk6 1\r\nshow\r"])
         self.assertEqual((r.errors, r.last["controls"]["chk6"]), ([], 1))
@@ -118,20 +113,12 @@ class Commands(bvcli.CliTest):
                          [int, bool, str, str])
 
     def test_typed_digits_and_enter(self):
-        # A second digit within a second joins the first; a tick (one second) parts them; a pair
-        # that names no number leaves the first digit selected.
-        cases = [("17", 0, 17), ("17", 1, 7), ("45", 0, 4), ("246", 0, 6), ("05", 0, 5)]
-        cmds = []
-        for digits, parted, _ in cases:
-            cmds += ["key " + digits[0]] + ["tick"] * parted + ["key " + d for d in digits[1:]]
-            cmds += ["show", "tick"]
-        r = self.run_cli(cmds)
-        self.assertEqual([s["state"]["SpinNumber"] for s in r.shows], [c[2] for c in cases])
-        # Enter presses Button1, and is refused as the button is while it is disabled.
-        r = self.run_cli(CLASSIC + ["key Enter", "key Enter", "key 1", "key 4", WAIT, "key Enter",
-                                    "show"], errors=["error: Button1 is disabled"])
-        self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].strip()), (1, "14"))
-
+        # A second digit within a second joins the first, a tick (one second) parts them; Enter
+        # presses Button1, and is refused as the button is while it is disabled.
+        r = self.run_cli(CLASSIC + ["key Enter", "key Enter", "key 1", "key 4", "show", WAIT, "key 1",
+                                    "tick", "key 7", "key Enter", "show"], errors=["error: Button1 is disabled"])
+        self.assertEqual(r.shows[0]["state"]["SpinNumber"], 14)
+        self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].strip()), (1, "7"))
 
 if __name__ == "__main__":
     bvcli.main()

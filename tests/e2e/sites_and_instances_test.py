@@ -1,5 +1,5 @@
 # A vendor's site on 127.0.0.1, a site that cannot be reached, and two programs on one folder.
-import os, re, subprocess, sys
+import os, pathlib, re, subprocess, sys
 
 import bvcli
 from bvcli import CLASSIC, WAIT, spins
@@ -12,19 +12,14 @@ BUILT_IN = os.path.join(HERE, "..", "..", "data", "remote-settings.txt")
 class Sites(bvcli.CliTest):
     def serve(self, files):
         for name, text in files.items():
-            os.makedirs(os.path.dirname(os.path.join(self.tmp, "site", name)), exist_ok=True)
-            with open(os.path.join(self.tmp, "site", name), "w", newline="") as f:
-                f.write(text)
+            self.write(name, text.encode(), os.path.join(self.tmp, "site"))
         server = subprocess.Popen([sys.executable, "-B", SERVE, os.path.join(self.tmp, "site")],
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        self.addCleanup(server.wait, 10)
-        self.addCleanup(server.stdin.close)
-        self.addCleanup(server.stdout.close)
+        self.addCleanup(lambda: (server.stdin.close(), server.stdout.close(), server.wait(10)))
         return "http://127.0.0.1:%s" % server.stdout.readline().strip()
 
     def test_the_sites_chips_labels_casinos_and_guide(self):
-        with open(BUILT_IN, newline="") as f:
-            settings = f.read()
+        settings = pathlib.Path(BUILT_IN).read_bytes().decode()
         # The site's values against the built-in ones they replace; a font size of 0 cannot be
         # used, and the debug log says so although it is off. A casino without an address opens
         # nothing.
@@ -40,13 +35,12 @@ class Sites(bvcli.CliTest):
         r = self.run_cli(CLASSIC + ["press", WAIT, "click 2", "press", "menu mnuCasino 0",
                                     "menu mnuCasino 1", "menu mnuInstructions", "show"],
                          args=["--remote-site", url])
-        self.assertEqual(r.last["opened"], ["http://golden.example", "http://guide.example"])
-        self.assertEqual(len(r.last["messages"]), 1)
+        self.assertEqual((r.last["opened"], len(r.last["messages"])),
+                         (["http://golden.example", "http://guide.example"], 1))
         self.assertEqual([(c["appearance"], c["borderStyle"], c["label"]) for c in r.last["chips"]],
                          [(1, 1, {"left": 0, "top": 30, "width": 375, "height": 375,
                                   "alignment": 0, "bold": True, "fontSize": 1})])
-        with open(os.path.join(self.data, "debug.txt"), "rb") as f:
-            self.assertIn(b"Remote item 11 (label font size) 0 cannot be used", f.read())
+        self.assertIn(b"Remote item 11 (label font size) 0 cannot be used", self.read("debug.txt"))
 
     def test_an_unreachable_site_is_told_and_the_built_in_settings_used(self):
         r = self.run_cli(["show"], args=["--remote-site", "http://127.0.0.1:9"])

@@ -104,33 +104,25 @@ class UndoAndResume(bvcli.CliTest):
         self.assertGreater(sum(r[1] for r in runs), 40)
         self.assertGreaterEqual(sum(r[2] for r in runs), 3)
 
-    def test_captions_and_refusals(self):
-        r = self.run_cli(["undo", "redo", "show"], errors=["error: nothing to undo",
-                                                           "error: nothing to redo"])
-        self.assertEqual(r.last["undo"], {"undo": 0, "redo": 0, "undoCaption": "Undo Spin",
-                                          "redoCaption": "Redo Spin"})
-        r = self.run_cli(CLASSIC + ["press", "show", "tick 4", "click 7", "press", "show", "undo",
-                                    "show"])
-        self.assertEqual([s["undo"]["undoCaption"] for s in r.shows],
-                         ["Undo Start", "Undo Spin 7", "Undo Start"])
-        self.assertEqual((r.last["undo"]["redoCaption"], r.last["state"]["SpinPending"],
-                          r.last["state"]["SpinNumber"]), ("Redo Spin 7", True, 7))
-
-    def test_stats_of_a_classic_win(self):
-        # Black opens on the first spin and wins on 4.
-        r = self.run_cli(["stats"] + CLASSIC + ["press", "tick 4"] + spins(17) +
-                         ["click 4", "press", "stats"])
-        before, after = r.shows
+    def test_captions_stats_and_refusals(self):
+        r = self.run_cli(["undo", "redo", "stats now", "show", "stats"], errors=[
+            "error: nothing to undo", "error: nothing to redo", "error: stats takes no arguments"])
+        self.assertEqual((r.shows[0]["undo"], r.last["balance"]), ({"undo": 0, "redo": 0, "undoCaption":
+                         "Undo Spin", "redoCaption": "Redo Spin"}, []))
+        # Black opens on the first spin and wins on 4; undone, 4 is selected again.
+        r = self.run_cli(CLASSIC + ["press", "show", WAIT, "click 17", "press", "show", WAIT, "click 4",
+                                    "press", "stats", "undo", "show", "menu mnuRestart"])
+        started, spun, after, undone = r.shows
+        self.assertEqual([s["undo"]["undoCaption"] for s in (started, spun, undone)] +
+                         [undone["undo"]["redoCaption"], undone["state"]["SpinPending"], undone["state"]["SpinNumber"]],
+                         ["Undo Start", "Undo Spin 17", "Undo Spin 17", "Redo Spin 4", True, 4])
         bets = {b["label"]: b for b in after["bets"]}
-        self.assertEqual((before["balance"], after["balance"]), ([], [1000, 1000, 1001]))
-        self.assertEqual((len(bets), after["bets"][0]["label"]), (150, "1st 12"))
+        self.assertEqual((after["balance"], len(bets), after["bets"][0]["label"]), ([1000, 1000, 1001], 150, "1st 12"))
         self.assertEqual(bets["Black"], dict(bets["Black"], family="Even", slept=0, threshold=0))
         self.assertEqual((bets["Red"]["slept"], bets["Single 36"]["family"]), (1, "Single"))
         numbers = after["numbers"]
         self.assertEqual(numbers[4], dict(numbers[4], table=1, history=0, last=0))
         self.assertEqual((len(numbers), numbers[17]["last"], numbers[5]["last"]), (37, 1, None))
-        self.run_cli(["answer no", "stats now"], errors=["error: stats takes no arguments"])
-
 
     def test_a_run_file_that_cannot_be_used_is_set_aside(self):
         # A Classic run at casino Alpha, three spins in, left open.
