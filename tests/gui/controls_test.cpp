@@ -4,14 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QTimer>
-
 #include "app/qt_ports.hpp"
 #include "app/sim_dialog.hpp"
 #include "harness.hpp"
@@ -19,6 +11,7 @@
 
 namespace brisvale::gui_test {
 namespace {
+
 TEST(Controls, EachKindSendsItsAction) {
     Session s;
     s.click("chk7_1");  // a check box: one pair of three greys Even Bets; a click on grey ticks all
@@ -136,16 +129,7 @@ TEST(Menus, ExitAndTheCloseBoxSaveWhatIsTyped) {
 
 // Runs `answer` on the modal box as soon as it is shown.
 void whenModal(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->deleteLater();
-            timer->stop();
-            answer(modal);
-        }
-    });
-    timer->start();
+    QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
 }
 
 TEST(QtPorts, BoxesShowTitleAndTextAndAnswer) {

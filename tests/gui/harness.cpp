@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <sstream>
@@ -27,12 +24,10 @@ Session::Session() {
 void Session::core(const std::string& script) {
     std::istringstream in(script);
     for (std::string t; in >> t;) {
-        if (t == "wait") {
-            waitSpinInterval();
-            continue;
-        }
         const auto eq = t.find('=');
-        const ActionResult r = t[0] == '@' ? advisor->userClickCell(std::stoi(t.substr(1)))
+        if (t == "wait") waitSpinInterval();
+        const ActionResult r = t == "wait"   ? ActionResult{}
+                               : t[0] == '@' ? advisor->userClickCell(std::stoi(t.substr(1)))
                                : eq == std::string::npos
                                    ? advisor->userPress(t)
                                    : advisor->userSet(t.substr(0, eq), t.substr(eq + 1));

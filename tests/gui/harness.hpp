@@ -2,14 +2,8 @@
 // A real window over an Advisor on a temporary data folder with the test ports, and the user's
 // gestures on its real widgets.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/board_widget.hpp"
