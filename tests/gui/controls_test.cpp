@@ -19,8 +19,7 @@ TEST(Controls, EachKindSendsItsAction) {
     s.click("chk7");
     EXPECT_TRUE(s.widget<QCheckBox>("chk7_3")->isChecked());
     s.click("BetStyle3");  // an option: Super enables the single-number controls
-    EXPECT_FALSE(s.widget<QRadioButton>("BetStyle1")->isChecked());
-    EXPECT_TRUE(s.widget("Chk8")->isEnabled());
+    EXPECT_TRUE(!s.widget<QRadioButton>("BetStyle1")->isChecked() && s.widget("Chk8")->isEnabled());
     s.choose("cboWager", "5");  // a list
     EXPECT_EQ(s.widget<QLabel>("Label12")->text(), "Minimum Balance:$500");
     s.click("cmdMore");  // a push button: More opens the advanced panel, Less closes it
@@ -94,8 +93,7 @@ TEST(Controls, TheModalWageringDialog) {
     s.menu("mnuProg");
     QWidget* dialog = s.window->wageringDialog();
     const auto box = [&](const char* name) { return dialog->findChild<QLineEdit*>(name); };
-    EXPECT_TRUE(dialog->isModal());
-    EXPECT_FALSE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(dialog->isModal() && !s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(box("Text6")->cursorPosition(), 0);  // shows its start
     QLineEdit* rows = box("Text3");
     rows->setFocus();
@@ -104,8 +102,8 @@ TEST(Controls, TheModalWageringDialog) {
     box("Text1")->setFocus();
     QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(s.dialogs.texts().at(0).rfind("Invalid Wagering Values.", 0), 0u);
-    EXPECT_TRUE(rows->hasFocus());
+    EXPECT_TRUE(s.dialogs.texts().at(0).starts_with("Invalid Wagering Values.") &&
+                rows->hasFocus());
     QTest::keyClicks(rows, ",S");
     dialog->close();
     QApplication::processEvents();
@@ -156,18 +154,17 @@ TEST(Simulator, PlaysThePanelsStyleReportsAndCancelsOnClose) {
         dialog.findChild<QSpinBox*>("sessions")->setValue(sessions);
         QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
     };
-    const auto sentence = [&] { return dialog.findChild<QLabel*>("sentence")->text(); };
     EXPECT_EQ(dialog.findChild<QLineEdit*>("bankroll")->text(), "500");
     dialog.findChild<QSpinBox*>("spins")->setValue(300);
-    run(200);
+    run(200);  // the report comes, the window's own run is left alone
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.running(), 20000);
     EXPECT_EQ(dialog.findChild<QTableWidget*>("report")->item(0, 1)->text(), "200");
-    EXPECT_EQ(s.form().Button1.caption, "Start") << "the window's own run is left alone";
+    EXPECT_EQ(s.form().Button1.caption, "Start");
     run(10'000'000);
     ASSERT_TRUE(dialog.running());
     dialog.close();
     EXPECT_FALSE(dialog.running());
-    EXPECT_EQ(sentence(), "Cancelled.");
+    EXPECT_EQ(dialog.findChild<QLabel*>("sentence")->text(), "Cancelled.");
 }
 
 }  // namespace
