@@ -73,11 +73,6 @@ void Session::type(const char* name, const QString& text) {
     QApplication::processEvents();
 }
 
-void Session::menu(const char* name) {
-    window->action(name)->trigger();
-    QApplication::processEvents();
-}
-
 void Session::waitSpinInterval() {
     for (int i = 0; i < 20 && !form().Button1.enabled; ++i) {
         clock.now += 1000;
@@ -100,9 +95,8 @@ int main(int argc, char* argv[]) {
     brisvale::app::setApplicationIdentity("0", "brisvale-test");
     // The window's preferences go to a folder of the tests' own, never the user's.
     const QTemporaryDir preferences;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, preferences.path());
-    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

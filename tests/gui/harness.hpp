@@ -34,7 +34,7 @@ struct Session {
     void click(const char* name);                         // a check box, option or button
     void choose(const char* list, const QString& entry);  // an entry of an open list
     void type(const char* box, const QString& text);      // typed into a box, then left
-    void menu(const char* name);
+    void menu(const char* name) { window->action(name)->trigger(), QApplication::processEvents(); }
     void clickAt(QPoint at) { QTest::mouseClick(&board(), Qt::LeftButton, {}, at); }
     void waitSpinInterval();  // ticks until Button1 is enabled again
     QStringList historyRows() const;
