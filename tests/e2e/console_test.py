@@ -79,20 +79,17 @@ class Console(bvcli.CliTest):
                           "answer no", "menu mnuLoadSettings", "set cboWager 5", "answer yes",
                           "menu mnuLoadSettings", "show"])
         first, second, answered = r.shows
-        self.assertEqual(first["messages"][0]["title"], "About Brisvale")
-        self.assertEqual(first["messages"][1], {
-            "title": "Brisvale", "text": "The Instructions section of the Brisvale Website will open."})
-        self.assertEqual((first["opened"], first["guide"]), ([], True))
+        self.assertEqual((first["messages"][0]["title"], first["messages"][1], first["opened"], first["guide"]),
+                         ("About Brisvale", {"title": "Brisvale", "text": "The Instructions section of the "
+                                             "Brisvale Website will open."}, [], True))
         self.assertEqual((second["messages"], second["opened"], second["guide"]), ([], [], False))
         question = {"title": "Default Settings", "text": "Confirm Restore Default Settings"}
-        self.assertEqual(answered["messages"], [dict(question, answer="no"),
-                                                dict(question, answer="yes")])
-        self.assertEqual(answered["controls"]["cboWager"], "1")
+        self.assertEqual((answered["messages"], answered["controls"]["cboWager"]),
+                         ([dict(question, answer="no"), dict(question, answer="yes")], "1"))
         # A question without a queued answer is answered No, and that is an error.
         r = bvcli.run(self.data, ["set cboWager 5", "menu mnuLoadSettings", "show"])
-        self.assertEqual((r.returncode, len(r.errors)), (1, 1))
-        self.assertEqual((r.last["messages"], r.last["controls"]["cboWager"]),
-                         ([dict(question, answer="no")], "5"))
+        self.assertEqual((r.returncode, len(r.errors), r.last["messages"], r.last["controls"]["cboWager"]),
+                         (1, 1, [dict(question, answer="no")], "5"))
 
     def test_show_has_its_members(self):
         s = self.run_cli(["show"]).last

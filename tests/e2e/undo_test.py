@@ -67,20 +67,16 @@ class UndoAndResume(bvcli.CliTest):
             steps = (steps if self.undo > 1 else []) + [(before, after)]
             self.assertEqual(self.undo, len(steps))
             checked += 1
-            live.send("undo")
-            self.assertEqual(self.look(live), before)
-            live.send("redo")
-            self.assertEqual(self.look(live), after)
+            for command, expected in (("undo", before), ("redo", after)):
+                live.send(command)
+                self.assertEqual(self.look(live), expected)
         # All the way back to the Start of the history, then all the way forward again. A
         # change of the settings since the last press has ended the history.
         self.look(live)
         steps = steps[len(steps) - self.undo:]
-        for before, _ in reversed(steps):
-            live.send("undo")
-            self.assertEqual(self.look(live), before)
-        for _, after in steps:
-            live.send("redo")
-            self.assertEqual(self.look(live), after)
+        for command, expected in [("undo", b) for b, _ in reversed(steps)] + [("redo", a) for _, a in steps]:
+            live.send(command)
+            self.assertEqual(self.look(live), expected)
         # Closed anywhere in a run, the next start resumes it as it was.
         live.send("redo", *actions(rng))
         last = live.ask()
@@ -132,17 +128,15 @@ class UndoAndResume(bvcli.CliTest):
         damaged = [whole[:cut] for cut in range(0, len(whole) - 2, (len(whole) - 2) // 50 + 1)]
         damaged += [whole.replace(b'"version":1', b'"version":2'), bytes(range(256)),
                     whole.replace(b'"TotalSpins":3', b'"TotalSpins":-3'), whole]
-        self.assertGreaterEqual(len(damaged), 54)
         for bad in damaged:
             self.write(RUN, bad)
             if bad is whole:  # the run whose casino is gone
                 self.write("CasinoHistory.dat", b"index: 1\r\nname1: Beta,5,\r\n")
             r = self.run_cli(["show"])
-            self.assertEqual(len(r.last["messages"]), 1)
             self.assertRegex(r.last["messages"][0]["text"], "(?=.*run.json.bad)" + (
                 "its casino Alpha no longer exists" if bad is whole else "cannot be resumed"))
-            self.assertEqual((r.last["Button1"]["caption"], self.read(RUN)), ("Start", None))
-            self.assertEqual(self.read(RUN + ".bad"), bad)
+            self.assertEqual((len(r.last["messages"]), r.last["Button1"]["caption"], self.read(RUN),
+                              self.read(RUN + ".bad")), (1, "Start", None, bad))
 
     def test_no_forgets_the_run_and_so_does_its_end(self):
         for answers, spun in ((["answer no"], 0), (["answer yes", "menu mnuRestart"], 3)):
