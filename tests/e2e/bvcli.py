@@ -57,7 +57,8 @@ class Live:
 
 # A show without what only tells of the moment: the boxes shown since the last show, and the
 # undo history.
-def window(show):    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
+def window(show):
+    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
 
 
 class CliTest(unittest.TestCase):
@@ -77,11 +78,10 @@ class CliTest(unittest.TestCase):
         return path.read_bytes() if path.exists() else None
 
     def write(self, name, data, folder=None):
-        path = os.path.join(folder or self.data, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
+        path = pathlib.Path(folder or self.data, name)
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+        return str(path)
 
 
 def main():

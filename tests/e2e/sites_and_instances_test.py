@@ -44,9 +44,9 @@ class Sites(bvcli.CliTest):
 
     def test_an_unreachable_site_is_told_and_the_built_in_settings_used(self):
         r = self.run_cli(["show"], args=["--remote-site", "http://127.0.0.1:9"])
-        self.assertEqual(r.last["caption"], "Brisvale - Total Spins: 0 - Spins This Table: 0 ")
         self.assertIn("http://127.0.0.1:9/firewall.html", r.last["messages"][0]["text"])
-        self.assertEqual(r.last["opened"], ["http://127.0.0.1:9/firewall.html"])
+        self.assertEqual((r.last["caption"], r.last["opened"]), ("Brisvale - Total Spins: 0 - Spins This Table: 0 ",
+                                                                 ["http://127.0.0.1:9/firewall.html"]))
 
     # A second program on a folder in use is refused before it writes anything, and the first
     # one's files come out whole.
@@ -57,18 +57,15 @@ class Sites(bvcli.CliTest):
         # Red/Black watched at a threshold no run reaches: every press counts and records a spin.
         watch = ["set chk7_1 1", "set Check1 1", "set Text3 50", "set Text2 50", "set Check1 0",
                  "set Text18 1000", "press", WAIT]
-        first.stdin.write("\n".join(["answer Alpha", "set Casino New..."] + watch +
-                                    spins(*range(1, 31)) + ["show\n"]))
-        first.stdin.flush()
+        first.stdin.write("\n".join(["answer Alpha", "set Casino New..."] + watch + spins(*range(1, 31)) +
+                                    ["show\n"])), first.stdin.flush()
         first.stdout.readline()  # the first program has carried them out
         folder = lambda: {name: self.read(name) for name in os.listdir(self.data)}
         before = folder()
         second = bvcli.run(self.data, ["answer Beta", "set Casino New...", "show"])
-        self.assertEqual((second.returncode, second.errors, second.shows),
-                         (1, ["error: Brisvale is already running with this data folder."], []))
-        self.assertEqual(folder(), before)
-        first.stdin.write("click 31\npress\n")
-        first.stdin.close()
+        self.assertEqual((second.returncode, second.errors, second.shows, folder()),
+                         (1, ["error: Brisvale is already running with this data folder."], [], before))
+        first.stdin.write("click 31\npress\n"), first.stdin.close()
         self.assertEqual(first.wait(timeout=60), 0)
         self.assertEqual(self.read("CasinoHistory.dat"), b"index: 1\r\nname1: Alpha,%s,\r\n"
                          % ",".join(map(str, range(1, 32))).encode())
