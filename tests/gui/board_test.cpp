@@ -62,9 +62,9 @@ TEST(Board, OnlySingleNumberChipsKeepTheirClicks) {
         if (!chip.visible) continue;
         if (chip.tooltip.find("Single") != std::string::npos) {
             s.clickAt(s.board().chipCenter(i));
-            EXPECT_EQ(s.state().SpinNumber,
-                      std::stoi(chip.tooltip.substr(chip.tooltip.size() - 2)));
-            EXPECT_EQ(s.form().marker.left, chip.left + 30);
+            const int number = std::stoi(chip.tooltip.substr(chip.tooltip.size() - 2));
+            EXPECT_EQ(std::pair(s.state().SpinNumber, s.form().marker.left),
+                      std::pair(number, chip.left + 30));
             ++singles;
             continue;
         }
@@ -77,13 +77,12 @@ TEST(Board, OnlySingleNumberChipsKeepTheirClicks) {
             ++beneath;
         }
     }
-    EXPECT_EQ(singles, 2);
-    EXPECT_GE(beneath, 2);
+    EXPECT_TRUE(singles == 2 && beneath >= 2) << singles << " " << beneath;
 }
 
 // The smoke test: the printed oval keeps the number's colour; the strip along the cell's right
 // edge shows the cell's back colour, red for every number until the first flip; the cloth is
-// green; the panel takes the window's back colour.
+// green.
 TEST(BoardPicture, Colours) {
     Session s;
     const auto at = [&](int number, int dx) {
@@ -100,9 +99,6 @@ TEST(BoardPicture, Colours) {
         EXPECT_TRUE(near(pixel(image, at(0, 60)), kGreen)) << flipped;
         s.clickAt(s.board().flipCenter());
     }
-    AdvisorTestAccess::state(*s.advisor).form.backColor = 192;
-    s.window->render();
-    EXPECT_TRUE(near(pixel(s.board().grab().toImage(), QPoint(3, 100)), QColor(0xC0, 0, 0)));
 }
 
 // A Classic bet: the title, the blinking advice, and the history box that
@@ -133,24 +129,22 @@ TEST(Window, ABetAsTheWindowShowsIt) {
     EXPECT_TRUE(colour(0).red() > 150 && colour(1) == Qt::black && colour(36).green() > 100);
 }
 
-using app::StatsPanel;
-
-QStringList entries(const QList<QAction*>& actions) {
+// The entries of the window's menu `index`, "-" for a separator.
+QStringList entries(const Session& s, int index) {
     QStringList out;
-    for (QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (QAction* a : s.window->menuBar()->actions().at(index)->menu()->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
 }
 
 TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
     Session s;
-    const QList<QAction*> menus = s.window->menuBar()->actions();
-    EXPECT_EQ(entries(menus[0]->menu()->actions()),
-              (QStringList{"Restart", "Default Settings", "-", "Import Spins...", "Export Spins...",
-                           "-", "Exit"}));
-    EXPECT_EQ(entries(menus[1]->menu()->actions()), (QStringList{"Undo Spin", "Redo Spin"}));
+    EXPECT_EQ(entries(s, 0), (QStringList{"Restart", "Default Settings", "-", "Import Spins...",
+                                          "Export Spins...", "-", "Exit"}));
+    EXPECT_EQ(entries(s, 1), (QStringList{"Undo Spin", "Redo Spin"}));
     EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
 
-    StatsPanel* panel = s.window->statsPanel();
+    auto* panel = s.window->statsPanel();
     const QSize size = s.window->size();
     const QPoint board = s.board().mapTo(s.window.get(), QPoint());
     QTest::keyClick(s.window.get(), Qt::Key_F9);
@@ -173,8 +167,8 @@ TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
     EXPECT_EQ(s.window->width(), size.width());
     s.window = std::make_unique<app::MainWindow>(*s.advisor);
     s.window->show();
-    EXPECT_TRUE(s.window->statsPanel()->isVisible() && s.window->statsPanel()->isFloating());
-    EXPECT_TRUE(s.window->action("mnuStatistics")->isChecked());
+    EXPECT_TRUE(s.window->statsPanel()->isVisible() && s.window->statsPanel()->isFloating() &&
+                s.window->action("mnuStatistics")->isChecked());
 }
 
 // Ctrl+Z puts the state back as it was after Start, Ctrl+Y as after the spin; the menu's
@@ -183,11 +177,9 @@ TEST(StatsPanel, FollowsEveryPressUndoAndRedo) {
     Session s;
     s.core("chk7_1=1 Check1=0 Text2=1 Text18=1000");
     s.menu("mnuStatistics");
-    StatsPanel* panel = s.window->statsPanel();
-    QAction* undo = s.window->action("mnuUndo");
-    QAction* redo = s.window->action("mnuRedo");
-    s.click("Button1");
-    s.waitSpinInterval();
+    auto* panel = s.window->statsPanel();
+    QAction *undo = s.window->action("mnuUndo"), *redo = s.window->action("mnuRedo");
+    s.core("Button1 wait");
     s.clickAt(s.board().cellCenter(17));
     s.click("Button1");
     // The Edit menu's texts, the history box's rows, the balance series, the sleepers.
@@ -200,7 +192,6 @@ TEST(StatsPanel, FollowsEveryPressUndoAndRedo) {
     const auto spun = std::tuple(QString("Undo Spin 17"), QString(), QStringList{"17"}, 2,
                                  Rows{bet_ids::Red, bet_ids::Black});
     EXPECT_EQ(shown(), spun);
-    EXPECT_TRUE(panel->hotAndCold()->text().contains("Hot"));
     QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shown(), std::tuple(QString("Undo Start"), QString("Redo Spin 17"), QStringList(), 1,
                                   Rows{bet_ids::Black, bet_ids::Red}));

@@ -5,8 +5,7 @@ if(TARGET brisvale_app AND TARGET Qt6::Test)
     add_executable(test_gui ${CMAKE_CURRENT_SOURCE_DIR}/gui/harness.cpp ${gui_tests})
     target_link_libraries(test_gui PRIVATE brisvale_app brisvale_test_support Qt6::Widgets Qt6::Test
                           GTest::gtest GTest::gmock)
-    gtest_discover_tests(test_gui DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    gtest_discover_tests(test_gui DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)  # offscreen
 endif()
 
 # The program itself: its command line, and a start that paints and ends.

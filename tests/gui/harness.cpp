@@ -57,9 +57,8 @@ void Session::choose(const char* list, const QString& entry) {
 }
 
 void Session::activate() {
-    if (QApplication::activeWindow() == window.get()) return;
-    window->activateWindow();
-    (void)QTest::qWaitForWindowActive(window.get());
+    if (QApplication::activeWindow() != window.get())
+        window->activateWindow(), (void)QTest::qWaitForWindowActive(window.get());
 }
 
 void Session::type(const char* name, const QString& text) {
