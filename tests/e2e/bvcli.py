@@ -1,5 +1,5 @@
 # Runs brisvale-cli for the end-to-end tests and reads back what it printed.
-import json, os, subprocess, sys, tempfile, unittest
+import json, os, pathlib, subprocess, sys, tempfile, unittest
 
 CLI = None  # set by main() from the command line
 
@@ -15,63 +15,49 @@ def spins(*numbers):
 
 class Result:
     def __init__(self, proc):
-        self.returncode, self.stdout = proc.returncode, proc.stdout
+        self.returncode, self.stdout, self.errors = proc.returncode, proc.stdout, proc.stderr.splitlines()
         self.shows = [json.loads(line) for line in proc.stdout.splitlines()]
-        self.errors = proc.stderr.splitlines()
-        self.last = self.shows[-1] if self.shows else None
+        self.last = (self.shows or [None])[-1]
 
 
 def run(data, commands=(), seed=1, args=(), env=None):
     # Commands go to standard input, one per line; errors are "error: " lines and nothing else.
     argv = [CLI] + (["--data-dir", data] if data else []) + (["--seed", str(seed)] if seed else [])
-    env = dict(os.environ, **(env or {}))
     proc = subprocess.run(argv + list(args), input="".join(c + "\n" for c in commands),
-                          capture_output=True, text=True, env=env, timeout=120)
+                          capture_output=True, text=True, env=dict(os.environ, **(env or {})),
+                          timeout=120)
     for line in proc.stderr.splitlines():
         assert line.startswith("error: "), "stray standard error line: %r" % line
     return Result(proc)
 
 
+# brisvale-cli driven one command at a time, so that the data folder can be looked at between
+# commands; ask() reads the line a `show` or `stats` prints.
 class Live:
-    """brisvale-cli driven one command at a time: each `show` is read as it is printed, so the
-    data folder can be looked at between commands."""
-
     def __init__(self, data_dir, seed=1):
         self._errors = tempfile.TemporaryFile(mode="w+")
-        env = dict(os.environ)
-        env.pop("XDG_DATA_HOME", None)
         self.proc = subprocess.Popen([CLI, "--data-dir", data_dir, "--seed", str(seed)],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                     stderr=self._errors, text=True, encoding="utf-8", env=env)
+                                     stderr=self._errors, text=True, encoding="utf-8")
 
     def send(self, *commands):
-        for command in commands:
-            self.proc.stdin.write(command + "\n")
-        self.proc.stdin.flush()
+        self.proc.stdin.write("".join(c + "\n" for c in commands)), self.proc.stdin.flush()
 
-    def show(self):
-        self.send("show")
+    def ask(self, command="show"):
+        self.send(command)
         return json.loads(self.proc.stdout.readline())
 
-    def stats(self):
-        self.send("stats")
-        return json.loads(self.proc.stdout.readline())
-
-    def close(self):
-        """Ends the input (the window closes) and gives the error lines."""
-        self.proc.stdin.close()
-        self.proc.stdout.read()
-        self.proc.stdout.close()
+    def close(self):  # ends the input (the window closes) and gives the error lines
+        self.proc.stdin.close(), self.proc.stdout.read(), self.proc.stdout.close()
         self.proc.wait(timeout=120)
-        self._errors.seek(0)
-        errors = self._errors.read().splitlines()
-        self._errors.close()
-        return errors
+        with self._errors:
+            self._errors.seek(0)
+            return self._errors.read().splitlines()
 
 
+# A show without what only tells of the moment: the boxes shown since the last show, and the
+# undo history.
 def window(show):
-    """A show without what only tells of the moment: the boxes shown since the last show, and
-    the undo history."""
     return {k: v for k, v in show.items() if k not in ("messages", "undo")}
 
 
@@ -84,23 +70,21 @@ class CliTest(unittest.TestCase):
 
     def run_cli(self, commands=(), errors=(), **kw):
         r = run(self.data, commands, **kw)
-        self.assertEqual(r.errors, list(errors))
-        self.assertEqual(r.returncode, 1 if errors else 0)
+        self.assertEqual((r.errors, r.returncode), (list(errors), 1 if errors else 0))
         return r
 
     def read(self, name):
-        with open(os.path.join(self.data, name), "rb") as f:
-            return f.read()
+        path = pathlib.Path(self.data, name)
+        return path.read_bytes() if path.exists() else None
 
-    def write(self, name, data):
-        os.makedirs(self.data, exist_ok=True)
-        with open(os.path.join(self.data, name), "wb") as f:
-            f.write(data)
+    def write(self, name, data, folder=None):
+        path = pathlib.Path(folder or self.data, name)
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+        return str(path)
 
 
 def main():
     global CLI
-    if len(sys.argv) < 2:
-        sys.exit("usage: %s path/to/brisvale-cli [unittest args]" % sys.argv[0])
     CLI = sys.argv.pop(1)
     unittest.main(module="__main__")

@@ -6,7 +6,7 @@ import bvcli
 from bvcli import CLASSIC, WAIT
 
 
-class Invocation(bvcli.CliTest):
+class Console(bvcli.CliTest):
     def test_options_and_scripts(self):
         for args, status, out in (["--version"], 0, "brisvale-cli "), (["--help"], 0, "key KEY"), \
                 (["--bogus"], 1, ""), (["--seed", "abc"], 1, ""):
@@ -15,10 +15,8 @@ class Invocation(bvcli.CliTest):
             self.assertIn(out, r.stdout)
             self.assertTrue(r.returncode == 0 or r.stderr.startswith("error: "), r.stderr)
         # Scripts run in order; a missing one is an error and the next still runs.
-        scripts = [os.path.join(self.tmp, name) for name in ("a", "missing", "b")]
-        for path, text in ((scripts[0], "set cboWager 3\n"), (scripts[2], "show\n")):
-            with open(path, "w") as f:
-                f.write(text)
+        scripts = [self.write("a", b"set cboWager 3\n", self.tmp), self.tmp + "/missing",
+                   self.write("b", b"show\n", self.tmp)]
         r = bvcli.run(self.data, args=scripts)
         self.assertEqual((r.returncode, len(r.errors), r.last["controls"]["cboWager"]), (1, 1, "3"))
 
@@ -30,16 +28,13 @@ class Invocation(bvcli.CliTest):
         cmds = ["set chk7 1", "set Text18 100", "press", "show"]
         runs = [bvcli.run(os.path.join(self.tmp, str(n)), cmds, seed=n % 4 + 1) for n in range(8)]
         self.assertEqual(runs[0].stdout, runs[4].stdout)
-        draws = {r.last["state"]["StartThreshold"][0] for r in runs}
-        self.assertEqual(draws, {6, 7})  # the Conservative Classic Even pair is 6..7
+        # The Conservative Classic Even pair is 6..7.
+        self.assertEqual({r.last["state"]["StartThreshold"][0] for r in runs}, {6, 7})
         self.write("debug.txt", b"")
-        self.run_cli([])
-        self.assertTrue(os.path.exists(os.path.join(self.data, "debug.txt")))
+        kept = self.run_cli([]) and self.read("debug.txt")
         self.run_cli([], args=["-d"])
-        self.assertFalse(os.path.exists(os.path.join(self.data, "debug.txt")))
+        self.assertEqual((kept, self.read("debug.txt")), (b"", None))
 
-
-class Commands(bvcli.CliTest):
     def test_lines_and_values(self):
         r = bvcli.run(self.data, ["# a comment\r\n\r\n   \r\nset chk6 1\r\nshow\r"])
         self.assertEqual((r.errors, r.last["controls"]["chk6"]), ([], 1))
@@ -49,8 +44,8 @@ class Commands(bvcli.CliTest):
         self.assertEqual(bvcli.Result(r).last["controls"]["cboWager"], "3")
         # A value is the rest of the line after the single blank that ends the name.
         r = self.run_cli(["set Text2 1 2", "set Text18  250 ", "show"])
-        self.assertEqual((r.last["controls"]["Text2"], r.last["Text18"]), ("1 2", " 250 "))
-        self.assertEqual(r.last["messages"], [{"title": "Brisvale", "text": "Value must be numeric!"}])
+        self.assertEqual((r.last["controls"]["Text2"], r.last["Text18"], r.last["messages"]),
+                         ("1 2", " 250 ", [{"title": "Brisvale", "text": "Value must be numeric!"}]))
 
     def test_every_error_is_one_line_and_later_commands_still_run(self):
         bad = ["bogus", "click x", "click 1 2", "tick -1", "flip now", "press a b", "menu",
@@ -59,8 +54,7 @@ class Commands(bvcli.CliTest):
                "set frmWagering.Text1 1,Q", "press frmWagering.Command2", "close frmWagering",
                "menu mnuCasino 0"]
         r = bvcli.run(self.data, bad + ["set cboWager 2", "show"])
-        self.assertEqual(len(r.errors), len(bad), r.errors)
-        self.assertEqual((r.returncode, r.last["controls"]["cboWager"]), (1, "2"))
+        self.assertEqual((len(r.errors), r.returncode, r.last["controls"]["cboWager"]), (len(bad), 1, "2"))
         self.assertEqual(r.errors[13:18], ["error: no key named 14", "error: chip 5 is hidden",
                                            "error: no control named NoSuchBox",
                                            'error: cboSpins has no entry "10"',
@@ -74,67 +68,50 @@ class Commands(bvcli.CliTest):
                           "press frmWagering.Command3", "show"],
                          errors=["error: Button1 is disabled", "error: chk1 is disabled"] +
                          [dialog] * 5)
-        self.assertEqual((r.last["controls"]["chk6"], r.last["controls"]["chk1"]), (1, 0))
-        self.assertEqual((r.last["Button1"]["caption"], r.last["state"]["SpinPending"],
-                          r.last["state"]["BoardFlipped"], r.last["alwaysOnTop"]),
-                         ("Submit", False, False, False))
+        self.assertEqual((r.last["controls"]["chk6"], r.last["controls"]["chk1"], r.last["Button1"]["caption"],
+                          r.last["state"]["SpinPending"], r.last["state"]["BoardFlipped"], r.last["alwaysOnTop"]),
+                         (1, 0, "Submit", False, False, False))
 
     def test_messages_opened_pages_and_answers(self):
         r = self.run_cli(["menu mnuAbout", "menu mnuInstructions", "show", "show",
                           "answer no", "menu mnuLoadSettings", "set cboWager 5", "answer yes",
                           "menu mnuLoadSettings", "show"])
         first, second, answered = r.shows
-        self.assertEqual(first["messages"][0]["title"], "About Brisvale")
-        self.assertEqual(first["messages"][1], {
-            "title": "Brisvale", "text": "The Instructions section of the Brisvale Website will open."})
-        self.assertEqual((first["opened"], first["guide"]), ([], True))
+        self.assertEqual((first["messages"][0]["title"], first["messages"][1], first["opened"], first["guide"]),
+                         ("About Brisvale", {"title": "Brisvale", "text": "The Instructions section of the "
+                                             "Brisvale Website will open."}, [], True))
         self.assertEqual((second["messages"], second["opened"], second["guide"]), ([], [], False))
         question = {"title": "Default Settings", "text": "Confirm Restore Default Settings"}
-        self.assertEqual(answered["messages"], [dict(question, answer="no"),
-                                                dict(question, answer="yes")])
-        self.assertEqual(answered["controls"]["cboWager"], "1")
+        self.assertEqual((answered["messages"], answered["controls"]["cboWager"]),
+                         ([dict(question, answer="no"), dict(question, answer="yes")], "1"))
         # A question without a queued answer is answered No, and that is an error.
         r = bvcli.run(self.data, ["set cboWager 5", "menu mnuLoadSettings", "show"])
-        self.assertEqual((r.returncode, len(r.errors)), (1, 1))
-        self.assertEqual((r.last["messages"], r.last["controls"]["cboWager"]),
-                         ([dict(question, answer="no")], "5"))
+        self.assertEqual((r.returncode, len(r.errors), r.last["messages"], r.last["controls"]["cboWager"]),
+                         (1, 1, [dict(question, answer="no")], "5"))
 
     def test_show_has_its_members(self):
         s = self.run_cli(["show"]).last
-        members = {"caption": str, "height": int, "backColor": str, "Label1": dict, "Button1": dict,
-                   "Text1": str, "Text18": str, "Label12": str, "Label35": str, "Label41": str,
-                   "marker": dict, "chips": list, "cells": list, "controls": dict,
-                   "disabled": list, "casinos": list, "messages": list, "opened": list,
-                   "state": dict}
-        self.assertEqual({k: type(s[k]) for k in members}, members)
-        self.assertNotIn("frmWagering", s)
-        self.assertEqual((s["disabled"], len(s["cells"])), (sorted(s["disabled"]), 49))
-        self.assertEqual(s["casinos"], ["Select Casino", "New..."])
-        kinds = {int: "TotalSpins TableSpins Wins RecordedSpins StepIndex Stake UnitWager "
-                      "StartUnitWager NetChips SpinNumber SpinWaitLeft SpinInterval",
+        kinds = {str: "caption backColor Text1 Text18 Label12 Label35 Label41", int: "height",
+                 dict: "Label1 Button1 marker controls state", list: "chips cells disabled casinos messages opened"}
+        state = {int: "TotalSpins TableSpins Wins RecordedSpins StepIndex Stake UnitWager StartUnitWager "
+                      "NetChips SpinNumber SpinWaitLeft SpinInterval",
                  bool: "BetOpen QuitPending SpinPending SpinWaitActive BoardFlipped ReplayMode",
-                 str: "CurrentBet WinningBets SpinText"}
-        for kind, names in kinds.items():
-            self.assertEqual({type(s["state"][n]) for n in names.split()}, {kind}, names)
-        self.assertEqual(len(s["state"]["StartThreshold"]), 8)
+                 str: "CurrentBet WinningBets SpinText", list: "StartThreshold"}
+        for show, names in ((s, kinds), (s["state"], state)):
+            self.assertEqual({k: type(show[k]) for t in names for k in names[t].split()},
+                             {k: t for t in names for k in names[t].split()})
+        self.assertEqual(("frmWagering" in s, s["disabled"], len(s["cells"]), len(s["state"]["StartThreshold"]),
+                          s["casinos"]), (False, sorted(s["disabled"]), 49, 8, ["Select Casino", "New..."]))
         self.assertEqual([type(s["controls"][n]) for n in ("chk6", "BetStyle1", "cboWager", "Casino")],
                          [int, bool, str, str])
 
     def test_typed_digits_and_enter(self):
-        # A second digit within a second joins the first; a tick (one second) parts them; a pair
-        # that names no number leaves the first digit selected.
-        cases = [("17", 0, 17), ("17", 1, 7), ("45", 0, 4), ("246", 0, 6), ("05", 0, 5)]
-        cmds = []
-        for digits, parted, _ in cases:
-            cmds += ["key " + digits[0]] + ["tick"] * parted + ["key " + d for d in digits[1:]]
-            cmds += ["show", "tick"]
-        r = self.run_cli(cmds)
-        self.assertEqual([s["state"]["SpinNumber"] for s in r.shows], [c[2] for c in cases])
-        # Enter presses Button1, and is refused as the button is while it is disabled.
-        r = self.run_cli(CLASSIC + ["key Enter", "key Enter", "key 1", "key 4", WAIT, "key Enter",
-                                    "show"], errors=["error: Button1 is disabled"])
-        self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].strip()), (1, "14"))
-
+        # A second digit within a second joins the first, a tick (one second) parts them; Enter
+        # presses Button1, and is refused as the button is while it is disabled.
+        r = self.run_cli(CLASSIC + ["key Enter", "key Enter", "key 1", "key 4", "show", WAIT, "key 1",
+                                    "tick", "key 7", "key Enter", "show"], errors=["error: Button1 is disabled"])
+        self.assertEqual(r.shows[0]["state"]["SpinNumber"], 14)
+        self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].strip()), (1, "7"))
 
 if __name__ == "__main__":
     bvcli.main()

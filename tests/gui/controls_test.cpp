@@ -1,13 +1,11 @@
 // What only the window does with its controls: each kind of control sends its action, typed
-// text and the focus, rendering that never acts, the keyboard, the modal wagering dialog and
-// the menus the window owns.
+// text and the focus, rendering that never acts, the modal wagering dialog, the
+// Exit and the close box; the Qt ports' real boxes and the simulator's dialog.
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-
+#include "app/qt_ports.hpp"
+#include "app/sim_dialog.hpp"
 #include "harness.hpp"
 #include "support/advisor_test_access.hpp"
 
@@ -21,8 +19,7 @@ TEST(Controls, EachKindSendsItsAction) {
     s.click("chk7");
     EXPECT_TRUE(s.widget<QCheckBox>("chk7_3")->isChecked());
     s.click("BetStyle3");  // an option: Super enables the single-number controls
-    EXPECT_FALSE(s.widget<QRadioButton>("BetStyle1")->isChecked());
-    EXPECT_TRUE(s.widget("Chk8")->isEnabled());
+    EXPECT_TRUE(!s.widget<QRadioButton>("BetStyle1")->isChecked() && s.widget("Chk8")->isEnabled());
     s.choose("cboWager", "5");  // a list
     EXPECT_EQ(s.widget<QLabel>("Label12")->text(), "Minimum Balance:$500");
     s.click("cmdMore");  // a push button: More opens the advanced panel, Less closes it
@@ -31,9 +28,6 @@ TEST(Controls, EachKindSendsItsAction) {
     EXPECT_EQ(s.form().Text[4].text, "12");
     s.click("cmdMore");
     EXPECT_EQ(s.window->height(), 223);
-    s.dialogs.answers.push_back("Lucky Spin");  // a list entry that asks first
-    s.choose("Casino", "New...");
-    EXPECT_EQ(s.widget<QComboBox>("Casino")->currentText(), "Lucky Spin");
 }
 
 // A refused box keeps the focus and what is typed; leaving it for another refused box does not
@@ -44,13 +38,11 @@ TEST(Controls, TheFocusAndTypedText) {
     s.type("Text4", "ten");
     auto* text4 = s.widget<QLineEdit>("Text4");
     auto* text6 = s.widget<QLineEdit>("Text6");
-    QApplication::processEvents();
     EXPECT_TRUE(text4->hasFocus());
     text6->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(text6, "x");
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    EXPECT_TRUE(text4->hasFocus());
-    EXPECT_EQ(s.dialogs.texts(), std::vector<std::string>(2, "Value must be numeric!"));
+    EXPECT_TRUE(text4->hasFocus() && s.dialogs.texts().size() == 2);  // "Value must be numeric!"
     s.window->tick();
     EXPECT_EQ(text6->text().right(1), "x");
     text4->setText("12");
@@ -63,8 +55,7 @@ TEST(Controls, TheFocusAndTypedText) {
     s.click("Button1");
     QApplication::processEvents();
     EXPECT_EQ(s.dialogs.texts().back(), "Enter numbers only.");
-    EXPECT_EQ(s.widget<QLineEdit>("Text18")->text(), "");
-    EXPECT_TRUE(s.widget("Text18")->hasFocus());
+    EXPECT_TRUE(s.widget<QLineEdit>("Text18")->text().isEmpty() && s.widget("Text18")->hasFocus());
 }
 
 // The core changes controls itself; drawing them must not run their handlers.
@@ -79,81 +70,37 @@ TEST(Controls, RenderingNeverActsForTheUser) {
     form.cboWager.index = 9;
     s.window->render();
     QApplication::processEvents();
-    EXPECT_TRUE(s.dialogs.boxes.empty());
-    EXPECT_EQ(s.advisor->settings().values, settingsBefore);
-    EXPECT_EQ(s.widget<QLineEdit>("Text4")->text(), "abc");
-    EXPECT_TRUE(s.widget<QRadioButton>("BetStyle3")->isChecked());
-    EXPECT_EQ(s.widget<QCheckBox>("chk7")->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(s.widget<QComboBox>("cboWager")->currentText(), "10");
+    EXPECT_TRUE(s.dialogs.boxes.empty() && s.advisor->settings().values == settingsBefore);
+    EXPECT_EQ(std::tuple(s.widget<QLineEdit>("Text4")->text(),
+                         s.widget<QRadioButton>("BetStyle3")->isChecked(),
+                         s.widget<QCheckBox>("chk7")->checkState(),
+                         s.widget<QComboBox>("cboWager")->currentText()),
+              std::tuple(QString("abc"), true, Qt::PartiallyChecked, QString("10")));
     EXPECT_EQ(s.state().UnitWager(), 1);  // no list handler ran
 }
 
-// Digits select numbers wherever the focus is, but in a text box; Enter presses Button1.
-TEST(Controls, TheKeyboard) {
-    Session s;
-    const std::pair<QWidget*, const char*> keys[] = {
-        {&s.board(), "17"}, {s.widget("chk6"), "24"}, {s.widget("cboWager"), "31"}};
-    for (auto [w, digits] : keys) {
-        s.clock.now += 5000;
-        w->setFocus();
-        QTest::keyClicks(w, digits);
-        EXPECT_EQ(s.state().SpinNumber, std::stoi(digits)) << w->objectName().toStdString();
-    }
-    EXPECT_EQ(s.widget<QComboBox>("cboWager")->currentText(), "1");  // a number, not an entry
-    s.type("Text18", "800");
-    QTest::keyClick(s.widget("Text18"), Qt::Key_Return);
-    EXPECT_EQ(s.state().SpinNumber, 31);
-    EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Start");
-    s.core("chk6=1");
-    s.board().setFocus();
-    QTest::keyClick(&s.board(), Qt::Key_Return);
-    EXPECT_EQ(s.widget<QPushButton>("Button1")->text(), "Submit");
-}
-
+// Modal, not under an always-on-top window; a refused sequence keeps the focus in its box;
+// the close box saves.
 TEST(Controls, TheModalWageringDialog) {
     Session s;
     s.menu("mnuTop");
     s.menu("mnuProg");
-    app::WageringDialog* dialog = s.window->wageringDialog();
-    const auto child = [&](const char* name) { return dialog->findChild<QWidget*>(name); };
-    EXPECT_TRUE(dialog->isModal());
-    EXPECT_FALSE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));  // not above it
-    EXPECT_EQ(static_cast<QLineEdit*>(child("Text6"))->cursorPosition(), 0);   // shows its start
-    QTest::mouseClick(child("Check1"), Qt::LeftButton, {}, QPoint(7, 7));
-    EXPECT_FALSE(child("Combo1")->isEnabled());
-    auto* rows = static_cast<QLineEdit*>(child("Text3"));
-    rows->setFocus();
-    rows->selectAll();
-    QTest::keyClicks(rows, "1,2,3");
-    child("Text1")->setFocus();
-    QTest::mouseClick(child("Command2"), Qt::LeftButton);
+    QWidget* dialog = s.window->wageringDialog();
+    const auto box = [&](const char* name) { return dialog->findChild<QLineEdit*>(name); };
+    EXPECT_TRUE(dialog->isModal() && !s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(box("Text6")->cursorPosition(), 0);  // shows its start
+    QLineEdit* rows = box("Text3");
+    rows->setText("1,2,3");
+    box("Text1")->setFocus();
+    QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(s.dialogs.texts().at(0).rfind("Invalid Wagering Values.", 0), 0u);
-    EXPECT_TRUE(rows->hasFocus());
+    EXPECT_TRUE(s.dialogs.texts().at(0).starts_with("Invalid Wagering Values.") &&
+                rows->hasFocus());
     QTest::keyClicks(rows, ",S");
-    dialog->close();  // the close box saves
+    dialog->close();
     QApplication::processEvents();
-    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(joinSequence(s.state().wagering.WagerSequence[2]), "1,2,3,S");
     EXPECT_TRUE(s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-TEST(Menus, TheCasinosMenuFollowsTheForm) {
-    Session s;
-    const auto entries = [&] {
-        QStringList out;
-        for (QAction* a : s.window->menuBar()->actions().at(2)->menu()->actions()) {
-            out << a->text() + (a->isEnabled() ? "" : " (off)");
-        }
-        return out;
-    };
-    EXPECT_EQ(entries(), QStringList{"(no casino sites) (off)"});
-    AdvisorTestAccess::state(*s.advisor).form.casinoMenu = {{"Gold & Green", "gold.example"},
-                                                            {"Harbour", "https://harbour.example"}};
-    s.window->render();
-    EXPECT_EQ(entries(), (QStringList{"Gold && Green", "Harbour"}));
-    s.menu("mnuCasino1");
-    EXPECT_EQ(s.browser.opened, std::vector<std::string>{"https://harbour.example"});
 }
 
 // What is typed into the balance box is saved whichever way the window closes, even while the
@@ -165,9 +112,46 @@ TEST(Menus, ExitAndTheCloseBoxSaveWhatIsTyped) {
         s.widget<QLineEdit>("Text18")->selectAll();
         QTest::keyClicks(s.widget("Text18"), "2750");
         closeBox ? (void)s.window->close() : s.menu("mnuExit");
-        EXPECT_FALSE(s.window->isVisible());
-        EXPECT_NE(testing::readBytes(s.advisor->settingsFile()).find("2750"), std::string::npos);
+        EXPECT_TRUE(!s.window->isVisible() &&
+                    testing::readBytes(s.advisor->settingsFile()).find("2750") !=
+                        std::string::npos);
     }
+}
+
+// Runs `answer` on the modal box as soon as it is shown.
+void whenModal(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+TEST(QtPorts, BoxesShowTitleAndTextAndAnswer) {
+    app::QtDialogs dialogs;
+    whenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        // The text with the line ends of the platform; the title shows whole.
+        EXPECT_TRUE(box->text() == "Invalid Wagering Values.\n\nEG: 1,2,3,4,6,Q" &&
+                    box->width() >= app::titleRoom(box->windowTitle()));
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.message("Invalid Wagering Values.\r\n\r\nEG: 1,2,3,4,6,Q", "Brisvale");
+    for (auto [button, yes] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
+        whenModal([b = button](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(b)->click(); });
+        EXPECT_EQ(dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings"), yes);
+    }
+}
+
+// The dialog plays the panel's style on its own, and a close cancels a long run.
+TEST(Simulator, PlaysThePanelsStyleAndCancelsOnClose) {
+    Session s;
+    s.core("chk7=1 Text18=500");
+    s.menu("mnuSimulate");
+    app::SimDialog& dialog = *s.window->simDialog();
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("bankroll")->text(), "500");
+    dialog.findChild<QSpinBox*>("sessions")->setValue(10'000'000);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
+    ASSERT_TRUE(dialog.running());
+    dialog.close();
+    EXPECT_FALSE(dialog.running());
+    EXPECT_EQ(dialog.findChild<QLabel*>("sentence")->text(), "Cancelled.");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "harness.hpp"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QMenu>
+#include <gtest/gtest.h>
+
 #include <QSettings>
+#include <QTemporaryDir>
 #include <sstream>
+
+#include "app/identity.hpp"
 
 namespace brisvale::gui_test {
 
@@ -22,12 +24,10 @@ Session::Session() {
 void Session::core(const std::string& script) {
     std::istringstream in(script);
     for (std::string t; in >> t;) {
-        if (t == "wait") {
-            waitSpinInterval();
-            continue;
-        }
         const auto eq = t.find('=');
-        const ActionResult r = t[0] == '@' ? advisor->userClickCell(std::stoi(t.substr(1)))
+        if (t == "wait") waitSpinInterval();
+        const ActionResult r = t == "wait"   ? ActionResult{}
+                               : t[0] == '@' ? advisor->userClickCell(std::stoi(t.substr(1)))
                                : eq == std::string::npos
                                    ? advisor->userPress(t)
                                    : advisor->userSet(t.substr(0, eq), t.substr(eq + 1));
@@ -57,9 +57,8 @@ void Session::choose(const char* list, const QString& entry) {
 }
 
 void Session::activate() {
-    if (QApplication::activeWindow() == window.get()) return;
-    window->activateWindow();
-    (void)QTest::qWaitForWindowActive(window.get());
+    if (QApplication::activeWindow() != window.get())
+        window->activateWindow(), (void)QTest::qWaitForWindowActive(window.get());
 }
 
 void Session::type(const char* name, const QString& text) {
@@ -73,11 +72,6 @@ void Session::type(const char* name, const QString& text) {
     QApplication::processEvents();
 }
 
-void Session::menu(const char* name) {
-    window->action(name)->trigger();
-    QApplication::processEvents();
-}
-
 void Session::waitSpinInterval() {
     for (int i = 0; i < 20 && !form().Button1.enabled; ++i) {
         clock.now += 1000;
@@ -85,15 +79,24 @@ void Session::waitSpinInterval() {
     }
 }
 
-QColor pixel(const QImage& image, QPoint at) {
-    const double ratio = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));
-}
-
-bool near(const QColor& a, const QColor& b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance &&
-           std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
+QStringList Session::historyRows() const {
+    QStringList rows;
+    const QAbstractItemModel* model = widget<QListView>("Text1")->model();
+    for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+    return rows;
 }
 
 }  // namespace brisvale::gui_test
+
+// The window tests run with a QApplication on the offscreen platform.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    brisvale::app::setApplicationIdentity("0", "brisvale-test");
+    // The window's preferences go to a folder of the tests' own, never the user's.
+    const QTemporaryDir preferences;
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
