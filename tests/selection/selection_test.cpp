@@ -1,5 +1,6 @@
 // Which bets open: the start thresholds, and every family's trigger against its rule over
-// random sleeper tables, in Classic and in multi-bet play.
+// random sleeper tables, in Classic and in multi-bet play; the bet table, the valid-loss check
+// and both settlements, over random open bets and spins.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "selection/bet_table.hpp"
 #include "selection/thresholds.hpp"
 #include "selection/triggers.hpp"
 #include "support/ports.hpp"
@@ -24,10 +26,9 @@ struct TopOfRange : Random {
 };
 
 TEST(DrawThresholds, ChecksTheBoxesThenTakesLowOrADraw) {
-    for (int k = 0; k < kFamilyCount; ++k) {  // Text2/Text3 .. Text16/Text17; Check1..7, Check9
+    for (int k = 0; k < kFamilyCount; ++k)  // Text2/Text3 .. Text16/Text17; Check1..7, Check9
         EXPECT_EQ(std::tuple(lowBox(k), highBox(k), randomBox(k)),
                   std::tuple(2 + 2 * k, 3 + 2 * k, k < 7 ? k + 1 : 9));
-    }
     std::mt19937 gen(5);
     for (int round = 0; round < 600; ++round) {
         PlayState s;
@@ -69,6 +70,85 @@ TEST(DrawThresholds, ChecksTheBoxesThenTakesLowOrADraw) {
     EXPECT_EQ(seen, (std::set<int>{3, 4, 5}));
 }
 
+TEST(Settlement, OpenBetsAgainstRandomSpins) {
+    const std::pair<double, double> halves[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.6, 3}};
+    for (const auto& [x, rounded] : halves) EXPECT_EQ(roundHalfEven(x), rounded) << x;
+    std::mt19937 gen(3);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
+    const char* elements[] = {"1", "3", "S", "x", "Q", "2147483647"};
+    for (int round = 0; round < 500; ++round) {
+        PlayState s;
+        for (Sequence& seq : s.wagering.WagerSequence) {
+            for (int k = pick(0, 5); k > 0; --k) seq.push_back(elements[pick(0, 5)]);
+        }
+        s.wager.UnitWager = pick(1, 100);
+        s.Balance = pick(-50, 50) + pick(0, 3) / 4.0;
+        s.Stake = pick(1, 9);
+        for (auto& step : s.betSteps) step = static_cast<std::int16_t>(pick(0, 6));
+        for (int k = pick(0, 6); k > 0; --k) {
+            const auto id = BetId(pick(0, kBetCount - 1));
+            if (!s.CurrentBet.contains(id)) s.CurrentBet.push_back(id);
+        }
+        const int spin = pick(-1, 37);
+        // The stake of a bet at step n is its family's n-th element in chips, 0 when unreadable.
+        const auto stake = [&](BetId id) {
+            const Sequence& seq = s.wagering.of(bet(id).family);
+            const int step = s.betSteps[id];
+            return step < 1 || step > int(seq.size()) ? 0 : elementValue(seq[step - 1]).value_or(0);
+        };
+        // The lookups by label; what is no label ("red", "Split 4/1") has nothing, though the
+        // return factor goes by the family word alone.
+        for (int i = -2; i < kBetCount; ++i) {
+            const auto id = BetId(std::max(i, 0));
+            const bool none = i < 0;
+            const std::string l = i == -2 ? "red" : none ? "Split 4/1" : std::string(label(id));
+            const long long factor = none ? 0 : bet(id).returnFactor, chips = none ? 0 : stake(id);
+            EXPECT_EQ(std::tuple(BetStep(s, l), BetStake(s, l), BetWinAmount(s, l), ReturnFactor(l),
+                                 SequenceValue(s, l, none ? 0 : -1) + SequenceValue(s, l, 5)),
+                      std::tuple(none ? 0 : s.betSteps[id], chips, factor * chips * s.UnitWager(),
+                                 i == -1 ? 18 : factor, 0LL));
+        }
+        std::string winners;
+        for (BetId id : winnersOrder()) {
+            if (s.CurrentBet.contains(id) && bet(id).covers(spin)) winners += winnersEntry(id);
+        }
+        EXPECT_EQ(CheckValidLose(s, spin), winners.empty());
+        EXPECT_EQ(s.WinningBets.winnersText(), winners);
+
+        // Classic settles each open bet at Stake with its net payout; a single has no word to
+        // settle by. Multi-bet play: the winners, then the losers; every winner returns its
+        // factor and starts again, every bet costs its own stake.
+        PlayState classic = s, multi = s;
+        double classicBalance = roundHalfEven(s.Balance), multiBalance = classicBalance;
+        std::string classicSettled, losers;
+        long long multiTotal = 0;
+        for (BetId id : s.CurrentBet) {
+            const bool won = s.WinningBets.contains(id);
+            if (bet(id).family != Family::Single) {
+                classicBalance += won ? bet(id).netPayout * s.Stake : -s.Stake;
+                classicSettled += listEntry(id);
+            }
+            multiBalance += (won ? bet(id).netPayout : -1) * stake(id) * s.UnitWager();
+            if (!won) losers += listEntry(id);
+            multiTotal += stake(id) * s.UnitWager();
+        }
+        SettleBalance(classic);
+        EXPECT_EQ(classic.Balance, classicBalance);
+        EXPECT_EQ(classic.settled.bets.listText(), classicSettled);
+        SettleMultiBalance(multi);
+        EXPECT_EQ(multi.Balance, multiBalance);
+        EXPECT_EQ(multi.settled.bets.listText(), s.WinningBets.listText() + losers);
+        EXPECT_EQ(multi.settled.total(), multiTotal);
+        for (int i = 0; i < kBetCount; ++i)
+            EXPECT_EQ(multi.betSteps[i], s.WinningBets.contains(BetId(i)) ? 0 : s.betSteps[i]);
+        ResetBetStep(s, "Red");
+        ResetBetStep(s, "red");
+        EXPECT_EQ(s.betSteps[bet_ids::Red], 0);
+        InitBetTable(s);
+        EXPECT_EQ(std::ranges::count(s.betSteps, 0), kBetCount);
+    }
+}
+
 // Each trigger's rule: the sleeper table each play reads, the count box (an even-money pair has
 // none: both may open), whether a list refuses bets sharing a printed number (else only the same
 // bet), and whether multi-bet play skips the bets the last spin hit.
@@ -89,16 +169,14 @@ bool due(const PlayState& s, BetId id, Table table) {
 TEST(Triggers, FollowTheirRulesOverRandomTables) {
     using F = Family;
     using T = Table;
-    const Rule rules[] = {{TriggerRedBlack, F::Even, T::RedBlack, -1, false, true},
-                          {TriggerHighLow, F::Even, T::HighLow, -1, false, true},
-                          {TriggerOddEven, F::Even, T::OddEven, -1, false, true},
-                          {TriggerDozen, F::Dozen, T::Dozen, DozenBox, false, true},
-                          {TriggerRow, F::Row, T::Row, RowBox, false, true},
-                          {TriggerLine, F::Line, T::Line, LineBox, true, false},
-                          {TriggerCorner, F::Corner, T::Corner, CornerBox, true, true},
-                          {TriggerTrio, F::Trio, T::Trio, TrioBox, true, false},
-                          {TriggerSplit, F::Split, T::Split, SplitBox, true, true},
-                          {TriggerSingle, F::Single, T::Single, SingleBox, true, true}};
+    // clang-format off
+    const Rule rules[] = {
+        {TriggerRedBlack, F::Even, T::RedBlack, -1, false, true}, {TriggerHighLow, F::Even, T::HighLow, -1, false, true},
+        {TriggerOddEven, F::Even, T::OddEven, -1, false, true}, {TriggerDozen, F::Dozen, T::Dozen, DozenBox, false, true},
+        {TriggerRow, F::Row, T::Row, RowBox, false, true}, {TriggerLine, F::Line, T::Line, LineBox, true, false},
+        {TriggerCorner, F::Corner, T::Corner, CornerBox, true, true}, {TriggerTrio, F::Trio, T::Trio, TrioBox, true, false},
+        {TriggerSplit, F::Split, T::Split, SplitBox, true, true}, {TriggerSingle, F::Single, T::Single, SingleBox, true, true}};
+    // clang-format on
     std::mt19937 gen(11);
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
     for (int round = 0; round < 400; ++round) {
