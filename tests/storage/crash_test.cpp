@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <numeric>
 #include <random>
 #include <thread>
@@ -46,14 +48,12 @@ std::string fileBytes(const Generations& generations) {
 std::optional<Generations> stateOnDisk(const fs::path& path) {
     const std::string bytes = readBytes(path);
     Generations g;
-    for (std::size_t pos = 0; g.size() < kKeys; pos += 7) {
-        if ((pos = bytes.find("\r\nname" + std::to_string(g.size() + 1) + ": ", pos)) == bytes.npos)
-            return std::nullopt;
-        g.push_back(std::atoll(bytes.c_str() + bytes.find(": ", pos) + 2));
-        if (g.size() > 1 && (g.back() > g[g.size() - 2] || g.back() < g[0] - 1))
-            return std::nullopt;
+    for (std::size_t pos = 0; g.size() < kKeys; ++pos) {
+        if ((pos = bytes.find(": ", bytes.find('\n', pos))) == bytes.npos) return std::nullopt;
+        g.push_back(std::atoll(bytes.c_str() + pos + 2));
     }
-    return bytes == fileBytes(g) ? std::optional(g) : std::nullopt;
+    const bool ordered = std::ranges::is_sorted(g, std::greater<>()) && g.back() >= g[0] - 1;
+    return ordered && bytes == fileBytes(g) ? std::optional(g) : std::nullopt;
 }
 
 // As the program starts, and then writes on from where the file stands until it is killed.

@@ -73,8 +73,7 @@ TEST(WageringFile, DamageCostsOnlyWhatIsDamaged) {
     std::filesystem::create_directories(tmp / "wagering.txt");
     Wagering w;
     LoadWagering(w, tmp / "wagering.txt", nullptr);
-    EXPECT_EQ(w.WagerSequence, defaultWagering().WagerSequence);
-    EXPECT_EQ(w.IncreaseChips, 200);
+    EXPECT_TRUE(w.WagerSequence == defaultWagering().WagerSequence && w.IncreaseChips == 200);
     testing::writeBytes(tmp / "custom.txt", custom);
     WriteDefaultWagering(tmp / "custom.txt", nullptr);
     EXPECT_EQ(readBytes(tmp / "custom.txt"), fileText(false));
