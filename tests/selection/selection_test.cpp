@@ -19,50 +19,44 @@ namespace {
 // Answers the top of every range it is asked for, and keeps the ranges.
 struct TopOfRange : Random {
     std::vector<std::pair<int, int>> asked;
-    int uniform(int lo, int hi) override {
-        asked.emplace_back(lo, hi);
-        return hi;
-    }
+    int uniform(int lo, int hi) override { return asked.emplace_back(lo, hi).second; }
 };
 
+// The boxes' numbers show in the panel's tests (focus=Text4 and the like).
 TEST(DrawThresholds, ChecksTheBoxesThenTakesLowOrADraw) {
-    for (int k = 0; k < kFamilyCount; ++k)  // Text2/Text3 .. Text16/Text17; Check1..7, Check9
-        EXPECT_EQ(std::tuple(lowBox(k), highBox(k), randomBox(k)),
-                  std::tuple(2 + 2 * k, 3 + 2 * k, k < 7 ? k + 1 : 9));
     std::mt19937 gen(5);
     for (int round = 0; round < 600; ++round) {
         PlayState s;
         s.MultiBetPlay = gen() % 2 == 1;
         s.StartThreshold.fill(99);
-        std::array<int, kFamilyCount> low{}, high{};
+        std::array<int, kFamilyCount> want{};
+        std::vector<std::pair<int, int>> drawn;
+        std::string message;
         for (int k = 0; k < kFamilyCount; ++k) {  // the Single pair often upside down
-            low[k] = static_cast<int>(gen() % 9) - 2;
-            high[k] = low[k] + static_cast<int>(gen() % 4) - (k == 7 || gen() % 12 == 0 ? 3 : 0);
-            s.form.Text[lowBox(k)].text = std::to_string(low[k]);
-            s.form.Text[highBox(k)].text = std::to_string(high[k]);
+            const int low = static_cast<int>(gen() % 9) - 2;
+            const int high =
+                low + static_cast<int>(gen() % 4) - (k == 7 || gen() % 12 == 0 ? 3 : 0);
+            s.form.Text[lowBox(k)].text = std::to_string(low);
+            s.form.Text[highBox(k)].text = std::to_string(high);
             s.form.Check[randomBox(k)].value = static_cast<int>(gen() % 3);  // 2 is grey
+            const bool draw = s.form.Check[randomBox(k)].value == 1 && low < high;
+            if (draw) drawn.emplace_back(low, high);
+            want[k] = draw ? high : low;
+            if (low > high && message.empty() && k < (s.MultiBetPlay ? 8 : 7))
+                message = "Low " + std::string(familyName(Family(k))) + " value is invalid";
         }
         const int spoilt = gen() % 6 == 0 ? 2 + static_cast<int>(gen() % 16) : 0;
         if (spoilt != 0) s.form.Text[spoilt].text = gen() % 2 ? "1x" : "40000";
-        std::string message;
-        for (int k = 0; k < (s.MultiBetPlay ? 8 : 7) && message.empty(); ++k) {
-            if (low[k] > high[k])
-                message = "Low " + std::string(familyName(Family(k))) + " value is invalid";
-        }
         if (spoilt != 0) message = "Value must be numeric!";
+        if (!message.empty()) want.fill(99), drawn.clear();
         testing::FakeDialogs dialogs;
         TopOfRange random;
         EXPECT_EQ(DrawThresholds(s, dialogs, random), message.empty());
         EXPECT_EQ(dialogs.texts(),
                   message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
         EXPECT_EQ(s.form.focus, spoilt != 0 ? "Text" + std::to_string(spoilt) : "");
-        std::vector<std::pair<int, int>> drawn;
-        for (int k = 0; k < kFamilyCount; ++k) {
-            const bool draw = s.form.Check[randomBox(k)].value == 1 && low[k] < high[k];
-            if (draw && message.empty()) drawn.emplace_back(low[k], high[k]);
-            EXPECT_EQ(s.StartThreshold[k], !message.empty() ? 99 : draw ? high[k] : low[k]) << k;
-        }
         EXPECT_EQ(random.asked, drawn);
+        EXPECT_TRUE(std::ranges::equal(s.StartThreshold, want));
     }
     SeededRandom one(1);  // the program's one generator: both ends of the range come up
     std::set<int> seen;
@@ -78,9 +72,8 @@ TEST(Settlement, OpenBetsAgainstRandomSpins) {
     const char* elements[] = {"1", "3", "S", "x", "Q", "2147483647"};
     for (int round = 0; round < 500; ++round) {
         PlayState s;
-        for (Sequence& seq : s.wagering.WagerSequence) {
+        for (Sequence& seq : s.wagering.WagerSequence)
             for (int k = pick(0, 5); k > 0; --k) seq.push_back(elements[pick(0, 5)]);
-        }
         s.wager.UnitWager = pick(1, 100);
         s.Balance = pick(-50, 50) + pick(0, 3) / 4.0;
         s.Stake = pick(1, 9);
@@ -109,9 +102,8 @@ TEST(Settlement, OpenBetsAgainstRandomSpins) {
                                  i == -1 ? 18 : factor, 0LL));
         }
         std::string winners;
-        for (BetId id : winnersOrder()) {
+        for (BetId id : winnersOrder())
             if (s.CurrentBet.contains(id) && bet(id).covers(spin)) winners += winnersEntry(id);
-        }
         EXPECT_EQ(CheckValidLose(s, spin), winners.empty());
         EXPECT_EQ(s.WinningBets.winnersText(), winners);
 
@@ -133,12 +125,11 @@ TEST(Settlement, OpenBetsAgainstRandomSpins) {
             multiTotal += stake(id) * s.UnitWager();
         }
         SettleBalance(classic);
-        EXPECT_EQ(classic.Balance, classicBalance);
-        EXPECT_EQ(classic.settled.bets.listText(), classicSettled);
         SettleMultiBalance(multi);
-        EXPECT_EQ(multi.Balance, multiBalance);
-        EXPECT_EQ(multi.settled.bets.listText(), s.WinningBets.listText() + losers);
-        EXPECT_EQ(multi.settled.total(), multiTotal);
+        EXPECT_EQ(std::tuple(classic.Balance, classic.settled.bets.listText(), multi.Balance,
+                             multi.settled.bets.listText(), multi.settled.total()),
+                  std::tuple(classicBalance, classicSettled, multiBalance,
+                             s.WinningBets.listText() + losers, multiTotal));
         for (int i = 0; i < kBetCount; ++i)
             EXPECT_EQ(multi.betSteps[i], s.WinningBets.contains(BetId(i)) ? 0 : s.betSteps[i]);
         ResetBetStep(s, "Red");
@@ -161,9 +152,9 @@ struct Rule {
 };
 
 bool due(const PlayState& s, BetId id, Table table) {
-    const int threshold = s.threshold(bet(id).family);
+    const int least = s.threshold(bet(id).family);
     return std::ranges::all_of(numbersOf(id),
-                               [&](int n) { return s.sleepers.at(table, n) >= threshold; });
+                               [&](int n) { return s.sleepers.at(table, n) >= least; });
 }
 
 TEST(Triggers, FollowTheirRulesOverRandomTables) {
@@ -187,10 +178,9 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
             PlayState s;
             s.MultiBetPlay = round % 2 == 1;
             const int awake = pick(0, 1) ? 50 : 97;  // per cent of the counters at the top
-            for (int t = 0; t < kTableCount; ++t) {
+            for (int t = 0; t < kTableCount; ++t)
                 for (int n = 0; n <= 36; ++n)
                     s.sleepers.set(Table(t), n, pick(1, 100) <= awake ? 9 : pick(0, 8));
-            }
             s.StartThreshold[static_cast<int>(rule.family)] = static_cast<std::int16_t>(pick(0, 9));
             s.SpinNumber = pick(0, 36);
             s.wager.UnitWager = pick(1, 5);
@@ -217,25 +207,20 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
                     want.BetOpen = true;
                     want.form.Label1.caption = caption(*last, amount);
                 }
-                if (rule.family == F::Split && want.BetOpen) {
+                if (rule.family == F::Split && want.BetOpen)
                     want.form.Label1.caption =
                         "Bet $" + std::to_string(amount) + " on " + want.CurrentBet.plainText();
-                }
             } else if (s.MultiBetPlay) {
                 // Multi-bet play: each due bet in turn joins its family's list unless the list is
                 // full, the bet shares a number printed on it (or is on it), or the spin hit it.
                 BetList& list = want.list(rule.family);
-                const int room =
-                    rule.box < 0 ? kBetCount : s.form.howMany[rule.box].index - list.size();
-                int added = 0;
+                const int room = rule.box < 0 ? kBetCount : s.form.howMany[rule.box].index;
                 for (BetId id : rule.family == F::Split ? multiSplitOrder() : order) {
                     const bool refused = rule.byNumbers ? (bet(id).numbers & list.printed()) != 0
                                                         : list.contains(id);
-                    if (added < room && due(s, id, rule.multi) && !refused &&
-                        !(rule.spinExcludes && bet(id).covers(s.SpinNumber))) {
+                    if (list.size() < room && due(s, id, rule.multi) && !refused &&
+                        !(rule.spinExcludes && bet(id).covers(s.SpinNumber)))
                         list.push_back(id);
-                        ++added;
-                    }
                 }
                 want.BetOpen = s.BetOpen || !list.empty();
             }

@@ -30,9 +30,7 @@ TEST(Properties, RandomSetsAndDeletesMatchTheModel) {
         keys = {"name1", "name10", "name", "a", "k", "index", "a:b", "x\r"}, values = {"1", "", "index: 1", " v w\t", "name1: z", "b\nc"};
     // clang-format on
     std::mt19937 random(11);
-    const auto pick = [&](const std::vector<std::string>& pool) {
-        return pool[random() % pool.size()];
-    };
+    const auto pick = [&](const std::vector<std::string>& p) { return p[random() % p.size()]; };
     for (int round = 0; round < 120; ++round) {
         TempDir dir;
         const fs::path file = dir / "f.dat";
@@ -44,15 +42,12 @@ TEST(Properties, RandomSetsAndDeletesMatchTheModel) {
         for (int op = 0; op < 12; ++op) {
             const std::string key = pick(keys), value = pick(values);
             const int index = 1 + static_cast<int>(random() % 2);
-            const bool validKey = PropertiesModel::writableKey(key);
-            if (random() % 2 == 0) {
-                const bool valid = validKey && value.find('\n') == value.npos;
-                ASSERT_EQ(SetProperty(index, key, value, file, nullptr, false), valid) << key;
-                if (valid) model.set(index, key, value);
-            } else {
-                ASSERT_EQ(DeleteProperty(index, key, file), validKey) << key;
-                if (validKey) model.erase(index, key);
-            }
+            const bool set = random() % 2 == 0, oneLine = value.find('\n') == value.npos;
+            const bool valid = PropertiesModel::writableKey(key) && (oneLine || !set);
+            ASSERT_EQ(set ? SetProperty(index, key, value, file, nullptr, false)
+                          : DeleteProperty(index, key, file),
+                      valid);
+            if (valid) set ? model.set(index, key, value) : model.erase(index, key);
             ASSERT_EQ(FileExists(file), model.exists);
             if (!model.exists) continue;
             ASSERT_EQ(readBytes(file), model.bytes()) << "round " << round << ", op " << op;
