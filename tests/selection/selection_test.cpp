@@ -184,8 +184,9 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
             s.StartThreshold[static_cast<int>(rule.family)] = static_cast<std::int16_t>(pick(0, 9));
             s.SpinNumber = pick(0, 36);
             s.wager.UnitWager = pick(1, 5);
-            s.wagering.WagerSequence[static_cast<int>(rule.family)] =
-                pick(0, 2) ? Sequence{pick(0, 1) ? "2" : "x", "Q"} : Sequence{};
+            const int first = pick(0, 2);  // no sequence, or one starting unreadable or with 2
+            s.wagering.WagerSequence[int(rule.family)] =
+                first ? Sequence{first == 1 ? "x" : "2", "Q"} : Sequence{};
             s.BetOpen = pick(0, 1);
             if (pick(0, 1)) s.CurrentBet.push_back(BetId(pick(0, kBetCount - 1)));
             s.form.Label1.caption = "before";
@@ -193,9 +194,7 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
                 s.list(rule.family).push_back(order[pick(0, order.size() - 1)]);
             if (rule.box >= 0) s.form.howMany[rule.box].index = pick(0, 6);
             PlayState want = s;
-            const Sequence& seq = s.wagering.of(rule.family);
-            const long long amount =
-                (seq.empty() ? 0 : elementValue(seq[0]).value_or(0)) * s.UnitWager();
+            const long long amount = (first == 2 ? 2 : 0) * s.UnitWager();  // the first stake
             if (!s.MultiBetPlay && rule.family != F::Single) {
                 // Classic: the last due bet of the scan is the one shown; the split caption
                 // names whatever bet is open after the scan.
