@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <random>
 
 #include "wagering/sequences.hpp"
 
@@ -44,19 +43,17 @@ TEST(Elements, OneReadingEverywhere) {
     }
     for (const char* text : {"", "1,,2,Q", "1,2,Q,", ",1,Q", "1,2,3", "1,2,q", "Q,1,2"})
         EXPECT_FALSE(isValidSequence(text)) << text;
-    const std::tuple<long long, long long, std::int32_t> products[] = {
-        {64, 100, 6400},       {46340, 46340, 2147395600}, {46341, 46341, 2147483647},
-        {kMax, 2, 2147483647}, {-5, kMax, -2147483648},    {-kMax - 1, -kMax - 1, 2147483647}};
+    // clang-format off
+    const std::tuple<long long, long long, std::int32_t> products[] = {{64, 100, 6400}, {46340, 46340, 2147395600},
+        {46341, 46341, 2147483647}, {kMax, 2, 2147483647}, {-5, kMax, -2147483648}, {-kMax - 1, -kMax - 1, 2147483647}};
+    // clang-format on
     for (const auto& [chips, unit, stake] : products) EXPECT_EQ(stakeOf(chips, unit), stake);
     for (const auto& [x, cut] : {std::pair(-2.7, -2LL), {1e300, kMax}, {std::nan(""), 0LL}})
         EXPECT_EQ(RoundDown(x), cut) << x;
-    std::mt19937 gen(2);  // splitting keeps every element as stored, the empty ones too
-    for (int round = 0; round < 300; ++round) {
-        std::string text;
-        for (int k = gen() % 9; k > 0; --k) text += "1,Q 7"[gen() % 5];
-        EXPECT_EQ(joinSequence(splitSequence(text)), text);
-        EXPECT_EQ(splitSequence(text).size(), text.empty() ? 0 : std::ranges::count(text, ',') + 1);
-    }
+    // Splitting keeps every element as stored, the empty ones too.
+    EXPECT_EQ(splitSequence(",1,,Q 7,"), (Sequence{"", "1", "", "Q 7", ""}));
+    EXPECT_EQ(joinSequence(splitSequence(",1,,Q 7,")), ",1,,Q 7,");
+    EXPECT_TRUE(splitSequence("").empty());
 }
 
 // Every default is a valid sequence; played at a unit of 5 it stakes each element in turn and
@@ -96,20 +93,16 @@ TEST(Sequences, DefaultsPlayInFullOrUpToHalfTheTotalAndPayTheOdds) {
 
 TEST(Sequences, ConservativeLimitAndTheStepsBeyond) {
     // The sequence, the step, whether it is under the limit, and what NextStake makes of it.
+    // Total 3: spending stops at the x; x ends the total before the stop mark; a stop mark, in
+    // either case and not only last, is never limited; the total stops at the quit mark; exactly
+    // half; steps outside the sequence.
+    // clang-format off
     const std::tuple<const char*, int, bool, int> rows[] = {
-        {"1,2,x,100,Q", 0, true, kStepStake},  // total 3: spending stops at the x
-        {"1,2,x,100,Q", 3, false, kStepQuit},
-        {"1,x,S", 0, false, kStepQuit},      // x ends the total before the stop mark
-        {"1,2,4,8,S", 3, true, kStepStake},  // a stop mark: never limited
-        {"1,2,4,8,S", 4, true, kStepStop},
-        {"1,s,100,Q", 2, true, kStepStake},  // in either case, and not only last
-        {"1,100,Q,S", 1, false, kStepQuit},  // the total stops at the quit mark
-        {"2,2,Q", 0, true, kStepStake},      // exactly half
-        {"3,3,q", 1, false, kStepQuit},
-        {"1,2,Q", -1, true, kStepQuit},
-        {"1,2,Q", 9, false, kStepQuit},
-        {"", 0, true, kStepQuit},
-    };
+        {"1,2,x,100,Q", 0, true, kStepStake}, {"1,2,x,100,Q", 3, false, kStepQuit}, {"1,x,S", 0, false, kStepQuit},
+        {"1,2,4,8,S", 3, true, kStepStake}, {"1,2,4,8,S", 4, true, kStepStop}, {"1,s,100,Q", 2, true, kStepStake},
+        {"1,100,Q,S", 1, false, kStepQuit}, {"2,2,Q", 0, true, kStepStake}, {"3,3,q", 1, false, kStepQuit},
+        {"1,2,Q", -1, true, kStepQuit}, {"1,2,Q", 9, false, kStepQuit}, {"", 0, true, kStepQuit}};
+    // clang-format on
     for (const auto& [text, step, within, code] : rows) {
         SCOPED_TRACE(std::string(text) + " step " + std::to_string(step));
         const Wagering w = with(Family::Line, text);
