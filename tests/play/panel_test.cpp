@@ -32,6 +32,8 @@ TEST_F(Panel, Controls) {
         "chk6=1; BetStyle3=1; Label35=Total Risk: N/A; disabled= || cboTrio=4 Chk8=1 => "
         "Label35=Total Risk: 4 Chips || BetStyle2=1 => Label35=Total Risk: 4 Chips; chk6=1; Chk8=1 "
         "|| BetStyle1=1 => Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF,
+        "Restart gives the panel back :: chk6=1 Text18=100 Button1 menu:mnuRestart => disabled="
+        "Check9,Label43,Text16,Text17,cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit,cboTrio",
         "Even Bets is three-state :: chk7=1 => chk7_1=1; chk7_2=1; chk7_3=1 || chk7_2=0 => chk7=2 "
         "|| chk7_1=0 chk7_3=0 => chk7=0 || chk7_3=1 chk7=0 => chk7_3=0; chk7=0",
         "the balance figures follow the minimum wager and conservative betting :: cboWager=5 => "
