@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <string>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 constexpr int kSpins = 100000;
 
@@ -30,7 +31,7 @@ std::string historyValue() {
 }
 
 // A history of three casinos, the big one in the middle, as the file stands before a spin.
-std::filesystem::path writeHistory(const Folder& folder, const std::string& big) {
+std::filesystem::path writeHistory(const TempDir& folder, const std::string& big) {
     const std::filesystem::path file = folder.path / "CasinoHistory.dat";
     writeLines(file, {"index: 1", "name1: Small,4,5,", "name2: " + big, "name3: Other,17,"},
                nullptr, false);
@@ -40,7 +41,7 @@ std::filesystem::path writeHistory(const Folder& folder, const std::string& big)
 // The call the Advisor makes for each spin. Two lines of one extra spin alternate, so every
 // call really rewrites the file.
 void recordCall(benchmark::State& st, bool sync) {
-    Folder folder;
+    TempDir folder;
     const std::string before = historyValue();
     const std::string after[] = {before + "9,", before + "12,"};
     const std::filesystem::path file = writeHistory(folder, before);
@@ -68,12 +69,13 @@ BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
 // The whole press at that casino in Classic play that never bets: click, Submit (which
 // records and syncs), and the ticks until the button is back.
 void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
-    Folder folder;
+    TempDir folder;
     writeHistory(folder, historyValue());
-    QuietDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random{1};
+    dialogs.quiet = true;
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
     advisor.userOpenWindow({folder.path, false, ""});
     advisor.userSet("Casino", "Big");

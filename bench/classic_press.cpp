@@ -7,19 +7,21 @@
 #include <filesystem>
 #include <random>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 void BM_ClassicPress(benchmark::State& st) {
-    Folder folder;
-    QuietDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    TempDir folder;
+    FakeDialogs dialogs;
+    dialogs.quiet = true;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random(1);
     Advisor a(Ports{dialogs, browser, clock, random, nullptr});
     StartOptions options{folder.path, false, ""};

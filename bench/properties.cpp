@@ -10,6 +10,7 @@
 #include <string>
 
 #include "storage/properties.hpp"
+#include "support/files.hpp"
 
 namespace {
 
@@ -43,24 +44,14 @@ std::string historyBytes(const std::string& line10) {
 // A private folder holding the history file, removed afterwards.
 class HistoryFolder {
   public:
-    HistoryFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brisvale-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
-        file_ = folder_ / "CasinoHistory.dat";
+    HistoryFolder() : file_(folder_ / "CasinoHistory.dat") {
         writeFileAtomic(file_, historyBytes(spins(100)), nullptr, false);
     }
-    ~HistoryFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-    HistoryFolder(const HistoryFolder&) = delete;
-    HistoryFolder& operator=(const HistoryFolder&) = delete;
     const std::filesystem::path& file() const { return file_; }
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& folder() const { return folder_.path; }
 
   private:
-    std::filesystem::path folder_;
+    brisvale::testing::TempDir folder_;
     std::filesystem::path file_;
 };
 

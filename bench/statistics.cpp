@@ -5,14 +5,15 @@
 
 #include <string>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 constexpr int kSpins = 100000;
 
@@ -27,14 +28,15 @@ std::string bigHistory() {
 }
 
 struct Table {
-    Folder folder;
-    QuietDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    TempDir folder;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random{1};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
     explicit Table(bool casino) {
+        dialogs.quiet = true;
         if (casino) {
             writeLines(folder.path / "CasinoHistory.dat", {"index: 1", "name1: " + bigHistory()},
                        nullptr, false);

@@ -9,23 +9,25 @@
 #include <memory>
 #include <string>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 struct SuperTable {
-    Folder folder;
-    QuietDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    TempDir folder;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random{3};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
     explicit SuperTable(bool recordUndo) {
+        dialogs.quiet = true;
         StartOptions options{folder.path, false, ""};
         options.recordUndo = recordUndo;
         options.keepRunFile = false;

@@ -8,17 +8,19 @@
 #include <fstream>
 #include <string>
 
-#include "bench_support.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace {
 
 using namespace brisvale;
-using namespace brisvale::bench;
+using namespace brisvale::testing;
 
 // Scripted answers: the file questions of import and export.
-struct FileDialogs : QuietDialogs {
+struct FileDialogs : FakeDialogs {
+    FileDialogs() { quiet = true; }
     std::filesystem::path file;
     std::optional<std::string> name;
     std::optional<std::filesystem::path> askOpenFile(std::string_view) override { return file; }
@@ -29,10 +31,10 @@ struct FileDialogs : QuietDialogs {
 };
 
 struct Table {
-    Folder folder;
+    TempDir folder;
     FileDialogs dialogs;
-    NoBrowser browser;
-    StepClock clock;
+    FakeBrowser browser;
+    FakeClock clock;
     SeededRandom random{3};
     Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
 
@@ -142,7 +144,7 @@ BENCHMARK(BM_UndoAtBigCasino)->Unit(benchmark::kMillisecond);
 
 // Importing a spin file of 1,000,000 spins into a new casino.
 void BM_ImportMillionSpins(benchmark::State& st) {
-    Folder files;
+    TempDir files;
     const std::filesystem::path file = files.path / "spins.csv";
     {
         std::ofstream out(file, std::ios::binary);

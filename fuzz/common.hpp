@@ -1,8 +1,6 @@
 #pragma once
-// What the fuzz targets share: a scratch folder (on a memory file system where there is one)
-// emptied for every input, inputs split at NUL bytes, and lines with their line ends.
-
-#include <stdlib.h>
+// What the fuzz targets share: a scratch folder emptied for every input, and inputs split at
+// NUL bytes.
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,86 +9,34 @@
 #include <string_view>
 #include <vector>
 
+#include "support/files.hpp"
+
 namespace brisvale::fuzz {
 
 // Stops the run with the input kept as a crash when an invariant does not hold.
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: %s does not hold\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
-    } while (false)
+#define FUZZ_CHECK(c) \
+    ((c) ? void()     \
+         : (std::fprintf(stderr, "%s:%d: %s fails\n", __FILE__, __LINE__, #c), std::abort()))
 
-class Scratch {
-  public:
-    Scratch() {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "brisvale-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    // The folder, emptied.
-    const std::filesystem::path& fresh() {
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(path_, ec)) {
-            std::filesystem::remove_all(entry.path(), ec);
-        }
-        return path_;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
-
-inline Scratch& scratch() {
-    static Scratch folder;
-    return folder;
+// The run's scratch folder (under $TMPDIR: /dev/shm makes runs faster), emptied.
+inline const std::filesystem::path& freshFolder() {
+    static const testing::TempDir scratch;
+    if (scratch.path.empty()) std::abort();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path, ec))
+        std::filesystem::remove_all(entry.path(), ec);
+    return scratch.path;
 }
 
 inline std::vector<std::string_view> splitAtNul(std::string_view data) {
     std::vector<std::string_view> parts;
-    for (std::size_t nul; (nul = data.find('\0')) != data.npos; data.remove_prefix(nul + 1)) {
+    for (std::size_t nul; (nul = data.find('\0')) != data.npos; data.remove_prefix(nul + 1))
         parts.push_back(data.substr(0, nul));
-    }
     parts.push_back(data);
     return parts;
 }
 
-// Each line with its line end (CR LF, CR or LF), as the files are read.
-inline std::vector<std::string> linesOf(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        std::size_t end = text.find_first_of("\r\n");
-        end = end == text.npos ? text.size() : end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-        lines.emplace_back(text.substr(0, end));
-        text.remove_prefix(end);
-    }
-    return lines;
-}
-
-inline std::string readAll(const std::filesystem::path& file) {
-    std::string bytes;
-    if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-            bytes.append(buffer, n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-inline void writeAll(const std::filesystem::path& file, std::string_view bytes) {
-    if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 }  // namespace brisvale::fuzz

@@ -16,8 +16,6 @@ using namespace brisvale;
 
 namespace {
 
-constexpr int kKeys = 1'000'000'000;  // keys have at most nine digits
-
 std::map<int, std::string> listed(const std::filesystem::path& file) {
     std::map<int, std::string> out;
     const auto casinos = readCasinos(file);
@@ -26,46 +24,43 @@ std::map<int, std::string> listed(const std::filesystem::path& file) {
     return out;
 }
 
+// The lines that are not casino lines (read by the store, whose own line splitting the
+// properties target checks).
 std::vector<std::string> otherLines(const std::filesystem::path& file) {
     std::vector<std::string> out;
-    for (std::string& line : fuzz::linesOf(fuzz::readAll(file))) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+    for (std::string& line : readLines(file).value_or(std::vector<std::string>{}))
         if (!line.starts_with("name")) out.push_back(std::move(line));
-    }
     return out;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    constexpr int kKeys = 1'000'000'000;  // keys have at most nine digits
     const auto parts = fuzz::splitAtNul({reinterpret_cast<const char*>(data), size});
-    const auto file = fuzz::scratch().fresh() / "CasinoHistory.dat";
-    if (!parts[0].empty()) fuzz::writeAll(file, parts[0]);
+    const auto file = fuzz::freshFolder() / "CasinoHistory.dat";
+    if (!parts[0].empty()) fuzz::writeBytes(file, parts[0]);
     for (std::size_t p = 1; p < parts.size(); ++p) {
-        if (parts[p].empty()) continue;
-        const std::string_view op = parts[p].substr(1);
+        const std::string_view op = parts[p].substr(std::min<std::size_t>(1, parts[p].size()));
         const std::string_view value = op.substr(std::min(op.size(), op.find('=') + 1));
         int k = 0;
         std::from_chars(op.data(), op.data() + op.size(), k);
-        std::map<int, std::string> expected = listed(file);
+        auto expected = listed(file);
         const auto others = otherLines(file);
-        const bool existed = FileExists(file);
-        const bool clean = value.find_first_of("\r\n") == std::string_view::npos;
-        if (parts[p][0] == 'a') {
+        const bool existed = FileExists(file), clean = value.find_first_of("\r\n") == value.npos;
+        if (parts[p].starts_with('a')) {
             const int next = expected.empty() ? 1 : expected.rbegin()->first + 1;
             const auto key = addCasino(file, op);
-            FUZZ_CHECK(key.has_value() == (op.find_first_of("\r\n") == op.npos && next < kKeys));
+            FUZZ_CHECK(key == (op.find_first_of("\r\n") == op.npos && next < kKeys
+                                   ? std::optional(next)
+                                   : std::nullopt));
             if (key) expected[*key] = std::string(trimBlanks(op));
-            FUZZ_CHECK(!key || *key == next);
-        } else if (parts[p][0] == 'd') {
+        } else if (parts[p].starts_with('d')) {
             FUZZ_CHECK(deleteCasino(file, k));
-            if (expected.erase(k) == 1) {
-                for (int j = k + 1; expected.contains(j); ++j) {
-                    expected[j - 1] = expected[j];
-                    expected.erase(j);
-                }
-            }
-        } else if (parts[p][0] == 's' && k > 0 && k < kKeys) {
+            // K goes, and the run of casinos right after it moves down one key.
+            for (int j = k + 1; expected.erase(j - 1) == 1 && expected.contains(j); ++j)
+                expected[j - 1] = expected[j];
+        } else if (parts[p].starts_with('s') && k > 0 && k < kKeys) {
             FUZZ_CHECK(SetProperty(1, casinoKey(k), value, file) == clean);
             if (clean) expected[k] = std::string(trimBlanks(value));
         } else {

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::VirtualClock clock(1'700'000'000'000);
     SeededRandom random(size);
     Advisor advisor(Ports{dialogs, browser, clock, random, nullptr});
-    FUZZ_CHECK(advisor.userOpenWindow({fuzz::scratch().fresh(), false, ""}).ok);
-    cli::Console console(advisor, dialogs, browser, clock, errors, nowhere);
+    cli::Console console(advisor, {fuzz::freshFolder(), false, ""}, dialogs, browser, clock, errors,
+                         nowhere);
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         const std::string_view line = text.substr(0, end);

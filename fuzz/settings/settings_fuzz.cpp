@@ -7,8 +7,8 @@
 using namespace brisvale;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto file = fuzz::scratch().fresh() / "settings.txt";
-    fuzz::writeAll(file, {reinterpret_cast<const char*>(data), size});
+    const auto file = fuzz::freshFolder() / "settings.txt";
+    fuzz::writeBytes(file, {reinterpret_cast<const char*>(data), size});
     const SettingsRead read = readSettingsFile(file);
     FUZZ_CHECK((read.status == SettingsStatus::Damaged) == !read.problem.empty());
     if (read.status != SettingsStatus::Loaded) return 0;

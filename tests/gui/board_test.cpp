@@ -1,215 +1,204 @@
-// The board: cells where the layout puts them, clicks on cells, chips and the flip button,
-// and what the picture shows (pixel checks on a grab of the board).
+// The board and the window's picture: what a click at a point goes to, pixel checks of what is
+// drawn; View > Statistics, the panel beside the board, its place kept between starts, following
+// every press, undo and redo; the Edit menu.
 
 #include <gtest/gtest.h>
 
-#include <QPainter>
+#include <QLineSeries>
 
-#include "app/chip_look.hpp"
+#include "app/number_grid.hpp"
+#include "app/sleeper_table.hpp"
+#include "app/stats_panel.hpp"
 #include "harness.hpp"
+#include "support/advisor_test_access.hpp"
 
 namespace brisvale::gui_test {
 namespace {
+const QColor kRed(0xFF, 0, 0), kBlack(0, 0, 0), kGreen(0, 0xC0, 0);
 
-const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kBlack(0x00, 0x00, 0x00);
-const QColor kGold(0xFF, 0xD8, 0x00);
-const QColor kChipDarkRed(0x7F, 0x00, 0x00);
-
-// A point in twips of the board frame, as logical pixels.
-QPoint twips(int left, int top) {
-    return {left / 15, top / 15};
+// Points in twips worked out by hand from the layout, and what a click there enters in each
+// view (-1: nothing): the tall zero cell, Row 1 (flipped: zero), Red, the frame. A click is a
+// press and a release on the same thing.
+TEST(Board, AClickEntersTheNumberUnderThePointer) {
+    const int points[][4] = {{6690, 330, 1, 36},   {7110, 1200, 3, 34}, {3990, 660, 17, 20},
+                             {1170, 1200, 36, 1},  {7440, 1070, 0, -1}, {420, 440, -1, 0},
+                             {4430, 1760, -1, -1}, {300, 2200, -1, -1}};
+    for (const bool flipped : {false, true}) {
+        Session s;
+        if (flipped) s.clickAt(s.board().flipCenter());
+        ASSERT_EQ(s.form().board.BoardFlipped(), flipped);
+        const auto entered = [&] {
+            const int n = s.state().SpinPending ? s.state().SpinNumber : -1;
+            AdvisorTestAccess::state(*s.advisor).SpinPending = false;
+            return n;
+        };
+        for (const auto& p : points) {
+            s.clickAt(twips(p[0], p[1]));
+            EXPECT_EQ(entered(), p[flipped ? 3 : 2]) << p[0] << "," << p[1] << flipped;
+        }
+        const QPoint one = s.board().cellCenter(1), two = s.board().cellCenter(2);
+        for (auto [press, release, number] : {std::tuple{one, two, -1},
+                                              {s.board().flipCenter(), one, -1},
+                                              {two, two + QPoint(3, 3), 2}}) {
+            QTest::mousePress(&s.board(), Qt::LeftButton, {}, press);
+            QTest::mouseRelease(&s.board(), Qt::LeftButton, {}, release);
+            EXPECT_EQ(entered(), number);
+        }
+        EXPECT_EQ(s.form().board.BoardFlipped(), flipped);
+    }
 }
 
-// Clicks at a twip point of the board, as a user's mouse would.
-void clickAt(Session& s, int left, int top) {
-    QTest::mouseClick(&s.board(), Qt::LeftButton, {}, twips(left, top));
-}
-
-struct CellSpot {
-    int number;
-    int normalLeft, normalTop, flippedLeft, flippedTop;
-};
-
-// Number cells are 555 x 345 twips; their places in both views, worked out by hand.
-const CellSpot kSpots[] = {
-    {1, 6630, 270, 690, 930},   {2, 6630, 600, 690, 600},  {3, 6630, 930, 690, 270},
-    {17, 3930, 600, 3390, 600}, {34, 690, 270, 6630, 930}, {36, 690, 930, 6630, 270},
-};
-
-TEST(Board, AClickInsideANumberCellSelectsThatNumberInBothViews) {
+// Super with splits and singles open: a single-number chip enters its own number, any other
+// chip lets the click through to the number beneath the pointer.
+TEST(Board, OnlySingleNumberChipsKeepTheirClicks) {
     Session s;
-    for (bool flipped : {false, true}) {
-        if (flipped) s.flip();
-        ASSERT_EQ(s.state().form.board.BoardFlipped(), flipped);
-        for (const CellSpot& spot : kSpots) {
-            const int left = flipped ? spot.flippedLeft : spot.normalLeft;
-            const int top = flipped ? spot.flippedTop : spot.normalTop;
-            // Near two opposite corners of the cell, well inside it.
-            for (auto [dx, dy] : {std::pair{60, 60}, {480, 270}}) {
-                clickAt(s, left + dx, top + dy);
-                EXPECT_EQ(s.state().SpinNumber, spot.number)
-                    << "view " << flipped << " at " << left + dx << "," << top + dy;
-                EXPECT_TRUE(s.state().SpinPending);
-            }
+    s.core(
+        "BetStyle3=1 Check8=0 cboSpins=1 chk5=1 Chk8=1 cboSplit=2 cboSingle=2 Check7=1 "
+        "Text15=0 Text14=0 Check7=0 Check9=1 Text17=0 Text16=0 Check9=0 Text18=1000 Button1 "
+        "wait @5 Button1 wait");
+    int singles = 0, beneath = 0;
+    for (int i = 0; i < board::kChipCount; ++i) {
+        const Chip chip = s.form().chips[static_cast<std::size_t>(i)];
+        if (!chip.visible) continue;
+        if (chip.tooltip.find("Single") != std::string::npos) {
+            s.clickAt(s.board().chipCenter(i));
+            const int number = std::stoi(chip.tooltip.substr(chip.tooltip.size() - 2));
+            EXPECT_EQ(std::pair(s.state().SpinNumber, s.form().marker.left),
+                      std::pair(number, chip.left + 30));
+            ++singles;
+            continue;
+        }
+        for (const QPoint step : {QPoint(-7, 0), QPoint(7, 0), QPoint(0, -7), QPoint(0, 7)}) {
+            const QPoint at = s.board().chipCenter(i) + step;
+            const auto hit = s.board().hitAt(at);  // a number's cell, not a single-number chip
+            if (hit.kind != app::BoardWidget::Hit::Kind::Cell || hit.index > 36) continue;
+            s.clickAt(at);
+            EXPECT_EQ(s.state().SpinNumber, hit.index) << chip.tooltip;
+            ++beneath;
         }
     }
+    EXPECT_TRUE(singles == 2 && beneath >= 2) << singles << " " << beneath;
 }
 
-TEST(Board, ZeroCellSelectsZeroAndPutsTheMarkerLowInTheTallCell) {
+// The smoke test: the printed oval keeps the number's colour; the strip along the cell's right
+// edge shows the cell's back colour, red for every number until the first flip; the cloth is
+// green.
+TEST(BoardPicture, Colours) {
     Session s;
-    clickAt(s, 7170 + 270, 270 + 800);  // the lower part of the tall zero cell
-    EXPECT_EQ(s.state().SpinNumber, 0);
-    EXPECT_EQ(s.state().spinText(), "00");
-    EXPECT_TRUE(s.form().marker.visible);
-    EXPECT_EQ(s.form().marker.top, 270 + 360);
-}
-
-TEST(Board, OutsideCellsAndTheEmptyFrameSelectNothing) {
-    Session s;
-    const std::pair<int, int> points[] = {
-        {150 + 270, 270 + 170},     // Row 1
-        {2850 + 1000, 1260 + 170},  // 2nd 12
-        {3930 + 500, 1590 + 170},   // Red
-        {6090 + 500, 1590 + 170},   // 1 to 18
-        {300, 2200},                // the frame below the layout
-    };
-    for (auto [left, top] : points) {
-        clickAt(s, left, top);
-        EXPECT_FALSE(s.state().SpinPending) << left << "," << top;
-        EXPECT_FALSE(s.form().marker.visible);
-    }
-}
-
-TEST(Board, TwoFlipsPutEveryCellBack) {
-    Session s;
-    const BoardLayout before = s.form().board;
-    s.flip();
-    EXPECT_TRUE(s.form().board.BoardFlipped());
-    EXPECT_NE(s.form().board.cell(1), before.cell(1));
-    s.flip();
-    EXPECT_FALSE(s.form().board.BoardFlipped());
-    for (int i = 0; i < board::kCellCount; ++i) EXPECT_EQ(s.form().board.cell(i), before.cell(i));
-}
-
-// The printed oval keeps the number's colour; the strip along the cell's right edge shows the
-// cell's own back colour, which is red for every number until the first flip.
-TEST(BoardPicture, NumberColoursInBothViews) {
-    Session s;
-    struct Probe {
-        int number;
-        QColor oval;
-        QColor stripBeforeFlip, stripAfterFlip;
-    };
-    const Probe probes[] = {{1, kRed, kRed, kRed},
-                            {2, kBlack, kRed, kBlack},
-                            {9, kRed, kRed, kRed},
-                            {10, kBlack, kRed, kBlack}};
-    const auto stripPoint = [&](int number) {
+    const auto at = [&](int number, int dx) {
         const Rect r = s.form().board.cell(number);
-        return twips(r.left + r.width - 30, r.top + r.height / 2);  // 2 px in from the right
+        return twips(dx < 0 ? r.left + r.width + dx : r.left + dx, r.top + r.height / 2);
     };
-    const auto ovalPoint = [&](int number) {
-        const Rect r = s.form().board.cell(number);
-        return twips(r.left + 90,
-                     r.top + r.height / 2);  // left end of the oval, clear of the figure
+    for (const bool flipped : {false, true}) {
+        const QImage image = s.board().grab().toImage();
+        for (const int n : {1, 2, 9, 10}) {
+            const QColor own = n == 1 || n == 9 ? kRed : kBlack;
+            EXPECT_TRUE(near(pixel(image, at(n, 90)), own)) << n << flipped;
+            EXPECT_TRUE(near(pixel(image, at(n, -30)), flipped ? own : kRed)) << n << flipped;
+        }
+        EXPECT_TRUE(near(pixel(image, at(0, 60)), kGreen)) << flipped;
+        s.clickAt(s.board().flipCenter());
+    }
+}
+
+// A Classic bet: the title, the blinking advice, and the history box that
+// scrolls and colours its numbers, newest on top, in a left column that fits.
+TEST(Window, ABetAsTheWindowShowsIt) {
+    Session s;
+    s.core("chk7_1=1 Check1=1 Text3=1 Text2=1 Check1=0 Text18=1000 Button1 wait @2 Button1");
+    ASSERT_EQ(s.form().Label1.caption, "Bet $1 on Red");
+    s.clock.now += 1000;
+    s.window->tick();
+    // The title is the caption exactly: no display name for the window system to append.
+    EXPECT_EQ(s.window->windowTitle().toStdString(), s.form().caption);
+    EXPECT_TRUE(s.widget("Label1")->isHidden());
+    for (int n = 0; n <= 36; ++n) AdvisorTestAccess::state(*s.advisor).form.Text1.AddHistoryLine(n);
+    s.window->render();
+    QApplication::processEvents();
+    for (const char* n : {"BetStyle1", "chk7_3", "Chk8", "Text18", "Casino", "cmdMore", "Text1"}) {
+        const QPoint corner = s.widget(n)->mapTo(s.window.get(), s.widget(n)->rect().bottomRight());
+        EXPECT_TRUE(s.window->rect().contains(corner)) << n;
+    }
+    auto* history = s.widget<QListView>("Text1");
+    EXPECT_TRUE(history->verticalScrollBar()->isVisible());
+    const auto colour = [&](int i) {
+        return history->model()->index(i, 0).data(Qt::ForegroundRole).value<QColor>();
     };
-    QImage image = s.boardImage();
-    for (const Probe& p : probes) {
-        EXPECT_TRUE(near(pixel(image, ovalPoint(p.number)), p.oval)) << p.number;
-        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripBeforeFlip)) << p.number;
-    }
-    s.flip();
-    image = s.boardImage();
-    for (const Probe& p : probes) {
-        EXPECT_TRUE(near(pixel(image, ovalPoint(p.number)), p.oval)) << p.number << " flipped";
-        EXPECT_TRUE(near(pixel(image, stripPoint(p.number)), p.stripAfterFlip))
-            << p.number << " flipped";
-    }
-    // 1 now lies bottom left, next to zero.
-    EXPECT_TRUE(near(pixel(image, twips(690 + 90, 930 + 170)), kRed));
+    EXPECT_EQ(s.historyRows().front(), "     36");
+    // 36 is red, 35 black, 0 green.
+    EXPECT_TRUE(colour(0).red() > 150 && colour(1) == Qt::black && colour(36).green() > 100);
 }
 
-// The marker is a gold ring 300 twips round, laid 120 in and 30 down on the cell of the number;
-// the number inside it is drawn as it was.
-TEST(BoardPicture, TheMarkerIsAGoldRingAroundAReadableNumber) {
+// The entries of the window's menu `index`, "-" for a separator.
+QStringList entries(const Session& s, int index) {
+    QStringList out;
+    for (QAction* a : s.window->menuBar()->actions().at(index)->menu()->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
     Session s;
-    const QPoint centre = twips(3930 + 120 + 150, 600 + 30 + 150);
-    const QImage before = s.boardImage();
-    s.clickCell(17);
-    const QImage after = s.boardImage();
-    EXPECT_TRUE(near(pixel(after, centre + QPoint(9, 0)), kGold));
-    EXPECT_FALSE(near(pixel(before, centre + QPoint(9, 0)), kGold));
-    int figure = 0;
-    for (int dy = -4; dy <= 4; ++dy) {
-        for (int dx = -4; dx <= 4; ++dx) {
-            const QPoint at = centre + QPoint(dx, dy);
-            EXPECT_EQ(pixel(after, at), pixel(before, at)) << dx << "," << dy;
-            figure += near(pixel(before, at), Qt::white, 40) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(figure, 5);  // the figures of 17 lie inside the ring
-    s.flip();
-    EXPECT_TRUE(
-        near(pixel(s.boardImage(), twips(3390 + 120 + 150, 600 + 30 + 150) + QPoint(9, 0)), kGold));
+    EXPECT_EQ(entries(s, 0), (QStringList{"Restart", "Default Settings", "-", "Import Spins...",
+                                          "Export Spins...", "-", "Exit"}));
+    EXPECT_EQ(entries(s, 1), (QStringList{"Undo Spin", "Redo Spin"}));
+    EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
+
+    auto* panel = s.window->statsPanel();
+    const QSize size = s.window->size();
+    const QPoint board = s.board().mapTo(s.window.get(), QPoint());
+    QTest::keyClick(s.window.get(), Qt::Key_F9);
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(panel->x() >= size.width() && s.board().mapTo(s.window.get(), QPoint()) == board);
+    // Its numbers in the board's colours and places: 1 and 2 in one column, 1 right of 4.
+    panel->findChild<QTabWidget*>()->setCurrentIndex(1);
+    app::NumberGrid* grid = panel->numbers();
+    const QImage image = grid->grab().toImage();
+    for (auto [n, colour] : {std::pair{1, QColor(Qt::red)}, {2, Qt::black}, {0, QColor(0, 192, 0)}})
+        EXPECT_TRUE(
+            near(pixel(image, grid->cellRect(n).topLeft().toPoint() + QPoint(3, 3)), colour));
+    EXPECT_EQ(grid->cellRect(1).left(), grid->cellRect(2).left());
+    EXPECT_GT(grid->cellRect(1).left(), grid->cellRect(4).left());
+    s.menu("mnuStatistics");
+    EXPECT_TRUE(panel->isHidden() && s.window->size() == size);
+    // Shown and floating, it opens so again.
+    s.menu("mnuStatistics");
+    panel->setFloating(true);
+    EXPECT_EQ(s.window->width(), size.width());
+    s.window = std::make_unique<app::MainWindow>(*s.advisor);
+    s.window->show();
+    EXPECT_TRUE(s.window->statsPanel()->isVisible() && s.window->statsPanel()->isFloating() &&
+                s.window->action("mnuStatistics")->isChecked());
 }
 
-TEST(BoardPicture, ClothAndOutsideCellsAreGreen) {
+// Ctrl+Z puts the state back as it was after Start, Ctrl+Y as after the spin; the menu's
+// texts, the history box and the panel follow.
+TEST(StatsPanel, FollowsEveryPressUndoAndRedo) {
     Session s;
-    const QImage image = s.boardImage();
-    const QColor green(0x00, 0xC0, 0x00);
-    EXPECT_TRUE(near(pixel(image, twips(7170 + 60, 270 + 100)), green));  // zero
-    EXPECT_TRUE(near(pixel(image, twips(690 + 60, 1260 + 60)), green));   // 3rd 12
-    EXPECT_TRUE(near(pixel(image, twips(1770 + 60, 1590 + 60)), green));  // Even
-}
-
-// One dark red chip with white figures, 25 pixels round at (5, 5), drawn on grey.
-QImage drawChip(const Chip& chip) {
-    QImage image(35, 35, QImage::Format_ARGB32);
-    image.fill(Qt::gray);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const app::ChipLook look = app::chipLook(Form{}, chip);
-    app::paintChipDisc(p, look);
-    app::paintChipLabel(p, look, QString::fromStdString(chip.caption));
-    return image;
-}
-
-// The columns and rows that hold the white figures: left, right, top, bottom.
-std::array<int, 4> figureBounds(const QImage& image) {
-    std::array<int, 4> b{image.width(), -1, image.height(), -1};
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (!near(image.pixelColor(x, y), Qt::white, 60)) continue;
-            b = {std::min(b[0], x), std::max(b[1], x), std::min(b[2], y), std::max(b[3], y)};
-        }
-    }
-    return b;
-}
-
-TEST(BoardPicture, ChipsAndStakesLookAsTheirFormSays) {
-    Chip chip;
-    chip.left = chip.top = 75;
-    chip.caption = "7";
-    const auto plain = figureBounds(drawChip(chip));
-    chip.label.fontSize = 14;
-    const auto centred = figureBounds(drawChip(chip));
-    chip.label.alignment = AlignLeft;
-    const auto left = figureBounds(drawChip(chip));
-    EXPECT_GT(centred[3] - centred[2], plain[3] - plain[2] + 3);  // 14 points against 9
-    EXPECT_LT(left[0], 5 + 5);                                    // at the chip's left edge
-    EXPECT_LT(left[0], centred[0] - 2);
-    EXPECT_LT(left[1], centred[1] - 2);
-
-    // A fixed single border is a black outline; a raised chip is lit from the top left.
-    const QColor flatEdge = drawChip(chip).pixelColor(5, 17);
-    chip.borderStyle = 1;
-    EXPECT_TRUE(near(drawChip(chip).pixelColor(5, 17), Qt::black, 40));
-    EXPECT_FALSE(near(flatEdge, Qt::black, 40));
-    chip.caption.clear();
-    chip.appearance = 1;
-    const QImage raised = drawChip(chip);
-    EXPECT_GT(raised.pixelColor(6, 17).lightness(), raised.pixelColor(28, 17).lightness() + 100);
+    s.core("chk7_1=1 Check1=0 Text2=1 Text18=1000");
+    s.menu("mnuStatistics");
+    auto* panel = s.window->statsPanel();
+    QAction *undo = s.window->action("mnuUndo"), *redo = s.window->action("mnuRedo");
+    s.core("Button1 wait");
+    s.clickAt(s.board().cellCenter(17));
+    s.click("Button1");
+    // The Edit menu's texts, the history box's rows, the balance series, the sleepers.
+    const auto shown = [&] {
+        return std::tuple(undo->text(), redo->isEnabled() ? redo->text() : "", s.historyRows(),
+                          panel->balanceSeries()->count(), panel->sleepers()->rowsShown());
+    };
+    using Rows = std::vector<BetId>;
+    // Red has slept one spin and is due at 1; black 17 just came up.
+    const auto spun = std::tuple(QString("Undo Spin 17"), QString(), QStringList{"17"}, 2,
+                                 Rows{bet_ids::Red, bet_ids::Black});
+    EXPECT_EQ(shown(), spun);
+    QTest::keyClick(s.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown(), std::tuple(QString("Undo Start"), QString("Redo Spin 17"), QStringList(), 1,
+                                  Rows{bet_ids::Black, bet_ids::Red}));
+    EXPECT_FALSE(panel->hotAndCold()->text().contains("17"));
+    QTest::keyClick(s.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(shown(), spun);
+    EXPECT_EQ(redo->shortcuts().size(), 2);
 }
 
 }  // namespace

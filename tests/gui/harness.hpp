@@ -1,137 +1,66 @@
 #pragma once
-// A real window on a temporary data folder, with scripted boxes, a recording browser and a
-// hand-driven clock, and the user's gestures on its real widgets.
+// A real window over an Advisor on a temporary data folder with the test ports, and the user's
+// gestures on its real widgets.
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QImage>
-#include <QLineEdit>
-#include <QListView>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <deque>
+#include <QtWidgets>
 #include <memory>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "app/board_widget.hpp"
 #include "app/main_window.hpp"
 #include "app/wagering_dialog.hpp"
-#include "play/advisor.hpp"
+#include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale::gui_test {
 
-struct Box {
-    std::string kind;  // "message", "question", "input", "about", "guide"
-    std::string title;
-    std::string text;
-};
-
-class ScriptedDialogs final : public Dialogs {
-  public:
-    void message(std::string_view text, std::string_view title) override {
-        shown.push_back({"message", std::string(title), std::string(text)});
-    }
-    bool askYesNo(std::string_view text, std::string_view title) override {
-        shown.push_back({"question", std::string(title), std::string(text)});
-        if (yesNo.empty()) return false;
-        const bool answer = yesNo.front();
-        yesNo.pop_front();
-        return answer;
-    }
-    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                        std::string_view) override {
-        shown.push_back({"input", std::string(title), std::string(prompt)});
-        if (inputs.empty()) return std::nullopt;
-        std::string answer = inputs.front();
-        inputs.pop_front();
-        return answer;
-    }
-    void about(std::string_view buildDate, const std::function<void()>& openTerms) override {
-        shown.push_back({"about", "", std::string(buildDate)});
-        if (clickTerms) openTerms();
-    }
-    void showGuide() override { shown.push_back({"guide", "", ""}); }
-
-    std::vector<Box> shown;
-    std::deque<bool> yesNo;
-    std::deque<std::string> inputs;
-    bool clickTerms = false;
-};
-
-class RecordingBrowser final : public Browser {
-  public:
-    bool open(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
-    std::vector<std::string> opened;
-};
-
-class ManualClock final : public Clock {
-  public:
-    std::int64_t nowMs() override { return now; }
-    std::int64_t now = 1'700'000'000'000;
-};
-
-class Session {
-  public:
-    explicit Session(std::uint64_t seed = 1);
-    ~Session();
-
+struct Session {  // the window goes before the Advisor it shows
+    Session();
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
     app::BoardWidget& board() const { return *window->board(); }
-    template <typename W>
+    template <typename W = QWidget>
     W* widget(const char* name) const {
         W* w = window->findChild<W*>(name);
         if (!w && window->wageringDialog()) w = window->wageringDialog()->findChild<W*>(name);
+        if (!w) throw std::runtime_error(std::string("no widget ") + name);
         return w;
     }
-
+    // Set-up through the core's own actions, then drawn: NAME=VALUE, a button's name, @N for
+    // a click on cell N, wait for the spin interval ("chk6=1 Text18=100 Button1 wait @5").
+    void core(const std::string& script);
     // The user's gestures.
-    void activate();
-    void clickCell(int cell);
-    void clickChip(int chip);
-    void flip();
-    void pressButton1();
-    void click(const char* name);  // a check box, option button or push button
-    void choose(const char* list, const QString& entry);  // pick an entry of a list
-    void type(const char* box, const QString& text);      // type into a box and leave it
-    void menu(const char* name);
-    void typeKeys(const QString& keys);
-    // Ticks until Button1 is enabled again (the spin interval).
-    void waitSpinInterval();
-
-    QImage boardImage() const;
-    // The rows of the history box Text1, top first.
+    void click(const char* name);                         // a check box, option or button
+    void choose(const char* list, const QString& entry);  // an entry of an open list
+    void type(const char* box, const QString& text);      // typed into a box, then left
+    void menu(const char* name) { window->action(name)->trigger(), QApplication::processEvents(); }
+    void clickAt(QPoint at) { QTest::mouseClick(&board(), Qt::LeftButton, {}, at); }
+    void waitSpinInterval();  // ticks until Button1 is enabled again
     QStringList historyRows() const;
+    void activate();
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingBrowser browser;
-    ManualClock clock;
-    SeededRandom random;
+    testing::TempDir dir;
+    testing::FakeDialogs dialogs;
+    testing::FakeBrowser browser;
+    testing::FakeClock clock;
+    SeededRandom random{1};
     std::unique_ptr<Advisor> advisor;
     std::unique_ptr<app::MainWindow> window;
 };
 
-// Colour of the board's picture at a point in logical pixels.
-QColor pixel(const QImage& image, QPoint at);
+// A point of the board in twips, in logical pixels (15 twips a pixel).
+inline QPoint twips(int left, int top) {
+    return {left / 15, top / 15};
+}
+// Colour of a picture at a point in logical pixels.
+inline QColor pixel(const QImage& image, QPoint at) {
+    const double ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(at.x() * ratio), static_cast<int>(at.y() * ratio));
+}
 // True when two colours differ by at most `tolerance` in each channel.
-bool near(const QColor& a, const QColor& b, int tolerance = 24);
-
-}  // namespace brisvale::gui_test
-
-namespace brisvale::gui_test {
-
-// Lowers the Low threshold of the first `families` families to `low` and unticks their
-// Random boxes, through the advanced panel, so that bets come within a few spins.
-void lowThresholds(Session& s, int families, const QString& low = "1");
+inline bool near(const QColor& a, const QColor& b, int tolerance = 24) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())}) <= tolerance;
+}
 
 }  // namespace brisvale::gui_test

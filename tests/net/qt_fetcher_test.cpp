@@ -1,49 +1,69 @@
+// The fetcher against real servers on 127.0.0.1: a python server over HTTP and HTTPS, a server
+// that never answers, and a port nobody listens on.
+
 #include "net/qt_fetcher.hpp"
 
-#include <QElapsedTimer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <QTcpServer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "net/local_servers.hpp"
-#include "remote/fakes.hpp"
-#include "remote/remote_startup.hpp"
-#include "remote/remote_text.hpp"
+#include <map>
 
-namespace brisvale {
+namespace brisvale::testing {
 namespace {
 
-using test::LocalSite;
-using test::RecordingBrowser;
-using test::RecordingDialogs;
-using test::ShownMessage;
+// A folder of files served until the test ends.
+class LocalSite {
+  public:
+    explicit LocalSite(const std::map<std::string, std::string>& files, QStringList tls = {}) {
+        for (const auto& [path, body] : files) {
+            const QString full = folder_.filePath(QString::fromStdString(path));
+            QDir().mkpath(QFileInfo(full).absolutePath());
+            QFile file(full);
+            if (file.open(QIODevice::WriteOnly)) file.write(body.data(), std::ssize(body));
+        }
+        server_.start(BRISVALE_PYTHON, QStringList{BRISVALE_SERVE_SCRIPT, folder_.path()} + tls);
+        if (server_.waitForReadyRead(10000)) port_ = server_.readLine().trimmed().toInt();
+        scheme_ = tls.isEmpty() ? "http" : "https";
+    }
+    ~LocalSite() {
+        server_.closeWriteChannel();  // the server ends when its input closes
+        if (!server_.waitForFinished(5000)) server_.kill();
+        server_.waitForFinished(5000);
+    }
+    std::string address() const { return scheme_ + "://127.0.0.1:" + std::to_string(port_); }
 
-const std::string kCasinoText =
-    "Golden Wheel , www.golden.example\r\n---\r\nLucky Ball,lucky.example\r\n";
+  private:
+    QTemporaryDir folder_;
+    QProcess server_;
+    int port_ = 0;
+    std::string scheme_;
+};
 
-test::Files goodFiles() {
-    return {{"firewall.html", "<html><body>Brisvale can reach its site.</body></html>"},
-            {"settings15.html", test::onePerLine(test::siteValues(), "\r\n")},
-            {"casinos/casinomenu.txt", kCasinoText}};
-}
-
-TEST(QtFetcher, FetchesTheBodyByteForByte) {
+TEST(QtFetcher, FetchesWholeBodiesAndNothingOnFailure) {
     const std::string body = "line one\r\nline two\r\ncaf\xE9 \x01\x7F end";
-    LocalSite site(test::Files{{"file.txt", body}});
-    ASSERT_TRUE(site.running());
+    const LocalSite site({{"file.txt", body}, {"empty.txt", ""}});
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    const std::string nobody = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/x";
+    closed.close();
     QtFetcher fetcher;
     EXPECT_EQ(fetcher.fetch(site.address() + "/file.txt"), body);
-}
-
-TEST(QtFetcher, AsksForAFreshCopy) {
-    LocalSite site(test::Files{});
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    const auto headers = fetcher.fetch(site.address() + "/echo-headers");
-    ASSERT_TRUE(headers);
-    EXPECT_NE(headers->find("Cache-Control: no-cache"), std::string::npos) << *headers;
-    EXPECT_NE(headers->find("Pragma: no-cache"), std::string::npos) << *headers;
+    EXPECT_EQ(fetcher.fetch(site.address() + "/empty.txt"), "");
+    for (const std::string& url : {site.address() + "/missing.txt", site.address() + "/sub/",
+                                   nobody, std::string("not a url"), std::string()}) {
+        EXPECT_EQ(fetcher.fetch(url), std::nullopt) << url;
+    }
+    // A stale copy of the settings would be worse than none.
+    const auto headers = fetcher.fetch(site.address() + "/echo-headers").value_or("");
+    EXPECT_NE(headers.find("Cache-Control: no-cache"), std::string::npos) << headers;
+    EXPECT_NE(headers.find("Pragma: no-cache"), std::string::npos) << headers;
 }
 
 // HTTPS works where the platform has TLS, and a certificate nobody vouches for is refused.
@@ -57,9 +77,8 @@ TEST(QtFetcher, FetchesOverHttps) {
                    "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
                    "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
     if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) GTEST_SKIP() << "no openssl";
-    LocalSite site(test::Files{{"file.txt", "secret"}}, certificate, key);
-    ASSERT_TRUE(site.running());
-    EXPECT_FALSE(QtFetcher().fetch(site.address() + "/file.txt"));
+    const LocalSite site({{"file.txt", "secret"}}, {certificate, key});
+    EXPECT_EQ(QtFetcher().fetch(site.address() + "/file.txt"), std::nullopt);
     const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
     QSslConfiguration trusting = before;
     trusting.addCaCertificates(certificate);
@@ -68,116 +87,21 @@ TEST(QtFetcher, FetchesOverHttps) {
     QSslConfiguration::setDefaultConfiguration(before);
 }
 
-TEST(QtFetcher, FailuresAreNoBody) {
-    LocalSite site(test::Files{{"present.txt", "here"}});
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    for (const std::string& url :
-         {site.address() + "/missing.txt", site.address() + "/casinos/",
-          "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/present.txt",
-          std::string("not a url"), std::string()}) {
-        SCOPED_TRACE(url);
-        EXPECT_FALSE(fetcher.fetch(url));
-    }
-    EXPECT_EQ(fetcher.fetch(site.address() + "/present.txt"), "here");
-}
-
-TEST(QtFetcher, AnEmptyFileIsAnEmptyBody) {
-    LocalSite site(test::Files{{"empty.txt", ""}});
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(site.address() + "/empty.txt"), std::string());
-}
-
-TEST(RemoteStartupOverHttp, GoodSite) {
-    LocalSite site(goodFiles());
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
-    const RemoteStartup startup = loadRemote(&fetcher, site.address() + "/", dialogs, browser);
-    EXPECT_FALSE(startup.usedBuiltIn);
-    EXPECT_EQ(startup.settings.appTitle, "Site Title");
-    EXPECT_EQ(startup.settings.chipHeight, 410);
-    EXPECT_EQ(startup.settings.wageringFile, "site-wagering.txt");
-    const std::vector<CasinoSite> casinos = {{"Golden Wheel", "www.golden.example"},
-                                             {"Lucky Ball", "lucky.example"}};
-    EXPECT_EQ(startup.casinos, casinos);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(browser.opened.empty());
-}
-
-TEST(RemoteStartupOverHttp, SiteInASubfolder) {
-    test::Files files;
-    for (const auto& [path, body] : goodFiles()) files["bv/" + path] = body;
-    LocalSite site(files);
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
-    const RemoteStartup startup = loadRemote(&fetcher, site.address() + "/bv", dialogs, browser);
-    EXPECT_FALSE(startup.usedBuiltIn);
-    EXPECT_EQ(startup.casinos.size(), 2u);
-}
-
-TEST(RemoteStartupOverHttp, SiteWithoutTheTestPage) {
-    auto files = goodFiles();
-    files.erase("firewall.html");
-    LocalSite site(files);
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
-    const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
-    const std::string testPage = site.address() + "/firewall.html";
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, "Brisvale");
-    EXPECT_NE(dialogs.shown[0].text.find("\r\n\r\n" + testPage + "\r\n\r\n"), std::string::npos);
-    EXPECT_EQ(browser.opened, std::vector<std::string>{testPage});
-    EXPECT_TRUE(startup.usedBuiltIn);
-    EXPECT_EQ(startup.settings.items, builtInRemoteSettings().items);
-    EXPECT_TRUE(startup.casinos.empty());
-}
-
-TEST(RemoteStartupOverHttp, SiteWithAShortSettingsFile) {
-    auto files = goodFiles();
-    const auto values = test::siteValues();
-    files["settings15.html"] =
-        test::onePerLine(std::vector<std::string>(values.begin(), values.begin() + 12), "\r\n");
-    LocalSite site(files);
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
-    const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
-    EXPECT_EQ(dialogs.shown, (std::vector<ShownMessage>{{"Cannot apply settings.", "Site Title"}}));
-    EXPECT_EQ(browser.opened, std::vector<std::string>{"http://www.vendor.example/help"});
-    EXPECT_TRUE(startup.usedBuiltIn);
-    EXPECT_EQ(startup.settings.appTitle, "Brisvale");
-    EXPECT_EQ(startup.casinos.size(), 2u);
-}
-
-TEST(RemoteStartupOverHttp, SiteThatNeverAnswers) {
-    test::SilentSite site;
-    ASSERT_TRUE(site.running());
-    QtFetcher fetcher;
-    RecordingDialogs dialogs;
-    RecordingBrowser browser;
-    QElapsedTimer clock;
-    clock.start();
-    const RemoteStartup startup = loadRemote(&fetcher, site.address(), dialogs, browser);
-    const qint64 elapsedMs = clock.elapsed();
-    RecordProperty("loadRemoteMs", std::to_string(elapsedMs));
-    std::printf("never-answering site: loadRemote returned after %lld ms (timeout %lld ms)\n",
-                static_cast<long long>(elapsedMs),
-                static_cast<long long>(fetcher.timeout().count()));
-    // A sanity bound only: the point is that start-up goes on at all.
-    EXPECT_LT(elapsedMs, 30000);
-    EXPECT_TRUE(startup.usedBuiltIn);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, firewallMessage(site.address() + "/firewall.html"));
-    EXPECT_EQ(browser.opened, std::vector<std::string>{site.address() + "/firewall.html"});
+TEST(QtFetcher, ASiteThatNeverAnswersTimesOut) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    QtFetcher fetcher(std::chrono::milliseconds(300));
+    EXPECT_EQ(fetcher.fetch("http://127.0.0.1:" + std::to_string(silent.serverPort()) + "/f"),
+              std::nullopt);
+    EXPECT_EQ(QtFetcher().timeout(), std::chrono::milliseconds(4000));
 }
 
 }  // namespace
-}  // namespace brisvale
+}  // namespace brisvale::testing
+
+// The fetcher needs an application object for its event loop, as in the front ends.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

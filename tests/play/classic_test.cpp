@@ -1,201 +1,101 @@
-// Classic play through the Advisor's handlers and the Form.
+// Classic play, the start checks, the timer and the board, as scenario tables: a script of user
+// actions, then what the window shows.
 
-#include "play/advisor_fixture.hpp"
+#include "board/geometry.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using ClassicPlay = AdvisorTest;
+using Classic = AdvisorFixture;
 
-TEST_F(ClassicPlay, StartChecksTheirMessagesInOrder) {
-    struct Case {
-        std::vector<std::pair<const char*, const char*>> sets;
-        const char* message;
-        const char* balanceAfter;
+// Red/Black only at a fixed threshold of 0, with $1000: Black is due after any red spin.
+#define RED_BLACK "chk7_1=1 even:0 Text18=1000 Button1 "
+
+TEST_F(Classic, StartChecks) {
+    const Scenario scenarios[] = {
+        "nothing watched :: Text18=1000 Button1 => boxes=Play Style is not properly set up; "
+        "button=Start",
+        "no balance :: chk6=1 Text18= Button1 => boxes=You need to enter your account balance.; "
+        "focus=Text18; button=Start",
+        "a balance that is no number :: chk6=1 Text18=12a Button1 => boxes=Enter numbers only.; "
+        "Text18=; focus=Text18",
+        "a grey Even Bets box is a play style :: chk7_2=1 Text18=500 Button1 => chk7=2; boxes=; "
+        "button=Submit; enabled=0; label=Spin Only; balance=500",
+        "Submit without a number :: " RED_BLACK
+        "wait Button1 => boxes=Select a Number!; total=0; history=",
+        "Multi needs a count box, any one :: style:2 chk7_1=1 Button1 => boxes=You need to "
+        "increase your Multi settings (Advanced Settings).; button=Start || cboTrio=1 Button1 => "
+        "button=Submit; label=Spin Only",
     };
-    const Case cases[] = {
-        {{{"Text18", "1000"}}, "Play Style is not properly set up", "1000"},
-        {{{"chk6", "1"}, {"Text18", ""}}, "You need to enter your account balance.", ""},
-        {{{"chk6", "1"}, {"Text18", "12a"}}, "Enter numbers only.", ""},
+    for (const Scenario& s : scenarios) play(s);
+}
+
+TEST_F(Classic, Runs) {
+    const Scenario scenarios[] = {
+        "a loss, a win, then a bet to its quit mark :: " RED_BLACK
+        " => button=Submit; caption=Brisvale - Total Spins: 0 - Spins This Table: 0  || 5 => "
+        "label=Bet $1 on Black; bet=Black,; chips=0:1; spots=2940,1600; back=8454016 || 3 => "
+        "balance=999; step=1; label=Bet $2 on Black; chips=0:2; Text18=999 || "
+        // The label stays until the next bet opens.
+        "2 => balance=1001; wins=1; open=0; label=Spin Only; chips=; bet=Black,; back=15790320 || "
+        "7 1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=192; "
+        "button=Start; picture=1; chips=; bet=Black, ||  => balance=938; Text18=938; total=10; "
+        "table=10 || wait Button1 => button=Submit; table=0; total=10; bet=; picture=0",
+        "a sequence starting with 2 shows 2 but stakes 1 :: seq:1=2,4,8,Q " RED_BLACK
+        "5 => label=Bet $2 on Black; chips=0:1 || 3 => balance=999; label=Bet $4 on Black",
+        "a stop mark takes the spin :: seq:1=1,2,S Check8=0 " RED_BLACK
+        "5 3 => label=Bet $2 on Black || 3 => open=0; label=Spin Only; enabled=1; marker=0; "
+        "pending=0; step=0; total=3 || Button1 => boxes=Select a Number!; total=3; history=     3/ "
+        "    3/     5/",
+        "a stop mark entered from the replay button during the spin wait :: seq:1=1,2,S "
+        "Check8=0 " RED_BLACK
+        "5 3 @3 => enabled=0; pending=1 || Command2 => open=0; label=Spin Only; enabled=1; "
+        "pending=0; total=3",
+        "families wait for the total spins to reach their threshold :: chk7_1=1 even:3 Text18=100 "
+        "Button1 20 22 => label=Spin Only || 24 => label=Bet $1 on Red",
+        "a win raises the minimum wager and the balance figures follow :: menu:mnuProg "
+        "frmWagering.Combo1=1 frmWagering.Command2 " RED_BLACK
+        "5 2 => cboWager=2; net=0; Label12=Minimum Balance:$200; Label41=$60 per spot || 7 => "
+        "label=Bet $2 on Black; chips=0:2",
     };
-    for (const Case& c : cases) {
-        start();
-        dialogs.boxes.clear();
-        for (const auto& [name, value] : c.sets) set(name, value);
-        press();
-        ASSERT_EQ(dialogs.texts(), std::vector<std::string>{c.message});
-        EXPECT_EQ(dialogs.boxes[0].title, "Brisvale");
-        EXPECT_EQ(form().Button1.caption, "Start");
-        EXPECT_EQ(form().Text[18].text, c.balanceAfter);
-        set("chk6", "0");
+    for (const Scenario& s : scenarios) play(s);
+}
+
+TEST_F(Classic, TimerAndBoard) {
+    const Scenario scenarios[] = {
+        "the spin wait blinks the advice, then gives Button1 back :: " RED_BLACK
+        " => enabled=0; visible=1 || tick => visible=0 || tick => visible=1 || tick => visible=0; "
+        "enabled=0 || tick => visible=1; enabled=1 ||  => caption=Brisvale - Total Spins: 0 - "
+        "Spins This Table: 0 - Wins: 0 ",
+        "Restart during the spin wait shows the advice for good :: " RED_BLACK
+        "tick => visible=0 || menu:mnuRestart tick:3 => visible=1; label=Configure Play Style and "
+        "Press Start; button=Start; picture=1",
+        "the wins per table bring the table switch :: cboWins=1 " RED_BLACK
+        "5 2 tick => label=Switch Table/Press Start; button=Start; bet=; picture=1",
+        "the play time waits for the open bet to close :: cboTime=1 " RED_BLACK
+        "5 tick:70 => label=Bet $1 on Black; button=Submit || 2 tick => label=Switch Table/Press "
+        "Start",
+        "a flip moves the shown chip and never shows a hidden one :: chk7_1=1 even:1 Text18=1000 "
+        "Button1 5 5 wait @17 => bet=Black,; spots=2940,1600 || flip => spots=4640,1600; marker=1; "
+        "pending=1 || Button1 flip => chips=; open=0",
+    };
+    for (const Scenario& s : scenarios) play(s);
+}
+
+// A click on a number's cell enters it and puts the marker inside that cell (here in the flipped
+// view); the outside cells enter nothing.
+TEST_F(Classic, CellClicksPutTheMarkerOnTheirNumber) {
+    for (int cell = 0; cell < board::kCellCount; ++cell) {
+        const std::string n = std::to_string(cell), shown = (cell < 10 ? "0" : "") + n;
+        play(n + " :: flip @" + n + " => " +
+             (cell <= 36 ? "pending=1; marker=1; spin=" + shown : "pending=0; marker=0"));
+        const Rect r = form().board.cell(cell);
+        const Marker& m = form().marker;
+        EXPECT_TRUE(cell > 36 || (m.left >= r.left && m.left + m.width <= r.left + r.width &&
+                                  m.top >= r.top && m.top + m.height <= r.top + r.height))
+            << cell;
     }
-}
-
-TEST_F(ClassicPlay, GreyEvenBetsIsAPlayStyle) {
-    set("chk7_2", "1");
-    EXPECT_EQ(form().chk[7].value, 2);
-    set("Text18", "500");
-    press();
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(form().Button1.caption, "Submit");
-    EXPECT_FALSE(form().Button1.enabled);
-    EXPECT_EQ(form().Label1.caption, "Spin Only");
-    EXPECT_EQ(state().Balance, 500);
-}
-
-TEST_F(ClassicPlay, BetLossWinAndQuit) {
-    classicRedBlack();
-    press();
-    ASSERT_EQ(form().Button1.caption, "Submit");
-    spin(5);  // both colours due at threshold 0: the later, Black, is shown
-    EXPECT_EQ(form().Label1.caption, "Bet $1 on Black");
-    EXPECT_EQ(state().CurrentBet.plainText(), "Black");
-    EXPECT_EQ(form().backColor, 8454016);
-    ASSERT_TRUE(form().chips[0].visible);
-    EXPECT_EQ(form().chips[0].caption, "1");
-    EXPECT_EQ(form().chips[0].image, 5);
-    EXPECT_EQ(form().chips[0].left, 2940);
-    EXPECT_EQ(form().chips[0].top, 1600);
-
-    spin(3);  // red: a loss
-    EXPECT_EQ(state().Balance, 999);
-    EXPECT_EQ(state().StepIndex, 1);
-    EXPECT_EQ(form().Label1.caption, "Bet $2 on Black");
-    EXPECT_EQ(form().chips[0].caption, "2");
-    EXPECT_EQ(form().Text[18].text, "999");
-
-    spin(2);  // black: a win at 2
-    EXPECT_EQ(state().Balance, 1001);
-    EXPECT_EQ(state().Wins, 1);
-    EXPECT_FALSE(state().BetOpen);
-    EXPECT_EQ(form().Label1.caption, "Spin Only");
-    EXPECT_FALSE(form().chips[0].visible);
-    EXPECT_EQ(state().CurrentBet.plainText(), "Black");  // kept until the next bet opens
-
-    // A new bet, then losses along the conservative limit: 1, 2, 4, 8, 16, 32, then quit.
-    spin(7);
-    ASSERT_EQ(form().Label1.caption, "Bet $1 on Black");
-    for (int stake : {2, 4, 8, 16, 32}) {
-        spin(1);
-        EXPECT_EQ(form().Label1.caption, "Bet $" + std::to_string(stake) + " on Black");
-    }
-    spin(1);
-    EXPECT_EQ(form().Label1.caption, "Quit NOW");
-    EXPECT_EQ(form().backColor, 192);
-    EXPECT_EQ(form().Button1.caption, "Start");
-    EXPECT_TRUE(form().Picture4.visible);
-    EXPECT_FALSE(form().chips[0].visible);
-    EXPECT_EQ(state().Balance, 1001 - 63);
-
-    // The next press starts a new run: table counters from 0, total spins kept.
-    const int total = state().TotalSpins;
-    waitButton();
-    press();
-    EXPECT_EQ(state().TableSpins, 0);
-    EXPECT_EQ(state().TotalSpins, total);
-    EXPECT_EQ(form().Button1.caption, "Submit");
-}
-
-TEST_F(ClassicPlay, SelectANumberFirst) {
-    classicRedBlack();
-    press();
-    waitButton();
-    dialogs.boxes.clear();
-    press();
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Select a Number!"});
-    EXPECT_EQ(state().TotalSpins, 0);
-    EXPECT_TRUE(form().Text1.empty());
-}
-
-TEST_F(ClassicPlay, SequenceStartingWithTwoShowsTwoButStakesOne) {
-    a().userMenu("mnuProg", 0);
-    set("frmWagering.Text1", "2,4,8,Q");
-    a().userPress("frmWagering.Command2");
-    ASSERT_FALSE(form().frmWagering.open);
-    classicRedBlack();
-    press();
-    spin(5);
-    EXPECT_EQ(form().Label1.caption, "Bet $2 on Black");
-    EXPECT_EQ(form().chips[0].caption, "1");
-    spin(3);
-    EXPECT_EQ(state().Balance, 999);
-    EXPECT_EQ(form().Label1.caption, "Bet $4 on Black");
-}
-
-TEST_F(ClassicPlay, StopMarkEndsTheBetWithoutASpinWait) {
-    a().userMenu("mnuProg", 0);
-    set("frmWagering.Text1", "1,2,S");
-    a().userPress("frmWagering.Command2");
-    classicRedBlack();
-    set("Check8", "0");
-    press();
-    spin(5);
-    spin(3);
-    ASSERT_EQ(form().Label1.caption, "Bet $2 on Black");
-    const int total = state().TotalSpins;
-    spin(3);  // the stop mark
-    EXPECT_FALSE(state().BetOpen);
-    EXPECT_EQ(form().Label1.caption, "Spin Only");
-    EXPECT_TRUE(form().Button1.enabled);
-    EXPECT_FALSE(form().marker.visible);
-    EXPECT_EQ(state().TotalSpins, total + 1);
-    EXPECT_EQ(state().StepIndex, 0);
-    // The spin is taken: pressing again asks for a new number and enters nothing.
-    dialogs.boxes.clear();
-    press();
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Select a Number!"});
-    EXPECT_EQ(state().TotalSpins, total + 1);
-    EXPECT_EQ(form().Text1.lineCount(), 3u);
-}
-
-TEST_F(ClassicPlay, CountersAfterZeroAndWhileABetIsOpen) {
-    set("chk6", "1");
-    set("Text18", "100");
-    press();
-    spin(17);
-    EXPECT_EQ(state().sleepers.at(Table::Dozen, 17), 0);
-    EXPECT_EQ(state().sleepers.at(Table::Split, 1), 1);
-    spin(0);  // no bet open: a zero counts nowhere but its own element
-    EXPECT_EQ(state().sleepers.at(Table::Split, 1), 1);
-    EXPECT_EQ(state().sleepers.at(Table::Dozen, 17), 0);
-    EXPECT_EQ(form().Text1.text().substr(0, 5), "   0\r");
-}
-
-TEST_F(ClassicPlay, FamiliesWaitForTotalSpinsToReachTheirThreshold) {
-    set("chk7_1", "1");
-    set("Check1", "0");
-    set("Text2", "3");
-    set("Text18", "100");
-    press();
-    for (int n : {20, 22}) {
-        spin(n);
-        EXPECT_EQ(form().Label1.caption, "Spin Only");
-    }
-    spin(24);  // TotalSpins 3 reaches the threshold; Red has slept 3 spins
-    EXPECT_EQ(form().Label1.caption, "Bet $1 on Red");
-}
-
-TEST_F(ClassicPlay, SingleAloneNeverBetsInClassic) {
-    set("BetStyle3", "1");
-    set("Chk8", "1");
-    set("BetStyle1", "1");
-    EXPECT_EQ(form().Chk8.value, 0);
-    EXPECT_FALSE(form().Chk8.enabled);
-}
-
-TEST_F(ClassicPlay, AutomaticMinimumWagerAfterWins) {
-    a().userMenu("mnuProg", 0);
-    set("frmWagering.Combo1", "1");  // one chip won raises the wager
-    a().userPress("frmWagering.Command2");
-    classicRedBlack();
-    press();
-    spin(5);
-    spin(2);  // win one chip
-    EXPECT_EQ(form().cboWager.text(), "2");
-    EXPECT_EQ(state().wager.UnitWager, 2);
-    EXPECT_EQ(state().wager.NetChips, 0);
-    EXPECT_EQ(form().Label12.caption, "Minimum Balance:$200");
-    EXPECT_EQ(form().Label41.caption, "$60 per spot");
 }
 
 }  // namespace

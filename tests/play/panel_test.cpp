@@ -1,294 +1,125 @@
-// Start-up state, the play-style panel, the settings file and the timer.
+// The play-style panel, the settings it keeps, and the Custom Wagering dialog, as scenario
+// tables.
 
-#include <fstream>
-
-#include "play/advisor_fixture.hpp"
-#include "storage/properties.hpp"
+#include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
 namespace {
 
-using Panel = AdvisorTest;
+using Panel = AdvisorFixture;
 
-TEST_F(Panel, FreshInstallShowsTheConservativeClassicPreset) {
-    const Form& f = form();
-    EXPECT_EQ(f.caption, "Brisvale - Total Spins: 0 - Spins This Table: 0 ");
-    EXPECT_EQ(f.Label1.caption, "Configure Play Style and Press Start");
-    EXPECT_EQ(f.Button1.caption, "Start");
-    EXPECT_TRUE(f.BetStyle[1].value);
-    EXPECT_TRUE(f.Option3.value);
-    EXPECT_EQ(f.Text[2].text, "6");
-    EXPECT_EQ(f.Text[3].text, "7");
-    EXPECT_EQ(f.Text[14].text, "50");
-    EXPECT_EQ(f.Text[15].text, "55");
-    EXPECT_EQ(f.Text[16].text, "60");
-    EXPECT_EQ(f.Text[17].text, "70");
-    for (int c : {1, 2, 3, 4, 5, 6, 7, 9}) EXPECT_EQ(f.Check[c].value, 1) << c;
-    EXPECT_EQ(f.cboWins.text(), "3");
-    EXPECT_EQ(f.cboTime.text(), "15");
-    EXPECT_EQ(f.cboWager.text(), "1");
-    EXPECT_EQ(f.cboSpins.text(), "3");
-    EXPECT_EQ(f.Text[18].text, "0");
-    EXPECT_EQ(f.Chk8.value, 0);
-    for (const char* name : {"Chk8", "Check9", "Text16", "Text17", "cboDozen", "cboSingle"}) {
-        const auto d = a().disabledControls();
-        EXPECT_NE(std::find(d.begin(), d.end(), name), d.end()) << name;
-    }
-    EXPECT_EQ(f.Label35.caption, "Total Risk: N/A");
-    EXPECT_EQ(f.Label12.caption, "Minimum Balance:$100");
-    EXPECT_EQ(f.Label41.caption, "$30 per spot");
-    EXPECT_EQ(state().SpinInterval, 3);
-    EXPECT_TRUE(std::filesystem::exists(a().settingsFile()));
-}
+// What Classic play disables: the single-number controls and the count boxes.
+#define CLASSIC_OFF                                                                           \
+    "Check9,Chk8,Label43,Text16,Text17,cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit," \
+    "cboTrio"
+#define FRESH_PANEL                                                                         \
+    "BetStyle1=1; Option3=1; Check8=1; Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; " \
+    "Text17=70; cboWins=3; cboTime=15; cboWager=1; cboSpins=3; Text18=0; Chk8=0; chk5=0; "  \
+    "Label35=Total Risk: N/A; Label12=Minimum Balance:$100; Label41=$30 per spot; "         \
+    "disabled=" CLASSIC_OFF
 
-TEST_F(Panel, PresetsFollowStyleAndDefaultSet) {
-    struct Case {
-        const char* style;
-        const char* preset;
-        const char* even;
-        const char* split;
-        const char* single;
+TEST_F(Panel, Controls) {
+    const Scenario scenarios[] = {
+        "a fresh install shows the conservative Classic preset ::  => " FRESH_PANEL
+        "; caption=Brisvale - Total Spins: 0 - Spins This Table: 0 ; label=Configure Play Style "
+        "and Press Start; button=Start ||  => settings:WinsPer=3; wagering:wagerincreasechips=200",
+        "presets follow the style and the default set; Multi loads none :: Option2=1 => Text2=5; "
+        "Text3=6; Text14=45; Text15=50 || BetStyle3=1 => Text2=4; Text3=5; Text14=14; Text15=17; "
+        "Text16=22; Text17=38 || Option3=1 => Text2=6; Text3=7; Text14=50; Text15=55; Text16=60; "
+        "Text17=70 || BetStyle1=1 => Text2=6; Text3=7; disabled=" CLASSIC_OFF
+        " || Text2=9 BetStyle2=1 => Text2=9; disabled=",
+        "a style switch keeps what is ticked; Classic unticks Single :: chk6=1 BetStyle3=1 => "
+        "chk6=1; BetStyle3=1; Label35=Total Risk: N/A; disabled= || cboTrio=4 Chk8=1 => "
+        "Label35=Total Risk: 4 Chips || BetStyle2=1 => Label35=Total Risk: 4 Chips; chk6=1; Chk8=1 "
+        "|| BetStyle1=1 => Chk8=0; chk6=1; Label35=Total Risk: N/A; disabled=" CLASSIC_OFF,
+        "Restart gives the panel back :: chk6=1 Text18=100 Button1 menu:mnuRestart => disabled="
+        "Check9,Label43,Text16,Text17,cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit,cboTrio",
+        "Even Bets is three-state :: chk7=1 => chk7_1=1; chk7_2=1; chk7_3=1 || chk7_2=0 => chk7=2 "
+        "|| chk7_1=0 chk7_3=0 => chk7=0 || chk7_3=1 chk7=0 => chk7_3=0; chk7=0",
+        "the balance figures follow the minimum wager and conservative betting :: cboWager=5 => "
+        "Label12=Minimum Balance:$500; Label41=$150 per spot || Check8=0 => Label12=Minimum "
+        "Balance:$1000; Label41=$335 per spot",
+        "a Random box enables its High box; More opens the advanced panel :: Check3=0 => "
+        "disabled=Check9,Chk8,Label21,Label43,Text16,Text17,Text7,cboCorner,cboDozen,cboLine,"
+        "cboRow,cboSingle,cboSplit,cboTrio || Option2=1 => disabled=" CLASSIC_OFF
+        " || "
+        // the preset ticks it again
+        "cmdMore => height=5610 || cmdMore => height=3350",
+        "a threshold that is no number is refused when the box is left :: Text4=abc => boxes=Value "
+        "must be numeric!; focus=Text4 || Text4=32768 => boxes=Value must be numeric!|Value must "
+        "be numeric! || Text4=-32768 close restart => Text4=-32768",
+        "a single-number box that is no number stops the start :: style:3 chk6=1 cboDozen=1 "
+        "Text16=x Button1 => boxes=Value must be numeric!; button=Start",
+        "Default Settings asks first :: BetStyle2=1 chk5=1 Text16=5 menu:mnuLoadSettings => "
+        "BetStyle2=1; chk5=1; boxes=Confirm Restore Default Settings || answer:yes "
+        "menu:mnuLoadSettings => " FRESH_PANEL,
     };
-    const Case cases[] = {
-        {"BetStyle1", "Option2", "5/6", "45/50", nullptr},
-        {"BetStyle3", "Option2", "4/5", "14/17", "22/38"},
-        {"BetStyle3", "Option3", "6/7", "50/55", "60/70"},
-        {"BetStyle1", "Option3", "6/7", "50/55", nullptr},
+    for (const Scenario& s : scenarios) play(s);
+}
+
+TEST_F(Panel, Settings) {
+    const Scenario scenarios[] = {
+        "the panel survives a restart :: BetStyle3=1 Option2=1 chk3=1 cboCorner=5 Text10=11 "
+        "cboWager=7 Text18=2500 close restart => BetStyle3=1; Option2=1; chk3=1; cboCorner=5; "
+        "Text10=11; cboWager=7; Text18=2500; Label35=Total Risk: 5 Chips; Label12=Minimum "
+        "Balance:$700",
+        // The chosen style and default set are stored as -1, the others as 0.
+        "Super, aggressive :: BetStyle3=1 Option2=1 close => settings:ProgSing=0; "
+        "settings:MultiBet=0; settings:ProgMulti=-1; settings:AggrDefault=-1; "
+        "settings:ConsDefault=0",
+        "Classic, back to conservative :: Option2=1 Option3=1 close => settings:ProgSing=-1; "
+        "settings:AggrDefault=0; settings:ConsDefault=-1",
+        "Multi writes its style keys at once :: BetStyle2=1 => settings:ProgSing=False; "
+        "settings:MultiBet=True; settings:ProgMulti=False || close => settings:MultiBet=-1; "
+        "settings:ProgSing=0; settings:ConsDefault=-1",
+        "a single-number box without a number keeps the stored value :: BetStyle3=1 Text16=x close "
+        "restart => Text16=60",
+        "a balance box without a number keeps the last account figure :: Text18=2500 close restart "
+        "Text18=lots close restart => Text18=2500",
     };
-    for (const Case& c : cases) {
-        set(c.style, "1");
-        set(c.preset, "1");
-        const Form& f = form();
-        EXPECT_EQ(f.Text[2].text + "/" + f.Text[3].text, c.even) << c.style << c.preset;
-        EXPECT_EQ(f.Text[14].text + "/" + f.Text[15].text, c.split) << c.style << c.preset;
-        if (c.single) {
-            EXPECT_EQ(f.Text[16].text + "/" + f.Text[17].text, c.single);
-        }
-    }
-    // Multi loads no preset: the boxes keep what they show.
-    set("Text2", "9");
-    set("BetStyle2", "1");
-    EXPECT_EQ(form().Text[2].text, "9");
-    EXPECT_TRUE(state().MultiBetPlay);
+    for (const Scenario& s : scenarios) play(s);
 }
 
-TEST_F(Panel, StyleSwitchKeepsTickedFamilies) {
-    set("chk6", "1");
-    set("BetStyle3", "1");
-    EXPECT_EQ(form().chk[6].value, 1);
-    EXPECT_TRUE(form().BetStyle[3].value);
-    EXPECT_EQ(form().Label35.caption,
-              "Total Risk: N/A");  // Super leaves it until a list is clicked
-    set("cboTrio", "4");
-    EXPECT_EQ(form().Label35.caption, "Total Risk: 4 Chips");
-    set("BetStyle2", "1");
-    EXPECT_EQ(form().Label35.caption, "Total Risk: 4 Chips");
-}
-
-TEST_F(Panel, EvenBetsBoxIsThreeState) {
-    set("chk7", "1");
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(form().chk7_[i].value, 1);
-    set("chk7_2", "0");
-    EXPECT_EQ(form().chk[7].value, 2);
-    set("chk7_1", "0");
-    set("chk7_3", "0");
-    EXPECT_EQ(form().chk[7].value, 0);
-    set("chk7_3", "1");
-    set("chk7", "0");
-    EXPECT_EQ(form().chk7_[3].value, 0);
-}
-
-TEST_F(Panel, BalanceFiguresAndRandomBoxes) {
-    set("cboWager", "5");
-    EXPECT_EQ(form().Label12.caption, "Minimum Balance:$500");
-    EXPECT_EQ(form().Label41.caption, "$150 per spot");
-    set("Check8", "0");
-    EXPECT_EQ(form().Label12.caption, "Minimum Balance:$1000");
-    EXPECT_EQ(form().Label41.caption, "$335 per spot");
-    set("Check3", "0");
-    EXPECT_FALSE(form().Text[7].enabled);
-    EXPECT_FALSE(form().highLabelEnabled[3]);
-    set("Check3", "1");
-    EXPECT_TRUE(form().Text[7].enabled);
-    set("cboSpins", "7");
-    EXPECT_EQ(state().SpinInterval, 7);
-    a().userPress("cmdMore");
-    EXPECT_EQ(form().height, 5610);
-    EXPECT_EQ(form().cmdMore.caption, "<< Less");
-    a().userPress("cmdMore");
-    EXPECT_EQ(form().height, 3350);
-}
-
-TEST_F(Panel, NonNumericThresholdIsRefusedOnLeavingTheBox) {
-    set("Text4", "abc");
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Value must be numeric!"});
-    EXPECT_EQ(form().focus, "Text4");
-    set("Text4", "12");
-    a().userCloseWindow();
-    start();
-    EXPECT_EQ(form().Text[4].text, "12");
-}
-
-TEST_F(Panel, SettingsSurviveARestart) {
-    set("BetStyle3", "1");
-    set("Option2", "1");
-    set("chk3", "1");
-    set("cboCorner", "5");
-    set("Text10", "11");
-    set("cboWager", "7");
-    set("Text18", "2500");
-    a().userCloseWindow();
-    start();
-    const Form& f = form();
-    EXPECT_TRUE(f.BetStyle[3].value);
-    EXPECT_TRUE(f.Option2.value);
-    EXPECT_EQ(f.chk[3].value, 1);
-    EXPECT_EQ(f.howMany[CornerBox].text(), "5");
-    EXPECT_EQ(f.Text[10].text, "11");
-    EXPECT_EQ(f.cboWager.text(), "7");
-    EXPECT_EQ(state().wager.UnitWager, 7);
-    EXPECT_EQ(f.Text[18].text, "2500");
-    EXPECT_TRUE(state().MultiBetPlay);
-    EXPECT_EQ(f.Label35.caption, "Total Risk: 5 Chips");
-    // The selected style and default set are saved as -1, the others as 0.
-    EXPECT_EQ(GetProperty(1, "ProgMulti", a().settingsFile()), "-1");
-    EXPECT_EQ(GetProperty(1, "ProgSing", a().settingsFile()), "0");
-    EXPECT_EQ(GetProperty(1, "AggrDefault", a().settingsFile()), "-1");
-}
-
-TEST_F(Panel, DamagedSettingsAreKeptAndDefaultsLoaded) {
-    a().userCloseWindow();
-    {
-        std::ofstream out(a().settingsFile(), std::ios::binary | std::ios::trunc);
-        out << "index: 1\r\nEvenBets: 1\r\nRedBlack: banana\r\n";
-    }
-    dialogs.boxes.clear();
-    start();
-    ASSERT_EQ(dialogs.boxes.size(), 1U);
-    EXPECT_NE(dialogs.boxes[0].text.find(".bad"), std::string::npos);
-    auto bad = a().settingsFile();
-    bad += ".bad";
-    EXPECT_TRUE(std::filesystem::exists(bad));
-    EXPECT_EQ(form().Text[2].text, "6");
-    EXPECT_EQ(GetProperty(1, "WinsPer", a().settingsFile()), "3");
-    dialogs.boxes.clear();
-    start();
-    EXPECT_TRUE(dialogs.boxes.empty());  // told once
-}
-
-TEST_F(Panel, DefaultSettingsAfterYes) {
-    set("BetStyle2", "1");
-    set("chk5", "1");
-    a().userMenu("mnuLoadSettings", 0);  // no answer queued: No
-    EXPECT_TRUE(form().BetStyle[2].value);
-    dialogs.answers.push_back("yes");
-    a().userMenu("mnuLoadSettings", 0);
-    EXPECT_EQ(dialogs.boxes.back().title, "Default Settings");
-    EXPECT_EQ(dialogs.boxes.back().text, "Confirm Restore Default Settings");
-    EXPECT_TRUE(form().BetStyle[1].value);
-    EXPECT_EQ(form().chk[5].value, 0);
-    EXPECT_FALSE(state().MultiBetPlay);
-    EXPECT_EQ(form().Label35.caption, "Total Risk: N/A");
-}
-
-TEST_F(Panel, MultiStyleWritesTheStyleKeysAtOnce) {
-    set("BetStyle2", "1");
-    EXPECT_EQ(GetProperty(1, "ProgSing", a().settingsFile()), "False");
-    EXPECT_EQ(GetProperty(1, "MultiBet", a().settingsFile()), "True");
-    EXPECT_EQ(GetProperty(1, "ProgMulti", a().settingsFile()), "False");
-}
-
-using Timer = AdvisorTest;
-
-TEST_F(Timer, SpinWaitBlinksThenReleasesTheButton) {
-    classicRedBlack();
-    press();
-    ASSERT_FALSE(form().Button1.enabled);
-    std::vector<bool> visible;
-    for (int i = 0; i < 4; ++i) {
-        tick();
-        visible.push_back(form().Label1.visible);
-    }
-    EXPECT_EQ(visible, (std::vector<bool>{false, true, false, true}));
-    EXPECT_TRUE(form().Button1.enabled);
-    EXPECT_EQ(form().caption, "Brisvale - Total Spins: 0 - Spins This Table: 0 - Wins: 0 ");
-}
-
-TEST_F(Timer, TableSwitchAdviceAfterTheWinsOrThePlayTime) {
-    set("cboWins", "1");
-    classicRedBlack();
-    press();
-    spin(5);
-    spin(2);  // a win
-    tick();
-    EXPECT_EQ(form().Label1.caption, "Switch Table/Press Start");
-    EXPECT_EQ(form().Button1.caption, "Start");
-    EXPECT_TRUE(state().CurrentBet.empty());
-
-    // Play time: a bet that is open holds the advice back until it closes.
-    start();
-    set("cboTime", "1");
-    classicRedBlack();
-    press();
-    spin(5);
-    ASSERT_TRUE(state().BetOpen);
-    tick(70);
-    EXPECT_NE(form().Label1.caption, "Switch Table/Press Start");
-    spin(2);
-    tick();
-    EXPECT_EQ(form().Label1.caption, "Switch Table/Press Start");
-}
-
-using Board = AdvisorTest;
-
-TEST_F(Board, FlipMovesShownChipsAndNeverShowsHiddenOnes) {
-    set("chk7_1", "1");
-    set("Text2", "1");
-    set("Text3", "1");
-    set("Text18", "1000");
-    press();
-    spin(5);  // Red came up: after one spin only Black has slept
-    ASSERT_EQ(state().CurrentBet.plainText(), "Black");
-    spin(5);  // lose
-    waitButton();
-    a().userClickCell(17);
-    EXPECT_EQ(form().marker.left, cellRect(17, false).left + 120);
-    a().userFlip();
-    EXPECT_TRUE(form().board.BoardFlipped());
-    EXPECT_EQ(form().chips[0].left, 4640);
-    EXPECT_EQ(form().chips[0].top, 1600);
-    EXPECT_TRUE(form().chips[0].visible);
-    EXPECT_EQ(form().marker.left, cellRect(17, true).left + 120);
-    EXPECT_EQ(form().marker.top, cellRect(17, true).top + 30);
-    EXPECT_TRUE(form().marker.visible);
-    press();  // 17 is black: a win, the chip goes
-    a().userFlip();
-    EXPECT_FALSE(form().chips[0].visible);
-    EXPECT_FALSE(form().board.BoardFlipped());
-}
-
-TEST_F(Board, CellClicksEnterNumbers) {
-    struct Case {
-        int cell;
-        bool pending;
-        const char* text;
-        int markerTopOffset;
+TEST_F(Panel, WageringDialog) {
+    const Scenario scenarios[] = {
+        "it opens on the sequences held; Check1 enables Combo1 :: menu:mnuProg => dialog=1; "
+        "frmWagering.Text1=1,2,4,8,16,32,64,Q; frmWagering.Text3=1,2,3,4,6,9,13,20,30,45,67,Q; "
+        "frmWagering.Check1=1; frmWagering.Combo1=200; frmWagering.Combo2=1 || "
+        "frmWagering.Check1=0 frmWagering.Combo2=3 => frmWagering.Combo2=3",
+        "OK stores every key and the next bet follows :: menu:mnuProg frmWagering.Text1=2,4,Q "
+        "frmWagering.Text8=1,1,S frmWagering.Check1=0 frmWagering.Combo2=4 frmWagering.Command2 => "
+        "dialog=0; boxes=; wagering:even=2,4,Q; wagering:single=1,1,S; wagering:autoincrease=0; "
+        "wagering:wagerincreasechips=200; wagering:wagerincreasehowmanychips=4 || chk7_1=1 even:0 "
+        "Text18=100 Button1 5 => label=Bet $2 on Black || restart menu:mnuProg => "
+        "frmWagering.Text1=2,4,Q; frmWagering.Check1=0; frmWagering.Combo2=4",
+        "Defaults are written at once, even before Cancel :: seq:1=3,Q menu:mnuProg "
+        "frmWagering.Text3=9,Q frmWagering.Command1 => dialog=1; wagering:even=1,2,4,8,16,32,64,Q "
+        "|| frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5 => label=Bet $1 on Black",
     };
-    const Case cases[] = {{0, true, "00", 360}, {7, true, "07", 30}, {36, true, "36", 30},
-                          {37, false, "", 0},   {42, false, "", 0},  {48, false, "", 0}};
-    for (const Case& c : cases) {
-        start();
-        a().userClickCell(c.cell);
-        EXPECT_EQ(state().SpinPending, c.pending) << c.cell;
-        EXPECT_EQ(form().marker.visible, c.pending) << c.cell;
-        if (c.pending) {
-            EXPECT_EQ(std::string(state().spinText()), c.text);
-            EXPECT_EQ(form().marker.top, cellRect(c.cell, false).top + c.markerTopOffset);
-        }
+    for (const Scenario& s : scenarios) play(s);
+}
+
+// The close box stores what it can and closes either way.
+TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
+    act("menu:mnuProg frmWagering.Check1=0");
+    EXPECT_FALSE(a().userSet("frmWagering.Combo1", "5").ok);
+    EXPECT_TRUE(a().userSet("frmWagering.Combo2", "5").ok);
+    act("frmWagering.Text1=1,3,Q");
+    ASSERT_TRUE(a().userCloseWagering().ok);
+    expect("dialog=0; wagering:even=1,3,Q; wagering:autoincrease=0");
+    const std::string before = readBytes(a().wageringFile());
+    for (const char* invalid : {"1,2,3", "Q,1,2", "1,,2,Q"}) {
+        dialogs.boxes.clear();
+        act(std::string("menu:mnuProg frmWagering.Text2=1,2,S frmWagering.Text6=") + invalid +
+            " frmWagering.Command2");
+        ASSERT_TRUE(view("boxes").starts_with("Invalid Wagering Values.")) << view("boxes");
+        expect("dialog=1; focus=frmWagering.Text6", invalid);
+        EXPECT_EQ(readBytes(a().wageringFile()), before);
+        ASSERT_TRUE(a().userCloseWagering().ok);  // tells again, closes, stores nothing
+        expect("dialog=0; wagering:dozen=1,2,3,4,6,9,13,20,30,45,67,Q");
+        EXPECT_EQ(state().wagering.of(Family::Dozen), splitSequence(view("wagering:dozen")));
     }
-    a().userClickCell(5);
-    a().userClickCell(23);
-    EXPECT_EQ(state().SpinNumber, 23);
+    EXPECT_FALSE(a().userCloseWagering().ok);
 }
 
 }  // namespace

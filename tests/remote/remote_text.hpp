@@ -1,65 +1,27 @@
 #pragma once
-// Builds remote settings texts for the tests, in the two layouts the vendor writes.
+// Remote settings texts as a site writes them, for the tests.
 
 #include <string>
 #include <vector>
 
+#include "remote/remote_settings.hpp"
+
 namespace brisvale::test {
 
-// 35 values the site might send; every number differs from the built-in ones.
+// The 35 items of a site: the numbers (items 4 to 19) are 10 * item + 1, unlike the built-in
+// ones; the other items read "text" and their number.
 inline std::vector<std::string> siteValues() {
-    return {"Cannot apply settings.",   // 0
-            "Site Title",               // 1
-            "www.vendor.example/help",  // 2
-            "unused3",                  // 3
-            "1",
-            "1",
-            "400",
-            "410",
-            "70",
-            "40",
-            "1",
-            "10",  // 4..11
-            "1200",
-            "900",
-            "1400",
-            "2800",  // 12..15
-            "70000",
-            "4000",
-            "320",
-            "330",  // 16..19
-            "site-settings.txt",
-            "unused21",
-            "site-wagering.txt",
-            "unused23",
-            "Site Title",
-            "www.vendor.example/guide",  // 25
-            "u26",
-            "u27",
-            "u28",
-            "u29",
-            "u30",
-            "u31",
-            "u32",
-            "u33",
-            "u34"};
+    std::vector<std::string> v(kRemoteItemCount);
+    for (std::size_t i = 0; i < v.size(); ++i)
+        v[i] = i >= 4 && i <= 19 ? std::to_string(10 * i + 1) : "text" + std::to_string(i);
+    return v;
 }
 
-inline std::string oneLine(const std::vector<std::string>& values) {
+// "Item0=value---Item1=value...", with `eol` after each value and each "---".
+inline std::string oneLine(const std::vector<std::string>& values, const std::string& eol = "") {
     std::string text;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) text += "---";
-        text += "Item" + std::to_string(i) + "=" + values[i];
-    }
-    return text;
-}
-
-inline std::string onePerLine(const std::vector<std::string>& values, const std::string& eol) {
-    std::string text;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) text += "---" + eol;
-        text += "Item" + std::to_string(i) + "=" + values[i] + eol;
-    }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += (i > 0 ? "---" + eol : "") + "Item" + std::to_string(i) + "=" + values[i] + eol;
     return text;
 }
 

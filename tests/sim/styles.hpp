@@ -19,13 +19,11 @@ inline std::shared_ptr<StoredStyle> makeStyle(const std::function<void(Settings&
     s[WinsPer] = 999;
     s[PlayTime] = 999;
     s[ConsBetting] = 0;
-    for (int t = 0; t < 4; ++t) {
+    for (const Preset preset : {Preset(0), Preset(1), Preset(2), Preset(3)}) {
         for (int k = 0; k < 8; ++k) {
-            const auto preset = static_cast<Preset>(t);
             s[presetCheckPos(preset, k)] = 0;
-            if (presetLowPos(preset, k) < 0) continue;
-            s[presetLowPos(preset, k)] = low;
-            s[presetHighPos(preset, k)] = low;
+            if (presetLowPos(preset, k) >= 0)
+                s[presetLowPos(preset, k)] = s[presetHighPos(preset, k)] = low;
         }
     }
     edit(s);

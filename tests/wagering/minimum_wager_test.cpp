@@ -1,121 +1,64 @@
+// The minimum wager as the engine raises and lowers it: one row per case.
+
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
 namespace {
 
-struct Before {
-    int autoIncrease;
-    int increaseChips;
-    int increaseSteps;
-    int index;
-    long long unit;
-    long long start;
-    long long net;
-};
-
-struct After {
-    int index;
-    long long unit;
-    long long net;
-};
-
-struct Case {
-    const char* name;
-    Before before;
-    After after;
-};
+constexpr long long kMax = std::numeric_limits<long long>::max();
 
 using Change = void (*)(const Wagering&, MinimumWager&);
 
-void run(Change change, const Case& c) {
-    SCOPED_TRACE(c.name);
-    Wagering w;
-    w.AutoIncrease = c.before.autoIncrease;
-    w.IncreaseChips = c.before.increaseChips;
-    w.IncreaseSteps = c.before.increaseSteps;
-    MinimumWager m{c.before.index, c.before.unit, c.before.start, c.before.net};
-    change(w, m);
-    EXPECT_EQ(m.cboWagerIndex, c.after.index);
-    EXPECT_EQ(m.UnitWager, c.after.unit);
-    EXPECT_EQ(m.NetChips, c.after.net);
-    EXPECT_EQ(m.StartUnitWager, c.before.start);
-}
-
-TEST(MinimumWager, ClassicRaise) {
-    const Case cases[] = {
-        {"exactly enough", {1, 200, 1, 0, 1, 1, 200}, {1, 2, 0}},
-        {"one short", {1, 200, 1, 0, 1, 1, 199}, {0, 1, 199}},
-        {"one raise only", {1, 200, 1, 4, 5, 1, 650}, {5, 6, 450}},
-        {"three entries", {1, 200, 3, 4, 5, 1, 450}, {7, 8, 250}},
-        {"auto-increase off", {0, 200, 1, 0, 1, 1, 900}, {0, 1, 900}},
-        {"auto-increase 2", {2, 200, 1, 0, 1, 1, 900}, {0, 1, 900}},
-        {"stops at 100", {1, 200, 5, 97, 98, 1, 200}, {99, 100, 0}},
-        {"already at 100", {1, 200, 1, 99, 100, 1, 300}, {99, 100, 100}},
-        {"no chips per raise", {1, 0, 1, 0, 1, 1, 0}, {0, 1, 0}},
-        {"negative chips per raise", {1, -5, 1, 0, 1, 1, 10}, {0, 1, 10}},
+TEST(MinimumWager, RaisesAndLowerings) {
+    // The change; AutoIncrease, IncreaseChips, IncreaseSteps; the index (UnitWager follows it),
+    // the start and NetChips before; the index and NetChips after.
+    using Row = std::tuple<Change, int, int, int, int, long long, long long, int, long long>;
+    // clang-format off
+    const Row rows[] = {
+        // Classic: exactly enough, one short, one raise of three entries only, auto-increase
+        // off or anything but 1, stops at $100, already there (the chips still pay), no chips,
+        // steps down to $1.
+        {raiseClassic, 1, 200, 1, 0, 1, 200, 1, 0}, {raiseClassic, 1, 200, 1, 0, 1, 199, 0, 199},
+        {raiseClassic, 1, 200, 3, 4, 1, 650, 7, 450}, {raiseClassic, 0, 200, 1, 0, 1, 900, 0, 900},
+        {raiseClassic, 2, 200, 1, 0, 1, 900, 0, 900}, {raiseClassic, 1, 200, 5, 97, 1, 200, 99, 0},
+        {raiseClassic, 1, 200, 1, 99, 1, 300, 99, 100}, {raiseClassic, 1, 0, 1, 0, 1, 0, 0, 0},
+        {raiseClassic, 1, -5, 1, 0, 1, 10, 0, 10}, {raiseClassic, 1, 200, -5, 2, 1, 200, 0, 0},
+        // Multi: three raises at once, a flood of chips, many entries each.
+        {raiseMulti, 1, 200, 1, 2, 1, 650, 5, 50}, {raiseMulti, 1, 200, 2, 0, 1, 400, 4, 0},
+        {raiseMulti, 1, 200, 1, 2, 1, 199, 2, 199}, {raiseMulti, 0, 200, 1, 2, 1, 650, 2, 650},
+        {raiseMulti, 1, 0, 1, 2, 1, 650, 2, 650}, {raiseMulti, 1, 1, 1, 0, 1, kMax, 99, 0},
+        {raiseMulti, 1, 1, 32767, 0, 1, 1LL << 40, 99, 0},
+        // Lowering: NetChips / IncreaseChips rounded half to even, from $10 (-0.75, -0.5, -1.5,
+        // -1.25, -2.5, -0.4, -0.6), none at 0 chips, not below the start unless picked there by hand,
+        // down to $1, down from $100.
+        {lowerWager, 1, 200, 1, 9, 1, -150, 8, -150}, {lowerWager, 1, 200, 1, 9, 1, -100, 9, -100},
+        {lowerWager, 1, 200, 1, 9, 1, -300, 7, -300}, {lowerWager, 1, 200, 1, 9, 1, -250, 8, -250},
+        {lowerWager, 1, 200, 1, 9, 1, -500, 7, -500}, {lowerWager, 1, 200, 1, 9, 9, -600, 8, -600},
+        {lowerWager, 1, 1, 1, 9, 4, -kMax - 1, 3, -kMax - 1}, {lowerWager, 1, 200, 1, 0, 1, -900, 0, -900},
+        {lowerWager, 0, 200, 1, 9, 1, -900, 9, -900}, {lowerWager, 1, 0, 1, 9, 1, -900, 9, -900},
+        {lowerWager, 1, 200, 1, 2, 5, -150, 2, -150}, {lowerWager, 1, 200, 1, 2, 1, -900, 0, -900},
+        {lowerWager, 1, 200, 1, 99, 1, -200, 98, -200}, {lowerWager, 1, 5, 1, 9, 1, -2, 9, -2},
+        {lowerWager, 1, 5, 1, 9, 1, -3, 8, -3}, {lowerWager, 1, 200, 1, 9, 1, 0, 9, 0},
+        // A multi-bet raise that leaves no chips over is not undone by the lowering after it.
+        {[](const Wagering& w, MinimumWager& m) { raiseMulti(w, m), lowerWager(w, m); },
+         1, 200, 1, 2, 3, 200, 3, 0},
     };
-    for (const Case& c : cases) run(raiseClassic, c);
-}
-
-TEST(MinimumWager, MultiRaise) {
-    const Case cases[] = {
-        {"one raise", {1, 200, 1, 2, 3, 1, 200}, {3, 4, 0}},
-        {"three at once", {1, 200, 1, 2, 3, 1, 650}, {5, 6, 50}},
-        {"two of two entries", {1, 200, 2, 0, 1, 1, 400}, {4, 5, 0}},
-        {"one short", {1, 200, 1, 2, 3, 1, 199}, {2, 3, 199}},
-        {"off", {0, 200, 1, 2, 3, 1, 650}, {2, 3, 650}},
-        {"no chips per raise", {1, 0, 1, 2, 3, 1, 650}, {2, 3, 650}},
-        {"stops at 100", {1, 200, 1, 95, 96, 1, 2000}, {99, 100, 0}},
-        {"a flood of chips",
-         {1, 1, 1, 0, 1, 1, std::numeric_limits<long long>::max()},
-         {99, 100, 0}},
-        {"many entries each", {1, 1, 32767, 0, 1, 1, 1LL << 40}, {99, 100, 0}},
-    };
-    for (const Case& c : cases) run(raiseMulti, c);
-}
-
-TEST(MinimumWager, LoweringRoundsHalfToEven) {
-    const Case cases[] = {
-        {"-0.75 -> -1", {1, 200, 1, 9, 10, 1, -150}, {8, 9, -150}},
-        {"-0.5 -> 0", {1, 200, 1, 9, 10, 1, -100}, {9, 10, -100}},
-        {"-1.5 -> -2", {1, 200, 1, 9, 10, 1, -300}, {7, 8, -300}},
-        {"-1.25 -> -1", {1, 200, 1, 9, 10, 1, -250}, {8, 9, -250}},
-        {"-2.5 -> -2", {1, 200, 1, 9, 10, 1, -500}, {7, 8, -500}},
-        {"-3.5 -> -4", {1, 200, 1, 9, 10, 1, -700}, {5, 6, -700}},
-        {"-0.4 -> 0", {1, 5, 1, 9, 10, 1, -2}, {9, 10, -2}},
-        {"-0.6 -> -1", {1, 5, 1, 9, 10, 1, -3}, {8, 9, -3}},
-        {"nothing lost", {1, 200, 1, 9, 10, 1, 0}, {9, 10, 0}},
-        {"not below the start", {1, 200, 1, 9, 10, 9, -600}, {8, 9, -600}},
-        {"all the way to the start",
-         {1, 1, 1, 9, 10, 4, std::numeric_limits<long long>::min()},
-         {3, 4, std::numeric_limits<long long>::min()}},
-        {"chips won", {1, 200, 1, 9, 10, 1, 1}, {9, 10, 1}},
-        {"first entry", {1, 200, 1, 0, 1, 1, -900}, {0, 1, -900}},
-        {"off", {0, 200, 1, 9, 10, 1, -900}, {9, 10, -900}},
-        {"no chips per raise", {1, 0, 1, 9, 10, 1, -900}, {9, 10, -900}},
-        // The user picked a smaller wager by hand during the run: a lowering never raises it.
-        {"below the start by hand", {1, 200, 1, 2, 3, 5, -150}, {2, 3, -150}},
-    };
-    for (const Case& c : cases) run(lowerWager, c);
-}
-
-// A multi-bet raise that leaves no chips over is not undone by the lowering that follows it.
-TEST(MinimumWager, RaiseThenLowerKeepsTheRaise) {
-    Wagering w;
-    w.AutoIncrease = 1;
-    w.IncreaseChips = 200;
-    w.IncreaseSteps = 1;
-    MinimumWager m{2, 3, 3, 200};
-    raiseMulti(w, m);
-    lowerWager(w, m);
-    EXPECT_EQ(m.cboWagerIndex, 3);
-    EXPECT_EQ(m.UnitWager, 4);
-    EXPECT_EQ(m.NetChips, 0);
+    // clang-format on
+    for (const auto& [change, autoIncrease, chips, steps, index, start, net, wantIndex, wantNet] :
+         rows) {
+        Wagering w;
+        std::tie(w.AutoIncrease, w.IncreaseChips, w.IncreaseSteps) =
+            std::tie(autoIncrease, chips, steps);
+        MinimumWager m{index, index + 1, start, net};
+        change(w, m);
+        EXPECT_EQ(std::tuple(m.cboWagerIndex, m.UnitWager, m.StartUnitWager, m.NetChips),
+                  std::tuple(wantIndex, wantIndex + 1LL, start, wantNet))
+            << index << " " << net;
+    }
 }
 
 }  // namespace

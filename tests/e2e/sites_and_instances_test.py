@@ -1,0 +1,76 @@
+# A vendor's site on 127.0.0.1, a site that cannot be reached, and two programs on one folder.
+import os, pathlib, re, subprocess, sys
+
+import bvcli
+from bvcli import CLASSIC, WAIT, spins
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SERVE = os.path.join(HERE, "..", "net", "serve.py")
+BUILT_IN = os.path.join(HERE, "..", "..", "data", "remote-settings.txt")
+
+
+class Sites(bvcli.CliTest):
+    def serve(self, files):
+        for name, text in files.items():
+            self.write(name, text.encode(), os.path.join(self.tmp, "site"))
+        server = subprocess.Popen([sys.executable, "-B", SERVE, os.path.join(self.tmp, "site")],
+                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        self.addCleanup(lambda: (server.stdin.close(), server.stdout.close(), server.wait(10)))
+        return "http://127.0.0.1:%s" % server.stdout.readline().strip()
+
+    def test_the_sites_chips_labels_casinos_and_guide(self):
+        settings = pathlib.Path(BUILT_IN).read_bytes().decode()
+        # The site's values against the built-in ones they replace; a font size of 0 cannot be
+        # used, and the debug log says so although it is off. A casino without an address opens
+        # nothing.
+        for name, built_in, site in (("ChipAppearance", 0, 1), ("ChipBorderStyle", 0, 1),
+                                     ("LabelTop", 60, 30), ("LabelLeft", 30, 0),
+                                     ("LabelAlignment", 2, 0), ("LabelFontSize", 9, 0),
+                                     ("InstructionsAddress", "", "guide.example")):
+            line = re.compile("^%s=%s$" % (name, built_in), re.M)
+            self.assertRegex(settings, line)
+            settings = line.sub("%s=%s" % (name, site), settings)
+        url = self.serve({"firewall.html": "ok", "settings15.html": settings,
+                          "casinos/casinomenu.txt": "Golden Wheel, golden.example---Bare,"})
+        r = self.run_cli(CLASSIC + ["press", WAIT, "click 2", "press", "menu mnuCasino 0",
+                                    "menu mnuCasino 1", "menu mnuInstructions", "show"],
+                         args=["--remote-site", url])
+        self.assertEqual((r.last["opened"], len(r.last["messages"])),
+                         (["http://golden.example", "http://guide.example"], 1))
+        self.assertEqual([(c["appearance"], c["borderStyle"], c["label"]) for c in r.last["chips"]],
+                         [(1, 1, {"left": 0, "top": 30, "width": 375, "height": 375,
+                                  "alignment": 0, "bold": True, "fontSize": 1})])
+        self.assertIn(b"Remote item 11 (label font size) 0 cannot be used", self.read("debug.txt"))
+
+    def test_an_unreachable_site_is_told_and_the_built_in_settings_used(self):
+        r = self.run_cli(["show"], args=["--remote-site", "http://127.0.0.1:9"])
+        self.assertIn("http://127.0.0.1:9/firewall.html", r.last["messages"][0]["text"])
+        self.assertEqual((r.last["caption"], r.last["opened"]), ("Brisvale - Total Spins: 0 - Spins This Table: 0 ",
+                                                                 ["http://127.0.0.1:9/firewall.html"]))
+
+    # A second program on a folder in use is refused before it writes anything, and the first
+    # one's files come out whole.
+    def test_a_second_program_on_the_folder_is_refused(self):
+        first = subprocess.Popen([bvcli.CLI, "--data-dir", self.data, "--seed", "1"], text=True,
+                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self.addCleanup(lambda: (first.kill(), first.wait(), first.stdout.close()))
+        # Red/Black watched at a threshold no run reaches: every press counts and records a spin.
+        watch = ["set chk7_1 1", "set Check1 1", "set Text3 50", "set Text2 50", "set Check1 0",
+                 "set Text18 1000", "press", WAIT]
+        first.stdin.write("\n".join(["answer Alpha", "set Casino New..."] + watch + spins(*range(1, 31)) +
+                                    ["show\n"])), first.stdin.flush()
+        first.stdout.readline()  # the first program has carried them out
+        folder = lambda: {name: self.read(name) for name in os.listdir(self.data)}
+        before = folder()
+        second = bvcli.run(self.data, ["answer Beta", "set Casino New...", "show"])
+        self.assertEqual((second.returncode, second.errors, second.shows, folder()),
+                         (1, ["error: Brisvale is already running with this data folder."], [], before))
+        first.stdin.write("click 31\npress\n"), first.stdin.close()
+        self.assertEqual(first.wait(timeout=60), 0)
+        self.assertEqual(self.read("CasinoHistory.dat"), b"index: 1\r\nname1: Alpha,%s,\r\n"
+                         % ",".join(map(str, range(1, 32))).encode())
+        self.run_cli(["answer no", "set Casino Alpha"])  # the folder is free again
+
+
+if __name__ == "__main__":
+    bvcli.main()

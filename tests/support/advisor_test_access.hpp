@@ -1,0 +1,14 @@
+#pragma once
+// The tests' one door behind the Advisor's public face, for states that no user action
+// reaches quickly. Front ends never see this header.
+
+#include "play/advisor.hpp"
+
+namespace brisvale {
+
+class AdvisorTestAccess {
+  public:
+    static PlayState& state(Advisor& a) { return a.s_; }
+};
+
+}  // namespace brisvale

@@ -1,0 +1,124 @@
+// Sequences and stakes: what an element stands for, the editor's rule, the conservative limit
+// and the chips a result is worth.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "wagering/sequences.hpp"
+
+namespace brisvale {
+namespace {
+
+constexpr long long kMax = std::numeric_limits<long long>::max();
+
+Wagering with(Family family, std::string_view text) {
+    Wagering w;
+    w.WagerSequence[static_cast<int>(family)] = splitSequence(text);
+    return w;
+}
+
+// Every element means one thing to the stake rules, the sums and the editor alike: a whole
+// number staked at the unit (wide, then saturated), a mark, or a quit for anything unreadable.
+TEST(Elements, OneReadingEverywhere) {
+    const std::pair<const char*, long long> rows[] = {
+        // -1: no whole number
+        {"7", 7},   {"0", 0},    {"007", 7}, {"40000", 40000}, {"2147483647", 2147483647},
+        {"", -1},   {" 2", -1},  {"2 ", -1}, {"2.5", -1},      {"-3", -1},
+        {"+3", -1}, {"1e3", -1}, {"QQ", -1}, {"x", -1},        {"2147483648", -1},
+        {"１", -1}, {"Q", -1},   {"q", -1},  {"S", -1},        {"s", -1}};
+    for (const auto& [element, value] : rows) {
+        const std::string e = element;
+        EXPECT_EQ(elementValue(e).value_or(-1), value) << e;
+        std::int32_t stake = -7;
+        const int mark = e == "S" || e == "s" ? kStepStop : kStepQuit;
+        EXPECT_EQ(ParseStep(e, 100, stake), value < 0 ? mark : kStepStake) << e;
+        EXPECT_EQ(stake, value < 0 ? -7 : std::min<long long>(value * 100, 2147483647)) << e;
+        // The editor takes upper-case marks anywhere but first, and exactly the readable numbers.
+        EXPECT_EQ(isValidSequence("1," + e + ",Q"), value >= 0 || e == "S" || e == "Q") << e;
+        EXPECT_EQ(isValidSequence(e + ",1,Q"), value >= 0) << e;  // never a mark first
+        EXPECT_EQ(isValidSequence("1," + e), e == "S" || e == "Q") << e;
+    }
+    for (const char* text : {"", "1,,2,Q", "1,2,Q,", ",1,Q", "1,2,3", "1,2,q", "Q,1,2"})
+        EXPECT_FALSE(isValidSequence(text)) << text;
+    // clang-format off
+    const std::tuple<long long, long long, std::int32_t> products[] = {{64, 100, 6400}, {46340, 46340, 2147395600},
+        {46341, 46341, 2147483647}, {kMax, 2, 2147483647}, {-5, kMax, -2147483648}, {-kMax - 1, -kMax - 1, 2147483647}};
+    // clang-format on
+    for (const auto& [chips, unit, stake] : products) EXPECT_EQ(stakeOf(chips, unit), stake);
+    for (const auto& [x, cut] : {std::pair(-2.7, -2LL), {1e300, kMax}, {std::nan(""), 0LL}})
+        EXPECT_EQ(RoundDown(x), cut) << x;
+    // Splitting keeps every element as stored, the empty ones too.
+    EXPECT_EQ(splitSequence(",1,,Q 7,"), (Sequence{"", "1", "", "Q 7", ""}));
+    EXPECT_EQ(joinSequence(splitSequence(",1,,Q 7,")), ",1,,Q 7,");
+    EXPECT_TRUE(splitSequence("").empty());
+}
+
+// Every default is a valid sequence; played at a unit of 5 it stakes each element in turn and
+// quits after the last; with the limit it stops at the first step that would spend more than
+// half the total.
+TEST(Sequences, DefaultsPlayInFullOrUpToHalfTheTotalAndPayTheOdds) {
+    EXPECT_EQ(defaultSequenceText(Family::Even), "1,2,4,8,16,32,64,Q");
+    const char* keys[] = {"even", "dozen", "row", "line", "corner", "trio", "split", "single"};
+    for (int f = 0; f < kFamilyCount; ++f) {
+        const auto family = Family(f);
+        EXPECT_EQ(sequenceKey(family), keys[f]);
+        EXPECT_TRUE(isValidSequence(defaultSequenceText(family))) << keys[f];
+        const Wagering w = with(family, defaultSequenceText(family));
+        const Sequence& seq = w.of(family);
+        std::int32_t stake = 0;
+        long long total = 0, spent = 0;
+        for (std::size_t i = 0; i + 1 < seq.size(); ++i) {
+            ASSERT_EQ(NextStake(w, family, int(i), false, 5, stake), kStepStake);
+            EXPECT_EQ(stake, 5 * *elementValue(seq[i]));
+            total += *elementValue(seq[i]);
+        }
+        EXPECT_EQ(NextStake(w, family, int(seq.size()) - 1, false, 5, stake), kStepQuit);
+        int step = 0;
+        while (NextStake(w, family, step, true, 1, stake) == kStepStake)
+            spent += *elementValue(seq[step++]);
+        EXPECT_LE(2 * spent, total) << keys[f];
+        EXPECT_GT(2 * (spent + *elementValue(seq[step])), total) << keys[f];
+        // A win is worth the element times the family's net payout (36 over its numbers, less
+        // the stake); a loss the element; a step without a whole number nothing.
+        const Wagering odd = with(family, "1,7,S,x,Q");
+        const long long payout = 36 / bet(triggerOrder(family)[0]).count - 1;
+        EXPECT_EQ(ChipsForResult(odd, family, 1, true), 7 * payout);
+        EXPECT_EQ(ChipsForResult(odd, family, 1, false), 7);
+        for (int at : {2, 3, 4, 5, -1}) EXPECT_EQ(ChipsForResult(odd, family, at, true), 0);
+    }
+}
+
+TEST(Sequences, ConservativeLimitAndTheStepsBeyond) {
+    // The sequence, the step, whether it is under the limit, and what NextStake makes of it.
+    // Total 3: spending stops at the x; x ends the total before the stop mark; a stop mark, in
+    // either case and not only last, is never limited; the total stops at the quit mark; exactly
+    // half; steps outside the sequence.
+    // clang-format off
+    const std::tuple<const char*, int, bool, int> rows[] = {
+        {"1,2,x,100,Q", 0, true, kStepStake}, {"1,2,x,100,Q", 3, false, kStepQuit}, {"1,x,S", 0, false, kStepQuit},
+        {"1,2,4,8,S", 3, true, kStepStake}, {"1,2,4,8,S", 4, true, kStepStop}, {"1,s,100,Q", 2, true, kStepStake},
+        {"1,100,Q,S", 1, false, kStepQuit}, {"2,2,Q", 0, true, kStepStake}, {"3,3,q", 1, false, kStepQuit},
+        {"1,2,Q", -1, true, kStepQuit}, {"1,2,Q", 9, false, kStepQuit}, {"", 0, true, kStepQuit}};
+    // clang-format on
+    for (const auto& [text, step, within, code] : rows) {
+        SCOPED_TRACE(std::string(text) + " step " + std::to_string(step));
+        const Wagering w = with(Family::Line, text);
+        std::int32_t stake = 0;
+        EXPECT_EQ(WithinConservativeLimit(w.of(Family::Line), step, true), within);
+        EXPECT_EQ(NextStake(w, Family::Line, step, true, 3, stake), code);
+        EXPECT_TRUE(WithinConservativeLimit(w.of(Family::Line), step, false));
+    }
+    // A step past the end reads as a quit mark, though the storage behind it may still hold the
+    // element that was dropped.
+    Wagering past = with(Family::Line, "1,2,Q,7");
+    past.WagerSequence[static_cast<int>(Family::Line)].pop_back();
+    std::int32_t stake = 0;
+    EXPECT_EQ(NextStake(past, Family::Line, 3, false, 1, stake), kStepQuit);
+    EXPECT_EQ(ChipsForResult(past, Family::Line, 3, false), 0);
+}
+
+}  // namespace
+}  // namespace brisvale
