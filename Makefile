@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's commands. Everything builds into $(BUILD) with -j$(JOBS).
 BUILD ?= build
 JOBS ?= 2

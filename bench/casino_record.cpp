@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording one spin at a casino that already holds 100,000 spins: the storage call the
 // Advisor makes for it, with and without syncing to the disk, and the whole press.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Classic press with every family watched, as the engine sees it: a number clicked,
 // Button1 pressed, and the ticks that re-enable the button; with the undo history kept (1)
 // and without it (0).

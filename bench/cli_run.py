@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times brisvale-cli on a long Classic session: N presses (default 100,000), each after a
 clicked number and followed by the ticks that enable Button1 again. No casino is selected. The
 run stays open, so the console keeps the run file (run.json) as it goes; its size at the end is

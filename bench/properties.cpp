@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing one key of a casino history of 20 lines of 5,000 spins (about 300 KB), the write
 // made on every spin, against a plain write of the same bytes and a rename.
 

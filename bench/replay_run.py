@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times brisvale-cli replaying a long casino history to its end: a casino with N recorded
 spins (default 100,000) is chosen and Command2 runs the replay, Classic play on every family.
 

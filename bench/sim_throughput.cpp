@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's speed: spins per second on one core for Classic with every family watched,
 // and Multi and Super with every count box at its maximum; and the same runs on two threads.
 // Sessions end at quit marks or after 1000 spins (no table change, a bankroll that never runs

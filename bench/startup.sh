@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the window: launch to first paint, against an empty Qt main window.
 #   bench/startup.sh [BUILD_DIR] [RUNS]
 # Both programs run on the offscreen platform and exit right after their first paint; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics panel's view at every press: all 150 bets and 37 numbers, in a Super run
 // watching every family at a casino whose record holds 100,000 spins.
 

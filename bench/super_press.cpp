@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Super press with every family watched and every count box at its maximum, driven as the
 // user drives it: click a number, press Submit, let the timer re-enable the button; with the
 // undo history kept (1) and without it (0).

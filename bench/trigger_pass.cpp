@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One trigger pass of multi-bet play over all ten family triggers, every count box at its
 // maximum: the work a Super press does to choose its bets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history and spin files: the memory the history holds per press over a Super run of
 // 1,000 presses, one undo at a casino of 100,000 recorded spins, and importing 1,000,000 spins.
 

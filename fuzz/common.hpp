@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: a scratch folder emptied for every input, and inputs split at
 // NUL bytes.

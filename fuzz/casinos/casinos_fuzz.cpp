@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The casino history file as found, under the list's operations. Input: the file (empty:
 // none), then NUL-separated operations "a" value (a new casino), "d" K (delete casino K) or
 // "s" K "=" value (record into casino K). Each changes only what it should: the list keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's command interpreter fed any text, in-process, on a fresh data folder: every
 // command line a script may hold, with the core's handlers behind it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The properties store on any file with any keys. Input: the file (empty: none), then NUL-
 // separated operations "s" key "=" value (set) or "d" key (delete). The file after each one is
 // what the model of its lines says: a set changes its key's line or adds one at the end, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remote files as the site may send them: the settings, the file names they give, the
 // casino list and the addresses made from it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as found: read by position, never half-applied, and whatever loads is
 // written and read back unchanged.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wagering file as found and the sequences it holds: loading, stakes, results, the
 // conservative limit and the minimum-wager changes, and the editor's check of any text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the product picture, the build date, two notices, the clickable
 // "Terms and Conditions" and an OK button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lower part of the window, shown with "More >>": the default sets, conservative betting,
 // the spin interval, each family's Low, High, Random and how-many settings, the balance

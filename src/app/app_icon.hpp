@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's picture: a wheel of red and black pockets around a green hub with the gold
 // marker. Drawn here so the window needs no image plugin; data/brisvale.svg is the same design.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Playing Board" frame: the printed layout, grid lines, flip button, chips, the gold
 // marker and Button1, each drawn at its twip place from the Form (15 twips per pixel).

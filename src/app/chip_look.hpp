@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a chip is drawn: its disc and border, and its stake label. Each chip's look is worked out
 // from the Form alone, so every chip can look as the Form says.

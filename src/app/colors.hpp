@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the Form holds them. The core keeps the platform's colour values (blue in the
 // high byte, red in the low byte) and the chip images as 0xRRGGBB; the window needs QColor.

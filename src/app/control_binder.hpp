@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Binds the window's play-style widgets to the core's controls by name. Rendering copies each
 // control's state from the Form with the widget's signals blocked; a user's click, choice or

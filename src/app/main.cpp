@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brisvale: the desktop window of the roulette advisor.
 
 #include <QApplication>

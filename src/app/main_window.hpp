@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: a thin front end over the Advisor. Each user action becomes the Advisor's
 // named action; afterwards, and after every timer tick, the whole window is drawn again from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 37 numbers of the statistics panel as small cells laid out as the board shows them,
 // red, black and green, each with its hits this run and in the casino's record. The hottest

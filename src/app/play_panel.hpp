@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The left column: the play style, the families to watch, the money, the casino, the history
 // of spins and the advice label Label1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ports the core calls, made with Qt: modal boxes, the About box, the browser and the clock.
 

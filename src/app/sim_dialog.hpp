@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tools > Simulate This Style...: plays the style the panel shows over many sessions on a
 // worker thread, and shows what it staked and lost beside the house edge, with the session

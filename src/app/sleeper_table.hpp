@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sleeper table of the statistics panel: each bet of the watched families with the spins
 // it has slept, the threshold at which it is due, and a bar towards due. Sortable by every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // View > Statistics: a panel docked on the right of the board, or floating on a screen of its
 // own. It shows the sleeper table, the numbers with their hits (the five hottest and coldest

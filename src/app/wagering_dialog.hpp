@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Custom Wagering" dialog, drawn from the Form's frmWagering. It is modal but does not
 // block the caller: the core opens and closes it, and the window shows and hides it.

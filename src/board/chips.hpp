@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chips laid on the board: the spot of every bet in both views, and the chip images by
 // bet family. Positions are twips relative to the board frame, like the cells.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed layout of the board picture: its 49 cells, 24 grid lines and fixed controls, in
 // twips relative to the board frame `Frame2`, for the normal and the flipped view, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entering a spin by clicking the stake label of a single-number chip: the chip's tooltip
 // ("Bet 5 on Single 17") names the number.

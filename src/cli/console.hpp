@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command interpreter: each line of a script becomes the user's action on the window,
 // carried out by the core's handlers. It decides nothing about play.

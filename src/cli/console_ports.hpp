@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's side of the core's ports: boxes are recorded (and questions answered from a
 // queue), web pages are only noted, and time moves only when the script says so.

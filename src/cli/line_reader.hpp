@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a command stream line by line in large blocks: a long script must cost no more than
 // its lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brisvale-cli: the advisor without a window. Reads the user's actions as text commands and
 // prints what the window would show, as JSON.
 

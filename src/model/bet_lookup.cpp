@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding bets by their label text, and the text rules that give a label's family and payout.
 
 #include <algorithm>

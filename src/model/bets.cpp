@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's data, its text forms and the orders in which the program goes through it.
 
 #include "model/bets.hpp"

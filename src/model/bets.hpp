@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bet catalogue: the 150 bets of a single-zero layout as compile-time data.
 // A bet is identified by its index in bet-table order (BetId 0..149); every text the user

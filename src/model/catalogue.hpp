@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compile-time construction of the bet catalogue. Internal to model/: other code reads the
 // catalogue through bets.hpp.

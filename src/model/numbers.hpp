@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Roulette numbers 0..36: colours and their two-digit text.
 

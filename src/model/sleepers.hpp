@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eleven sleeper tables: per number, the spins counted since it last came up.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Downloads a remote file with Qt's network access, bypassing every cache, and waits for it
 // in a local event loop (start-up asks before the window shows). A QCoreApplication (or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Advisor: owns the run state and the Form, and answers the window's events. Its handlers
 // carry the names of those events (Button1_Click, Picture3_Click, Timer1_Timer, ...); the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: entering a spin by click, and turning the board round.
 
 #include "board/chips.hpp"

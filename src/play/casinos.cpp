@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Casinos: the list, creating, choosing and deleting one, recording its spins, and bringing
 // spins in from a spin file or taking them out to one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Classic play: one bet at a time, from Start to "Quit NOW".
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus: File, Tools, Casinos and Help, and the About box.
 
 #include "play/advisor.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi and Super play: several bets open at once, each on its own step of its sequence.
 
 #include "board/chips.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play-style panel: styles, presets, Random boxes, thresholds, lists and their figures.
 
 #include "play/advisor.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The family passes after a spin, in their fixed order: the three even-money pairs, rows,
 // dozens, lines, corners, trios, splits, and singles last.

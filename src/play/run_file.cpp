@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run file: an open run kept in the data folder, so that the next session can resume it.
 
 #include <ctime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings variables and the controls they feed: loading, applying, capturing, saving.
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the Advisor that every play style uses: colours, chips, captions, the wager.
 
 #include "board/chips.hpp"

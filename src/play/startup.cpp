@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window, in its fixed order, and closing.
 
 #include <system_error>

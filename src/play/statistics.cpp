@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics view of the Advisor's state.
 
 #include "play/statistics.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics panel as plain data: how long every bet has slept against its family's
 // threshold, how often and how lately each number came up, and the run's balance. Worked out

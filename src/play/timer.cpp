@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer: caption statistics, the spin wait with its blinking label, the table-switch
 // advice, and the steps of a history replay.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The undo history of a run. It keeps what the user did since the run's Start, action by
 // action (clicks, ticks, presses, ...) with the clock's readings each took, and now and then a

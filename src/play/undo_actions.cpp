@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's actions as the front ends call them: each is carried out, taken into the undo
 // history (or ends it), and marks the run file for writing. Edit > Undo Spin and Redo Spin.
 

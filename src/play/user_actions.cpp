@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User actions by control name: refused when the user could not reach the control, otherwise
 // carried out with the handlers the user's click, release or leaving of the box runs.
 

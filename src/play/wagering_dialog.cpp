@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Custom Wagering" dialog: edits the eight sequences and the auto-increase settings.
 
 #include <algorithm>

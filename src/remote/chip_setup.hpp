@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chips' look as the remote settings give it, fitted to what the chip and label controls
 // can take, so that a site's slip never stops the program.

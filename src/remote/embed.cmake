@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles data/remote-settings.txt into the core, so the program can start the same way
 # when the vendor's site cannot be reached. Included from src/CMakeLists.txt.
 set(_brisvale_remote_data ${PROJECT_SOURCE_DIR}/data/remote-settings.txt)

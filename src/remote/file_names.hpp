@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings and wagering file names come from the remote site and are joined to the data
 // folder, so only plain names of files in that folder are taken from it.

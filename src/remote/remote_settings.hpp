@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The remote settings (a list of "name=value" items the program needs before it can lay out
 // its window and find its files), the casino list of the Casinos menu, and the address form

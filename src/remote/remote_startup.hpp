@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up's fetch of the remote files: the test page that proves the site can be reached,
 // the remote settings and the casino list. Whatever fails, the program gets settings to

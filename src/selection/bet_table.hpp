@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bet table of multi-bet play (a step count per bet), the valid-loss check that judges a
 // spin against the open bets, and the two settlements of the balance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start thresholds: how long each family's bets must sleep before they are played.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The triggers of the bet families: after a counted spin, which bets have slept long enough.
 // Classic play shows one bet (the last due bet of the scan wins); multi-bet play appends every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brisvale-sim: plays the stored play style over many sessions, as a player who follows every
 // advice, and reports what it staked and lost beside the house edge.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Independent random streams, one per session and purpose, from one seed: the report must
 // not depend on which worker played which session, so every session draws from its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a run of sessions comes to: the money staked and lost beside the house edge, and how
 // the sessions went. Written as text for a person, as JSON and as CSV for other programs.

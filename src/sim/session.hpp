@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One session at the table: a player who follows every advice, from Start to the end of the
 // run, driven through the user's own actions on an Advisor that touches no file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Many sessions of one style, spread over worker threads. Each session draws from streams of
 // its own (or, in a backtest, takes the spins where the previous session stopped), so the

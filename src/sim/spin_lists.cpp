@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/spin_lists.hpp"
 
 #include "remote/file_names.hpp"

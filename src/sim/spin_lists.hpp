@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spins of a backtest: a spin file, or a casino's recorded history in the data folder.
 // Both are read once, without writing anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ordered lists of bets: the family lists, the multi-bet CurrentBet and the winners of a spin.
 // They keep ids in the order added plus a membership set; the text the user sees is rendered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls a user can change, by name: how the console and the window address them, and
 // how they are shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Form: the presentation model of the main window and its dialogs, as plain data.
 // Handlers change it; the window and the console render it. Nothing here decides play.

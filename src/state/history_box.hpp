@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The history box Text1: each entered number on top of the earlier ones. It grows by one line
 // per spin for the whole session, so lines are appended, copies share them, and the text is

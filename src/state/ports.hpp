@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ports: what the core asks of the world. The window implements them with Qt, the console
 // with text, the tests with scripted answers; the core never blocks on a real dialog.

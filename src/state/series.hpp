@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sequences that grow at the end (the history box, the balances of a run, a casino's spins)
 // and whose copies share their elements: the undo history and the run file copy the run state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A casino's recorded spins, oldest first, with how often and where each number last came up
 // kept in step: the statistics read them at every press, and a history can hold 100,000

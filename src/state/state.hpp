@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play data that the triggers, the settlement and the engine share: the run state, the
 // sleeper tables, the family lists, the bet table, the wager sequences and the Form.

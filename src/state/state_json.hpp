@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run state as JSON, for the run file that keeps a run across sessions. Every struct of the
 // state has its pair of functions in state_json.cpp, each checked at compile time against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The casino history file: after "index: 1", one line per casino, "name" + K + ": " + the
 // casino's name + "," + its spins. K counts from 1 in the order the casinos were made; a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The debug log, "debug.txt" in the data folder. Off for the whole run; a failed restore of a
 // properties file writes its one line even so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One writer per data folder: the program holds an exclusive lock on "brisvale.lock" in its data
 // folder for as long as it runs, so a second window or console on the same folder is refused

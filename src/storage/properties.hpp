@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Properties files: a section line "index: 1" followed by lines of key + ": " + value.
 //

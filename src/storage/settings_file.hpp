@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file: "index: 1" and 121 key lines in a fixed order, read by position.
 

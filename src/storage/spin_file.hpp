@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spin files: the numbers of a wheel as plain text, for moving spins in and out of the program.
 // Numbers 0 to 36 separated by commas, semicolons, blanks, tabs or line ends, oldest first; a

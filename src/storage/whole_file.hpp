@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files read whole, in one go, with a limit on their size: the run file, and the spin files a
 // user brings in. Writing goes through writeFileAtomic (properties.hpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which files the user has been told could not be written. A file that keeps failing (a full
 // disk) is told once; it is told again only after a write to it has succeeded in between.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the user types them and the files hold them. One reader per kind of number, so
 // a box, a file line and a console argument of the same kind accept the same text.

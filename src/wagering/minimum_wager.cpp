@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Automatic raising and lowering of the minimum wager as chips are won and lost.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wager sequences: one progression per bet family ("1,2,4,8,16,32,64,Q"), the stakes they give
 // and the wagering file that holds them with the three auto-increase settings.

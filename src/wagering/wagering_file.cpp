@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wagering file: the eight sequences and the three auto-increase settings.
 
 #include <string>

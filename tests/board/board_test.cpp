@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as the layout prints it, the flipped view, and the chips on their bets.
 
 #include <gtest/gtest.h>

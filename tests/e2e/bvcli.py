@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs brisvale-cli for the end-to-end tests and reads back what it printed.
 import json, os, pathlib, subprocess, sys, tempfile, unittest
 

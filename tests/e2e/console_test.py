@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The console's contract: invocation, lines and commands, errors and exit status, refused
 # actions, messages and answers, the members of show, the key command.
 import os, subprocess

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole runs of brisvale-cli driven by scripts: each tests/e2e/*_test.py is one CTest test,
 # handed the console's path.
 if(TARGET brisvale-cli)

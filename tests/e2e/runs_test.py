@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole runs of the console on one data folder, across restarts: a Classic run, the settings,
 # the casinos and their history, the wagering dialog's file, spin files in and out.
 import os, pathlib, re

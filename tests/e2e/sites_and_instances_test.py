@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A vendor's site on 127.0.0.1, a site that cannot be reached, and two programs on one folder.
 import os, pathlib, re, subprocess, sys
 

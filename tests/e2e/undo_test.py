@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Undo and redo, as properties of random sessions in every style, with and without a casino:
 # undo after any accepted press shows exactly the window, its statistics and the history file as
 # they were before it, redo as they were after it; and the whole run goes back and forth again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the window's picture: what a click at a point goes to, pixel checks of what is
 // drawn; View > Statistics, the panel beside the board, its place kept between starts, following
 // every press, undo and redo; the Edit menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only the window does with its controls: each kind of control sends its action, typed
 // text and the focus, rendering that never acts, the modal wagering dialog, the
 // Exit and the close box; the Qt ports' real boxes and the simulator's dialog.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window's tests: GoogleTest driving the real widgets with QtTest, on the offscreen
 # platform.
 if(TARGET brisvale_app AND TARGET Qt6::Test)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real window over an Advisor on a temporary data folder with the test ports, and the user's
 // gestures on its real widgets.

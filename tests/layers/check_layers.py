@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a folder of src/ reaches up: an #include "x/..." of a higher (or unknown) folder,
 or a brisvale_layer() link in src/CMakeLists.txt to a folder that is not below it."""
 import pathlib

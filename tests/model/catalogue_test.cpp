@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bet catalogue against the printed board: every label names the numbers its cells cover.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sleeper tables against a reference written here: random operations, every counter
 // compared after each one.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The network fetcher against real HTTP and HTTPS servers on 127.0.0.1 that the tests start.
 if(TARGET brisvale_net)
     find_package(Python3 COMPONENTS Interpreter REQUIRED)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fetcher against real servers on 127.0.0.1: a python server over HTTP and HTTPS, a server
 // that never answers, and a port nobody listens on.
 

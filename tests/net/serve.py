@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Serves a folder over HTTP on 127.0.0.1 for the network tests; over HTTPS when given a
 # certificate and its key after the folder. Prints the port it bound and serves until its
 # standard input closes, so it never outlives the test that started it.

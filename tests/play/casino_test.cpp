@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Casinos and the history replay: creating, recording, reloading and deleting, the history file
 // as a user may find it, failed writes, and replays of what was recorded.
 

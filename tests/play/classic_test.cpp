@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Classic play, the start checks, the timer and the board, as scenario tables: a script of user
 // actions, then what the window shows.
 

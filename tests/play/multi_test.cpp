@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi and Super play as scenario tables, and long random runs checked against what the user
 // saw before each press.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play-style panel, the settings it keeps, and the Custom Wagering dialog, as scenario
 // tables.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names from the remote site cannot make the program write outside its data folder.
 
 #include "remote/remote_settings.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics view through the Advisor: slept per family against hand-worked counters in
 // Classic and Super play, the numbers' hits and last sightings, the run's balance series.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history's reach and the run state's JSON, below the console: what the end-to-end
 // properties cannot get at quickly.
 

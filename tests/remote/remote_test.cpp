@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remote files as a site sends them, and start-up's fetch that never stops the program.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which bets open: the start thresholds, and every family's trigger against its rule over
 // random sleeper tables, in Classic and in multi-bet play; the bet table, the valid-loss check
 // and both settlements, over random open bets and spins.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brisvale-sim from the outside: a backtest agrees with the same spins pressed through
 # brisvale-cli, the report does not depend on the threads, bad input and interrupts are told
 # apart by the exit status, and the data folder is never written.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The simulator: unit tests, the house-edge runs (label `edge`, kept out of the quick suite),
 # and brisvale-sim driven from the outside.
 if(TARGET brisvale_sim)

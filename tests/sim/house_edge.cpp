@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house edge as a test of the whole engine: every bet of a single-zero wheel returns
 // 36/37 of its stake, so over millions of spins any style's return per dollar staked must
 // come out at -1/37. A wrong payout, a wrong stake or a bet settled twice moves it away.

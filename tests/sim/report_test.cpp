@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report: the ratio estimate and its interval, the session figures, and their texts.
 
 #include <gtest/gtest.h>

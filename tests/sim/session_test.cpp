@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions played through the Advisor: a backtest worked out by hand, the ways a session ends,
 // the spin streams and threads, and a window that touches no file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An Advisor on a fresh data folder, driven only through the user's actions, with scripts of
 // them ("style:3 chk7_1=1 even:0 Button1 5 0 2") and a view of what the user sees

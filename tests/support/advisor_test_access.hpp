@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tests' one door behind the Advisor's public face, for states that no user action
 // reaches quickly. Front ends never see this header.

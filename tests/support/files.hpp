@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private temporary folder, and files read and written byte for byte without the code under
 // test, so that tests compare against what is really on disk.

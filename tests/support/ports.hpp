@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the ports: boxes answered from a queue and recorded, a browser that records,
 // a clock that moves only when told, and a fetcher that serves a fixed set of files. Random

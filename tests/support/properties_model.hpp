@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A properties file as its lines and their ends, and what sets and deletes should make of it:
 // the reference that the store's tests and its fuzz target compare the real files against.

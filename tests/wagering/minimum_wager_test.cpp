@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minimum wager as the engine raises and lowers it: one row per case.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequences and stakes: what an element stands for, the editor's rule, the conservative limit
 // and the chips a result is worth.
 

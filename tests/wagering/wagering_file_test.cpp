@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wagering file: the defaults a fresh folder gets, and what each kind of damage costs.
 
 #include <gtest/gtest.h>

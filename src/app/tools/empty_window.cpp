@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An empty main window that exits after its first paint: the yardstick for the window's
 // start-up time (bench/startup.sh).
 

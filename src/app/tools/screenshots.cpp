@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the window's pictures for docs/screenshots on a fresh data folder:
 //     brisvale_screenshots OUTDIR
 // It plays each state through the Advisor's user actions and draws the real window, with the
