@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "big_casino.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/files.hpp"
@@ -19,17 +20,6 @@ using namespace brisvale;
 using namespace brisvale::testing;
 
 constexpr int kSpins = 100000;
-
-// "Big," and kSpins numbers, each followed by a comma, as the history line holds them.
-std::string historyValue() {
-    std::string value = "Big,";
-    unsigned seed = 5;
-    for (int i = 0; i < kSpins; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        value += std::to_string((seed >> 16) % 37) + ",";
-    }
-    return value;
-}
 
 // A history of three casinos, the big one in the middle, as the file stands before a spin.
 std::filesystem::path writeHistory(const TempDir& folder, const std::string& big) {
@@ -43,7 +33,7 @@ std::filesystem::path writeHistory(const TempDir& folder, const std::string& big
 // call really rewrites the file.
 void recordCall(benchmark::State& st, bool sync) {
     TempDir folder;
-    const std::string before = historyValue();
+    const std::string before = bench::bigCasinoLine(kSpins);
     const std::string after[] = {before + "9,", before + "12,"};
     const std::filesystem::path file = writeHistory(folder, before);
     int which = 0;
@@ -71,7 +61,7 @@ BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
 // records and syncs), and the ticks until the button is back.
 void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
     TempDir folder;
-    writeHistory(folder, historyValue());
+    writeHistory(folder, bench::bigCasinoLine(kSpins));
     FakeDialogs dialogs;
     FakeBrowser browser;
     FakeClock clock;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "big_casino.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/files.hpp"
@@ -18,16 +19,6 @@ using namespace brisvale::testing;
 
 constexpr int kSpins = 100000;
 
-std::string bigHistory() {
-    std::string value = "Big,";
-    unsigned seed = 5;
-    for (int i = 0; i < kSpins; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        value += std::to_string((seed >> 16) % 37) + ",";
-    }
-    return value;
-}
-
 struct Table {
     TempDir folder;
     FakeDialogs dialogs;
@@ -39,8 +30,8 @@ struct Table {
     explicit Table(bool casino) {
         dialogs.quiet = true;
         if (casino) {
-            writeLines(folder.path / "CasinoHistory.dat", {"index: 1", "name1: " + bigHistory()},
-                       nullptr, false);
+            writeLines(folder.path / "CasinoHistory.dat",
+                       {"index: 1", "name1: " + bench::bigCasinoLine(kSpins)}, nullptr, false);
         }
         advisor.userOpenWindow({folder.path, false, ""});
         if (casino) advisor.userSet("Casino", "Big");

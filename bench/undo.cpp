@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "big_casino.hpp"
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/files.hpp"
@@ -110,20 +111,10 @@ void BM_UndoMemoryPerPress(benchmark::State& st) {
 }
 BENCHMARK(BM_UndoMemoryPerPress)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-std::string bigCasino() {
-    std::string value = "Big,";
-    unsigned seed = 5;
-    for (int i = 0; i < 100000; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        value += std::to_string((seed >> 16) % 37) + ",";
-    }
-    return value;
-}
-
 // One undo of a spin recorded at a casino of 100,000 spins (its line rewritten and synced),
 // in Classic play that never bets; each is redone, untimed, before the next.
 void BM_UndoAtBigCasino(benchmark::State& st) {
-    Table t(true, bigCasino());
+    Table t(true, bench::bigCasinoLine());
     t.set("Casino", "Big");
     t.set("chk7_1", "1");
     t.set("Check1", "1");
