@@ -59,6 +59,21 @@ TEST(Controls, TheFocusAndTypedText) {
     EXPECT_TRUE(s.widget<QLineEdit>("Text18")->text().isEmpty() && s.widget("Text18")->hasFocus());
 }
 
+// Digits typed on the window, or on a list that has the focus, choose a number; Enter submits
+// it. In a text box they are text.
+TEST(Controls, TypedDigitsChooseANumber) {
+    Session s;
+    s.core("chk6=1 Text18=100 Button1 wait");
+    s.widget("cboWager")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "17");
+    EXPECT_EQ(s.state().spinText(), "17");
+    QTest::keyClick(s.window.get(), Qt::Key_Return);
+    EXPECT_EQ(s.historyRows(), QStringList{"17"});
+    s.click("cmdMore");
+    QTest::keyClicks(s.widget("Text4"), "5");
+    EXPECT_FALSE(s.state().SpinPending);
+}
+
 // The core changes controls itself; drawing them must not run their handlers.
 TEST(Controls, RenderingNeverActsForTheUser) {
     Session s;
