@@ -2,6 +2,8 @@
 // The play-style panel, the settings it keeps, and the Custom Wagering dialog, as scenario
 // tables.
 
+#include <set>
+
 #include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
@@ -56,6 +58,15 @@ TEST_F(Panel, Controls) {
         "menu:mnuLoadSettings => " FRESH_PANEL,
     };
     for (const Scenario& s : scenarios) play(s);
+}
+
+// What the panel lists, the user can set: every name is a control, each listed once.
+TEST_F(Panel, ListsOnlyControlsTheUserHas) {
+    std::set<std::string> names;
+    for (const ControlView& c : advisor->panelControls()) {
+        EXPECT_TRUE(names.insert(c.name).second) << c.name;
+        EXPECT_NE(advisor->userSet(c.name, "1").error.rfind("no control", 0), 0u) << c.name;
+    }
 }
 
 TEST_F(Panel, Settings) {

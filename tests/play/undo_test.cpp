@@ -69,6 +69,16 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     }
 }
 
+// The undo replays what was typed into a wagering dialog that was then cancelled.
+TEST_F(Undo, TextTypedInACancelledWageringDialogComesBack) {
+    act("chk7_1=1 even:32767 cboSpins=1 Text18=1000 Button1 wait @5 Button1 wait");
+    act("menu:mnuProg frmWagering.Text1=1,2,3,S frmWagering.Command3 @7");
+    const Json before = toJson(state());
+    act("Button1");
+    ASSERT_TRUE(a().userUndo().ok);
+    EXPECT_EQ(toJson(state()), before);
+}
+
 TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
     // A run that never bets, so nothing ends it.
     act("chk7_1=1 even:32767 cboSpins=1 cboTime=999 Text18=1000 Button1");
