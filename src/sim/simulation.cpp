@@ -12,13 +12,16 @@ namespace brisvale::sim {
 namespace {
 
 // Sessions are handed out in small blocks: few enough trips to the shared counter, and the
-// threads still finish together.
+// threads still finish together. A short run gets smaller blocks, at least eight a thread, or
+// one thread would be left with the last long block alone.
 constexpr long long kBlock = 16;
+constexpr long long kBlocksPerThread = 8;
 constexpr auto kProgressEvery = std::chrono::milliseconds(100);
 
 struct Shared {
     std::atomic<long long> next{0};
     std::atomic<long long> done{0};
+    long long block = kBlock;
     std::mutex mutex;
     std::condition_variable finished;
     int running = 0;
@@ -29,9 +32,9 @@ void worker(const Table& table, const RunOptions& options, std::vector<SessionRe
     const auto total = static_cast<long long>(results.size());
     const auto local = table.clone();
     for (;;) {
-        const long long first = shared.next.fetch_add(kBlock);
+        const long long first = shared.next.fetch_add(shared.block);
         if (first >= total || stop.stop_requested()) break;
-        const long long last = std::min(total, first + kBlock);
+        const long long last = std::min(total, first + shared.block);
         for (long long i = first; i < last && !stop.stop_requested(); ++i) {
             const auto session = static_cast<std::uint64_t>(i);
             const auto wheel = wheelFeed(options.seed, session);
@@ -75,6 +78,7 @@ RunResult runSessions(const Table& table, const RunOptions& options, const Progr
     const long long total = isBacktest ? static_cast<long long>(options.spins->size())
                                        : std::max(0LL, options.sessions);
     run.threads = isBacktest ? 1 : std::max(1, options.threads);
+    shared.block = std::clamp(total / (run.threads * kBlocksPerThread), 1LL, kBlock);
     if (!isBacktest) run.sessions.resize(static_cast<std::size_t>(total));
 
     const auto start = std::chrono::steady_clock::now();
