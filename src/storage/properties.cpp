@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/properties.hpp"
+#include "storage/whole_file.hpp"
 #include "util/text.hpp"
 
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <array>
 #include <cerrno>
 #include <initializer_list>
+#include <limits>
 #include <system_error>
 
 namespace brisvale {
@@ -184,36 +186,15 @@ bool FileExists(const fs::path& path) {
 }
 
 FileText readFile(const fs::path& path) {
+    // No size limit: a properties file is read whole, however long its history lines are.
+    WholeFile whole = readWholeFile(path, std::numeric_limits<std::size_t>::max() / 2);
     FileText result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) result.status = ReadStatus::Missing;
-        return result;
+    if (whole.status == WholeFile::Status::Read) {
+        result.status = ReadStatus::Ok;
+        result.bytes = std::move(whole.bytes);
+    } else if (whole.status == WholeFile::Status::Missing) {
+        result.status = ReadStatus::Missing;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return result;
-    }
-    // One spare byte lets the read that sees the end of the file happen without growing.
-    std::string& bytes = result.bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            ::close(fd);
-            bytes.clear();
-            return result;
-        }
-        if (got == 0) break;
-        used += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(used);
-    result.status = ReadStatus::Ok;
     return result;
 }
 

@@ -27,7 +27,8 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
         file.status = WholeFile::Status::TooLarge;
         return file;
     }
-    // The file may grow while it is read: reading stops at the limit all the same.
+    // The file may grow while it is read: reading stops at the limit all the same. One spare
+    // byte lets the read that sees the end of the file happen without growing.
     std::string& bytes = file.bytes;
     bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t used = 0;
