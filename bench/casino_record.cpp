@@ -7,12 +7,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "bench_table.hpp"
 #include "big_casino.hpp"
-#include "play/advisor.hpp"
-#include "storage/properties.hpp"
-#include "support/files.hpp"
-#include "support/ports.hpp"
 
 namespace {
 
@@ -22,11 +20,8 @@ using namespace brisvale::testing;
 constexpr int kSpins = 100000;
 
 // A history of three casinos, the big one in the middle, as the file stands before a spin.
-std::filesystem::path writeHistory(const TempDir& folder, const std::string& big) {
-    const std::filesystem::path file = folder.path / "CasinoHistory.dat";
-    writeLines(file, {"index: 1", "name1: Small,4,5,", "name2: " + big, "name3: Other,17,"},
-               nullptr, false);
-    return file;
+std::vector<std::string> historyLines(const std::string& big) {
+    return {"index: 1", "name1: Small,4,5,", "name2: " + big, "name3: Other,17,"};
 }
 
 // The call the Advisor makes for each spin. Two lines of one extra spin alternate, so every
@@ -35,7 +30,8 @@ void recordCall(benchmark::State& st, bool sync) {
     TempDir folder;
     const std::string before = bench::bigCasinoLine(kSpins);
     const std::string after[] = {before + "9,", before + "12,"};
-    const std::filesystem::path file = writeHistory(folder, before);
+    const std::filesystem::path file = folder.path / "CasinoHistory.dat";
+    writeLines(file, historyLines(before), nullptr, false);
     int which = 0;
     for (auto _ : st) {
         if (!SetProperty(1, "name2", after[which], file, nullptr, sync)) {
@@ -60,36 +56,17 @@ BENCHMARK(BM_RecordSpinSync)->Unit(benchmark::kMillisecond);
 // The whole press at that casino in Classic play that never bets: click, Submit (which
 // records and syncs), and the ticks until the button is back.
 void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
-    TempDir folder;
-    writeHistory(folder, bench::bigCasinoLine(kSpins));
-    FakeDialogs dialogs;
-    FakeBrowser browser;
-    FakeClock clock;
-    SeededRandom random{1};
-    dialogs.quiet = true;
-    Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
-    advisor.userOpenWindow({folder.path, false, ""});
-    advisor.userSet("Casino", "Big");
-    advisor.userSet("chk7_1", "1");
-    advisor.userSet("Check1", "1");
-    advisor.userSet("Text3", "32767");
-    advisor.userSet("Text2", "32767");
-    advisor.userSet("Check1", "0");
-    advisor.userSet("cboSpins", "1");
-    advisor.userSet("Text18", "1000");
-    advisor.userPress("Button1");
-    if (advisor.form().Button1.caption != "Submit" || advisor.state().RecordedSpins < 32767) {
+    bench::BenchTable<> t({.history = historyLines(bench::bigCasinoLine(kSpins))});
+    bench::neverBettingClassicAtBig(t);
+    t.set("cboSpins", "1");
+    t.advisor.userPress("Button1");
+    if (t.advisor.form().Button1.caption != "Submit" || t.advisor.state().RecordedSpins < 32767) {
         st.SkipWithError("the run did not start at the big casino");
         return;
     }
     int spin = 0;
     for (auto _ : st) {
-        while (!advisor.form().Button1.enabled) {
-            clock.now += advisor.timerInterval();
-            advisor.userTick();
-        }
-        advisor.userClickCell(spin);
-        advisor.userPress("Button1");
+        t.spin(spin);
         spin = (spin + 11) % 37;
     }
 }

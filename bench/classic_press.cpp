@@ -5,12 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <random>
 
-#include "play/advisor.hpp"
-#include "support/files.hpp"
-#include "support/ports.hpp"
+#include "bench_table.hpp"
 
 namespace {
 
@@ -18,34 +15,19 @@ using namespace brisvale;
 using namespace brisvale::testing;
 
 void BM_ClassicPress(benchmark::State& st) {
-    TempDir folder;
-    FakeDialogs dialogs;
-    dialogs.quiet = true;
-    FakeBrowser browser;
-    FakeClock clock;
-    SeededRandom random(1);
-    Advisor a(Ports{dialogs, browser, clock, random, nullptr});
-    StartOptions options{folder.path, false, ""};
-    options.recordUndo = st.range(0) != 0;
-    options.keepRunFile = false;
-    a.userOpenWindow(options);
+    bench::BenchTable<> t({.recordUndo = st.range(0) != 0});
     for (const char* box : {"chk7", "chk1", "chk2", "chk3", "chk4", "chk5", "chk6"}) {
-        a.userSet(box, "1");
+        t.set(box, "1");
     }
-    a.userSet("cboSpins", "1");
-    a.userSet("cboWins", "999");
-    a.userSet("cboTime", "999");
-    a.userSet("Text18", "100000");
-    a.userPress("Button1");
+    t.set("cboSpins", "1");
+    t.set("cboWins", "999");
+    t.set("cboTime", "999");
+    t.set("Text18", "100000");
+    t.advisor.userPress("Button1");
     std::mt19937 wheel(7);
     for (auto _ : st) {
-        while (!a.form().Button1.enabled) {
-            clock.now += 1000;
-            a.userTick();
-        }
-        a.userClickCell(static_cast<int>(wheel() % 37));
-        a.userPress("Button1");
-        if (a.form().Button1.caption == "Start") a.userPress("Button1");  // a quit: start again
+        t.spin(static_cast<int>(wheel() % 37));
+        if (t.advisor.form().Button1.caption == "Start") t.advisor.userPress("Button1");  // a quit
     }
 }
 BENCHMARK(BM_ClassicPress)->Arg(1)->Arg(0);

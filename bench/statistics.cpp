@@ -5,12 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
+#include "bench_table.hpp"
 #include "big_casino.hpp"
-#include "play/advisor.hpp"
-#include "storage/properties.hpp"
-#include "support/files.hpp"
-#include "support/ports.hpp"
 
 namespace {
 
@@ -19,38 +17,22 @@ using namespace brisvale::testing;
 
 constexpr int kSpins = 100000;
 
-struct Table {
-    TempDir folder;
-    FakeDialogs dialogs;
-    FakeBrowser browser;
-    FakeClock clock;
-    SeededRandom random{1};
-    Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
-
-    explicit Table(bool casino) {
-        dialogs.quiet = true;
-        if (casino) {
-            writeLines(folder.path / "CasinoHistory.dat",
-                       {"index: 1", "name1: " + bench::bigCasinoLine(kSpins)}, nullptr, false);
-        }
-        advisor.userOpenWindow({folder.path, false, ""});
-        if (casino) advisor.userSet("Casino", "Big");
-        advisor.userSet("BetStyle3", "1");
+struct Table : bench::BenchTable<> {
+    explicit Table(bool casino)
+        : BenchTable({.history = casino ? std::vector<std::string>{"index: 1",
+                                                                   "name1: " +
+                                                                       bench::bigCasinoLine(kSpins)}
+                                        : std::vector<std::string>{}}) {
+        if (casino) set("Casino", "Big");
+        set("BetStyle3", "1");
         for (const char* box : {"chk7", "chk1", "chk6", "chk2", "chk3", "chk4", "chk5", "Chk8"}) {
-            advisor.userSet(box, "1");
+            set(box, "1");
         }
-        advisor.userSet("cboSingle", "2");
-        advisor.userSet("cboSpins", "1");
-        advisor.userSet("Text18", "1000");
+        set("cboSingle", "2");
+        set("cboSpins", "1");
+        set("Text18", "1000");
         advisor.userPress("Button1");
-        for (int spin : {5, 30, 11, 17, 0, 23, 36, 2}) {
-            while (!advisor.form().Button1.enabled) {
-                clock.now += advisor.timerInterval();
-                advisor.userTick();
-            }
-            advisor.userClickCell(spin);
-            advisor.userPress("Button1");
-        }
+        for (int number : {5, 30, 11, 17, 0, 23, 36, 2}) spin(number);
     }
 };
 

@@ -10,62 +10,19 @@
 #include <memory>
 #include <string>
 
-#include "play/advisor.hpp"
-#include "support/files.hpp"
-#include "support/ports.hpp"
+#include "bench_table.hpp"
 
 namespace {
 
 using namespace brisvale;
 using namespace brisvale::testing;
 
-struct SuperTable {
-    TempDir folder;
-    FakeDialogs dialogs;
-    FakeBrowser browser;
-    FakeClock clock;
-    SeededRandom random{3};
-    Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
-
-    explicit SuperTable(bool recordUndo) {
-        dialogs.quiet = true;
-        StartOptions options{folder.path, false, ""};
-        options.recordUndo = recordUndo;
-        options.keepRunFile = false;
-        advisor.userOpenWindow(options);
-        set("BetStyle3", "1");
-        for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk1", "chk2", "chk3", "chk4",
-                                "chk5", "chk6", "Chk8", "Check8"}) {
-            set(box, box == std::string_view("Check8") ? "0" : "1");
-        }
-        // Every threshold 0 (Random off), so every family bets as much as its box allows.
-        for (int k = 0; k < 8; ++k) {
-            const std::string randomBox = "Check" + std::to_string(k < 7 ? k + 1 : 9);
-            set(randomBox, "1");
-            set("Text" + std::to_string(2 * k + 3), "0");
-            set("Text" + std::to_string(2 * k + 2), "0");
-            set(randomBox, "0");
-        }
-        const char* boxes[] = {"cboDozen", "cboRow",   "cboLine",  "cboCorner",
-                               "cboTrio",  "cboSplit", "cboSingle"};
-        const char* maxima[] = {"2", "2", "4", "6", "10", "16", "34"};
-        for (int k = 0; k < 7; ++k) set(boxes[k], maxima[k]);
+// Every family at its most, the spin interval one second.
+struct SuperTable : bench::BenchTable<> {
+    explicit SuperTable(bool recordUndo) : BenchTable({.recordUndo = recordUndo, .seed = 3}) {
+        bench::superStyle(*this);
         set("cboSpins", "1");
-        set("cboWins", "999");
-        set("cboTime", "999");
-        set("Text18", "1000000");
         advisor.userPress("Button1");
-    }
-    void set(std::string_view name, std::string_view value) { advisor.userSet(name, value); }
-    void tick() {
-        clock.now += advisor.timerInterval();
-        advisor.userTick();
-    }
-    // One spin: click, press, and the ticks until the button is back.
-    void spin(int number) {
-        advisor.userClickCell(number);
-        advisor.userPress("Button1");
-        for (int i = 0; i < 10 && !advisor.form().Button1.enabled; ++i) tick();
     }
 };
 

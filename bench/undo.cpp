@@ -9,11 +9,9 @@
 #include <fstream>
 #include <string>
 
+#include "bench_table.hpp"
 #include "big_casino.hpp"
-#include "play/advisor.hpp"
-#include "storage/properties.hpp"
 #include "support/files.hpp"
-#include "support/ports.hpp"
 
 namespace {
 
@@ -32,57 +30,7 @@ struct FileDialogs : FakeDialogs {
     }
 };
 
-struct Table {
-    TempDir folder;
-    FileDialogs dialogs;
-    FakeBrowser browser;
-    FakeClock clock;
-    SeededRandom random{3};
-    Advisor advisor{Ports{dialogs, browser, clock, random, nullptr}};
-
-    explicit Table(bool recordUndo, const std::string& history = {}) {
-        if (!history.empty()) {
-            writeLines(folder.path / "CasinoHistory.dat", {"index: 1", "name1: " + history},
-                       nullptr, false);
-        }
-        StartOptions options{folder.path, false, ""};
-        options.recordUndo = recordUndo;
-        options.keepRunFile = false;
-        advisor.userOpenWindow(options);
-    }
-    void set(std::string_view name, std::string_view value) { advisor.userSet(name, value); }
-    void spin(int number) {
-        while (!advisor.form().Button1.enabled) {
-            clock.now += advisor.timerInterval();
-            advisor.userTick();
-        }
-        advisor.userClickCell(number);
-        advisor.userPress("Button1");
-    }
-};
-
-// Super play with every family watched at threshold 0 and every count box at its maximum.
-void superStyle(Table& t) {
-    t.set("BetStyle3", "1");
-    for (const char* box :
-         {"chk7_1", "chk7_2", "chk7_3", "chk1", "chk2", "chk3", "chk4", "chk5", "chk6", "Chk8"}) {
-        t.set(box, "1");
-    }
-    t.set("Check8", "0");
-    for (int k = 0; k < 8; ++k) {
-        const std::string randomBox = "Check" + std::to_string(k < 7 ? k + 1 : 9);
-        t.set(randomBox, "1");
-        t.set("Text" + std::to_string(2 * k + 3), "0");
-        t.set("Text" + std::to_string(2 * k + 2), "0");
-        t.set(randomBox, "0");
-    }
-    const char* lists[] = {"cboDozen", "cboRow",   "cboLine",  "cboCorner",
-                           "cboTrio",  "cboSplit", "cboSingle"};
-    const char* maxima[] = {"2", "2", "4", "6", "10", "16", "34"};
-    for (int k = 0; k < 7; ++k) t.set(lists[k], maxima[k]);
-    for (const char* list : {"cboWins", "cboTime"}) t.set(list, "999");
-    t.set("Text18", "1000000");
-}
+using Table = bench::BenchTable<FileDialogs>;
 
 std::size_t heapInUse() {
     return mallinfo2().uordblks;
@@ -95,8 +43,8 @@ void BM_UndoMemoryPerPress(benchmark::State& st) {
     for (auto _ : st) {
         std::size_t held[2];
         for (bool record : {false, true}) {
-            Table t(record);
-            superStyle(t);
+            Table t({.recordUndo = record, .seed = 3});
+            bench::superStyle(t);
             const std::size_t before = heapInUse();
             t.advisor.userPress("Button1");
             for (int i = 0; i < kPresses; ++i) t.spin((i * 17 + 5) % 37);
@@ -114,15 +62,9 @@ BENCHMARK(BM_UndoMemoryPerPress)->Unit(benchmark::kMillisecond)->Iterations(1);
 // One undo of a spin recorded at a casino of 100,000 spins (its line rewritten and synced),
 // in Classic play that never bets; each is redone, untimed, before the next.
 void BM_UndoAtBigCasino(benchmark::State& st) {
-    Table t(true, bench::bigCasinoLine());
-    t.set("Casino", "Big");
-    t.set("chk7_1", "1");
-    t.set("Check1", "1");
-    t.set("Text3", "32767");
-    t.set("Text2", "32767");
-    t.set("Check1", "0");
+    Table t({.seed = 3, .history = {"index: 1", "name1: " + bench::bigCasinoLine()}});
+    bench::neverBettingClassicAtBig(t);
     t.set("cboTime", "999");
-    t.set("Text18", "1000");
     t.advisor.userPress("Button1");
     for (int i = 0; i < 40; ++i) t.spin(i % 37);
     for (auto _ : st) {
@@ -145,7 +87,7 @@ void BM_ImportMillionSpins(benchmark::State& st) {
     }
     for (auto _ : st) {
         st.PauseTiming();
-        auto t = std::make_unique<Table>(false);
+        auto t = std::make_unique<Table>(bench::TableOptions{.recordUndo = false, .seed = 3});
         t->dialogs.file = file;
         t->dialogs.name = "Imported";
         st.ResumeTiming();
