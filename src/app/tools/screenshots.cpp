@@ -218,6 +218,14 @@ void early(Scene& s, const char* low, const char* random) {
     s.set(low, "1");
 }
 
+// Classic on Red/Black at threshold 1, started with $1000.
+void startRedBlack(Scene& s) {
+    early(s, "Text2", "Check1");
+    s.set("chk7_1", "1");
+    s.set("Text18", "1000");
+    s.press();
+}
+
 void freshStart(const QString& out) {
     Scene s(out);
     s.shoot("01-fresh-start.png");
@@ -237,10 +245,7 @@ void freshStart(const QString& out) {
 
 void classicBet(const QString& out) {
     Scene s(out);
-    early(s, "Text2", "Check1");
-    s.set("chk7_1", "1");
-    s.set("Text18", "1000");
-    s.press();
+    startRedBlack(s);
     for (int n : {2, 4}) {
         if (!s.state().BetOpen) s.spin(n);
     }
@@ -322,10 +327,7 @@ void quitNow(const QString& out) {
     s.menu("mnuProg");
     s.set("frmWagering.Text1", "1,2,Q");
     s.press("frmWagering.Command2");
-    early(s, "Text2", "Check1");
-    s.set("chk7_1", "1");
-    s.set("Text18", "1000");
-    s.press();
+    startRedBlack(s);
     for (int i = 0; i < 6 && !s.state().BetOpen; ++i) s.spin(i % 2 ? 4 : 2);
     for (int i = 0; i < 4 && s.form().Label1.caption != "Quit NOW"; ++i) s.spin(0);
     s.shoot("08-quit-now.png");
@@ -353,10 +355,7 @@ void casino(const QString& out) {
 // start asks to resume it.
 void undoAndResume(const QString& out) {
     Scene s(out);
-    early(s, "Text2", "Check1");
-    s.set("chk7_1", "1");
-    s.set("Text18", "1000");
-    s.press();
+    startRedBlack(s);
     for (int n : {17, 4}) s.spin(n);
     s.tick();
     s.shootMenu("mnuEdit", "20-edit-menu.png");
