@@ -12,7 +12,7 @@
 #include "app/control_binder.hpp"
 #include "app/qt_ports.hpp"
 #include "model/bets.hpp"
-#include "selection/thresholds.hpp"
+#include "state/form.hpp"
 
 namespace brisvale::app {
 namespace {

@@ -14,6 +14,7 @@
 
 #include "play/statistics.hpp"
 #include "play/undo.hpp"
+#include "selection/thresholds.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
 #include "state/series.hpp"
@@ -252,7 +253,6 @@ class Advisor {
     void writeRunCaption();
     void showBalance();
     void syncUnitWager();
-    void applyWager(const MinimumWager& wager);
     using WagerRule = void (*)(const Wagering&, MinimumWager&);
     // Runs the automatic minimum-wager rules in order on the wager the list shows.
     void changeWager(std::initializer_list<WagerRule> rules);
@@ -278,6 +278,13 @@ class Advisor {
     void WriteDefaultSettings();
     void settleStyleControls();
     void ApplyHighBoxes();
+    // The play style as the panel shows it, and whether a style is chosen at all.
+    StyleSettings panelStyle() const;
+    bool styleChosen() const;
+    // The thresholds as the panel's boxes hold them.
+    ThresholdEntries thresholdEntries() const;
+    // DrawThresholds on the panel's entries; false, after its message, on a bad entry.
+    bool drawStartThresholds();
     std::optional<Preset> shownPreset() const;
     void setStyleControlsEnabled(bool multi);
 

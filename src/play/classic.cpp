@@ -6,8 +6,8 @@
 
 #include "model/numbers.hpp"
 #include "play/advisor.hpp"
-#include "play/passes.hpp"
 #include "selection/bet_table.hpp"
+#include "selection/passes.hpp"
 #include "selection/thresholds.hpp"
 #include "util/numbers.hpp"
 
@@ -17,9 +17,11 @@ void Advisor::Button1_Click() {
     pressTaken_ = false;
     s_.settled.clear();
     set_backcolor(s_.NormalColor);
-    if (s_.form.BetStyle[1].value) {
+    if (!styleChosen()) return;
+    s_.style = panelStyle();
+    if (s_.style.style == PlayStyle::Classic) {
         ProgSingle();
-    } else if (s_.form.BetStyle[2].value || s_.form.BetStyle[3].value) {
+    } else {
         MultiSpin();
     }
 }
@@ -39,7 +41,7 @@ void Advisor::startRun(bool multi) {
     if (!ValidateStart()) return;
     if (multi && !ValidateMultiSettings()) return;
     PrepareRun();
-    if (!DrawThresholds(s_, ports_.dialogs, ports_.random)) return;
+    if (!drawStartThresholds()) return;
     if (s_.form.cmdMore.caption == "<< Less") cmdMore_Click();
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
@@ -126,7 +128,7 @@ void Advisor::CommonEnding() {
 
 void Advisor::EndBet(bool countSpin) {
     s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
-    DrawThresholds(s_, ports_.dialogs, ports_.random);
+    drawStartThresholds();
     hideChips();
     set_backcolor(s_.NormalColor);
     if (countSpin) {
@@ -143,7 +145,7 @@ void Advisor::EndBet(bool countSpin) {
 long long Advisor::stakesOpen() const {
     // A run that has ended (quit, table switch) keeps BetOpen but stakes nothing more.
     if (!s_.BetOpen || s_.form.Button1.caption == "Start") return 0;
-    const bool classic = s_.form.BetStyle[1].value;
+    const bool classic = s_.style.style == PlayStyle::Classic;
     long long sum = 0;
     for (BetId id : s_.CurrentBet) sum += classic ? classicStake(s_, id) : multiStake(s_, id);
     return sum;
@@ -167,16 +169,17 @@ void Advisor::classicNoBet() {
     s_.form.Text1.AddHistoryLine(s_.SpinNumber);
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
-    s_.form.Label1.caption = "Spin Only";
     writeRunCaption();
 
     // Singles are never bet in Classic play; from rows on, a family is asked only while no
     // bet is open yet.
-    const auto passes = familyPasses(s_.form);
+    s_.advice = Advice::spinOnly();
+    const auto& passes = familyPasses();
     for (int i = 0; i < kPassCount - 1; ++i) {
         if (i >= kEvenPasses && s_.BetOpen) break;
         runPass(s_, passes[i], s_.TotalSpins);
     }
+    s_.form.Label1.caption = s_.advice.text();
 
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
@@ -193,7 +196,7 @@ void Advisor::classicBetOpen() {
     if (!takeSpin()) return;
     RecordCasinoSpin();
     const Family family = bet(s_.CurrentBet[0]).family;
-    const bool conservative = s_.form.Check[8].value == 1;
+    const bool conservative = s_.style.conservative;
 
     if (CheckValidLose(s_, s_.SpinNumber)) {
         s_.wager.NetChips -= ChipsForResult(s_.wagering, family, s_.StepIndex, false);

@@ -3,8 +3,8 @@
 
 #include "board/chips.hpp"
 #include "play/advisor.hpp"
-#include "play/passes.hpp"
 #include "selection/bet_table.hpp"
+#include "selection/passes.hpp"
 #include "selection/triggers.hpp"
 #include "util/numbers.hpp"
 
@@ -19,7 +19,7 @@ constexpr Family kJoinOrder[] = {Family::Split, Family::Corner, Family::Trio, Fa
 
 bool Advisor::ValidateMultiSettings() {
     int sum = 0;
-    for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
+    for (int n : s_.style.betsAtOnce) sum += n > 0 ? n : 0;
     if (sum == 0) {
         ports_.dialogs.message("You need to increase your Multi settings (Advanced Settings).",
                                s_.AppTitle);
@@ -47,7 +47,7 @@ void Advisor::MultiSpin() {
 }
 
 void Advisor::multiCaption() {
-    if (!s_.form.BetStyle[2].value) {
+    if (s_.style.style != PlayStyle::Multi) {
         s_.form.Label1.caption.clear();
         return;
     }
@@ -70,7 +70,7 @@ void Advisor::multiNoBet() {
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     writeRunCaption();
-    multiPasses(s_.form.BetStyle[3].value);
+    multiPasses(s_.style.style == PlayStyle::Super);
     if (s_.BetOpen) {
         multiCaption();
     } else {
@@ -91,7 +91,7 @@ void Advisor::multiLoss() {
     SettleMultiBalance(s_);
     showBalance();
     s_.QuitPending = false;
-    multiPasses(s_.form.BetStyle[3].value);
+    multiPasses(s_.style.style == PlayStyle::Super);
     if (s_.BetOpen) {
         multiCaption();
     } else {
@@ -121,7 +121,7 @@ void Advisor::multiWin() {
     EndBet();
     showBalance();
     s_.BetOpen = false;
-    multiPasses(s_.form.BetStyle[3].value);
+    multiPasses(s_.style.style == PlayStyle::Super);
     // A quit mark met in this pass is not announced: the spin was a win.
     if (!s_.BetOpen && s_.wagering.AutoIncrease == 1) {
         changeWager({raiseMulti, lowerWager});
@@ -153,7 +153,7 @@ void Advisor::ProgMultiBet() {
     }
     s_.BetOpen = false;
 
-    for (const FamilyPass& pass : familyPasses(s_.form)) runPass(s_, pass, s_.TableSpins);
+    for (const FamilyPass& pass : familyPasses()) runPass(s_, pass, s_.TableSpins);
     layMultiChips(true, former);
 }
 
@@ -167,23 +167,20 @@ void Advisor::ContMultiBet() {
     }
     s_.BetOpen = false;
 
-    const auto passes = familyPasses(s_.form);
+    const auto& passes = familyPasses();
     for (int i = 0; i < kEvenPasses; ++i) runPass(s_, passes[i], s_.TableSpins);
     // Singles are not bet in Multi play.
     for (int i = kEvenPasses; i < kPassCount - 1; ++i) {
         const FamilyPass& pass = passes[i];
-        if (!pass.watched) continue;
-        if (s_.TableSpins < s_.threshold(pass.family)) {
-            s_.form.Label1.caption = "Spin Only";
-            continue;
-        }
+        if (!s_.style.watches(pass.pass)) continue;
+        if (s_.TableSpins < s_.threshold(pass.family)) continue;
         // Fill the family up to its count box, lowering its threshold one spin at a time;
         // the trigger is asked at least once.
         std::int16_t& threshold = s_.StartThreshold[static_cast<int>(pass.family)];
         do {
             pass.trigger(s_);
             if (threshold > -kCountMax - 1) --threshold;  // stays put rather than wrap round
-        } while (s_.list(pass.family).size() < s_.form.howMany[pass.box].index && threshold >= 0);
+        } while (s_.list(pass.family).size() < s_.style.atOnce(pass.family) && threshold >= 0);
     }
     layMultiChips(false, former);
 }
@@ -239,7 +236,7 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
         f.Label1.caption.clear();
     }
     // Super: once the wins per table are reached, no new progression starts.
-    if (super && !carriedOn && s_.Wins >= parseWhole(f.cboWins.text(), 0, 1000000).value_or(0)) {
+    if (super && !carriedOn && s_.Wins >= s_.style.winsPerTable) {
         s_.BetOpen = false;
     }
     // A pass that leaves nothing open looks like one that opened nothing.
@@ -264,7 +261,7 @@ int Advisor::StepBet(BetId id) {
     }
     nonzeroSteps_ &= ~stale;
     nonzeroSteps_.set(id);
-    return NextStake(s_.wagering, bet(id).family, step, s_.form.Check[8].value == 1, s_.UnitWager(),
+    return NextStake(s_.wagering, bet(id).family, step, s_.style.conservative, s_.UnitWager(),
                      s_.Stake);
 }
 

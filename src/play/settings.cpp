@@ -125,6 +125,55 @@ void Advisor::ApplyHighBoxes() {
     }
 }
 
+StyleSettings Advisor::panelStyle() const {
+    const Form& f = s_.form;
+    StyleSettings style;
+    // With no style chosen nothing is played; what is shown of it reads as Multi play.
+    style.style = f.BetStyle[1].value   ? PlayStyle::Classic
+                  : f.BetStyle[3].value ? PlayStyle::Super
+                                        : PlayStyle::Multi;
+    const CheckBox* boxes[kPassCount] = {&f.chk7_[1], &f.chk7_[2], &f.chk7_[3], &f.chk[1],
+                                         &f.chk[6],   &f.chk[2],   &f.chk[3],   &f.chk[4],
+                                         &f.chk[5],   &f.Chk8};
+    for (int p = 0; p < kPassCount; ++p) style.watched[p] = boxes[p]->value == 1;
+    constexpr Family kCounted[kHowManyCount] = {Family::Dozen,  Family::Row,  Family::Line,
+                                                Family::Corner, Family::Trio, Family::Split,
+                                                Family::Single};
+    for (int k = 0; k < kHowManyCount; ++k) {
+        style.betsAtOnce[static_cast<int>(kCounted[k])] = f.howMany[k].index;
+    }
+    style.conservative = f.Check[8].value == 1;
+    style.winsPerTable = static_cast<int>(parseWhole(f.cboWins.text(), 0, 1000000).value_or(0));
+    style.minutesPerTable = static_cast<int>(parseWhole(f.cboTime.text(), 0, 1000000).value_or(0));
+    return style;
+}
+
+bool Advisor::styleChosen() const {
+    return s_.form.BetStyle[1].value || s_.form.BetStyle[2].value || s_.form.BetStyle[3].value;
+}
+
+ThresholdEntries Advisor::thresholdEntries() const {
+    ThresholdEntries entries;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        entries[k] = {parseInt16(s_.form.Text[lowBox(k)].text),
+                      parseInt16(s_.form.Text[highBox(k)].text),
+                      s_.form.Check[randomBox(k)].value == 1};
+    }
+    return entries;
+}
+
+bool Advisor::drawStartThresholds() {
+    const auto problem =
+        drawThresholds(thresholdEntries(), s_.MultiBetPlay, ports_.random, s_.StartThreshold);
+    if (!problem) return true;
+    ports_.dialogs.message(problem->message(), s_.AppTitle);
+    if (problem->kind == ThresholdProblem::Kind::NotNumeric) {
+        const int k = static_cast<int>(problem->family);
+        s_.form.requestFocus("Text" + std::to_string(problem->high ? highBox(k) : lowBox(k)));
+    }
+    return false;
+}
+
 // Everything of the panel that does not depend on the style shown.
 void Advisor::capturePanel() {
     capturePanelInto(settings_);

@@ -51,18 +51,14 @@ void Advisor::syncUnitWager() {
 // The engine moves the minimum-wager list itself, which runs no click handler (only a user's
 // click does). The balance figures still follow the new minimum wager, as they do whenever it
 // changes.
-void Advisor::applyWager(const MinimumWager& wager) {
-    const bool changed = s_.form.cboWager.index != wager.cboWagerIndex;
-    s_.form.cboWager.index = wager.cboWagerIndex;
-    s_.wager = wager;
-    if (changed) refreshBalanceLabels();
-}
-
 void Advisor::changeWager(std::initializer_list<WagerRule> rules) {
     MinimumWager wager = s_.wager;
-    wager.cboWagerIndex = s_.form.cboWager.index;
     for (WagerRule rule : rules) rule(s_.wagering, wager);
-    applyWager(wager);
+    const int index = static_cast<int>(wager.UnitWager - kLowestWager);
+    const bool changed = s_.form.cboWager.index != index;
+    s_.form.cboWager.index = index;
+    s_.wager = wager;
+    if (changed) refreshBalanceLabels();
 }
 
 // "Quit NOW": the run ends, and the next press starts a new one.

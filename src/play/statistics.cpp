@@ -8,7 +8,7 @@
 #include <numeric>
 
 #include "play/advisor.hpp"
-#include "play/passes.hpp"
+#include "selection/passes.hpp"
 
 namespace brisvale {
 namespace {
@@ -16,29 +16,11 @@ namespace {
 // Never seen sorts as the longest ago.
 constexpr int kNever = std::numeric_limits<int>::max();
 
-// The bets each family pass asks for, when the style shown runs that pass.
-BetSet watchedBets(const Form& f) {
-    using namespace bet_ids;
-    const auto passes = familyPasses(f);
-    BetSet out;
-    const BetId evenPairs[kEvenPasses][2] = {{Red, Black}, {Even, Odd}, {Low, High}};
-    for (int p = 0; p < kEvenPasses; ++p) {
-        for (BetId id : evenPairs[p]) out.set(id, passes[p].watched);
-    }
-    // Classic and Multi play never bet singles.
-    const bool super = f.BetStyle[3].value;
-    for (int p = kEvenPasses; p < kPassCount; ++p) {
-        if (!passes[p].watched || (passes[p].family == Family::Single && !super)) continue;
-        for (BetId id : triggerOrder(passes[p].family)) out.set(id);
-    }
-    return out;
-}
-
 }  // namespace
 
 Statistics Advisor::statistics() const {
     Statistics out;
-    const BetSet watched = watchedBets(s_.form);
+    const BetSet watched = watchedBets(panelStyle());
     // A run that has ended (quit, table switch) keeps BetOpen but has nothing on the table.
     const bool playing = s_.BetOpen && s_.form.Button1.caption != "Start";
     const BetSet open = playing ? s_.CurrentBet.members() : BetSet();

@@ -42,12 +42,13 @@ void Advisor::writeTimerCaption() {
 void Advisor::Timer1_Timer() {
     Form& f = s_.form;
     writeTimerCaption();
+    s_.style = panelStyle();
 
     // The limits are read only when the advice could be given.
     const auto switchDue = [&] {
         const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
-        const long long timeLimit = parseWhole(f.cboTime.text(), 0, 1000000).value_or(0) * 60;
-        const long long winsLimit = parseWhole(f.cboWins.text(), 0, 1000000).value_or(0);
+        const long long timeLimit = s_.style.minutesPerTable * 60LL;
+        const long long winsLimit = s_.style.winsPerTable;
         const bool progression = std::any_of(s_.betSteps.begin(), s_.betSteps.end(),
                                              [](std::int16_t step) { return step > 1; });
         return (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression;

@@ -2,22 +2,40 @@
 #pragma once
 // Start thresholds: how long each family's bets must sleep before they are played.
 
+#include <array>
+#include <cstdint>
 #include <optional>
-#include <string_view>
+#include <string>
 
+#include "model/bets.hpp"
 #include "state/ports.hpp"
-#include "state/state.hpp"
 
 namespace brisvale {
 
-// The Low, High and Random boxes of threshold family k (0 Even .. 7 Single).
-int lowBox(int family);     // Text2, Text4, ... Text16
-int highBox(int family);    // Text3, ... Text17
-int randomBox(int family);  // Check1..Check7, Check9
+// One family's threshold as the player set it: its Low and High (nullopt: not a whole number
+// from -32768 to 32767), and whether the threshold is drawn between them.
+struct ThresholdEntry {
+    std::optional<std::int16_t> low;
+    std::optional<std::int16_t> high;
+    bool random = false;
+};
+using ThresholdEntries = std::array<ThresholdEntry, kFamilyCount>;
+using Thresholds = std::array<std::int16_t, kFamilyCount>;
 
-// Checks every pair and fixes StartThreshold: Low, or a uniform draw from Low..High where the
-// Random box is ticked. False, after its message, when a box is not a number or a Low lies
-// above its High (the Single pair is checked in multi-bet play only).
-bool DrawThresholds(PlayState& s, Dialogs& dialogs, Random& random);
+// Why the thresholds cannot be drawn: an entry that is no number (the first, Low before High),
+// or a Low above its High.
+struct ThresholdProblem {
+    enum class Kind { NotNumeric, LowAboveHigh } kind;
+    Family family;
+    bool high = false;            // NotNumeric: the High entry, not the Low one
+    std::string message() const;  // "Value must be numeric!", "Low Dozen value is invalid"
+};
+
+// DrawThresholds: checks every entry and fixes the thresholds: Low, or a uniform draw from
+// Low..High where the entry is random. The Single pair is checked in multi-bet play only; an
+// unchecked Single pair with Low above High takes its Low. On a problem nothing is drawn and
+// `thresholds` is left as it was.
+std::optional<ThresholdProblem> drawThresholds(const ThresholdEntries& entries, bool multiBetPlay,
+                                               Random& random, Thresholds& thresholds);
 
 }  // namespace brisvale

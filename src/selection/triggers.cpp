@@ -35,7 +35,7 @@ long long firstAmount(const PlayState& s, Family family) {
 }
 
 void openClassic(PlayState& s, BetId id, Family family) {
-    s.form.Label1.caption = caption(id, firstAmount(s, family));
+    s.advice = Advice::betOn(id, firstAmount(s, family));
     s.CurrentBet.assignSingle(id);
     s.BetOpen = true;
 }
@@ -69,16 +69,11 @@ void evenPair(PlayState& s, BetId first, BetId second) {
     if (!list.empty()) s.BetOpen = true;
 }
 
-int countBox(const PlayState& s, HowMany box) {
-    return s.form.howMany[box].index;
-}
-
 enum class Overlap { Label, Numbers };
 
 struct MultiRule {
     Family family;
     Table table;
-    HowMany box;
     Overlap overlap;
     bool spinExcludes;
 };
@@ -86,7 +81,7 @@ struct MultiRule {
 // Multi-bet play: append due bets within the count box's allowance.
 void multiScan(PlayState& s, std::span<const BetId> order, const MultiRule& rule) {
     BetList& list = s.list(rule.family);
-    const int allowance = countBox(s, rule.box) - list.size();
+    const int allowance = s.style.atOnce(rule.family) - list.size();
     const NumberMask sleeping = sleepingNumbers(s.sleepers, rule.table, s.threshold(rule.family));
     int added = 0;
     for (BetId id : order) {
@@ -126,49 +121,33 @@ void TriggerOddEven(PlayState& s) {
 }
 
 void TriggerDozen(PlayState& s) {
-    family(s, {Family::Dozen, Table::Dozen, DozenBox, Overlap::Label, true});
+    family(s, {Family::Dozen, Table::Dozen, Overlap::Label, true});
 }
 void TriggerRow(PlayState& s) {
-    family(s, {Family::Row, Table::Row, RowBox, Overlap::Label, true});
+    family(s, {Family::Row, Table::Row, Overlap::Label, true});
 }
 void TriggerLine(PlayState& s) {
-    family(s, {Family::Line, Table::Line, LineBox, Overlap::Numbers, false});
+    family(s, {Family::Line, Table::Line, Overlap::Numbers, false});
 }
 void TriggerCorner(PlayState& s) {
-    family(s, {Family::Corner, Table::Corner, CornerBox, Overlap::Numbers, true});
+    family(s, {Family::Corner, Table::Corner, Overlap::Numbers, true});
 }
 void TriggerTrio(PlayState& s) {
-    family(s, {Family::Trio, Table::Trio, TrioBox, Overlap::Numbers, false});
+    family(s, {Family::Trio, Table::Trio, Overlap::Numbers, false});
 }
 
 void TriggerSplit(PlayState& s) {
     if (s.MultiBetPlay) {
-        multiScan(s, multiSplitOrder(),
-                  {Family::Split, Table::Split, SplitBox, Overlap::Numbers, true});
-        return;
-    }
-    // Classic: the last due split becomes the bet; the caption is written once after the scan,
-    // for whatever bet is open by then.
-    const NumberMask sleeping =
-        sleepingNumbers(s.sleepers, Table::Split, s.threshold(Family::Split));
-    const auto order = naturalSplitOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (inside(*it, sleeping)) {
-            s.CurrentBet.assignSingle(*it);
-            s.BetOpen = true;
-            break;
-        }
-    }
-    if (s.BetOpen) {
-        s.form.Label1.caption = "Bet $" + std::to_string(firstAmount(s, Family::Split)) + " on " +
-                                s.CurrentBet.plainText();
+        multiScan(s, multiSplitOrder(), {Family::Split, Table::Split, Overlap::Numbers, true});
+    } else {
+        classicScan(s, naturalSplitOrder(), Table::Split, Family::Split);
     }
 }
 
 void TriggerSingle(PlayState& s) {
     if (!s.MultiBetPlay) return;
     multiScan(s, triggerOrder(Family::Single),
-              {Family::Single, Table::Single, SingleBox, Overlap::Numbers, true});
+              {Family::Single, Table::Single, Overlap::Numbers, true});
 }
 
 }  // namespace brisvale

@@ -210,6 +210,18 @@ struct Form {
     }
 };
 
+// The threshold boxes of family k (0 Even .. 7 Single): its Low box (Text2, Text4, ... Text16),
+// its High box (Text3, ... Text17) and its Random box (Check1..Check7, Check9).
+constexpr int lowBox(int family) {
+    return 2 + 2 * family;
+}
+constexpr int highBox(int family) {
+    return 3 + 2 * family;
+}
+constexpr int randomBox(int family) {
+    return family == 7 ? 9 : family + 1;
+}
+
 // Names of the how-many lists: "cboDozen", "cboRow", ...
 std::string_view howManyName(int k);
 // The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 ->

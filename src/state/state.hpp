@@ -63,6 +63,51 @@ struct RunTally {
     }
 };
 
+enum class PlayStyle : std::uint8_t { Classic, Multi, Super };
+
+// The family passes of a spin, in their fixed order: the three even-money pairs, rows, dozens,
+// lines, corners, trios, splits, and singles last.
+enum class Pass : std::uint8_t {
+    RedBlack,
+    OddEven,
+    HighLow,
+    Row,
+    Dozen,
+    Line,
+    Corner,
+    Trio,
+    Split,
+    Single
+};
+inline constexpr int kPassCount = 10;
+inline constexpr int kEvenPasses = 3;
+
+// The play style the player chose: what the rules read of the panel.
+struct StyleSettings {
+    PlayStyle style = PlayStyle::Classic;
+    std::array<bool, kPassCount> watched{};
+    // Multi and Super: how many bets of each family at once (the even-money pairs have none).
+    std::array<int, kFamilyCount> betsAtOnce{};
+    bool conservative = false;
+    int winsPerTable = 0;     // the table-switch advice after this many wins
+    int minutesPerTable = 0;  // or after this many minutes at the table
+
+    bool watches(Pass p) const { return watched[static_cast<int>(p)]; }
+    int atOnce(Family f) const { return betsAtOnce[static_cast<int>(f)]; }
+};
+
+// What the rules advise for the next spin while they choose the bets; the label under the board
+// is rendered from it.
+struct Advice {
+    enum class Kind : std::uint8_t { SpinOnly, Bet };
+    Kind kind = Kind::SpinOnly;
+    BetId bet = 0;         // Bet: the bet shown
+    long long amount = 0;  // Bet: the dollars its caption names
+    static Advice spinOnly() { return {}; }
+    static Advice betOn(BetId id, long long dollars) { return {Kind::Bet, id, dollars}; }
+    std::string text() const { return kind == Kind::Bet ? caption(bet, amount) : "Spin Only"; }
+};
+
 struct PlayState {
     // Run counters.
     int TotalSpins = 0;
@@ -108,6 +153,8 @@ struct PlayState {
     std::string AppTitle = "Brisvale";
     std::string CasinoName;
 
+    StyleSettings style;  // the panel's play style, as the last press or tick read it
+    Advice advice;        // what the passes of the last spin advise
     SleeperTables sleepers;
     Wagering wagering;
     Form form;

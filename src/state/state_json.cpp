@@ -51,11 +51,11 @@ static_assert(memberCount<Marker>() == 5);
 static_assert(memberCount<Picture>() == 5);
 static_assert(memberCount<WageringForm>() == 5);
 static_assert(memberCount<Form>() == 39);
-static_assert(memberCount<MinimumWager>() == 4);
+static_assert(memberCount<MinimumWager>() == 3);
 static_assert(memberCount<Wagering>() == 4);
 static_assert(memberCount<Settlement>() == 2);
 static_assert(memberCount<RunTally>() == 2);
-static_assert(memberCount<PlayState>() == 35);
+static_assert(memberCount<PlayState>() == 37);
 
 [[noreturn]] void bad(const std::string& what) {
     throw BadStateJson(what);
@@ -404,14 +404,13 @@ void fromJson(const Json& j, SleeperTables& t) {
 }
 
 Json toJson(const MinimumWager& w) {
-    return {{"cboWagerIndex", w.cboWagerIndex},
-            {"UnitWager", w.UnitWager},
-            {"StartUnitWager", w.StartUnitWager},
-            {"NetChips", w.NetChips}};
+    return {
+        {"UnitWager", w.UnitWager}, {"StartUnitWager", w.StartUnitWager}, {"NetChips", w.NetChips}};
 }
 void fromJson(const Json& j, MinimumWager& w) {
     constexpr long long kWide = std::numeric_limits<long long>::max();
-    w.cboWagerIndex = static_cast<int>(wholeMember(j, "cboWagerIndex", 0, kLastWagerIndex));
+    // Files of the first version also hold the list position of the unit; the list's own
+    // selection is kept with the window's state.
     w.UnitWager = wholeMember(j, "UnitWager", -kWide, kWide);
     w.StartUnitWager = wholeMember(j, "StartUnitWager", -kWide, kWide);
     w.NetChips = wholeMember(j, "NetChips", -kWide, kWide);
@@ -488,7 +487,8 @@ Json textJson(std::string_view text) {
     return utf8FromWindows1252(text);
 }
 
-// Not stored, being the session's own: AppTitle, NormalColor, BetColor, QuitColor.
+// Not stored, being the session's own: AppTitle, NormalColor, BetColor, QuitColor; nor style
+// and advice, which every press reads and decides anew.
 Json toJson(const PlayState& s) {
     Json lists = Json::array();
     for (const BetList& list : s.lists) lists.push_back(toJson(list));

@@ -9,15 +9,9 @@ namespace brisvale {
 
 namespace {
 
-// The minimum-wager list holds $1..$100; a selection never leaves it.
-int clampIndex(long long index) {
-    return static_cast<int>(std::clamp<long long>(index, 0, kLastWagerIndex));
-}
-
-// Moves the selection by `entries` (stopping at either end of the list); UnitWager follows.
-void moveSelection(MinimumWager& wager, long long entries) {
-    wager.cboWagerIndex = clampIndex(static_cast<long long>(wager.cboWagerIndex) + entries);
-    wager.UnitWager = wager.cboWagerIndex + 1;
+// Moves the unit by `dollars`, stopping at $1 and $100.
+void moveUnit(MinimumWager& wager, long long dollars) {
+    wager.UnitWager = std::clamp(wager.UnitWager + dollars, kLowestWager, kHighestWager);
 }
 
 // netChips / increaseChips (netChips <= 0, increaseChips >= 1) rounded to the nearest whole
@@ -36,7 +30,7 @@ void raiseClassic(const Wagering& wagering, MinimumWager& wager) {
     // A raise needs chips to pay for it: without IncreaseChips >= 1 every win would raise.
     if (wagering.AutoIncrease != 1 || wagering.IncreaseChips < 1) return;
     if (wager.NetChips < wagering.IncreaseChips) return;
-    moveSelection(wager, wagering.IncreaseSteps);
+    moveUnit(wager, wagering.IncreaseSteps);
     wager.NetChips -= wagering.IncreaseChips;
 }
 
@@ -47,23 +41,22 @@ void raiseMulti(const Wagering& wagering, MinimumWager& wager) {
     // Beyond 2^31 raises any non-zero step runs off the list anyway; capping keeps the
     // product within 64 bits.
     const long long capped = std::min<long long>(raises, 1LL << 31);
-    moveSelection(wager, capped * wagering.IncreaseSteps);
+    moveUnit(wager, capped * wagering.IncreaseSteps);
     wager.NetChips -= raises * wagering.IncreaseChips;
 }
 
 void lowerWager(const Wagering& wagering, MinimumWager& wager) {
-    if (wagering.AutoIncrease != 1 || wager.cboWagerIndex < 1) return;
+    if (wagering.AutoIncrease != 1 || wager.UnitWager <= kLowestWager) return;
     if (wager.NetChips > 0 || wagering.IncreaseChips < 1) return;
-    const long long current = std::clamp<long long>(wager.UnitWager, 1, kLastWagerIndex + 1);
-    const long long floor = std::clamp<long long>(wager.StartUnitWager, 1, kLastWagerIndex + 1);
+    const long long current = std::clamp(wager.UnitWager, kLowestWager, kHighestWager);
+    const long long floor = std::clamp(wager.StartUnitWager, kLowestWager, kHighestWager);
     // The share is at most 0; capping it keeps current + share well inside 64 bits.
     const long long share =
         std::max<long long>(roundedShare(wager.NetChips, wagering.IncreaseChips), -1000);
     // Not below the wager the run started with, and a lowering never raises the wager (the
     // user may have picked a smaller one by hand during the run).
     const long long lowered = std::min(current, std::max(current + share, floor));
-    wager.cboWagerIndex = clampIndex(lowered - 1);
-    wager.UnitWager = wager.cboWagerIndex + 1;
+    wager.UnitWager = lowered;
 }
 
 }  // namespace brisvale

@@ -79,18 +79,18 @@ long long RoundDown(double x);
 // not first; no empty element, blank, sign or lower-case mark.
 bool isValidSequence(std::string_view text);
 
-// The minimum wager as the engine changes it: the selection of the minimum-wager list
-// (0..99 for $1..$100), the unit it stands for, and the chips won since the last change.
+// The minimum wager as the engine changes it: the unit in dollars ($1..$100, the amounts the
+// player can choose), the unit the run started with, and the chips won since the last change.
 struct MinimumWager {
-    int cboWagerIndex = 0;
     long long UnitWager = 1;
     long long StartUnitWager = 1;
     long long NetChips = 0;
 };
-inline constexpr int kLastWagerIndex = 99;
+inline constexpr long long kLowestWager = 1;
+inline constexpr long long kHighestWager = 100;
 
-// Every change keeps the selection within 0..kLastWagerIndex, UnitWager = selection + 1, and
-// needs AutoIncrease == 1 and IncreaseChips >= 1.
+// Every change keeps UnitWager within $1..$100 and needs AutoIncrease == 1 and
+// IncreaseChips >= 1.
 // After a Classic win.
 void raiseClassic(const Wagering& wagering, MinimumWager& wager);
 // After a multi-bet spin with a win that left no bet open.

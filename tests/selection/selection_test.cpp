@@ -23,13 +23,14 @@ struct TopOfRange : Random {
     int uniform(int lo, int hi) override { return asked.emplace_back(lo, hi).second; }
 };
 
-// The boxes' numbers show in the panel's tests (focus=Text4 and the like).
-TEST(DrawThresholds, ChecksTheBoxesThenTakesLowOrADraw) {
+// The entries' boxes and focus show in the panel's tests (focus=Text4 and the like).
+TEST(DrawThresholds, ChecksTheEntriesThenTakesLowOrADraw) {
     std::mt19937 gen(5);
     for (int round = 0; round < 600; ++round) {
-        PlayState s;
-        s.MultiBetPlay = gen() % 2 == 1;
-        s.StartThreshold.fill(99);
+        const bool multi = gen() % 2 == 1;
+        Thresholds thresholds;
+        thresholds.fill(99);
+        ThresholdEntries entries;
         std::array<int, kFamilyCount> want{};
         std::vector<std::pair<int, int>> drawn;
         std::string message;
@@ -37,27 +38,31 @@ TEST(DrawThresholds, ChecksTheBoxesThenTakesLowOrADraw) {
             const int low = static_cast<int>(gen() % 9) - 2;
             const int high =
                 low + static_cast<int>(gen() % 4) - (k == 7 || gen() % 12 == 0 ? 3 : 0);
-            s.form.Text[lowBox(k)].text = std::to_string(low);
-            s.form.Text[highBox(k)].text = std::to_string(high);
-            s.form.Check[randomBox(k)].value = static_cast<int>(gen() % 3);  // 2 is grey
-            const bool draw = s.form.Check[randomBox(k)].value == 1 && low < high;
+            const int randomBox = static_cast<int>(gen() % 3);  // 2 is grey: not random
+            entries[k] = {static_cast<std::int16_t>(low), static_cast<std::int16_t>(high),
+                          randomBox == 1};
+            const bool draw = randomBox == 1 && low < high;
             if (draw) drawn.emplace_back(low, high);
             want[k] = draw ? high : low;
-            if (low > high && message.empty() && k < (s.MultiBetPlay ? 8 : 7))
+            if (low > high && message.empty() && k < (multi ? 8 : 7))
                 message = "Low " + std::string(familyName(Family(k))) + " value is invalid";
         }
-        const int spoilt = gen() % 6 == 0 ? 2 + static_cast<int>(gen() % 16) : 0;
-        if (spoilt != 0) s.form.Text[spoilt].text = gen() % 2 ? "1x" : "40000";
-        if (spoilt != 0) message = "Value must be numeric!";
+        const int spoilt = gen() % 6 == 0 ? static_cast<int>(gen() % 16) : -1;
+        if (spoilt >= 0) {
+            (spoilt % 2 ? entries[spoilt / 2].high : entries[spoilt / 2].low).reset();
+            message = "Value must be numeric!";
+        }
         if (!message.empty()) want.fill(99), drawn.clear();
-        testing::FakeDialogs dialogs;
         TopOfRange random;
-        EXPECT_EQ(DrawThresholds(s, dialogs, random), message.empty());
-        EXPECT_EQ(dialogs.texts(),
-                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
-        EXPECT_EQ(s.form.focus, spoilt != 0 ? "Text" + std::to_string(spoilt) : "");
+        const auto problem = drawThresholds(entries, multi, random, thresholds);
+        EXPECT_EQ(problem ? problem->message() : "", message);
+        if (spoilt >= 0) {
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(std::pair(static_cast<int>(problem->family), problem->high),
+                      std::pair(spoilt / 2, spoilt % 2 == 1));
+        }
         EXPECT_EQ(random.asked, drawn);
-        EXPECT_TRUE(std::ranges::equal(s.StartThreshold, want));
+        EXPECT_TRUE(std::ranges::equal(thresholds, want));
     }
     SeededRandom one(1);  // the program's one generator: both ends of the range come up
     std::set<int> seen;
@@ -141,14 +146,15 @@ TEST(Settlement, OpenBetsAgainstRandomSpins) {
     }
 }
 
-// Each trigger's rule: the sleeper table each play reads, the count box (an even-money pair has
-// none: both may open), whether a list refuses bets sharing a printed number (else only the same
-// bet), and whether multi-bet play skips the bets the last spin hit.
+// Each trigger's rule: the sleeper table each play reads, whether the family's bets at once
+// limit it (an even-money pair has none: both may open), whether a list refuses bets sharing a
+// printed number (else only the same bet), and whether multi-bet play skips the bets the last
+// spin hit.
 struct Rule {
     void (*trigger)(PlayState&);
     Family family;
-    Table multi;  // Classic play reads the Even table for the even-money pairs
-    int box;
+    Table multi;   // Classic play reads the Even table for the even-money pairs
+    bool counted;  // Multi and Super: within the family's bets at once
     bool byNumbers, spinExcludes;
 };
 
@@ -163,11 +169,11 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
     using T = Table;
     // clang-format off
     const Rule rules[] = {
-        {TriggerRedBlack, F::Even, T::RedBlack, -1, false, true}, {TriggerHighLow, F::Even, T::HighLow, -1, false, true},
-        {TriggerOddEven, F::Even, T::OddEven, -1, false, true}, {TriggerDozen, F::Dozen, T::Dozen, DozenBox, false, true},
-        {TriggerRow, F::Row, T::Row, RowBox, false, true}, {TriggerLine, F::Line, T::Line, LineBox, true, false},
-        {TriggerCorner, F::Corner, T::Corner, CornerBox, true, true}, {TriggerTrio, F::Trio, T::Trio, TrioBox, true, false},
-        {TriggerSplit, F::Split, T::Split, SplitBox, true, true}, {TriggerSingle, F::Single, T::Single, SingleBox, true, true}};
+        {TriggerRedBlack, F::Even, T::RedBlack, false, false, true}, {TriggerHighLow, F::Even, T::HighLow, false, false, true},
+        {TriggerOddEven, F::Even, T::OddEven, false, false, true}, {TriggerDozen, F::Dozen, T::Dozen, true, false, true},
+        {TriggerRow, F::Row, T::Row, true, false, true}, {TriggerLine, F::Line, T::Line, true, true, false},
+        {TriggerCorner, F::Corner, T::Corner, true, true, true}, {TriggerTrio, F::Trio, T::Trio, true, true, false},
+        {TriggerSplit, F::Split, T::Split, true, true, true}, {TriggerSingle, F::Single, T::Single, true, true, true}};
     // clang-format on
     std::mt19937 gen(11);
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
@@ -190,31 +196,27 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
                 first ? Sequence{first == 1 ? "x" : "2", "Q"} : Sequence{};
             s.BetOpen = pick(0, 1);
             if (pick(0, 1)) s.CurrentBet.push_back(BetId(pick(0, kBetCount - 1)));
-            s.form.Label1.caption = "before";
+            s.advice = Advice::betOn(bet_ids::Red, 12345);  // what an earlier pass advised
             for (int k = pick(0, 2); k > 0; --k)
                 s.list(rule.family).push_back(order[pick(0, order.size() - 1)]);
-            if (rule.box >= 0) s.form.howMany[rule.box].index = pick(0, 6);
+            if (rule.counted) s.style.betsAtOnce[static_cast<int>(rule.family)] = pick(0, 6);
             PlayState want = s;
             const long long amount = (first == 2 ? 2 : 0) * s.UnitWager();  // the first stake
             if (!s.MultiBetPlay && rule.family != F::Single) {
-                // Classic: the last due bet of the scan is the one shown; the split caption
-                // names whatever bet is open after the scan.
+                // Classic: the last due bet of the scan is the one shown.
                 const auto last = std::ranges::find_if(order.rbegin(), order.rend(), [&](BetId id) {
                     return due(s, id, rule.family == F::Even ? T::Even : rule.multi);
                 });
                 if (last != order.rend()) {
                     want.CurrentBet.assignSingle(*last);
                     want.BetOpen = true;
-                    want.form.Label1.caption = caption(*last, amount);
+                    want.advice = Advice::betOn(*last, amount);
                 }
-                if (rule.family == F::Split && want.BetOpen)
-                    want.form.Label1.caption =
-                        "Bet $" + std::to_string(amount) + " on " + want.CurrentBet.plainText();
             } else if (s.MultiBetPlay) {
                 // Multi-bet play: each due bet in turn joins its family's list unless the list is
                 // full, the bet shares a number printed on it (or is on it), or the spin hit it.
                 BetList& list = want.list(rule.family);
-                const int room = rule.box < 0 ? kBetCount : s.form.howMany[rule.box].index;
+                const int room = rule.counted ? s.style.atOnce(rule.family) : kBetCount;
                 for (BetId id : rule.family == F::Split ? multiSplitOrder() : order) {
                     const bool refused = rule.byNumbers ? (bet(id).numbers & list.printed()) != 0
                                                         : list.contains(id);
@@ -227,7 +229,7 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
             rule.trigger(s);
             const auto seen = [&](const PlayState& p) {
                 return std::tuple(p.list(rule.family).listText(), p.CurrentBet.listText(),
-                                  p.BetOpen, p.form.Label1.caption);
+                                  p.BetOpen, p.advice.text());
             };
             EXPECT_EQ(seen(s), seen(want)) << "rule " << r << " multi " << s.MultiBetPlay;
         }

@@ -15,8 +15,8 @@ constexpr long long kMax = std::numeric_limits<long long>::max();
 using Change = void (*)(const Wagering&, MinimumWager&);
 
 TEST(MinimumWager, RaisesAndLowerings) {
-    // The change; AutoIncrease, IncreaseChips, IncreaseSteps; the index (UnitWager follows it),
-    // the start and NetChips before; the index and NetChips after.
+    // The change; AutoIncrease, IncreaseChips, IncreaseSteps; the unit less $1 (the list's
+    // position), the start and NetChips before; the same after.
     using Row = std::tuple<Change, int, int, int, int, long long, long long, int, long long>;
     // clang-format off
     const Row rows[] = {
@@ -54,10 +54,10 @@ TEST(MinimumWager, RaisesAndLowerings) {
         Wagering w;
         std::tie(w.AutoIncrease, w.IncreaseChips, w.IncreaseSteps) =
             std::tie(autoIncrease, chips, steps);
-        MinimumWager m{index, index + 1, start, net};
+        MinimumWager m{index + 1, start, net};
         change(w, m);
-        EXPECT_EQ(std::tuple(m.cboWagerIndex, m.UnitWager, m.StartUnitWager, m.NetChips),
-                  std::tuple(wantIndex, wantIndex + 1LL, start, wantNet))
+        EXPECT_EQ(std::tuple(m.UnitWager, m.StartUnitWager, m.NetChips),
+                  std::tuple(wantIndex + 1LL, start, wantNet))
             << index << " " << net;
     }
 }

@@ -10,19 +10,18 @@
 namespace brisvale {
 
 struct FamilyPass {
-    bool watched;  // its box on the panel is ticked
+    Pass pass;
     Family family;
     void (*trigger)(PlayState&);
-    HowMany box;  // the count box the Multi fill-up obeys (the even-money pairs have none)
 };
 
-inline constexpr int kEvenPasses = 3;
-inline constexpr int kPassCount = 10;
-
-std::array<FamilyPass, kPassCount> familyPasses(const Form& f);
+const std::array<FamilyPass, kPassCount>& familyPasses();
 
 // A watched family whose threshold the spins have reached is asked for its bets; below it
-// the advisor says "Spin Only". False when the family was not asked.
+// the advice is "Spin Only". False when the family was not asked.
 bool runPass(PlayState& s, const FamilyPass& pass, int spins);
+
+// The bets the passes of the style ask for (Classic and Multi play never bet singles).
+BetSet watchedBets(const StyleSettings& style);
 
 }  // namespace brisvale
