@@ -28,7 +28,7 @@ void Advisor::Button1_Click() {
 
 void Advisor::ProgSingle() {
     syncUnitWager();
-    if (s_.form.Button1.caption == "Start") {
+    if (!s_.playing()) {
         startRun(false);
     } else if (!s_.BetOpen) {
         classicNoBet();
@@ -83,6 +83,7 @@ void Advisor::PrepareRun() {
     f.Label1.caption = "Configure Play Style and Press Start";
     f.Label1.visible = true;
     s_.RunStart = ports_.clock.nowMs();
+    s_.phase = RunPhase::Idle;
     f.Button1.caption = "Start";
     s_.sleepers.clearAll();
     if (s_.RecordedSpins == 0) f.Text1.clear();
@@ -112,6 +113,7 @@ void Advisor::BeginRun() {
     s_.RunStart = ports_.clock.nowMs();
     s_.SpinWaitActive = false;
     f.Label1.caption = "Spin Only";
+    s_.phase = RunPhase::Playing;
     f.Button1.caption = "Submit";
     s_.Wins = 0;
 }
@@ -144,7 +146,7 @@ void Advisor::EndBet(bool countSpin) {
 
 long long Advisor::stakesOpen() const {
     // A run that has ended (quit, table switch) keeps BetOpen but stakes nothing more.
-    if (!s_.BetOpen || s_.form.Button1.caption == "Start") return 0;
+    if (!s_.BetOpen || !s_.playing()) return 0;
     const bool classic = s_.style.style == PlayStyle::Classic;
     long long sum = 0;
     for (BetId id : s_.CurrentBet) sum += classic ? classicStake(s_, id) : multiStake(s_, id);

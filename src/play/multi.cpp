@@ -30,7 +30,7 @@ bool Advisor::ValidateMultiSettings() {
 
 void Advisor::MultiSpin() {
     syncUnitWager();
-    if (s_.form.Button1.caption == "Start") {
+    if (!s_.playing()) {
         startRun(true);
         return;
     }

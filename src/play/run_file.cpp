@@ -49,7 +49,7 @@ struct SavedRun {
 }  // namespace
 
 bool Advisor::runOpen() const {
-    return s_.form.Button1.caption == "Submit" && !replay_;
+    return s_.playing() && !replay_;
 }
 
 void Advisor::flushRunFile() {
@@ -111,7 +111,7 @@ void Advisor::offerResume() {
         member(member(member(doc, "state"), "form"), "Casino");
         doc["state"]["form"]["Casino"]["index"] = run.casino;
         fromJson(member(doc, "state"), run.state);
-        if (run.state.form.Button1.caption != "Submit" || run.state.ReplayMode) {
+        if (!run.state.playing() || run.state.ReplayMode) {
             throw BadStateJson("it holds no open run");
         }
         const Json& settings = member(doc, "settings");

@@ -66,6 +66,7 @@ void Advisor::showQuit() {
     s_.form.Label1.caption = "Quit NOW";
     set_backcolor(s_.QuitColor);
     s_.form.Picture4.visible = true;
+    s_.phase = RunPhase::Quit;
     s_.form.Button1.caption = "Start";
 }
 

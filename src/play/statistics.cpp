@@ -22,7 +22,7 @@ Statistics Advisor::statistics() const {
     Statistics out;
     const BetSet watched = watchedBets(panelStyle());
     // A run that has ended (quit, table switch) keeps BetOpen but has nothing on the table.
-    const bool playing = s_.BetOpen && s_.form.Button1.caption != "Start";
+    const bool playing = s_.BetOpen && s_.playing();
     const BetSet open = playing ? s_.CurrentBet.members() : BetSet();
     for (int i = 0; i < kBetCount; ++i) {
         const auto id = static_cast<BetId>(i);

@@ -60,6 +60,7 @@ void Advisor::Timer1_Timer() {
         set_backcolor(s_.NormalColor);
         f.Picture4.visible = true;
         s_.CurrentBet.clear();
+        s_.phase = RunPhase::SwitchTable;
         f.Button1.caption = "Start";
     }
 
@@ -84,11 +85,11 @@ namespace brisvale {
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
 void Advisor::Command2_Click() {
     if (replay_) return;  // one replay at a time; a second would enter its spins twice
-    const bool starting = s_.form.Button1.caption == "Start";
+    const bool starting = !s_.playing();
     Button1_Click();
     // A run that could not start has told the user why; pressing Start again for every
     // recorded spin would only repeat that message.
-    if (starting && s_.form.Button1.caption == "Start") return;
+    if (starting && !s_.playing()) return;
     // The box lists the casino's spins already, and the replay lists each one as it plays it.
     if (!history_.empty()) s_.form.Text1.clear();
     s_.ReplayMode = true;

@@ -32,7 +32,7 @@ ActionResult Advisor::logged(Act act, int arg, Action&& action, std::string_view
 
 ActionResult Advisor::pressButton1(Act act, int arg) {
     const bool taping = recording();
-    const bool starting = s_.form.Button1.caption == "Start";
+    const bool starting = !s_.playing();
     // A Start begins a new history; so does the first press after the history ended. (On the
     // heap: a checkpoint is large, and most presses need none.)
     std::unique_ptr<Checkpoint> base;

@@ -65,6 +65,10 @@ struct RunTally {
 
 enum class PlayStyle : std::uint8_t { Classic, Multi, Super };
 
+// Where the run stands: none yet, being played, or ended by the advice to quit or to switch
+// tables (the next Start begins a new one).
+enum class RunPhase : std::uint8_t { Idle, Playing, Quit, SwitchTable };
+
 // The family passes of a spin, in their fixed order: the three even-money pairs, rows, dozens,
 // lines, corners, trios, splits, and singles last.
 enum class Pass : std::uint8_t {
@@ -109,6 +113,7 @@ struct Advice {
 };
 
 struct PlayState {
+    RunPhase phase = RunPhase::Idle;
     // Run counters.
     int TotalSpins = 0;
     int TableSpins = 0;
@@ -164,6 +169,7 @@ struct PlayState {
     std::int16_t threshold(Family f) const { return StartThreshold[static_cast<int>(f)]; }
     std::string_view spinText() const { return {SpinText.data(), 2}; }
     long long UnitWager() const { return wager.UnitWager; }
+    bool playing() const { return phase == RunPhase::Playing; }
 };
 
 }  // namespace brisvale

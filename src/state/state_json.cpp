@@ -55,7 +55,7 @@ static_assert(memberCount<MinimumWager>() == 3);
 static_assert(memberCount<Wagering>() == 4);
 static_assert(memberCount<Settlement>() == 2);
 static_assert(memberCount<RunTally>() == 2);
-static_assert(memberCount<PlayState>() == 37);
+static_assert(memberCount<PlayState>() == 38);
 
 [[noreturn]] void bad(const std::string& what) {
     throw BadStateJson(what);
@@ -518,6 +518,7 @@ Json toJson(const PlayState& s) {
             {"SpinWaitActive", s.SpinWaitActive},
             {"SpinWaitLeft", s.SpinWaitLeft},
             {"SpinInterval", s.SpinInterval},
+            {"phase", static_cast<int>(s.phase)},
             {"RunStart", s.RunStart},
             {"ReplayMode", s.ReplayMode},
             {"MultiBetPlay", s.MultiBetPlay},
@@ -571,6 +572,13 @@ void fromJson(const Json& j, PlayState& s) {
     fromJson(member(j, "sleepers"), s.sleepers);
     fromJson(member(j, "wagering"), s.wagering);
     fromJson(member(j, "form"), s.form);
+    // Files of the first version tell an open run only by its button, captioned "Submit"
+    // while a run is played.
+    if (j.contains("phase")) {
+        s.phase = static_cast<RunPhase>(wholeMember(j, "phase", 0, 3));
+    } else {
+        s.phase = s.form.Button1.caption == "Submit" ? RunPhase::Playing : RunPhase::Idle;
+    }
 }
 
 }  // namespace brisvale
