@@ -134,6 +134,20 @@ class Advisor {
     bool runFileDirty() const { return keepRunFile_ && runDirty_; }
     void flushRunFile();
 
+    // --- The game's verbs, for a player that is a program (the simulator) ---
+    // The same user actions as above, named for what they do in the game.
+    ActionResult choosePlayStyle(PlayStyle style);
+    ActionResult enterBalance(double dollars);
+    ActionResult startRun();             // Start, with the balance entered
+    ActionResult enterSpin(int number);  // the number of the spin, then Submit
+    // The run has ended (or never started): the next press is a Start.
+    bool runEnded() const { return !s_.playing(); }
+    // The spin wait is over: the advisor takes the next spin.
+    bool awaitingSpin() const { return s_.acceptsPress; }
+    PlayStyle playStyle() const { return panelStyle().style; }
+    // The balance as entered in the panel; 0 when it holds no number.
+    double balanceEntered() const;
+
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
     const Form& form() const { return s_.form; }

@@ -74,6 +74,7 @@ bool Advisor::ValidateStart() {
 
 void Advisor::PrepareRun() {
     Form& f = s_.form;
+    s_.acceptsPress = true;
     f.Button1.enabled = true;
     s_.StepIndex = 0;
     InitBetTable(s_);
@@ -121,7 +122,7 @@ void Advisor::BeginRun() {
 void Advisor::CommonEnding() {
     showBalance();
     s_.RunBalances.push_back(s_.Balance);
-    if (!s_.ReplayMode) s_.form.Button1.enabled = false;
+    if (!s_.ReplayMode) s_.acceptsPress = s_.form.Button1.enabled = false;
     s_.SpinWaitActive = true;
     s_.SpinWaitLeft = s_.SpinInterval;
     s_.SpinPending = false;
@@ -137,7 +138,7 @@ void Advisor::EndBet(bool countSpin) {
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
     }
-    s_.form.Button1.enabled = true;
+    s_.acceptsPress = s_.form.Button1.enabled = true;
     s_.form.marker.visible = false;
     s_.form.Label1.caption = "Spin Only";
     s_.BetOpen = false;

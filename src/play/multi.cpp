@@ -131,6 +131,7 @@ void Advisor::multiWin() {
 
 void Advisor::multiEnding() {
     CommonEnding();
+    s_.acceptsPress = false;
     s_.form.Button1.enabled = false;
 }
 

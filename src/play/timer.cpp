@@ -69,6 +69,7 @@ void Advisor::Timer1_Timer() {
         --s_.SpinWaitLeft;
         if (s_.SpinWaitActive) f.Label1.visible = !f.Label1.visible;
     } else {
+        s_.acceptsPress = true;
         f.Button1.enabled = true;
         s_.SpinWaitActive = false;
         f.Label1.visible = true;
@@ -121,7 +122,7 @@ void Advisor::replayStep() {
         Picture3_Click(number);
         selected_ = true;
     }
-    if (!s_.form.Button1.enabled) return;
+    if (!s_.acceptsPress) return;
     // A click of the user's while the replay waited must not change the recorded spin.
     if (!s_.SpinPending || s_.SpinNumber != number) Picture3_Click(number);
     Button1_Click();

@@ -134,15 +134,14 @@ ActionResult Advisor::userKey(std::string_view key) {
 }
 
 void Advisor::userTick() {
-    const Form& f = s_.form;
-    const bool dirty = runDirty_, enabled = f.Button1.enabled, open = runOpen(), bet = s_.BetOpen;
+    const bool dirty = runDirty_, ready = s_.acceptsPress, open = runOpen(), bet = s_.BetOpen;
     logged(Act::Tick, 0, [&] {
         Timer1_Timer();
         return ActionResult{};
     });
     // Most ticks only count down and blink: the run file is written for the ticks that end a
     // spin wait or the run.
-    runDirty_ = dirty || f.Button1.enabled != enabled || runOpen() != open || s_.BetOpen != bet;
+    runDirty_ = dirty || s_.acceptsPress != ready || runOpen() != open || s_.BetOpen != bet;
 }
 
 // --- Undo and redo ---

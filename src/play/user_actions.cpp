@@ -41,6 +41,27 @@ ActionResult selectEntry(ListBox& list, std::string_view name, std::string_view 
 
 }  // namespace
 
+ActionResult Advisor::choosePlayStyle(PlayStyle style) {
+    return userSet("BetStyle" + std::to_string(static_cast<int>(style) + 1), "1");
+}
+
+ActionResult Advisor::enterBalance(double dollars) {
+    return userSet("Text18", formatNumber(dollars));
+}
+
+ActionResult Advisor::startRun() {
+    return userPress("Button1");
+}
+
+ActionResult Advisor::enterSpin(int number) {
+    if (const ActionResult clicked = userClickCell(number); !clicked.ok) return clicked;
+    return userPress("Button1");
+}
+
+double Advisor::balanceEntered() const {
+    return parseNumber(s_.form.Text[18].text).value_or(0);
+}
+
 std::vector<ControlView> Advisor::panelControls() const {
     const Form& f = s_.form;
     std::vector<ControlView> out;

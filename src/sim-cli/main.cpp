@@ -33,7 +33,7 @@ extern "C" void onInterrupt(int) {
 
 struct Invocation {
     std::filesystem::path dataDir;
-    int styleButton = 0;
+    std::optional<PlayStyle> playStyle;  // none: the stored one
     long long sessions = 1000;
     bool sessionsGiven = false;
     int maxSpins = 1000;
@@ -109,8 +109,13 @@ Invocation parseArguments(const QCoreApplication& app) {
     inv.dataDir = std::filesystem::path(dir.toStdU16String());
     if (parser.isSet(style)) {
         const QString name = parser.value(style);
-        inv.styleButton = name == "classic" ? 1 : name == "multi" ? 2 : name == "super" ? 3 : 0;
-        if (inv.styleButton == 0) {
+        if (name == "classic") {
+            inv.playStyle = PlayStyle::Classic;
+        } else if (name == "multi") {
+            inv.playStyle = PlayStyle::Multi;
+        } else if (name == "super") {
+            inv.playStyle = PlayStyle::Super;
+        } else {
             throw BadInput("unknown style \"" + name.toStdString() +
                            "\": --style takes classic, multi or super");
         }
@@ -191,7 +196,7 @@ int run(const Invocation& inv) {
     }
     sim::TableSetup setup;
     setup.style = style;
-    setup.styleButton = inv.styleButton;
+    setup.playStyle = inv.playStyle;
     setup.bankroll = inv.bankroll;
     setup.spinSeconds = inv.spinSeconds;
     setup.maxSpins = inv.maxSpins;

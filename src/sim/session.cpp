@@ -46,10 +46,6 @@ class WheelFeed final : public SpinFeed {
     StreamGenerator generator_;
 };
 
-bool runEnded(const Advisor& a) {
-    return a.form().Button1.caption == "Start";
-}
-
 }  // namespace
 
 std::string_view endingName(Ending ending) {
@@ -81,10 +77,8 @@ Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<P
     StartOptions options;
     options.style = setup_.style;
     opened_->userOpenWindow(options);
-    if (setup_.styleButton >= 1 && setup_.styleButton <= 3) {
-        opened_->userSet("BetStyle" + std::to_string(setup_.styleButton), "1");
-    }
-    if (setup_.bankroll) opened_->userSet("Text18", formatNumber(*setup_.bankroll));
+    if (setup_.playStyle) opened_->choosePlayStyle(*setup_.playStyle);
+    if (setup_.bankroll) opened_->enterBalance(*setup_.bankroll);
 }
 
 Table::~Table() = default;
@@ -99,18 +93,25 @@ std::optional<std::string> Table::startProblem() const {
     Ports ports;
     Advisor a(brisvale::Ports{ports.dialogs, ports.browser, ports.clock, ports.random, nullptr},
               *opened_);
-    a.userPress("Button1");
-    if (!runEnded(a)) return std::nullopt;
+    a.startRun();
+    if (!a.runEnded()) return std::nullopt;
     return ports.dialogs.last.empty() ? std::string("the run does not start") : ports.dialogs.last;
 }
 
 std::string_view Table::styleName() const {
-    const Form& f = opened_->form();
-    return f.BetStyle[1].value ? "classic" : f.BetStyle[2].value ? "multi" : "super";
+    switch (opened_->playStyle()) {
+        case PlayStyle::Classic:
+            return "classic";
+        case PlayStyle::Multi:
+            return "multi";
+        case PlayStyle::Super:
+            break;
+    }
+    return "super";
 }
 
 double Table::bankroll() const {
-    return parseNumber(opened_->form().Text[18].text).value_or(0);
+    return opened_->balanceEntered();
 }
 
 SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& spins,
@@ -123,19 +124,19 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
     const std::int64_t spinMs = static_cast<std::int64_t>(setup_.spinSeconds) * 1000;
 
     SessionResult r;
-    a.userPress("Button1");  // Start
+    a.startRun();
     // The spin interval runs after Start as after every spin; the button comes back with it.
     const auto waitForButton = [&a] {
         do {
             a.userTick();
-            if (runEnded(a)) return false;
-        } while (!a.form().Button1.enabled);
+            if (a.runEnded()) return false;
+        } while (!a.awaitingSpin());
         return true;
     };
     const double bankroll = a.state().Balance;
     double peak = bankroll;
     if (balances) balances->push_back(bankroll);
-    if (runEnded(a) || !waitForButton()) {
+    if (a.runEnded() || !waitForButton()) {
         r.ending = Ending::SwitchTable;
         return r;
     }
@@ -155,8 +156,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
             r.ending = Ending::OutOfSpins;
             break;
         }
-        a.userClickCell(*spin);
-        a.userPress("Button1");
+        a.enterSpin(*spin);
         ++r.spins;
         clock.now += spinMs;
         const long long staked = a.settled().total();
@@ -166,7 +166,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         peak = std::max(peak, balance);
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);
         if (balances) balances->push_back(balance);
-        if (runEnded(a)) {
+        if (a.runEnded()) {
             r.ending = Ending::Quit;
             break;
         }

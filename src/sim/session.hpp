@@ -41,8 +41,8 @@ class SpinFeed {
 
 struct TableSetup {
     std::shared_ptr<const StoredStyle> style;
-    int styleButton = 0;  // 1, 2, 3: BetStyle1..3 is clicked first; 0: as stored
-    std::optional<double> bankroll = std::nullopt;  // typed into Text18; none: as stored
+    std::optional<PlayStyle> playStyle = std::nullopt;  // chosen first; none: as stored
+    std::optional<double> bankroll = std::nullopt;      // typed into Text18; none: as stored
     int spinSeconds = 40;  // play time of one spin, for the table-switch advice
     int maxSpins = 1000;
 };

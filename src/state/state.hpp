@@ -114,6 +114,7 @@ struct Advice {
 
 struct PlayState {
     RunPhase phase = RunPhase::Idle;
+    bool acceptsPress = true;  // false while the spin wait runs: the button is greyed
     // Run counters.
     int TotalSpins = 0;
     int TableSpins = 0;

@@ -55,7 +55,7 @@ static_assert(memberCount<MinimumWager>() == 3);
 static_assert(memberCount<Wagering>() == 4);
 static_assert(memberCount<Settlement>() == 2);
 static_assert(memberCount<RunTally>() == 2);
-static_assert(memberCount<PlayState>() == 38);
+static_assert(memberCount<PlayState>() == 39);
 
 [[noreturn]] void bad(const std::string& what) {
     throw BadStateJson(what);
@@ -519,6 +519,7 @@ Json toJson(const PlayState& s) {
             {"SpinWaitLeft", s.SpinWaitLeft},
             {"SpinInterval", s.SpinInterval},
             {"phase", static_cast<int>(s.phase)},
+            {"acceptsPress", s.acceptsPress},
             {"RunStart", s.RunStart},
             {"ReplayMode", s.ReplayMode},
             {"MultiBetPlay", s.MultiBetPlay},
@@ -576,8 +577,10 @@ void fromJson(const Json& j, PlayState& s) {
     // while a run is played.
     if (j.contains("phase")) {
         s.phase = static_cast<RunPhase>(wholeMember(j, "phase", 0, 3));
+        s.acceptsPress = flagMember(j, "acceptsPress");
     } else {
         s.phase = s.form.Button1.caption == "Submit" ? RunPhase::Playing : RunPhase::Idle;
+        s.acceptsPress = s.form.Button1.enabled;
     }
 }
 
