@@ -102,7 +102,7 @@ void Advisor::replayStep() {
     Replay& r = *replay_;
     if (r.phase == ReplayPhase::WaitSpin) {
         if (s_.SpinWaitLeft > 0) return;
-        if (s_.form.Label1.caption == "Quit NOW" &&
+        if (s_.phase == RunPhase::Quit &&
             !ports_.dialogs.askYesNo("Quit Now Has Came Up - Keep Testing?", "Quit Now")) {
             endReplay();
             return;

@@ -42,7 +42,7 @@ class SpinFeed {
 struct TableSetup {
     std::shared_ptr<const StoredStyle> style;
     std::optional<PlayStyle> playStyle = std::nullopt;  // chosen first; none: as stored
-    std::optional<double> bankroll = std::nullopt;      // typed into Text18; none: as stored
+    std::optional<double> bankroll = std::nullopt;      // entered as the balance; none: as stored
     int spinSeconds = 40;  // play time of one spin, for the table-switch advice
     int maxSpins = 1000;
 };
