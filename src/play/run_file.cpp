@@ -156,6 +156,9 @@ void Advisor::offerResume() {
     // The history box keeps what the run showed; the casino's file gives its recorded spins.
     history_ = run.record.spins;
     historyLine_ = run.record.line;
+    // The spins of the resumed run go on under the casino's own key.
+    historyKey_ = run.record.key;
+    unwrittenSpins_ = 0;
     if (run.casino) {
         s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
         s_.CasinoName = "- " + run.record.name;
