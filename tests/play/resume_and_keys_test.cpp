@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keys typed at the end of a run and during the spin wait, and Replay History beside a live
-// run.
+// Keys typed at the end of a run and during the spin wait, Replay History beside a live run,
+// and a run resumed in the next session: its question, its start time and its undo history.
 
 #include <gmock/gmock.h>
+
+#include <functional>
 
 #include "state/state_json.hpp"
 #include "support/advisor_fixture.hpp"
@@ -88,6 +90,89 @@ TEST_F(ReplayBeside, ReplayHistoryAsksBeforeItEndsALiveRun) {
     // Between runs nothing is asked.
     play("between :: " LIVE_AT_ALPHA "menu:mnuRestart replay => table=5; boxes=Enter the Casino "
          "Name");
+}
+
+using Resume = AdvisorFixture;
+
+// The question names the casino and the bets open; the start stays across resumes while the time
+// away is no play time.
+TEST_F(Resume, TheQuestionNamesTheCasinoAndTheBetAndKeepsTheStart) {
+    act("answer:Alpha Casino=New... " RED_BLACK "5 close");
+    clock.now += 3'600'000;
+    act("answer:yes restart");
+    const std::string first = dialogs.boxes.back().text;
+    EXPECT_THAT(first, ::testing::MatchesRegex(
+                           "Resume the run of [-0-9]+ [0-9:]+ \\(1 spins, balance \\$1000\\) at "
+                           "Alpha, bet open: Black\\?"));
+    act("wait 3 close");  // Black loses; the bet goes on
+    clock.now += 7'200'000;
+    act("answer:yes restart");
+    const std::string second = dialogs.boxes.back().text;
+    EXPECT_EQ(second.substr(0, 34), first.substr(0, 34));
+    EXPECT_THAT(second, ::testing::EndsWith("(2 spins, balance $999) at Alpha, bet open: Black?"));
+    expect("button=Submit; label=Bet $2 on Black");
+
+    play("Multi names every bet :: style:2 chk1=1 cboRow=2 row:0 Button1 5 close answer:yes restart "
+         "=> button=Submit");
+    EXPECT_THAT(dialogs.boxes.back().text,
+                ::testing::EndsWith("balance $1000), bets open: Row 1 and Row 3?"));
+}
+
+// Closed by mistake, the run resumes with its undo history: every press can be undone as before,
+// the file included, and redone again.
+TEST_F(Resume, TheUndoHistoryComesBackWithTheRun) {
+    act("answer:Alpha Casino=New... cboTime=999 " RED_BLACK);
+    std::vector<Json> before;
+    for (int n : {5, 3, 2, 17, 0, 8, 11}) {
+        act("wait @" + std::to_string(n));
+        before.push_back(toJson(state()));
+        act("Button1");
+    }
+    const Json after = toJson(state());
+    const std::string file = view("historyfile");
+    act("close");
+    clock.now += 60'000;
+    act("answer:yes restart");
+    ASSERT_EQ(a().editMenu().undoSteps, 8);
+    const auto moved = [](Json j) {
+        j["RunStart"] = j["RunStart"].get<long long>() + 60'000;
+        return j;
+    };
+    for (std::size_t i = before.size(); i-- > 0;) {
+        ASSERT_TRUE(a().userUndo().ok);
+        EXPECT_EQ(toJson(state()), moved(before[i])) << i;
+    }
+    expect("historyfile=index: 1/name1: Alpha,/; button=Submit");
+    ASSERT_TRUE(a().userUndo().ok);
+    expect("button=Start");
+    while (a().userRedo().ok) {
+    }
+    EXPECT_EQ(toJson(state()), moved(after));
+    EXPECT_EQ(view("historyfile"), file);
+}
+
+// A run file without an undo history (as earlier versions wrote it) or with a damaged one still
+// resumes; only the undo history is left behind.
+TEST_F(Resume, ARunFileWithoutAUsableUndoHistoryStillResumes) {
+    const std::function<void(Json&)> changes[] = {
+        [](Json& j) { j.erase("undo"), j.erase("away"); },
+        [](Json& j) { j["undo"]["history"]["cursor"] = 99; },
+        [](Json& j) { j["undo"]["history"]["steps"][1]["press"] = Json::array({1, 0, 0}); },
+        [](Json& j) { j["undo"]["history"]["log"]["clocks"].erase(0); },
+        [](Json& j) { j["undo"]["line"] = "Beta,"; },
+        [](Json& j) { j["undo"]["history"]["checkpoints"][0]["state"]["state"]["Wins"] = -1; },
+    };
+    for (std::size_t k = 0; k < std::size(changes); ++k) {
+        SCOPED_TRACE(k);
+        play("run :: answer:Alpha Casino=New... " RED_BLACK "5 3 close => button=Submit");
+        Json run = Json::parse(readBytes(a().runFile()));
+        ASSERT_TRUE(run.contains("undo"));
+        changes[k](run);
+        writeBytes(a().runFile(), run.dump());
+        act("answer:yes restart");
+        expect("button=Submit; total=2; label=Bet $2 on Black; historyfile=index: 1/name1: Alpha,5,3,/");
+        EXPECT_EQ(a().editMenu().undoSteps, 0);
+    }
 }
 
 }  // namespace
