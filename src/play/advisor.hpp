@@ -349,8 +349,12 @@ class Advisor {
     // The run file.
     bool runOpen() const;
     void markRunDirty() { runDirty_ = true; }
-    bool writeRunFile();
+    // `closing`: the undo history goes with the run, for the next session.
+    bool writeRunFile(bool closing = false);
     void offerResume();
+    Json undoJson() const;
+    // The undo history of a resumed run; false when the file's cannot be used.
+    bool resumeUndo(const Json& undo, int casino);
 
     // Spin files.
     bool appendSpins(const std::vector<int>& spins);
@@ -402,6 +406,9 @@ class Advisor {
 
     bool keepRunFile_ = true;
     bool runDirty_ = false;
+    // The time the open run stood closed between sessions: no play time, but its start stays
+    // when it was.
+    std::int64_t awayMs_ = 0;
 };
 
 }  // namespace brisvale

@@ -112,6 +112,8 @@ void Advisor::BeginRun() {
     f.Picture4.visible = false;
     s_.Balance = parseNumber(f.Text[18].text).value_or(0);
     s_.RunStart = ports_.clock.nowMs();
+    // The undo history replays the Start of a resumed run on the resumed run's times.
+    if (!replaying_) awayMs_ = 0;
     s_.SpinWaitActive = false;
     f.Label1.caption = "Spin Only";
     s_.phase = RunPhase::Playing;

@@ -46,11 +46,8 @@ void Advisor::MultiSpin() {
     }
 }
 
+// Chips shown always say how to bet them, in Super as in Multi.
 void Advisor::multiCaption() {
-    if (s_.style.style != PlayStyle::Multi) {
-        s_.form.Label1.caption.clear();
-        return;
-    }
     // One stake for all only when every chip shown carries it.
     const std::string* stake = nullptr;
     bool same = true;
@@ -98,7 +95,9 @@ void Advisor::multiLoss() {
         changeWager({lowerWager});
     }
     if (s_.QuitPending) {
+        // No bet is advised beside "Quit NOW".
         showQuit();
+        hideChips();
     }
     showBalance();
     multiEnding();
@@ -123,7 +122,9 @@ void Advisor::multiWin() {
     s_.BetOpen = false;
     multiPasses(s_.style.style == PlayStyle::Super);
     // A quit mark met in this pass is not announced: the spin was a win.
-    if (!s_.BetOpen && s_.wagering.AutoIncrease == 1) {
+    if (s_.BetOpen) {
+        multiCaption();
+    } else if (s_.wagering.AutoIncrease == 1) {
         changeWager({raiseMulti, lowerWager});
     }
     multiEnding();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run file: an open run kept in the data folder, so that the next session can resume it.
 
+#include <algorithm>
 #include <ctime>
 
+#include "model/bets.hpp"
 #include "play/advisor.hpp"
 #include "state/state_json.hpp"
 #include "storage/properties.hpp"
@@ -36,14 +38,35 @@ std::uint64_t unsignedMember(const Json& j, const char* key) {
     return v.get<std::uint64_t>();
 }
 
+Json settingsJson(const Settings& settings) {
+    Json values = Json::array();
+    for (std::int32_t value : settings.values) values.push_back(value);
+    return values;
+}
+
+Settings settingsOf(const Json& values) {
+    if (!values.is_array() || values.size() != kSettingsCount) {
+        throw BadStateJson("its settings are not " + std::to_string(kSettingsCount) + " values");
+    }
+    Settings settings;
+    for (int i = 0; i < kSettingsCount; ++i) {
+        const Json one = {{"value", values[static_cast<std::size_t>(i)]}};
+        settings[i] =
+            static_cast<std::int32_t>(wholeMember(one, "value", -2147483648LL, 2147483647LL));
+    }
+    return settings;
+}
+
 // A run read from the run file, not yet in use.
 struct SavedRun {
     PlayState state;
     Settings settings;
     RandomState random;
     std::int64_t savedAt = 0;
-    int casino = 0;  // its position in the casino list
+    std::int64_t away = 0;  // the time it stood closed before
+    int casino = 0;         // its position in the casino list
     CasinoRecord record;
+    Json undo;  // its undo history, when it was closed with one
 };
 
 }  // namespace
@@ -62,18 +85,20 @@ void Advisor::flushRunFile() {
     }
 }
 
-bool Advisor::writeRunFile() {
-    Json settings = Json::array();
-    for (std::int32_t value : settings_.values) settings.push_back(value);
+bool Advisor::writeRunFile(bool closing) {
     const int casino = s_.form.Casino.index;
     const RandomState random = ports_.random.state();
-    const Json run = {
-        {"version", kRunFileVersion},
-        {"savedAt", ports_.clock.nowMs()},
-        {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
-        {"random", {{"seed", random.seed}, {"draws", random.draws}}},
-        {"settings", std::move(settings)},
-        {"state", toJson(s_)}};
+    Json run = {{"version", kRunFileVersion},
+                {"savedAt", ports_.clock.nowMs()},
+                {"away", awayMs_},
+                {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
+                {"random", {{"seed", random.seed}, {"draws", random.draws}}},
+                {"settings", settingsJson(settings_)},
+                {"state", toJson(s_)}};
+    // The undo history is large and needed only by the next session: it goes with the close.
+    if (closing && recordUndo_ && undo_.active()) {
+        if (Json undo = undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
+    }
     // Ended like the program's other files, so a backup left by a crash is seen to be whole.
     const std::string bytes = run.dump() + "\r\n";
     return tellWrite(writeFileAtomic(runFile_, bytes, &log_), runFile_,
@@ -85,7 +110,7 @@ void Advisor::offerResume() {
     const WholeFile file = readWholeFile(runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, 0, 0, {}};
+    SavedRun run{s_, settings_, {}, 0, 0, 0, {}, nullptr};
     std::string problem;
     try {
         if (file.status != WholeFile::Status::Read) throw BadStateJson("it cannot be read");
@@ -114,18 +139,14 @@ void Advisor::offerResume() {
         if (!run.state.playing() || run.state.ReplayMode) {
             throw BadStateJson("it holds no open run");
         }
-        const Json& settings = member(doc, "settings");
-        if (!settings.is_array() || settings.size() != kSettingsCount) {
-            throw BadStateJson("its settings are not " + std::to_string(kSettingsCount) +
-                               " values");
-        }
-        for (int i = 0; i < kSettingsCount; ++i) {
-            const Json one = {{"value", settings[static_cast<std::size_t>(i)]}};
-            run.settings[i] =
-                static_cast<std::int32_t>(wholeMember(one, "value", -2147483648LL, 2147483647LL));
-        }
+        run.settings = settingsOf(member(doc, "settings"));
         const Json& random = member(doc, "random");
         run.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};
+        // Written since the start is kept across resumes; before, the start moved instead.
+        // The console's clock may run ahead of the next session's: the time away may be less
+        // than nothing.
+        if (doc.contains("away")) run.away = wholeMember(doc, "away", -(1LL << 53), 1LL << 53);
+        if (doc.contains("undo")) run.undo = std::move(doc["undo"]);
     } catch (const BadStateJson& e) {
         problem = e.what();
     } catch (const Json::exception&) {
@@ -143,9 +164,18 @@ void Advisor::offerResume() {
     }
 
     const PlayState& saved = run.state;
-    const std::string question = "Resume the run of " + localMinute(saved.RunStart) + " (" +
-                                 std::to_string(saved.TotalSpins) + " spins, balance $" +
-                                 saved.form.Text[18].text + ")?";
+    std::string question = "Resume the run of " + localMinute(saved.RunStart - run.away) + " (" +
+                           std::to_string(saved.TotalSpins) + " spins, balance $" +
+                           saved.form.Text[18].text + ")";
+    if (run.casino) question += " at " + run.record.name;
+    if (saved.BetOpen && !saved.CurrentBet.empty()) {
+        question += saved.CurrentBet.size() == 1 ? ", bet open: " : ", bets open: ";
+        for (int i = 0; i < saved.CurrentBet.size(); ++i) {
+            if (i > 0) question += i + 1 == saved.CurrentBet.size() ? " and " : ", ";
+            question += label(saved.CurrentBet[i]);
+        }
+    }
+    question += "?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) {
         removeFile(runFile_);
         return;
@@ -156,13 +186,113 @@ void Advisor::offerResume() {
     // The history box keeps what the run showed; the casino's file gives its recorded spins.
     history_ = run.record.spins;
     historyLine_ = run.record.line;
+    // The spins of the resumed run go on under the casino's own key.
+    historyKey_ = run.record.key;
+    unwrittenSpins_ = 0;
     if (run.casino) {
         s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
         s_.CasinoName = "- " + run.record.name;
     }
-    // The time away from the table is no play time.
-    s_.RunStart += ports_.clock.nowMs() - run.savedAt;
+    // The time away from the table is no play time: the run's times move on by it, and the
+    // start shown stays where it was.
+    const std::int64_t away = ports_.clock.nowMs() - run.savedAt;
+    s_.RunStart += away;
+    awayMs_ = run.away + away;
+    undo_.clear();
+    if (recordUndo_ && !run.undo.is_null() && resumeUndo(run.undo, run.casino)) {
+        undo_.shiftTime(away);
+    }
     markRunDirty();
+}
+
+// The undo history goes into the file with the casino line it reaches furthest, once: each
+// checkpoint keeps the length of its own line and spins, which all begin the same way.
+Json Advisor::undoJson() const {
+    const Checkpoint* longest = nullptr;
+    undo_.forEachCheckpoint([&](const Checkpoint& c) {
+        if (!longest || c.historyLine.size() > longest->historyLine.size()) longest = &c;
+    });
+    Series<char> line = historyLine_;
+    SpinHistory spins = history_;
+    if (longest && longest->historyLine.size() > line.size()) {
+        line = longest->historyLine;
+        spins = longest->history;
+    }
+    const auto begins = [&](const Series<char>& l, const SpinHistory& h) {
+        return l.size() <= line.size() && h.size() <= spins.size() &&
+               std::equal(l.begin(), l.end(), line.begin()) &&
+               std::equal(h.begin(), h.end(), spins.begin());
+    };
+    bool whole = begins(historyLine_, history_);
+    Json checkpoints = undo_.toJson([&](const Checkpoint& c) -> Json {
+        whole = whole && begins(c.historyLine, c.history);
+        Json typed = nullptr;
+        if (c.typed) typed = Json::array({c.typed->digit, c.typed->atMs});
+        return {{"state", toJson(c.state)},
+                {"settings", settingsJson(c.settings)},
+                {"random", {{"seed", c.random.seed}, {"draws", c.random.draws}}},
+                {"line", c.historyLine.size()},
+                {"spins", c.history.size()},
+                {"typed", std::move(typed)}};
+    });
+    if (!whole) return nullptr;
+    Json numbers = Json::array();
+    for (int n : spins) numbers.push_back(n);
+    return {{"history", std::move(checkpoints)},
+            {"line", textJson(std::string_view(line.data(), line.size()))},
+            {"spins", std::move(numbers)},
+            {"present", historyLine_.size()}};
+}
+
+bool Advisor::resumeUndo(const Json& undo, int casino) {
+    try {
+        const std::string line = textMember(undo, "line");
+        std::vector<int> spins;
+        for (const Json& n : member(undo, "spins")) {
+            const Json one = {{"n", n}};
+            spins.push_back(static_cast<int>(wholeMember(one, "n", -1, 36)));
+        }
+        const auto present = static_cast<std::size_t>(
+            wholeMember(undo, "present", 0, static_cast<long long>(line.size())));
+        // The casino's line must be the one the history left: else undoing would write back
+        // a line that the file no longer holds.
+        if (std::string_view(line).substr(0, present) !=
+            std::string_view(historyLine_.data(), historyLine_.size())) {
+            return false;
+        }
+        UndoHistory loaded;
+        loaded.fromJson(member(undo, "history"), [&](const Json& j) {
+            Checkpoint c{s_, settings_, {}, {}, {}, std::nullopt};
+            Json state = member(j, "state");
+            member(member(state, "form"), "Casino");
+            state["form"]["Casino"]["index"] = casino;
+            fromJson(state, c.state);
+            c.settings = settingsOf(member(j, "settings"));
+            const Json& random = member(j, "random");
+            c.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};
+            const auto length = static_cast<std::size_t>(
+                wholeMember(j, "line", 0, static_cast<long long>(line.size())));
+            const auto count = static_cast<std::size_t>(
+                wholeMember(j, "spins", 0, static_cast<long long>(spins.size())));
+            c.historyLine.append(line.data(), length);
+            c.history = std::vector<int>(spins.begin(), spins.begin() + count);
+            const Json& typed = member(j, "typed");
+            if (!typed.is_null()) {
+                if (!typed.is_array() || typed.size() != 2) throw BadStateJson("typed is no digit");
+                const Json one = {{"digit", typed[0]}, {"at", typed[1]}};
+                c.typed = TypedDigit{static_cast<int>(wholeMember(one, "digit", 0, 9)),
+                                     wholeMember(one, "at", 0, 1LL << 62)};
+            }
+            return c;
+        });
+        undo_ = std::move(loaded);
+        return true;
+    } catch (const BadStateJson&) {
+    } catch (const Json::exception&) {
+    }
+    // The run goes on without its undo history: nothing of it can be trusted.
+    undo_.clear();
+    return false;
 }
 
 }  // namespace brisvale

@@ -76,7 +76,8 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       recordUndo_(other.recordUndo_),
       pressTaken_(other.pressTaken_),
       keepRunFile_(other.keepRunFile_),
-      runDirty_(other.runDirty_) {}
+      runDirty_(other.runDirty_),
+      awayMs_(other.awayMs_) {}
 
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
@@ -196,8 +197,13 @@ void Advisor::Form_Unload() {
     CaptureSettings();
     SaveSettings();
     // Closing keeps an open run for the next session, exactly as it stands.
-    markRunDirty();
-    flushRunFile();
+    if (keepRunFile_ && runOpen()) {
+        runDirty_ = false;
+        writeRunFile(true);
+    } else {
+        markRunDirty();
+        flushRunFile();
+    }
     exitRequested_ = true;
 }
 

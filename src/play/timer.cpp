@@ -86,6 +86,15 @@ namespace brisvale {
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
 void Advisor::Command2_Click() {
     if (replay_) return;  // one replay at a time; a second would enter its spins twice
+    // The replay plays from a Start of its own: a live run is ended only when the user says so.
+    if (runOpen()) {
+        // Without a casino there is nothing to replay, and no reason to end the run.
+        if (historyLine_.empty()) return;
+        const std::string question =
+            "Replaying ends the current run. Replay the history of " + recordedName() + "?";
+        if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
+        mnuRestart_Click();
+    }
     const bool starting = !s_.playing();
     Button1_Click();
     // A run that could not start has told the user why; pressing Start again for every

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <span>
 #include <string>
@@ -22,6 +24,8 @@
 #include "storage/settings_file.hpp"
 
 namespace brisvale {
+
+using Json = nlohmann::json;
 
 // The first digit typed on the window, waiting up to a second for a second one.
 struct TypedDigit {
@@ -74,6 +78,11 @@ class ActionLog {
     }
     bool empty() const { return actions_.empty(); }
     LogPosition end() const { return {actions_.size(), clocks_.size(), texts_.size()}; }
+    // Every clock reading moved by `ms`.
+    void shiftClocks(std::int64_t ms);
+    Json toJson() const;
+    // Throws BadStateJson when the log is not whole.
+    static ActionLog fromJson(const Json& j);
 
     const LoggedAction& action(std::size_t i) const { return actions_[i]; }
     std::span<const std::int64_t> clocks(std::size_t from, std::size_t count) const {
@@ -131,6 +140,16 @@ class UndoHistory {
     // (redoCount() > 0).
     Route undo();
     Route redo();
+
+    // The history as the run file keeps it from one session to the next. The checkpoints are
+    // written and read by the functions given; reading throws BadStateJson at any fault and
+    // leaves this history as it was.
+    Json toJson(const std::function<Json(const Checkpoint&)>& checkpoint) const;
+    void fromJson(const Json& j, const std::function<Checkpoint(const Json&)>& checkpoint);
+    // Moves every time the history holds by `ms`, as the present moves on resuming a run.
+    void shiftTime(std::int64_t ms);
+    // Calls `f` on every checkpoint.
+    void forEachCheckpoint(const std::function<void(const Checkpoint&)>& f) const;
 
   private:
     struct Saved {

@@ -317,15 +317,26 @@ ActionResult Advisor::doMenu(std::string_view name, int k) {
 }
 
 ActionResult Advisor::doKey(std::string_view key) {
-    if (key == "Enter") {
-        typed_.reset();
-        return doPress("Button1");
-    }
-    if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
+    const bool enter = key == "Enter";
+    if (!enter && (key.size() != 1 || key[0] < '0' || key[0] > '9')) {
         return ActionResult::refused("no key named " + std::string(key));
     }
     if (s_.form.frmWagering.open)
         return ActionResult::refused("the Custom Wagering dialog is open");
+    // After the advice to stop, a new run begins only by a deliberate press of Start: a key
+    // meant as the next spin would start one unseen.
+    if (s_.phase == RunPhase::Quit || s_.phase == RunPhase::SwitchTable) {
+        return ActionResult::refused("Press Start to begin a new run.");
+    }
+    if (enter) {
+        // The number typed stays selected for the end of the spin wait.
+        if (!s_.acceptsPress && s_.SpinWaitActive && !replay_) {
+            const int left = std::max(1, s_.SpinWaitLeft + 1);
+            return ActionResult::refused("Wait " + std::to_string(left) + " s for the next spin");
+        }
+        typed_.reset();
+        return doPress("Button1");
+    }
     const int digit = key[0] - '0';
     const std::int64_t now = ports_.clock.nowMs();
     if (typed_ && now - typed_->atMs < kDigitJoinMs) {

@@ -57,16 +57,27 @@ void Advisor::frmWagering_QueryUnload() {
 
 bool Advisor::SaveWagering() {
     WageringForm& w = s_.form.frmWagering;
+    // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
+    // they are stored.
     int invalid = 0;  // the first box that does not hold a sequence
-    for (int i = kFamilyCount; i >= 1; --i) {
-        if (!isValidSequence(w.Text[i].text)) invalid = i;
+    std::string problem;
+    for (int i = 1; i <= kFamilyCount; ++i) {
+        TypedSequence typed = readTypedSequence(w.Text[i].text);
+        w.Text[i].text = std::move(typed.text);
+        if (!invalid && !typed.problem.empty()) {
+            invalid = i;
+            problem = std::move(typed.problem);
+        }
     }
     if (invalid) {
+        static constexpr const char* kFields[] = {"Even",   "Dozen", "Row",   "Line",
+                                                  "Corner", "Trio",  "Split", "Single"};
         s_.form.requestFocus("frmWagering.Text" + std::to_string(invalid));
         ports_.dialogs.message(
             "Invalid Wagering Values.\r\n\r\nNumerical: '1', '2'\r\n\r\nAllowed Characters: 'Q', "
             "'S', or ',' \r\n\r\nAll sequences must have an 'S' or a 'Q'\r\n\r\n'S' or 'Q' can't "
-            "be the first digit in the sequence\r\n\r\nEG: 1,2,3,4,6,Q",
+            "be the first digit in the sequence\r\n\r\nEG: 1,2,3,4,6,Q\r\n\r\n" +
+                std::string(kFields[invalid - 1]) + ": " + problem + ".",
             s_.AppTitle);
         return false;
     }

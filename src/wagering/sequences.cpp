@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "util/numbers.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 
@@ -180,6 +181,39 @@ bool isValidSequence(std::string_view text) {
     // A sequence may not open with a mark, in either case.
     if (isMark(elements.front(), 'S') || isMark(elements.front(), 'Q')) hasEnd = false;
     return hasEnd && !bad;
+}
+
+TypedSequence readTypedSequence(std::string_view typed) {
+    TypedSequence out;
+    Sequence elements = splitSequence(typed);
+    for (std::string& e : elements) {
+        e = std::string(trimBlanks(e));
+        if (e == "s" || e == "q") e[0] = static_cast<char>(e[0] - 'a' + 'A');
+    }
+    out.text = joinSequence(elements);
+    if (elements.empty()) {
+        out.problem = "it is empty";
+        return out;
+    }
+    bool marked = false;
+    for (std::size_t i = 0; i < elements.size() && out.problem.empty(); ++i) {
+        const std::string& e = elements[i];
+        const std::string entry = "entry " + std::to_string(i + 1);
+        const std::string quoted = entry + " \"" + e + "\"";
+        const bool mark = e == "S" || e == "Q";
+        marked = marked || mark;
+        if (e.empty()) {
+            out.problem = entry + " is empty";
+        } else if (mark && i == 0) {
+            out.problem = quoted + " is a mark; a sequence starts with a stake";
+        } else if (!mark && !elementValue(e)) {
+            out.problem = quoted + " is not a whole number, S or Q";
+        } else if (!mark && *elementValue(e) == 0) {
+            out.problem = quoted + " stakes nothing";
+        }
+    }
+    if (out.problem.empty() && !marked) out.problem = "it has no S or Q";
+    return out;
 }
 
 }  // namespace brisvale

@@ -79,6 +79,16 @@ long long RoundDown(double x);
 // not first; no empty element, blank, sign or lower-case mark.
 bool isValidSequence(std::string_view text);
 
+// A sequence as typed into the custom wagering editor, read leniently: blanks around an element
+// go and a lower-case mark counts as its capital. `text` is the sequence as it is stored;
+// `problem` is empty when it is a valid sequence that stakes something at every number, and
+// otherwise says what its first bad entry is ("entry 3 \"x\" is not a whole number, S or Q").
+struct TypedSequence {
+    std::string text;
+    std::string problem;
+};
+TypedSequence readTypedSequence(std::string_view typed);
+
 // The minimum wager as the engine changes it: the unit in dollars ($1..$100, the amounts the
 // player can choose), the unit the run started with, and the chips won since the last change.
 struct MinimumWager {

@@ -108,11 +108,38 @@ class Console(bvcli.CliTest):
 
     def test_typed_digits_and_enter(self):
         # A second digit within a second joins the first, a tick (one second) parts them; Enter
-        # presses Button1, and is refused as the button is while it is disabled.
+        # presses Button1, and is refused during the spin wait with the seconds still to wait.
         r = self.run_cli(CLASSIC + ["key Enter", "key Enter", "key 1", "key 4", "show", WAIT, "key 1",
-                                    "tick", "key 7", "key Enter", "show"], errors=["error: Button1 is disabled"])
+                                    "tick", "key 7", "key Enter", "show"], errors=["error: Wait 4 s for the next spin"])
         self.assertEqual(r.shows[0]["state"]["SpinNumber"], 14)
         self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].strip()), (1, "7"))
+
+    def test_after_the_advice_to_stop_only_a_press_starts_a_run(self):
+        # Black opens on 5 and its sequence quits at the next loss (3): Enter and a digit are
+        # refused, an error line each, and change nothing; press starts the new run.
+        quit = ["menu mnuProg", "set frmWagering.Text1 1,Q", "press frmWagering.Command2"] + CLASSIC + \
+            ["press", WAIT, "click 5", "press", WAIT, "click 3", "press", "show", "key Enter", "key 7", "show"]
+        r = self.run_cli(quit + [WAIT, "press", "show"], errors=["error: Press Start to begin a new run."] * 2)
+        ended, refused, started = r.shows
+        self.assertEqual((ended["Label1"]["caption"], ended["Button1"]["caption"]), ("Quit NOW", "Start"))
+        self.assertEqual(bvcli.window(refused), bvcli.window(ended))
+        self.assertEqual((started["Button1"]["caption"], started["state"]["TableSpins"]), ("Submit", 0))
+
+    def test_replay_history_asks_before_it_ends_a_live_run(self):
+        live = ["answer Alpha", "set Casino New..."] + CLASSIC + ["press", WAIT, "click 17", "press", WAIT,
+                                                                  "click 4", "show"]
+        question = "Replaying ends the current run. Replay the history of Alpha?"
+        r = self.run_cli(live + ["answer no", "press Command2", "show"])
+        before, after = r.shows
+        self.assertEqual([(m["text"], m["title"], m["answer"]) for m in after["messages"]],
+                         [(question, "Brisvale", "no")])
+        self.assertEqual(bvcli.window(after), bvcli.window(before))
+        # Yes ends the run as Restart does, and the replay plays the one recorded spin.
+        r = self.run_cli(["answer yes", "press", WAIT, "answer yes", "press Command2", "show"])
+        self.assertEqual([m["text"] for m in r.last["messages"]][1:], [question])
+        self.assertEqual((r.last["state"]["TableSpins"], r.last["state"]["RecordedSpins"],
+                          r.last["Button1"]["caption"], r.last["state"]["ReplayMode"]), (2, 2, "Submit", False))
+
 
 if __name__ == "__main__":
     bvcli.main()

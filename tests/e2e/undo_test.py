@@ -88,18 +88,34 @@ class UndoAndResume(bvcli.CliTest):
             r = self.run_cli(["answer yes", "show"], seed=seed + 100)
             q = r.last["messages"][0]
             self.assertEqual((q["title"], q["answer"]), ("Brisvale", "yes"))
+            bets = [b for b in last["state"]["CurrentBet"].split(",") if b] * last["state"]["BetOpen"]
+            said = (" at Alpha" if casino else "") + (", bet open: " if len(bets) == 1 else ", bets open: ") * (
+                len(bets) > 0) + ", ".join(bets[:-1]) + " and " * (len(bets) > 1) + "".join(bets[-1:])
             self.assertRegex(q["text"], r"^Resume the run of \d{4}-\d\d-\d\d \d\d:\d\d \(%d spins, "
-                             r"balance \$%s\)\?$" % (last["state"]["TotalSpins"], re.escape(last["Text18"])))
+                             r"balance \$%s\)%s\?$" % (last["state"]["TotalSpins"], re.escape(last["Text18"]),
+                                                      re.escape(said)))
             self.assertEqual(window(r.last), window(last))
+            # Resumed again, its undo history goes back as far as it went before the close.
+            kept = last["undo"]["undo"]
+            live = Live(self.data, seed + 100)
+            live.send("answer yes")
+            self.assertEqual(live.ask()["undo"], last["undo"])
+            for before, _ in reversed(steps[len(steps) - kept:]):
+                live.send("undo")
+                self.assertEqual(self.look(live), before)
+            live.close()
+            self.resumed_undos += kept
         return checked, len(steps), running
 
     def test_every_style_with_and_without_a_casino(self):
+        self.resumed_undos = 0
         runs = [self.session(seed + 11, style, casino) for seed, (style, casino) in enumerate(
             [("classic", True), ("multi", False), ("super", True), ("classic", False),
              ("super", False), ("multi", True)])]
         self.assertGreater(sum(r[0] for r in runs), 150)
         self.assertGreater(sum(r[1] for r in runs), 40)
         self.assertGreaterEqual(sum(r[2] for r in runs), 3)
+        self.assertGreater(self.resumed_undos, 10)
 
     def test_captions_stats_and_refusals(self):
         r = self.run_cli(["undo", "redo", "stats now", "show", "stats"], errors=[

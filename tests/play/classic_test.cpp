@@ -49,10 +49,10 @@ TEST_F(Classic, Runs) {
         "5 3 => label=Bet $2 on Black || 3 => open=0; label=Spin Only; enabled=1; marker=0; "
         "pending=0; step=0; total=3 || Button1 => boxes=Select a Number!; total=3; history=     3/ "
         "    3/     5/",
-        "a stop mark entered from the replay button during the spin wait :: seq:1=1,2,S "
+        "the replay button leaves a live run without a casino alone :: seq:1=1,2,S "
         "Check8=0 " RED_BLACK
-        "5 3 @3 => enabled=0; pending=1 || Command2 => open=0; label=Spin Only; enabled=1; "
-        "pending=0; total=3",
+        "5 3 @3 => enabled=0; pending=1 || Command2 => open=1; label=Bet $2 on Black; enabled=0; "
+        "pending=1; total=2; boxes=; interval=1000",
         "families wait for the total spins to reach their threshold :: chk7_1=1 even:3 Text18=100 "
         "Button1 20 22 => label=Spin Only || 24 => label=Bet $1 on Red",
         "a win raises the minimum wager and the balance figures follow :: menu:mnuProg "

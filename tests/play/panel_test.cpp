@@ -134,5 +134,24 @@ TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
     EXPECT_FALSE(a().userCloseWagering().ok);
 }
 
+// Typed leniently and stored normalised; a zero stake or another bad entry is named, field and
+// entry, after the described text, and nothing is stored.
+TEST_F(Panel, WageringDialogReadsAsMeantAndNamesTheBadEntry) {
+    act("menu:mnuProg frmWagering.Text3=~1~,~2~,s~ frmWagering.Text8=1,q frmWagering.Command2");
+    expect("dialog=0; boxes=; wagering:row=1,2,S; wagering:single=1,Q");
+    const std::string before = readBytes(a().wageringFile());
+    act("menu:mnuProg frmWagering.Text2=~1,2,q frmWagering.Text5=1,0,Q frmWagering.Text7=x "
+        "frmWagering.Command2");
+    expect("dialog=1; focus=frmWagering.Text5; frmWagering.Text2=1,2,Q; frmWagering.Text5=1,0,Q");
+    const std::string text = dialogs.boxes.back().text;
+    EXPECT_TRUE(text.starts_with("Invalid Wagering Values.\r\n") &&
+                text.ends_with("EG: 1,2,3,4,6,Q\r\n\r\nCorner: entry 2 \"0\" stakes nothing."))
+        << text;
+    EXPECT_EQ(readBytes(a().wageringFile()), before);
+    act("frmWagering.Text5=1,1,Q frmWagering.Command2");
+    EXPECT_EQ(dialogs.boxes.back().text.substr(dialogs.boxes.back().text.rfind('\n') + 1),
+              "Split: entry 1 \"x\" is not a whole number, S or Q.");
+}
+
 }  // namespace
 }  // namespace brisvale::testing

@@ -57,6 +57,38 @@ TEST(Elements, OneReadingEverywhere) {
     EXPECT_TRUE(splitSequence("").empty());
 }
 
+// The editor reads what is typed as meant (blanks around elements, lower-case marks), stores it
+// normalised, and names the first entry it cannot take.
+TEST(Elements, TheEditorReadsTypedSequencesAndNamesTheFirstBadEntry) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"1,2,Q", "1,2,Q", ""},
+        {" 1 , 2,\ts ", "1,2,S", ""},
+        {"1,q", "1,Q", ""},
+        {"007,S,3,Q", "007,S,3,Q", ""},
+        {"", "", "it is empty"},
+        {"1,2,3", "1,2,3", "it has no S or Q"},
+        {"1, ,Q", "1,,Q", "entry 2 is empty"},
+        {"1,2,Q,", "1,2,Q,", "entry 4 is empty"},
+        {"q,1,2", "Q,1,2", "entry 1 \"Q\" is a mark; a sequence starts with a stake"},
+        {"1,0,Q", "1,0,Q", "entry 2 \"0\" stakes nothing"},
+        {"0,Q", "0,Q", "entry 1 \"0\" stakes nothing"},
+        {"1,00,x,Q", "1,00,x,Q", "entry 2 \"00\" stakes nothing"},
+        {"1,2 3,Q", "1,2 3,Q", "entry 2 \"2 3\" is not a whole number, S or Q"},
+        {"1,-2,Q", "1,-2,Q", "entry 2 \"-2\" is not a whole number, S or Q"},
+        {"1,x,0", "1,x,0", "entry 2 \"x\" is not a whole number, S or Q"},
+        {"1,2147483648,Q", "1,2147483648,Q",
+         "entry 2 \"2147483648\" is not a whole number, S or Q"},
+    };
+    for (const auto& [typed, text, problem] : rows) {
+        const TypedSequence read = readTypedSequence(typed);
+        EXPECT_EQ(std::pair(read.text, read.problem),
+                  std::pair(std::string(text), std::string(problem)))
+            << typed;
+        // What it accepts, the strict rule accepts once normalised.
+        EXPECT_TRUE(!read.problem.empty() || isValidSequence(read.text)) << typed;
+    }
+}
+
 // Every default is a valid sequence; played at a unit of 5 it stakes each element in turn and
 // quits after the last; with the limit it stops at the first step that would spend more than
 // half the total.
