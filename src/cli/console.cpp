@@ -202,14 +202,14 @@ void Console::menu(std::string_view rest) {
     if (!result.ok) fail(result.error);
 }
 
-void Console::print(QByteArray json) {
+void Console::print(std::string json) {
     // What a program reads here is in the data folder by then: the run file is not behind.
     if (advisor_.runFileDirty()) {
         advisor_.flushRunFile();
         lastKept_ = std::chrono::steady_clock::now();
     }
-    json.append('\n');
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), out_);
+    json += '\n';
+    std::fwrite(json.data(), 1, json.size(), out_);
     std::fflush(out_);
 }
 

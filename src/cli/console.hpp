@@ -3,7 +3,6 @@
 // The command interpreter: each line of a script becomes the user's action on the window,
 // carried out by the core's handlers. It decides nothing about play.
 
-#include <QByteArray>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -42,7 +41,7 @@ class Console {
     void set(std::string_view rest);
     void tick(std::string_view rest);
     void menu(std::string_view rest);
-    void print(QByteArray json);  // one line of output
+    void print(std::string json);  // one line of output
     void tickOnce();
     void fail(std::string message) { errors_.report(message); }
     void open();

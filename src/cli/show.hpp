@@ -2,7 +2,6 @@
 #pragma once
 // The state of the window, and its statistics panel, as one line of JSON each.
 
-#include <QByteArray>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,10 @@ namespace brisvale::cli {
 
 // One compact JSON object, without a line end. `shown`, `opened` and `guide` are the boxes,
 // the web addresses and whether the guide was shown, since the previous show.
-QByteArray renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
-                      const std::vector<std::string>& opened, bool guide);
+std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
+                       const std::vector<std::string>& opened, bool guide);
 
 // The statistics panel as one compact JSON object, as the `stats` command prints it.
-QByteArray renderStats(const Advisor& advisor);
+std::string renderStats(const Advisor& advisor);
 
 }  // namespace brisvale::cli

@@ -2,23 +2,16 @@
 #include "sim/report.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "util/json_number.hpp"
 
 namespace brisvale::sim {
 namespace {
 
 constexpr double kZ95 = 1.959963984540054;
-
-// The shortest text that reads back as the same double, so reports compare byte for byte.
-std::string exact(double value) {
-    if (!std::isfinite(value)) return "null";
-    if (value == 0) return "0";  // never "-0"
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
 
 std::string fixed(double value, int decimals) {
     char buffer[64];
@@ -117,49 +110,39 @@ Report summarize(const RunResult& run, std::string_view style, std::uint64_t see
 }
 
 std::string jsonReport(const Report& r) {
-    std::string out = "{";
-    const auto member = [&out](std::string_view name, const std::string& value) {
-        if (out.size() > 1) out += ',';
-        out += '"';
-        out += name;
-        out += "\":";
-        out += value;
-    };
-    member("style", "\"" + r.style + "\"");
-    member("seed", std::to_string(r.seed));
-    member("backtest", r.backtest ? "true" : "false");
-    member("bankroll", exact(r.bankroll));
-    member("sessions", std::to_string(r.sessions));
-    member("spins", std::to_string(r.spins));
-    member("staked", std::to_string(r.staked));
-    member("net", exact(r.net));
-    member("return_per_staked", r.returnPerStaked ? exact(*r.returnPerStaked) : "null");
-    member("ci95", r.ci95 ? "[" + exact((*r.ci95)[0]) + "," + exact((*r.ci95)[1]) + "]" : "null");
-    member("house_edge", exact(kHouseEdge));
-    member("sessions_won", std::to_string(r.sessionsWon));
-    member("sessions_lost", std::to_string(r.sessionsLost));
-    member("mean_session", exact(r.meanSession));
+    using Json = nlohmann::ordered_json;  // members in the order written
+    const auto number = [](double value) { return jsonNumber<Json>(value); };
     const char* names[] = {"p5", "p25", "p50", "p75", "p95"};
-    std::string percentiles = "{";
-    for (int i = 0; i < 5; ++i) {
-        if (i > 0) percentiles += ',';
-        percentiles += std::string("\"") + names[i] + "\":" + exact(r.percentiles[i]);
-    }
-    member("percentiles", percentiles + "}");
-    member("worst_session", exact(r.worstSession));
-    member("best_session", exact(r.bestSession));
-    member("max_drawdown", exact(r.maxDrawdown));
-    member("largest_stake", std::to_string(r.largestStake));
-    std::string endings = "{";
+    Json percentiles = Json::object();
+    for (int i = 0; i < 5; ++i) percentiles[names[i]] = number(r.percentiles[i]);
+    Json endings = Json::object();
     for (int e = 0; e < kEndingCount; ++e) {
-        if (e > 0) endings += ',';
-        endings += "\"" + std::string(endingName(static_cast<Ending>(e))) +
-                   "\":" + std::to_string(r.endedBy[e]);
+        endings[std::string(endingName(static_cast<Ending>(e)))] = r.endedBy[e];
     }
-    member("ended_by", endings + "}");
-    member("spins_per_second", exact(std::round(r.spinsPerSecond)));
-    member("threads", std::to_string(r.threads));
-    return out + "}\n";
+    Json out = Json::object();
+    out["style"] = r.style;
+    out["seed"] = r.seed;
+    out["backtest"] = r.backtest;
+    out["bankroll"] = number(r.bankroll);
+    out["sessions"] = r.sessions;
+    out["spins"] = r.spins;
+    out["staked"] = r.staked;
+    out["net"] = number(r.net);
+    out["return_per_staked"] = r.returnPerStaked ? number(*r.returnPerStaked) : Json(nullptr);
+    out["ci95"] = r.ci95 ? Json{number((*r.ci95)[0]), number((*r.ci95)[1])} : Json(nullptr);
+    out["house_edge"] = number(kHouseEdge);
+    out["sessions_won"] = r.sessionsWon;
+    out["sessions_lost"] = r.sessionsLost;
+    out["mean_session"] = number(r.meanSession);
+    out["percentiles"] = percentiles;
+    out["worst_session"] = number(r.worstSession);
+    out["best_session"] = number(r.bestSession);
+    out["max_drawdown"] = number(r.maxDrawdown);
+    out["largest_stake"] = r.largestStake;
+    out["ended_by"] = endings;
+    out["spins_per_second"] = number(std::round(r.spinsPerSecond));
+    out["threads"] = r.threads;
+    return out.dump() + "\n";
 }
 
 std::string csvSessions(const std::vector<SessionResult>& sessions) {

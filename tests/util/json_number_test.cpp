@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "util/json_number.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace brisvale {
+namespace {
+
+TEST(JsonNumber, WholeAmountsWithoutAFractionOthersShortest) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1000, "1000"},
+        {-0.0, "0"},
+        {100000, "100000"},  // not 1e+05
+        {-985, "-985"},
+        {1234.56, "1234.56"},
+        {0.5, "0.5"},
+        {-0.027027027027027029, "-0.02702702702702703"},
+        {123456789012, "123456789012"},
+        {9007199254740992.0, "9007199254740992"},  // 2^53, the last whole double kept whole
+        {9.1e15, "9.1e+15"},
+        {std::numeric_limits<double>::quiet_NaN(), "null"},
+        {std::numeric_limits<double>::infinity(), "null"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(jsonNumber(c.value).dump(), c.text) << c.value;
+        EXPECT_EQ(jsonNumber<nlohmann::ordered_json>(c.value).dump(), c.text) << c.value;
+    }
+}
+
+TEST(JsonNumber, ReadsBackAsTheSameDouble) {
+    for (double v : {0.1, 1234.56, -0.005766121361993532, 1e-7, 1.5e300, 9.1e15}) {
+        EXPECT_EQ(nlohmann::json::parse(jsonNumber(v).dump()).get<double>(), v) << v;
+    }
+}
+
+}  // namespace
+}  // namespace brisvale
