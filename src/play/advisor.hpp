@@ -55,6 +55,9 @@ struct StartOptions {
     // Sessions that want no undo history or no run file switch these off.
     bool recordUndo = true;
     bool keepRunFile = true;
+    // False for a window nobody looks at (the simulator's): the texts that only tell the user
+    // (the window caption, the blinking advice) are not kept up to date.
+    bool shown = true;
 };
 
 // A casino's history as the history file holds it.
@@ -294,6 +297,9 @@ class Advisor {
     void ApplyHighBoxes();
     // The play style as the panel shows it, and whether a style is chosen at all.
     StyleSettings panelStyle() const;
+    // The rules read the style as the panel last showed it: only the user's and the program's
+    // changes of the panel move it, never a press or a tick.
+    void syncStyle() { s_.style = panelStyle(); }
     bool styleChosen() const;
     // The thresholds as the panel's boxes hold them.
     ThresholdEntries thresholdEntries() const;
@@ -409,6 +415,7 @@ class Advisor {
     // The time the open run stood closed between sessions: no play time, but its start stays
     // when it was.
     std::int64_t awayMs_ = 0;
+    bool shown_ = true;
 };
 
 }  // namespace brisvale

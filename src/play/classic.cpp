@@ -18,7 +18,6 @@ void Advisor::Button1_Click() {
     s_.settled.clear();
     set_backcolor(s_.NormalColor);
     if (!styleChosen()) return;
-    s_.style = panelStyle();
     if (s_.style.style == PlayStyle::Classic) {
         ProgSingle();
     } else {

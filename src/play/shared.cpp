@@ -35,6 +35,7 @@ void Advisor::setImage(int chip, BetId id, bool withSingle) {
 }
 
 void Advisor::writeRunCaption() {
+    if (!shown_) return;
     s_.form.caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
                       " - Spins This Table: " + std::to_string(s_.TableSpins) + " " + s_.CasinoName;
 }

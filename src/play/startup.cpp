@@ -77,7 +77,8 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       pressTaken_(other.pressTaken_),
       keepRunFile_(other.keepRunFile_),
       runDirty_(other.runDirty_),
-      awayMs_(other.awayMs_) {}
+      awayMs_(other.awayMs_),
+      shown_(other.shown_) {}
 
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();

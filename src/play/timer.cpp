@@ -21,6 +21,7 @@ void appendNumber(std::string& out, long long n) {
 }  // namespace
 
 void Advisor::writeTimerCaption() {
+    if (!shown_) return;
     // Rebuilt in place every tick, so the caption's buffer is reused.
     std::string& caption = s_.form.caption;
     caption.assign(s_.AppTitle);
@@ -42,16 +43,15 @@ void Advisor::writeTimerCaption() {
 void Advisor::Timer1_Timer() {
     Form& f = s_.form;
     writeTimerCaption();
-    s_.style = panelStyle();
 
-    // The limits are read only when the advice could be given.
+    // The limits are read only when the advice could be given, and the bet table (a walk over
+    // every bet) only once a limit is reached.
     const auto switchDue = [&] {
         const long long elapsed = ports_.clock.nowMs() / 1000 - s_.RunStart / 1000;
         const long long timeLimit = s_.style.minutesPerTable * 60LL;
-        const long long winsLimit = s_.style.winsPerTable;
-        const bool progression = std::any_of(s_.betSteps.begin(), s_.betSteps.end(),
-                                             [](std::int16_t step) { return step > 1; });
-        return (elapsed >= timeLimit || s_.Wins >= winsLimit) && !progression;
+        if (elapsed < timeLimit && s_.Wins < s_.style.winsPerTable) return false;
+        return std::none_of(s_.betSteps.begin(), s_.betSteps.end(),
+                            [](std::int16_t step) { return step > 1; });
     };
     if (!s_.BetOpen && switchDue()) {
         s_.BetOpen = true;
@@ -67,7 +67,7 @@ void Advisor::Timer1_Timer() {
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
         --s_.SpinWaitLeft;
-        if (s_.SpinWaitActive) f.Label1.visible = !f.Label1.visible;
+        if (s_.SpinWaitActive && shown_) f.Label1.visible = !f.Label1.visible;
     } else {
         s_.acceptsPress = true;
         f.Button1.enabled = true;

@@ -60,7 +60,10 @@ ActionResult Advisor::userOpenWindow(const StartOptions& options) {
     // A window on a stored style touches no file and keeps nothing for later.
     recordUndo_ = options.recordUndo && !options.style;
     keepRunFile_ = options.keepRunFile && !options.style;
-    return Form_Load(options);
+    shown_ = options.shown;
+    const ActionResult result = Form_Load(options);
+    syncStyle();
+    return result;
 }
 
 void Advisor::userCloseWindow() {
@@ -78,6 +81,7 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
         endUndoHistory();
         markRunDirty();
     }
+    syncStyle();
     return result;
 }
 
@@ -91,6 +95,7 @@ ActionResult Advisor::userPress(std::string_view name) {
     // Deleting a casino ends the history only when the user says Yes (Command1_Click).
     if (result.ok && name != "Command1") endUndoHistory();
     if (result.ok) markRunDirty();
+    syncStyle();
     return result;
 }
 
@@ -114,6 +119,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
     // Instructions and the casino sites change nothing.
     if (result.ok && name == "mnuRestart") endUndoHistory();
     if (result.ok) markRunDirty();
+    syncStyle();
     return result;
 }
 
@@ -178,6 +184,7 @@ ActionResult Advisor::userRedo() {
 ActionResult Advisor::travel(const UndoHistory::Route& route) {
     const std::size_t lineBefore = historyLine_.size();
     if (route.from) restore(*route.from);
+    syncStyle();
     replaying_ = true;
     dialogs_.quiet = true;
     const ActionLog& log = undo_.log();

@@ -47,9 +47,8 @@ int ReturnFactor(std::string_view label) {
 }
 
 long long SequenceValue(const PlayState& s, BetId id, int index) {
-    const Sequence& seq = s.wagering.of(bet(id).family);
-    if (index < 0 || index >= static_cast<int>(seq.size())) return 0;
-    return elementValue(seq[index]).value_or(0);
+    const SequenceStep* step = s.wagering.of(bet(id).family).at(index);
+    return step && step->kind == SequenceStep::Kind::Chips ? step->chips : 0;
 }
 
 long long SequenceValue(const PlayState& s, std::string_view label, int index) {

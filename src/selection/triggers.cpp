@@ -29,9 +29,8 @@ bool spinHits(const PlayState& s, BetId id) {
 
 // The wager of a new bet's caption: the family's first element times the minimum wager.
 long long firstAmount(const PlayState& s, Family family) {
-    const Sequence& seq = s.wagering.of(family);
-    const auto first = seq.empty() ? std::nullopt : elementValue(seq.front());
-    return first.value_or(0) * s.UnitWager();
+    const SequenceStep* first = s.wagering.of(family).at(0);
+    return (first && first->kind == SequenceStep::Kind::Chips ? first->chips : 0) * s.UnitWager();
 }
 
 void openClassic(PlayState& s, BetId id, Family family) {

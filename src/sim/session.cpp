@@ -76,6 +76,7 @@ Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<P
         brisvale::Ports{ports_->dialogs, ports_->browser, ports_->clock, ports_->random, nullptr});
     StartOptions options;
     options.style = setup_.style;
+    options.shown = false;
     opened_->userOpenWindow(options);
     if (setup_.playStyle) opened_->choosePlayStyle(*setup_.playStyle);
     if (setup_.bankroll) opened_->enterBalance(*setup_.bankroll);

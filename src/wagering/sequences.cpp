@@ -34,15 +34,9 @@ constexpr int index(Family family) {
     return static_cast<int>(family);
 }
 
-// A mark in either case; ParseStep capitalises before comparing, and so does the limit.
+// A mark in either case; ParseStep capitalises before comparing.
 bool isMark(std::string_view element, char mark) {
     return element.size() == 1 && (element[0] == mark || element[0] == mark - 'A' + 'a');
-}
-
-// The element at step, or nullptr when the step lies outside the sequence.
-const std::string* elementAt(const Sequence& sequence, int step) {
-    if (step < 0 || static_cast<std::size_t>(step) >= sequence.size()) return nullptr;
-    return &sequence[static_cast<std::size_t>(step)];
 }
 
 }  // namespace
@@ -56,7 +50,7 @@ std::string_view defaultSequenceText(Family family) {
 }
 
 Sequence splitSequence(std::string_view text) {
-    Sequence out;
+    std::vector<std::string> out;
     // An empty text holds no elements at all (not one empty element).
     if (text.empty()) return out;
     std::size_t start = 0;
@@ -78,21 +72,6 @@ std::string joinSequence(const Sequence& sequence) {
         out += sequence[i];
     }
     return out;
-}
-
-std::optional<long long> elementValue(std::string_view element) {
-    // Capping at the 32-bit range keeps every product and sum of elements far from overflow.
-    // parseFigures' rule in one pass: the stakes of every open bet are read on every spin.
-    constexpr long long kCap = std::numeric_limits<std::int32_t>::max();
-    if (element.empty()) return std::nullopt;
-    long long value = 0;
-    for (char c : element) {
-        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
-        if (digit > 9) return std::nullopt;
-        value = value * 10 + digit;
-        if (value > kCap) return std::nullopt;
-    }
-    return value;
 }
 
 std::int32_t stakeOf(long long chips, long long unitWager) {
@@ -117,44 +96,31 @@ int ParseStep(std::string_view element, long long unitWager, std::int32_t& stake
 int NextStake(const Wagering& wagering, Family family, int step, bool conservative,
               long long unitWager, std::int32_t& stake) {
     const Sequence& sequence = wagering.of(family);
-    const std::string* element = elementAt(sequence, step);
+    const SequenceStep* element = sequence.at(step);
     if (element == nullptr) return kStepQuit;
     if (!WithinConservativeLimit(sequence, step, conservative)) return kStepQuit;
-    return ParseStep(*element, unitWager, stake);
+    switch (element->kind) {
+        case SequenceStep::Kind::Chips:
+            stake = stakeOf(element->chips, unitWager);
+            return kStepStake;
+        case SequenceStep::Kind::Stop:
+            return kStepStop;
+        case SequenceStep::Kind::Quit:
+        case SequenceStep::Kind::Unreadable:
+            break;
+    }
+    // An amount that cannot be read is never staked: the bet quits instead.
+    return kStepQuit;
 }
 
 long long ChipsForResult(const Wagering& wagering, Family family, int step, bool win) {
-    const std::string* element = elementAt(wagering.of(family), step);
-    if (element == nullptr) return 0;
-    const std::optional<long long> chips = elementValue(*element);
-    if (!chips) return 0;
-    return win ? *chips * kPayout[index(family)] : *chips;
+    const SequenceStep* element = wagering.of(family).at(step);
+    if (element == nullptr || element->kind != SequenceStep::Kind::Chips) return 0;
+    return win ? element->chips * kPayout[index(family)] : element->chips;
 }
 
 bool WithinConservativeLimit(const Sequence& sequence, int step, bool conservative) {
-    if (!conservative) return true;
-    // Spent: elements 0..step, up to the first mark or unreadable element.
-    long long spent = 0;
-    for (int i = 0; i <= step; ++i) {
-        const std::string* element = elementAt(sequence, i);
-        if (element == nullptr) break;
-        const std::optional<long long> chips = elementValue(*element);
-        if (!chips) break;
-        spent += *chips;
-    }
-    // Total: every element up to the first quit mark (an unreadable element is one); a stop
-    // mark before that means the sequence is never limited.
-    // The total only grows, so once it reaches twice the spent chips the answer is settled.
-    long long total = 0;
-    for (const std::string& element : sequence) {
-        if (total >= 2 * spent) return true;
-        if (isMark(element, 'S')) return true;
-        const std::optional<long long> chips = elementValue(element);
-        if (!chips) break;
-        total += *chips;
-    }
-    // Total / 2 >= Spent, without rounding.
-    return total >= 2 * spent;
+    return !conservative || sequence.withinHalf(step);
 }
 
 long long RoundDown(double x) {
@@ -185,7 +151,7 @@ bool isValidSequence(std::string_view text) {
 
 TypedSequence readTypedSequence(std::string_view typed) {
     TypedSequence out;
-    Sequence elements = splitSequence(typed);
+    std::vector<std::string> elements = splitSequence(typed).elements();
     for (std::string& e : elements) {
         e = std::string(trimBlanks(e));
         if (e == "s" || e == "q") e[0] = static_cast<char>(e[0] - 'a' + 'A');

@@ -13,10 +13,9 @@
 
 #include "model/bets.hpp"
 #include "storage/debug_log.hpp"
+#include "wagering/sequence.hpp"
 
 namespace brisvale {
-
-using Sequence = std::vector<std::string>;
 
 struct Wagering {
     std::array<Sequence, kFamilyCount> WagerSequence;  // indexed by Family
@@ -53,9 +52,6 @@ inline constexpr int kStepStake = 0;
 inline constexpr int kStepStop = 1;
 inline constexpr int kStepQuit = 2;
 
-// The whole number an element stands for: decimal figures only (no sign, blank or point), at
-// most 2147483647; nullopt for a mark or anything else. The sequence check accepts the same.
-std::optional<long long> elementValue(std::string_view element);
 // 32-bit stake of n chips at unitWager dollars each, saturating instead of wrapping.
 std::int32_t stakeOf(long long chips, long long unitWager);
 

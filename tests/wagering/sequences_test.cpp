@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "wagering/sequences.hpp"
 
@@ -151,6 +152,34 @@ TEST(Sequences, ConservativeLimitAndTheStepsBeyond) {
     std::int32_t stake = 0;
     EXPECT_EQ(NextStake(past, Family::Line, 3, false, 1, stake), kStepQuit);
     EXPECT_EQ(ChipsForResult(past, Family::Line, 3, false), 0);
+}
+
+// The limit as the sums are defined, element by element, against the one read once per
+// sequence, over random sequences of numbers, marks and unreadable elements.
+TEST(Sequences, ConservativeLimitAsDefinedOverRandomSequences) {
+    const auto defined = [](const Sequence& seq, int step) {
+        const auto chips = [&](std::size_t i) {
+            return i < seq.size() ? elementValue(seq[i]) : std::nullopt;
+        };
+        long long spent = 0;
+        for (int i = 0; i <= step && chips(i); ++i) spent += *chips(i);
+        long long total = 0;
+        for (std::size_t i = 0; i < seq.size(); ++i) {
+            if (seq[i] == "S" || seq[i] == "s") return true;
+            if (!chips(i)) break;
+            total += *chips(i);
+        }
+        return total >= 2 * spent;
+    };
+    std::mt19937 gen(17);
+    const char* elements[] = {"1", "2", "5", "40", "S", "s", "Q", "x", ""};
+    for (int round = 0; round < 3000; ++round) {
+        Sequence seq;
+        for (int k = static_cast<int>(gen() % 8); k > 0; --k) seq.push_back(elements[gen() % 9]);
+        const int step = static_cast<int>(gen() % 11) - 1;
+        ASSERT_EQ(WithinConservativeLimit(seq, step, true), defined(seq, step))
+            << joinSequence(seq) << " step " << step;
+    }
 }
 
 }  // namespace
