@@ -25,8 +25,8 @@ LogPosition positionOf(const Json& j, const LogPosition& end) {
     const std::size_t limits[] = {end.action, end.clock, end.text};
     for (std::size_t i = 0; i < 3; ++i) {
         const Json one = {{"n", j[i]}};
-        *parts[i] = static_cast<std::size_t>(
-            wholeMember(one, "n", 0, static_cast<long long>(limits[i])));
+        *parts[i] =
+            static_cast<std::size_t>(wholeMember(one, "n", 0, static_cast<long long>(limits[i])));
     }
     return p;
 }
@@ -63,8 +63,8 @@ ActionLog ActionLog::fromJson(const Json& j) {
     std::size_t texts = 0;
     for (std::size_t i = 0; i < acts.size(); i += 3) {
         const Json one = {{"act", acts[i]}, {"arg", acts[i + 1]}, {"clocks", acts[i + 2]}};
-        const auto act = static_cast<Act>(
-            wholeMember(one, "act", 0, static_cast<long long>(Act::WageringSet)));
+        const auto act =
+            static_cast<Act>(wholeMember(one, "act", 0, static_cast<long long>(Act::WageringSet)));
         const auto arg = static_cast<std::int16_t>(wholeMember(one, "arg", -32768, 32767));
         const auto count = static_cast<std::uint16_t>(wholeMember(one, "clocks", 0, 65535));
         const bool hasText = act == Act::WageringSet;
@@ -92,7 +92,8 @@ ActionLog ActionLog::fromJson(const Json& j) {
 Json UndoHistory::toJson(const std::function<Json(const Checkpoint&)>& checkpoint) const {
     Json steps = Json::array();
     for (const UndoStep& s : steps_) {
-        steps.push_back({{"press", positionJson(s.press)}, {"start", s.start}, {"number", s.number}});
+        steps.push_back(
+            {{"press", positionJson(s.press)}, {"start", s.start}, {"number", s.number}});
     }
     Json saved = Json::array();
     for (const Saved& c : checkpoints_) {
@@ -132,14 +133,16 @@ void UndoHistory::fromJson(const Json& j,
         return at.clock == p.clock && at.text == p.text && !h.log_.action(p.action).hasText;
     };
     h.attach_ = positionOf(member(j, "attach"), end);
-    if (!isBoundary(h.attach_)) throw BadStateJson("the undo history's present lies inside an action");
+    if (!isBoundary(h.attach_))
+        throw BadStateJson("the undo history's present lies inside an action");
     for (const Json& s : arrayOf(j, "steps")) {
         const LogPosition press = positionOf(member(s, "press"), end);
-        if (!isPress(press) || (!h.steps_.empty() && press.action <= h.steps_.back().press.action)) {
+        if (!isPress(press) ||
+            (!h.steps_.empty() && press.action <= h.steps_.back().press.action)) {
             throw BadStateJson("an undo step lies outside the log");
         }
-        h.steps_.push_back({press, flagMember(s, "start"),
-                            static_cast<int>(wholeMember(s, "number", 0, 36))});
+        h.steps_.push_back(
+            {press, flagMember(s, "start"), static_cast<int>(wholeMember(s, "number", 0, 36))});
     }
     for (const Json& c : arrayOf(j, "checkpoints")) {
         const LogPosition at = positionOf(member(c, "at"), end);

@@ -31,7 +31,8 @@ TEST_F(Keys, NoKeyStartsARunAfterTheAdviceToStop) {
         const auto undoSteps = a().editMenu().undoSteps;
         for (const char* key : {"Enter", "7", "1", "Enter"}) {
             const ActionResult r = a().userKey(key);
-            EXPECT_EQ(std::pair(r.ok, r.error), std::pair(false, std::string("Press Start to begin a new run.")))
+            EXPECT_EQ(std::pair(r.ok, r.error),
+                      std::pair(false, std::string("Press Start to begin a new run.")))
                 << script << " " << key;
         }
         EXPECT_EQ(toJson(state()), before) << script;
@@ -67,7 +68,7 @@ TEST_F(Keys, EnterDuringTheSpinWaitSaysHowLongIsLeft) {
 using ReplayBeside = AdvisorFixture;
 
 // Alpha's four recorded spins and a live run at Alpha, one spin in (9, also recorded).
-#define LIVE_AT_ALPHA                                                                      \
+#define LIVE_AT_ALPHA                                                                           \
     "answer:Alpha Casino=New... chk7_1=1 even:50 Text18=1000 Button1 5 3 2 17 menu:mnuRestart " \
     "Button1 9 wait "
 
@@ -82,13 +83,15 @@ TEST_F(ReplayBeside, ReplayHistoryAsksBeforeItEndsALiveRun) {
     EXPECT_FALSE(a().replayRunning());
 
     // Yes: the run ends as Restart ends it, and the five recorded spins are played once.
-    play("yes :: " LIVE_AT_ALPHA "answer:yes replay => total=10; table=5; recorded=5; "
+    play("yes :: " LIVE_AT_ALPHA
+         "answer:yes replay => total=10; table=5; recorded=5; "
          "button=Submit; history=     9/17/2/     3/     5/; historyfile=index: 1/name1: "
          "Alpha,5,3,2,17,9,/");
     EXPECT_EQ(dialogs.boxes.back().text,
               "Replaying ends the current run. Replay the history of Alpha?");
     // Between runs nothing is asked.
-    play("between :: " LIVE_AT_ALPHA "menu:mnuRestart replay => table=5; boxes=Enter the Casino "
+    play("between :: " LIVE_AT_ALPHA
+         "menu:mnuRestart replay => table=5; boxes=Enter the Casino "
          "Name");
 }
 
@@ -112,8 +115,9 @@ TEST_F(Resume, TheQuestionNamesTheCasinoAndTheBetAndKeepsTheStart) {
     EXPECT_THAT(second, ::testing::EndsWith("(2 spins, balance $999) at Alpha, bet open: Black?"));
     expect("button=Submit; label=Bet $2 on Black");
 
-    play("Multi names every bet :: style:2 chk1=1 cboRow=2 row:0 Button1 5 close answer:yes restart "
-         "=> button=Submit");
+    play(
+        "Multi names every bet :: style:2 chk1=1 cboRow=2 row:0 Button1 5 close answer:yes restart "
+        "=> button=Submit");
     EXPECT_THAT(dialogs.boxes.back().text,
                 ::testing::EndsWith("balance $1000), bets open: Row 1 and Row 3?"));
 }
@@ -157,7 +161,9 @@ TEST_F(Resume, ARunFileWithoutAUsableUndoHistoryStillResumes) {
     const std::function<void(Json&)> changes[] = {
         [](Json& j) { j.erase("undo"), j.erase("away"); },
         [](Json& j) { j["undo"]["history"]["cursor"] = 99; },
-        [](Json& j) { j["undo"]["history"]["steps"][1]["press"] = Json::array({1, 0, 0}); },
+        [](Json& j) {
+            j["undo"]["history"]["steps"][1]["press"] = Json::array({1, 0, 0});
+        },
         [](Json& j) { j["undo"]["history"]["log"]["clocks"].erase(0); },
         [](Json& j) { j["undo"]["line"] = "Beta,"; },
         [](Json& j) { j["undo"]["history"]["checkpoints"][0]["state"]["state"]["Wins"] = -1; },
@@ -170,7 +176,9 @@ TEST_F(Resume, ARunFileWithoutAUsableUndoHistoryStillResumes) {
         changes[k](run);
         writeBytes(a().runFile(), run.dump());
         act("answer:yes restart");
-        expect("button=Submit; total=2; label=Bet $2 on Black; historyfile=index: 1/name1: Alpha,5,3,/");
+        expect(
+            "button=Submit; total=2; label=Bet $2 on Black; historyfile=index: 1/name1: "
+            "Alpha,5,3,/");
         EXPECT_EQ(a().editMenu().undoSteps, 0);
     }
 }
