@@ -61,6 +61,7 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     // One member out of its range fails the whole read.
     PlayState untouched = live;
     for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
+                                     {"/form/chips/0/image", Json(0)},
                                      {"/settled/stakes", Json({5})},
                                      {"/runTally/since/3", Json(-2)},
                                      // the history box: numbers of the wheel, one per field
