@@ -266,9 +266,7 @@ void Advisor::WriteDefaultSettings() {
         settings_ = defaultSettings();
         ApplySettings();
     }
-    for (int style = 1; style <= 3; ++style) s_.form.BetStyle[style].value = style == 1;
-    s_.form.Option2.value = false;
-    s_.form.Option3.value = true;
+    // Applied, the default settings select Classic play and the conservative set themselves.
 }
 
 // After the program itself has loaded settings, the controls stand as the user's click on the

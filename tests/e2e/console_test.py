@@ -125,6 +125,18 @@ class Console(bvcli.CliTest):
         self.assertEqual(bvcli.window(refused), bvcli.window(ended))
         self.assertEqual((started["Button1"]["caption"], started["state"]["TableSpins"]), ("Submit", 0))
 
+    def test_super_chips_are_captioned_and_none_stays_beside_quit_now(self):
+        # Super on Red/Black and the dozens at 0: Black and the 2nd dozen open on 5; 3 loses
+        # Black at its quit mark and takes the 2nd dozen's chip with it.
+        super_ = ["menu mnuProg", "set frmWagering.Text1 1,Q", "press frmWagering.Command2", "set BetStyle3 1", "set Check8 0",
+                  "set chk6 1", "set cboDozen 1", "set Check2 1", "set Text5 0", "set Text4 0", "set Check2 0"]
+        r = self.run_cli(super_ + CLASSIC + ["press", WAIT, "click 5", "press", "show", WAIT, "click 3", "press",
+                                             "show"])
+        opened, quit = r.shows
+        self.assertEqual((opened["Label1"]["caption"], [c["caption"] for c in opened["chips"]]),
+                         ("Bet $1 on all chips shown.", ["1", "1"]))
+        self.assertEqual((quit["Label1"]["caption"], quit["chips"]), ("Quit NOW", []))
+
     def test_replay_history_asks_before_it_ends_a_live_run(self):
         live = ["answer Alpha", "set Casino New..."] + CLASSIC + ["press", WAIT, "click 17", "press", WAIT,
                                                                   "click 4", "show"]

@@ -69,6 +69,8 @@ TEST_F(Panel, ListsOnlyControlsTheUserHas) {
     }
 }
 
+#define ALL_RANDOM(v) \
+    "Check1=" v " Check2=" v " Check3=" v " Check4=" v " Check5=" v " Check6=" v " Check7=" v
 TEST_F(Panel, Settings) {
     const Scenario scenarios[] = {
         "the panel survives a restart :: BetStyle3=1 Option2=1 chk3=1 cboCorner=5 Text10=11 "
@@ -88,6 +90,20 @@ TEST_F(Panel, Settings) {
         "restart => Text16=60",
         "a balance box without a number keeps the last account figure :: Text18=2500 close restart "
         "Text18=lots close restart => Text18=2500",
+        // Every family's Random box goes into the preset shown, the first family's too.
+        "the Random boxes of the Classic preset are kept :: " ALL_RANDOM("0") " close restart => "
+        "Check1=0; Check2=0; Check3=0; Check4=0; Check5=0; Check6=0; Check7=0 || " ALL_RANDOM("1")
+        " close restart => Check1=1; Check2=1; Check3=1; Check4=1; Check5=1; Check6=1; Check7=1",
+        "the Random boxes of the Super preset are kept :: BetStyle3=1 Option2=1 " ALL_RANDOM("0")
+        " Check9=0 close restart => Check1=0; Check7=0; Check9=0 || BetStyle1=1 => Check1=1",
+        // Default Settings selects Classic with the conservative set, from any style, and puts
+        // the count lists back to none.
+        "Default Settings from Super :: BetStyle3=1 Option2=1 cboDozen=2 cboTrio=3 answer:yes "
+        "menu:mnuLoadSettings => BetStyle1=1; BetStyle2=0; BetStyle3=0; Option2=0; Option3=1; "
+        "cboDozen=0; cboTrio=0 || close => settings:ProgSing=-1; settings:ProgMulti=0",
+        "unticked Random boxes keep their High boxes off after a restart :: Check1=0 Check4=0 "
+        "close restart => disabled=Check9,Chk8,Label15,Label24,Label43,Text16,Text17,Text3,Text9,"
+        "cboCorner,cboDozen,cboLine,cboRow,cboSingle,cboSplit,cboTrio",
     };
     for (const Scenario& s : scenarios) play(s);
 }

@@ -61,8 +61,18 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     // One member out of its range fails the whole read.
     PlayState untouched = live;
     for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
+                                     {"/form/chips/0/image", Json(0)},
                                      {"/settled/stakes", Json({5})},
-                                     {"/runTally/since/3", Json(-2)}}) {
+                                     {"/runTally/since/3", Json(-2)},
+                                     // the history box: numbers of the wheel, one per field
+                                     {"/form/Text1", Json("5,0,")},
+                                     {"/form/Text1", Json(",5")},
+                                     {"/form/Text1", Json("5,,0")},
+                                     {"/form/Text1", Json("5,37")},
+                                     {"/form/Text1", Json("5,-1")},
+                                     {"/form/Text1", Json("5, 6")},
+                                     {"/form/cboWager/index", Json(100)},
+                                     {"/SpinText", Json("07")}}) {
         Json wrong = changed;
         wrong[Json::json_pointer(key)] = value;
         EXPECT_THROW(fromJson(wrong, untouched), BadStateJson) << key;

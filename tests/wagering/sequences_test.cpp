@@ -50,7 +50,16 @@ TEST(Elements, OneReadingEverywhere) {
         {46341, 46341, 2147483647}, {kMax, 2, 2147483647}, {-5, kMax, -2147483648}, {-kMax - 1, -kMax - 1, 2147483647}};
     // clang-format on
     for (const auto& [chips, unit, stake] : products) EXPECT_EQ(stakeOf(chips, unit), stake);
-    for (const auto& [x, cut] : {std::pair(-2.7, -2LL), {1e300, kMax}, {std::nan(""), 0LL}})
+    // 2^63 itself is the first value that does not fit; the double just below it does.
+    const double top = 9223372036854775808.0;
+    for (const auto& [x, cut] : {std::pair(-2.7, -2LL),
+                                 {1e300, kMax},
+                                 {std::nan(""), 0LL},
+                                 {top, kMax},
+                                 {std::nextafter(top, 0.0), 9223372036854774784LL},
+                                 {-top, -kMax - 1},
+                                 {-std::nextafter(top, 0.0), -9223372036854774784LL},
+                                 {-1e300, -kMax - 1}})
         EXPECT_EQ(RoundDown(x), cut) << x;
     // Splitting keeps every element as stored, the empty ones too.
     EXPECT_EQ(splitSequence(",1,,Q 7,"), (Sequence{"", "1", "", "Q 7", ""}));
