@@ -52,6 +52,17 @@ void QtDialogs::message(std::string_view text, std::string_view title) {
     box.exec();
 }
 
+void messageAboveAll(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Warning, toQt(title), toQt(text), QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.setWindowModality(Qt::ApplicationModal);
+    widenForTitle(box);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+}
+
 bool QtDialogs::askYesNo(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::Question, toQt(title), toQt(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);

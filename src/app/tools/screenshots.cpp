@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -34,6 +33,7 @@
 #include "app/sim_dialog.hpp"
 #include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
+#include "app/window_conf.hpp"
 #include "play/advisor.hpp"
 #include "remote/remote_startup.hpp"
 
@@ -84,7 +84,7 @@ class Scene {
                    const std::string& remoteSettings = {})
         : out_(out) {
         // Each picture starts from a first start's window.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
+        std::filesystem::remove(app::windowConfPath());
         if (!historyFile.empty()) {
             QFile file(dir_.filePath("CasinoHistory.dat"));
             if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
@@ -443,9 +443,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The pictures leave the user's window preferences alone.
     const QTemporaryDir preferences;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, preferences.path());
-    }
+    qputenv("XDG_CONFIG_HOME", preferences.path().toLocal8Bit());
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (!QDir().mkpath(out)) fail("cannot make " + out.toStdString());
