@@ -54,8 +54,9 @@ void QtDialogs::message(std::string_view text, std::string_view title) {
 
 void messageAboveAll(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::Warning, toQt(title), toQt(text), QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // In this order: a message box's modality sets its window flags anew.
     box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     widenForTitle(box);
     box.show();
     box.raise();

@@ -13,9 +13,9 @@
 namespace brisvale {
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonths{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonths{"January",   "February", "March",    "April",
+                                                   "May",       "June",     "July",     "August",
+                                                   "September", "October",  "November", "December"};
 
 // The whole number of `text`, or -1 when it holds anything else.
 int whole(std::string_view text) {

@@ -11,7 +11,8 @@
 namespace brisvale::testing {
 namespace {
 
-constexpr std::string_view kAnnouncement = "The Instructions section of the Brisvale Website will open.";
+constexpr std::string_view kAnnouncement =
+    "The Instructions section of the Brisvale Website will open.";
 
 // An Advisor whose vendor's site names these instructions and terms pages ("" for none).
 struct Site {
@@ -95,10 +96,14 @@ TEST(Help, AboutShowsTheBuildDateAndTheTermsOrTheLicence) {
 
 TEST(Help, LongDates) {
     const std::pair<std::string, std::string> rows[] = {
-        {"2026-12-06", "December 6, 2026"}, {"2012-05-23", "May 23, 2012"},
-        {"2030-01-31", "January 31, 2030"}, {"2026-13-01", "2026-13-01"},
-        {"2026-00-10", "2026-00-10"},       {"2026-1-1", "2026-1-1"},
-        {"", ""},                           {"yesterday", "yesterday"},
+        {"2026-12-06", "December 6, 2026"},
+        {"2012-05-23", "May 23, 2012"},
+        {"2030-01-31", "January 31, 2030"},
+        {"2026-13-01", "2026-13-01"},
+        {"2026-00-10", "2026-00-10"},
+        {"2026-1-1", "2026-1-1"},
+        {"", ""},
+        {"yesterday", "yesterday"},
     };
     for (const auto& [iso, text] : rows) EXPECT_EQ(longDate(iso), text) << iso;
     EXPECT_EQ(longDate(buildDate()), buildDate());  // already long: comes back as it is
