@@ -94,7 +94,8 @@ TEST(Window, KeptInWindowConfAndFittedToTheScreen) {
 TEST(Window, ADamagedWindowConfGivesTheDesign) {
     const auto path = app::windowConfPath();
     std::filesystem::create_directories(path.parent_path());
-    for (const char* text : {"place: 1,2,x,4\nflipped: yes\n", "\xff\xfe garbage", "place: 0,0,0,0"}) {
+    for (const char* text :
+         {"place: 1,2,x,4\nflipped: yes\n", "\xff\xfe garbage", "place: 0,0,0,0"}) {
         testing::writeBytes(path, text);
         const app::WindowConf conf = app::readWindowConf(path);
         EXPECT_EQ(conf, app::WindowConf{}) << text;
