@@ -20,8 +20,7 @@ double contrast(const QColor& a, const QColor& b) {
             v /= 255;
             return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) +
-               0.0722 * channel(c.blue());
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
     };
     const double x = luminance(a), y = luminance(b);
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
@@ -29,8 +28,9 @@ double contrast(const QColor& a, const QColor& b) {
 
 TEST(StatsPanel, TheNumbersReadAtAGlance) {
     Session s;
-    s.core("chk7_1=1 Check1=0 Text2=1 Text18=1000 Button1 wait @1 Button1 wait @1 Button1 wait "
-           "@2 Button1");
+    s.core(
+        "chk7_1=1 Check1=0 Text2=1 Text18=1000 Button1 wait @1 Button1 wait @1 Button1 wait "
+        "@2 Button1");
     s.menu("mnuStatistics");
     auto* panel = s.window->statsPanel();
     panel->findChild<QTabWidget*>()->setCurrentIndex(1);
