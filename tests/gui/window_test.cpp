@@ -44,6 +44,15 @@ TEST(Window, ResizedTheBoardAndThePanelScaleTogether) {
         EXPECT_EQ(s.state().SpinNumber, 8);
     }
     EXPECT_EQ(s.window->size(), design);
+    // Larger, the advanced panel opens at the same scale; the menu and status bars keep theirs.
+    s.window->resize(design * 2);
+    QApplication::processEvents();
+    s.click("cmdMore");
+    EXPECT_NEAR(s.window->scale(), 2.0, 0.01);
+    const int bars = s.window->menuBar()->height() + s.window->statusBar()->height();
+    EXPECT_NEAR(s.window->height(), (374 - s.window->menuBar()->height()) * 2 + bars, 2);
+    EXPECT_TRUE(s.widget("AdvancedPanel")->isVisible());
+    EXPECT_LE(s.widget("AdvancedPanel")->geometry().bottom(), s.window->centralWidget()->height());
 }
 
 // Where the window stood and how large, the board's view and Always on Top come back at the
