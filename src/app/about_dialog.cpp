@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_dialog.hpp"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,7 +19,10 @@ AboutDialog::AboutDialog(const QString& buildDate, std::function<void()> openTer
     auto* picture = new QLabel(this);
     picture->setPixmap(productPicture(96));
     auto* title = new QLabel(tr("<b>Brisvale</b> roulette advisor"), this);
-    auto* build = new QLabel(tr("Build date: %1").arg(buildDate), this);
+    const QString version = QCoreApplication::applicationVersion();
+    auto* build = new QLabel(version.isEmpty() ? tr("Built %1").arg(buildDate)
+                                               : tr("Version %1\nBuilt %2").arg(version, buildDate),
+                             this);
     build->setObjectName("build");
     auto* notice1 = new QLabel(
         tr("Brisvale gives advice only. Every bet is the player's own decision and risk."), this);

@@ -43,6 +43,14 @@ AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
     outer->setVerticalSpacing(2);
 
     auto* top = new QHBoxLayout;
+    // The section's name, as the messages that send the player here call it.
+    auto* title = new QLabel("Advanced Settings", this);
+    title->setObjectName("AdvancedTitle");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    top->addWidget(title);
+    top->addSpacing(12);
     auto* aggressive = new QRadioButton("Aggressive Defaults", this);
     aggressive->setToolTip("Increase your betting chances, but at a higher risk.");
     binder.bindOption(aggressive, "Option2");

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/chip_look.hpp"
@@ -81,6 +82,9 @@ std::pair<QString, int> printOf(int cell) {
 BoardWidget::BoardWidget(const Form& form, QWidget* parent)
     : QWidget(parent), form_(form), button1_(new QPushButton(this)) {
     setObjectName("Frame2");
+    // The board's type stays at its design size; the painter scales it with the rest.
+    designFont_ = font();
+    setFont(designFont_);
     setFixedSize(pxi(board::kFrame2.width), pxi(board::kFrame2.height));
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -97,8 +101,21 @@ void BoardWidget::render() {
     update();
 }
 
+void BoardWidget::setScale(double scale) {
+    scale_ = scale;
+    const auto times = [scale](double v) { return static_cast<int>(std::lround(v * scale)); };
+    setFixedSize(times(pxi(board::kFrame2.width)), times(pxi(board::kFrame2.height)));
+    const QRectF b = pxRect(board::kButton1);
+    button1_->setGeometry(times(b.x()), times(b.y()), times(b.width()), times(b.height()));
+    QFont buttonFont = designFont_;
+    buttonFont.setPointSizeF(designFont_.pointSizeF() * scale);
+    button1_->setFont(buttonFont);
+    update();
+}
+
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(scale_, scale_);
     paintFrame(p);
     paintLines(p);
     paintCells(p);
@@ -112,11 +129,14 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
 void BoardWidget::paintFrame(QPainter& p) const {
     const QColor back = fromPlatformColor(form_.backColor);
-    p.fillRect(rect(), back);
-    const QFont caption = font();
+    const QRect design(0, 0, pxi(board::kFrame2.width), pxi(board::kFrame2.height));
+    p.fillRect(design, back);
+    const QFont caption = designFont_;
+    p.setFont(caption);
     const int captionHeight = QFontMetrics(caption).height();
     p.setPen(back.darker(140));
-    p.drawRect(QRect(0, captionHeight / 2, width() - 1, height() - captionHeight / 2 - 1));
+    p.drawRect(
+        QRect(0, captionHeight / 2, design.width() - 1, design.height() - captionHeight / 2 - 1));
     const QString title = tr("Playing Board");
     const QRect titleRect(7, 0, QFontMetrics(caption).horizontalAdvance(title) + 6, captionHeight);
     p.fillRect(titleRect, back);
@@ -280,7 +300,8 @@ void BoardWidget::paintMarker(QPainter& p) const {
     p.drawEllipse(r.adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
-int BoardWidget::chipAt(QPointF pos) const {
+int BoardWidget::chipAt(QPointF at) const {
+    const QPointF pos = at / scale_;
     // Chips loaded later lie above earlier ones; only the round part of a chip counts.
     for (int i = board::kChipCount - 1; i >= 0; --i) {
         const Chip& chip = form_.chips[static_cast<std::size_t>(i)];
@@ -289,7 +310,8 @@ int BoardWidget::chipAt(QPointF pos) const {
     return -1;
 }
 
-BoardWidget::Hit BoardWidget::hitAt(QPointF pos) const {
+BoardWidget::Hit BoardWidget::hitAt(QPointF at) const {
+    const QPointF pos = at / scale_;
     for (int i = board::kChipCount - 1; i >= 0; --i) {
         const Chip& chip = form_.chips[static_cast<std::size_t>(i)];
         if (chip.visible && takesClicks(chip) && insideEllipse(pos, chipRect(form_, chip))) {
@@ -303,16 +325,28 @@ BoardWidget::Hit BoardWidget::hitAt(QPointF pos) const {
     return {};
 }
 
+QString BoardWidget::tipAt(QPointF at) const {
+    const int chip = chipAt(at);
+    QString tip =
+        chip >= 0 ? chipHoverText(form_.chips[static_cast<std::size_t>(chip)]) : QString();
+    if (tip.isEmpty() && hitAt(at).kind == Hit::Kind::Flip) {
+        tip = tr("Turn the board round, as seen from the other side of the table");
+    }
+    if (tip.isEmpty()) tip = tr("Click a number or type it; Enter submits");
+    return tip;
+}
+
 QPoint BoardWidget::cellCenter(int cell) const {
-    return imageRect(form_.board.cell(cell)).center().toPoint();
+    return (imageRect(form_.board.cell(cell)).center() * scale_).toPoint();
 }
 
 QPoint BoardWidget::chipCenter(int chip) const {
-    return chipRect(form_, form_.chips.at(static_cast<std::size_t>(chip))).center().toPoint();
+    return (chipRect(form_, form_.chips.at(static_cast<std::size_t>(chip))).center() * scale_)
+        .toPoint();
 }
 
 QPoint BoardWidget::flipCenter() const {
-    return pxRect(board::kPicture2).center().toPoint();
+    return (pxRect(board::kPicture2).center() * scale_).toPoint();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -344,10 +378,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 bool BoardWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const int chip = chipAt(help->pos());
-        QString tip =
-            chip >= 0 ? chipHoverText(form_.chips[static_cast<std::size_t>(chip)]) : QString();
-        if (tip.isEmpty()) tip = tr("Click a number or type it; Enter submits");
+        const QString tip = tipAt(help->pos());
         QToolTip::showText(help->globalPos(), tip, this);
         return true;
     }

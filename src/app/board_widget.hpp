@@ -22,6 +22,11 @@ class BoardWidget final : public QWidget {
     // Takes the Form's state on board: Button1's caption and enabling, and a repaint.
     void render();
 
+    // Draws the board `scale` times its design size; points below are in the widget's own
+    // pixels, at whatever scale.
+    void setScale(double scale);
+    double scale() const { return scale_; }
+
     // What a click at a point of the board goes to: a single-number chip, the flip button or
     // a cell. Other chips let the click through to the cell beneath them.
     struct Hit {
@@ -32,6 +37,8 @@ class BoardWidget final : public QWidget {
     Hit hitAt(QPointF pos) const;
     // The topmost chip shown at a point, or -1.
     int chipAt(QPointF pos) const;
+    // The hover text at a point: a chip's bet, the flip button's use, or how to enter a spin.
+    QString tipAt(QPointF pos) const;
 
     // The centre of cell i and of chip i as they stand now (for clicks from tests and tools).
     QPoint cellCenter(int cell) const;
@@ -73,6 +80,8 @@ class BoardWidget final : public QWidget {
 
     const Form& form_;
     QPushButton* button1_;
+    QFont designFont_;
+    double scale_ = 1.0;
     Hit pressed_;
 };
 

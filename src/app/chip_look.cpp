@@ -3,6 +3,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <optional>
 
 #include "app/colors.hpp"
 #include "board/chips.hpp"
@@ -17,8 +19,34 @@ QFont boldFont(int pixelSize) {
     return font;
 }
 
-QRectF chipRect(const Form& form, const Chip& chip) {
+namespace {
+
+// Where the Form lays the chip.
+QRectF spotRect(const Form& form, const Chip& chip) {
     return {px(chip.left), px(chip.top), px(form.chipWidth), px(form.chipHeight)};
+}
+
+}  // namespace
+
+QRectF cellBox(const Form& form, int cell) {
+    const QRectF r = pxRect(form.board.cell(cell));
+    return {r.x(), r.y(), r.width() - 2, r.height() - 2};
+}
+
+QRectF chipRect(const Form& form, const Chip& chip) {
+    const QRectF spot = spotRect(form, chip);
+    const std::optional<int> cell = chip.bet >= 0 && chip.bet < kBetCount
+                                        ? outsideCell(static_cast<BetId>(chip.bet))
+                                        : std::nullopt;
+    if (!cell) return spot;
+    // A chip on a dozen, row or even-money box lies wholly in that box, as a player would lay
+    // it: centred, and smaller when the box is lower than the chip.
+    const QRectF box = cellBox(form, *cell);
+    if (box.contains(spot) || spot.isEmpty()) return spot;
+    const double shrink = std::min({1.0, box.width() / spot.width(), box.height() / spot.height()});
+    QRectF drawn(0, 0, spot.width() * shrink, spot.height() * shrink);
+    drawn.moveCenter(box.center());
+    return drawn;
 }
 
 bool takesClicks(const Chip& chip) {
@@ -40,9 +68,13 @@ ChipLook chipLook(const Form& form, const Chip& chip) {
     look.fill.setAlphaF(0.85);
     // At the design's label place the stake sits in the middle of the chip; a label placed
     // elsewhere moves it by as much.
+    // A chip drawn smaller than its spot carries its label in proportion.
     const StakeLabel& l = chip.label;
-    look.label = QRectF(look.disc.left() + px(l.left - board::kLabelLeft),
-                        look.disc.top() + px(l.top - board::kLabelTop), px(l.width), px(l.height));
+    const QRectF spot = spotRect(form, chip);
+    const double k = spot.width() > 0 ? look.disc.width() / spot.width() : 1.0;
+    look.label = QRectF(look.disc.left() + k * px(l.left - board::kLabelLeft),
+                        look.disc.top() + k * px(l.top - board::kLabelTop), k * px(l.width),
+                        k * px(l.height));
     look.alignment = l.alignment;
     look.text = chip.blackText ? QColor(Qt::black) : QColor(Qt::white);
     look.outline = chip.blackText ? QColor(Qt::white) : QColor(Qt::black);

@@ -17,7 +17,12 @@ namespace brisvale::app {
 // The board's type: bold, sized in pixels.
 QFont boldFont(int pixelSize);
 
-// Where the chip lies on the board, in pixels.
+// The printed box of a cell, in pixels: its image, without the last two pixels across and
+// down where the cell's own back colour shows.
+QRectF cellBox(const Form& form, int cell);
+
+// Where the chip is drawn on the board, in pixels: at its spot, except that a dozen, row or
+// even-money chip whose spot would cross its box's edge is drawn centred inside the box.
 QRectF chipRect(const Form& form, const Chip& chip);
 
 // A single-number chip covers most of its number's cell and enters that number when clicked;

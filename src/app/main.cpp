@@ -166,7 +166,9 @@ int main(int argc, char* argv[]) {
 #endif
     brisvale::Advisor advisor({dialogs, browser, clock, random, fetcher.get()});
     if (const brisvale::ActionResult opened = advisor.userOpenWindow(options.start); !opened.ok) {
-        dialogs.message(opened.error, "Brisvale");
+        // Another copy may hold the folder with its window on top of all others: the box goes
+        // above it, and this copy ends once it is answered.
+        brisvale::app::messageAboveAll(opened.error, "Brisvale");
         return 1;
     }
 

@@ -6,10 +6,12 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/advanced_panel.hpp"
@@ -22,21 +24,10 @@
 #include "app/sim_dialog.hpp"
 #include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
+#include "app/widget_scaler.hpp"
+#include "app/window_conf.hpp"
 
 namespace brisvale::app {
-namespace {
-
-// The window's collapsed height and the width of the left column, in twips.
-constexpr int kCollapsedHeight = 3350;
-constexpr int kLeftColumn = 4020;
-
-// Window-only preferences (where the statistics panel stands), kept in the user's configuration
-// folder: the data folder's files stay exactly as the advisor writes them.
-QSettings windowPreferences() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window");
-}
-
-}  // namespace
 
 MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent), advisor_(advisor) {
     setObjectName("Form1");
@@ -48,14 +39,19 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
         },
         this);
 
-    auto* central = new QWidget(this);
-    central->setObjectName("central");
-    central->setAutoFillBackground(true);
+    // The content keeps its design's proportions at any scale; a window of other proportions
+    // shows the panel's colour beside it.
+    auto* frame = new QWidget(this);
+    frame->setObjectName("central");
+    frame->setAutoFillBackground(true);
+    setCentralWidget(frame);
+    auto* central = new QWidget(frame);
+    central->setObjectName("content");
+    content_ = central;
     // The window sits beside the casino's game, so its controls use a compact type size.
     QFont compact = central->font();
     compact.setPointSizeF(std::max(7.0, compact.pointSizeF() - 1));
     central->setFont(compact);
-    setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -65,7 +61,6 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
         *binder_,
         [this](const std::string& name) { act([&] { return advisor_.userPress(name); }); }, top_);
     board_ = new BoardWidget(advisor_.form(), top_);
-    board_->move(pxi(board::kFrame2.left), pxi(board::kFrame2.top));
     column->addWidget(top_);
     advanced_ = new AdvancedPanel(*binder_, central);
     column->addWidget(advanced_);
@@ -99,16 +94,21 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
     });
     connect(stats_, &QDockWidget::topLevelChanged, this, [this] {
         renderWindow();
-        saveStatsPanel();
+        savePreferences();
     });
+    // Short notes, such as why a typed key was refused.
+    statusBar()->setObjectName("StatusBar");
+    statusBar()->setSizeGripEnabled(true);
 
     buildMenus();
-    restoreStatsPanel();
+    restorePreferences();
     // A closed list would take typed digits as a search of its entries; on this window digits
     // choose numbers.
     for (QComboBox* list : central->findChildren<QComboBox*>()) list->installEventFilter(this);
     connect(&timer1_, &QTimer::timeout, this, &MainWindow::tick);
     render();
+    scaler_ = std::make_unique<WidgetScaler>(content_, board_);
+    restorePlace();
     board_->setFocus();
 }
 
@@ -140,7 +140,7 @@ void MainWindow::buildMenus() {
     exportSpins_ =
         item(file, "mnuExport", "Export Spins...", [this] { return advisor_.userExportSpins(); });
     file->addSeparator();
-    item(file, "mnuExit", "Exit", menuItem("mnuExit"));
+    item(file, "mnuExit", "Exit", menuItem("mnuExit"))->setShortcut(Qt::CTRL | Qt::Key_Q);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
@@ -159,7 +159,7 @@ void MainWindow::buildMenus() {
     // F9 works from the floating panel too.
     statistics->setShortcutContext(Qt::ApplicationShortcut);
     view->addAction(statistics);
-    connect(statistics, &QAction::toggled, this, [this] { saveStatsPanel(); });
+    connect(statistics, &QAction::toggled, this, [this] { savePreferences(); });
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
@@ -186,21 +186,42 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    item(help, "mnuAbout", "About Brisvale", menuItem("mnuAbout"));
+    item(help, "mnuInstructions", "Instructions", menuItem("mnuInstructions"))
+        ->setShortcut(Qt::Key_F1);
     help->addSeparator();
-    item(help, "mnuInstructions", "Instructions", menuItem("mnuInstructions"));
+    item(help, "mnuAbout", "About Brisvale", menuItem("mnuAbout"));
+
+    for (QAction* top : menuBar()->actions()) {
+        connect(top->menu(), &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, [this] { leaveMenuBar(); }); });
+    }
+}
+
+void MainWindow::leaveMenuBar() {
+    // Another menu taking over (the arrow keys) or a box opened by the choice keeps its focus.
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
+    if (menuBar()->hasFocus() || menuBar()->activeAction()) {
+        // Escape leaves the menu bar's keyboard mode, as a second Escape by the user would.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(menuBar(), &escape);
+        menuBar()->setActiveAction(nullptr);
+    }
+    if (!QApplication::focusWidget() || QApplication::focusWidget() == menuBar()) {
+        board_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 QAction* MainWindow::action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-void MainWindow::act(const std::function<ActionResult()>& call, bool commitTyping) {
+ActionResult MainWindow::act(const std::function<ActionResult()>& call, bool commitTyping) {
     // Menus and keys leave a box without moving the focus; what is typed counts first.
     if (commitTyping) binder_->commitFocusedText();
     const ActionResult result = call();
     lastRefusal_ = result.ok ? std::string() : result.error;
     afterAction();
+    return result;
 }
 
 void MainWindow::afterAction() {
@@ -281,20 +302,7 @@ void MainWindow::renderWindow() {
         stats_->setPalette(palette);
     }
 
-    const int menuHeight = menuBar()->sizeHint().height();
-    const int topHeight = pxi(kCollapsedHeight) - menuHeight;
-    top_->setFixedHeight(topHeight);
-    panel_->setGeometry(0, 0, pxi(kLeftColumn), topHeight);
-    advanced_->setVisible(form.height > kCollapsedHeight);
-    // The board keeps its width; a docked statistics panel adds its own beside it.
-    const int boardWidth = pxi(form.width);
-    if (centralWidget()->minimumWidth() != boardWidth) centralWidget()->setFixedWidth(boardWidth);
-    QSize size(boardWidth, pxi(form.height));
-    if (!stats_->isHidden() && !stats_->isFloating()) {
-        size.rwidth() += StatsPanel::kDockedWidth +
-                         style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-    }
-    if (this->size() != size || minimumSize() != size) setFixedSize(size);
+    layoutContent();
 
     // Top-most only while no dialog of ours is open above the window.
     const bool onTop = form.alwaysOnTop && !form.frmWagering.open;
@@ -304,6 +312,11 @@ void MainWindow::renderWindow() {
         if (shown) show();
     }
     alwaysOnTop_->setChecked(form.alwaysOnTop);
+    if (onTopShown_ != form.alwaysOnTop || flippedShown_ != form.board.BoardFlipped()) {
+        onTopShown_ = form.alwaysOnTop;
+        flippedShown_ = form.board.BoardFlipped();
+        savePreferences();
+    }
     replay_->setEnabled(form.Command2.enabled);
     const EditMenuView edit = advisor_.editMenu();
     const auto show = [](QAction* action, const MenuItemView& view) {
@@ -344,7 +357,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         binder_->commitFocusedText();
         advisor_.userCloseWindow();
     }
-    saveStatsPanel();
+    savePreferences();
     closing_ = true;
     timer1_.stop();
     wagering_->hide();
@@ -380,31 +393,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::restoreStatsPanel() {
-    // Read whole before acting: floating the panel stores its place at once.
-    const QSettings prefs = windowPreferences();
-    const bool floating = prefs.value("statistics/floating", false).toBool();
-    const QByteArray geometry = prefs.value("statistics/geometry").toByteArray();
-    const bool shown = prefs.value("statistics/visible", false).toBool();
-    if (floating) {
-        stats_->setFloating(true);
-        stats_->restoreGeometry(geometry);
-    }
-    stats_->setVisible(shown);
-    renderWindow();
-}
-
-void MainWindow::saveStatsPanel() const {
-    // Closing hides the panel with the window; it is to come back as the user left it.
-    if (closing_) return;
-    QSettings prefs = windowPreferences();
-    prefs.setValue("statistics/visible", !stats_->isHidden());
-    prefs.setValue("statistics/floating", stats_->isFloating());
-    if (stats_->isFloating()) prefs.setValue("statistics/geometry", stats_->saveGeometry());
-}
-
 void MainWindow::typeKey(const std::string& key) {
-    act([&] { return advisor_.userKey(key); });
+    const ActionResult result = act([&] { return advisor_.userKey(key); });
+    // A refused key says why where the player looks next; the next key that counts clears it.
+    if (result.ok) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(toQt(result.error), 5000);
+    }
 }
 
 }  // namespace brisvale::app

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "play/advisor.hpp"
 
@@ -22,6 +23,8 @@ class PlayPanel;
 class SimDialog;
 class StatsPanel;
 class WageringDialog;
+class WidgetScaler;
+struct WindowConf;
 
 class MainWindow final : public QMainWindow {
   public:
@@ -43,28 +46,45 @@ class MainWindow final : public QMainWindow {
     QAction* action(const QString& name) const;
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
+    // How many times its design size the board and the panel are drawn.
+    double scale() const { return scale_; }
+    // The least scale a resize goes down to.
+    static constexpr double kMinScale = 0.75;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
-    void act(const std::function<ActionResult()>& call, bool commitTyping = true);
+    ActionResult act(const std::function<ActionResult()>& call, bool commitTyping = true);
     void renderWindow();
+    // The window's size and scale: the content laid out at scale_, the window as large as it
+    // needs when the content's design changes (the advanced panel, the docked statistics).
+    void layoutContent();
+    QSize windowSizeFor(double scale) const;
+    QSize contentDesign() const;
+    double fitScale(QSize windowSize) const;
+    void setScale(double scale);
+    // window.conf: read once at start, written when something in it changes and at close.
+    void restorePreferences();
+    void restorePlace();
+    void savePreferences();
+    // After a menu closes without a choice, keys go to the board again.
+    void leaveMenuBar();
     void renderCasinoMenu();
     void syncTimer();
     void typeKey(const std::string& key);
     void afterAction();
-    void restoreStatsPanel();
-    void saveStatsPanel() const;
 
     Advisor& advisor_;
     ControlBinder* binder_;
     PlayPanel* panel_;
     AdvancedPanel* advanced_;
     BoardWidget* board_;
+    QWidget* content_;
     WageringDialog* wagering_;
     SimDialog* simulate_ = nullptr;
     StatsPanel* stats_;
@@ -81,6 +101,12 @@ class MainWindow final : public QMainWindow {
     std::string lastRefusal_;
     bool closing_ = false;
     int focusRequestsDone_ = 0;
+    std::unique_ptr<WidgetScaler> scaler_;
+    double scale_ = 1.0;
+    QSize designShown_;  // the content's design (and the docked panel) last sized for
+    bool onTopShown_ = false;
+    bool flippedShown_ = false;
+    std::unique_ptr<WindowConf> conf_;
 };
 
 }  // namespace brisvale::app

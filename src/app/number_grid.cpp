@@ -22,6 +22,9 @@ QString hits(int count) {
 }
 
 const QColor kHotRing = fromRgb(board::kMarkerColor);
+// The hits' plate: dark enough for white figures on the red cells too.
+const QColor kPlate(0, 0, 0, 150);
+const QColor kNoHits(190, 190, 190);
 const QColor kColdRing(80, 170, 255);
 
 }  // namespace
@@ -36,8 +39,8 @@ void NumberGrid::show(const Statistics& stats, const BoardLayout& board, bool re
     std::array<Rect, kNumberCount> cells{};
     for (int n = 0; n < kNumberCount; ++n) cells[n] = board.cell(n);
     const bool same =
-        shown_ && recorded == recorded_ && cells == cells_ && stats.hottest == hottest_ &&
-        stats.coldest == coldest_ &&
+        shown_ && recorded == recorded_ && stats.rankedByRecord == byRecord_ && cells == cells_ &&
+        stats.hottest == hottest_ && stats.coldest == coldest_ &&
         std::equal(stats.numbers.begin(), stats.numbers.end(), numbers_.begin(),
                    [](const NumberStatistics& a, const NumberStatistics& b) {
                        return a.table == b.table && a.history == b.history && a.last == b.last;
@@ -48,6 +51,7 @@ void NumberGrid::show(const Statistics& stats, const BoardLayout& board, bool re
     hottest_ = stats.hottest;
     coldest_ = stats.coldest;
     recorded_ = recorded;
+    byRecord_ = stats.rankedByRecord;
     shown_ = true;
     update();
 }
@@ -69,14 +73,37 @@ QRectF NumberGrid::cellRect(int n) const {
         .adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
+// The number fills the top of its cell, its hits the lower half on their plate. The zero cell
+// is tall: its figures sit together in the middle.
+QRectF NumberGrid::countRect(int n) const {
+    const QRectF r = cellRect(n);
+    const double high = std::min(r.height(), 2.0 * r.width());
+    const QRectF used(r.left(), r.center().y() - high / 2, r.width(), high);
+    return used.adjusted(2, high * 0.42, -2, -2);
+}
+
+QFont NumberGrid::countFont(int n) const {
+    QFont font = this->font();
+    font.setBold(true);
+    const QRectF plate = countRect(n);
+    font.setPixelSize(std::clamp(static_cast<int>(plate.height() * 0.8), 9, 20));
+    // The figures stay inside the plate; two of them at the least keep one size.
+    const QString widest =
+        countShown(n) < 100 ? QStringLiteral("88") : QString::number(countShown(n));
+    while (font.pixelSize() > 8 && QFontMetricsF(font).horizontalAdvance(widest) > plate.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+int NumberGrid::countShown(int n) const {
+    const NumberStatistics& x = numbers_[static_cast<std::size_t>(n)];
+    return byRecord_ ? x.history : x.table;
+}
+
 void NumberGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont figure = font();
-    figure.setBold(true);
-    QFont count = font();
-    count.setPointSizeF(std::max(6.0, font().pointSizeF() - 1));
-    const int lines = recorded_ ? 3 : 2;
     for (int n = 0; n < kNumberCount; ++n) {
         const QRectF r = cellRect(n);
         if (r.isEmpty()) continue;
@@ -90,20 +117,22 @@ void NumberGrid::paintEvent(QPaintEvent*) {
             p.setBrush(Qt::NoBrush);
             p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
         }
-        // The zero cell is tall: its figures sit together in the middle.
-        const double line = std::min(r.height() / lines, 15.0);
-        QRectF row(r.left(), r.center().y() - line * lines / 2, r.width(), line);
+        const QRectF plate = countRect(n);
+        const double high = plate.height() / 0.58;  // the part of the cell in use
+        const QRectF top(r.left(), plate.bottom() + 2 - high, r.width(), high * 0.42);
+        QFont figure = font();
+        figure.setBold(true);
+        figure.setPixelSize(std::clamp(static_cast<int>(top.height() * 0.8), 8, 16));
         p.setPen(Qt::white);
         p.setFont(figure);
-        p.drawText(row, Qt::AlignCenter, QString::number(n));
-        p.setFont(count);
-        row.translate(0, line);
-        p.drawText(row, Qt::AlignCenter, QString::number(numbers_[n].table));
-        if (recorded_) {
-            row.translate(0, line);
-            p.setPen(QColor(255, 255, 255, 170));
-            p.drawText(row, Qt::AlignCenter, QString::number(numbers_[n].history));
-        }
+        p.drawText(top, Qt::AlignCenter, QString::number(n));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kPlate);
+        p.drawRoundedRect(plate, 2, 2);
+        const int count = countShown(n);
+        p.setPen(count == 0 ? kNoHits : Qt::white);
+        p.setFont(countFont(n));
+        p.drawText(plate, Qt::AlignCenter, QString::number(count));
     }
 }
 

@@ -33,18 +33,23 @@ QHBoxLayout* row(QGridLayout* grid, int r, int column = 0, int span = 1) {
     return layout;
 }
 
-QCheckBox* check(ControlBinder& binder, const char* name, const QString& caption, QWidget* parent) {
+QCheckBox* check(ControlBinder& binder, const char* name, const QString& caption, QWidget* parent,
+                 const QString& tip) {
     auto* box = new QCheckBox(caption, parent);
+    box->setToolTip(tip);
     binder.bindCheck(box, name);
     return box;
 }
 
 QRadioButton* option(ControlBinder& binder, const char* name, const QString& caption,
-                     QWidget* parent) {
+                     QWidget* parent, const QString& tip) {
     auto* button = new QRadioButton(caption, parent);
+    button->setToolTip(tip);
     binder.bindOption(button, name);
     return button;
 }
+
+const QString kBalanceTip = "The money in your account at the table";
 
 }  // namespace
 
@@ -89,21 +94,24 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     // First the style, then the families to watch, the casino and the money. The history
     // column stands beside the families and the casino; the money row needs the full width.
     auto* styles = row(grid, 0, 0, 2);
-    styles->addWidget(option(binder, "BetStyle1", "Classic Tarlock", this));
-    styles->addWidget(option(binder, "BetStyle2", "Multi Tarlock", this));
+    styles->addWidget(option(binder, "BetStyle1", "Classic Tarlock", this,
+                             "Plays one bet at a time, on the family that is due first"));
+    styles->addWidget(option(binder, "BetStyle2", "Multi Tarlock", this,
+                             "Plays several bets at once, as many of each family as Advanced "
+                             "Settings allow"));
     styles->addStretch();
     auto* super = row(grid, 1, 0, 2);
-    auto* superOption = option(binder, "BetStyle3", "Super Tarlock", this);
-    superOption->setToolTip("Enables Multiple Betting for Faster Gains");
-    super->addWidget(superOption);
+    super->addWidget(option(binder, "BetStyle3", "Super Tarlock", this,
+                            "Enables Multiple Betting for Faster Gains"));
     super->addStretch();
-    super->addWidget(check(binder, "chk7", "Even Bets", this));
+    super->addWidget(check(binder, "chk7", "Even Bets", this,
+                           "Watch the even-money bets: Red/Black, Odd/Even and High/Low"));
     super->addStretch();
 
     auto* even = row(grid, 2, 0, 2);
-    even->addWidget(check(binder, "chk7_1", "Red/Black", this));
-    even->addWidget(check(binder, "chk7_2", "Odd/Even", this));
-    even->addWidget(check(binder, "chk7_3", "High/Low", this));
+    even->addWidget(check(binder, "chk7_1", "Red/Black", this, "Watch Red and Black"));
+    even->addWidget(check(binder, "chk7_2", "Odd/Even", this, "Watch Odd and Even"));
+    even->addWidget(check(binder, "chk7_3", "High/Low", this, "Watch 1 to 18 and 19 to 36"));
     even->addStretch();
 
     // The other families in aligned columns, in the order the advisor looks at them.
@@ -112,14 +120,22 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     families->setVerticalSpacing(1);
     const char* names[] = {"chk6", "chk1", "chk2", "chk3", "chk4", "chk5", "Chk8"};
     const char* captions[] = {"Dozen", "Row", "Line", "Corner", "Trio", "Split", "Single"};
+    const char* tips[] = {"Watch the three dozens",
+                          "Watch the three rows (columns) of twelve numbers",
+                          "Watch the lines of six numbers",
+                          "Watch the corners of four numbers",
+                          "Watch the trios of three numbers",
+                          "Watch the splits of two numbers",
+                          "Watch the single numbers (Multi and Super play)"};
     for (int i = 0; i < 7; ++i) {
-        families->addWidget(check(binder, names[i], captions[i], this), i / 3, i % 3);
+        families->addWidget(check(binder, names[i], captions[i], this, tips[i]), i / 3, i % 3);
     }
     families->setColumnStretch(3, 1);
     grid->addLayout(families, 3, 0);
 
     auto* money = row(grid, 5, 0, 2);
     auto* wagerLabel = new QLabel("Minimum Wager:", this);
+    wagerLabel->setToolTip("Smallest wager you want to play");
     wagerLabel->setMinimumWidth(wagerLabel->sizeHint().width());
     money->addWidget(wagerLabel);
     money->addSpacing(3);
@@ -129,9 +145,12 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     binder.bindList(wager, "cboWager");
     money->addWidget(wager);
     money->addStretch();
-    money->addWidget(new QLabel("Acct:", this));
+    auto* balanceLabel = new QLabel("Acct:", this);
+    balanceLabel->setToolTip(kBalanceTip);
+    money->addWidget(balanceLabel);
     money->addSpacing(2);
     auto* balance = new QLineEdit(this);
+    balance->setToolTip(kBalanceTip);
     balance->setFixedWidth(44);
     binder.bindText(balance, "Text18");
     money->addWidget(balance);
@@ -148,6 +167,7 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
     Command1_->setFixedWidth(22);
     casino->addWidget(Command1_);
     cmdMore_->setObjectName("cmdMore");
+    cmdMore_->setToolTip("Show or hide the Advanced Settings");
     // As wide as its longer caption needs, so the casino's name keeps the rest.
     const QFontMetrics buttonText(cmdMore_->font());
     cmdMore_->setFixedWidth(16 + std::max(buttonText.horizontalAdvance("More >>"),
@@ -158,6 +178,7 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
 
     // The spins, newest on top: black, zero and red numbers in three lined-up columns.
     Text1_->setObjectName("Text1");
+    Text1_->setToolTip("The spins of this run, newest on top");
     Text1_->setModel(history_);
     Text1_->setUniformItemSizes(true);
     Text1_->setSelectionMode(QAbstractItemView::NoSelection);

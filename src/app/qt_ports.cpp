@@ -52,6 +52,18 @@ void QtDialogs::message(std::string_view text, std::string_view title) {
     box.exec();
 }
 
+void messageAboveAll(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Warning, toQt(title), toQt(text), QMessageBox::Ok);
+    // In this order: a message box's modality sets its window flags anew.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    widenForTitle(box);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+}
+
 bool QtDialogs::askYesNo(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::Question, toQt(title), toQt(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);

@@ -47,6 +47,10 @@ class SystemClock final : public Clock {
 QString toQt(std::string_view text);
 std::string fromQt(const QString& text);
 
+// A message shown before the main window exists, above every window, Always-on-Top ones
+// included, so that it is seen and answered.
+void messageAboveAll(std::string_view text, std::string_view title);
+
 // Window managers cut a title wider than its box ("Br… le"): the least width that shows it.
 int titleRoom(const QString& title);
 // Gives a message box that least width.

@@ -38,13 +38,12 @@ QString numberChip(int n) {
         .arg(n);
 }
 
-// What the figures in the cells are, drawn as the cells draw them.
-QString legendText(bool recorded) {
-    const QString chip = QStringLiteral(
-        "<span style=\"background-color:black; color:%1\">&nbsp;%2&nbsp;</span>&nbsp;%3");
-    QString out = chip.arg("white", "3", "hits this run");
-    if (recorded) out += "&nbsp;&nbsp; " + chip.arg("#b0b0b0", "41", "in the casino's record");
-    return out;
+// What the cells show, in words only, so that nothing in it reads as a count.
+QString legendText(bool byRecord) {
+    return QStringLiteral(
+               "Hits %1 under each number &middot; <b style=\"color:#a07c00\">gold</b> ring: "
+               "hot &middot; <b style=\"color:#2c78d0\">blue</b>: cold")
+        .arg(byRecord ? "in the casino's record" : "this run");
 }
 
 QString hotAndColdText(const Statistics& stats) {
@@ -106,6 +105,8 @@ StatsPanel::StatsPanel(QWidget* parent) : QDockWidget(QStringLiteral("Statistics
     numbersLayout->setContentsMargins(2, 2, 2, 2);
     numbersLayout->setSpacing(2);
     legend_ = new QLabel(numbersPage);
+    legend_->setObjectName("numbersLegend");
+    legend_->setToolTip("Hover over a number for its hits this run and in the casino's record");
     QFont small = compact;
     small.setPointSizeF(std::max(6.0, compact.pointSizeF() - 1));
     legend_->setFont(small);
@@ -181,7 +182,7 @@ void StatsPanel::render(const Advisor& advisor) {
     grid_->show(stats, form.board, recorded);
     const QString text = hotAndColdText(stats);
     if (hotCold_->text() != text) hotCold_->setText(text);
-    const QString legend = legendText(recorded);
+    const QString legend = legendText(stats.rankedByRecord);
     if (legend_->text() != legend) legend_->setText(legend);
     showBalance(stats.balance);
 }

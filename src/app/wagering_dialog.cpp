@@ -48,14 +48,15 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
 
     for (int i = 1; i <= 8; ++i) {
         QWidget* box = nullptr;
-        if (i >= 7) {
+        if (i >= 6) {
             auto* tall = new QPlainTextEdit(this);
             tall->setTabChangesFocus(true);
             tall->setWordWrapMode(QTextOption::WrapAnywhere);
-            // Whole lines only: the longest default sequence takes three, with room to spare
-            // for the line spacing's rounding.
+            // Whole lines only: the longest default sequences take two (Trio) and three (Split,
+            // Single), with room to spare for the line spacing's rounding.
+            const int lines = i == 6 ? 2 : 3;
             const double margin = tall->document()->documentMargin();
-            tall->setFixedHeight(3 * tall->fontMetrics().lineSpacing() +
+            tall->setFixedHeight(lines * tall->fontMetrics().lineSpacing() +
                                  static_cast<int>(2 * margin) + 2 * tall->frameWidth() + 4);
             box = tall;
         } else {

@@ -125,6 +125,34 @@ std::optional<Point> chipSpot(std::string_view label, bool flipped) {
     return chipSpot(*id, flipped);
 }
 
+std::optional<int> outsideCell(BetId id) {
+    using namespace bet_ids;
+    switch (id) {
+        case Row1:
+        case Row2:
+        case Row3:
+            return 37 + (id - Row1);
+        case FirstDozen:
+        case SecondDozen:
+        case ThirdDozen:
+            return 42 - (id - FirstDozen);  // printed 3rd, 2nd, 1st
+        case High:
+            return 43;
+        case Even:
+            return 44;
+        case Black:
+            return 45;
+        case Red:
+            return 46;
+        case Odd:
+            return 47;
+        case Low:
+            return 48;
+        default:
+            return std::nullopt;
+    }
+}
+
 int familyImage(std::string_view label) {
     return imageByWords(label, true);
 }

@@ -40,6 +40,10 @@ std::optional<Point> chipSpot(BetId id, bool flipped);
 // has no spot: the caller leaves the chip where it is.
 std::optional<Point> chipSpot(std::string_view label, bool flipped);
 
+// The cell of an outside bet (dozen, row or even-money): 37..48 of the board's cells;
+// nullopt for an inside bet and for an id outside the catalogue.
+std::optional<int> outsideCell(BetId id);
+
 // Image of a chip: 5, then Corner 2, Split 1, Trio 3, Line 4, Single 9, each when the label
 // contains that word (case-sensitive), checked in that order so a later match wins.
 int familyImage(std::string_view label);

@@ -91,8 +91,19 @@ struct ActionResult {
 
 inline constexpr std::string_view kAlreadyRunning =
     "Brisvale is already running with this data folder.";
-inline constexpr std::string_view kBuildDate = "May 23, 2012";
-inline constexpr std::string_view kTermsAddress = "www.brisvale.com/terms.html";
+// What Help > About says of this build: the day its sources were made, "December 6, 2026".
+std::string buildDate();
+// "2026-12-06" as "December 6, 2026"; a text that is no such date comes back as it is.
+std::string longDate(std::string_view isoDate);
+// The licence, shown by the About box's terms link when the remote settings give no terms page.
+inline constexpr std::string_view kLicenceNotice =
+    "Brisvale is free software: you can redistribute it and/or modify it under the terms of the "
+    "GNU General Public License as published by the Free Software Foundation, either version 3 "
+    "of the License, or (at your option) any later version (GPL-3.0-or-later).\r\n\r\n"
+    "Brisvale is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; "
+    "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. "
+    "See the GNU General Public License for more details: "
+    "https://www.gnu.org/licenses/gpl-3.0.html";
 
 class Advisor {
   public:
@@ -390,8 +401,10 @@ class Advisor {
     int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
     WriteNotice writeNotice_;
     bool exitRequested_ = false;
-    // Help > Instructions' web page, from the remote settings; empty: none to open.
+    // Help > Instructions' web page and the About box's terms page, from the remote settings;
+    // empty: none to open.
     std::string instructionsAddress_;
+    std::string termsAddress_;
 
     enum class ReplayPhase { WaitButton, WaitSpin };
     struct Replay {

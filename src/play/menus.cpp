@@ -3,6 +3,7 @@
 
 #include "play/advisor.hpp"
 #include "remote/remote_settings.hpp"
+#include "util/text.hpp"
 
 namespace brisvale {
 
@@ -38,20 +39,27 @@ void Advisor::mnuTop_Click() {
 }
 
 void Advisor::mnuAbout_Click() {
-    ports_.dialogs.about(kBuildDate, [this] { AboutLabel4_Click(); });
+    ports_.dialogs.about(buildDate(), [this] { AboutLabel4_Click(); });
 }
 
+// The terms are the licence, which ships with the program; a terms page only when the remote
+// settings name one and it opens.
 void Advisor::AboutLabel4_Click() {
-    openInBrowser(ports_.browser, kTermsAddress);
+    if (openInBrowser(ports_.browser, termsAddress_)) return;
+    ports_.dialogs.message(kLicenceNotice, "Terms and Conditions");
 }
 
+// The guide ships with the program, so it opens without a network. The announcement of the
+// web page comes only when the remote settings name one, and the guide stands in for a page
+// that does not open.
 void Advisor::mnuInstructions_Click() {
+    if (trimBlanks(instructionsAddress_).empty()) {
+        ports_.dialogs.showGuide();
+        return;
+    }
     ports_.dialogs.message("The Instructions section of the Brisvale Website will open.",
                            s_.AppTitle);
-    // The guide ships with the program, so it opens without a network; a web page only
-    // when the remote settings name one.
-    ports_.dialogs.showGuide();
-    openInBrowser(ports_.browser, instructionsAddress_);
+    if (!openInBrowser(ports_.browser, instructionsAddress_)) ports_.dialogs.showGuide();
 }
 
 void Advisor::mnuCasino_Click(int k) {

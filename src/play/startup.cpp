@@ -69,6 +69,7 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       writeNotice_(other.writeNotice_),
       exitRequested_(other.exitRequested_),
       instructionsAddress_(other.instructionsAddress_),
+      termsAddress_(other.termsAddress_),
       replay_(other.replay_),
       selected_(other.selected_),
       nonzeroSteps_(other.nonzeroSteps_),
@@ -134,6 +135,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
+    termsAddress_ = rs.termsAddress;
 
     Form& f = s_.form;
     f.casinoMenu.clear();

@@ -99,6 +99,7 @@ std::optional<std::size_t> applyItems(RemoteSettings& s) {
     s.wageringFile = s.items[22];
     s.appTitle = s.items[24];
     s.instructionsAddress = s.items[25];
+    s.termsAddress = s.items[26];
     const NumberFields fields = numberFields(s);
     std::size_t index = 4;
     for (std::int16_t* field : fields.small) {

@@ -42,6 +42,7 @@ struct RemoteSettings {
     std::string wageringFile;          // item 22: file name in the data folder
     std::string appTitle;              // item 24
     std::string instructionsAddress;   // item 25: opened by Help > Instructions when not empty
+    std::string termsAddress;          // item 26: opened by About's terms link when not empty
     std::array<std::string, kRemoteItemCount> items;  // every value as read
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's files hold single-byte Windows-1252 text, as the Windows program's installs
-// write it; the front ends speak UTF-8. This is the one conversion between the two.
+// The program's files hold single-byte Windows-1252 text; the front ends speak UTF-8. This is
+// the one conversion between the two.
 
 #include <string>
 #include <string_view>

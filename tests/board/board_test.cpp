@@ -121,6 +121,44 @@ TEST(Chips, EveryChipSitsOnItsBet) {
     EXPECT_FALSE(chipSpot(BetId{150}, false) || chipSpot(BetId{255}, true));
 }
 
+// Each outside bet owns the one outside cell that covers exactly its numbers; inside bets own none.
+TEST(Chips, OutsideBetsOwnTheirCells) {
+    const auto cellNumbers = [](int cell) {  // the numbers printed beside a row, dozen or box
+        NumberMask mask = 0;
+        for (int n = 1; n <= 36; ++n) {
+            const Rect r = cellRect(n, false), c = cellRect(cell, false);
+            const bool inRow = cell <= 39 && r.top == c.top;
+            const bool underDozen = cell >= 40 && cell <= 42 && r.left >= c.left - 15 &&
+                                    r.left + r.width <= c.left + c.width + 15;
+            if (inRow || underDozen) mask |= NumberMask{1} << n;
+        }
+        return mask;
+    };
+    std::set<int> owned;
+    for (int i = 0; i < kBetCount; ++i) {
+        const auto id = static_cast<BetId>(i);
+        const std::optional<int> cell = outsideCell(id);
+        const Family family = bet(id).family;
+        const bool outside =
+            family == Family::Even || family == Family::Dozen || family == Family::Row;
+        ASSERT_EQ(cell.has_value(), outside) << label(id);
+        if (!cell) continue;
+        EXPECT_TRUE(owned.insert(*cell).second) << label(id);
+        EXPECT_GE(*cell, board::kFirstOutsideCell);
+        EXPECT_LT(*cell, board::kCellCount);
+        if (*cell <= 42) {
+            EXPECT_EQ(cellNumbers(*cell), bet(id).numbers) << label(id);
+        }
+        if (*cell >= 43 && id != bet_ids::Black && id != bet_ids::Red) {
+            EXPECT_EQ(outsideCaption(*cell), id == bet_ids::Low ? "1 to 18" : label(id));
+        }
+    }
+    EXPECT_EQ(owned.size(), 12U);
+    EXPECT_EQ(outsideCell(bet_ids::Red), 46);
+    EXPECT_EQ(outsideCell(bet_ids::Low), 48);
+    EXPECT_FALSE(outsideCell(BetId{150}));
+}
+
 TEST(Chips, ImagesByTheWordsOfTheLabel) {
     struct Case {
         const char* label;

@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <sstream>
 
 #include "app/identity.hpp"
+#include "app/window_conf.hpp"
 
 namespace brisvale::gui_test {
 
 Session::Session() {
     // Every window starts as on a first start, whatever an earlier test left in place.
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
+    std::filesystem::remove(app::windowConfPath());
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     advisor->userOpenWindow({dir.path, false, ""});
     window = std::make_unique<app::MainWindow>(*advisor);
@@ -91,12 +91,21 @@ QStringList Session::historyRows() const {
 
 // The window tests run with a QApplication on the offscreen platform.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    brisvale::app::setApplicationIdentity("0", "brisvale-test");
     // The window's preferences go to a folder of the tests' own, never the user's.
     const QTemporaryDir preferences;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    // One screen of 1920 x 1080 free pixels, where the window fits at its design size.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        const QString screens = preferences.filePath("screens.json");
+        QFile file(screens);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920,
+                           "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        }
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
+    }
+    brisvale::app::setApplicationIdentity("0", "brisvale-test");
+    qputenv("XDG_CONFIG_HOME", preferences.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -37,10 +37,13 @@ struct FakeDialogs : Dialogs {
                                         std::string_view) override {
         return record("input", title, prompt), next();
     }
-    void about(std::string_view buildDate, const std::function<void()>&) override {
+    void about(std::string_view buildDate, const std::function<void()>& openTerms) override {
         record("about", "", buildDate);
+        termsLink = openTerms;
     }
-    void showGuide() override {}
+    void showGuide() override { ++guides; }
+    int guides = 0;                   // how often the guide was shown
+    std::function<void()> termsLink;  // the last About box's "Terms and Conditions"
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
@@ -61,7 +64,11 @@ struct FakeDialogs : Dialogs {
 
 struct FakeBrowser : Browser {
     std::vector<std::string> opened;
-    bool open(std::string_view address) override { return opened.emplace_back(address), true; }
+    bool works = true;  // false: every page fails to open (no browser, no network)
+    bool open(std::string_view address) override {
+        if (!works) return false;
+        return opened.emplace_back(address), true;
+    }
 };
 
 struct FakeClock : Clock {

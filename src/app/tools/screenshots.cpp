@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -28,12 +27,16 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <vector>
 
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
 #include "app/sim_dialog.hpp"
 #include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
+#include "app/window_conf.hpp"
+#include "board/chips.hpp"
 #include "play/advisor.hpp"
 #include "remote/remote_startup.hpp"
 
@@ -84,7 +87,7 @@ class Scene {
                    const std::string& remoteSettings = {})
         : out_(out) {
         // Each picture starts from a first start's window.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "brisvale", "window").clear();
+        std::filesystem::remove(app::windowConfPath());
         if (!historyFile.empty()) {
             QFile file(dir_.filePath("CasinoHistory.dat"));
             if (!file.open(QIODevice::WriteOnly)) fail("cannot prepare the history file");
@@ -95,13 +98,16 @@ class Scene {
         watchBoxes();
         open();
     }
-    // Closes the window as the user does, and starts the program again on the same folder.
-    void restart() {
+    // Closes the window as the user does, and starts the program again on the same folder;
+    // `between` runs while no program holds it.
+    void restart(const std::function<void()>& between = {}) {
         advisor_->userCloseWindow();
         window_.reset();
         advisor_.reset();  // lets go of the data folder
+        if (between) between();
         open();
     }
+    QString dataFile(const QString& name) const { return dir_.filePath(name); }
     ~Scene() {
         if (!boxes_.empty()) fail(std::string("a box never came up: ") + boxes_.front().name);
     }
@@ -321,6 +327,71 @@ void multiChips(const QString& out) {
     s.shoot("07-multi-chips.png");
 }
 
+// Lays a chip on every outside bet that has none, in the run file of a closed run: the same
+// stake and look as the chip of `like`. (Play shows at most two dozens and two rows at once.)
+void layOutsideChips(const QString& runFile, BetId like) {
+    QFile file(runFile);
+    if (!file.open(QIODevice::ReadOnly)) fail("no run file");
+    nlohmann::json doc = nlohmann::json::parse(file.readAll().toStdString(), nullptr, false);
+    file.close();
+    if (doc.is_discarded()) fail("the run file is no JSON");
+    nlohmann::json& chips = doc["state"]["form"]["chips"];
+    const bool flipped = doc["state"]["form"]["board"].value("flipped", false);
+    nlohmann::json model;
+    std::vector<int> laid;
+    for (const auto& chip : chips) {
+        if (!chip.value("visible", false)) continue;
+        laid.push_back(chip.value("bet", -1));
+        if (chip.value("bet", -1) == like) model = chip;
+    }
+    if (model.is_null()) fail("no chip to copy");
+    std::size_t slot = 0;
+    for (int i = 0; i < kBetCount; ++i) {
+        const auto id = static_cast<BetId>(i);
+        if (!outsideCell(id) || std::find(laid.begin(), laid.end(), i) != laid.end()) continue;
+        while (slot < chips.size() && chips[slot].value("visible", false)) ++slot;
+        if (slot == chips.size()) fail("no free chip");
+        const Point spot = *chipSpot(id, flipped);
+        nlohmann::json chip = model;
+        chip["bet"] = i;
+        chip["left"] = spot.left;
+        chip["top"] = spot.top;
+        chips[slot] = chip;
+    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) fail("cannot write the run file");
+    file.write(QByteArray::fromStdString(doc.dump()));
+}
+
+// Multi play on the even-money bets, the dozens and the rows, all due at once: a chip on every
+// outside bet, each inside its box, in both views; then the same window made larger.
+void outsideChips(const QString& out) {
+    Scene s(out);
+    s.set("BetStyle2", "1");
+    for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk6", "chk1"}) s.set(box, "1");
+    s.set("cboRow", "2");
+    s.set("cboDozen", "2");
+    const char* boxes[][3] = {
+        {"Text2", "Text3", "Check1"}, {"Text4", "Text5", "Check2"}, {"Text6", "Text7", "Check3"}};
+    for (const auto& b : boxes) {
+        s.set(b[2], "1");
+        s.set(b[1], "0");
+        s.set(b[0], "0");
+        s.set(b[2], "0");
+    }
+    s.set("Text18", "1000");
+    s.press();
+    s.spin(0);
+    s.expectBox(nullptr, [](QWidget* box) { answer(box, QMessageBox::Yes); });
+    s.restart([&] { layOutsideChips(s.dataFile("run.json"), bet_ids::FirstDozen); });
+    s.shoot("22-outside-chips.png");
+    s.flip();
+    s.shoot("23-outside-chips-flipped.png");
+    s.flip();
+    s.window().resize(s.window().size() * 8 / 5);
+    QApplication::processEvents();
+    s.shoot("24-resized.png");
+}
+
 // Classic play on an even-money sequence that quits after two losses.
 void quitNow(const QString& out) {
     Scene s(out);
@@ -440,13 +511,21 @@ void simulate(const QString& out) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The pictures leave the user's window preferences alone.
     const QTemporaryDir preferences;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, preferences.path());
+    // A screen of 1920 x 1080, where the window stands at its design size.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const QString screens = preferences.filePath("screens.json");
+        QFile file(screens);
+        if (!file.open(QIODevice::WriteOnly)) fail("cannot describe the screen");
+        file.write(R"({"screens": [{"name": "docs", "x": 0, "y": 0, "width": 1920,
+                       "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
     }
+    qputenv("XDG_CONFIG_HOME", preferences.path().toLocal8Bit());
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     if (!QDir().mkpath(out)) fail("cannot make " + out.toStdString());
     freshStart(out);
@@ -457,6 +536,7 @@ int main(int argc, char* argv[]) {
     quitNow(out);
     casino(out);
     undoAndResume(out);
+    outsideChips(out);
     statisticsClassic(out);
     statisticsSuper(out);
     simulate(out);
