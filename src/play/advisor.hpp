@@ -19,6 +19,7 @@
 #include "state/series.hpp"
 #include "state/spin_history.hpp"
 #include "state/state.hpp"
+#include "storage/casino_history.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
@@ -352,11 +353,12 @@ class Advisor {
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
     std::filesystem::path runFile_;
-    SpinHistory history_;          // the selected casino's recorded spins, oldest first
-    Series<char> historyLine_;     // its line in the history file, kept ready for the next spin
-    std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
-    int historyKey_ = 0;           // the key historyLine_ is written under
-    int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
+    SpinHistory history_;              // the selected casino's recorded spins, oldest first
+    Series<char> historyLine_;         // its line in the history file, kept ready for the next spin
+    std::vector<int> casinoKeys_;      // the history key of each casino of the list, in list order
+    int historyKey_ = 0;               // the key historyLine_ is written under
+    HistoryAppender historyAppender_;  // new spins go to the end of the casino's line
+    int unwrittenSpins_ = 0;  // spins in historyLine_ that a failed write left out of the file
     WriteNotice writeNotice_;
     bool exitRequested_ = false;
     // Help > Instructions' web page, from the remote settings; empty: none to open.

@@ -16,6 +16,10 @@ constexpr long long kRunFileVersion = 1;
 // A run file holds a few kilobytes and the spins of its history box (three bytes a spin);
 // anything far beyond is not one.
 constexpr std::size_t kRunFileLimit = 64u << 20;
+static_assert(kMostSpins * 3 < kRunFileLimit / 2, "a casino's history box fits the run file");
+// Far more numbers than any run draws (eight a Start at most), and few enough to step through
+// in a fraction of a second when a file gives the count without the engine's state.
+constexpr std::uint64_t kMostDraws = 100'000'000;
 
 // "2026-12-06 14:05", in local time.
 std::string localMinute(std::int64_t ms) {
@@ -41,6 +45,7 @@ struct SavedRun {
     PlayState state;
     Settings settings;
     RandomState random;
+    std::string engine;  // the generator's own state, when the file holds it
     std::int64_t savedAt = 0;
     int casino = 0;  // its position in the casino list
     CasinoRecord record;
@@ -71,11 +76,16 @@ bool Advisor::writeRunFile() {
         {"version", kRunFileVersion},
         {"savedAt", ports_.clock.nowMs()},
         {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
-        {"random", {{"seed", random.seed}, {"draws", random.draws}}},
+        {"random",
+         {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", std::move(settings)},
         {"state", toJson(s_)}};
     // Ended like the program's other files, so a backup left by a crash is seen to be whole.
     const std::string bytes = run.dump() + "\r\n";
+    // What the next start could not read is not written: the user hears of it instead.
+    if (bytes.size() > kRunFileLimit) {
+        return tellWrite(false, runFile_, "The run is too large to be kept for the next start.");
+    }
     return tellWrite(writeFileAtomic(runFile_, bytes, &log_), runFile_,
                      "The run goes on; it is kept for the next start once a write succeeds.");
 }
@@ -85,10 +95,13 @@ void Advisor::offerResume() {
     const WholeFile file = readWholeFile(runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, 0, 0, {}};
+    SavedRun run{s_, settings_, {}, {}, 0, 0, {}};
     std::string problem;
     try {
-        if (file.status != WholeFile::Status::Read) throw BadStateJson("it cannot be read");
+        if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
+        if (file.status != WholeFile::Status::Read) {
+            throw BadStateJson(file.why.empty() ? "it cannot be read" : file.why);
+        }
         Json doc = Json::parse(file.bytes);
         if (wholeMember(doc, "version", 0, 1LL << 40) != kRunFileVersion) {
             throw BadStateJson("it was written by another version of Brisvale");
@@ -126,6 +139,16 @@ void Advisor::offerResume() {
         }
         const Json& random = member(doc, "random");
         run.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};
+        if (run.random.draws > kMostDraws) {
+            throw BadStateJson("its random generator has drawn more numbers than a run can");
+        }
+        if (random.contains("engine")) {
+            run.engine = textMember(random, "engine");
+            SeededRandom probe(0);
+            if (!run.engine.empty() && !probe.restoreEngine(run.random, run.engine)) {
+                throw BadStateJson("its random generator state is damaged");
+            }
+        }
     } catch (const BadStateJson& e) {
         problem = e.what();
     } catch (const Json::exception&) {
@@ -134,10 +157,14 @@ void Advisor::offerResume() {
         problem = "it cannot be read";  // out of memory for what it holds
     }
     if (!problem.empty()) {
-        keepAsBad(runFile_);
+        // Whatever stands there is moved aside, so that it is told once; what cannot be moved
+        // is said as it is.
+        const std::string kept = keepAsBad(runFile_)
+                                     ? "It is kept as " + shownFileName(runFile_) + ".bad"
+                                     : "It could not be moved aside and is left as it is";
         ports_.dialogs.message("The run kept in " + shownFileName(runFile_) +
-                                   " cannot be resumed: " + problem + ". The file is kept as " +
-                                   shownFileName(runFile_) + ".bad, and Brisvale starts as usual.",
+                                   " cannot be resumed: " + problem + ". " + kept +
+                                   ", and Brisvale starts as usual.",
                                s_.AppTitle);
         return;
     }
@@ -152,7 +179,9 @@ void Advisor::offerResume() {
     }
     s_ = std::move(run.state);
     settings_ = run.settings;
-    ports_.random.restore(run.random);
+    if (run.engine.empty() || !ports_.random.restoreEngine(run.random, run.engine)) {
+        ports_.random.restore(run.random);
+    }
     // The history box keeps what the run showed; the casino's file gives its recorded spins.
     history_ = run.record.spins;
     historyLine_ = run.record.line;

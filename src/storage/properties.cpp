@@ -151,7 +151,11 @@ int createTemp(const fs::path& path, std::string& name) {
 bool writePiecesAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
                        const DebugLog* log, bool sync) {
     struct stat old {};
-    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // A device or a pipe is never replaced by a file: its name is not one of ours to take. (The
+    // rename refuses a folder by itself.)
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return false;
+    const bool replacing = exists;
     std::string temp;
     const int fd = createTemp(path, temp);
     if (fd < 0) return false;
@@ -305,6 +309,11 @@ void appendLines(std::string& text, std::string_view lines) {
 
 bool writeFileAtomic(const fs::path& path, std::string_view bytes, const DebugLog* log, bool sync) {
     return writePiecesAtomic(path, {bytes}, log, sync);
+}
+
+bool writeFileAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
+                     const DebugLog* log, bool sync) {
+    return writePiecesAtomic(path, pieces, log, sync);
 }
 
 void recoverBackup(const fs::path& path, const DebugLog* log) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,10 @@ void appendLines(std::string& text, std::string_view lines);
 // Replaces path atomically by these bytes.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                      const DebugLog* log = nullptr, bool sync = true);
+// Replaces path atomically by these pieces, one after the other.
+bool writeFileAtomic(const std::filesystem::path& path,
+                     std::initializer_list<std::string_view> pieces, const DebugLog* log = nullptr,
+                     bool sync = true);
 // Clears what interrupted writes left beside path; called by the holder of the folder's lock
 // before it reads the file. Temporary files of the file are removed. A "<path>.bac" of the
 // older writers is put in place when it is whole and the file is missing or a cut-short copy
