@@ -82,8 +82,13 @@ class Random {
 
 class Fetcher {
   public:
+    // The remote files are a few kilobytes of settings and names: a body past this is no such
+    // file, and is not read on.
+    static constexpr std::size_t kMostBytes = 1u << 20;
+
     virtual ~Fetcher() = default;
-    // The body of the file at url, or nullopt when it cannot be had in time.
+    // The body of the file at url, or nullopt when it cannot be had in time or is longer than
+    // kMostBytes.
     virtual std::optional<std::string> fetch(std::string_view url) = 0;
 };
 
