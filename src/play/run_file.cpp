@@ -134,8 +134,8 @@ void Advisor::offerResume() {
         }
         for (int i = 0; i < kSettingsCount; ++i) {
             const Json one = {{"value", settings[static_cast<std::size_t>(i)]}};
-            run.settings[i] =
-                static_cast<std::int32_t>(wholeMember(one, "value", -2147483648LL, 2147483647LL));
+            const auto [low, high] = settingRange(i);
+            run.settings[i] = static_cast<std::int32_t>(wholeMember(one, "value", low, high));
         }
         const Json& random = member(doc, "random");
         run.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};

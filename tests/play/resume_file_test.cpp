@@ -34,7 +34,8 @@ TEST_F(ResumeFile, TheGeneratorGoesStraightToItsStateOrStepsThroughTheDrawsOfAnO
         random.restore({saved.seed + 1, 5});  // the next session starts from another seed
         act("answer:yes restart");
         EXPECT_EQ(random.state(), saved) << withEngine;
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(random.uniform(0, 1 << 30), expected.uniform(0, 1 << 30));
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(random.uniform(0, 1 << 30), expected.uniform(0, 1 << 30));
         act("menu:mnuRestart");
     }
 }
@@ -56,6 +57,34 @@ TEST_F(ResumeFile, ADrawCountOrAStateOutOfRangeIsRefusedAtOnce) {
             << dialogs.boxes[0].text;
         EXPECT_FALSE(fs::exists(a().runFile()));
         EXPECT_EQ(form().Button1.caption, "Start");
+    }
+}
+
+// A settings value is taken from the run file only within the range the settings file's reader
+// takes, so that saving it never makes that file unreadable.
+TEST_F(ResumeFile, SettingsValuesTakeTheSettingsFilesOwnRange) {
+    const Json whole = closedRun();
+    const std::pair<int, long long> outside[] = {{0, 32768}, {3, -32769}, {14, 2147483648LL}};
+    for (const auto& [pos, value] : outside) {
+        Json run = whole;
+        run["settings"][static_cast<std::size_t>(pos)] = value;
+        rewrite(run);
+        dialogs.boxes.clear();
+        restart();
+        ASSERT_EQ(dialogs.boxes.size(), 1u) << pos;
+        EXPECT_NE(dialogs.boxes[0].text.find("cannot be resumed"), std::string::npos) << pos;
+        EXPECT_EQ(form().Button1.caption, "Start");
+    }
+    // The range's ends are what the settings file reads back.
+    for (int pos = 0; pos < kSettingsCount; ++pos) {
+        for (const std::int64_t end : {settingRange(pos).first, settingRange(pos).second}) {
+            Settings values = defaultSettings();
+            values[pos] = static_cast<std::int32_t>(end);
+            ASSERT_TRUE(writeSettingsFile(dir / "s.txt", values));
+            const SettingsRead read = readSettingsFile(dir / "s.txt");
+            ASSERT_EQ(read.status, SettingsStatus::Loaded) << pos << " " << end;
+            EXPECT_EQ(read.values[pos], end);
+        }
     }
 }
 
