@@ -57,7 +57,8 @@ void pressAtBigHistory(benchmark::State& st, int bigSpins) {
     // The first spin of a session may move the casino's line; it is timed on its own.
     const auto began = std::chrono::steady_clock::now();
     t.spin(36);
-    const std::chrono::duration<double, std::milli> first = std::chrono::steady_clock::now() - began;
+    const std::chrono::duration<double, std::milli> first =
+        std::chrono::steady_clock::now() - began;
     int spin = 0;
     for (auto _ : st) {
         t.spin(spin);

@@ -34,7 +34,8 @@ TEST(HistoryAppender, NewSpinsGoInPlaceAndTheFileReadsAsIfRewritten) {
         EXPECT_EQ(GetProperty(1, "name2", file), value);
     }
     EXPECT_EQ(inodeOf(file), moved) << "written in place";
-    EXPECT_EQ(readBytes(file), "index: 1\r\nname1: A,1,\r\nname3: C,3,\r\nname2: " + value + "\r\n");
+    EXPECT_EQ(readBytes(file),
+              "index: 1\r\nname1: A,1,\r\nname3: C,3,\r\nname2: " + value + "\r\n");
     // A spin taken back (undo) and one that replaces it: the file follows, never appended to a
     // line that does not match.
     ASSERT_TRUE(appender.write(file, 2, "B,2,17,4,36,"));

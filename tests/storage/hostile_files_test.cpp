@@ -31,14 +31,16 @@ TEST(FolderLock, HoldsTheFolderWhenTheLockFileCannotBeHad) {
         {"a folder", [](const TempDir& d) { fs::create_directory(d / "brisvale.lock"); }},
         {"a dangling link",
          [](const TempDir& d) { fs::create_symlink(d / "gone" / "x", d / "brisvale.lock"); }},
-        {"a link to a file", [](const TempDir& d) {
+        {"a link to a file",
+         [](const TempDir& d) {
              writeBytes(d / "elsewhere", "");
              fs::create_symlink(d / "elsewhere", d / "brisvale.lock");
          }},
         {"a pipe", [](const TempDir& d) { ::mkfifo((d / "brisvale.lock").c_str(), 0600); }},
         // Run as root, a file of mode 000 still opens, and the lock file itself keeps the second
         // program out; run as a user, the folder's own lock does.
-        {"an unreadable file", [](const TempDir& d) {
+        {"an unreadable file",
+         [](const TempDir& d) {
              writeBytes(d / "brisvale.lock", "");
              fs::permissions(d / "brisvale.lock", fs::perms::none);
          }},
