@@ -259,6 +259,8 @@ class Advisor {
     void changeWager(std::initializer_list<WagerRule> rules);
     void showQuit();
     void refreshBalanceLabels();
+    // Tells the user of a program file that is not a file (a folder, a pipe, a device).
+    void tellNotAFile();
     // Tells the user, once while it keeps failing, that file could not be written and what was
     // kept. Returns ok.
     // `asked`: the user asked for this write, so its failure is told even when told before.

@@ -345,6 +345,10 @@ void recoverBackup(const fs::path& path, const DebugLog* log) {
 }
 
 bool removeFile(const fs::path& path) {
+    // A folder, a pipe or a device where a file belongs is the user's, not a file to delete.
+    // A link that leads nowhere may go; one to such a thing stays with it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
     std::error_code ec;
     // A leftover backup would otherwise bring the deleted file back on the next read.
     fs::remove(backupPath(path), ec);

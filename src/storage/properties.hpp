@@ -86,7 +86,8 @@ bool writeFileAtomic(const std::filesystem::path& path,
 // of it, and discarded otherwise (the file is then intact and the backup an unfinished write).
 void recoverBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
 // Deletes a file and any backup beside it (which would otherwise bring the file back); false
-// only when the file exists and cannot be deleted.
+// only when the file exists and cannot be deleted, or is not a file (a folder, a pipe, a
+// device: never deleted).
 bool removeFile(const std::filesystem::path& path);
 
 }  // namespace brisvale

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pipes, folders, devices and links where the program's files belong, a file size limit, spins
 # that cannot be written at the end, and counts and texts out of the ordinary. Nothing waits.
-import json, os, pathlib, resource, signal, subprocess, time
+import json, os, pathlib, resource, signal, stat, subprocess, time
 
 import bvcli
 from bvcli import CLASSIC, WAIT, Live, spins
@@ -25,6 +25,33 @@ class HostileFiles(bvcli.CliTest):
             r = self.quick(["show"])
             self.assertEqual(r.returncode, 0, (name, r.errors))
             self.assertEqual(r.last["Button1"]["caption"], "Start", name)
+            # One message tells of it (the lock needs none: the folder itself is locked).
+            told = [m["text"] for m in r.last["messages"] if "named pipe" in m["text"]]
+            self.assertEqual(len(told), 0 if name == "brisvale.lock" else 1, (name, r.last["messages"]))
+            self.assertEqual(len(r.last["messages"]), len(told), name)
+            kept = os.path.join(self.data, name + (".bad" if name == "run.json" else ""))
+            self.assertTrue(stat.S_ISFIFO(os.lstat(kept).st_mode), name)
+
+    def test_a_lock_file_that_cannot_be_had_still_keeps_a_second_program_out(self):
+        for make in (os.mkdir, lambda p: os.symlink(os.path.join(self.tmp, "gone", "x"), p)):
+            self.data = os.path.join(self.tmp, "data%d" % id(make))
+            os.makedirs(self.data)
+            make(os.path.join(self.data, "brisvale.lock"))
+            first = Live(self.data)
+            first.ask()
+            second = self.quick(["show"])
+            self.assertEqual((second.returncode, second.errors, second.shows),
+                             (1, ["error: Brisvale is already running with this data folder."], []))
+            self.assertEqual(first.close(), [])
+        self.assertFalse(os.path.exists(os.path.join(self.tmp, "gone")))
+
+    def test_a_settings_file_that_cannot_be_written_is_told(self):
+        os.makedirs(os.path.join(self.data, "brisvale-settings.txt", "inside"))
+        r = self.quick(["show"])
+        self.assertEqual([m["text"] for m in r.last["messages"]],
+                         ["The file brisvale-settings.txt in the data folder cannot be used: it is "
+                          "a folder, not a file. Brisvale leaves it as it is and goes on without it."])
+        self.assertTrue(os.path.isdir(os.path.join(self.data, "brisvale-settings.txt", "inside")))
 
     def test_a_run_file_that_is_not_a_file_is_told_once_as_it_is(self):
         for make, said in ((lambda p: os.mkdir(p), "it is a folder, not a file"),

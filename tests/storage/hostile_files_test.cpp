@@ -13,6 +13,9 @@
 #include <functional>
 
 #include "storage/folder_lock.hpp"
+#include "storage/properties.hpp"
+#include "storage/spin_file.hpp"
+#include "storage/whole_file.hpp"
 #include "support/files.hpp"
 
 namespace brisvale::testing {
@@ -65,6 +68,60 @@ TEST(FolderLock, AnOlderProgramHoldingOnlyTheLockFileKeepsANewOneOut) {
     EXPECT_EQ(FolderLock(dir.path).status(), Status::Busy) << "a refused lock leaves the folder's";
     ::close(older);
     EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
+}
+
+// Whatever stands where a file is read, the read returns at once and says what is there; a write
+// never replaces it and a removal never deletes it.
+TEST(WholeFile, WhatIsNotAFileIsToldAndLeftAlone) {
+    TempDir dir;
+    writeBytes(dir / "file", "x");
+    fs::create_directory(dir / "folder");
+    ::mkfifo((dir / "pipe").c_str(), 0600);
+    fs::create_symlink("/dev/null", dir / "device");
+    fs::create_symlink(dir / "loop", dir / "loop");
+    fs::create_symlink(dir / "gone", dir / "dangling");
+    const std::pair<const char*, const char*> cases[] = {
+        {"folder", "it is a folder, not a file"},
+        {"pipe", "it is a named pipe, not a file"},
+        {"device", "it is a device, not a file"},
+        {"loop", "it is a symbolic link that leads round in a loop"},
+        {"dangling", "it is a symbolic link that leads nowhere"},
+    };
+    for (const auto& [name, why] : cases) {
+        const WholeFile read = readWholeFile(dir / name, 1000);
+        EXPECT_EQ(read.status, WholeFile::Status::Unreadable) << name;
+        EXPECT_EQ(read.why, why) << name;
+        EXPECT_EQ(whatIsThere(dir / name), why) << name;
+        // A link that leads nowhere is no one's file: a write may put one in its place.
+        if (std::string_view(name) == "dangling" || std::string_view(name) == "loop") continue;
+        EXPECT_FALSE(writeFileAtomic(dir / name, "new\r\n")) << name;
+        EXPECT_FALSE(removeFile(dir / name)) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(readWholeFile(dir / "file", 1000).status, WholeFile::Status::Read);
+    EXPECT_EQ(readWholeFile(dir / "none", 1000).status, WholeFile::Status::Missing);
+    EXPECT_EQ(whatIsThere(dir / "file"), "");
+    // Set aside, each goes whole, so it is met only once.
+    for (const char* name : {"folder", "pipe", "loop"}) {
+        EXPECT_TRUE(keepAsBad(dir / name)) << name;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(dir / name))) << name;
+    }
+}
+
+TEST(SpinFile, MoreSpinsThanAHistoryTakesAreRefusedWhole) {
+    TempDir dir;
+    std::string many;
+    many.reserve(2 * (kMostSpins + 1));
+    for (std::size_t i = 0; i <= kMostSpins; ++i) many += "7\n";
+    writeBytes(dir / "many.txt", many);
+    const SpinFileRead read = readSpinFile(dir / "many.txt");
+    EXPECT_TRUE(read.spins.empty());
+    EXPECT_EQ(read.problem,
+              "The file many.txt holds more than 10000000 spins. Nothing was imported.");
+    many.resize(2 * kMostSpins);
+    writeBytes(dir / "many.txt", many);
+    EXPECT_EQ(readSpinFile(dir / "many.txt").spins.size(), kMostSpins);
 }
 
 }  // namespace
