@@ -102,6 +102,16 @@ class HostileFiles(bvcli.CliTest):
         self.assertEqual([m["text"] for m in shown["messages"]],
                          ["Brisvale could not write to run.json. The run goes on; it is kept for "
                           "the next start once a write succeeds."])
+        # 1 KiB does not take the settings file that start-up writes: that is told too.
+        def smaller():
+            resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024))
+        data = os.path.join(self.tmp, "small")
+        proc = subprocess.run([bvcli.CLI, "--data-dir", data], input="show\n", text=True,
+                              capture_output=True, timeout=20, preexec_fn=smaller)
+        self.assertEqual(proc.returncode, 0, proc.stderr)
+        self.assertIn("Brisvale could not write to brisvale-settings.txt. The default settings "
+                      "are used for now.",
+                      [m["text"] for m in json.loads(proc.stdout)["messages"]])
 
     def test_spins_unwritten_at_the_end_are_told_and_fail_the_exit(self):
         live = Live(self.data)
