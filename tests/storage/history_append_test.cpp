@@ -2,9 +2,17 @@
 // Recording spins at the end of a casino's line: the file reads as SetProperty would leave it,
 // and only the first write of a session rewrites the file.
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <thread>
 
 #include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
@@ -65,6 +73,51 @@ TEST(HistoryAppender, AKeyWrittenTwiceOrAMissingOneIsWrittenAsSetPropertyWould) 
     ASSERT_TRUE(appender.write(file, 4, "D,7,"));
     EXPECT_EQ(GetProperty(1, "name4", file), "D,7,");
     EXPECT_EQ(GetProperty(1, "name1", file), "A,1,3,4,");
+}
+
+// The spins 0, 1, 2, ... (modulo 37) after the name: what the killed recorder below writes.
+std::string spinsLine(std::size_t count) {
+    std::string value = "B,";
+    for (std::size_t i = 0; i < count; ++i) value += std::to_string(i % 37) + ",";
+    return value;
+}
+
+// A recorder killed at random moments: each start rewrites the file once, then records in
+// place. After every kill the file holds the other casinos as they were and every spin recorded
+// so far, in order, and never a part of one.
+TEST(HistoryAppender, AKilledRecorderLosesNoSpinAndTearsNone) {
+    TempDir dir;
+    const auto file = dir / "CasinoHistory.dat";
+    writeBytes(file, "index: 1\r\nname1: A,1,\r\nname2: B,\r\nname3: C,3,\r\n");
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    std::size_t recorded = 0;
+    for (int kill = 0; kill < 60; ++kill) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            HistoryAppender appender;
+            std::string value = GetProperty(1, "name2", file);
+            for (auto n = static_cast<std::size_t>(std::ranges::count(value, ',') - 1);; ++n) {
+                value += std::to_string(n % 37) + ",";
+                if (!appender.write(file, 2, value)) ::_exit(3);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the recorder ended with " << WEXITSTATUS(status);
+        const std::string value = GetProperty(1, "name2", file);
+        std::size_t count = 0;
+        while (spinsLine(count).size() < value.size()) ++count;
+        ASSERT_EQ(value, spinsLine(count)) << "kill " << kill << ", seed " << seed;
+        ASSERT_GE(count, recorded) << "kill " << kill << ", seed " << seed;
+        recorded = count;
+        ASSERT_EQ(GetProperty(1, "name1", file), "A,1,");
+        ASSERT_EQ(GetProperty(1, "name3", file), "C,3,");
+    }
+    EXPECT_GT(recorded, 0u) << "no spin was ever recorded";
 }
 
 }  // namespace
