@@ -5,7 +5,7 @@ JOBS ?= 2
 BUILD_TYPE ?= Release
 
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS = properties settings wagering remote casinos console
+FUZZ_TARGETS = properties settings wagering remote casinos console runfile
 
 .PHONY: all deps configure build run test test-edge package sanitize tsan fuzz format format-check bench clean
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -155,6 +156,9 @@ int main(int argc, char* argv[]) {
     brisvale::app::setApplicationIdentity(BRISVALE_VERSION, BRISVALE_APP_ID);
     const Options options = parseCommandLine(argc, argv);
     QApplication app(argc, argv);
+    // Past a file size limit a write fails (EFBIG) and is told like a full disk, instead of
+    // the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     brisvale::app::QtDialogs dialogs;
     brisvale::app::QtBrowser browser;

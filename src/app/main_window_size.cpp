@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/advanced_panel.hpp"
 #include "app/board_widget.hpp"
 #include "app/colors.hpp"
 #include "app/main_window.hpp"
 #include "app/play_panel.hpp"
-#include "app/advanced_panel.hpp"
 #include "app/stats_panel.hpp"
 #include "app/widget_scaler.hpp"
 #include "app/window_conf.hpp"

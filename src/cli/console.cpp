@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/console.hpp"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -57,9 +58,23 @@ bool Console::run(std::string_view line, bool moreWaiting) {
     const std::string_view rest = n < body.size() ? body.substr(n + 1) : std::string_view();
     const std::string_view command = body.substr(0, n);
     if (command != "answer") open();
+    const std::size_t shown = dialogs_.shownCount();
     dispatch(command, rest);
+    // The boxes of closing (File, Exit) would never be listed by a later show.
+    if (advisor_.exitRequested()) reportBoxesSince(shown);
     keepRun(moreWaiting);
     return !advisor_.exitRequested();
+}
+
+// A box shown while the window closes tells of something lost (spins that could not be
+// written): with no show to list it, it becomes an error line, and the exit status says so.
+void Console::reportBoxesSince(std::size_t shown) {
+    std::vector<ShownBox> boxes = dialogs_.takeShown();
+    for (std::size_t i = shown; i < boxes.size(); ++i) {
+        if (!boxes[i].answer) fail(utf8FromWindows1252(boxes[i].text));
+    }
+    boxes.resize(std::min(shown, boxes.size()));
+    dialogs_.putBack(std::move(boxes));
 }
 
 void Console::open() {
@@ -70,7 +85,10 @@ void Console::open() {
 
 void Console::close() {
     open();
-    if (!advisor_.exitRequested()) advisor_.userCloseWindow();
+    if (advisor_.exitRequested()) return;
+    const std::size_t shown = dialogs_.shownCount();
+    advisor_.userCloseWindow();
+    reportBoxesSince(shown);
 }
 
 // The run file is written after each command that changed the run, unless more commands are
@@ -170,14 +188,22 @@ void Console::set(std::string_view rest) {
 }
 
 void Console::tick(std::string_view rest) {
+    // Every tick runs the timer's handler, so a count is bounded: ten million take a few
+    // seconds and move the clock by months.
+    constexpr long long kMostTicks = 10'000'000;
     const std::vector<std::string_view> args = words(rest);
-    int count = 1;
+    long long count = 1;
     if (!args.empty()) {
-        const auto n = args.size() == 1 ? wholeNumber(args[0], 0) : std::nullopt;
+        const bool one = args.size() == 1;
+        if (one && isWhole(args[0]) && !args[0].starts_with('-') &&
+            !parseWhole(args[0], 0, kMostTicks)) {
+            return fail("tick takes at most " + std::to_string(kMostTicks) + " ticks at once");
+        }
+        const auto n = one ? parseWhole(args[0], 0, kMostTicks) : std::nullopt;
         if (!n) return fail("tick takes a count of 0 or more");
         count = *n;
     }
-    for (int i = 0; i < count; ++i) tickOnce();
+    for (long long i = 0; i < count; ++i) tickOnce();
 }
 
 void Console::tickOnce() {

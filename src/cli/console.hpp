@@ -46,6 +46,7 @@ class Console {
     void fail(std::string message) { errors_.report(message); }
     void open();
     void keepRun(bool moreWaiting);
+    void reportBoxesSince(std::size_t shown);
     void files(std::string_view command, std::string_view rest);
 
     Advisor& advisor_;

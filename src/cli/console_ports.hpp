@@ -40,6 +40,12 @@ class ConsoleDialogs final : public Dialogs {
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
     // The boxes shown since the last call, oldest first.
     std::vector<ShownBox> takeShown();
+    std::size_t shownCount() const { return shown_.size(); }
+    // Boxes taken but still to be listed go back, before any shown since.
+    void putBack(std::vector<ShownBox> boxes) {
+        boxes.insert(boxes.end(), shown_.begin(), shown_.end());
+        shown_ = std::move(boxes);
+    }
     // Whether the guide was shown since the last call.
     bool takeGuideShown() { return std::exchange(guideShown_, false); }
 

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -128,6 +129,9 @@ void runScripts(const QStringList& scripts, cli::Console& console, cli::ErrorSin
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("brisvale-cli");
+    // Past a file size limit a write fails (EFBIG) and is told like a full disk, instead of
+    // the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
     const std::optional<Invocation> inv = parseArguments(app);
     if (!inv) return 1;

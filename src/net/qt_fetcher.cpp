@@ -55,12 +55,29 @@ std::optional<std::string> QtFetcher::fetch(std::string_view url) {
     deadline.setTimerType(Qt::PreciseTimer);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     const std::unique_ptr<QNetworkReply, ReplyDeleter> reply(manager_->get(freshRequest(address)));
+    // The body is taken as it comes, and the download ends as soon as it is longer than any
+    // remote file: Qt would otherwise hold all of it.
+    constexpr auto kMost = static_cast<qsizetype>(kMostBytes);
+    reply->setReadBufferSize(64 * 1024);
+    QByteArray body;
+    bool tooLong = false;
+    const auto take = [&] {
+        body += reply->read(kMost + 1 - body.size());
+        if (body.size() > kMost ||
+            reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMost) {
+            tooLong = true;
+            loop.quit();
+        }
+    };
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, take);
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, take);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     deadline.start(timeout_);
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
 
-    if (!reply->isFinished() || !succeeded(*reply)) return std::nullopt;
-    const QByteArray body = reply->readAll();
+    if (tooLong || !reply->isFinished() || !succeeded(*reply)) return std::nullopt;
+    take();
+    if (tooLong) return std::nullopt;
     return std::string(body.constData(), static_cast<std::size_t>(body.size()));
 }
 

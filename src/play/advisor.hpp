@@ -20,6 +20,7 @@
 #include "state/series.hpp"
 #include "state/spin_history.hpp"
 #include "state/state.hpp"
+#include "storage/casino_history.hpp"
 #include "storage/debug_log.hpp"
 #include "storage/folder_lock.hpp"
 #include "storage/settings_file.hpp"
@@ -286,6 +287,8 @@ class Advisor {
     void changeWager(std::initializer_list<WagerRule> rules);
     void showQuit();
     void refreshBalanceLabels();
+    // Tells the user of a program file that is not a file (a folder, a pipe, a device).
+    void tellNotAFile();
     // Tells the user, once while it keeps failing, that file could not be written and what was
     // kept. Returns ok.
     // `asked`: the user asked for this write, so its failure is told even when told before.
@@ -394,11 +397,12 @@ class Advisor {
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
     std::filesystem::path runFile_;
-    SpinHistory history_;          // the selected casino's recorded spins, oldest first
-    Series<char> historyLine_;     // its line in the history file, kept ready for the next spin
-    std::vector<int> casinoKeys_;  // the history key of each casino of the list, in list order
-    int historyKey_ = 0;           // the key historyLine_ is written under
-    int unwrittenSpins_ = 0;       // spins in historyLine_ that a failed write left out of the file
+    SpinHistory history_;              // the selected casino's recorded spins, oldest first
+    Series<char> historyLine_;         // its line in the history file, kept ready for the next spin
+    std::vector<int> casinoKeys_;      // the history key of each casino of the list, in list order
+    int historyKey_ = 0;               // the key historyLine_ is written under
+    HistoryAppender historyAppender_;  // new spins go to the end of the casino's line
+    int unwrittenSpins_ = 0;  // spins in historyLine_ that a failed write left out of the file
     WriteNotice writeNotice_;
     bool exitRequested_ = false;
     // Help > Instructions' web page and the About box's terms page, from the remote settings;

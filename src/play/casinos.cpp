@@ -183,8 +183,8 @@ void Advisor::RecordCasinoSpin() {
 bool Advisor::SaveCasinoHistory(std::string_view kept) {
     if (historyLine_.empty()) return true;
     const std::string_view line(historyLine_.data(), historyLine_.size());
-    return tellWrite(SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_),
-                     historyFile_, kept);
+    return tellWrite(historyAppender_.write(historyFile_, historyKey_, line, &log_), historyFile_,
+                     kept);
 }
 
 std::string Advisor::recordedName() const {
@@ -278,11 +278,17 @@ bool Advisor::appendSpins(const std::vector<int>& spins) {
             "The history of " + name + " could not be read, so nothing was imported.", s_.AppTitle);
         return false;
     }
+    if (history_.size() + spins.size() > kMostSpins) {
+        ports_.dialogs.message("The history of " + name + " would hold more than " +
+                                   std::to_string(kMostSpins) + " spins. Nothing was imported.",
+                               s_.AppTitle);
+        return false;
+    }
     std::string line(historyLine_.data(), historyLine_.size());
     const std::size_t old = line.size();
     line.reserve(old + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
-    const bool written = SetProperty(1, casinoKey(historyKey_), line, historyFile_, &log_);
+    const bool written = historyAppender_.write(historyFile_, historyKey_, line, &log_);
     if (!tellWrite(written, historyFile_, "Nothing was imported.", true)) return false;
     historyLine_.append(line.data() + old, line.size() - old);
     // The whole line is in the file now, spins that once failed included.
@@ -330,6 +336,12 @@ ActionResult Advisor::userExportSpins() {
     spins.reserve(history_.size());
     for (int n : history_) {
         if (n >= 0) spins.push_back(n);
+    }
+    if (const std::string problem = spinFileTargetProblem(*path); !problem.empty()) {
+        ports_.dialogs.message("The spins could not be written to " + shownFileName(*path) + ": " +
+                                   problem + ". Nothing was exported.",
+                               s_.AppTitle);
+        return {};
     }
     if (!writeSpinFile(*path, spins)) {
         ports_.dialogs.message("The spins could not be written to " + shownFileName(*path) + ".",

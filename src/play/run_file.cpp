@@ -18,6 +18,10 @@ constexpr long long kRunFileVersion = 1;
 // A run file holds a few kilobytes and the spins of its history box (three bytes a spin);
 // anything far beyond is not one.
 constexpr std::size_t kRunFileLimit = 64u << 20;
+static_assert(kMostSpins * 3 < kRunFileLimit / 2, "a casino's history box fits the run file");
+// Far more numbers than any run draws (eight a Start at most), and few enough to step through
+// in a fraction of a second when a file gives the count without the engine's state.
+constexpr std::uint64_t kMostDraws = 100'000'000;
 
 // "2026-12-06 14:05", in local time.
 std::string localMinute(std::int64_t ms) {
@@ -51,8 +55,8 @@ Settings settingsOf(const Json& values) {
     Settings settings;
     for (int i = 0; i < kSettingsCount; ++i) {
         const Json one = {{"value", values[static_cast<std::size_t>(i)]}};
-        settings[i] =
-            static_cast<std::int32_t>(wholeMember(one, "value", -2147483648LL, 2147483647LL));
+        const auto [low, high] = settingRange(i);
+        settings[i] = static_cast<std::int32_t>(wholeMember(one, "value", low, high));
     }
     return settings;
 }
@@ -62,6 +66,7 @@ struct SavedRun {
     PlayState state;
     Settings settings;
     RandomState random;
+    std::string engine;  // the generator's own state, when the file holds it
     std::int64_t savedAt = 0;
     std::int64_t away = 0;  // the time it stood closed before
     int casino = 0;         // its position in the casino list
@@ -88,19 +93,25 @@ void Advisor::flushRunFile() {
 bool Advisor::writeRunFile(bool closing) {
     const int casino = s_.form.Casino.index;
     const RandomState random = ports_.random.state();
-    Json run = {{"version", kRunFileVersion},
-                {"savedAt", ports_.clock.nowMs()},
-                {"away", awayMs_},
-                {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
-                {"random", {{"seed", random.seed}, {"draws", random.draws}}},
-                {"settings", settingsJson(settings_)},
-                {"state", toJson(s_)}};
+    Json run = {
+        {"version", kRunFileVersion},
+        {"savedAt", ports_.clock.nowMs()},
+        {"away", awayMs_},
+        {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
+        {"random",
+         {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
+        {"settings", settingsJson(settings_)},
+        {"state", toJson(s_)}};
     // The undo history is large and needed only by the next session: it goes with the close.
     if (closing && recordUndo_ && undo_.active()) {
         if (Json undo = undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
     }
     // Ended like the program's other files, so a backup left by a crash is seen to be whole.
     const std::string bytes = run.dump() + "\r\n";
+    // What the next start could not read is not written: the user hears of it instead.
+    if (bytes.size() > kRunFileLimit) {
+        return tellWrite(false, runFile_, "The run is too large to be kept for the next start.");
+    }
     return tellWrite(writeFileAtomic(runFile_, bytes, &log_), runFile_,
                      "The run goes on; it is kept for the next start once a write succeeds.");
 }
@@ -110,10 +121,13 @@ void Advisor::offerResume() {
     const WholeFile file = readWholeFile(runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, 0, 0, 0, {}, nullptr};
+    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr};
     std::string problem;
     try {
-        if (file.status != WholeFile::Status::Read) throw BadStateJson("it cannot be read");
+        if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
+        if (file.status != WholeFile::Status::Read) {
+            throw BadStateJson(file.why.empty() ? "it cannot be read" : file.why);
+        }
         Json doc = Json::parse(file.bytes);
         if (wholeMember(doc, "version", 0, 1LL << 40) != kRunFileVersion) {
             throw BadStateJson("it was written by another version of Brisvale");
@@ -142,6 +156,16 @@ void Advisor::offerResume() {
         run.settings = settingsOf(member(doc, "settings"));
         const Json& random = member(doc, "random");
         run.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};
+        if (run.random.draws > kMostDraws) {
+            throw BadStateJson("its random generator has drawn more numbers than a run can");
+        }
+        if (random.contains("engine")) {
+            run.engine = textMember(random, "engine");
+            SeededRandom probe(0);
+            if (!run.engine.empty() && !probe.restoreEngine(run.random, run.engine)) {
+                throw BadStateJson("its random generator state is damaged");
+            }
+        }
         // Written since the start is kept across resumes; before, the start moved instead.
         // The console's clock may run ahead of the next session's: the time away may be less
         // than nothing.
@@ -155,10 +179,14 @@ void Advisor::offerResume() {
         problem = "it cannot be read";  // out of memory for what it holds
     }
     if (!problem.empty()) {
-        keepAsBad(runFile_);
+        // Whatever stands there is moved aside, so that it is told once; what cannot be moved
+        // is said as it is.
+        const std::string kept = keepAsBad(runFile_)
+                                     ? "It is kept as " + shownFileName(runFile_) + ".bad"
+                                     : "It could not be moved aside and is left as it is";
         ports_.dialogs.message("The run kept in " + shownFileName(runFile_) +
-                                   " cannot be resumed: " + problem + ". The file is kept as " +
-                                   shownFileName(runFile_) + ".bad, and Brisvale starts as usual.",
+                                   " cannot be resumed: " + problem + ". " + kept +
+                                   ", and Brisvale starts as usual.",
                                s_.AppTitle);
         return;
     }
@@ -182,7 +210,9 @@ void Advisor::offerResume() {
     }
     s_ = std::move(run.state);
     settings_ = run.settings;
-    ports_.random.restore(run.random);
+    if (run.engine.empty() || !ports_.random.restoreEngine(run.random, run.engine)) {
+        ports_.random.restore(run.random);
+    }
     // The history box keeps what the run showed; the casino's file gives its recorded spins.
     history_ = run.record.spins;
     historyLine_ = run.record.line;
@@ -270,6 +300,9 @@ bool Advisor::resumeUndo(const Json& undo, int casino) {
             c.settings = settingsOf(member(j, "settings"));
             const Json& random = member(j, "random");
             c.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};
+            // Undoing steps the generator to its draw: a count no run reaches is refused, as
+            // the run's own is.
+            if (c.random.draws > kMostDraws) throw BadStateJson("too many draws");
             const auto length = static_cast<std::size_t>(
                 wholeMember(j, "line", 0, static_cast<long long>(line.size())));
             const auto count = static_cast<std::size_t>(

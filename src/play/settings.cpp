@@ -260,7 +260,8 @@ void Advisor::LoadSettings() {
 void Advisor::WriteDefaultSettings() {
     if (files_) {
         removeFile(settingsFile_);
-        writeSettingsFile(settingsFile_, defaultSettings(), &log_);
+        tellWrite(writeSettingsFile(settingsFile_, defaultSettings(), &log_), settingsFile_,
+                  "The default settings are used for now.");
         LoadSettings();
     } else {
         settings_ = defaultSettings();

@@ -10,6 +10,8 @@
 #include "remote/remote_startup.hpp"
 #include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
+#include "storage/spin_file.hpp"
+#include "storage/whole_file.hpp"
 
 namespace brisvale {
 namespace {
@@ -132,6 +134,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
         for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_, &runFile_}) {
             recoverBackup(*file, &log_);
         }
+        tellNotAFile();
     }
     s_.AppTitle = rs.appTitle;
     instructionsAddress_ = rs.instructionsAddress;
@@ -193,6 +196,19 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     offerResume();
     log_.write("17");
     return {};
+}
+
+// A folder, a pipe or a device where a file of the program belongs is left alone and never
+// waited on; the user hears of it once, and not again at each failed write.
+void Advisor::tellNotAFile() {
+    for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_}) {
+        const std::string there = whatIsThere(*file);
+        if (there.empty() || !writeNotice_.tell(false, *file)) continue;
+        ports_.dialogs.message("The file " + shownFileName(*file) +
+                                   " in the data folder cannot be used: " + there +
+                                   ". Brisvale leaves it as it is and goes on without it.",
+                               s_.AppTitle);
+    }
 }
 
 void Advisor::Form_Unload() {

@@ -7,11 +7,13 @@
 
 #include "remote/remote_settings.hpp"
 #include "storage/folder_lock.hpp"
+#include "storage/properties.hpp"
 
 namespace brisvale {
 namespace {
 
-constexpr std::size_t kLongestName = 255;  // bytes, as Linux file systems allow
+// Linux file systems allow 255 bytes a name, and a write goes through "<name>.tmp-XXXXXX".
+constexpr std::size_t kLongestName = 255 - kTempInfix.size() - 6;
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -41,7 +43,9 @@ std::string printable(std::string_view name) {
 
 std::string fileNameProblem(std::string_view name) {
     if (name.empty()) return "it is empty";
-    if (name.size() > kLongestName) return "it is longer than 255 bytes";
+    if (name.size() > kLongestName) {
+        return "it is longer than " + std::to_string(kLongestName) + " bytes";
+    }
     if (name.front() == '/' || name.front() == '\\') return "it is an absolute path";
     if (name.find_first_of("/\\") != name.npos) return "it holds a folder";
     if (name.find("..") != name.npos || name == ".") return "it leads out of the data folder";

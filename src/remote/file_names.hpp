@@ -17,7 +17,8 @@ inline constexpr std::string_view kDebugLogName = "debug.txt";
 inline constexpr std::string_view kRunFileName = "run.json";
 
 // Why a name cannot name a file of the data folder (empty, absolute, a path, "..", a control
-// character, longer than 255 bytes, or one of the program's own files); empty when it can.
+// character, longer than 244 bytes, so that its temporary file's name fits, or one of the program's
+// own files); empty when it can.
 std::string fileNameProblem(std::string_view name);
 
 // True when two names may stand for one file, or one for the other's leftovers ("a.txt" and

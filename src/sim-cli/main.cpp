@@ -246,6 +246,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("brisvale-sim");
     QCoreApplication::setApplicationVersion(BRISVALE_VERSION);
     std::signal(SIGINT, onInterrupt);
+    // Past a file size limit a write fails (EFBIG) and is told like a full disk, instead of
+    // the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         return run(parseArguments(app));
     } catch (const BadInput& bad) {

@@ -5,13 +5,24 @@
 #include "storage/casino_history.hpp"
 #include "storage/properties.hpp"
 #include "storage/spin_file.hpp"
+#include "storage/whole_file.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale::sim {
 
 SpinList readSpinList(const std::filesystem::path& file) {
-    const FileText text = readFile(file);
-    if (text.status != ReadStatus::Ok) return "cannot read the spin file " + file.string();
+    const WholeFile text = readWholeFile(file, kSpinFileLimit);
+    const std::string cannot = "cannot read the spin file " + file.string();
+    switch (text.status) {
+        case WholeFile::Status::Missing:
+            return cannot + ": it does not exist";
+        case WholeFile::Status::TooLarge:
+            return cannot + ": it is too large to be a spin file";
+        case WholeFile::Status::Unreadable:
+            return text.why.empty() ? cannot : cannot + ": " + text.why;
+        case WholeFile::Status::Read:
+            break;
+    }
     auto parsed = parseSpinFile(text.bytes);
     if (const auto* error = std::get_if<SpinFileError>(&parsed)) return spinFileMessage(*error);
     return std::get<std::vector<int>>(std::move(parsed));

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -70,12 +71,24 @@ class Random {
     // tell keeps drawing on.
     virtual RandomState state() const { return {}; }
     virtual void restore(const RandomState& /*state*/) {}
+    // The engine's own state as text, and going straight to it (at the position `at`), so that
+    // a resumed run does not step through every number drawn before. "" and false for a
+    // generator that cannot tell, or text that is not such a state.
+    virtual std::string engineText() const { return {}; }
+    virtual bool restoreEngine(const RandomState& /*at*/, std::string_view /*text*/) {
+        return false;
+    }
 };
 
 class Fetcher {
   public:
+    // The remote files are a few kilobytes of settings and names: a body past this is no such
+    // file, and is not read on.
+    static constexpr std::size_t kMostBytes = 1u << 20;
+
     virtual ~Fetcher() = default;
-    // The body of the file at url, or nullopt when it cannot be had in time.
+    // The body of the file at url, or nullopt when it cannot be had in time or is longer than
+    // kMostBytes.
     virtual std::optional<std::string> fetch(std::string_view url) = 0;
 };
 
@@ -83,20 +96,41 @@ class Fetcher {
 // reached again from the seed.
 class SeededRandom final : public Random {
   public:
-    explicit SeededRandom(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+    explicit SeededRandom(std::uint64_t seed) : seed_(seed), engine_(seed), base_(engine_) {}
     int uniform(int lo, int hi) override {
         Counting counting{engine_, draws_};
         return std::uniform_int_distribution<int>(lo, hi)(counting);
     }
     RandomState state() const override { return {seed_, draws_}; }
     void restore(const RandomState& to) override {
-        if (to.seed != seed_ || to.draws < draws_) {
+        const bool reseed = to.seed != seed_ || to.draws < baseDraws_;
+        if (reseed) {
             seed_ = to.seed;
-            engine_.seed(to.seed);
-            draws_ = 0;
+            base_.seed(to.seed);
+            baseDraws_ = 0;
+        }
+        // Going back starts from the nearest known state: the seed, or where a resume began.
+        if (reseed || to.draws < draws_) {
+            engine_ = base_;
+            draws_ = baseDraws_;
         }
         engine_.discard(to.draws - draws_);
         draws_ = to.draws;
+    }
+    std::string engineText() const override {
+        std::ostringstream out;
+        out << engine_;
+        return out.str();
+    }
+    bool restoreEngine(const RandomState& at, std::string_view text) override {
+        std::istringstream in{std::string(text)};
+        std::mt19937_64 engine;
+        in >> engine;
+        if (in.fail() || !(in >> std::ws).eof()) return false;
+        seed_ = at.seed;
+        draws_ = baseDraws_ = at.draws;
+        engine_ = base_ = engine;
+        return true;
     }
 
   private:
@@ -116,6 +150,8 @@ class SeededRandom final : public Random {
     std::uint64_t seed_;
     std::uint64_t draws_ = 0;
     std::mt19937_64 engine_;
+    std::mt19937_64 base_;  // the engine at baseDraws_
+    std::uint64_t baseDraws_ = 0;
 };
 
 }  // namespace brisvale

@@ -4,6 +4,8 @@
 // casino's name + "," + its spins. K counts from 1 in the order the casinos were made; a file
 // may hold gaps (name1, name3), and every casino line is kept whatever its K.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -39,5 +41,29 @@ std::optional<int> addCasino(const std::filesystem::path& file, std::string_view
 // the file stays as it was. A missing key changes nothing. False when the file could not be
 // read or rewritten (it is then untouched).
 bool deleteCasino(const std::filesystem::path& file, int k, const DebugLog* log = nullptr);
+
+// Recording spins without rewriting the whole history. The casino's line is moved to the end of
+// the file once, by one atomic rewrite; from then on the new spins are written in place at the
+// end of that line, so a spin costs a few bytes however long the file is.
+class HistoryAppender {
+  public:
+    // Makes casino k's line hold value ("name,17,4,"), as SetProperty would. While the file is
+    // the one this appender last wrote (same file, same size) and value only adds spins to
+    // what it wrote, the new spins are written in place; otherwise the file is rewritten
+    // atomically with the casino's line at the end. False when the write failed (the file then
+    // holds what it held).
+    bool write(const std::filesystem::path& file, int k, std::string_view value,
+               const DebugLog* log = nullptr);
+
+  private:
+    bool appendInPlace(const std::filesystem::path& file, int k, std::string_view value);
+    void remember(const std::filesystem::path& file, int k, std::size_t valueSize);
+
+    dev_t dev_ = 0;
+    ino_t ino_ = 0;  // 0: no file known
+    off_t size_ = 0;
+    int key_ = 0;
+    std::size_t valueSize_ = 0;  // of the value last written, the end of the file
+};
 
 }  // namespace brisvale

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One writer per data folder: the program holds an exclusive lock on "brisvale.lock" in its data
-// folder for as long as it runs, so a second window or console on the same folder is refused
-// before it writes anything.
+// One writer per data folder: the program holds an exclusive lock on the data folder itself and
+// on "brisvale.lock" in it for as long as it runs, so a second window or console on the same
+// folder is refused before it writes anything. The folder's own lock holds even when the lock
+// file cannot be had (a folder, a pipe or a symbolic link in its place, a file of another user);
+// the lock file keeps out older versions of the program, which lock only the file.
 
 #include <filesystem>
 #include <string_view>
@@ -17,7 +19,7 @@ class FolderLock {
         None,         // no lock asked for yet
         Held,         // this program is the folder's one writer
         Busy,         // another program holds the folder
-        Unavailable,  // no lock file can be had (a missing or read-only folder): nothing can be
+        Unavailable,  // the folder cannot be opened (missing, or not readable): nothing can be
                       // written there either, so there is no writer to keep out
     };
 
@@ -33,7 +35,10 @@ class FolderLock {
     Status status() const { return status_; }
 
   private:
-    int fd_ = -1;
+    void release();
+
+    int folderFd_ = -1;
+    int fileFd_ = -1;
     Status status_ = Status::None;
 };
 

@@ -151,7 +151,11 @@ int createTemp(const fs::path& path, std::string& name) {
 bool writePiecesAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
                        const DebugLog* log, bool sync) {
     struct stat old {};
-    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // A device or a pipe is never replaced by a file: its name is not one of ours to take. (The
+    // rename refuses a folder by itself.)
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return false;
+    const bool replacing = exists;
     std::string temp;
     const int fd = createTemp(path, temp);
     if (fd < 0) return false;
@@ -307,6 +311,11 @@ bool writeFileAtomic(const fs::path& path, std::string_view bytes, const DebugLo
     return writePiecesAtomic(path, {bytes}, log, sync);
 }
 
+bool writeFileAtomic(const fs::path& path, std::initializer_list<std::string_view> pieces,
+                     const DebugLog* log, bool sync) {
+    return writePiecesAtomic(path, pieces, log, sync);
+}
+
 void recoverBackup(const fs::path& path, const DebugLog* log) {
     std::error_code ec;
     // Temporary files of writes that never finished; the folder's lock says no writer is left.
@@ -336,6 +345,10 @@ void recoverBackup(const fs::path& path, const DebugLog* log) {
 }
 
 bool removeFile(const fs::path& path) {
+    // A folder, a pipe or a device where a file belongs is the user's, not a file to delete.
+    // A link that leads nowhere may go; one to such a thing stays with it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
     std::error_code ec;
     // A leftover backup would otherwise bring the deleted file back on the next read.
     fs::remove(backupPath(path), ec);

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,13 +76,18 @@ void appendLines(std::string& text, std::string_view lines);
 // Replaces path atomically by these bytes.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                      const DebugLog* log = nullptr, bool sync = true);
+// Replaces path atomically by these pieces, one after the other.
+bool writeFileAtomic(const std::filesystem::path& path,
+                     std::initializer_list<std::string_view> pieces, const DebugLog* log = nullptr,
+                     bool sync = true);
 // Clears what interrupted writes left beside path; called by the holder of the folder's lock
 // before it reads the file. Temporary files of the file are removed. A "<path>.bac" of the
 // older writers is put in place when it is whole and the file is missing or a cut-short copy
 // of it, and discarded otherwise (the file is then intact and the backup an unfinished write).
 void recoverBackup(const std::filesystem::path& path, const DebugLog* log = nullptr);
 // Deletes a file and any backup beside it (which would otherwise bring the file back); false
-// only when the file exists and cannot be deleted.
+// only when the file exists and cannot be deleted, or is not a file (a folder, a pipe, a
+// device: never deleted).
 bool removeFile(const std::filesystem::path& path);
 
 }  // namespace brisvale

@@ -115,11 +115,7 @@ std::optional<std::string> convertValue(std::string_view text, int pos, std::siz
         out = 0;
         return std::nullopt;
     }
-    const bool wide = pos == Acct;
-    const std::int64_t low =
-        wide ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int16_t>::min();
-    const std::int64_t high =
-        wide ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int16_t>::max();
+    const auto [low, high] = settingRange(pos);
     if (const auto value = parseWhole(text, low, high)) {
         out = static_cast<std::int32_t>(*value);
         return std::nullopt;
@@ -141,6 +137,14 @@ SettingsRead damaged(std::string problem, const DebugLog* log) {
 }
 
 }  // namespace
+
+std::pair<std::int64_t, std::int64_t> settingRange(int pos) {
+    // The balance is money; every other value is a 16-bit number of the described program.
+    if (pos == Acct) {
+        return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
+    }
+    return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
+}
 
 int presetCheckPos(Preset preset, int family) {
     if (!validFamily(family)) return -1;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "storage/debug_log.hpp"
 
@@ -59,6 +60,10 @@ enum class Preset : int {
 };
 
 // Position of the Random box of threshold family k (0 Even .. 7 Single) in a preset table.
+// The values position pos may hold, the one range every reader of a settings value checks
+// (the settings file, the run file), so that what one takes the other reads back.
+std::pair<std::int64_t, std::int64_t> settingRange(int pos);
+
 int presetCheckPos(Preset preset, int family);
 // Positions of the Low and High values of family k; single-bet tables have no Single (k = 7):
 // -1 then.

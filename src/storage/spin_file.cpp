@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/spin_file.hpp"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "storage/properties.hpp"
@@ -46,6 +49,38 @@ int spinValue(std::string_view entry) {
     return value <= 36 ? value : -1;
 }
 
+// Whether text is well-formed UTF-8 (overlong forms and surrogates aside: the conversion takes
+// care of those).
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t more = c < 0x80             ? 0
+                                 : (c & 0xE0) == 0xC0 ? 1
+                                 : (c & 0xF0) == 0xE0 ? 2
+                                 : (c & 0xF8) == 0xF0 ? 3
+                                                      : 4;
+        if (more == 4 || more > text.size() - i - 1) return false;
+        for (std::size_t k = 1; k <= more; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += more + 1;
+    }
+    return true;
+}
+
+// The bad entry as the message shows it: in the program's own single-byte text, whatever the
+// file's encoding (UTF-8 with a character beyond ASCII, or single-byte), cut when long, and
+// without the control bytes of a binary file.
+std::string shownEntry(std::string_view entry, bool utf8) {
+    std::string shown = utf8 ? windows1252FromUtf8(entry) : std::string(entry);
+    const bool cut = shown.size() > kShownEntry;
+    shown.resize(std::min(shown.size(), kShownEntry));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    if (cut) shown += "...";
+    return shown;
+}
+
 }  // namespace
 
 std::variant<std::vector<int>, SpinFileError> parseSpinFile(std::string_view text) {
@@ -71,12 +106,8 @@ std::variant<std::vector<int>, SpinFileError> parseSpinFile(std::string_view tex
             const std::string_view entry = text.substr(pos, stop - pos);
             const int value = spinValue(entry);
             if (value < 0) {
-                std::string shown(entry.substr(0, kShownEntry));
-                // The message is shown in a box: no control bytes of a binary file in it.
-                for (char& c : shown)
-                    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-                if (entry.size() > kShownEntry) shown += "...";
-                return SpinFileError{line, static_cast<int>(pos - start) + 1, std::move(shown)};
+                return SpinFileError{line, static_cast<int>(pos - start) + 1,
+                                     shownEntry(entry, isUtf8(text))};
             }
             spins.push_back(value);
             pos = stop;
@@ -117,7 +148,8 @@ SpinFileRead readSpinFile(const std::filesystem::path& path) {
             read.problem = "The file " + name + " could not be found. Nothing was imported.";
             return read;
         case WholeFile::Status::Unreadable:
-            read.problem = "The file " + name + " could not be read. Nothing was imported.";
+            read.problem = "The file " + name + " could not be read" +
+                           (file.why.empty() ? "" : ": " + file.why) + ". Nothing was imported.";
             return read;
         case WholeFile::Status::TooLarge:
             read.problem =
@@ -131,12 +163,28 @@ SpinFileRead readSpinFile(const std::filesystem::path& path) {
         read.problem = name + ": " + spinFileMessage(*error);
     } else {
         read.spins = std::move(std::get<std::vector<int>>(parsed));
+        if (read.spins.size() > kMostSpins) {
+            read.spins.clear();
+            read.problem = "The file " + name + " holds more than " + std::to_string(kMostSpins) +
+                           " spins. Nothing was imported.";
+        }
     }
     return read;
 }
 
+std::string spinFileTargetProblem(const std::filesystem::path& path) {
+    if (std::string there = whatIsThere(path); !there.empty()) return there;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return "";
+    // Root may write a file of mode 0444, but its owner made it read-only for a reason.
+    if ((info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+        return "it is a read-only file";
+    }
+    return "";
+}
+
 bool writeSpinFile(const std::filesystem::path& path, std::span<const int> spins) {
-    return writeFileAtomic(path, formatSpinFile(spins));
+    return spinFileTargetProblem(path).empty() && writeFileAtomic(path, formatSpinFile(spins));
 }
 
 }  // namespace brisvale

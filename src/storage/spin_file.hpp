@@ -37,10 +37,18 @@ struct SpinFileRead {
     std::string problem;
 };
 inline constexpr std::size_t kSpinFileLimit = 64u << 20;  // far beyond any table's spins
+// The most spins a casino's history takes, by import or by hand: years of a table that never
+// stops. Three bytes a spin in the history file and in the run file keep both well inside what
+// their readers take.
+inline constexpr std::size_t kMostSpins = 10'000'000;
 SpinFileRead readSpinFile(const std::filesystem::path& path);
 
+// Why a spin file cannot be written over what stands at path ("it is a read-only file", "it is
+// a device, not a file", ...), or "" when it can: nothing is there, or a writable regular file.
+std::string spinFileTargetProblem(const std::filesystem::path& path);
+
 // Writes the spins as a spin file, atomically: the file is the old one or the new one, never a
-// part. False when it cannot be written.
+// part. False when it cannot be written, or when spinFileTargetProblem refuses the target.
 bool writeSpinFile(const std::filesystem::path& path, std::span<const int> spins);
 
 // The file's name as the program's texts hold it (Windows-1252), for messages.

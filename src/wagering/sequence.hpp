@@ -47,7 +47,8 @@ class Sequence {
 
     // The step at `step` (0 for the first element), or nullptr outside the sequence.
     const SequenceStep* at(int step) const {
-        return step >= 0 && static_cast<std::size_t>(step) < steps_.size() ? &steps_[step] : nullptr;
+        return step >= 0 && static_cast<std::size_t>(step) < steps_.size() ? &steps_[step]
+                                                                           : nullptr;
     }
     // The conservative rule: the chips spent up to `step` are at most half the total of the
     // sequence. Both sums run up to the first element that is no number; a stop mark before

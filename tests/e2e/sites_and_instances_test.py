@@ -43,6 +43,19 @@ class Sites(bvcli.CliTest):
                                   "alignment": 0, "bold": True, "fontSize": 1})])
         self.assertIn(b"Remote item 11 (label font size) 0 cannot be used", self.read("debug.txt"))
 
+    # "<name>.tmp-XXXXXX" must fit the file system's 255 bytes, or no write of the file works.
+    def test_a_file_name_too_long_for_its_temporary_file_gives_way(self):
+        long = "s" * 250
+        settings = re.sub("^SettingsFile=.*$", "SettingsFile=" + long,
+                          pathlib.Path(BUILT_IN).read_bytes().decode(), flags=re.M)
+        url = self.serve({"firewall.html": "ok", "settings15.html": settings,
+                          "casinos/casinomenu.txt": "Golden Wheel, golden.example"})
+        r = self.run_cli(["show"], args=["--remote-site", url])
+        self.assertEqual(r.last["messages"], [])
+        self.assertEqual(sorted(n for n in os.listdir(self.data) if n.startswith("s") or "settings" in n),
+                         ["brisvale-settings.txt"])
+        self.assertIn(b"it is longer than 244 bytes", self.read("debug.txt"))
+
     def test_an_unreachable_site_is_told_and_the_built_in_settings_used(self):
         r = self.run_cli(["show"], args=["--remote-site", "http://127.0.0.1:9"])
         self.assertIn("http://127.0.0.1:9/firewall.html", r.last["messages"][0]["text"])

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -65,6 +66,20 @@ TEST(QtFetcher, FetchesWholeBodiesAndNothingOnFailure) {
     const auto headers = fetcher.fetch(site.address() + "/echo-headers").value_or("");
     EXPECT_NE(headers.find("Cache-Control: no-cache"), std::string::npos) << headers;
     EXPECT_NE(headers.find("Pragma: no-cache"), std::string::npos) << headers;
+}
+
+// A body longer than any remote file is not read on: with a length given, at its limit, or
+// without one and without end, long before the timeout.
+TEST(QtFetcher, ABodyPastTheLimitIsRefusedWithoutReadingItAll) {
+    const std::string most(Fetcher::kMostBytes, 'a');
+    const LocalSite site({{"most.txt", most}, {"over.txt", most + "b"}});
+    QtFetcher fetcher(std::chrono::milliseconds(60000));
+    EXPECT_EQ(fetcher.fetch(site.address() + "/most.txt"), most);
+    EXPECT_EQ(fetcher.fetch(site.address() + "/over.txt"), std::nullopt);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(fetcher.fetch(site.address() + "/endless"), std::nullopt);
+    EXPECT_LT(timer.elapsed(), 30000) << "ended by the limit, not by the timeout";
 }
 
 // HTTPS works where the platform has TLS, and a certificate nobody vouches for is refused.

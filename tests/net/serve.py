@@ -10,6 +10,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
     def do_GET(self):
+        if self.path == "/endless":  # a body without a length that never ends
+            self.send_response(200)
+            self.end_headers()
+            try:
+                while True:
+                    self.wfile.write(b"x" * 65536)
+            except OSError:
+                return
         if self.path != "/echo-headers":  # shows a test the request headers really sent
             return super().do_GET()
         body = str(self.headers).encode("latin-1")

@@ -111,7 +111,8 @@ TEST(RemoteSettings, FileNamesThatAreNotPlainNamesFallBack) {
         {"sub/file.txt", "a\\b", ours, theirs}, {"..", ".", ours, theirs}, {"x..y", "tab\tname", ours, theirs},
         {std::string(256, 'a'), "line\r\nbreak", ours, theirs}, {"CASINOHISTORY.DAT", "Debug.txt", ours, theirs},
         {"CasinoHistory.dat.bac", "brisvale.LOCK", ours, theirs}, {"run.json", "s.txt", ours, "s.txt"},
-        {std::string(255, 's'), "caf\xe9 w.txt", std::string(255, 's'), "caf\xe9 w.txt"},
+        {std::string(244, 's'), "caf\xe9 w.txt", std::string(244, 's'), "caf\xe9 w.txt"},
+        {std::string(245, 's'), std::string(250, 'w'), ours, theirs},  // "<name>.tmp-XXXXXX" too long
         {"AZ.txt", "az.TXT", ours, theirs}, {"s.txt", "S.TXT.bak", ours, theirs}, {theirs, "../w", ours, theirs},
         // clang-format on
     };

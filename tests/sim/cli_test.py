@@ -54,12 +54,17 @@ class SimTest(unittest.TestCase):
         bad = os.path.join(self.tmp, "bad.txt")
         with open(bad, "w") as f:
             f.write("1, 2\n3, 00\n")
-        for args, message in ((["--sessions", "-5"], "--sessions takes a whole number"),
+        fifo = os.path.join(self.tmp, "pipe")
+        os.mkfifo(fifo)
+        for args, message in ((["--spins", fifo], "it is a named pipe, not a file"),
+                              (["--sessions", "-5"], "--sessions takes a whole number"),
                               (["--style", "roulette"], 'unknown style "roulette"'),
                               (["--spins", bad + "x"], "cannot read the spin file"),
                               (["--spins", bad], 'Line 2, column 4: "00" is not a number from 0 to 36.'),
                               (["--casino", "Nowhere"], "no casino named Nowhere")):
+            began = time.monotonic()
             r = self.sim(*args)
+            self.assertLess(time.monotonic() - began, 2, args)  # a pipe is never waited on
             self.assertEqual((r.returncode, r.stdout), (1, ""), args)
             self.assertIn(message, r.stderr)
         proc = subprocess.Popen([SIM, "--data-dir", self.data, "--sessions", "1000000"],

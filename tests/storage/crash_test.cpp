@@ -119,6 +119,11 @@ TEST(FolderLock, OneHolderAtATimeNotInheritedByAStartedProgram) {
     char* argv[] = {sleep, seconds, nullptr};
     ASSERT_EQ(::posix_spawnp(&child, "sleep", nullptr, nullptr, argv, environ), 0);
     moved = FolderLock();
+    // The spawning parent goes on while the child's exec is still closing its descriptors: a
+    // lock the child really inherited would stay taken for its 30 seconds.
+    for (int i = 0; i < 100 && FolderLock(dir.path).status() != Status::Held; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     EXPECT_EQ(FolderLock(dir.path).status(), Status::Held);
     EXPECT_EQ(FolderLock(dir.path).status(), Status::Held) << "a lock ends with its holder";
     ::kill(child, SIGKILL);
