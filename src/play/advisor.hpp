@@ -280,6 +280,10 @@ class Advisor {
     void PlaceChip(int chip, BetId id);
     void setImage(int chip, BetId id, bool withSingle);
     void writeRunCaption();
+    // The spin just entered, on top of the history box.
+    void listSpin() {
+        if (shown_) s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    }
     void showBalance();
     void syncUnitWager();
     using WagerRule = void (*)(const Wagering&, MinimumWager&);
@@ -418,6 +422,13 @@ class Advisor {
     std::optional<Replay> replay_;
     bool selected_ = false;  // the replay has selected the number of its next step
     BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips
+    // The stakes a multi-bet pass laid on its chips: how many, and whether all are one stake.
+    struct LaidStakes {
+        int count = 0;
+        bool same = true;
+        long long stake = 0;
+    };
+    LaidStakes laid_;
 
     // The first digit typed, waiting up to a second for a second one.
     std::optional<TypedDigit> typed_;

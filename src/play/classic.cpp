@@ -170,7 +170,7 @@ void Advisor::classicNoBet() {
     if (!takeSpin()) return;
     RecordCasinoSpin();
     s_.sleepers.AdvanceCounters(s_.SpinNumber);
-    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     writeRunCaption();
@@ -207,7 +207,7 @@ void Advisor::classicBetOpen() {
         SettleBalance(s_);
         s_.sleepers.ResetNumberCounters(s_.SpinNumber);
         s_.sleepers.AdvanceDozenCounts(s_.SpinNumber);
-        s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+        listSpin();
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
         countUp(s_.StepIndex);
@@ -238,7 +238,7 @@ void Advisor::classicBetOpen() {
         return;
     }
 
-    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    listSpin();
     SettleBalance(s_);
     s_.wager.NetChips += ChipsForResult(s_.wagering, family, s_.StepIndex, true);
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);

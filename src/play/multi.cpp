@@ -49,21 +49,15 @@ void Advisor::MultiSpin() {
 // Chips shown always say how to bet them, in Super as in Multi.
 void Advisor::multiCaption() {
     // One stake for all only when every chip shown carries it.
-    const std::string* stake = nullptr;
-    bool same = true;
-    for (const Chip& chip : s_.form.chips) {
-        if (!chip.visible) continue;
-        if (!stake) stake = &chip.caption;
-        same = same && chip.caption == *stake;
-    }
-    s_.form.Label1.caption = same && stake ? "Bet $" + *stake + " on all chips shown."
-                                           : "Bet the stake shown on each chip.";
+    s_.form.Label1.caption = laid_.count > 0 && laid_.same
+                                 ? "Bet $" + std::to_string(laid_.stake) + " on all chips shown."
+                                 : "Bet the stake shown on each chip.";
 }
 
 void Advisor::multiNoBet() {
     s_.CurrentBet.clear();
     for (BetList& list : s_.lists) list.clear();
-    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     writeRunCaption();
@@ -82,7 +76,7 @@ void Advisor::multiLoss() {
             ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
     }
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
-    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     SettleMultiBalance(s_);
@@ -104,7 +98,7 @@ void Advisor::multiLoss() {
 }
 
 void Advisor::multiWin() {
-    s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+    listSpin();
     BetList losers = s_.CurrentBet;
     for (BetId w : s_.WinningBets) {
         s_.wager.NetChips += ChipsForResult(s_.wagering, bet(w).family, s_.betSteps[w] - 1, true);
@@ -208,14 +202,17 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
     // Chip i belongs to the i-th bet as the bets stand now, whatever is dropped on the way.
     const BetList laid = s_.CurrentBet;
     bool carriedOn = false;
+    laid_ = {};
     for (int i = 0; i < laid.size() && i < board::kChipCount; ++i) {
         const BetId id = laid[i];
         Chip& chip = f.chips[i];
-        chip.image = board::kImageOther;
-        chip.blackText = false;
+        if (shown_) {
+            chip.image = board::kImageOther;
+            chip.blackText = false;
+        }
         const int code = StepBet(id);
         if (code != kStepStake) {
-            chip.caption.clear();
+            if (shown_) chip.caption.clear();
             if (super && code == kStepStop) s_.betSteps[id] = 0;
             if (super && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
@@ -226,11 +223,15 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
             if (s_.CurrentBet.empty()) s_.BetOpen = false;
             continue;
         }
+        laid_.same = laid_.count == 0 || (laid_.same && laid_.stake == s_.Stake);
+        laid_.stake = s_.Stake;
+        ++laid_.count;
+        carriedOn = carriedOn || former.contains(id);
+        if (!shown_) continue;
         chip.caption = std::to_string(s_.Stake);
         setImage(i, id, super);
         chip.tooltip = super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id))
                              : std::string();
-        carriedOn = carriedOn || former.contains(id);
         PlaceChip(i, id);
     }
     if (s_.BetOpen) {

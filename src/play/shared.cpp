@@ -9,12 +9,14 @@
 namespace brisvale {
 
 void Advisor::set_backcolor(std::string_view color) {
+    if (!shown_) return;
     if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
         s_.form.backColor = *value;
     }
 }
 
 void Advisor::hideChips() {
+    if (!shown_) return;
     for (Chip& chip : s_.form.chips) chip.visible = false;
 }
 
