@@ -84,7 +84,8 @@ long long wholeOption(const QCommandLineParser& parser, const QCommandLineOption
 Invocation parseArguments(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Plays the stored Brisvale play style over many sessions, as a player who follows "
+        "Plays a Brisvale play style (the stored one unless the style options give one) over "
+        "many sessions, as a player who follows "
         "every advice, and reports what it staked and lost beside the house edge (-2.70 %).");
     parser.addHelpOption();
     parser.addVersionOption();

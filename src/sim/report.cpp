@@ -319,6 +319,11 @@ std::string textReport(const Report& r) {
         if (c.ci95)
             cret += " (95 % CI " + percent((*c.ci95)[0]) + " to " + percent((*c.ci95)[1]) + ")";
         line("its return per $", cret);
+        if (c.spins > 0) {
+            const double cost =
+                -kHouseEdge * static_cast<double>(c.staked) / static_cast<double>(c.spins) * 100;
+            line("its cost", "about $" + fixed(cost, 2) + " per 100 spins");
+        }
         line("its mean session", "$" + money(c.meanSession));
         line("its share broke", percent(c.ruin));
         differ("mean session, less", r.meanSessionDifference, false);

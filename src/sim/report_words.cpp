@@ -31,8 +31,10 @@ std::string plainWords(const Report& r) {
     }
     // The cost is what the house edge takes from the stakes the style lays; the net of a run
     // is that cost plus luck.
-    const double perSpin = -kHouseEdge * static_cast<double>(r.staked) / static_cast<double>(r.spins);
-    std::string out = "Following this style costs about $" + cents(perSpin * 100) + " per 100 spins";
+    const double perSpin =
+        -kHouseEdge * static_cast<double>(r.staked) / static_cast<double>(r.spins);
+    std::string out =
+        "Following this style costs about $" + cents(perSpin * 100) + " per 100 spins";
     if (r.spinSeconds > 0) {
         out += " (or $" + cents(perSpin * 3600 / r.spinSeconds) + " per hour at " +
                std::to_string(r.spinSeconds) + " s a spin)";
@@ -41,15 +43,18 @@ std::string plainWords(const Report& r) {
     if (!r.sessionNets.empty()) {
         std::vector<double> sorted = r.sessionNets;
         std::sort(sorted.begin(), sorted.end());
-        const double at = sorted[static_cast<std::size_t>(0.05 * static_cast<double>(sorted.size() - 1))];
+        const double at =
+            sorted[static_cast<std::size_t>(0.05 * static_cast<double>(sorted.size() - 1))];
         double level = at;
         if (level >= 0) {
             // Fewer than one session in twenty lost: the middle of the losing ones.
-            const auto losing = std::lower_bound(sorted.begin(), sorted.end(), 0.0) - sorted.begin();
+            const auto losing =
+                std::lower_bound(sorted.begin(), sorted.end(), 0.0) - sorted.begin();
             level = losing > 0 ? sorted[static_cast<std::size_t>(losing - 1) / 2] : 0;
         }
         if (level < 0) {
-            const auto deeper = std::upper_bound(sorted.begin(), sorted.end(), level) - sorted.begin();
+            const auto deeper =
+                std::upper_bound(sorted.begin(), sorted.end(), level) - sorted.begin();
             const long long n = std::max<long long>(
                 1, std::llround(static_cast<double>(sorted.size()) / static_cast<double>(deeper)));
             out += " 1 session in " + std::to_string(n) + " lost $" + money(-level) + " or more.";

@@ -131,7 +131,8 @@ std::optional<std::string> applyStyleOption(StoredStyle& style, std::string_view
         const auto high = dash == std::string_view::npos
                               ? low
                               : parseWhole(rest.substr(dash + 1), 0, kThresholdMax);
-        if (!low || !high || *high < *low) return "--threshold takes " + takes + ", not " + quote(value);
+        if (!low || !high || *high < *low)
+            return "--threshold takes " + takes + ", not " + quote(value);
         setThreshold(s, f->family, *low, *high);
         return std::nullopt;
     }
@@ -145,8 +146,12 @@ std::optional<std::string> applyStyleOption(StoredStyle& style, std::string_view
         return std::nullopt;
     }
     if (option == "count") {
-        if (auto bad = splitFamily(option, value, "FAMILY=N (dozen, row, line, corner, trio, split, single)", f, rest)) return bad;
-        if (f->family == 0) return "--count has no count for " + std::string(f->name) + ": the even-money bets run one at a time";
+        if (auto bad = splitFamily(
+                option, value, "FAMILY=N (dozen, row, line, corner, trio, split, single)", f, rest))
+            return bad;
+        if (f->family == 0)
+            return "--count has no count for " + std::string(f->name) +
+                   ": the even-money bets run one at a time";
         const int max = kCountMax[static_cast<std::size_t>(f->family - 1)];
         const auto n = parseWhole(rest, 0, max);
         if (!n) {
@@ -177,10 +182,14 @@ std::optional<std::string> applyStyleFile(StoredStyle& style, std::optional<Play
     for (const auto& [key, value] : json.items()) {
         if (key == "play_style") {
             const std::string name = value.is_string() ? value.get<std::string>() : "";
-            if (name == "classic") playStyle = PlayStyle::Classic;
-            else if (name == "multi") playStyle = PlayStyle::Multi;
-            else if (name == "super") playStyle = PlayStyle::Super;
-            else return member(key, "is classic, multi or super");
+            if (name == "classic")
+                playStyle = PlayStyle::Classic;
+            else if (name == "multi")
+                playStyle = PlayStyle::Multi;
+            else if (name == "super")
+                playStyle = PlayStyle::Super;
+            else
+                return member(key, "is classic, multi or super");
         } else if (key == "watch") {
             if (!value.is_array()) return member(key, "is a list of family names");
             std::string names;
@@ -198,9 +207,12 @@ std::optional<std::string> applyStyleFile(StoredStyle& style, std::optional<Play
             if (!value.is_object()) return member(key, "is an object keyed by family");
             for (const auto& [family, entry] : value.items()) {
                 std::string shown;
-                if (entry.is_string()) shown = entry.get<std::string>();
-                else if (entry.is_number_integer()) shown = std::to_string(entry.get<long long>());
-                else return member(key, "holds texts or whole numbers");
+                if (entry.is_string())
+                    shown = entry.get<std::string>();
+                else if (entry.is_number_integer())
+                    shown = std::to_string(entry.get<long long>());
+                else
+                    return member(key, "holds texts or whole numbers");
                 if (auto bad = apply(key, key, family + "=" + shown)) return bad;
             }
         } else if (key == "wins" || key == "minutes" || key == "unit_wager") {
@@ -218,8 +230,8 @@ std::optional<std::string> applyStyleFile(StoredStyle& style, std::optional<Play
 }
 
 std::string styleFileText(const StoredStyle& style, PlayStyle playStyle) {
-    Settings s = style.settings.status == SettingsStatus::Loaded ? style.settings.values
-                                                                 : defaultSettings();
+    Settings s =
+        style.settings.status == SettingsStatus::Loaded ? style.settings.values : defaultSettings();
     const bool multi = playStyle != PlayStyle::Classic;
     const Preset preset = s[ConsDefault] != 0 || s[AggrDefault] == 0
                               ? (multi ? Preset::MultiConservative : Preset::SingleConservative)
@@ -241,10 +253,9 @@ std::string styleFileText(const StoredStyle& style, PlayStyle playStyle) {
         if (presetLowPos(preset, k) >= 0) {
             const int low = s[presetLowPos(preset, k)];
             const int high = s[presetHighPos(preset, k)];
-            thresholds[std::string(f.name)] =
-                s[presetCheckPos(preset, k)] != 0 && high != low
-                    ? std::to_string(low) + "-" + std::to_string(high)
-                    : std::to_string(low);
+            thresholds[std::string(f.name)] = s[presetCheckPos(preset, k)] != 0 && high != low
+                                                  ? std::to_string(low) + "-" + std::to_string(high)
+                                                  : std::to_string(low);
         }
         sequences[std::string(f.name)] = joinSequence(style.wagering.WagerSequence[k]);
         if (k > 0) counts[std::string(f.name)] = s[CboDozen + k - 1];

@@ -25,8 +25,7 @@ TEST(Intervals, WilsonMatchesPublishedValues) {
     // Newcombe (1998) and the usual tables, to four places.
     for (const WilsonCase c : {WilsonCase{0, 10, 0.0, 0.2775}, WilsonCase{5, 10, 0.2366, 0.7634},
                                WilsonCase{10, 100, 0.0552, 0.1744},
-                               WilsonCase{1, 4, 0.0456, 0.6994},
-                               WilsonCase{10, 10, 0.7225, 1.0}}) {
+                               WilsonCase{1, 4, 0.0456, 0.6994}, WilsonCase{10, 10, 0.7225, 1.0}}) {
         const auto ci = wilsonInterval(c.hits, c.trials, kZ95);
         ASSERT_TRUE(ci);
         EXPECT_NEAR((*ci)[0], c.low, 5e-5) << c.hits << "/" << c.trials;
@@ -41,7 +40,8 @@ double counted(const Settlement& s) {
     for (int n = 0; n <= 36; ++n) {
         double paid = 0;
         for (int i = 0; i < s.bets.size(); ++i) {
-            if (bet(s.bets[i]).covers(n)) paid += static_cast<double>(s.stakes[i] * bet(s.bets[i]).returnFactor);
+            if (bet(s.bets[i]).covers(n))
+                paid += static_cast<double>(s.stakes[i] * bet(s.bets[i]).returnFactor);
         }
         sum += paid;
         squares += paid * paid;

@@ -40,15 +40,15 @@ TEST(StyleOptions, BadValuesAreNamedWithWhatTheOptionTakes) {
 
 TEST(StyleOptions, EachOptionSetsWhatThePanelWould) {
     StoredStyle style;
-    for (const auto& [option, value] : std::vector<std::pair<std::string, std::string>>{
-             {"watch", "red-black,high-low,dozen"},
-             {"threshold", "dozen=5"},
-             {"threshold", "odd-even=3-8"},
-             {"sequence", "dozen=1, 2,3,q"},
-             {"count", "single=12"},
-             {"wins", "7"},
-             {"minutes", "30"},
-             {"unit-wager", "5"}}) {
+    for (const auto& [option, value] :
+         std::vector<std::pair<std::string, std::string>>{{"watch", "red-black,high-low,dozen"},
+                                                          {"threshold", "dozen=5"},
+                                                          {"threshold", "odd-even=3-8"},
+                                                          {"sequence", "dozen=1, 2,3,q"},
+                                                          {"count", "single=12"},
+                                                          {"wins", "7"},
+                                                          {"minutes", "30"},
+                                                          {"unit-wager", "5"}}) {
         ASSERT_EQ(applyStyleOption(style, option, value), std::nullopt) << option;
     }
     const Settings& s = style.settings.values;
@@ -58,10 +58,12 @@ TEST(StyleOptions, EachOptionSetsWhatThePanelWould) {
     EXPECT_EQ(std::tuple(s[WinsPer], s[PlayTime], s[MinWage], s[CboSingle]),
               std::tuple(7, 30, 5, 12));
     for (const Preset p : {Preset::SingleAggressive, Preset::MultiConservative}) {
-        EXPECT_EQ(std::tuple(s[presetCheckPos(p, 1)], s[presetLowPos(p, 1)], s[presetHighPos(p, 1)]),
-                  std::tuple(0, 5, 5));
-        EXPECT_EQ(std::tuple(s[presetCheckPos(p, 0)], s[presetLowPos(p, 0)], s[presetHighPos(p, 0)]),
-                  std::tuple(1, 3, 8));
+        EXPECT_EQ(
+            std::tuple(s[presetCheckPos(p, 1)], s[presetLowPos(p, 1)], s[presetHighPos(p, 1)]),
+            std::tuple(0, 5, 5));
+        EXPECT_EQ(
+            std::tuple(s[presetCheckPos(p, 0)], s[presetLowPos(p, 0)], s[presetHighPos(p, 0)]),
+            std::tuple(1, 3, 8));
     }
     EXPECT_EQ(joinSequence(style.wagering.of(Family::Dozen)), "1,2,3,Q");
 }
@@ -69,10 +71,13 @@ TEST(StyleOptions, EachOptionSetsWhatThePanelWould) {
 TEST(StyleOptions, StyleFileGivesBackItsStyle) {
     StoredStyle style;
     style.wagering = defaultWagering();
-    for (const auto& [option, value] : std::vector<std::pair<std::string, std::string>>{
-             {"watch", "single,corner"}, {"threshold", "single=30-40"},
-             {"threshold", "corner=12"}, {"sequence", "corner=1,1,2,3,S,5,Q"},
-             {"count", "corner=4"}, {"wins", "2"}}) {
+    for (const auto& [option, value] :
+         std::vector<std::pair<std::string, std::string>>{{"watch", "single,corner"},
+                                                          {"threshold", "single=30-40"},
+                                                          {"threshold", "corner=12"},
+                                                          {"sequence", "corner=1,1,2,3,S,5,Q"},
+                                                          {"count", "corner=4"},
+                                                          {"wins", "2"}}) {
         ASSERT_EQ(applyStyleOption(style, option, value), std::nullopt) << option;
     }
     style.settings.values[ConsDefault] = 1;
@@ -113,7 +118,8 @@ TEST(StyleOptions, BadStyleFilesSayWhichMember) {
 }
 
 TEST(StyleOptions, MendingOptions) {
-    EXPECT_NE(mendingOption("Play Style is not properly set up").find("--watch"), std::string::npos);
+    EXPECT_NE(mendingOption("Play Style is not properly set up").find("--watch"),
+              std::string::npos);
     EXPECT_NE(mendingOption("You need to enter your account balance.").find("--bankroll"),
               std::string::npos);
     EXPECT_NE(mendingOption("You need to increase your Multi settings (Advanced Settings).")
