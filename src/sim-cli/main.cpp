@@ -373,7 +373,10 @@ int run(const Invocation& inv) {
     const std::string json = sim::jsonReport(report);
     if (inv.json) writeOutput(*inv.json, json);
     if (inv.json != "-") writeOutput("-", sim::textReport(report));
-    if (inv.csv) writeOutput(*inv.csv, sim::csvSessions(result.sessions));
+    if (inv.csv) {
+        writeOutput(*inv.csv,
+                    sim::csvSessions(result.sessions, other ? &second.sessions : nullptr));
+    }
     return 0;
 }
 

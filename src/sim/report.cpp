@@ -218,13 +218,21 @@ void addComparison(Report& report, const Report& other, const RunResult& mine,
     report.ruinDifference = pairedDifference(column(mine, true), column(theirs, true));
 }
 
-std::string csvSessions(const std::vector<SessionResult>& sessions) {
-    std::string out = "session,spins,staked,net,max_drawdown,largest_stake,ended_by\n";
+std::string csvSessions(const std::vector<SessionResult>& sessions,
+                        const std::vector<SessionResult>* compared) {
+    std::string out = "session,spins,staked,net,max_drawdown,largest_stake,ended_by";
+    out += compared ? ",compare_staked,compare_net,compare_ended_by\n" : "\n";
     for (std::size_t i = 0; i < sessions.size(); ++i) {
         const SessionResult& s = sessions[i];
         out += std::to_string(i + 1) + "," + std::to_string(s.spins) + "," +
                std::to_string(s.staked) + "," + money(s.net) + "," + money(s.maxDrawdown) + "," +
-               std::to_string(s.largestStake) + "," + std::string(endingName(s.ending)) + "\n";
+               std::to_string(s.largestStake) + "," + std::string(endingName(s.ending));
+        if (compared && i < compared->size()) {
+            const SessionResult& c = (*compared)[i];
+            out += "," + std::to_string(c.staked) + "," + money(c.net) + "," +
+                   std::string(endingName(c.ending));
+        }
+        out += "\n";
     }
     return out;
 }

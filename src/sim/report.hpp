@@ -83,7 +83,10 @@ void addComparison(Report& report, const Report& other, const RunResult& mine,
 // One JSON object on one line, ending in a line break.
 std::string jsonReport(const Report& report);
 // A header line, then session,spins,staked,net,max_drawdown,largest_stake,ended_by per session.
-std::string csvSessions(const std::vector<SessionResult>& sessions);
+// With `compared` (the second style of --compare, session by session on the same spins), three
+// more columns: compare_staked,compare_net,compare_ended_by.
+std::string csvSessions(const std::vector<SessionResult>& sessions,
+                        const std::vector<SessionResult>* compared = nullptr);
 // "Over N spins this style staked $S and lost $L: X % of the money staked; the house edge is
 // 2.70 %." (or "won $W", when it did).
 std::string costSentence(const Report& report);

@@ -147,6 +147,16 @@ class SimTest(unittest.TestCase):
         self.assertEqual(rep["difference"], {"mean_session": {"value": 0, "ci95": [0, 0]},
                                              "ruin": {"value": 0, "ci95": [0, 0]}})
         self.assertEqual(rep["compare"]["net"], rep["net"])
+        csv = os.path.join(self.tmp, "pairs.csv")
+        self.report("--sessions", "50", "--seed", "4", "--compare", path, "--csv", csv)
+        with open(csv) as f:
+            lines = f.read().splitlines()
+        self.assertEqual(lines[0], "session,spins,staked,net,max_drawdown,largest_stake,ended_by,"
+                                   "compare_staked,compare_net,compare_ended_by")
+        self.assertEqual(len(lines), 51)
+        for line in lines[1:]:
+            cells = line.split(",")
+            self.assertEqual(cells[2:4] + cells[6:7], cells[7:10], line)
 
 
 if __name__ == "__main__":
