@@ -368,7 +368,7 @@ int run(const Invocation& inv) {
         sim::Report theirs =
             sim::summarize(second, other->styleName(), options.seed, other->bankroll(), false);
         theirs.spinSeconds = inv.spinSeconds;
-        sim::addComparison(report, theirs, result, second);
+        sim::addComparison(report, std::move(theirs), result, second);
     }
     const std::string json = sim::jsonReport(report);
     if (inv.json) writeOutput(*inv.json, json);

@@ -203,9 +203,8 @@ std::string jsonReport(const Report& r) {
     return reportObject(r).dump() + "\n";
 }
 
-void addComparison(Report& report, const Report& other, const RunResult& mine,
-                   const RunResult& theirs) {
-    report.compare = std::make_shared<const Report>(other);
+void addComparison(Report& report, Report other, const RunResult& mine, const RunResult& theirs) {
+    report.compare = std::make_shared<const Report>(std::move(other));
     const auto column = [](const RunResult& run, bool ruin) {
         std::vector<double> values;
         values.reserve(run.sessions.size());

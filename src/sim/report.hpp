@@ -78,8 +78,7 @@ std::string plainWords(const Report& report);
 // mostly luck.
 bool tooFewBets(const Report& report);
 // The second style's report and the paired differences, this one less `other`.
-void addComparison(Report& report, const Report& other, const RunResult& mine,
-                   const RunResult& theirs);
+void addComparison(Report& report, Report other, const RunResult& mine, const RunResult& theirs);
 // One JSON object on one line, ending in a line break.
 std::string jsonReport(const Report& report);
 // A header line, then session,spins,staked,net,max_drawdown,largest_stake,ended_by per session.
