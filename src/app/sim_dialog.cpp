@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,13 +22,15 @@
 #include <cmath>
 
 #include "app/colors.hpp"
+#include "app/sim_charts.hpp"
 #include "play/advisor.hpp"
+#include "sim/style_options.hpp"
+#include "storage/properties.hpp"
+#include "storage/whole_file.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale::app {
 namespace {
-
-constexpr int kBins = 30;
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -41,49 +44,14 @@ QString percent(double ratio) {
     return QString::number(ratio * 100, 'f', 2) + " %";
 }
 
-QChartView* chartView(const QString& title, QWidget* parent) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    auto* view = new QChartView(chart, parent);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(300, 220);
-    return view;
-}
-
-// Puts fresh axes under the series of a chart.
-void setAxes(QChart* chart, const QString& x, double x0, double x1, const QString& y, double y0,
-             double y1) {
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    auto* ax = new QValueAxis;
-    ax->setTitleText(x);
-    ax->setRange(x0, x1);
-    ax->setLabelFormat("%.0f");
-    auto* ay = new QValueAxis;
-    ay->setTitleText(y);
-    ay->setRange(y0, y1);
-    ay->setLabelFormat("%.0f");
-    ax->applyNiceNumbers();
-    ay->applyNiceNumbers();
-    chart->addAxis(ax, Qt::AlignBottom);
-    chart->addAxis(ay, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(ax);
-        series->attachAxis(ay);
-    }
-}
-
 }  // namespace
 
 struct SimDialog::Outcome {
     bool cancelled = false;
     sim::Report report;
     std::vector<double> nets;
-    std::vector<double> curve;  // the median session's balance after Start and each spin
+    std::vector<double> curve;         // the median session's balance after Start and each spin
+    std::vector<double> compareCurve;  // the same session of the compared style
 };
 
 SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
@@ -98,8 +66,10 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
       progress_(new QProgressBar(this)),
       table_(new QTableWidget(0, 2, this)),
       sentence_(new QLabel(this)),
-      histogram_(chartView("Session results", this)),
-      curve_(chartView("Balance of the median session", this)) {
+      saveStyle_(new QPushButton("Save St&yle...", this)),
+      compareWith_(new QPushButton("Co&mpare With...", this)),
+      histogram_(simChartView("Session results", this)),
+      curve_(simChartView("Balance of the median session", this)) {
     setObjectName("frmSimulate");
     setWindowTitle("Simulate This Style");
     setAutoFillBackground(true);
@@ -146,6 +116,12 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
     field("S&eed:", seed_);
     inputs->addWidget(run_);
     inputs->addWidget(cancel_);
+    saveStyle_->setObjectName("saveStyle");
+    compareWith_->setObjectName("compareWith");
+    auto* files = new QHBoxLayout;
+    files->addWidget(saveStyle_);
+    files->addWidget(compareWith_);
+    files->addStretch(1);
 
     auto* left = new QVBoxLayout;
     left->addWidget(table_, 1);
@@ -157,11 +133,19 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(inputs);
+    column->addLayout(files);
     column->addWidget(progress_);
     column->addLayout(results, 1);
 
     connect(run_, &QPushButton::clicked, this, &SimDialog::run);
     connect(cancel_, &QPushButton::clicked, this, &SimDialog::cancel);
+    connect(saveStyle_, &QPushButton::clicked, this, &SimDialog::saveStyle);
+    connect(compareWith_, &QPushButton::clicked, this, &SimDialog::chooseComparison);
+    chooseFile_ = [this](bool save) {
+        const QString filter = "Style files (*.json);;All files (*)";
+        return save ? QFileDialog::getSaveFileName(this, "Save Style", "style.json", filter)
+                    : QFileDialog::getOpenFileName(this, "Compare With", QString(), filter);
+    };
     run_->setDefault(true);
     setRunning(false);
     prefill();
@@ -184,6 +168,8 @@ void SimDialog::setRunning(bool on) {
     spins_->setEnabled(!on);
     bankroll_->setEnabled(!on);
     seed_->setEnabled(!on);
+    saveStyle_->setEnabled(!on);
+    compareWith_->setEnabled(!on);
 }
 
 void SimDialog::stopWorker() {
@@ -214,6 +200,23 @@ void SimDialog::run() {
     setup.maxSpins = spins_->value();
     simTable_ = std::make_shared<sim::Table>(setup);
     if (const auto problem = simTable_->startProblem()) return showProblem(qs(*problem));
+    std::shared_ptr<sim::Table> other;
+    if (compareFile_) {
+        sim::TableSetup second = setup;
+        auto style = std::make_shared<StoredStyle>(advisor_.styleShown());
+        const WholeFile file = readWholeFile(*compareFile_, 1 << 20);
+        if (file.status != WholeFile::Status::Read) {
+            return showProblem("Cannot read the style file " + qs(compareFile_->string()) + ".");
+        }
+        if (const auto bad = sim::applyStyleFile(*style, second.playStyle, file.bytes)) {
+            return showProblem(qs(*bad));
+        }
+        second.style = style;
+        other = std::make_shared<sim::Table>(second);
+        if (const auto problem = other->startProblem()) {
+            return showProblem("The compared style cannot start: " + qs(*problem));
+        }
+    }
 
     sim::RunOptions options;
     options.sessions = sessions_->value();
@@ -227,21 +230,30 @@ void SimDialog::run() {
     sentence_->setText("Playing " + QString::number(options.sessions) + " sessions...");
     setRunning(true);
     finished_ = false;
-    worker_ = std::jthread([this, table = simTable_, options](std::stop_token stop) {
+    worker_ = std::jthread([this, table = simTable_, other, options](std::stop_token stop) {
         const auto onProgress = [this](long long done, long long) {
             QMetaObject::invokeMethod(
                 this, [this, done] { progress_->setValue(static_cast<int>(done)); },
                 Qt::QueuedConnection);
         };
         const sim::RunResult result = sim::runSessions(*table, options, onProgress, stop);
+        sim::RunResult second;
+        if (other && !result.cancelled) second = sim::runSessions(*other, options, {}, stop);
         auto outcome = std::make_shared<Outcome>();
-        outcome->cancelled = result.cancelled;
-        if (!result.cancelled) {
+        outcome->cancelled = result.cancelled || second.cancelled;
+        if (!outcome->cancelled) {
             outcome->report =
                 sim::summarize(result, table->styleName(), options.seed, table->bankroll(), false);
             for (const sim::SessionResult& s : result.sessions) outcome->nets.push_back(s.net);
-            outcome->curve =
-                sim::balanceCurve(*table, options, result, outcome->report.medianSession);
+            const std::size_t median = outcome->report.medianSession;
+            outcome->curve = sim::balanceCurve(*table, options, result, median);
+            if (other) {
+                sim::addComparison(outcome->report,
+                                   sim::summarize(second, other->styleName(), options.seed,
+                                                  other->bankroll(), false),
+                                   result, second);
+                outcome->compareCurve = sim::balanceCurve(*other, options, second, median);
+            }
         }
         QMetaObject::invokeMethod(
             this, [this, outcome] { showOutcome(outcome); }, Qt::QueuedConnection);
@@ -267,14 +279,41 @@ void SimDialog::showOutcome(const std::shared_ptr<Outcome>& outcome) {
     if (outcome->cancelled) return;
     progress_->setValue(progress_->maximum());
     fillTable(outcome->report);
-    drawHistogram(outcome->report, outcome->nets);
-    drawCurve(outcome->report, outcome->curve);
+    drawResultHistogram(histogram_->chart(), outcome->report, outcome->nets);
+    std::vector<std::vector<double>> curves{outcome->curve};
+    std::vector<QString> names{"this style ($)"};
+    if (outcome->report.compare) {
+        curves.push_back(outcome->compareCurve);
+        names.push_back(qs(compareFile_->filename().string()) + " ($)");
+    }
+    drawBalanceCurves(curve_->chart(), outcome->report.bankroll, curves, names);
+}
+
+void SimDialog::saveStyle() {
+    const QString file = chooseFile_(true);
+    if (file.isEmpty()) return;
+    const std::string text = sim::styleFileText(advisor_.styleShown(), advisor_.playStyle());
+    if (!writeFileAtomic(std::filesystem::path(file.toStdU16String()), text, nullptr, true)) {
+        return showProblem("Cannot write the style file " + file + ".");
+    }
+    sentence_->setText("The style is saved in " + file + ".");
+}
+
+void SimDialog::chooseComparison() {
+    const QString file = chooseFile_(false);
+    if (file.isEmpty()) {
+        compareFile_.reset();
+        compareWith_->setText("Co&mpare With...");
+        return;
+    }
+    compareFile_ = std::filesystem::path(file.toStdU16String());
+    compareWith_->setText("Compare With: " + qs(compareFile_->filename().string()));
 }
 
 void SimDialog::fillTable(const sim::Report& r) {
     const QString interval =
         r.ci95 ? percent((*r.ci95)[0]) + " to " + percent((*r.ci95)[1]) : "n/a";
-    const std::vector<std::pair<QString, QString>> rows = {
+    std::vector<std::pair<QString, QString>> rows = {
         {"Sessions", QString::number(r.sessions)},
         {"Spins", QString::number(r.spins)},
         {"Staked", dollars(static_cast<double>(r.staked))},
@@ -284,6 +323,14 @@ void SimDialog::fillTable(const sim::Report& r) {
         {"House edge", percent(sim::kHouseEdge)},
         {"Sessions won / lost",
          QString::number(r.sessionsWon) + " / " + QString::number(r.sessionsLost)},
+        {"Sessions that never bet", QString::number(r.sessionsNeverBet)},
+        {"Went broke", percent(r.ruin) + (r.ruinCi95 ? " (" + percent((*r.ruinCi95)[0]) + " to " +
+                                                           percent((*r.ruinCi95)[1]) + ")"
+                                                     : QString())},
+        {"Mean session", dollars(r.meanSession) +
+                             (r.meanSessionCi95 ? " (" + dollars((*r.meanSessionCi95)[0]) + " to " +
+                                                      dollars((*r.meanSessionCi95)[1]) + ")"
+                                                : QString())},
         {"Median session", dollars(r.percentiles[2])},
         {"5 % / 95 % of sessions", dollars(r.percentiles[0]) + " / " + dollars(r.percentiles[4])},
         {"Worst / best session", dollars(r.worstSession) + " / " + dollars(r.bestSession)},
@@ -293,6 +340,18 @@ void SimDialog::fillTable(const sim::Report& r) {
          QString::number(r.endedBy[0]) + " / " + QString::number(r.endedBy[1]) + " / " +
              QString::number(r.endedBy[2]) + " / " + QString::number(r.endedBy[3])},
     };
+    if (r.compare) {
+        const sim::Difference& d = r.meanSessionDifference;
+        rows.emplace_back("Mean session, less compared",
+                          dollars(d.value) + (d.ci95 ? " (" + dollars((*d.ci95)[0]) + " to " +
+                                                           dollars((*d.ci95)[1]) + ")"
+                                                     : QString()));
+        const sim::Difference& b = r.ruinDifference;
+        rows.emplace_back("Went broke, less compared",
+                          percent(b.value) + (b.ci95 ? " (" + percent((*b.ci95)[0]) + " to " +
+                                                           percent((*b.ci95)[1]) + ")"
+                                                     : QString()));
+    }
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         table_->setItem(i, 0, new QTableWidgetItem(rows[static_cast<std::size_t>(i)].first));
@@ -301,76 +360,8 @@ void SimDialog::fillTable(const sim::Report& r) {
         table_->setItem(i, 1, value);
     }
     // A figure and its per cent sign stay on one line.
-    sentence_->setText(qs(sim::costSentence(r)).replace(" %", QString(QChar(0x00A0)) + "%"));
-}
-
-// The histogram, drawn as the filled outline of its bars, with a line at what the house edge
-// takes from a session that stakes the average.
-void SimDialog::drawHistogram(const sim::Report& r, const std::vector<double>& nets) {
-    QChart* h = histogram_->chart();
-    h->removeAllSeries();
-    const auto [lo, hi] = std::minmax_element(nets.begin(), nets.end());
-    double x0 = nets.empty() ? -1 : *lo;
-    double x1 = nets.empty() ? 1 : *hi;
-    if (x1 - x0 < 1) {
-        x0 -= 1;
-        x1 += 1;
-    }
-    std::array<int, kBins> counts{};
-    const double width = (x1 - x0) / kBins;
-    for (double net : nets) {
-        const int bin = std::clamp(static_cast<int>((net - x0) / width), 0, kBins - 1);
-        ++counts[static_cast<std::size_t>(bin)];
-    }
-    auto* outline = new QLineSeries;
-    int most = 1;
-    for (int b = 0; b < kBins; ++b) {
-        const double left = x0 + b * width;
-        const int count = counts[static_cast<std::size_t>(b)];
-        outline->append(left, 0);
-        outline->append(left, count);
-        outline->append(left + width, count);
-        outline->append(left + width, 0);
-        most = std::max(most, count);
-    }
-    auto* bars = new QAreaSeries(outline);
-    // The area does not own its outline; as its child the outline goes when the chart drops it.
-    outline->setParent(bars);
-    bars->setName("sessions");
-    bars->setColor(QColor(0x4a, 0x7e, 0xbb));
-    bars->setBorderColor(QColor(0x2c, 0x4f, 0x7c));
-    h->addSeries(bars);
-    const double edge = sim::kHouseEdge * static_cast<double>(r.staked) /
-                        static_cast<double>(std::max<long long>(1, r.sessions));
-    auto* marker = new QLineSeries;
-    marker->setName("house edge: " + dollars(edge) + " a session");
-    marker->append(edge, 0);
-    marker->append(edge, most * 1.05);
-    QPen pen(QColor(192, 0, 0));
-    pen.setWidth(2);
-    pen.setStyle(Qt::DashLine);
-    marker->setPen(pen);
-    h->addSeries(marker);
-    setAxes(h, "session result ($)", std::min(x0, edge), std::max(x1, edge), "sessions", 0,
-            most * 1.05);
-}
-
-void SimDialog::drawCurve(const sim::Report& r, const std::vector<double>& curve) {
-    QChart* c = curve_->chart();
-    c->removeAllSeries();
-    auto* balance = new QLineSeries;
-    balance->setName("balance ($)");
-    double b0 = r.bankroll;
-    double b1 = r.bankroll;
-    for (std::size_t i = 0; i < curve.size(); ++i) {
-        balance->append(static_cast<double>(i), curve[i]);
-        b0 = std::min(b0, curve[i]);
-        b1 = std::max(b1, curve[i]);
-    }
-    c->addSeries(balance);
-    const double pad = std::max(1.0, (b1 - b0) * 0.05);
-    setAxes(c, "spin", 0, std::max(1.0, static_cast<double>(curve.size()) - 1), "balance ($)",
-            b0 - pad, b1 + pad);
+    sentence_->setText(
+        qs(sim::plainWords(r) + sim::costSentence(r)).replace(" %", QString(QChar(0x00A0)) + "%"));
 }
 
 }  // namespace brisvale::app

@@ -5,7 +5,10 @@
 // results as a histogram and the median session's balance as a curve.
 
 #include <QDialog>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <stop_token>
 #include <thread>
 
@@ -35,6 +38,11 @@ class SimDialog final : public QDialog {
     void run();
     void cancel();
     bool running() const { return worker_.joinable() && !finished_; }
+    // Where Save Style... and Compare With... ask for a file (save: true for Save Style...);
+    // empty: none chosen. Tests answer without a modal box.
+    void setFileChooser(std::function<QString(bool save)> choose) {
+        chooseFile_ = std::move(choose);
+    }
 
   protected:
     void reject() override;
@@ -43,8 +51,8 @@ class SimDialog final : public QDialog {
     struct Outcome;
     void showOutcome(const std::shared_ptr<Outcome>& outcome);
     void fillTable(const sim::Report& report);
-    void drawHistogram(const sim::Report& report, const std::vector<double>& nets);
-    void drawCurve(const sim::Report& report, const std::vector<double>& curve);
+    void saveStyle();
+    void chooseComparison();
     void showProblem(const QString& text);
     void setRunning(bool on);
     void stopWorker();
@@ -59,11 +67,15 @@ class SimDialog final : public QDialog {
     QProgressBar* progress_;
     QTableWidget* table_;
     QLabel* sentence_;
+    QPushButton* saveStyle_;
+    QPushButton* compareWith_;
     QChartView* histogram_;
     QChartView* curve_;
     std::shared_ptr<sim::Table> simTable_;
     std::jthread worker_;
     bool finished_ = true;
+    std::function<QString(bool)> chooseFile_;
+    std::optional<std::filesystem::path> compareFile_;
 };
 
 }  // namespace brisvale::app

@@ -8,6 +8,8 @@
 
 #include "cli/show.hpp"
 #include "play/advisor.hpp"
+#include "sim/style_options.hpp"
+#include "storage/properties.hpp"
 #include "util/numbers.hpp"
 #include "util/windows1252.hpp"
 
@@ -143,6 +145,13 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
         check(command == "undo" ? advisor_.userUndo() : advisor_.userRedo());
     } else if (command == "import" || command == "export") {
         files(command, rest);
+    } else if (command == "style") {
+        // The style as the panel shows it, as a style file for brisvale-sim --style-file.
+        if (rest.empty()) return fail("style takes a file name");
+        const std::string text = sim::styleFileText(advisor_.styleShown(), advisor_.playStyle());
+        if (!writeFileAtomic(std::filesystem::path(std::string(rest)), text, nullptr, true)) {
+            fail("cannot write the style file " + std::string(rest));
+        }
     } else if (command == "show") {
         if (!args.empty()) return fail("show takes no arguments");
         print(renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),

@@ -18,7 +18,9 @@
 #include "sim/report.hpp"
 #include "sim/simulation.hpp"
 #include "sim/spin_lists.hpp"
+#include "sim/style_options.hpp"
 #include "storage/properties.hpp"
+#include "storage/whole_file.hpp"
 #include "util/numbers.hpp"
 
 namespace {
@@ -26,6 +28,11 @@ namespace {
 using namespace brisvale;
 
 std::atomic<bool> interrupted{false};
+
+// Exit statuses: bad input (an option's value, a file, a style that cannot start), and a run
+// stopped by Ctrl+C (128 + SIGINT, as the shell reports it).
+constexpr int kBadInput = 2;
+constexpr int kInterrupted = 130;
 
 extern "C" void onInterrupt(int) {
     interrupted.store(true);
@@ -46,6 +53,11 @@ struct Invocation {
     std::optional<std::string> json;
     std::optional<std::string> csv;
     bool quiet = false;
+    // Style options (name without dashes, value), applied over the style file.
+    std::vector<std::pair<std::string, std::string>> styleOptions;
+    std::optional<std::filesystem::path> styleFile;
+    std::optional<std::filesystem::path> compare;
+    std::optional<double> targetError;
 };
 
 class BadInput {
@@ -72,7 +84,8 @@ long long wholeOption(const QCommandLineParser& parser, const QCommandLineOption
 Invocation parseArguments(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Plays the stored Brisvale play style over many sessions, as a player who follows "
+        "Plays a Brisvale play style (the stored one unless the style options give one) over "
+        "many sessions, as a player who follows "
         "every advice, and reports what it staked and lost beside the house edge (-2.70 %).");
     parser.addHelpOption();
     parser.addVersionOption();
@@ -91,8 +104,29 @@ Invocation parseArguments(const QCoreApplication& app) {
                                   "FILE");
     const QCommandLineOption csv("csv", "Write one line per session as CSV.", "FILE");
     const QCommandLineOption quiet("quiet", "No progress bar.");
-    parser.addOptions({dataDir, style, sessions, maxSpins, bankroll, spinSeconds, seed, threads,
-                       spins, casino, json, csv, quiet});
+    const QCommandLineOption watch("watch",
+                                   "Families to watch: red-black, odd-even, high-low, "
+                                   "dozen, row, line, corner, trio, split, single.",
+                                   "FAMILY[,FAMILY...]");
+    const QCommandLineOption threshold("threshold",
+                                       "A family's start threshold (a range: "
+                                       "drawn at random).",
+                                       "FAMILY=LOW[-HIGH]");
+    const QCommandLineOption sequence("sequence", "A family's wager sequence.", "FAMILY=1,2,4,8,Q");
+    const QCommandLineOption count("count", "Multi and Super: bets of a family at once.",
+                                   "FAMILY=N");
+    const QCommandLineOption wins("wins", "Wins before the table-switch advice.", "N");
+    const QCommandLineOption minutes("minutes", "Minutes before the table-switch advice.", "N");
+    const QCommandLineOption unitWager("unit-wager", "The minimum wager in dollars.", "N");
+    const QCommandLineOption styleFile("style-file", "Play the style of a style file.", "FILE");
+    const QCommandLineOption targetError(
+        "target-error", "Play sessions until the ruin share is known within +/-P.", "P");
+    const QCommandLineOption compare("compare", "Also play a style file on the same spins.",
+                                     "STYLE-FILE");
+    parser.addOptions({dataDir, style,     sessions,  maxSpins,    bankroll, spinSeconds,
+                       seed,    threads,   spins,     casino,      json,     csv,
+                       quiet,   watch,     threshold, sequence,    count,    wins,
+                       minutes, unitWager, styleFile, targetError, compare});
     if (!parser.parse(app.arguments())) throw BadInput(parser.errorText().toStdString());
     if (parser.isSet("help")) parser.showHelp(0);
     if (parser.isSet("version")) parser.showVersion();
@@ -149,6 +183,34 @@ Invocation parseArguments(const QCoreApplication& app) {
     if (parser.isSet(json)) inv.json = parser.value(json).toStdString();
     if (parser.isSet(csv)) inv.csv = parser.value(csv).toStdString();
     inv.quiet = parser.isSet(quiet);
+    // The style options, each kind in the order given: a later value wins.
+    for (const QCommandLineOption* option :
+         {&watch, &threshold, &sequence, &count, &wins, &minutes, &unitWager}) {
+        for (const QString& value : parser.values(*option)) {
+            inv.styleOptions.emplace_back(option->names().constFirst().toStdString(),
+                                          value.toStdString());
+        }
+    }
+    if (parser.isSet(styleFile)) {
+        inv.styleFile = std::filesystem::path(parser.value(styleFile).toStdU16String());
+    }
+    if (parser.isSet(compare)) {
+        inv.compare = std::filesystem::path(parser.value(compare).toStdU16String());
+    }
+    if (parser.isSet(targetError)) {
+        const auto p = parseNumber(parser.value(targetError).toStdString());
+        if (!p || !(*p > 0) || *p >= 0.5) {
+            throw BadInput(
+                "--target-error takes a share above 0 and below 0.5 (0.005 for "
+                "+/-0.5 %), not \"" +
+                parser.value(targetError).toStdString() + "\"");
+        }
+        inv.targetError = *p;
+    }
+    if ((inv.targetError || inv.compare) && (inv.spinFile || inv.casino)) {
+        throw BadInput(std::string(inv.compare ? "--compare" : "--target-error") +
+                       " plays random spins: it cannot be used with --spins or --casino");
+    }
     return inv;
 }
 
@@ -186,8 +248,52 @@ void writeOutput(const std::string& target, const std::string& text) {
     if (!writeFileAtomic(target, text, nullptr, true)) throw BadInput("cannot write " + target);
 }
 
-int run(const Invocation& inv) {
+// The style file's text; a style file cannot be missing or unreadable.
+std::string styleFileText(const std::filesystem::path& file, std::string_view option) {
+    constexpr std::size_t kMostBytes = 1 << 20;
+    WholeFile read = readWholeFile(file, kMostBytes);
+    if (read.status != WholeFile::Status::Read) {
+        throw BadInput(std::string(option) + ": cannot read the style file " + file.string());
+    }
+    return std::move(read.bytes);
+}
+
+// The stored style with the style file's members and the style options over it.
+std::shared_ptr<StoredStyle> styleOf(const Invocation& inv,
+                                     const std::optional<std::filesystem::path>& file,
+                                     std::optional<PlayStyle>& playStyle, bool options) {
     auto style = std::make_shared<StoredStyle>(readStoredStyle(inv.dataDir));
+    if (file) {
+        const std::string option = options ? "--style-file" : "--compare";
+        if (auto bad = sim::applyStyleFile(*style, playStyle, styleFileText(*file, option))) {
+            throw BadInput(option + " " + file->string() + ": " + *bad);
+        }
+    }
+    if (!options) return style;
+    for (const auto& [name, value] : inv.styleOptions) {
+        if (auto bad = sim::applyStyleOption(*style, name, value)) throw BadInput(*bad);
+    }
+    return style;
+}
+
+// Why a style cannot start, and the option that mends it.
+std::string refusal(const std::string& problem, bool styleGiven) {
+    std::string why = "the play style cannot start: " + problem;
+    if (!styleGiven && problem == "Play Style is not properly set up") {
+        return why +
+               "; the data folder holds no play style: --watch FAMILY[,FAMILY...] (with "
+               "--threshold, --sequence, --count, --wins, --minutes, --unit-wager) or "
+               "--style-file FILE gives one";
+    }
+    const std::string mend = sim::mendingOption(problem);
+    if (!mend.empty()) why += "; " + mend;
+    return why;
+}
+
+int run(const Invocation& inv) {
+    std::optional<PlayStyle> playStyle;
+    auto style = styleOf(inv, inv.styleFile, playStyle, true);
+    if (inv.playStyle) playStyle = inv.playStyle;
     if (style->settings.status == SettingsStatus::Damaged) {
         std::fprintf(stderr,
                      "warning: the settings file could not be read (%s); the default "
@@ -196,46 +302,81 @@ int run(const Invocation& inv) {
     }
     sim::TableSetup setup;
     setup.style = style;
-    setup.playStyle = inv.playStyle;
+    setup.playStyle = playStyle;
     setup.bankroll = inv.bankroll;
     setup.spinSeconds = inv.spinSeconds;
     setup.maxSpins = inv.maxSpins;
-    const sim::Table table(setup);
-    if (const auto problem = table.startProblem()) {
-        throw BadInput("the play style cannot start: " + *problem);
-    }
 
     sim::RunOptions options;
     options.seed = inv.seed.value_or(clockSeed());
     options.threads = inv.threads;
     options.sessions = inv.sessions;
+    // A target error plays as many sessions as it needs, up to --sessions when given.
+    if (inv.targetError && !inv.sessionsGiven) options.sessions = 10'000'000;
     const bool backtest = inv.spinFile || inv.casino;
+    // The spins first: a casino that does not exist is told as such, whatever the style.
     if (backtest) {
         options.spins = backtestSpins(inv);
         if (!inv.sessionsGiven) options.sessions = static_cast<long long>(options.spins->size());
     }
+    const sim::Table table(setup);
+    const bool styleGiven = inv.styleFile || !inv.styleOptions.empty();
+    if (const auto problem = table.startProblem()) throw BadInput(refusal(*problem, styleGiven));
+    std::unique_ptr<sim::Table> other;
+    if (inv.compare) {
+        sim::TableSetup second = setup;
+        std::optional<PlayStyle> secondStyle;
+        second.style = styleOf(inv, inv.compare, secondStyle, false);
+        second.playStyle = secondStyle;
+        other = std::make_unique<sim::Table>(second);
+        if (const auto problem = other->startProblem()) {
+            throw BadInput("--compare " + inv.compare->string() + ": " + refusal(*problem, true));
+        }
+    }
 
     std::stop_source stop;
     const bool bar = !inv.quiet && ::isatty(STDERR_FILENO) != 0;
-    const sim::RunResult result = sim::runSessions(
-        table, options,
-        [&](long long done, long long total) {
-            if (interrupted.load()) stop.request_stop();
-            if (bar) drawProgress(done, total, backtest);
-        },
-        stop.get_token());
+    const auto progress = [&](long long done, long long total) {
+        if (interrupted.load()) stop.request_stop();
+        if (bar) drawProgress(done, total, backtest);
+    };
+    bool reached = false;
+    const sim::RunResult result =
+        inv.targetError ? sim::runToPrecision(table, options, *inv.targetError, reached, progress,
+                                              stop.get_token())
+                        : sim::runSessions(table, options, progress, stop.get_token());
+    sim::RunResult second;
+    if (other && !result.cancelled) {
+        sim::RunOptions same = options;
+        same.sessions = static_cast<long long>(result.sessions.size());
+        second = sim::runSessions(*other, same, progress, stop.get_token());
+    }
     if (bar) std::fprintf(stderr, "\r%*s\r", 60, "");
-    if (result.cancelled) {
+    if (result.cancelled || second.cancelled) {
         std::fprintf(stderr, "interrupted: the report is not written\n");
-        return 2;
+        return kInterrupted;
     }
 
-    const sim::Report report =
+    sim::Report report =
         sim::summarize(result, table.styleName(), options.seed, table.bankroll(), backtest);
+    report.spinSeconds = inv.spinSeconds;
+    if (inv.targetError) {
+        report.targetError = inv.targetError;
+        report.targetReached = reached;
+    }
+    if (other) {
+        sim::Report theirs =
+            sim::summarize(second, other->styleName(), options.seed, other->bankroll(), false);
+        theirs.spinSeconds = inv.spinSeconds;
+        sim::addComparison(report, std::move(theirs), result, second);
+    }
     const std::string json = sim::jsonReport(report);
     if (inv.json) writeOutput(*inv.json, json);
     if (inv.json != "-") writeOutput("-", sim::textReport(report));
-    if (inv.csv) writeOutput(*inv.csv, sim::csvSessions(result.sessions));
+    if (inv.csv) {
+        writeOutput(*inv.csv,
+                    sim::csvSessions(result.sessions, other ? &second.sessions : nullptr));
+    }
     return 0;
 }
 
@@ -253,6 +394,6 @@ int main(int argc, char* argv[]) {
         return run(parseArguments(app));
     } catch (const BadInput& bad) {
         std::fprintf(stderr, "error: %s\n", bad.why().c_str());
-        return 1;
+        return kBadInput;
     }
 }

@@ -11,8 +11,6 @@
 namespace brisvale::sim {
 namespace {
 
-constexpr double kZ95 = 1.959963984540054;
-
 std::string fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -79,20 +77,33 @@ Report summarize(const RunResult& run, std::string_view style, std::uint64_t see
     r.sessions = static_cast<long long>(all.size());
     std::vector<double> nets;
     nets.reserve(all.size());
+    std::vector<double> ruinSpins;
     for (const SessionResult& s : all) {
         r.spins += s.spins;
         r.staked += s.staked;
         r.net += s.net;
         r.sessionsWon += s.net > 0 ? 1 : 0;
         r.sessionsLost += s.net < 0 ? 1 : 0;
+        r.sessionsNeverBet += s.staked == 0 ? 1 : 0;
+        if (s.ending == Ending::Broke) {
+            ++r.ruined;
+            ruinSpins.push_back(s.spins);
+        }
         r.maxDrawdown = std::max(r.maxDrawdown, s.maxDrawdown);
         r.largestStake = std::max(r.largestStake, s.largestStake);
         ++r.endedBy[static_cast<int>(s.ending)];
         nets.push_back(s.net);
     }
     if (r.staked > 0) r.returnPerStaked = r.net / static_cast<double>(r.staked);
-    r.ci95 = ratioInterval(all, kZ95);
+    r.ci95 = stakeInterval(all, kZ95);
+    r.ruinCi95 = wilsonInterval(r.ruined, r.sessions, kZ95);
+    r.meanSessionCi95 = meanInterval(nets, kZ95);
+    if (!ruinSpins.empty()) {
+        std::sort(ruinSpins.begin(), ruinSpins.end());
+        r.ruinSpins = std::array<double, 2>{quantile(ruinSpins, 0.5), quantile(ruinSpins, 0.9)};
+    }
     if (!all.empty()) {
+        r.ruin = static_cast<double>(r.ruined) / static_cast<double>(all.size());
         r.meanSession = r.net / static_cast<double>(all.size());
         std::vector<double> sorted = nets;
         std::sort(sorted.begin(), sorted.end());
@@ -105,13 +116,31 @@ Report summarize(const RunResult& run, std::string_view style, std::uint64_t see
         r.medianSession =
             static_cast<std::size_t>(std::find(nets.begin(), nets.end(), median) - nets.begin());
     }
+    r.sessionNets = std::move(nets);
     if (run.seconds > 0) r.spinsPerSecond = static_cast<double>(r.spins) / run.seconds;
     return r;
 }
 
-std::string jsonReport(const Report& r) {
-    using Json = nlohmann::ordered_json;  // members in the order written
-    const auto number = [](double value) { return jsonNumber<Json>(value); };
+namespace {
+
+using Json = nlohmann::ordered_json;  // members in the order written
+
+Json number(double value) {
+    return jsonNumber<Json>(value);
+}
+
+Json pair(const std::optional<Interval>& interval) {
+    return interval ? Json{number((*interval)[0]), number((*interval)[1])} : Json(nullptr);
+}
+
+Json difference(const Difference& d) {
+    Json out = Json::object();
+    out["value"] = number(d.value);
+    out["ci95"] = pair(d.ci95);
+    return out;
+}
+
+Json reportObject(const Report& r) {
     const char* names[] = {"p5", "p25", "p50", "p75", "p95"};
     Json percentiles = Json::object();
     for (int i = 0; i < 5; ++i) percentiles[names[i]] = number(r.percentiles[i]);
@@ -129,7 +158,7 @@ std::string jsonReport(const Report& r) {
     out["staked"] = r.staked;
     out["net"] = number(r.net);
     out["return_per_staked"] = r.returnPerStaked ? number(*r.returnPerStaked) : Json(nullptr);
-    out["ci95"] = r.ci95 ? Json{number((*r.ci95)[0]), number((*r.ci95)[1])} : Json(nullptr);
+    out["ci95"] = pair(r.ci95);
     out["house_edge"] = number(kHouseEdge);
     out["sessions_won"] = r.sessionsWon;
     out["sessions_lost"] = r.sessionsLost;
@@ -142,16 +171,67 @@ std::string jsonReport(const Report& r) {
     out["ended_by"] = endings;
     out["spins_per_second"] = number(std::round(r.spinsPerSecond));
     out["threads"] = r.threads;
-    return out.dump() + "\n";
+    out["sessions_never_bet"] = r.sessionsNeverBet;
+    out["ruin"] = number(r.ruin);
+    out["ruin_ci95"] = pair(r.ruinCi95);
+    out["mean_session_ci95"] = pair(r.meanSessionCi95);
+    if (r.ruinSpins) {
+        Json spins = Json::object();
+        spins["p50"] = number((*r.ruinSpins)[0]);
+        spins["p90"] = number((*r.ruinSpins)[1]);
+        out["ruin_spins"] = spins;
+    } else {
+        out["ruin_spins"] = nullptr;
+    }
+    if (r.targetError) {
+        out["target_error"] = number(*r.targetError);
+        out["target_reached"] = r.targetReached;
+    }
+    if (r.compare) {
+        out["compare"] = reportObject(*r.compare);
+        Json d = Json::object();
+        d["mean_session"] = difference(r.meanSessionDifference);
+        d["ruin"] = difference(r.ruinDifference);
+        out["difference"] = d;
+    }
+    return out;
 }
 
-std::string csvSessions(const std::vector<SessionResult>& sessions) {
-    std::string out = "session,spins,staked,net,max_drawdown,largest_stake,ended_by\n";
+}  // namespace
+
+std::string jsonReport(const Report& r) {
+    return reportObject(r).dump() + "\n";
+}
+
+void addComparison(Report& report, Report other, const RunResult& mine, const RunResult& theirs) {
+    report.compare = std::make_shared<const Report>(std::move(other));
+    const auto column = [](const RunResult& run, bool ruin) {
+        std::vector<double> values;
+        values.reserve(run.sessions.size());
+        for (const SessionResult& s : run.sessions) {
+            values.push_back(ruin ? (s.ending == Ending::Broke ? 1.0 : 0.0) : s.net);
+        }
+        return values;
+    };
+    report.meanSessionDifference = pairedDifference(column(mine, false), column(theirs, false));
+    report.ruinDifference = pairedDifference(column(mine, true), column(theirs, true));
+}
+
+std::string csvSessions(const std::vector<SessionResult>& sessions,
+                        const std::vector<SessionResult>* compared) {
+    std::string out = "session,spins,staked,net,max_drawdown,largest_stake,ended_by";
+    out += compared ? ",compare_staked,compare_net,compare_ended_by\n" : "\n";
     for (std::size_t i = 0; i < sessions.size(); ++i) {
         const SessionResult& s = sessions[i];
         out += std::to_string(i + 1) + "," + std::to_string(s.spins) + "," +
                std::to_string(s.staked) + "," + money(s.net) + "," + money(s.maxDrawdown) + "," +
-               std::to_string(s.largestStake) + "," + std::string(endingName(s.ending)) + "\n";
+               std::to_string(s.largestStake) + "," + std::string(endingName(s.ending));
+        if (compared && i < compared->size()) {
+            const SessionResult& c = (*compared)[i];
+            out += "," + std::to_string(c.staked) + "," + money(c.net) + "," +
+                   std::string(endingName(c.ending));
+        }
+        out += "\n";
     }
     return out;
 }
@@ -182,17 +262,38 @@ std::string textReport(const Report& r) {
                                   : r.style == "multi" ? "Multi Tarlock"
                                                        : "Super Tarlock";
     out += styleName + (r.backtest ? ", backtest" : "") + ", seed " + std::to_string(r.seed) + "\n";
+    out += plainWords(r);
     line("sessions", std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) + ")");
     line("spins", std::to_string(r.spins));
     line("staked", "$" + std::to_string(r.staked));
     line("net", "$" + money(r.net));
     std::string ret = r.returnPerStaked ? percent(*r.returnPerStaked) : "n/a";
     if (r.ci95) ret += " (95 % CI " + percent((*r.ci95)[0]) + " to " + percent((*r.ci95)[1]) + ")";
+    if (tooFewBets(r)) ret += ", too few bets to tell";
     line("return per $ staked", ret);
     line("house edge", percent(kHouseEdge));
-    line("sessions won / lost",
-         std::to_string(r.sessionsWon) + " / " + std::to_string(r.sessionsLost));
-    line("mean session", "$" + money(r.meanSession));
+    line("sessions won / lost", std::to_string(r.sessionsWon) + " / " +
+                                    std::to_string(r.sessionsLost) + " (" +
+                                    std::to_string(r.sessionsNeverBet) + " never bet)");
+    std::string mean = "$" + money(r.meanSession);
+    if (r.meanSessionCi95) {
+        mean += " (95 % CI $" + fixed((*r.meanSessionCi95)[0], 2) + " to $" +
+                fixed((*r.meanSessionCi95)[1], 2) + ")";
+    }
+    line("mean session", mean);
+    std::string ruin = percent(r.ruin) + ", " + std::to_string(r.ruined) + " sessions";
+    if (r.ruinCi95) {
+        ruin += " (95 % CI " + percent((*r.ruinCi95)[0]) + " to " + percent((*r.ruinCi95)[1]) + ")";
+    }
+    line("went broke", ruin);
+    if (r.ruinSpins) {
+        line("spins to ruin",
+             "p50 " + fixed((*r.ruinSpins)[0], 0) + ", p90 " + fixed((*r.ruinSpins)[1], 0));
+    }
+    if (r.targetError) {
+        line("target error", "+/-" + percent(*r.targetError) +
+                                 (r.targetReached ? " reached" : " not reached within --sessions"));
+    }
     line("session percentiles", "p5 $" + money(r.percentiles[0]) + ", p25 $" +
                                     money(r.percentiles[1]) + ", p50 $" + money(r.percentiles[2]) +
                                     ", p75 $" + money(r.percentiles[3]) + ", p95 $" +
@@ -211,6 +312,30 @@ std::string textReport(const Report& r) {
     line("speed", fixed(r.spinsPerSecond, 0) + " spins/s on " + std::to_string(r.threads) +
                       (r.threads == 1 ? " thread" : " threads"));
     out += costSentence(r) + "\n";
+    if (r.compare) {
+        out += "\nCompared with " + r.compare->style + " on the same spins:\n";
+        const Report& c = *r.compare;
+        const auto differ = [&](std::string_view name, const Difference& d, bool share) {
+            const auto show = [share](double v) { return share ? percent(v) : "$" + fixed(v, 2); };
+            std::string value = show(d.value);
+            if (d.ci95)
+                value += " (95 % CI " + show((*d.ci95)[0]) + " to " + show((*d.ci95)[1]) + ")";
+            line(name, value);
+        };
+        std::string cret = c.returnPerStaked ? percent(*c.returnPerStaked) : "n/a";
+        if (c.ci95)
+            cret += " (95 % CI " + percent((*c.ci95)[0]) + " to " + percent((*c.ci95)[1]) + ")";
+        line("its return per $", cret);
+        if (c.spins > 0) {
+            const double cost =
+                -kHouseEdge * static_cast<double>(c.staked) / static_cast<double>(c.spins) * 100;
+            line("its cost", "about $" + fixed(cost, 2) + " per 100 spins");
+        }
+        line("its mean session", "$" + money(c.meanSession));
+        line("its share broke", percent(c.ruin));
+        differ("mean session, less", r.meanSessionDifference, false);
+        differ("went broke, less", r.ruinDifference, true);
+    }
     return out;
 }
 

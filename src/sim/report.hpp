@@ -5,11 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "sim/intervals.hpp"
 #include "sim/simulation.hpp"
 
 namespace brisvale::sim {
@@ -26,13 +28,21 @@ struct Report {
     long long spins = 0;
     long long staked = 0;
     double net = 0;
-    // net / staked with its 95 % confidence interval (delta method over the sessions); none
-    // when nothing was staked, and no interval from fewer than two sessions.
+    // net / staked with its 95 % confidence interval (from the variance the stakes carry);
+    // none when nothing was staked.
     std::optional<double> returnPerStaked;
     std::optional<std::array<double, 2>> ci95;
     long long sessionsWon = 0;
     long long sessionsLost = 0;
+    long long sessionsNeverBet = 0;  // sessions that ended without a bet, apart from won / lost
     double meanSession = 0;
+    std::optional<Interval> meanSessionCi95;
+    // The share of sessions that went broke, its Wilson interval, and the spins a ruin took
+    // (p50, p90; none without a ruin).
+    long long ruined = 0;
+    double ruin = 0;
+    std::optional<Interval> ruinCi95;
+    std::optional<std::array<double, 2>> ruinSpins;
     std::array<double, 5> percentiles{};  // p5, p25, p50, p75, p95 of the session results
     double worstSession = 0;
     double bestSession = 0;
@@ -41,7 +51,16 @@ struct Report {
     std::array<long long, kEndingCount> endedBy{};
     double spinsPerSecond = 0;
     int threads = 1;
-    std::size_t medianSession = 0;  // the session whose result is the median
+    std::size_t medianSession = 0;    // the session whose result is the median
+    int spinSeconds = 40;             // play time of a spin, for the cost per hour
+    std::vector<double> sessionNets;  // each session's result, in session order
+    // --target-error: the precision asked of the ruin share, and whether it was reached.
+    std::optional<double> targetError;
+    bool targetReached = false;
+    // --compare: the second style on the same spins, and this one less that one.
+    std::shared_ptr<const Report> compare;
+    Difference meanSessionDifference;
+    Difference ruinDifference;
 };
 
 Report summarize(const RunResult& run, std::string_view style, std::uint64_t seed, double bankroll,
@@ -51,10 +70,22 @@ std::optional<std::array<double, 2>> ratioInterval(const std::vector<SessionResu
                                                    double z);
 
 std::string textReport(const Report& report);
+// The plain words above the table: "Following this style costs about $X per 100 spins (or $Z
+// per hour at 40 s a spin). 1 session in N lost $Y or more.", and when the stakes were too
+// few for the return to mean much, that too.
+std::string plainWords(const Report& report);
+// True when the return's interval is wider than the house edge either way: the result is then
+// mostly luck.
+bool tooFewBets(const Report& report);
+// The second style's report and the paired differences, this one less `other`.
+void addComparison(Report& report, Report other, const RunResult& mine, const RunResult& theirs);
 // One JSON object on one line, ending in a line break.
 std::string jsonReport(const Report& report);
 // A header line, then session,spins,staked,net,max_drawdown,largest_stake,ended_by per session.
-std::string csvSessions(const std::vector<SessionResult>& sessions);
+// With `compared` (the second style of --compare, session by session on the same spins), three
+// more columns: compare_staked,compare_net,compare_ended_by.
+std::string csvSessions(const std::vector<SessionResult>& sessions,
+                        const std::vector<SessionResult>* compared = nullptr);
 // "Over N spins this style staked $S and lost $L: X % of the money staked; the house edge is
 // 2.70 %." (or "won $W", when it did).
 std::string costSentence(const Report& report);

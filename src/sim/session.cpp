@@ -2,7 +2,9 @@
 #include "sim/session.hpp"
 
 #include <algorithm>
+#include <array>
 
+#include "model/bets.hpp"
 #include "sim/random_streams.hpp"
 #include "util/numbers.hpp"
 
@@ -47,6 +49,32 @@ class WheelFeed final : public SpinFeed {
 };
 
 }  // namespace
+
+double spinVariance(const Settlement& settled) {
+    const int count = settled.bets.size();
+    if (count == 0) return 0;
+    if (count == 1) {
+        // s (k + 1) paid with probability q: s^2 (k + 1)^2 q (1 - q).
+        const Bet& b = bet(settled.bets[0]);
+        const double paid = static_cast<double>(settled.stakes[0]) * b.returnFactor;
+        const double q = b.count / 37.0;
+        return paid * paid * q * (1 - q);
+    }
+    std::array<double, 37> paid{};
+    for (int i = 0; i < count; ++i) {
+        const Bet& b = bet(settled.bets[i]);
+        const double amount = static_cast<double>(settled.stakes[i]) * b.returnFactor;
+        for (int k = 0; k < b.count; ++k) paid[b.list[k]] += amount;
+    }
+    double sum = 0;
+    double squares = 0;
+    for (const double p : paid) {
+        sum += p;
+        squares += p * p;
+    }
+    const double mean = sum / 37.0;
+    return std::max(0.0, squares / 37.0 - mean * mean);
+}
 
 std::string_view endingName(Ending ending) {
     switch (ending) {
@@ -163,6 +191,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         const long long staked = a.settled().total();
         r.staked += staked;
         r.largestStake = std::max(r.largestStake, staked);
+        if (staked > 0) r.stakeVariance += spinVariance(a.settled());
         const double balance = a.state().Balance;
         peak = std::max(peak, balance);
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);

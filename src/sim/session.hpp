@@ -29,6 +29,10 @@ struct SessionResult {
     long long largestStake = 0;  // the most dollars put on the table for one spin
     Ending ending = Ending::MaxSpins;
     std::size_t firstSpin = 0;  // a backtest's session starts at this spin of the list
+    // The variance the stakes carry: over the spins with bets, the variance of the spin's net
+    // over the 37 equally likely numbers. net - edge * staked varies by this much whatever
+    // the spins turned out to be.
+    double stakeVariance = 0;
 };
 
 // Where the spins come from: a wheel, or a list played in order.
@@ -79,6 +83,9 @@ class Table {
     std::unique_ptr<Ports> ports_;
     std::unique_ptr<Advisor> opened_;
 };
+
+// The variance of one press's net over the 37 equally likely numbers of the wheel.
+double spinVariance(const Settlement& settled);
 
 // The wheel of one session: uniform on 0..36, on the session's own stream.
 std::unique_ptr<SpinFeed> wheelFeed(std::uint64_t seed, std::uint64_t session);

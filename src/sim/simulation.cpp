@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+#include "sim/intervals.hpp"
+
 namespace brisvale::sim {
 namespace {
 
@@ -36,7 +38,7 @@ void worker(const Table& table, const RunOptions& options, std::vector<SessionRe
         if (first >= total || stop.stop_requested()) break;
         const long long last = std::min(total, first + shared.block);
         for (long long i = first; i < last && !stop.stop_requested(); ++i) {
-            const auto session = static_cast<std::uint64_t>(i);
+            const auto session = static_cast<std::uint64_t>(i + options.firstSession);
             const auto wheel = wheelFeed(options.seed, session);
             results[static_cast<std::size_t>(i)] =
                 local->play(options.seed, session, *wheel, nullptr, stop);
@@ -108,6 +110,49 @@ RunResult runSessions(const Table& table, const RunOptions& options, const Progr
     run.cancelled = stop.stop_requested() && shared.done.load() < total;
     if (progress && !run.cancelled) progress(total, total);
     return run;
+}
+
+RunResult runToPrecision(const Table& table, const RunOptions& options, double targetError,
+                         bool& reached, const ProgressFn& progress, std::stop_token stop) {
+    constexpr long long kFirstStep = 1000;
+    RunResult all;
+    RunOptions step = options;
+    step.firstSession = 0;
+    step.sessions = std::min(options.sessions, kFirstStep);
+    long long ruined = 0;
+    reached = false;
+    for (;;) {
+        const long long before = static_cast<long long>(all.sessions.size());
+        RunResult part = runSessions(
+            table, step,
+            [&](long long done, long long) {
+                if (progress) progress(before + done, options.sessions);
+            },
+            stop);
+        all.seconds += part.seconds;
+        all.threads = part.threads;
+        all.cancelled = part.cancelled;
+        if (part.cancelled) return all;
+        for (const SessionResult& s : part.sessions) ruined += s.ending == Ending::Broke ? 1 : 0;
+        all.sessions.insert(all.sessions.end(), part.sessions.begin(), part.sessions.end());
+        const auto n = static_cast<long long>(all.sessions.size());
+        const auto ci = wilsonInterval(ruined, n, kZ95);
+        if (ci && ((*ci)[1] - (*ci)[0]) / 2 <= targetError) {
+            reached = true;
+            break;
+        }
+        if (n >= options.sessions) break;
+        // The sessions the normal interval would need at the share seen so far (a share of
+        // none yet counts as one in n), a tenth more, and at least half again as many.
+        const double p = std::max(static_cast<double>(ruined), 1.0) / static_cast<double>(n);
+        const double need = kZ95 * kZ95 * p * (1 - p) / (targetError * targetError);
+        const auto next =
+            std::clamp(static_cast<long long>(need * 1.1), n + n / 2, options.sessions);
+        step.firstSession = n;
+        step.sessions = next - n;
+    }
+    if (progress) progress(options.sessions, options.sessions);
+    return all;
 }
 
 std::vector<double> balanceCurve(const Table& table, const RunOptions& options,

@@ -17,6 +17,9 @@ namespace brisvale::sim {
 struct RunOptions {
     long long sessions = 1000;  // a backtest plays at most this many
     std::uint64_t seed = 0;
+    // The first session's number: a run that goes on where another stopped plays the sessions
+    // that a longer run would have played.
+    long long firstSession = 0;
     int threads = 1;
     // A backtest: these spins in order, sessions back to back until they run out.
     std::optional<std::vector<int>> spins;
@@ -35,6 +38,12 @@ using ProgressFn = std::function<void(long long done, long long total)>;
 
 RunResult runSessions(const Table& table, const RunOptions& options,
                       const ProgressFn& progress = {}, std::stop_token stop = {});
+
+// Plays sessions until the share that went broke is known to within +/-targetError (its 95 %
+// Wilson interval), at most options.sessions of them; `reached` tells whether it was. The
+// sessions are those of one longer run: the result does not depend on the steps taken.
+RunResult runToPrecision(const Table& table, const RunOptions& options, double targetError,
+                         bool& reached, const ProgressFn& progress = {}, std::stop_token stop = {});
 
 // Plays session `index` of a run again and returns its balance after Start and after each
 // spin.

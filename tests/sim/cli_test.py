@@ -65,14 +65,103 @@ class SimTest(unittest.TestCase):
             began = time.monotonic()
             r = self.sim(*args)
             self.assertLess(time.monotonic() - began, 2, args)  # a pipe is never waited on
-            self.assertEqual((r.returncode, r.stdout), (1, ""), args)
+            self.assertEqual((r.returncode, r.stdout), (2, ""), args)
+            self.assertIn(message, r.stderr)
+        style = os.path.join(self.tmp, "bad-style.json")
+        with open(style, "w") as f:
+            f.write('{"watch": ["dozen"], "wins": 0}')
+        for args, message in ((["--watch", "wheel"], '--watch takes family names'),
+                              (["--threshold", "dozen=7-5"], "LOW <= HIGH"),
+                              (["--sequence", "dozen=1,x,Q"], "--sequence dozen: entry 2"),
+                              (["--count", "dozen=9"], "--count dozen takes a whole number from 0 to 2"),
+                              (["--wins", "0"], "--wins takes a whole number from 1 to 999"),
+                              (["--minutes", "x"], "--minutes takes a whole number"),
+                              (["--unit-wager", "0"], "--unit-wager takes a whole number from 1 to 100"),
+                              (["--style-file", style + "x"], "cannot read the style file"),
+                              (["--style-file", style], '"wins": --wins takes'),
+                              (["--compare", style], '"wins": --wins takes'),
+                              (["--target-error", "0"], "--target-error takes a share above 0"),
+                              (["--target-error", "0.01", "--spins", bad], "cannot be used with --spins"),
+                              (["--max-spins", "0"], "--max-spins takes a whole number"),
+                              (["--bankroll", "-1"], "--bankroll takes an amount"),
+                              (["--seed", "x"], "--seed takes a whole number"),
+                              (["--threads", "0"], "--threads takes a whole number"),
+                              (["--spin-seconds", "-1"], "--spin-seconds takes a whole number"),
+                              (["--bankroll", "0", "--threads", "1", "--sessions", "1"], "")):
+            r = self.sim(*args)
+            if not message:  # a zero bankroll starts and goes broke at once
+                self.assertEqual(r.returncode, 0, r.stderr)
+                continue
+            self.assertEqual((r.returncode, r.stdout), (2, ""), args)
             self.assertIn(message, r.stderr)
         proc = subprocess.Popen([SIM, "--data-dir", self.data, "--sessions", "1000000"],
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         time.sleep(0.5)
         proc.send_signal(signal.SIGINT)
         out, err = proc.communicate(timeout=60)
-        self.assertEqual((proc.returncode, out), (2, ""), err)
+        self.assertEqual((proc.returncode, out), (130, ""), err)
+
+    def test_a_style_on_the_command_line_plays_as_the_same_style_stored(self):
+        stored = os.path.join(self.tmp, "stored")
+        subprocess.run([CLI, "--data-dir", stored, "--seed", "1"], text=True, check=True,
+                       capture_output=True,
+                       input="\n".join(["set BetStyle3 1", "set chk6 1", "set Chk8 1",
+                                        "set cboDozen 2", "set cboSingle 3", "set cboWins 5",
+                                        "set Text18 1500"]) + "\n")
+        common = ["--quiet", "--json", "-", "--seed", "5", "--sessions", "300"]
+        run = lambda *args: subprocess.run([SIM, *common, *args], text=True, capture_output=True,
+                                           timeout=120)
+        by_folder = run("--data-dir", stored)
+        fresh = os.path.join(self.tmp, "fresh")
+        by_options = run("--data-dir", fresh, "--style", "super", "--watch", "dozen,single",
+                         "--count", "dozen=2", "--count", "single=3", "--wins", "5",
+                         "--bankroll", "1500")
+        self.assertEqual((by_folder.returncode, by_options.returncode), (0, 0), by_options.stderr)
+        a, b = json.loads(by_folder.stdout), json.loads(by_options.stdout)
+        del a["spins_per_second"], b["spins_per_second"]
+        self.assertGreater(a["staked"], 0)
+        self.assertEqual(a, b)
+        self.assertFalse(os.path.exists(fresh), "the simulator wrote the data folder")
+        # The console's `style` writes the same style as a file.
+        path = os.path.join(self.tmp, "super.json")
+        subprocess.run([CLI, "--data-dir", stored], text=True, check=True, capture_output=True,
+                       input="style " + path + "\n")
+        by_file = run("--data-dir", fresh, "--style-file", path, "--bankroll", "1500")
+        c = json.loads(by_file.stdout)
+        del c["spins_per_second"]
+        self.assertEqual(a, c)
+        # Nothing to play on a fresh folder: the message says which options give a style.
+        r = subprocess.run([SIM, "--data-dir", fresh, "--quiet"], text=True, capture_output=True)
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("--watch FAMILY[,FAMILY...]", r.stderr)
+        self.assertIn("--style-file FILE gives one", r.stderr)
+
+    def test_target_error_and_a_style_compared_with_itself(self):
+        rep = self.report("--target-error", "0.02", "--seed", "3", "--bankroll", "60",
+                          "--max-spins", "200")
+        low, high = rep["ruin_ci95"]
+        self.assertTrue(rep["target_reached"])
+        self.assertLessEqual((high - low) / 2, 0.02)
+        self.assertGreater((high - low) / 2, 0.014)
+        self.assertGreater(rep["ruin"], 0)
+        path = os.path.join(self.tmp, "same.json")
+        r = subprocess.run([CLI, "--data-dir", self.data], text=True, capture_output=True,
+                           input="answer no\nstyle " + path + "\n")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        rep = self.report("--sessions", "200", "--seed", "4", "--compare", path)
+        self.assertEqual(rep["difference"], {"mean_session": {"value": 0, "ci95": [0, 0]},
+                                             "ruin": {"value": 0, "ci95": [0, 0]}})
+        self.assertEqual(rep["compare"]["net"], rep["net"])
+        csv = os.path.join(self.tmp, "pairs.csv")
+        self.report("--sessions", "50", "--seed", "4", "--compare", path, "--csv", csv)
+        with open(csv) as f:
+            lines = f.read().splitlines()
+        self.assertEqual(lines[0], "session,spins,staked,net,max_drawdown,largest_stake,ended_by,"
+                                   "compare_staked,compare_net,compare_ended_by")
+        self.assertEqual(len(lines), 51)
+        for line in lines[1:]:
+            cells = line.split(",")
+            self.assertEqual(cells[2:4] + cells[6:7], cells[7:10], line)
 
 
 if __name__ == "__main__":

@@ -58,6 +58,7 @@ TEST(Report, SessionFigures) {
 TEST(Report, JsonKeepsItsMemberOrderAndNumberTexts) {
     RunResult run;
     for (double net : {-20.5, 10.0, 0.0, 37.0}) run.sessions.push_back(session(net, 100));
+    for (SessionResult& s : run.sessions) s.stakeVariance = 400;
     run.sessions[0].ending = Ending::Broke;
     run.seconds = 0.3;
     run.threads = 2;
@@ -65,13 +66,17 @@ TEST(Report, JsonKeepsItsMemberOrderAndNumberTexts) {
     EXPECT_EQ(jsonReport(summarize(run, "multi", 42, 2500, true)),
               "{\"style\":\"multi\",\"seed\":42,\"backtest\":true,\"bankroll\":2500,"
               "\"sessions\":4,\"spins\":40,\"staked\":400,\"net\":26.5,"
-              "\"return_per_staked\":0.06625,\"ci95\":[-0.16796962561501014,0.3004696256150101],"
+              "\"return_per_staked\":0.06625,\"ci95\":[-0.1297463984540054,0.26224639845400544],"
               "\"house_edge\":-0.02702702702702703,\"sessions_won\":2,\"sessions_lost\":1,"
               "\"mean_session\":6.625,\"percentiles\":{\"p5\":-17.425,\"p25\":-5.125,"
               "\"p50\":5,\"p75\":16.75,\"p95\":32.94999999999999},\"worst_session\":-20.5,"
               "\"best_session\":37,\"max_drawdown\":37,\"largest_stake\":50,"
               "\"ended_by\":{\"quit\":3,\"switch_table\":0,\"broke\":1,\"max_spins\":0,"
-              "\"out_of_spins\":0},\"spins_per_second\":133,\"threads\":2}\n");
+              "\"out_of_spins\":0},\"spins_per_second\":133,\"threads\":2,"
+              "\"sessions_never_bet\":0,\"ruin\":0.25,"
+              "\"ruin_ci95\":[0.04558726080970055,0.6993581574175981],"
+              "\"mean_session_ci95\":[-16.796962561501015,30.046962561501015],"
+              "\"ruin_spins\":{\"p50\":10,\"p90\":10}}\n");
 }
 
 TEST(Report, TheSentenceSaysWhatTheStyleCost) {

@@ -491,7 +491,7 @@ void simulate(const QString& out) {
     if (!item) fail("no mnuSimulate");
     item->trigger();
     auto& dialog = *s.window().simDialog();
-    dialog.resize(1100, 520);
+    dialog.resize(1180, 600);
     dialog.findChild<QSpinBox*>("sessions")->setValue(400000);
     dialog.findChild<QLineEdit*>("seed")->setText("2026");
     dialog.findChild<QPushButton*>("run")->click();
@@ -506,6 +506,19 @@ void simulate(const QString& out) {
     s.shoot(dialog, "16-simulate-running.png");
     waitWhile([&] { return dialog.running(); });
     s.shoot(dialog, "17-simulate-report.png");
+    // Compare With...: Red/Black at 7 on the same spins, the two median balances on one chart.
+    const QTemporaryDir folder;
+    const QString styleFile = folder.filePath("red-black-7.json");
+    QFile file(styleFile);
+    if (!file.open(QIODevice::WriteOnly)) fail("cannot write the style file");
+    file.write(R"({"watch": ["red-black"], "threshold": {"even": "7"}})");
+    file.close();
+    dialog.setFileChooser([styleFile](bool) { return styleFile; });
+    dialog.findChild<QPushButton*>("compareWith")->click();
+    dialog.findChild<QSpinBox*>("sessions")->setValue(20000);
+    dialog.findChild<QPushButton*>("run")->click();
+    waitWhile([&] { return dialog.running(); });
+    s.shoot(dialog, "25-simulate-compare.png");
 }
 
 }  // namespace
