@@ -444,6 +444,7 @@ class Advisor {
     // when it was.
     std::int64_t awayMs_ = 0;
     bool shown_ = true;
+    bool balanceStale_ = false;  // the balance box of a window nobody looks at lags the balance
 };
 
 }  // namespace brisvale

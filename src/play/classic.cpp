@@ -49,6 +49,10 @@ void Advisor::startRun(bool multi) {
 }
 
 bool Advisor::ValidateStart() {
+    if (balanceStale_) {
+        s_.form.Text[18].text = formatNumber(s_.Balance);
+        balanceStale_ = false;
+    }
     const Form& f = s_.form;
     // A grey Even Bets box (some of its pairs ticked) is a play style too.
     bool watched = f.chk[7].value == 1 || f.chk[7].value == 2 || f.Chk8.value == 1;

@@ -43,6 +43,11 @@ void Advisor::writeRunCaption() {
 }
 
 void Advisor::showBalance() {
+    // Nobody reads a hidden window's balance box until the next Start.
+    if (!shown_) {
+        balanceStale_ = true;
+        return;
+    }
     s_.form.Text[18].text = formatNumber(s_.Balance);
 }
 

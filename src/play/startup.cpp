@@ -81,7 +81,8 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       keepRunFile_(other.keepRunFile_),
       runDirty_(other.runDirty_),
       awayMs_(other.awayMs_),
-      shown_(other.shown_) {}
+      shown_(other.shown_),
+      balanceStale_(other.balanceStale_) {}
 
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();

@@ -187,8 +187,12 @@ TEST(Triggers, FollowTheirRulesOverRandomTables) {
             const int awake = pick(0, 1) ? 50 : 97;  // per cent of the counters at the top
             for (int t = 0; t < kTableCount; ++t)
                 for (int n = 0; n <= 36; ++n)
-                    s.sleepers.set(Table(t), n, pick(1, 100) <= awake ? 9 : pick(0, 8));
-            s.StartThreshold[static_cast<int>(rule.family)] = static_cast<std::int16_t>(pick(0, 9));
+                    s.sleepers.set(Table(t), n,
+                                   pick(1, 100) <= awake ? (pick(0, 20) ? 9 : 32767) : pick(0, 8));
+            // Now and then a threshold at or beyond either end of the counters' range.
+            const int extremes[] = {-32768, -1, 32767};
+            s.StartThreshold[static_cast<int>(rule.family)] =
+                static_cast<std::int16_t>(pick(0, 12) > 9 ? extremes[pick(0, 2)] : pick(0, 9));
             s.SpinNumber = pick(0, 36);
             s.wager.UnitWager = pick(1, 5);
             const int first = pick(0, 2);  // no sequence, or one starting unreadable or with 2
