@@ -124,9 +124,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
 }
 
 ActionResult Advisor::userCloseWagering() {
-    if (!s_.form.frmWagering.open) {
-        return ActionResult::refused("the Custom Wagering dialog is not open");
-    }
+    if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
     frmWagering_QueryUnload();
     endUndoHistory();
     markRunDirty();
@@ -167,16 +165,14 @@ void Advisor::restore(const Checkpoint& c) {
 
 ActionResult Advisor::userUndo() {
     if (replay_) return ActionResult::refused("nothing can be undone while the replay runs");
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (!recordUndo_ || undo_.undoCount() == 0) return ActionResult::refused("nothing to undo");
     return travel(undo_.undo());
 }
 
 ActionResult Advisor::userRedo() {
     if (replay_) return ActionResult::refused("nothing can be redone while the replay runs");
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (!recordUndo_ || undo_.redoCount() == 0) return ActionResult::refused("nothing to redo");
     return travel(undo_.redo());
 }
@@ -241,7 +237,7 @@ void Advisor::carryOut(const LoggedAction& a, const LogPosition& at) {
 
 EditMenuView Advisor::editMenu() const {
     EditMenuView view;
-    const bool reachable = recordUndo_ && !replay_ && !s_.form.frmWagering.open;
+    const bool reachable = recordUndo_ && !replay_ && !wageringOpen();
     view.undoSteps = static_cast<int>(undo_.undoCount());
     view.redoSteps = static_cast<int>(undo_.redoCount());
     view.undo = {stepCaption("Undo", view.undoSteps ? &undo_.undoStep() : nullptr),
