@@ -76,6 +76,20 @@ constexpr ControlEntry kControls[] = {
     {"Label30", K::Label, R::HighLabel, 6},
     {"Label33", K::Label, R::HighLabel, 7},
     {"Label43", K::Label, R::HighLabel, 9},
+    {"frmWagering.Text1", K::Text, R::WagerSequence, 1, true},
+    {"frmWagering.Text2", K::Text, R::WagerSequence, 2, true},
+    {"frmWagering.Text3", K::Text, R::WagerSequence, 3, true},
+    {"frmWagering.Text4", K::Text, R::WagerSequence, 4, true},
+    {"frmWagering.Text5", K::Text, R::WagerSequence, 5, true},
+    {"frmWagering.Text6", K::Text, R::WagerSequence, 6, true},
+    {"frmWagering.Text7", K::Text, R::WagerSequence, 7, true},
+    {"frmWagering.Text8", K::Text, R::WagerSequence, 8, true},
+    {"frmWagering.Check1", K::Check, R::AutoIncrease, 0, true},
+    {"frmWagering.Combo1", K::List, R::IncreaseChips, 0, true},
+    {"frmWagering.Combo2", K::List, R::IncreaseSteps, 0, true},
+    {"frmWagering.Command1", K::Button, R::WageringDefaults, 0, true},
+    {"frmWagering.Command2", K::Button, R::WageringOk, 0, true},
+    {"frmWagering.Command3", K::Button, R::WageringCancel, 0, true},
 };
 
 constexpr bool namesUnique() {
@@ -108,6 +122,8 @@ auto checkBoxIn(F& form, const ControlEntry& control) -> decltype(&form.Chk8) {
         case R::RandomThreshold:
         case R::ConservativeBetting:
             return &form.Check[control.index];
+        case R::AutoIncrease:
+            return &form.frmWagering.Check1;
         default:
             return nullptr;
     }
@@ -127,7 +143,9 @@ auto optionIn(F& form, const ControlEntry& control) -> decltype(&form.Option2) {
 
 template <class F>
 auto textBoxIn(F& form, const ControlEntry& control) -> decltype(&form.Text[0]) {
-    return control.kind == K::Text ? &form.Text[control.index] : nullptr;
+    if (control.kind != K::Text) return nullptr;
+    return control.wageringDialog ? &form.frmWagering.Text[control.index]
+                                  : &form.Text[control.index];
 }
 
 template <class F>
@@ -145,6 +163,10 @@ auto listIn(F& form, const ControlEntry& control) -> decltype(&form.Casino) {
             return &form.cboTime;
         case R::Casino:
             return &form.Casino;
+        case R::IncreaseChips:
+            return &form.frmWagering.Combo1;
+        case R::IncreaseSteps:
+            return &form.frmWagering.Combo2;
         default:
             return nullptr;
     }
@@ -177,6 +199,11 @@ const ControlEntry* findControl(std::string_view name) {
         if (c.name == name) return &c;
     }
     return nullptr;
+}
+
+std::string_view controlName(ControlRole role) {
+    const ControlEntry* first = firstOf(role);
+    return first ? first->name : std::string_view();
 }
 
 CheckBox* checkBoxOf(Form& form, const ControlEntry& control) {
@@ -221,7 +248,8 @@ bool controlEnabled(const Form& form, const ControlEntry& control) {
         case K::List:
             return listOf(form, control)->enabled;
         case K::Button:
-            return buttonOf(form, control)->enabled;
+            // The dialog's buttons answer whenever the dialog is open.
+            return control.wageringDialog || buttonOf(form, control)->enabled;
         case K::Label:
             return form.highLabelEnabled[control.index];
     }
@@ -234,8 +262,8 @@ std::string_view howManyName(int k) {
 }
 
 std::string_view highLabelName(int check) {
-    for (const ControlEntry* c = firstOf(R::HighLabel); c != std::end(kControls); ++c) {
-        if (c->index == check) return c->name;
+    for (const ControlEntry& c : kControls) {
+        if (c.role == R::HighLabel && c.index == check) return c.name;
     }
     return {};
 }

@@ -15,26 +15,34 @@ enum class ControlKind { Check, Option, Text, List, Button, Label };
 
 // What a control stands for.
 enum class ControlRole {
-    PlayStyle,            // Classic, Multi, Super
-    Defaults,             // aggressive or conservative defaults
-    WatchFamily,          // a family of bets watched (the Even chances as a whole at 7)
-    WatchEvenChance,      // one of Red/Black, Odd/Even, High/Low
-    WatchSingle,          // the Single numbers
-    RandomThreshold,      // the High box of a family draws its threshold at random
+    PlayStyle,        // Classic, Multi, Super
+    Defaults,         // aggressive or conservative defaults
+    WatchFamily,      // a family of bets watched (the Even chances as a whole at 7)
+    WatchEvenChance,  // one of Red/Black, Odd/Even, High/Low
+    WatchSingle,      // the Single numbers
+    RandomThreshold,  // the High box of a family draws its threshold at random
     ConservativeBetting,
-    Threshold,            // a family's Low or High threshold
-    Balance,              // the bankroll entered
-    HowMany,              // how many bets of a family at once
+    Threshold,  // a family's Low or High threshold
+    Balance,    // the bankroll entered
+    HowMany,    // how many bets of a family at once
     UnitWager,
     SpinLimit,
     WinLimit,
     TimeLimit,
-    Casino,               // the casino whose history is kept
-    Start,                // Start / Submit
-    MoreOrLess,           // shows or hides the advanced settings
+    Casino,      // the casino whose history is kept
+    Start,       // Start / Submit
+    MoreOrLess,  // shows or hides the advanced settings
     DeleteCasino,
     ReplayHistory,
-    HighLabel,            // the "High:" label beside a High box
+    HighLabel,  // the "High:" label beside a High box
+    // The Custom Wagering dialog.
+    WagerSequence,  // a family's sequence of wagers
+    AutoIncrease,   // the wagers grow with the balance
+    IncreaseChips,  // by how many chips
+    IncreaseSteps,  // in how many steps
+    WageringDefaults,
+    WageringOk,
+    WageringCancel,
 };
 
 struct ControlEntry {
@@ -44,13 +52,18 @@ struct ControlEntry {
     // Where the control sits among its like on the Form: chk[index], Text[index],
     // howMany[index], BetStyle[index], the Random box of a High label; 0 for a single control.
     int index = 0;
+    // The control is on the Custom Wagering dialog, not on the main window's panel.
+    bool wageringDialog = false;
 };
 
-// Every control in the order the panel lists them: the settable ones first (option buttons,
-// check boxes, text boxes, lists), then the buttons, then the labels that are only shown.
+// Every control: the main window's in the order the panel lists them (option buttons, check
+// boxes, text boxes, lists, then the buttons and the labels that are only shown), then the
+// Custom Wagering dialog's.
 std::span<const ControlEntry> controlTable();
 // The entry named exactly `name`, or nullptr.
 const ControlEntry* findControl(std::string_view name);
+// The name of the (first) control that stands for `role`.
+std::string_view controlName(ControlRole role);
 
 // The parts of the Form an entry stands for: nullptr when the entry is of another kind.
 CheckBox* checkBoxOf(Form& form, const ControlEntry& control);

@@ -14,13 +14,6 @@ namespace {
 // Two digits typed within this time make one two-digit number.
 constexpr std::int64_t kDigitJoinMs = 1000;
 
-std::optional<int> suffixNumber(std::string_view name, std::string_view prefix, int lo, int hi) {
-    if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
-    const auto value = parseFigures(name.substr(prefix.size()), hi);
-    if (!value || *value < lo) return std::nullopt;
-    return static_cast<int>(*value);
-}
-
 ActionResult unknown(std::string_view name) {
     return ActionResult::refused("no control named " + std::string(name));
 }
@@ -68,6 +61,7 @@ std::vector<ControlView> Advisor::panelControls() const {
     std::vector<ControlView> out;
     using K = ControlView::Kind;
     for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog) continue;
         const bool enabled = controlEnabled(f, c);
         switch (c.kind) {
             case ControlKind::Check:
@@ -97,7 +91,7 @@ std::vector<ControlView> Advisor::panelControls() const {
 std::vector<std::string> Advisor::disabledControls() const {
     std::vector<std::string> out;
     for (const ControlEntry& c : controlTable()) {
-        if (!controlEnabled(s_.form, c)) out.emplace_back(c.name);
+        if (!c.wageringDialog && !controlEnabled(s_.form, c)) out.emplace_back(c.name);
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -108,7 +102,7 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
     if (name.substr(0, 12) == "frmWagering.") return wageringSet(name, value);
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
-    if (!control) return unknown(name);
+    if (!control || control->wageringDialog) return unknown(name);
     const ControlEntry& c = *control;
     switch (c.kind) {
         case ControlKind::Check: {
@@ -172,44 +166,55 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
 }
 
 ActionResult Advisor::wageringSet(std::string_view name, std::string_view value) {
-    WageringForm& w = s_.form.frmWagering;
     if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
-    const std::string_view control = name.substr(12);
-    if (auto t = suffixNumber(control, "Text", 1, 8)) {
-        w.Text[*t].text = std::string(value);
-        return {};
+    const ControlEntry* control = findControl(name);
+    if (!control || !control->wageringDialog) return unknown(name);
+    Form& f = s_.form;
+    switch (control->kind) {
+        case ControlKind::Text:
+            textBoxOf(f, *control)->text = std::string(value);
+            return {};
+        case ControlKind::Check: {
+            if (value != "0" && value != "1") {
+                return ActionResult::refused("a check box takes 0 or 1");
+            }
+            CheckBox& box = *checkBoxOf(f, *control);
+            const int v = value == "1" ? 1 : 0;
+            if (box.value == v) return {};
+            box.value = v;
+            frmWagering_Check1_Click();
+            return {};
+        }
+        case ControlKind::List:
+            return selectEntry(*listOf(f, *control), name, value);
+        default:
+            return unknown(name);
     }
-    if (control == "Check1") {
-        if (value != "0" && value != "1") return ActionResult::refused("a check box takes 0 or 1");
-        const int v = value == "1" ? 1 : 0;
-        if (w.Check1.value == v) return {};
-        w.Check1.value = v;
-        frmWagering_Check1_Click();
-        return {};
-    }
-    ListBox* list = control == "Combo1" ? &w.Combo1 : control == "Combo2" ? &w.Combo2 : nullptr;
-    if (!list) return unknown(name);
-    return selectEntry(*list, name, value);
 }
 
 ActionResult Advisor::doPress(std::string_view name) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") {
         if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
-        const std::string_view button = name.substr(12);
-        if (button == "Command1")
-            frmWagering_Command1_Click();
-        else if (button == "Command2")
-            frmWagering_Command2_Click();
-        else if (button == "Command3")
-            frmWagering_Command3_Click();
-        else
-            return unknown(name);
-        return {};
+        const ControlEntry* control = findControl(name);
+        if (!control) return unknown(name);
+        switch (control->role) {
+            case ControlRole::WageringDefaults:
+                frmWagering_Command1_Click();
+                return {};
+            case ControlRole::WageringOk:
+                frmWagering_Command2_Click();
+                return {};
+            case ControlRole::WageringCancel:
+                frmWagering_Command3_Click();
+                return {};
+            default:
+                return unknown(name);
+        }
     }
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
-    Button* button = control ? buttonOf(f, *control) : nullptr;
+    Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
     if (!button) return unknown(name);
     if (!button->enabled) return disabled(name);
     switch (control->role) {

@@ -44,15 +44,16 @@ TEST_F(ControlTable, EveryNameOnce) {
         EXPECT_TRUE(names.insert(c.name).second) << c.name;
         EXPECT_EQ(findControl(c.name), &c) << c.name;
     }
-    EXPECT_EQ(names.size(), 66u);
-    for (const char* name : {"", "chk01", "Text1", "Text19", "chk8", "Check10", "cbodozen"}) {
+    EXPECT_EQ(names.size(), 80u);
+    for (const char* name : {"", "chk01", "Text1", "Text19", "chk8", "Check10", "cbodozen",
+                             "frmWagering.Text9", "frmWagering.Check2", "frmWagering."}) {
         EXPECT_EQ(findControl(name), nullptr) << name;
     }
 }
 
 TEST_F(ControlTable, HowManyListsAndHighLabelsByPosition) {
-    const std::pair<int, std::string_view> lists[] = {{0, "cboDozen"}, {3, "cboCorner"},
-                                                      {6, "cboSingle"}, {7, ""}, {-1, ""}};
+    const std::pair<int, std::string_view> lists[] = {
+        {0, "cboDozen"}, {3, "cboCorner"}, {6, "cboSingle"}, {7, ""}, {-1, ""}};
     for (const auto& [k, name] : lists) EXPECT_EQ(howManyName(k), name) << k;
     const std::pair<int, std::string_view> labels[] = {
         {1, "Label15"}, {7, "Label33"}, {8, ""}, {9, "Label43"}, {0, ""}};
@@ -68,7 +69,7 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
         ASSERT_EQ(a().disabledControls(), std::vector<std::string>{});
     };
     everythingOn();
-    for (const ControlEntry& c : controlTable()) {
+    const auto reachable = [&](const ControlEntry& c) {
         SCOPED_TRACE(std::string(c.name));
         switch (c.kind) {
             case ControlKind::Button:
@@ -88,6 +89,19 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
                 const ActionResult set = a().userSet(c.name, value);
                 EXPECT_TRUE(set.ok) << set.error;
                 EXPECT_EQ(a().userPress(c.name).error, unknownName(c.name));
+                if (c.wageringDialog) {
+                    if (c.kind == ControlKind::Check) {
+                        EXPECT_EQ(std::to_string(checkBoxOf(a().form(), c)->value), value);
+                    } else if (c.kind == ControlKind::Text) {
+                        EXPECT_EQ(textBoxOf(a().form(), c)->text, value);
+                    } else {
+                        EXPECT_EQ(listOf(a().form(), c)->text(), value);
+                    }
+                    if (!before.empty()) {
+                        EXPECT_TRUE(a().userSet(c.name, before).ok) << before;
+                    }
+                    break;
+                }
                 bool listed = false;
                 for (const ControlView& view : a().panelControls()) {
                     if (view.name != c.name) continue;
@@ -104,16 +118,28 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
                 if (!before.empty()) {
                     EXPECT_TRUE(a().userSet(c.name, before).ok) << before;
                 }
-                everythingOn();
+                if (!c.wageringDialog) everythingOn();
             }
         }
+    };
+    for (const ControlEntry& c : controlTable()) {
+        if (!c.wageringDialog) reachable(c);
     }
     // The buttons last: pressing them changes the panel.
     for (const ControlEntry& c : controlTable()) {
-        if (c.kind == ControlKind::Button) {
+        if (c.kind == ControlKind::Button && !c.wageringDialog) {
             EXPECT_NE(a().userPress(c.name).error, unknownName(c.name)) << c.name;
         }
     }
+    // The dialog's controls, while it is open; its buttons in their order leave it by Cancel.
+    restart();
+    ASSERT_TRUE(a().userMenu("mnuProg", 0).ok);
+    for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog && c.kind != ControlKind::Button) reachable(c);
+    }
+    EXPECT_TRUE(a().userPress("frmWagering.Command1").ok);
+    EXPECT_TRUE(a().userPress("frmWagering.Command3").ok);
+    EXPECT_FALSE(a().form().frmWagering.open);
 }
 
 // A control the user cannot reach is refused by name and listed among the disabled ones.
@@ -122,6 +148,7 @@ TEST_F(ControlTable, DisabledControlsRefusedAndListed) {
     const std::vector<std::string> off = a().disabledControls();
     ASSERT_FALSE(off.empty());
     for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog) continue;
         const bool listed = std::ranges::find(off, c.name) != off.end();
         EXPECT_EQ(listed, !controlEnabled(a().form(), c)) << c.name;
         if (!listed || c.kind == ControlKind::Label) continue;
