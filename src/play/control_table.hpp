@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window's controls by name: the one table that the console, the window's binder and the
-// panel lists read. Each name says what kind of control it is and what it stands for in the
-// game; nowhere else spells these names out.
+// The controls a user sets or presses, by name: the one table that the console, the window's
+// binder and the panel lists read. Each name comes with the kind of control it is and what it
+// stands for in the game.
 
 #include <span>
 #include <string_view>

@@ -14,6 +14,12 @@ namespace {
 // Two digits typed within this time make one two-digit number.
 constexpr std::int64_t kDigitJoinMs = 1000;
 
+// A check box takes "0" or "1".
+std::optional<int> checkValue(std::string_view value) {
+    if (value != "0" && value != "1") return std::nullopt;
+    return value == "1" ? 1 : 0;
+}
+
 ActionResult unknown(std::string_view name) {
     return ActionResult::refused("no control named " + std::string(name));
 }
@@ -109,12 +115,10 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             // 0 or 1, and nothing to do when the box already shows it.
             CheckBox& box = *checkBoxOf(f, c);
             if (!box.enabled) return disabled(name);
-            if (value != "0" && value != "1") {
-                return ActionResult::refused("a check box takes 0 or 1");
-            }
-            const int v = value == "1" ? 1 : 0;
-            if (box.value == v) return {};
-            box.value = v;
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
+            if (box.value == *v) return {};
+            box.value = *v;
             if (c.role == ControlRole::WatchFamily && c.index == 7) chk7_Click();
             if (c.role == ControlRole::WatchEvenChance) chk7_sub_MouseUp(c.index);
             if (c.role == ControlRole::ConservativeBetting) Check8_Click();
@@ -175,13 +179,11 @@ ActionResult Advisor::wageringSet(std::string_view name, std::string_view value)
             textBoxOf(f, *control)->text = std::string(value);
             return {};
         case ControlKind::Check: {
-            if (value != "0" && value != "1") {
-                return ActionResult::refused("a check box takes 0 or 1");
-            }
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
             CheckBox& box = *checkBoxOf(f, *control);
-            const int v = value == "1" ? 1 : 0;
-            if (box.value == v) return {};
-            box.value = v;
+            if (box.value == *v) return {};
+            box.value = *v;
             frmWagering_Check1_Click();
             return {};
         }
