@@ -12,6 +12,7 @@
 #include "app/control_binder.hpp"
 #include "app/qt_ports.hpp"
 #include "model/bets.hpp"
+#include "play/control_table.hpp"
 #include "state/form.hpp"
 
 namespace brisvale::app {

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "app/qt_ports.hpp"
+#include "play/control_table.hpp"
 
 namespace brisvale::app {
 namespace {
@@ -22,18 +23,6 @@ std::optional<ControlView> viewOf(const Advisor& advisor, const std::string& nam
 }
 
 }  // namespace
-
-const ListBox* listByName(const Form& form, std::string_view name) {
-    for (int k = 0; k < kHowManyCount; ++k) {
-        if (name == howManyName(k)) return &form.howMany[static_cast<std::size_t>(k)];
-    }
-    if (name == "cboWager") return &form.cboWager;
-    if (name == "cboSpins") return &form.cboSpins;
-    if (name == "cboWins") return &form.cboWins;
-    if (name == "cboTime") return &form.cboTime;
-    if (name == "Casino") return &form.Casino;
-    return nullptr;
-}
 
 ControlBinder::ControlBinder(const Advisor& advisor, SetAction onSet, QObject* parent)
     : QObject(parent), advisor_(advisor), onSet_(std::move(onSet)) {}
@@ -102,8 +91,8 @@ void ControlBinder::render() {
                 static_cast<QRadioButton*>(b->widget)->setChecked(view.option);
                 break;
             case ControlView::Kind::List:
-                if (const ListBox* list = listByName(form, view.name)) {
-                    renderList(static_cast<QComboBox*>(b->widget), *list);
+                if (const ControlEntry* control = findControl(view.name)) {
+                    renderList(static_cast<QComboBox*>(b->widget), *listOf(form, *control));
                 }
                 break;
             case ControlView::Kind::Text: {

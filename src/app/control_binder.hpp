@@ -19,9 +19,6 @@ class QWidget;
 
 namespace brisvale::app {
 
-// The list of the Form that a named list control shows, or nullptr.
-const ListBox* listByName(const Form& form, std::string_view name);
-
 class ControlBinder final : public QObject {
   public:
     // Called with a control's name and the value the user gave it.

@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "app/first_paint_quit.hpp"
 #include "app/identity.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
@@ -21,24 +21,6 @@
 #endif
 
 namespace {
-
-// Ends the program right after the window's first paint (start-up measurements).
-class FirstPaintQuit final : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    bool done_ = false;
-};
 
 struct Options {
     brisvale::StartOptions start;
@@ -178,7 +160,7 @@ int main(int argc, char* argv[]) {
 
     brisvale::app::MainWindow window(advisor);
     dialogs.setParent(&window);
-    FirstPaintQuit firstPaint;
+    brisvale::app::FirstPaintQuit firstPaint;
     if (options.quitAfterFirstPaint) window.installEventFilter(&firstPaint);
     window.show();
     window.startTimer1();

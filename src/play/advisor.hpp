@@ -344,6 +344,11 @@ class Advisor {
     void LoadControls();
     bool SaveWagering();
     ActionResult wageringSet(std::string_view name, std::string_view value);
+    // The dialog is modal: while it is open, the main window takes no action. Each guard
+    // refuses with the reason the user reads, and is ok otherwise.
+    bool wageringOpen() const { return s_.form.frmWagering.open; }
+    ActionResult refusedWhileWageringOpen() const;   // an action on the main window
+    ActionResult refusedUnlessWageringOpen() const;  // an action on the dialog
 
     // The history replay, one step per tick.
     void replayStep();

@@ -228,16 +228,15 @@ void Advisor::Command1_Click() {
 // --- Spin files ---
 
 MenuItemView Advisor::importSpinsItem() const {
-    return {"Import Spins...", !replay_ && !s_.form.frmWagering.open};
+    return {"Import Spins...", !replay_ && !wageringOpen()};
 }
 
 MenuItemView Advisor::exportSpinsItem() const {
-    return {"Export Spins...", s_.form.Casino.index >= 2 && !s_.form.frmWagering.open};
+    return {"Export Spins...", s_.form.Casino.index >= 2 && !wageringOpen()};
 }
 
 ActionResult Advisor::userImportSpins() {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     // A replay walks the recorded spins while it plays them.
     if (replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
     std::string newName;
@@ -322,8 +321,7 @@ bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::stri
 }
 
 ActionResult Advisor::userExportSpins() {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (s_.form.Casino.index < 2) return ActionResult::refused("no casino is selected");
     const std::string& name = s_.form.Casino.items[s_.form.Casino.index];
     std::string suggested = name + ".txt";

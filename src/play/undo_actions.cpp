@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "play/advisor.hpp"
+#include "play/control_table.hpp"
 
 namespace brisvale {
 namespace {
@@ -86,14 +87,18 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 }
 
 ActionResult Advisor::userPress(std::string_view name) {
-    if (name == "Button1") return pressButton1(Act::Press, kPressButton1);
-    if (name == "cmdMore") return logged(Act::Press, kPressMore, [&] { return doPress(name); });
-    if (name == "frmWagering.Command3") {
+    const ControlEntry* control = findControl(name);
+    const std::optional<ControlRole> role = control ? std::optional(control->role) : std::nullopt;
+    if (role == ControlRole::Start) return pressButton1(Act::Press, kPressButton1);
+    if (role == ControlRole::MoreOrLess) {
+        return logged(Act::Press, kPressMore, [&] { return doPress(name); });
+    }
+    if (role == ControlRole::WageringCancel) {
         return logged(Act::Press, kPressWageringCancel, [&] { return doPress(name); });
     }
     const ActionResult result = doPress(name);
     // Deleting a casino ends the history only when the user says Yes (Command1_Click).
-    if (result.ok && name != "Command1") endUndoHistory();
+    if (result.ok && role != ControlRole::DeleteCasino) endUndoHistory();
     if (result.ok) markRunDirty();
     syncStyle();
     return result;
@@ -124,9 +129,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
 }
 
 ActionResult Advisor::userCloseWagering() {
-    if (!s_.form.frmWagering.open) {
-        return ActionResult::refused("the Custom Wagering dialog is not open");
-    }
+    if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
     frmWagering_QueryUnload();
     endUndoHistory();
     markRunDirty();
@@ -167,16 +170,14 @@ void Advisor::restore(const Checkpoint& c) {
 
 ActionResult Advisor::userUndo() {
     if (replay_) return ActionResult::refused("nothing can be undone while the replay runs");
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (!recordUndo_ || undo_.undoCount() == 0) return ActionResult::refused("nothing to undo");
     return travel(undo_.undo());
 }
 
 ActionResult Advisor::userRedo() {
     if (replay_) return ActionResult::refused("nothing can be redone while the replay runs");
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (!recordUndo_ || undo_.redoCount() == 0) return ActionResult::refused("nothing to redo");
     return travel(undo_.redo());
 }
@@ -222,9 +223,9 @@ void Advisor::carryOut(const LoggedAction& a, const LogPosition& at) {
             userTick();
             break;
         case Act::Press:
-            userPress(a.arg == kPressButton1 ? "Button1"
-                      : a.arg == kPressMore  ? "cmdMore"
-                                             : "frmWagering.Command3");
+            userPress(controlName(a.arg == kPressButton1 ? ControlRole::Start
+                                  : a.arg == kPressMore  ? ControlRole::MoreOrLess
+                                                         : ControlRole::WageringCancel));
             break;
         case Act::Menu:
             userMenu(a.arg == kMenuTop ? "mnuTop" : "mnuProg", 0);
@@ -241,7 +242,7 @@ void Advisor::carryOut(const LoggedAction& a, const LogPosition& at) {
 
 EditMenuView Advisor::editMenu() const {
     EditMenuView view;
-    const bool reachable = recordUndo_ && !replay_ && !s_.form.frmWagering.open;
+    const bool reachable = recordUndo_ && !replay_ && !wageringOpen();
     view.undoSteps = static_cast<int>(undo_.undoCount());
     view.redoSteps = static_cast<int>(undo_.redoCount());
     view.undo = {stepCaption("Undo", view.undoSteps ? &undo_.undoStep() : nullptr),

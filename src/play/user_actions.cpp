@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "play/advisor.hpp"
+#include "play/control_table.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale {
@@ -13,11 +14,10 @@ namespace {
 // Two digits typed within this time make one two-digit number.
 constexpr std::int64_t kDigitJoinMs = 1000;
 
-std::optional<int> suffixNumber(std::string_view name, std::string_view prefix, int lo, int hi) {
-    if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
-    const auto value = parseFigures(name.substr(prefix.size()), hi);
-    if (!value || *value < lo) return std::nullopt;
-    return static_cast<int>(*value);
+// A check box takes "0" or "1".
+std::optional<int> checkValue(std::string_view value) {
+    if (value != "0" && value != "1") return std::nullopt;
+    return value == "1" ? 1 : 0;
 }
 
 ActionResult unknown(std::string_view name) {
@@ -66,47 +66,38 @@ std::vector<ControlView> Advisor::panelControls() const {
     const Form& f = s_.form;
     std::vector<ControlView> out;
     using K = ControlView::Kind;
-    const auto check = [&](std::string name, const CheckBox& box) {
-        out.push_back({std::move(name), K::Check, box.value, false, {}, box.enabled});
-    };
-    const auto option = [&](std::string name, const OptionButton& box) {
-        out.push_back({std::move(name), K::Option, 0, box.value, {}, box.enabled});
-    };
-    const auto list = [&](std::string name, const ListBox& box) {
-        out.push_back({std::move(name), K::List, 0, false, std::string(box.text()), box.enabled});
-    };
-    const auto text = [&](std::string name, const TextBox& box) {
-        out.push_back({std::move(name), K::Text, 0, false, box.text, box.enabled});
-    };
-    for (int i = 1; i <= 3; ++i) option("BetStyle" + std::to_string(i), f.BetStyle[i]);
-    option("Option2", f.Option2);
-    option("Option3", f.Option3);
-    for (int i = 1; i <= 7; ++i) check("chk" + std::to_string(i), f.chk[i]);
-    for (int i = 1; i <= 3; ++i) check("chk7_" + std::to_string(i), f.chk7_[i]);
-    check("Chk8", f.Chk8);
-    for (int i = 1; i <= 9; ++i) check("Check" + std::to_string(i), f.Check[i]);
-    for (int i = 2; i <= 18; ++i) text("Text" + std::to_string(i), f.Text[i]);
-    for (int k = 0; k < kHowManyCount; ++k) list(std::string(howManyName(k)), f.howMany[k]);
-    list("cboWager", f.cboWager);
-    list("cboSpins", f.cboSpins);
-    list("cboWins", f.cboWins);
-    list("cboTime", f.cboTime);
-    list("Casino", f.Casino);
+    for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog) continue;
+        const bool enabled = controlEnabled(f, c);
+        switch (c.kind) {
+            case ControlKind::Check:
+                out.push_back(
+                    {std::string(c.name), K::Check, checkBoxOf(f, c)->value, false, {}, enabled});
+                break;
+            case ControlKind::Option:
+                out.push_back(
+                    {std::string(c.name), K::Option, 0, optionOf(f, c)->value, {}, enabled});
+                break;
+            case ControlKind::Text:
+                out.push_back(
+                    {std::string(c.name), K::Text, 0, false, textBoxOf(f, c)->text, enabled});
+                break;
+            case ControlKind::List:
+                out.push_back({std::string(c.name), K::List, 0, false,
+                               std::string(listOf(f, c)->text()), enabled});
+                break;
+            case ControlKind::Button:
+            case ControlKind::Label:
+                break;
+        }
+    }
     return out;
 }
 
 std::vector<std::string> Advisor::disabledControls() const {
     std::vector<std::string> out;
-    for (const ControlView& c : panelControls()) {
-        if (!c.enabled) out.push_back(c.name);
-    }
-    const Form& f = s_.form;
-    if (!f.Button1.enabled) out.push_back("Button1");
-    if (!f.cmdMore.enabled) out.push_back("cmdMore");
-    if (!f.Command1.enabled) out.push_back("Command1");
-    if (!f.Command2.enabled) out.push_back("Command2");
-    for (int check : {1, 2, 3, 4, 5, 6, 7, 9}) {
-        if (!f.highLabelEnabled[check]) out.push_back(std::string(highLabelName(check)));
+    for (const ControlEntry& c : controlTable()) {
+        if (!c.wageringDialog && !controlEnabled(s_.form, c)) out.emplace_back(c.name);
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -115,154 +106,138 @@ std::vector<std::string> Advisor::disabledControls() const {
 ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") return wageringSet(name, value);
-    if (f.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
-
-    // Check boxes: 0 or 1, and nothing to do when the box already shows it.
-    CheckBox* box = nullptr;
-    void (Advisor::*handler)(int) = nullptr;
-    int arg = 0;
-    if (auto i = suffixNumber(name, "chk7_", 1, 3)) {
-        box = &f.chk7_[*i];
-        handler = &Advisor::chk7_sub_MouseUp;
-        arg = *i;
-    } else if (auto c = suffixNumber(name, "chk", 1, 7)) {
-        box = &f.chk[*c];
-    } else if (name == "Chk8") {
-        box = &f.Chk8;
-    } else if (auto r = suffixNumber(name, "Check", 1, 9)) {
-        box = &f.Check[*r];
-        arg = *r;
-    }
-    if (box) {
-        if (!box->enabled) return disabled(name);
-        if (value != "0" && value != "1") return ActionResult::refused("a check box takes 0 or 1");
-        const int v = value == "1" ? 1 : 0;
-        if (box->value == v) return {};
-        box->value = v;
-        if (name == "chk7") chk7_Click();
-        if (handler) (this->*handler)(arg);
-        if (arg == 8 && name == "Check8") {
-            Check8_Click();
-        } else if (name.substr(0, 5) == "Check") {
-            RandomBox_Click(arg);
-            RandomBox_MouseUp(arg);
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    if (!control || control->wageringDialog) return unknown(name);
+    const ControlEntry& c = *control;
+    switch (c.kind) {
+        case ControlKind::Check: {
+            // 0 or 1, and nothing to do when the box already shows it.
+            CheckBox& box = *checkBoxOf(f, c);
+            if (!box.enabled) return disabled(name);
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
+            if (box.value == *v) return {};
+            box.value = *v;
+            if (c.role == ControlRole::WatchFamily && c.index == 7) chk7_Click();
+            if (c.role == ControlRole::WatchEvenChance) chk7_sub_MouseUp(c.index);
+            if (c.role == ControlRole::ConservativeBetting) Check8_Click();
+            if (c.role == ControlRole::RandomThreshold) {
+                RandomBox_Click(c.index);
+                RandomBox_MouseUp(c.index);
+            }
+            return {};
         }
-        return {};
-    }
-
-    // Option buttons: selecting one.
-    OptionButton* option = nullptr;
-    if (auto i = suffixNumber(name, "BetStyle", 1, 3)) {
-        option = &f.BetStyle[*i];
-    } else if (name == "Option2") {
-        option = &f.Option2;
-    } else if (name == "Option3") {
-        option = &f.Option3;
-    }
-    if (option) {
-        if (!option->enabled) return disabled(name);
-        if (value != "1") return ActionResult::refused("an option button takes 1");
-        if (name.substr(0, 8) == "BetStyle") {
-            for (int i = 1; i <= 3; ++i) f.BetStyle[i].value = &f.BetStyle[i] == option;
-        } else {
-            f.Option2.value = option == &f.Option2;
-            f.Option3.value = option == &f.Option3;
+        case ControlKind::Option: {
+            OptionButton& option = *optionOf(f, c);
+            if (!option.enabled) return disabled(name);
+            if (value != "1") return ActionResult::refused("an option button takes 1");
+            if (c.role == ControlRole::PlayStyle) {
+                for (int i = 1; i <= 3; ++i) f.BetStyle[i].value = i == c.index;
+                if (c.index == 1) BetStyle1_Click();
+                if (c.index == 2) BetStyle2_Click();
+                if (c.index == 3) BetStyle3_Click();
+            } else {
+                f.Option2.value = &option == &f.Option2;
+                f.Option3.value = &option == &f.Option3;
+                if (&option == &f.Option2) Option2_Click();
+                if (&option == &f.Option3) Option3_Click();
+            }
+            return {};
         }
-        if (name == "BetStyle1") BetStyle1_Click();
-        if (name == "BetStyle2") BetStyle2_Click();
-        if (name == "BetStyle3") BetStyle3_Click();
-        if (name == "Option2") Option2_Click();
-        if (name == "Option3") Option3_Click();
-        return {};
+        case ControlKind::Text: {
+            // Typed into, then left.
+            TextBox& box = *textBoxOf(f, c);
+            if (!box.enabled) return disabled(name);
+            box.text = std::string(value);
+            Text_LostFocus(c.index);
+            return {};
+        }
+        case ControlKind::List: {
+            // The entry whose text is the value.
+            if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
+            if (c.role == ControlRole::UnitWager) cboWager_Click();
+            if (c.role == ControlRole::SpinLimit) cboSpins_Click();
+            if (c.role == ControlRole::Casino) Casino_Click();
+            if (c.role == ControlRole::HowMany) HowMany_Click(c.index);
+            return {};
+        }
+        case ControlKind::Button:
+        case ControlKind::Label:
+            break;
     }
-
-    // Text boxes: typed into, then left.
-    if (auto t = suffixNumber(name, "Text", 2, 18)) {
-        if (!f.Text[*t].enabled) return disabled(name);
-        f.Text[*t].text = std::string(value);
-        Text_LostFocus(*t);
-        return {};
-    }
-
-    // Lists: the entry whose text is the value.
-    ListBox* list = nullptr;
-    for (int k = 0; k < kHowManyCount; ++k) {
-        if (name == howManyName(k)) list = &f.howMany[k];
-    }
-    if (name == "cboWager") list = &f.cboWager;
-    if (name == "cboSpins") list = &f.cboSpins;
-    if (name == "cboWins") list = &f.cboWins;
-    if (name == "cboTime") list = &f.cboTime;
-    if (name == "Casino") list = &f.Casino;
-    if (!list) return unknown(name);
-    if (ActionResult r = selectEntry(*list, name, value); !r.ok) return r;
-    if (list == &f.cboWager) cboWager_Click();
-    if (list == &f.cboSpins) cboSpins_Click();
-    if (list == &f.Casino) Casino_Click();
-    for (int k = 0; k < kHowManyCount; ++k) {
-        if (list == &f.howMany[k]) HowMany_Click(k);
-    }
-    return {};
+    return unknown(name);
 }
 
 ActionResult Advisor::wageringSet(std::string_view name, std::string_view value) {
-    WageringForm& w = s_.form.frmWagering;
-    if (!w.open) return ActionResult::refused("the Custom Wagering dialog is not open");
-    const std::string_view control = name.substr(12);
-    if (auto t = suffixNumber(control, "Text", 1, 8)) {
-        w.Text[*t].text = std::string(value);
-        return {};
+    if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    if (!control || !control->wageringDialog) return unknown(name);
+    Form& f = s_.form;
+    switch (control->kind) {
+        case ControlKind::Text:
+            textBoxOf(f, *control)->text = std::string(value);
+            return {};
+        case ControlKind::Check: {
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
+            CheckBox& box = *checkBoxOf(f, *control);
+            if (box.value == *v) return {};
+            box.value = *v;
+            frmWagering_Check1_Click();
+            return {};
+        }
+        case ControlKind::List:
+            return selectEntry(*listOf(f, *control), name, value);
+        default:
+            return unknown(name);
     }
-    if (control == "Check1") {
-        if (value != "0" && value != "1") return ActionResult::refused("a check box takes 0 or 1");
-        const int v = value == "1" ? 1 : 0;
-        if (w.Check1.value == v) return {};
-        w.Check1.value = v;
-        frmWagering_Check1_Click();
-        return {};
-    }
-    ListBox* list = control == "Combo1" ? &w.Combo1 : control == "Combo2" ? &w.Combo2 : nullptr;
-    if (!list) return unknown(name);
-    return selectEntry(*list, name, value);
 }
 
 ActionResult Advisor::doPress(std::string_view name) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") {
-        if (!f.frmWagering.open)
-            return ActionResult::refused("the Custom Wagering dialog is not open");
-        const std::string_view button = name.substr(12);
-        if (button == "Command1")
-            frmWagering_Command1_Click();
-        else if (button == "Command2")
-            frmWagering_Command2_Click();
-        else if (button == "Command3")
-            frmWagering_Command3_Click();
-        else
-            return unknown(name);
-        return {};
+        if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
+        const ControlEntry* control = findControl(name);
+        if (!control) return unknown(name);
+        switch (control->role) {
+            case ControlRole::WageringDefaults:
+                frmWagering_Command1_Click();
+                return {};
+            case ControlRole::WageringOk:
+                frmWagering_Command2_Click();
+                return {};
+            case ControlRole::WageringCancel:
+                frmWagering_Command3_Click();
+                return {};
+            default:
+                return unknown(name);
+        }
     }
-    if (f.frmWagering.open) return ActionResult::refused("the Custom Wagering dialog is open");
-    const struct {
-        std::string_view name;
-        Button* button;
-        void (Advisor::*click)();
-    } buttons[] = {{"Button1", &f.Button1, &Advisor::Button1_Click},
-                   {"cmdMore", &f.cmdMore, &Advisor::cmdMore_Click},
-                   {"Command1", &f.Command1, &Advisor::Command1_Click},
-                   {"Command2", &f.Command2, &Advisor::Command2_Click}};
-    for (const auto& b : buttons) {
-        if (b.name != name) continue;
-        if (!b.button->enabled) return disabled(name);
-        (this->*b.click)();
-        return {};
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
+    if (!button) return unknown(name);
+    if (!button->enabled) return disabled(name);
+    switch (control->role) {
+        case ControlRole::Start:
+            Button1_Click();
+            break;
+        case ControlRole::MoreOrLess:
+            cmdMore_Click();
+            break;
+        case ControlRole::DeleteCasino:
+            Command1_Click();
+            break;
+        default:
+            Command2_Click();
+            break;
     }
-    return unknown(name);
+    return {};
 }
 
 ActionResult Advisor::doClickCell(int cell) {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (cell < 0 || cell >= board::kCellCount)
         return ActionResult::refused("no board cell " + std::to_string(cell));
     Picture3_Click(cell);
@@ -270,8 +245,7 @@ ActionResult Advisor::doClickCell(int cell) {
 }
 
 ActionResult Advisor::doClickChip(int chip) {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (chip < 0 || chip >= board::kChipCount)
         return ActionResult::refused("no chip " + std::to_string(chip));
     if (!s_.form.chips[chip].visible)
@@ -281,15 +255,13 @@ ActionResult Advisor::doClickChip(int chip) {
 }
 
 ActionResult Advisor::doFlip() {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     Picture2_Click();
     return {};
 }
 
 ActionResult Advisor::doMenu(std::string_view name, int k) {
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (name == "mnuRestart")
         mnuRestart_Click();
     else if (name == "mnuLoadSettings")
@@ -321,8 +293,7 @@ ActionResult Advisor::doKey(std::string_view key) {
     if (!enter && (key.size() != 1 || key[0] < '0' || key[0] > '9')) {
         return ActionResult::refused("no key named " + std::string(key));
     }
-    if (s_.form.frmWagering.open)
-        return ActionResult::refused("the Custom Wagering dialog is open");
+    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     // After the advice to stop, a new run begins only by a deliberate press of Start: a key
     // meant as the next spin would start one unseen.
     if (s_.phase == RunPhase::Quit || s_.phase == RunPhase::SwitchTable) {

@@ -8,6 +8,16 @@
 
 namespace brisvale {
 
+ActionResult Advisor::refusedWhileWageringOpen() const {
+    return wageringOpen() ? ActionResult::refused("the Custom Wagering dialog is open")
+                          : ActionResult{};
+}
+
+ActionResult Advisor::refusedUnlessWageringOpen() const {
+    return wageringOpen() ? ActionResult{}
+                          : ActionResult::refused("the Custom Wagering dialog is not open");
+}
+
 void Advisor::mnuProg_Click() {
     LoadControls();
     s_.form.frmWagering.open = true;

@@ -222,10 +222,4 @@ constexpr int randomBox(int family) {
     return family == 7 ? 9 : family + 1;
 }
 
-// Names of the how-many lists: "cboDozen", "cboRow", ...
-std::string_view howManyName(int k);
-// The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 ->
-// "Label43").
-std::string_view highLabelName(int check);
-
 }  // namespace brisvale
