@@ -205,7 +205,7 @@ Json toJson(const HistoryBox& h) {
     return text;
 }
 void fromJson(const Json& j, HistoryBox& h) {
-    if (!j.is_string()) bad("Text1 is not text");
+    if (!j.is_string()) bad("historyBox is not text");
     const std::string_view text = j.get_ref<const std::string&>();
     h.clear();
     for (std::size_t start = 0; start < text.size();) {
@@ -214,11 +214,11 @@ void fromJson(const Json& j, HistoryBox& h) {
         int n = -1;
         const auto [stop, error] = std::from_chars(text.data() + start, text.data() + end, n);
         if (error != std::errc() || stop != text.data() + end || n < 0 || n > 36) {
-            bad("Text1 holds something that is not a number of the wheel");
+            bad("historyBox holds something that is not a number of the wheel");
         }
         h.AddHistoryLine(n);
         start = end + 1;
-        if (end + 1 == text.size()) bad("Text1 ends with a comma");
+        if (end + 1 == text.size()) bad("historyBox ends with a comma");
     }
 }
 
@@ -234,25 +234,98 @@ void fromJsonArray(const Json& j, const char* key, std::array<T, N>& items) {
     for (std::size_t i = 0; i < N; ++i) fromJson(a[i], items[i]);
 }
 
+// The families by name, in the order of the boxes that hold them: the wagering dialog's
+// sequences (Text1..Text8), the threshold boxes (lowBox, highBox, randomBox) and the
+// how-many lists of Multi play (from the dozen on, the even-money bets having none).
+constexpr std::array<const char*, 8> kFamilyKeys = {"even",   "dozen", "row",   "line",
+                                                    "corner", "trio",  "split", "single"};
+// The family check boxes of the panel.
+Json familyBoxesJson(const Form& f) {
+    return {{"evenBets", toJson(f.chk[7])},  {"redBlack", toJson(f.chk7_[1])},
+            {"oddEven", toJson(f.chk7_[2])}, {"highLow", toJson(f.chk7_[3])},
+            {"dozen", toJson(f.chk[6])},     {"row", toJson(f.chk[1])},
+            {"line", toJson(f.chk[2])},      {"corner", toJson(f.chk[3])},
+            {"trio", toJson(f.chk[4])},      {"split", toJson(f.chk[5])},
+            {"single", toJson(f.Chk8)}};
+}
+void familyBoxesFromJson(const Json& j, Form& f) {
+    fromJson(member(j, "evenBets"), f.chk[7]);
+    fromJson(member(j, "redBlack"), f.chk7_[1]);
+    fromJson(member(j, "oddEven"), f.chk7_[2]);
+    fromJson(member(j, "highLow"), f.chk7_[3]);
+    fromJson(member(j, "dozen"), f.chk[6]);
+    fromJson(member(j, "row"), f.chk[1]);
+    fromJson(member(j, "line"), f.chk[2]);
+    fromJson(member(j, "corner"), f.chk[3]);
+    fromJson(member(j, "trio"), f.chk[4]);
+    fromJson(member(j, "split"), f.chk[5]);
+    fromJson(member(j, "single"), f.Chk8);
+}
+
+// Each family's threshold boxes: Low, High, Random, and whether the "High:" label is enabled.
+Json thresholdsJson(const Form& f) {
+    Json out = Json::object();
+    for (int k = 0; k < 8; ++k) {
+        out[kFamilyKeys[static_cast<std::size_t>(k)]] = {
+            {"low", toJson(f.Text[static_cast<std::size_t>(lowBox(k))])},
+            {"high", toJson(f.Text[static_cast<std::size_t>(highBox(k))])},
+            {"random", toJson(f.Check[static_cast<std::size_t>(randomBox(k))])},
+            {"highLabelEnabled", f.highLabelEnabled[static_cast<std::size_t>(randomBox(k))]}};
+    }
+    return out;
+}
+void thresholdsFromJson(const Json& j, Form& f) {
+    for (int k = 0; k < 8; ++k) {
+        const Json& family = member(j, kFamilyKeys[static_cast<std::size_t>(k)]);
+        fromJson(member(family, "low"), f.Text[static_cast<std::size_t>(lowBox(k))]);
+        fromJson(member(family, "high"), f.Text[static_cast<std::size_t>(highBox(k))]);
+        fromJson(member(family, "random"), f.Check[static_cast<std::size_t>(randomBox(k))]);
+        f.highLabelEnabled[static_cast<std::size_t>(randomBox(k))] =
+            flagMember(family, "highLabelEnabled");
+    }
+}
+
+// The how-many lists of Multi play, by family: dozen to single.
+Json countsJson(const Form& f) {
+    Json out = Json::object();
+    for (int k = 0; k < kHowManyCount; ++k) {
+        out[kFamilyKeys[static_cast<std::size_t>(k + 1)]] =
+            toJson(f.howMany[static_cast<std::size_t>(k)]);
+    }
+    return out;
+}
+void countsFromJson(const Json& j, Form& f) {
+    for (int k = 0; k < kHowManyCount; ++k) {
+        fromJson(member(j, kFamilyKeys[static_cast<std::size_t>(k + 1)]),
+                 f.howMany[static_cast<std::size_t>(k)]);
+    }
+}
+
 Json toJson(const WageringForm& w) {
+    Json sequences = Json::object();
+    for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
+        sequences[kFamilyKeys[k]] = toJson(w.Text[k + 1]);
+    }
     return {{"open", w.open},
-            {"Text", toJsonArray(w.Text)},
-            {"Check1", toJson(w.Check1)},
-            {"Combo1", toJson(w.Combo1)},
-            {"Combo2", toJson(w.Combo2)}};
+            {"sequences", std::move(sequences)},
+            {"autoIncrease", toJson(w.Check1)},
+            {"increaseChips", toJson(w.Combo1)},
+            {"increaseSteps", toJson(w.Combo2)}};
 }
 void fromJson(const Json& j, WageringForm& w) {
     w.open = flagMember(j, "open");
-    fromJsonArray(j, "Text", w.Text);
-    fromJson(member(j, "Check1"), w.Check1);
-    fromJson(member(j, "Combo1"), w.Combo1);
-    fromJson(member(j, "Combo2"), w.Combo2);
+    const Json& sequences = member(j, "sequences");
+    for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
+        fromJson(member(sequences, kFamilyKeys[k]), w.Text[k + 1]);
+    }
+    fromJson(member(j, "autoIncrease"), w.Check1);
+    fromJson(member(j, "increaseChips"), w.Combo1);
+    fromJson(member(j, "increaseSteps"), w.Combo2);
 }
 
-// Not stored, being the session's design: width, chipWidth, chipHeight, casinoMenu.
+// Not stored, being the session's design: width, chipWidth, chipHeight, casinoMenu; nor the
+// positions of the indexed boxes that no control uses (Text 0 and 1, Check 0, ...).
 Json toJson(const Form& f) {
-    Json highLabels = Json::array();
-    for (bool on : f.highLabelEnabled) highLabels.push_back(on);
     return {{"caption", textJson(f.caption)},
             {"height", f.height},
             {"backColor", f.backColor},
@@ -262,32 +335,33 @@ Json toJson(const Form& f) {
             {"board", toJson(f.board)},
             {"chips", toJsonArray(f.chips)},
             {"marker", toJson(f.marker)},
-            {"Picture4", toJson(f.Picture4)},
-            {"Button1", toJson(f.Button1)},
-            {"Label1", toJson(f.Label1)},
-            {"Text1", toJson(f.Text1)},
-            {"Text", toJsonArray(f.Text)},
-            {"BetStyle", toJsonArray(f.BetStyle)},
-            {"Option2", toJson(f.Option2)},
-            {"Option3", toJson(f.Option3)},
-            {"Check", toJsonArray(f.Check)},
-            {"chk", toJsonArray(f.chk)},
-            {"chk7_", toJsonArray(f.chk7_)},
-            {"Chk8", toJson(f.Chk8)},
-            {"howMany", toJsonArray(f.howMany)},
-            {"cboWager", toJson(f.cboWager)},
-            {"cboSpins", toJson(f.cboSpins)},
-            {"cboWins", toJson(f.cboWins)},
-            {"cboTime", toJson(f.cboTime)},
-            {"Casino", toJson(f.Casino)},
-            {"cmdMore", toJson(f.cmdMore)},
-            {"Command1", toJson(f.Command1)},
-            {"Command2", toJson(f.Command2)},
-            {"Label12", toJson(f.Label12)},
-            {"Label35", toJson(f.Label35)},
-            {"Label41", toJson(f.Label41)},
-            {"highLabelEnabled", highLabels},
-            {"frmWagering", toJson(f.frmWagering)}};
+            {"picture", toJson(f.Picture4)},
+            {"startButton", toJson(f.Button1)},
+            {"adviceLabel", toJson(f.Label1)},
+            {"historyBox", toJson(f.Text1)},
+            {"balanceBox", toJson(f.Text[18])},
+            {"thresholds", thresholdsJson(f)},
+            {"styles",
+             {{"classic", toJson(f.BetStyle[1])},
+              {"multi", toJson(f.BetStyle[2])},
+              {"super", toJson(f.BetStyle[3])}}},
+            {"aggressiveDefaults", toJson(f.Option2)},
+            {"conservativeDefaults", toJson(f.Option3)},
+            {"conservativeBetting", toJson(f.Check[8])},
+            {"familyBoxes", familyBoxesJson(f)},
+            {"counts", countsJson(f)},
+            {"unitWagerList", toJson(f.cboWager)},
+            {"spinIntervalList", toJson(f.cboSpins)},
+            {"winLimitList", toJson(f.cboWins)},
+            {"timeLimitList", toJson(f.cboTime)},
+            {"casinoList", toJson(f.Casino)},
+            {"moreButton", toJson(f.cmdMore)},
+            {"deleteCasinoButton", toJson(f.Command1)},
+            {"replayButton", toJson(f.Command2)},
+            {"minimumBalanceLabel", toJson(f.Label12)},
+            {"totalRiskLabel", toJson(f.Label35)},
+            {"betCycleLabel", toJson(f.Label41)},
+            {"wageringDialog", toJson(f.frmWagering)}};
 }
 void fromJson(const Json& j, Form& f) {
     f.caption = textMember(j, "caption");
@@ -299,37 +373,33 @@ void fromJson(const Json& j, Form& f) {
     fromJson(member(j, "board"), f.board);
     fromJsonArray(j, "chips", f.chips);
     fromJson(member(j, "marker"), f.marker);
-    fromJson(member(j, "Picture4"), f.Picture4);
-    fromJson(member(j, "Button1"), f.Button1);
-    fromJson(member(j, "Label1"), f.Label1);
-    fromJson(member(j, "Text1"), f.Text1);
-    fromJsonArray(j, "Text", f.Text);
-    fromJsonArray(j, "BetStyle", f.BetStyle);
-    fromJson(member(j, "Option2"), f.Option2);
-    fromJson(member(j, "Option3"), f.Option3);
-    fromJsonArray(j, "Check", f.Check);
-    fromJsonArray(j, "chk", f.chk);
-    fromJsonArray(j, "chk7_", f.chk7_);
-    fromJson(member(j, "Chk8"), f.Chk8);
-    fromJsonArray(j, "howMany", f.howMany);
-    fromJson(member(j, "cboWager"), f.cboWager);
-    fromJson(member(j, "cboSpins"), f.cboSpins);
-    fromJson(member(j, "cboWins"), f.cboWins);
-    fromJson(member(j, "cboTime"), f.cboTime);
-    fromJson(member(j, "Casino"), f.Casino);
-    fromJson(member(j, "cmdMore"), f.cmdMore);
-    fromJson(member(j, "Command1"), f.Command1);
-    fromJson(member(j, "Command2"), f.Command2);
-    fromJson(member(j, "Label12"), f.Label12);
-    fromJson(member(j, "Label35"), f.Label35);
-    fromJson(member(j, "Label41"), f.Label41);
-    const Json& highLabels = arrayMember(j, "highLabelEnabled", f.highLabelEnabled.size());
-    for (std::size_t i = 0; i < f.highLabelEnabled.size(); ++i) {
-        if (!highLabels[i].is_boolean())
-            bad("highLabelEnabled holds a value that is not true or false");
-        f.highLabelEnabled[i] = highLabels[i].get<bool>();
-    }
-    fromJson(member(j, "frmWagering"), f.frmWagering);
+    fromJson(member(j, "picture"), f.Picture4);
+    fromJson(member(j, "startButton"), f.Button1);
+    fromJson(member(j, "adviceLabel"), f.Label1);
+    fromJson(member(j, "historyBox"), f.Text1);
+    fromJson(member(j, "balanceBox"), f.Text[18]);
+    thresholdsFromJson(member(j, "thresholds"), f);
+    const Json& styles = member(j, "styles");
+    fromJson(member(styles, "classic"), f.BetStyle[1]);
+    fromJson(member(styles, "multi"), f.BetStyle[2]);
+    fromJson(member(styles, "super"), f.BetStyle[3]);
+    fromJson(member(j, "aggressiveDefaults"), f.Option2);
+    fromJson(member(j, "conservativeDefaults"), f.Option3);
+    fromJson(member(j, "conservativeBetting"), f.Check[8]);
+    familyBoxesFromJson(member(j, "familyBoxes"), f);
+    countsFromJson(member(j, "counts"), f);
+    fromJson(member(j, "unitWagerList"), f.cboWager);
+    fromJson(member(j, "spinIntervalList"), f.cboSpins);
+    fromJson(member(j, "winLimitList"), f.cboWins);
+    fromJson(member(j, "timeLimitList"), f.cboTime);
+    fromJson(member(j, "casinoList"), f.Casino);
+    fromJson(member(j, "moreButton"), f.cmdMore);
+    fromJson(member(j, "deleteCasinoButton"), f.Command1);
+    fromJson(member(j, "replayButton"), f.Command2);
+    fromJson(member(j, "minimumBalanceLabel"), f.Label12);
+    fromJson(member(j, "totalRiskLabel"), f.Label35);
+    fromJson(member(j, "betCycleLabel"), f.Label41);
+    fromJson(member(j, "wageringDialog"), f.frmWagering);
 }
 
 Json toJson(const BetList& list) {
@@ -405,15 +475,13 @@ void fromJson(const Json& j, SleeperTables& t) {
 
 Json toJson(const MinimumWager& w) {
     return {
-        {"UnitWager", w.UnitWager}, {"StartUnitWager", w.StartUnitWager}, {"NetChips", w.NetChips}};
+        {"unitWager", w.UnitWager}, {"startUnitWager", w.StartUnitWager}, {"netChips", w.NetChips}};
 }
 void fromJson(const Json& j, MinimumWager& w) {
     constexpr long long kWide = std::numeric_limits<long long>::max();
-    // Files of the first version also hold the list position of the unit; the list's own
-    // selection is kept with the window's state.
-    w.UnitWager = wholeMember(j, "UnitWager", -kWide, kWide);
-    w.StartUnitWager = wholeMember(j, "StartUnitWager", -kWide, kWide);
-    w.NetChips = wholeMember(j, "NetChips", -kWide, kWide);
+    w.UnitWager = wholeMember(j, "unitWager", -kWide, kWide);
+    w.StartUnitWager = wholeMember(j, "startUnitWager", -kWide, kWide);
+    w.NetChips = wholeMember(j, "netChips", -kWide, kWide);
 }
 
 Json toJson(const Wagering& w) {
@@ -423,13 +491,13 @@ Json toJson(const Wagering& w) {
         for (const std::string& element : sequence) elements.push_back(textJson(element));
         sequences.push_back(std::move(elements));
     }
-    return {{"WagerSequence", sequences},
-            {"AutoIncrease", w.AutoIncrease},
-            {"IncreaseChips", w.IncreaseChips},
-            {"IncreaseSteps", w.IncreaseSteps}};
+    return {{"sequences", sequences},
+            {"autoIncrease", w.AutoIncrease},
+            {"increaseChips", w.IncreaseChips},
+            {"increaseSteps", w.IncreaseSteps}};
 }
 void fromJson(const Json& j, Wagering& w) {
-    const Json& sequences = arrayMember(j, "WagerSequence", kFamilyCount);
+    const Json& sequences = arrayMember(j, "sequences", kFamilyCount);
     for (int k = 0; k < kFamilyCount; ++k) {
         const Json& elements = sequences[static_cast<std::size_t>(k)];
         if (!elements.is_array()) bad("a wager sequence is not a list");
@@ -440,9 +508,9 @@ void fromJson(const Json& j, Wagering& w) {
             sequence.push_back(windows1252FromUtf8(element.get_ref<const std::string&>()));
         }
     }
-    w.AutoIncrease = static_cast<int>(wholeMember(j, "AutoIncrease", kIntMin, kIntMax));
-    w.IncreaseChips = static_cast<int>(wholeMember(j, "IncreaseChips", kIntMin, kIntMax));
-    w.IncreaseSteps = static_cast<int>(wholeMember(j, "IncreaseSteps", kIntMin, kIntMax));
+    w.AutoIncrease = static_cast<int>(wholeMember(j, "autoIncrease", kIntMin, kIntMax));
+    w.IncreaseChips = static_cast<int>(wholeMember(j, "increaseChips", kIntMin, kIntMax));
+    w.IncreaseSteps = static_cast<int>(wholeMember(j, "increaseSteps", kIntMin, kIntMax));
 }
 
 template <class T, std::size_t N>
@@ -456,6 +524,19 @@ void numbersFromJson(const Json& j, const char* key, std::array<T, N>& values, l
                      long long hi) {
     const Json& a = arrayMember(j, key, N);
     for (std::size_t i = 0; i < N; ++i) values[i] = static_cast<T>(wholeValue(a[i], lo, hi, key));
+}
+
+constexpr std::array<const char*, 4> kPhaseNames = {"idle", "playing", "quit", "switchTable"};
+static_assert(static_cast<std::size_t>(RunPhase::SwitchTable) + 1 == kPhaseNames.size());
+
+const char* phaseName(RunPhase phase) {
+    return kPhaseNames[static_cast<std::size_t>(phase)];
+}
+RunPhase phaseOf(const Json& j) {
+    for (std::size_t i = 0; i < kPhaseNames.size(); ++i) {
+        if (j == kPhaseNames[i]) return static_cast<RunPhase>(i);
+    }
+    bad("phase is not a phase of a run");
 }
 
 }  // namespace
@@ -495,93 +576,86 @@ Json toJson(const PlayState& s) {
     Json balances = Json::array();
     balances.get_ref<Json::array_t&>().reserve(s.RunBalances.size());
     for (double b : s.RunBalances) balances.push_back(b);
-    return {{"TotalSpins", s.TotalSpins},
-            {"TableSpins", s.TableSpins},
-            {"Wins", s.Wins},
-            {"RecordedSpins", s.RecordedSpins},
-            {"BetOpen", s.BetOpen},
-            {"CurrentBet", toJson(s.CurrentBet)},
-            {"WinningBets", toJson(s.WinningBets)},
-            {"lists", lists},
+    return {{"totalSpins", s.TotalSpins},
+            {"tableSpins", s.TableSpins},
+            {"wins", s.Wins},
+            {"recordedSpins", s.RecordedSpins},
+            {"betOpen", s.BetOpen},
+            {"currentBet", toJson(s.CurrentBet)},
+            {"winningBets", toJson(s.WinningBets)},
+            {"betLists", lists},
             {"betSteps", numbersJson(s.betSteps)},
-            {"StepIndex", s.StepIndex},
-            {"Stake", s.Stake},
-            {"wager", toJson(s.wager)},
-            {"Balance", s.Balance},
-            {"RunBalances", balances},
-            {"QuitPending", s.QuitPending},
+            {"stepIndex", s.StepIndex},
+            {"stake", s.Stake},
+            {"minimumWager", toJson(s.wager)},
+            {"balance", s.Balance},
+            {"runBalances", balances},
+            {"quitPending", s.QuitPending},
             {"settled", toJson(s.settled)},
             {"runTally", toJson(s.runTally)},
-            {"SpinPending", s.SpinPending},
-            {"SpinNumber", s.SpinNumber},
-            {"SpinText", std::string(s.spinText())},
-            {"SpinWaitActive", s.SpinWaitActive},
-            {"SpinWaitLeft", s.SpinWaitLeft},
-            {"SpinInterval", s.SpinInterval},
-            {"phase", static_cast<int>(s.phase)},
+            {"spinPending", s.SpinPending},
+            {"spinNumber", s.SpinNumber},
+            {"spinText", std::string(s.spinText())},
+            {"spinWaitActive", s.SpinWaitActive},
+            {"spinWaitLeft", s.SpinWaitLeft},
+            {"spinInterval", s.SpinInterval},
+            {"phase", phaseName(s.phase)},
             {"acceptsPress", s.acceptsPress},
-            {"RunStart", s.RunStart},
-            {"ReplayMode", s.ReplayMode},
-            {"MultiBetPlay", s.MultiBetPlay},
-            {"StartThreshold", numbersJson(s.StartThreshold)},
-            {"CasinoName", textJson(s.CasinoName)},
+            {"runStart", s.RunStart},
+            {"replayMode", s.ReplayMode},
+            {"multiBetPlay", s.MultiBetPlay},
+            {"startThresholds", numbersJson(s.StartThreshold)},
+            {"casinoName", textJson(s.CasinoName)},
             {"sleepers", toJson(s.sleepers)},
             {"wagering", toJson(s.wagering)},
-            {"form", toJson(s.form)}};
+            {"window", toJson(s.form)}};
 }
 
 void fromJson(const Json& j, PlayState& s) {
-    s.TotalSpins = static_cast<int>(wholeMember(j, "TotalSpins", 0, kInt16Max));
-    s.TableSpins = static_cast<int>(wholeMember(j, "TableSpins", 0, kInt16Max));
-    s.Wins = static_cast<int>(wholeMember(j, "Wins", 0, kInt16Max));
-    s.RecordedSpins = static_cast<int>(wholeMember(j, "RecordedSpins", 0, kInt16Max));
-    s.BetOpen = flagMember(j, "BetOpen");
-    fromJson(member(j, "CurrentBet"), s.CurrentBet);
-    fromJson(member(j, "WinningBets"), s.WinningBets);
-    const Json& lists = arrayMember(j, "lists", kFamilyCount);
+    s.TotalSpins = static_cast<int>(wholeMember(j, "totalSpins", 0, kInt16Max));
+    s.TableSpins = static_cast<int>(wholeMember(j, "tableSpins", 0, kInt16Max));
+    s.Wins = static_cast<int>(wholeMember(j, "wins", 0, kInt16Max));
+    s.RecordedSpins = static_cast<int>(wholeMember(j, "recordedSpins", 0, kInt16Max));
+    s.BetOpen = flagMember(j, "betOpen");
+    fromJson(member(j, "currentBet"), s.CurrentBet);
+    fromJson(member(j, "winningBets"), s.WinningBets);
+    const Json& lists = arrayMember(j, "betLists", kFamilyCount);
     for (std::size_t k = 0; k < s.lists.size(); ++k) fromJson(lists[k], s.lists[k]);
     numbersFromJson(j, "betSteps", s.betSteps, kInt16Min, kInt16Max);
-    s.StepIndex = static_cast<int>(wholeMember(j, "StepIndex", kIntMin, kIntMax));
-    s.Stake = static_cast<std::int32_t>(wholeMember(j, "Stake", kIntMin, kIntMax));
-    fromJson(member(j, "wager"), s.wager);
-    const Json& balance = member(j, "Balance");
-    if (!balance.is_number()) bad("Balance is not a number");
+    s.StepIndex = static_cast<int>(wholeMember(j, "stepIndex", kIntMin, kIntMax));
+    s.Stake = static_cast<std::int32_t>(wholeMember(j, "stake", kIntMin, kIntMax));
+    fromJson(member(j, "minimumWager"), s.wager);
+    const Json& balance = member(j, "balance");
+    if (!balance.is_number()) bad("balance is not a number");
     s.Balance = balance.get<double>();
-    const Json& balances = arrayMember(j, "RunBalances", 0);
+    const Json& balances = arrayMember(j, "runBalances", 0);
     s.RunBalances.clear();
     for (const Json& b : balances) {
-        if (!b.is_number()) bad("RunBalances holds a value that is not a number");
+        if (!b.is_number()) bad("runBalances holds a value that is not a number");
         s.RunBalances.push_back(b.get<double>());
     }
-    s.QuitPending = flagMember(j, "QuitPending");
+    s.QuitPending = flagMember(j, "quitPending");
     fromJson(member(j, "settled"), s.settled);
     fromJson(member(j, "runTally"), s.runTally);
-    s.SpinPending = flagMember(j, "SpinPending");
-    s.SpinNumber = static_cast<int>(wholeMember(j, "SpinNumber", 0, 36));
-    const std::string spinText = textMember(j, "SpinText");
-    if (spinText != PadNumber(s.SpinNumber)) bad("SpinText does not match SpinNumber");
+    s.SpinPending = flagMember(j, "spinPending");
+    s.SpinNumber = static_cast<int>(wholeMember(j, "spinNumber", 0, 36));
+    const std::string spinText = textMember(j, "spinText");
+    if (spinText != PadNumber(s.SpinNumber)) bad("spinText does not match spinNumber");
     s.SpinText = {spinText[0], spinText[1], '\0'};
-    s.SpinWaitActive = flagMember(j, "SpinWaitActive");
-    s.SpinWaitLeft = static_cast<int>(wholeMember(j, "SpinWaitLeft", kIntMin, kIntMax));
-    s.SpinInterval = static_cast<int>(wholeMember(j, "SpinInterval", 1, 9));
-    s.RunStart = wholeMember(j, "RunStart", std::numeric_limits<long long>::min(),
+    s.SpinWaitActive = flagMember(j, "spinWaitActive");
+    s.SpinWaitLeft = static_cast<int>(wholeMember(j, "spinWaitLeft", kIntMin, kIntMax));
+    s.SpinInterval = static_cast<int>(wholeMember(j, "spinInterval", 1, 9));
+    s.RunStart = wholeMember(j, "runStart", std::numeric_limits<long long>::min(),
                              std::numeric_limits<long long>::max());
-    s.ReplayMode = flagMember(j, "ReplayMode");
-    s.MultiBetPlay = flagMember(j, "MultiBetPlay");
-    numbersFromJson(j, "StartThreshold", s.StartThreshold, kInt16Min, kInt16Max);
-    s.CasinoName = textMember(j, "CasinoName");
+    s.ReplayMode = flagMember(j, "replayMode");
+    s.MultiBetPlay = flagMember(j, "multiBetPlay");
+    numbersFromJson(j, "startThresholds", s.StartThreshold, kInt16Min, kInt16Max);
+    s.CasinoName = textMember(j, "casinoName");
     fromJson(member(j, "sleepers"), s.sleepers);
     fromJson(member(j, "wagering"), s.wagering);
-    fromJson(member(j, "form"), s.form);
-    // Files of the first version tell an open run only by its button, captioned "Submit"
-    // while a run is played.
-    if (j.contains("phase")) {
-        s.phase = static_cast<RunPhase>(wholeMember(j, "phase", 0, 3));
-        s.acceptsPress = flagMember(j, "acceptsPress");
-    } else {
-        s.phase = s.form.Button1.caption == "Submit" ? RunPhase::Playing : RunPhase::Idle;
-        s.acceptsPress = s.form.Button1.enabled;
-    }
+    fromJson(member(j, "window"), s.form);
+    s.phase = phaseOf(member(j, "phase"));
+    s.acceptsPress = flagMember(j, "acceptsPress");
 }
 
 }  // namespace brisvale

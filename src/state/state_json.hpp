@@ -25,6 +25,9 @@ struct BadStateJson : std::runtime_error {
 Json toJson(const PlayState& s);
 // Reads what toJson wrote into `into`, which should hold the live state beforehand.
 void fromJson(const Json& j, PlayState& into);
+// Brings a run state of the first version of the run file (kept under the window's control
+// names) into the shape fromJson reads. Faults are left for fromJson to find.
+void upgradeStateJsonV1(Json& state);
 
 // The checked readers the run file's other members use too.
 const Json& member(const Json& j, const char* key);

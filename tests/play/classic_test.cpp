@@ -11,23 +11,23 @@ namespace {
 using Classic = AdvisorFixture;
 
 // Red/Black only at a fixed threshold of 0, with $1000: Black is due after any red spin.
-#define RED_BLACK "chk7_1=1 even:0 Text18=1000 Button1 "
+#define RED_BLACK "watch:red-black threshold:even=0 balance:1000 start "
 
 TEST_F(Classic, StartChecks) {
     const Scenario scenarios[] = {
-        "nothing watched :: Text18=1000 Button1 => boxes=Play Style is not properly set up; "
+        "nothing watched :: balance:1000 start => boxes=Play Style is not properly set up; "
         "button=Start",
-        "no balance :: chk6=1 Text18= Button1 => boxes=You need to enter your account balance.; "
-        "focus=Text18; button=Start",
-        "a balance that is no number :: chk6=1 Text18=12a Button1 => boxes=Enter numbers only.; "
-        "Text18=; focus=Text18",
-        "a grey Even Bets box is a play style :: chk7_2=1 Text18=500 Button1 => chk7=2; boxes=; "
-        "button=Submit; enabled=0; label=Spin Only; balance=500",
+        "no balance :: watch:dozen balance: start => boxes=You need to enter your account "
+        "balance.; focus=Text18; button=Start",
+        "a balance that is no number :: watch:dozen balance:12a start => boxes=Enter numbers "
+        "only.; Text18=; focus=Text18",
+        "a grey Even Bets box is a play style :: watch:odd-even balance:500 start => chk7=2; "
+        "boxes=; button=Submit; enabled=0; label=Spin Only; balance=500",
         "Submit without a number :: " RED_BLACK
-        "wait Button1 => boxes=Select a Number!; total=0; history=",
-        "Multi needs a count box, any one :: style:2 chk7_1=1 Button1 => boxes=You need to "
-        "increase your Multi settings (Advanced Settings).; button=Start || cboTrio=1 Button1 => "
-        "button=Submit; label=Spin Only",
+        "wait start => boxes=Select a Number!; total=0; history=",
+        "Multi needs a count box, any one :: style:multi watch:red-black start => boxes=You need "
+        "to increase your Multi settings (Advanced Settings).; button=Start || count:trio=1 start "
+        "=> button=Submit; label=Spin Only",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -36,11 +36,11 @@ TEST_F(Classic, Runs) {
     const Scenario scenarios[] = {
         "a loss, a win, then a bet to its quit mark :: " RED_BLACK
         " => button=Submit; caption=Brisvale - Total Spins: 0 - Spins This Table: 0  || 5 => "
-        "label=Bet $1 on Black; bet=Black,; chips=0:1; spots=2940,1600; back=8454016 || 3 => "
+        "label=Bet $1 on Black; bet=Black,; chips=0:1; spots=2940,1600; back=bet || 3 => "
         "balance=999; step=1; label=Bet $2 on Black; chips=0:2; Text18=999 || "
         // The label stays until the next bet opens.
-        "2 => balance=1001; wins=1; open=0; label=Spin Only; chips=; bet=Black,; back=15790320 || "
-        "7 1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=192; "
+        "2 => balance=1001; wins=1; open=0; label=Spin Only; chips=; bet=Black,; back=normal || 7 "
+        "1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=quit; "
         "button=Start; picture=1; chips=; bet=Black, ||  => balance=938; Text18=938; total=10; "
         "table=10 || wait Button1 => button=Submit; table=0; total=10; bet=; picture=0",
         "a sequence starting with 2 shows 2 but stakes 1 :: seq:1=2,4,8,Q " RED_BLACK
