@@ -5,9 +5,12 @@
 #include <string>
 #include <utility>
 
-#include "state/state_json.hpp"
+#include "state/json_checks.hpp"
 
 namespace brisvale {
+using json::kFamilyKeys;
+using json::kPhaseNames;
+
 namespace {
 
 // Moves member `from` of `in` to member `to` of `out`, when there is one to move: what is
@@ -28,9 +31,6 @@ void carryItem(const Json& in, const char* from, std::size_t index, Json& out, c
     out[to] = (*it)[index];
 }
 
-constexpr std::array<const char*, 8> kFamilies = {"even", "dozen", "row",   "line",
-                                                  "corner", "trio", "split", "single"};
-
 Json windowOf(Json& form) {
     Json w = Json::object();
     for (const char* same : {"caption", "height", "backColor", "alwaysOnTop", "focus",
@@ -46,14 +46,14 @@ Json windowOf(Json& form) {
     // The threshold boxes of family k: Text(2+2k), Text(3+2k), and Check(k+1) (Check9 for
     // singles), with the "High:" label of that Random box.
     Json thresholds = Json::object();
-    for (std::size_t k = 0; k < kFamilies.size(); ++k) {
+    for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
         Json family = Json::object();
         const std::size_t random = k == 7 ? 9 : k + 1;
         carryItem(form, "Text", 2 + 2 * k, family, "low");
         carryItem(form, "Text", 3 + 2 * k, family, "high");
         carryItem(form, "Check", random, family, "random");
         carryItem(form, "highLabelEnabled", random, family, "highLabelEnabled");
-        thresholds[kFamilies[k]] = std::move(family);
+        thresholds[kFamilyKeys[k]] = std::move(family);
     }
     w["thresholds"] = std::move(thresholds);
 
@@ -81,8 +81,8 @@ Json windowOf(Json& form) {
     w["familyBoxes"] = std::move(boxes);
 
     Json counts = Json::object();
-    for (std::size_t k = 1; k < kFamilies.size(); ++k) {
-        carryItem(form, "howMany", k - 1, counts, kFamilies[k]);
+    for (std::size_t k = 1; k < kFamilyKeys.size(); ++k) {
+        carryItem(form, "howMany", k - 1, counts, kFamilyKeys[k]);
     }
     w["counts"] = std::move(counts);
 
@@ -103,8 +103,8 @@ Json windowOf(Json& form) {
         Json d = Json::object();
         carry(dialog, "open", d, "open");
         Json sequences = Json::object();
-        for (std::size_t k = 0; k < kFamilies.size(); ++k) {
-            carryItem(dialog, "Text", k + 1, sequences, kFamilies[k]);
+        for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
+            carryItem(dialog, "Text", k + 1, sequences, kFamilyKeys[k]);
         }
         d["sequences"] = std::move(sequences);
         carry(dialog, "Check1", d, "autoIncrease");
@@ -175,12 +175,10 @@ void upgradeStateJsonV1(Json& state) {
 
     // The phase, by its number in the later files of the first version; the earliest tell an
     // open run only by its button, captioned "Submit" while a run is played.
-    static constexpr std::array<const char*, 4> kPhases = {"idle", "playing", "quit",
-                                                           "switchTable"};
     const auto phase = state.find("phase");
     if (phase != state.end()) {
         const Json number = {{"phase", *phase}};
-        out["phase"] = kPhases[static_cast<std::size_t>(wholeMember(number, "phase", 0, 3))];
+        out["phase"] = kPhaseNames[static_cast<std::size_t>(wholeMember(number, "phase", 0, 3))];
     } else if (out.contains("window") && out["window"].contains("startButton")) {
         const Json& button = out["window"]["startButton"];
         out["phase"] = textMember(button, "caption") == "Submit" ? "playing" : "idle";

@@ -12,7 +12,8 @@ TEST_F(GameWords, EachWordSetsItsControl) {
     const Scenario scenarios[] = {
         "the even-money families :: watch:red-black watch:odd-even watch:high-low => chk7_1=1; "
         "chk7_2=1; chk7_3=1 || unwatch:odd-even => chk7_1=1; chk7_2=0; chk7_3=1",
-        "the other families :: style:multi watch:dozen watch:row watch:line watch:corner watch:trio "
+        "the other families :: style:multi watch:dozen watch:row watch:line watch:corner "
+        "watch:trio "
         "watch:split watch:single => chk6=1; chk1=1; chk2=1; chk3=1; chk4=1; chk5=1; Chk8=1 || "
         "unwatch:dozen unwatch:single => chk6=0; Chk8=0; chk1=1",
         "thresholds, Low and High alike :: style:multi threshold:even=3 threshold:dozen=5 "
