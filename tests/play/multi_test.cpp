@@ -17,7 +17,7 @@ TEST_F(Multi, Presses) {
         "no bet due :: style:super watch:dozen count:dozen=2 threshold:dozen=5 start spin:7 => "
         "label=Spin Only; open=0; chips=; back=normal; table=1; total=1; enabled=0",
         "a press without a number changes nothing :: answer:Kept Casino=New... style:multi "
-        "watch:red-black threshold:even=0 count:row=1 start spin:5 wait start => boxes=Enter the "
+        "watch:red-black threshold:even=0 count:row=1 start spin:5 wait submit => boxes=Enter the "
         "Casino Name|Select a Number!; total=1; recorded=1; balance=1000; bet=Black,; history=     "
         "5/; enabled=1",
         "Super: one winner, one loser :: style:super watch:red-black threshold:even=0 count:row=1 "
@@ -86,46 +86,51 @@ TEST_F(Multi, Presses) {
     "menu:mnuProg frmWagering.Text1=1,S frmWagering.Combo1=1 frmWagering.Command2 "
 TEST_F(Multi, TablesAndWagers) {
     const Scenario scenarios[] = {
-        "Super stops opening bets at the wins per table :: style:3 cboWins=1 chk7_1=1 even:0 "
-        "cboRow=1 Button1 5 6 => wins=1; open=0; chips=; label=Spin Only; back=normal || tick => "
-        "label=Switch Table/Press Start; button=Start; back=normal",
-        "Super carries a progression past the wins per table :: style:3 cboWins=1 chk7_1=1 "
-        "chk7_2=1 even:0 cboRow=1 Button1 5 => bet=Black,Even, || 11 => wins=1; open=1; "
-        "bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=Bet the stake shown on each "
-        "chip.",
-        "Multi has no wins per table stop :: style:2 cboWins=1 chk7_1=1 even:0 cboRow=1 Button1 5 "
-        "6 => wins=1; open=1; bet=Red,",
+        "Super stops opening bets at the wins per table :: style:super cboWins=1 watch:red-black "
+        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=0; chips=; label=Spin Only; "
+        "back=normal || tick => label=Switch Table/Press Start; button=Start; back=normal",
+        "Super carries a progression past the wins per table :: style:super cboWins=1 "
+        "watch:red-black watch:odd-even threshold:even=0 count:row=1 start 5 => bet=Black,Even, || "
+        "11 => wins=1; open=1; bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=Bet "
+        "the stake shown on each chip.",
+        "Multi has no wins per table stop :: style:multi cboWins=1 watch:red-black "
+        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=1; bet=Red,",
         "a win that leaves nothing open raises the wager and keeps it :: " RAISE_EVERY_CHIP
-        "style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 => bet=Red, || 1 => open=0; cboWager=2; "
-        "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || 11 => "
-        "open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
+        "style:super watch:red-black threshold:even=2 count:row=1 start 4 6 => bet=Red, || 1 => "
+        "open=0; cboWager=2; net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => "
+        "bet=Red,; chips=0:2 || 11 => open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
         "no raise while auto-increase is off :: menu:mnuProg frmWagering.Combo1=1 "
-        "frmWagering.Check1=0 frmWagering.Command2 style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 1 "
-        "=> net=1; cboWager=1",
+        "frmWagering.Check1=0 frmWagering.Command2 style:super watch:red-black threshold:even=2 "
+        "count:row=1 start 4 6 1 => net=1; cboWager=1",
         "no raise while a bet stays open :: " RAISE_EVERY_CHIP
-        "style:3 chk7_1=1 even:0 cboRow=1 Button1 5 6 => open=1; net=1; cboWager=1",
+        "style:super watch:red-black threshold:even=0 count:row=1 start 5 6 => open=1; net=1; "
+        "cboWager=1",
     };
     for (const Scenario& s : scenarios) play(s);
 }
 
 // Super with seventeen single-number bets and a dozen open after a zero.
-#define SINGLES "style:3 Chk8=1 cboSingle=17 single:0 chk6=1 cboDozen=1 dozen:0 Button1 0 wait "
+#define SINGLES                                                                              \
+    "style:super watch:single count:single=17 threshold:single=0 watch:dozen count:dozen=1 " \
+    "threshold:dozen=0 start 0 wait "
 TEST_F(Multi, Chips) {
     const Scenario scenarios[] = {
-        "Super chips carry their family images and a tooltip each :: style:3 Chk8=1 chk7_1=1 "
-        "chk7_2=1 chk7_3=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 even:0 dozen:0 row:0 line:0 "
-        "corner:0 trio:0 split:0 single:0 cboDozen=1 cboRow=1 cboLine=1 cboCorner=1 cboTrio=1 "
-        "cboSplit=1 cboSingle=1 Button1 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line "
-        "06/03,1st 12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 5 5 5 "
-        "5 5 5 5 5 9; label=Bet $1 on all chips shown.; tips=Bet 1 on Split 01/02|Bet 1 on Corner "
+        "Super chips carry their family images and a tooltip each :: style:super watch:single "
+        "watch:red-black watch:odd-even watch:high-low watch:row watch:line watch:corner "
+        "watch:trio watch:split watch:dozen threshold:even=0 threshold:dozen=0 threshold:row=0 "
+        "threshold:line=0 threshold:corner=0 threshold:trio=0 threshold:split=0 threshold:single=0 "
+        "count:dozen=1 count:row=1 count:line=1 count:corner=1 count:trio=1 count:split=1 "
+        "count:single=1 start 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line 06/03,1st "
+        "12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 5 5 5 5 5 5 5 5 "
+        "9; label=Bet $1 on all chips shown.; tips=Bet 1 on Split 01/02|Bet 1 on Corner "
         "04/01/05/02|Bet 1 on Trio 01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet "
         "1 on Red|Bet 1 on Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to "
         "36|Bet 1 on Single 01",
-        "Multi bets no single numbers, even with their box ticked :: style:2 Chk8=1 single:0 "
-        "cboSingle=1 Button1 0 => open=0; label=Spin Only; bet=",
+        "Multi bets no single numbers, even with their box ticked :: style:multi watch:single "
+        "threshold:single=0 count:single=1 start 0 => open=0; label=Spin Only; bet=",
         // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.
         "a single-number chip enters its number in Super :: " SINGLES
-        "chip:17 => pending=1; spin=17; marker=1 || Button1 => wins=1; net=18; balance=1018",
+        "chip:17 => pending=1; spin=17; marker=1 || submit => wins=1; net=18; balance=1018",
         "other chips enter nothing :: " SINGLES "chip:0 => pending=0; marker=0",
         "Classic ignores chip clicks :: " SINGLES "BetStyle1=1 chip:17 => pending=0; marker=0",
         "chips laid in Multi drop the Super tooltips :: " SINGLES

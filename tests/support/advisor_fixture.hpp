@@ -58,7 +58,7 @@ inline constexpr std::array<const char*, 3> kStyles{"classic", "multi", "super"}
 //                                  families share "even")
 //   count:FAMILY=N                 how many bets of the family Multi play takes (kCounts)
 //   balance:N                      the account balance
-//   start                          Button1 (Start, or Submit while a run is played)
+//   start, submit                  Button1 (captioned Start, or Submit while a run is played)
 //   spin:N                         a spin: wait, click N, Submit
 //   style:classic|multi|super      as style:1, style:2 and style:3
 inline std::string gameWords(const std::string& head, const std::string& arg) {
@@ -81,7 +81,7 @@ inline std::string gameWords(const std::string& head, const std::string& arg) {
     }
     if (head == "count") return std::string(named(kCounts)) + "=" + value;
     if (head == "balance") return "Text18=" + arg;
-    if (head == "start" && arg.empty()) return "Button1";
+    if ((head == "start" || head == "submit") && arg.empty()) return "Button1";
     if (head == "spin") return arg;
     if (head == "style") {
         for (std::size_t i = 0; i < kStyles.size(); ++i)
