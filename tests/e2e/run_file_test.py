@@ -25,8 +25,8 @@ MULTI = ["set BetStyle2 1", "set cboRow 2", "set cboDozen 1", "set chk1 1", "set
          "set Text18 1000", "press", WAIT]
 
 
-# The shape of the first version, as 0.1.0 wrote it (the later files of that version also kept
-# the phase): the run under the window's control names, items 0 of the indexed controls unused.
+# The shape of the first version: the run under the window's control names, items 0 of the
+# indexed controls unused.
 RENAMED = dict(totalSpins="TotalSpins", tableSpins="TableSpins", wins="Wins",
                recordedSpins="RecordedSpins", betOpen="BetOpen", currentBet="CurrentBet",
                winningBets="WinningBets", betLists="lists", stepIndex="StepIndex", stake="Stake",
@@ -78,10 +78,12 @@ def first_version_form(w):
 
 def first_version_state(s):
     old = {RENAMED.get(k, k): v for k, v in s.items()
-           if k not in ("minimumWager", "wagering", "window", "phase", "acceptsPress")}
+           if k not in ("minimumWager", "wagering", "window", "phase")}
     old["wager"] = {UNIT[k]: v for k, v in s["minimumWager"].items()}
     old["wagering"] = {SEQUENCES[k]: v for k, v in s["wagering"].items()}
     old["form"] = first_version_form(s["window"])
+    # Those after 0.1.0 also kept the phase, by its number.
+    old["phase"] = ["idle", "playing", "quit", "switchTable"].index(s["phase"])
     return old
 
 
