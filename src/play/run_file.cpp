@@ -14,7 +14,9 @@
 namespace brisvale {
 namespace {
 
-constexpr long long kRunFileVersion = 1;
+// The second version keeps the run under the names of the game; the first, under the window's
+// control names, is still read.
+constexpr long long kRunFileVersion = 2;
 // A run file holds a few kilobytes and the spins of its history box (three bytes a spin);
 // anything far beyond is not one.
 constexpr std::size_t kRunFileLimit = 64u << 20;
@@ -59,6 +61,24 @@ Settings settingsOf(const Json& values) {
         settings[i] = static_cast<std::int32_t>(wholeMember(one, "value", low, high));
     }
     return settings;
+}
+
+// A file of the first version: its state, and the state of each point of its undo history.
+void upgradeRunFileV1(Json& doc) {
+    if (!doc.is_object()) return;
+    if (doc.contains("state")) upgradeStateJsonV1(doc["state"]);
+    if (!doc.contains("undo")) return;
+    Json& undo = doc["undo"];
+    if (!undo.is_object() || !undo.contains("history")) return;
+    Json& history = undo["history"];
+    if (!history.is_object() || !history.contains("checkpoints")) return;
+    for (Json& point : history["checkpoints"]) {
+        if (!point.is_object() || !point.contains("state")) continue;
+        Json& checkpoint = point["state"];
+        if (checkpoint.is_object() && checkpoint.contains("state")) {
+            upgradeStateJsonV1(checkpoint["state"]);
+        }
+    }
 }
 
 // A run read from the run file, not yet in use.
@@ -129,9 +149,11 @@ void Advisor::offerResume() {
             throw BadStateJson(file.why.empty() ? "it cannot be read" : file.why);
         }
         Json doc = Json::parse(file.bytes);
-        if (wholeMember(doc, "version", 0, 1LL << 40) != kRunFileVersion) {
+        const long long version = wholeMember(doc, "version", 0, 1LL << 40);
+        if (version != kRunFileVersion && version != 1) {
             throw BadStateJson("it was written by another version of Brisvale");
         }
+        if (version == 1) upgradeRunFileV1(doc);
         run.savedAt = wholeMember(doc, "savedAt", 0, 1LL << 53);
         const std::string casino = textMember(doc, "casino");
         if (!casino.empty()) {
@@ -147,8 +169,8 @@ void Advisor::offerResume() {
             run.record = std::move(*record);
         }
         // The casino is found by its name: others may have come or gone since.
-        member(member(member(doc, "state"), "form"), "Casino");
-        doc["state"]["form"]["Casino"]["index"] = run.casino;
+        member(member(member(doc, "state"), "window"), "casinoList");
+        doc["state"]["window"]["casinoList"]["index"] = run.casino;
         fromJson(member(doc, "state"), run.state);
         if (!run.state.playing() || run.state.ReplayMode) {
             throw BadStateJson("it holds no open run");
@@ -294,8 +316,8 @@ bool Advisor::resumeUndo(const Json& undo, int casino) {
         loaded.fromJson(member(undo, "history"), [&](const Json& j) {
             Checkpoint c{s_, settings_, {}, {}, {}, std::nullopt};
             Json state = member(j, "state");
-            member(member(state, "form"), "Casino");
-            state["form"]["Casino"]["index"] = casino;
+            member(member(state, "window"), "casinoList");
+            state["window"]["casinoList"]["index"] = casino;
             fromJson(state, c.state);
             c.settings = settingsOf(member(j, "settings"));
             const Json& random = member(j, "random");

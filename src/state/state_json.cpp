@@ -1,61 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "state/state_json.hpp"
 
-#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <utility>
 
 #include "model/numbers.hpp"
+#include "state/json_checks.hpp"
 #include "util/windows1252.hpp"
 
 namespace brisvale {
-namespace {
-
-// --- How many members an aggregate has: the most initialisers it takes. ---
-struct AnyMember {
-    template <class T>
-    operator T() const;  // never called: only asked about
-};
-
-template <class T, std::size_t N>
-constexpr bool takes() {
-    return []<std::size_t... I>(std::index_sequence<I...>) {
-        return requires {
-            T{(static_cast<void>(I), AnyMember{})...};
-        };
-    }
-    (std::make_index_sequence<N>{});
-}
-
-template <class T, std::size_t N = 0>
-constexpr std::size_t memberCount() {
-    if constexpr (takes<T, N + 1>()) {
-        return memberCount<T, N + 1>();
-    } else {
-        return N;
-    }
-}
-
-// A struct that gains a member fails here until its two functions below store it (or say why
-// not) and the number is raised.
-static_assert(memberCount<CheckBox>() == 2);
-static_assert(memberCount<OptionButton>() == 2);
-static_assert(memberCount<TextBox>() == 2);
-static_assert(memberCount<ListBox>() == 3);
-static_assert(memberCount<Label>() == 3);
-static_assert(memberCount<Button>() == 2);
-static_assert(memberCount<Chip>() == 11);
-static_assert(memberCount<StakeLabel>() == 7);
-static_assert(memberCount<Marker>() == 5);
-static_assert(memberCount<Picture>() == 5);
-static_assert(memberCount<WageringForm>() == 5);
-static_assert(memberCount<Form>() == 39);
-static_assert(memberCount<MinimumWager>() == 3);
-static_assert(memberCount<Wagering>() == 4);
-static_assert(memberCount<Settlement>() == 2);
-static_assert(memberCount<RunTally>() == 2);
-static_assert(memberCount<PlayState>() == 39);
+namespace json {
 
 [[noreturn]] void bad(const std::string& what) {
     throw BadStateJson(what);
@@ -86,251 +41,19 @@ const Json& arrayMember(const Json& j, const char* key, std::size_t size) {
     return a;
 }
 
-constexpr long long kInt16Min = -32768, kInt16Max = 32767;
-constexpr long long kIntMin = std::numeric_limits<int>::min();
-constexpr long long kIntMax = std::numeric_limits<int>::max();
+}  // namespace json
 
-// --- One pair of functions per struct. ---
+using namespace json;
 
-Json toJson(const CheckBox& b) {
-    return {{"value", b.value}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, CheckBox& b) {
-    b.value = static_cast<int>(wholeMember(j, "value", 0, 2));
-    b.enabled = flagMember(j, "enabled");
-}
+namespace {
 
-Json toJson(const OptionButton& b) {
-    return {{"value", b.value}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, OptionButton& b) {
-    b.value = flagMember(j, "value");
-    b.enabled = flagMember(j, "enabled");
-}
-
-Json toJson(const TextBox& b) {
-    return {{"text", textJson(b.text)}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, TextBox& b) {
-    b.text = textMember(j, "text");
-    b.enabled = flagMember(j, "enabled");
-}
-
-// The entries are the session's own (filled at start-up, or read from the history file).
-Json toJson(const ListBox& b) {
-    return {{"index", b.index}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, ListBox& b) {
-    b.index =
-        static_cast<int>(wholeMember(j, "index", -1, static_cast<long long>(b.items.size()) - 1));
-    b.enabled = flagMember(j, "enabled");
-}
-
-Json toJson(const Label& b) {
-    return {{"caption", textJson(b.caption)}, {"visible", b.visible}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, Label& b) {
-    b.caption = textMember(j, "caption");
-    b.visible = flagMember(j, "visible");
-    b.enabled = flagMember(j, "enabled");
-}
-
-Json toJson(const Button& b) {
-    return {{"caption", textJson(b.caption)}, {"enabled", b.enabled}};
-}
-void fromJson(const Json& j, Button& b) {
-    b.caption = textMember(j, "caption");
-    b.enabled = flagMember(j, "enabled");
-}
-
-// Not stored, being the session's design like the chips' size: appearance, borderStyle and
-// label (the stake label's place, alignment and type), which start-up takes from the site.
-Json toJson(const Chip& c) {
-    return {{"visible", c.visible},
-            {"left", c.left},
-            {"top", c.top},
-            {"image", c.image},
-            {"blackText", c.blackText},
-            {"caption", textJson(c.caption)},
-            {"tooltip", textJson(c.tooltip)},
-            {"bet", c.bet}};
-}
-void fromJson(const Json& j, Chip& c) {
-    c.visible = flagMember(j, "visible");
-    c.left = static_cast<int>(wholeMember(j, "left", kIntMin, kIntMax));
-    c.top = static_cast<int>(wholeMember(j, "top", kIntMin, kIntMax));
-    c.image = static_cast<int>(wholeMember(j, "image", 1, 9));
-    c.blackText = flagMember(j, "blackText");
-    c.caption = textMember(j, "caption");
-    c.tooltip = textMember(j, "tooltip");
-    c.bet = static_cast<int>(wholeMember(j, "bet", -1, kBetCount - 1));
-}
-
-// The marker's size is the session's design.
-Json toJson(const Marker& m) {
-    return {{"visible", m.visible}, {"left", m.left}, {"top", m.top}};
-}
-void fromJson(const Json& j, Marker& m) {
-    m.visible = flagMember(j, "visible");
-    m.left = static_cast<int>(wholeMember(j, "left", kIntMin, kIntMax));
-    m.top = static_cast<int>(wholeMember(j, "top", kIntMin, kIntMax));
-}
-
-// Where the picture sits is the session's design; only whether it shows is the run's.
-Json toJson(const Picture& p) {
-    return {{"visible", p.visible}};
-}
-void fromJson(const Json& j, Picture& p) {
-    p.visible = flagMember(j, "visible");
-}
-
-Json toJson(const BoardLayout& b) {
-    return {{"flipped", b.BoardFlipped()}, {"colored", b.numbersColored()}};
-}
-void fromJson(const Json& j, BoardLayout& b) {
-    b = BoardLayout();
-    if (flagMember(j, "colored")) b.ColorNumbers();
-    if (flagMember(j, "flipped")) b.FlipBoard(true);
-}
-
-// The numbers oldest first, as one text ("17,0,32"): the box may hold a whole casino's
-// history, and one text is written and read far quicker than a list of as many values.
-Json toJson(const HistoryBox& h) {
-    std::string text;
-    text.reserve(h.lineCount() * 3);
-    for (signed char n : h.numbers()) {
-        if (!text.empty()) text.push_back(',');
-        text += std::to_string(n);
-    }
-    return text;
-}
-void fromJson(const Json& j, HistoryBox& h) {
-    if (!j.is_string()) bad("Text1 is not text");
-    const std::string_view text = j.get_ref<const std::string&>();
-    h.clear();
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find(',', start);
-        if (end == std::string_view::npos) end = text.size();
-        int n = -1;
-        const auto [stop, error] = std::from_chars(text.data() + start, text.data() + end, n);
-        if (error != std::errc() || stop != text.data() + end || n < 0 || n > 36) {
-            bad("Text1 holds something that is not a number of the wheel");
-        }
-        h.AddHistoryLine(n);
-        start = end + 1;
-        if (end + 1 == text.size()) bad("Text1 ends with a comma");
-    }
-}
-
-template <class T, std::size_t N>
-Json toJsonArray(const std::array<T, N>& items) {
-    Json out = Json::array();
-    for (const T& item : items) out.push_back(toJson(item));
-    return out;
-}
-template <class T, std::size_t N>
-void fromJsonArray(const Json& j, const char* key, std::array<T, N>& items) {
-    const Json& a = arrayMember(j, key, N);
-    for (std::size_t i = 0; i < N; ++i) fromJson(a[i], items[i]);
-}
-
-Json toJson(const WageringForm& w) {
-    return {{"open", w.open},
-            {"Text", toJsonArray(w.Text)},
-            {"Check1", toJson(w.Check1)},
-            {"Combo1", toJson(w.Combo1)},
-            {"Combo2", toJson(w.Combo2)}};
-}
-void fromJson(const Json& j, WageringForm& w) {
-    w.open = flagMember(j, "open");
-    fromJsonArray(j, "Text", w.Text);
-    fromJson(member(j, "Check1"), w.Check1);
-    fromJson(member(j, "Combo1"), w.Combo1);
-    fromJson(member(j, "Combo2"), w.Combo2);
-}
-
-// Not stored, being the session's design: width, chipWidth, chipHeight, casinoMenu.
-Json toJson(const Form& f) {
-    Json highLabels = Json::array();
-    for (bool on : f.highLabelEnabled) highLabels.push_back(on);
-    return {{"caption", textJson(f.caption)},
-            {"height", f.height},
-            {"backColor", f.backColor},
-            {"alwaysOnTop", f.alwaysOnTop},
-            {"focus", textJson(f.focus)},
-            {"focusRequests", f.focusRequests},
-            {"board", toJson(f.board)},
-            {"chips", toJsonArray(f.chips)},
-            {"marker", toJson(f.marker)},
-            {"Picture4", toJson(f.Picture4)},
-            {"Button1", toJson(f.Button1)},
-            {"Label1", toJson(f.Label1)},
-            {"Text1", toJson(f.Text1)},
-            {"Text", toJsonArray(f.Text)},
-            {"BetStyle", toJsonArray(f.BetStyle)},
-            {"Option2", toJson(f.Option2)},
-            {"Option3", toJson(f.Option3)},
-            {"Check", toJsonArray(f.Check)},
-            {"chk", toJsonArray(f.chk)},
-            {"chk7_", toJsonArray(f.chk7_)},
-            {"Chk8", toJson(f.Chk8)},
-            {"howMany", toJsonArray(f.howMany)},
-            {"cboWager", toJson(f.cboWager)},
-            {"cboSpins", toJson(f.cboSpins)},
-            {"cboWins", toJson(f.cboWins)},
-            {"cboTime", toJson(f.cboTime)},
-            {"Casino", toJson(f.Casino)},
-            {"cmdMore", toJson(f.cmdMore)},
-            {"Command1", toJson(f.Command1)},
-            {"Command2", toJson(f.Command2)},
-            {"Label12", toJson(f.Label12)},
-            {"Label35", toJson(f.Label35)},
-            {"Label41", toJson(f.Label41)},
-            {"highLabelEnabled", highLabels},
-            {"frmWagering", toJson(f.frmWagering)}};
-}
-void fromJson(const Json& j, Form& f) {
-    f.caption = textMember(j, "caption");
-    f.height = static_cast<int>(wholeMember(j, "height", 0, kIntMax));
-    f.backColor = wholeMember(j, "backColor", -2147483648LL, 4294967295LL);
-    f.alwaysOnTop = flagMember(j, "alwaysOnTop");
-    f.focus = textMember(j, "focus");
-    f.focusRequests = static_cast<int>(wholeMember(j, "focusRequests", 0, kIntMax));
-    fromJson(member(j, "board"), f.board);
-    fromJsonArray(j, "chips", f.chips);
-    fromJson(member(j, "marker"), f.marker);
-    fromJson(member(j, "Picture4"), f.Picture4);
-    fromJson(member(j, "Button1"), f.Button1);
-    fromJson(member(j, "Label1"), f.Label1);
-    fromJson(member(j, "Text1"), f.Text1);
-    fromJsonArray(j, "Text", f.Text);
-    fromJsonArray(j, "BetStyle", f.BetStyle);
-    fromJson(member(j, "Option2"), f.Option2);
-    fromJson(member(j, "Option3"), f.Option3);
-    fromJsonArray(j, "Check", f.Check);
-    fromJsonArray(j, "chk", f.chk);
-    fromJsonArray(j, "chk7_", f.chk7_);
-    fromJson(member(j, "Chk8"), f.Chk8);
-    fromJsonArray(j, "howMany", f.howMany);
-    fromJson(member(j, "cboWager"), f.cboWager);
-    fromJson(member(j, "cboSpins"), f.cboSpins);
-    fromJson(member(j, "cboWins"), f.cboWins);
-    fromJson(member(j, "cboTime"), f.cboTime);
-    fromJson(member(j, "Casino"), f.Casino);
-    fromJson(member(j, "cmdMore"), f.cmdMore);
-    fromJson(member(j, "Command1"), f.Command1);
-    fromJson(member(j, "Command2"), f.Command2);
-    fromJson(member(j, "Label12"), f.Label12);
-    fromJson(member(j, "Label35"), f.Label35);
-    fromJson(member(j, "Label41"), f.Label41);
-    const Json& highLabels = arrayMember(j, "highLabelEnabled", f.highLabelEnabled.size());
-    for (std::size_t i = 0; i < f.highLabelEnabled.size(); ++i) {
-        if (!highLabels[i].is_boolean())
-            bad("highLabelEnabled holds a value that is not true or false");
-        f.highLabelEnabled[i] = highLabels[i].get<bool>();
-    }
-    fromJson(member(j, "frmWagering"), f.frmWagering);
-}
+// A struct that gains a member fails here until its two functions below store it (or say why
+// not) and the number is raised.
+static_assert(memberCount<MinimumWager>() == 3);
+static_assert(memberCount<Wagering>() == 4);
+static_assert(memberCount<Settlement>() == 2);
+static_assert(memberCount<RunTally>() == 2);
+static_assert(memberCount<PlayState>() == 39);
 
 Json toJson(const BetList& list) {
     Json out = Json::array();
@@ -405,15 +128,13 @@ void fromJson(const Json& j, SleeperTables& t) {
 
 Json toJson(const MinimumWager& w) {
     return {
-        {"UnitWager", w.UnitWager}, {"StartUnitWager", w.StartUnitWager}, {"NetChips", w.NetChips}};
+        {"unitWager", w.UnitWager}, {"startUnitWager", w.StartUnitWager}, {"netChips", w.NetChips}};
 }
 void fromJson(const Json& j, MinimumWager& w) {
     constexpr long long kWide = std::numeric_limits<long long>::max();
-    // Files of the first version also hold the list position of the unit; the list's own
-    // selection is kept with the window's state.
-    w.UnitWager = wholeMember(j, "UnitWager", -kWide, kWide);
-    w.StartUnitWager = wholeMember(j, "StartUnitWager", -kWide, kWide);
-    w.NetChips = wholeMember(j, "NetChips", -kWide, kWide);
+    w.UnitWager = wholeMember(j, "unitWager", -kWide, kWide);
+    w.StartUnitWager = wholeMember(j, "startUnitWager", -kWide, kWide);
+    w.NetChips = wholeMember(j, "netChips", -kWide, kWide);
 }
 
 Json toJson(const Wagering& w) {
@@ -423,13 +144,13 @@ Json toJson(const Wagering& w) {
         for (const std::string& element : sequence) elements.push_back(textJson(element));
         sequences.push_back(std::move(elements));
     }
-    return {{"WagerSequence", sequences},
-            {"AutoIncrease", w.AutoIncrease},
-            {"IncreaseChips", w.IncreaseChips},
-            {"IncreaseSteps", w.IncreaseSteps}};
+    return {{"sequences", sequences},
+            {"autoIncrease", w.AutoIncrease},
+            {"increaseChips", w.IncreaseChips},
+            {"increaseSteps", w.IncreaseSteps}};
 }
 void fromJson(const Json& j, Wagering& w) {
-    const Json& sequences = arrayMember(j, "WagerSequence", kFamilyCount);
+    const Json& sequences = arrayMember(j, "sequences", kFamilyCount);
     for (int k = 0; k < kFamilyCount; ++k) {
         const Json& elements = sequences[static_cast<std::size_t>(k)];
         if (!elements.is_array()) bad("a wager sequence is not a list");
@@ -440,9 +161,9 @@ void fromJson(const Json& j, Wagering& w) {
             sequence.push_back(windows1252FromUtf8(element.get_ref<const std::string&>()));
         }
     }
-    w.AutoIncrease = static_cast<int>(wholeMember(j, "AutoIncrease", kIntMin, kIntMax));
-    w.IncreaseChips = static_cast<int>(wholeMember(j, "IncreaseChips", kIntMin, kIntMax));
-    w.IncreaseSteps = static_cast<int>(wholeMember(j, "IncreaseSteps", kIntMin, kIntMax));
+    w.AutoIncrease = static_cast<int>(wholeMember(j, "autoIncrease", kIntMin, kIntMax));
+    w.IncreaseChips = static_cast<int>(wholeMember(j, "increaseChips", kIntMin, kIntMax));
+    w.IncreaseSteps = static_cast<int>(wholeMember(j, "increaseSteps", kIntMin, kIntMax));
 }
 
 template <class T, std::size_t N>
@@ -456,6 +177,16 @@ void numbersFromJson(const Json& j, const char* key, std::array<T, N>& values, l
                      long long hi) {
     const Json& a = arrayMember(j, key, N);
     for (std::size_t i = 0; i < N; ++i) values[i] = static_cast<T>(wholeValue(a[i], lo, hi, key));
+}
+
+const char* phaseName(RunPhase phase) {
+    return kPhaseNames[static_cast<std::size_t>(phase)];
+}
+RunPhase phaseOf(const Json& j) {
+    for (std::size_t i = 0; i < kPhaseNames.size(); ++i) {
+        if (j == kPhaseNames[i]) return static_cast<RunPhase>(i);
+    }
+    bad("phase is not a phase of a run");
 }
 
 }  // namespace
@@ -495,93 +226,86 @@ Json toJson(const PlayState& s) {
     Json balances = Json::array();
     balances.get_ref<Json::array_t&>().reserve(s.RunBalances.size());
     for (double b : s.RunBalances) balances.push_back(b);
-    return {{"TotalSpins", s.TotalSpins},
-            {"TableSpins", s.TableSpins},
-            {"Wins", s.Wins},
-            {"RecordedSpins", s.RecordedSpins},
-            {"BetOpen", s.BetOpen},
-            {"CurrentBet", toJson(s.CurrentBet)},
-            {"WinningBets", toJson(s.WinningBets)},
-            {"lists", lists},
+    return {{"totalSpins", s.TotalSpins},
+            {"tableSpins", s.TableSpins},
+            {"wins", s.Wins},
+            {"recordedSpins", s.RecordedSpins},
+            {"betOpen", s.BetOpen},
+            {"currentBet", toJson(s.CurrentBet)},
+            {"winningBets", toJson(s.WinningBets)},
+            {"betLists", lists},
             {"betSteps", numbersJson(s.betSteps)},
-            {"StepIndex", s.StepIndex},
-            {"Stake", s.Stake},
-            {"wager", toJson(s.wager)},
-            {"Balance", s.Balance},
-            {"RunBalances", balances},
-            {"QuitPending", s.QuitPending},
+            {"stepIndex", s.StepIndex},
+            {"stake", s.Stake},
+            {"minimumWager", toJson(s.wager)},
+            {"balance", s.Balance},
+            {"runBalances", balances},
+            {"quitPending", s.QuitPending},
             {"settled", toJson(s.settled)},
             {"runTally", toJson(s.runTally)},
-            {"SpinPending", s.SpinPending},
-            {"SpinNumber", s.SpinNumber},
-            {"SpinText", std::string(s.spinText())},
-            {"SpinWaitActive", s.SpinWaitActive},
-            {"SpinWaitLeft", s.SpinWaitLeft},
-            {"SpinInterval", s.SpinInterval},
-            {"phase", static_cast<int>(s.phase)},
+            {"spinPending", s.SpinPending},
+            {"spinNumber", s.SpinNumber},
+            {"spinText", std::string(s.spinText())},
+            {"spinWaitActive", s.SpinWaitActive},
+            {"spinWaitLeft", s.SpinWaitLeft},
+            {"spinInterval", s.SpinInterval},
+            {"phase", phaseName(s.phase)},
             {"acceptsPress", s.acceptsPress},
-            {"RunStart", s.RunStart},
-            {"ReplayMode", s.ReplayMode},
-            {"MultiBetPlay", s.MultiBetPlay},
-            {"StartThreshold", numbersJson(s.StartThreshold)},
-            {"CasinoName", textJson(s.CasinoName)},
+            {"runStart", s.RunStart},
+            {"replayMode", s.ReplayMode},
+            {"multiBetPlay", s.MultiBetPlay},
+            {"startThresholds", numbersJson(s.StartThreshold)},
+            {"casinoName", textJson(s.CasinoName)},
             {"sleepers", toJson(s.sleepers)},
             {"wagering", toJson(s.wagering)},
-            {"form", toJson(s.form)}};
+            {"window", toJson(s.form)}};
 }
 
 void fromJson(const Json& j, PlayState& s) {
-    s.TotalSpins = static_cast<int>(wholeMember(j, "TotalSpins", 0, kInt16Max));
-    s.TableSpins = static_cast<int>(wholeMember(j, "TableSpins", 0, kInt16Max));
-    s.Wins = static_cast<int>(wholeMember(j, "Wins", 0, kInt16Max));
-    s.RecordedSpins = static_cast<int>(wholeMember(j, "RecordedSpins", 0, kInt16Max));
-    s.BetOpen = flagMember(j, "BetOpen");
-    fromJson(member(j, "CurrentBet"), s.CurrentBet);
-    fromJson(member(j, "WinningBets"), s.WinningBets);
-    const Json& lists = arrayMember(j, "lists", kFamilyCount);
+    s.TotalSpins = static_cast<int>(wholeMember(j, "totalSpins", 0, kInt16Max));
+    s.TableSpins = static_cast<int>(wholeMember(j, "tableSpins", 0, kInt16Max));
+    s.Wins = static_cast<int>(wholeMember(j, "wins", 0, kInt16Max));
+    s.RecordedSpins = static_cast<int>(wholeMember(j, "recordedSpins", 0, kInt16Max));
+    s.BetOpen = flagMember(j, "betOpen");
+    fromJson(member(j, "currentBet"), s.CurrentBet);
+    fromJson(member(j, "winningBets"), s.WinningBets);
+    const Json& lists = arrayMember(j, "betLists", kFamilyCount);
     for (std::size_t k = 0; k < s.lists.size(); ++k) fromJson(lists[k], s.lists[k]);
     numbersFromJson(j, "betSteps", s.betSteps, kInt16Min, kInt16Max);
-    s.StepIndex = static_cast<int>(wholeMember(j, "StepIndex", kIntMin, kIntMax));
-    s.Stake = static_cast<std::int32_t>(wholeMember(j, "Stake", kIntMin, kIntMax));
-    fromJson(member(j, "wager"), s.wager);
-    const Json& balance = member(j, "Balance");
-    if (!balance.is_number()) bad("Balance is not a number");
+    s.StepIndex = static_cast<int>(wholeMember(j, "stepIndex", kIntMin, kIntMax));
+    s.Stake = static_cast<std::int32_t>(wholeMember(j, "stake", kIntMin, kIntMax));
+    fromJson(member(j, "minimumWager"), s.wager);
+    const Json& balance = member(j, "balance");
+    if (!balance.is_number()) bad("balance is not a number");
     s.Balance = balance.get<double>();
-    const Json& balances = arrayMember(j, "RunBalances", 0);
+    const Json& balances = arrayMember(j, "runBalances", 0);
     s.RunBalances.clear();
     for (const Json& b : balances) {
-        if (!b.is_number()) bad("RunBalances holds a value that is not a number");
+        if (!b.is_number()) bad("runBalances holds a value that is not a number");
         s.RunBalances.push_back(b.get<double>());
     }
-    s.QuitPending = flagMember(j, "QuitPending");
+    s.QuitPending = flagMember(j, "quitPending");
     fromJson(member(j, "settled"), s.settled);
     fromJson(member(j, "runTally"), s.runTally);
-    s.SpinPending = flagMember(j, "SpinPending");
-    s.SpinNumber = static_cast<int>(wholeMember(j, "SpinNumber", 0, 36));
-    const std::string spinText = textMember(j, "SpinText");
-    if (spinText != PadNumber(s.SpinNumber)) bad("SpinText does not match SpinNumber");
+    s.SpinPending = flagMember(j, "spinPending");
+    s.SpinNumber = static_cast<int>(wholeMember(j, "spinNumber", 0, 36));
+    const std::string spinText = textMember(j, "spinText");
+    if (spinText != PadNumber(s.SpinNumber)) bad("spinText does not match spinNumber");
     s.SpinText = {spinText[0], spinText[1], '\0'};
-    s.SpinWaitActive = flagMember(j, "SpinWaitActive");
-    s.SpinWaitLeft = static_cast<int>(wholeMember(j, "SpinWaitLeft", kIntMin, kIntMax));
-    s.SpinInterval = static_cast<int>(wholeMember(j, "SpinInterval", 1, 9));
-    s.RunStart = wholeMember(j, "RunStart", std::numeric_limits<long long>::min(),
+    s.SpinWaitActive = flagMember(j, "spinWaitActive");
+    s.SpinWaitLeft = static_cast<int>(wholeMember(j, "spinWaitLeft", kIntMin, kIntMax));
+    s.SpinInterval = static_cast<int>(wholeMember(j, "spinInterval", 1, 9));
+    s.RunStart = wholeMember(j, "runStart", std::numeric_limits<long long>::min(),
                              std::numeric_limits<long long>::max());
-    s.ReplayMode = flagMember(j, "ReplayMode");
-    s.MultiBetPlay = flagMember(j, "MultiBetPlay");
-    numbersFromJson(j, "StartThreshold", s.StartThreshold, kInt16Min, kInt16Max);
-    s.CasinoName = textMember(j, "CasinoName");
+    s.ReplayMode = flagMember(j, "replayMode");
+    s.MultiBetPlay = flagMember(j, "multiBetPlay");
+    numbersFromJson(j, "startThresholds", s.StartThreshold, kInt16Min, kInt16Max);
+    s.CasinoName = textMember(j, "casinoName");
     fromJson(member(j, "sleepers"), s.sleepers);
     fromJson(member(j, "wagering"), s.wagering);
-    fromJson(member(j, "form"), s.form);
-    // Files of the first version tell an open run only by its button, captioned "Submit"
-    // while a run is played.
-    if (j.contains("phase")) {
-        s.phase = static_cast<RunPhase>(wholeMember(j, "phase", 0, 3));
-        s.acceptsPress = flagMember(j, "acceptsPress");
-    } else {
-        s.phase = s.form.Button1.caption == "Submit" ? RunPhase::Playing : RunPhase::Idle;
-        s.acceptsPress = s.form.Button1.enabled;
-    }
+    fromJson(member(j, "window"), s.form);
+    s.phase = phaseOf(member(j, "phase"));
+    s.acceptsPress = flagMember(j, "acceptsPress");
 }
 
 }  // namespace brisvale

@@ -143,8 +143,8 @@ class UndoAndResume(bvcli.CliTest):
                      spins(17, 4, 0))
         whole = self.read(RUN)
         damaged = [whole[:cut] for cut in range(0, len(whole) - 2, (len(whole) - 2) // 50 + 1)]
-        damaged += [whole.replace(b'"version":1', b'"version":2'), bytes(range(256)),
-                    whole.replace(b'"TotalSpins":3', b'"TotalSpins":-3'), whole]
+        damaged += [whole.replace(b'"version":2', b'"version":3'), bytes(range(256)),
+                    whole.replace(b'"totalSpins":3', b'"totalSpins":-3'), whole]
         for bad in damaged:
             self.write(RUN, bad)
             if bad is whole:  # the run whose casino is gone

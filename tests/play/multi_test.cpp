@@ -14,64 +14,69 @@ using Multi = AdvisorFixture;
 
 TEST_F(Multi, Presses) {
     const Scenario scenarios[] = {
-        "no bet due :: style:3 chk6=1 cboDozen=2 dozen:5 Button1 7 => label=Spin Only; open=0; "
-        "chips=; back=15790320; table=1; total=1; enabled=0",
-        "a press without a number changes nothing :: answer:Kept Casino=New... style:2 chk7_1=1 "
-        "even:0 cboRow=1 Button1 5 wait Button1 => boxes=Enter the Casino Name|Select a Number!; "
-        "total=1; recorded=1; balance=1000; bet=Black,; history=     5/; enabled=1",
-        "Super: one winner, one loser :: style:3 chk7_1=1 even:0 cboRow=1 Button1 5 => bet=Black,; "
-        "label=Bet $1 on all chips shown.; back=8454016; chips=0:1; tips=Bet 1 on Black || "
+        "no bet due :: style:super watch:dozen count:dozen=2 threshold:dozen=5 start spin:7 => "
+        "label=Spin Only; open=0; chips=; back=normal; table=1; total=1; enabled=0",
+        "a press without a number changes nothing :: answer:Kept Casino=New... style:multi "
+        "watch:red-black threshold:even=0 count:row=1 start spin:5 wait submit => boxes=Enter the "
+        "Casino Name|Select a Number!; total=1; recorded=1; balance=1000; bet=Black,; history=     "
+        "5/; enabled=1",
+        "Super: one winner, one loser :: style:super watch:red-black threshold:even=0 count:row=1 "
+        "start spin:5 => bet=Black,; label=Bet $1 on all chips shown.; back=bet; chips=0:1; "
+        "tips=Bet 1 on Black || "
         // Black loses and goes on at 2; Red opens beside it.
-        "0 => net=-1; balance=999; Text18=999; bet=Black,Red,; chips=0:2 1:1; wins=0; "
-        "label=Bet the stake shown on each chip. ||  => "
-        "spots=2940,1600 4650,1600 || "
+        "spin:0 => net=-1; balance=999; Text18=999; bet=Black,Red,; chips=0:2 1:1; wins=0; "
+        "label=Bet the stake shown on each chip. ||  => spots=2940,1600 4650,1600 || "
         // Black wins 2 at 1:1, Red loses its 1 and goes on; Black was just hit.
-        "2 => wins=1; net=0; balance=1000; bet=Red,; chips=0:2; spots=4650,1600; table=3; "
+        "spin:2 => wins=1; net=0; balance=1000; bet=Red,; chips=0:2; spots=4650,1600; table=3; "
         "label=Bet $2 on all chips shown.",
-        "Super: two winners, and the losers go on beside new bets :: style:3 chk6=1 chk1=1 "
-        "cboDozen=2 cboRow=2 dozen:0 row:0 Button1 0 => bet=1st 12,2nd 12,Row 1,Row 2, || 5 => "
-        "wins=2; net=2; balance=1002; bet=2nd 12,3rd 12,Row 1,Row 3,; chips=0:2 1:1 2:2 3:1",
-        "Super: a zero charges every open bet :: style:3 chk6=1 chk1=1 cboDozen=2 cboRow=2 dozen:0 "
-        "row:0 Button1 0 0 => net=-4; balance=996; wins=0; bet=1st 12,2nd 12,Row 1,Row 2,; "
-        "chips=0:2 1:2 2:2 3:2",
-        "Multi: one stake for all chips :: style:2 chk1=1 cboRow=2 row:0 Button1 5 => bet=Row "
-        "1,Row 3,; label=Bet $1 on all chips shown.; back=8454016; tips= || 8 => bet=Row 1,Row 3,; "
-        "label=Bet $2 on all chips shown.; net=-2; balance=998",
-        "Multi: unequal stakes name none :: style:2 chk1=1 chk6=1 cboRow=2 cboDozen=1 row:0 "
-        "dozen:2 Button1 5 => bet=Row 1,Row 3, || "
+        "Super: two winners, and the losers go on beside new bets :: style:super watch:dozen "
+        "watch:row count:dozen=2 count:row=2 threshold:dozen=0 threshold:row=0 start spin:0 => "
+        "bet=1st 12,2nd 12,Row 1,Row 2, || spin:5 => wins=2; net=2; balance=1002; bet=2nd 12,3rd "
+        "12,Row 1,Row 3,; chips=0:2 1:1 2:2 3:1",
+        "Super: a zero charges every open bet :: style:super watch:dozen watch:row count:dozen=2 "
+        "count:row=2 threshold:dozen=0 threshold:row=0 start spin:0 spin:0 => net=-4; balance=996; "
+        "wins=0; bet=1st 12,2nd 12,Row 1,Row 2,; chips=0:2 1:2 2:2 3:2",
+        "Multi: one stake for all chips :: style:multi watch:row count:row=2 threshold:row=0 start "
+        "spin:5 => bet=Row 1,Row 3,; label=Bet $1 on all chips shown.; back=bet; tips= || spin:8 "
+        "=> bet=Row 1,Row 3,; label=Bet $2 on all chips shown.; net=-2; balance=998",
+        "Multi: unequal stakes name none :: style:multi watch:row watch:dozen count:row=2 "
+        "count:dozen=1 threshold:row=0 threshold:dozen=2 start spin:5 => bet=Row 1,Row 3, || "
         // Row 1 goes on at 2; Row 2 comes before Row 3 and opens at 1, as does 2nd 12.
-        "0 => bet=2nd 12,Row 1,Row 2,; chips=0:1 1:2 2:1; label=Bet the stake shown on each chip.",
-        "Multi fills a family by lowering its threshold :: style:2 chk1=1 cboRow=2 row:3 Button1 1 "
-        "2 => label=Spin Only || 3 => bet=Row 1,Row 2,",
-        "after a first zero nothing has slept: the fill-up asks at threshold 0 too :: style:2 "
-        "chk1=1 cboRow=2 row:1 Button1 0 => bet=Row 1,Row 2,",
-        "Multi asks a family below zero at least once :: style:2 chk1=1 cboRow=1 row:-1 Button1 5 "
-        "=> bet=Row 1,; label=Bet $1 on all chips shown.",
-        "Multi's lowering stops at the bottom of the range :: style:2 chk1=1 cboRow=1 row:-32768 "
-        "Button1 5 8 11 => bet=Row 1,; chips=0:3",
-        "Multi drops bets at their stop and hides the chips :: seq:3=1,S style:2 chk1=1 cboRow=2 "
-        "row:0 Button1 5 => bet=Row 1,Row 3, || 8 => bet=; open=0; label=Spin Only; chips=; "
-        "back=15790320; balance=998",
-        "a dropped Super bet leaves a gap among the chips :: seq:2=1,S style:3 chk6=1 cboDozen=1 "
-        "chk7_1=1 dozen:0 even:0 Button1 5 => bet=2nd 12,Black, || 3 => bet=Black,; chips=1:2; "
-        "tips=Bet 2 on Black; spots=2940,1600; label=Bet $2 on all chips shown.; button=Submit || "
-        "flip => chips=1:2; "
-        "spots=4640,1600",
-        "a quit mark ends a Super run after a loss :: seq:1=1,Q style:3 chk7_1=1 even:0 cboRow=1 "
-        "Button1 5 3 => label=Quit NOW; back=192; picture=1; button=Start; chips=; balance=999 || "
-        "wait Button1 => button=Submit; table=0; total=2",
-        "no chip of the bets beside a Super quit mark stays :: seq:1=1,Q style:3 chk7_1=1 "
-        "chk6=1 cboDozen=1 even:0 dozen:0 Button1 5 3 => label=Quit NOW; back=192; button=Start; "
-        "chips=; open=1 || flip => chips=",
-        "a Multi quit mark drops its bet silently :: seq:1=1,Q style:2 chk7_1=1 even:0 cboRow=1 "
-        "Button1 5 3 => label=Spin Only; button=Submit; back=15790320; open=0; chips=; boxes=",
-        "a quit mark met on a winning spin is not announced :: seq:2=1,Q style:3 chk6=1 chk7_1=1 "
-        "cboDozen=1 dozen:0 even:0 Button1 5 2 => label=Bet $1 on all chips shown.; "
-        "button=Submit; back=8454016",
-        "an unreadable step quits :: wagerfile:even=1,x,4,Q style:3 chk7_1=1 even:0 cboRow=1 "
-        "Button1 5 3 => label=Quit NOW; button=Start; balance=999",
-        "a step beyond the sequence quits :: wagerfile:even=1 style:3 chk7_1=1 even:0 cboRow=1 "
-        "Button1 5 3 => label=Quit NOW; button=Start; balance=999",
+        "spin:0 => bet=2nd 12,Row 1,Row 2,; chips=0:1 1:2 2:1; label=Bet the stake shown on each "
+        "chip.",
+        "Multi fills a family by lowering its threshold :: style:multi watch:row count:row=2 "
+        "threshold:row=3 start spin:1 spin:2 => label=Spin Only || spin:3 => bet=Row 1,Row 2,",
+        "after a first zero nothing has slept: the fill-up asks at threshold 0 too :: style:multi "
+        "watch:row count:row=2 threshold:row=1 start spin:0 => bet=Row 1,Row 2,",
+        "Multi asks a family below zero at least once :: style:multi watch:row count:row=1 "
+        "threshold:row=-1 start spin:5 => bet=Row 1,; label=Bet $1 on all chips shown.",
+        "Multi's lowering stops at the bottom of the range :: style:multi watch:row count:row=1 "
+        "threshold:row=-32768 start spin:5 spin:8 spin:11 => bet=Row 1,; chips=0:3",
+        "Multi drops bets at their stop and hides the chips :: seq:3=1,S style:multi watch:row "
+        "count:row=2 threshold:row=0 start spin:5 => bet=Row 1,Row 3, || spin:8 => bet=; open=0; "
+        "label=Spin Only; chips=; back=normal; balance=998",
+        "a dropped Super bet leaves a gap among the chips :: seq:2=1,S style:super watch:dozen "
+        "count:dozen=1 watch:red-black threshold:dozen=0 threshold:even=0 start spin:5 => bet=2nd "
+        "12,Black, || spin:3 => bet=Black,; chips=1:2; tips=Bet 2 on Black; spots=2940,1600; "
+        "label=Bet $2 on all chips shown.; button=Submit || flip => chips=1:2; spots=4640,1600",
+        "a quit mark ends a Super run after a loss :: seq:1=1,Q style:super watch:red-black "
+        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; back=quit; picture=1; "
+        "button=Start; chips=; balance=999 || wait start => button=Submit; table=0; total=2",
+        "no chip of the bets beside a Super quit mark stays :: seq:1=1,Q style:super "
+        "watch:red-black watch:dozen count:dozen=1 threshold:even=0 threshold:dozen=0 start spin:5 "
+        "spin:3 => label=Quit NOW; back=quit; button=Start; chips=; open=1 || flip => chips=",
+        "a Multi quit mark drops its bet silently :: seq:1=1,Q style:multi watch:red-black "
+        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Spin Only; button=Submit; "
+        "back=normal; open=0; chips=; boxes=",
+        "a quit mark met on a winning spin is not announced :: seq:2=1,Q style:super watch:dozen "
+        "watch:red-black count:dozen=1 threshold:dozen=0 threshold:even=0 start spin:5 spin:2 => "
+        "label=Bet $1 on all chips shown.; button=Submit; back=bet",
+        "an unreadable step quits :: wagerfile:even=1,x,4,Q style:super watch:red-black "
+        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; button=Start; "
+        "balance=999",
+        "a step beyond the sequence quits :: wagerfile:even=1 style:super watch:red-black "
+        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; button=Start; "
+        "balance=999",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -81,46 +86,51 @@ TEST_F(Multi, Presses) {
     "menu:mnuProg frmWagering.Text1=1,S frmWagering.Combo1=1 frmWagering.Command2 "
 TEST_F(Multi, TablesAndWagers) {
     const Scenario scenarios[] = {
-        "Super stops opening bets at the wins per table :: style:3 cboWins=1 chk7_1=1 even:0 "
-        "cboRow=1 Button1 5 6 => wins=1; open=0; chips=; label=Spin Only; back=15790320 || tick => "
-        "label=Switch Table/Press Start; button=Start; back=15790320",
-        "Super carries a progression past the wins per table :: style:3 cboWins=1 chk7_1=1 "
-        "chk7_2=1 even:0 cboRow=1 Button1 5 => bet=Black,Even, || 11 => wins=1; open=1; "
-        "bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=Bet the stake shown on each "
-        "chip.",
-        "Multi has no wins per table stop :: style:2 cboWins=1 chk7_1=1 even:0 cboRow=1 Button1 5 "
-        "6 => wins=1; open=1; bet=Red,",
+        "Super stops opening bets at the wins per table :: style:super cboWins=1 watch:red-black "
+        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=0; chips=; label=Spin Only; "
+        "back=normal || tick => label=Switch Table/Press Start; button=Start; back=normal",
+        "Super carries a progression past the wins per table :: style:super cboWins=1 "
+        "watch:red-black watch:odd-even threshold:even=0 count:row=1 start 5 => bet=Black,Even, || "
+        "11 => wins=1; open=1; bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=Bet "
+        "the stake shown on each chip.",
+        "Multi has no wins per table stop :: style:multi cboWins=1 watch:red-black "
+        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=1; bet=Red,",
         "a win that leaves nothing open raises the wager and keeps it :: " RAISE_EVERY_CHIP
-        "style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 => bet=Red, || 1 => open=0; cboWager=2; "
-        "net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => bet=Red,; chips=0:2 || 11 => "
-        "open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
+        "style:super watch:red-black threshold:even=2 count:row=1 start 4 6 => bet=Red, || 1 => "
+        "open=0; cboWager=2; net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => "
+        "bet=Red,; chips=0:2 || 11 => open=0; net=-1; cboWager=1; balance=999; label=Spin Only",
         "no raise while auto-increase is off :: menu:mnuProg frmWagering.Combo1=1 "
-        "frmWagering.Check1=0 frmWagering.Command2 style:3 chk7_1=1 even:2 cboRow=1 Button1 4 6 1 "
-        "=> net=1; cboWager=1",
+        "frmWagering.Check1=0 frmWagering.Command2 style:super watch:red-black threshold:even=2 "
+        "count:row=1 start 4 6 1 => net=1; cboWager=1",
         "no raise while a bet stays open :: " RAISE_EVERY_CHIP
-        "style:3 chk7_1=1 even:0 cboRow=1 Button1 5 6 => open=1; net=1; cboWager=1",
+        "style:super watch:red-black threshold:even=0 count:row=1 start 5 6 => open=1; net=1; "
+        "cboWager=1",
     };
     for (const Scenario& s : scenarios) play(s);
 }
 
 // Super with seventeen single-number bets and a dozen open after a zero.
-#define SINGLES "style:3 Chk8=1 cboSingle=17 single:0 chk6=1 cboDozen=1 dozen:0 Button1 0 wait "
+#define SINGLES                                                                              \
+    "style:super watch:single count:single=17 threshold:single=0 watch:dozen count:dozen=1 " \
+    "threshold:dozen=0 start 0 wait "
 TEST_F(Multi, Chips) {
     const Scenario scenarios[] = {
-        "Super chips carry their family images and a tooltip each :: style:3 Chk8=1 chk7_1=1 "
-        "chk7_2=1 chk7_3=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 even:0 dozen:0 row:0 line:0 "
-        "corner:0 trio:0 split:0 single:0 cboDozen=1 cboRow=1 cboLine=1 cboCorner=1 cboTrio=1 "
-        "cboSplit=1 cboSingle=1 Button1 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line "
-        "06/03,1st 12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 5 5 5 "
-        "5 5 5 5 5 9; label=Bet $1 on all chips shown.; tips=Bet 1 on Split 01/02|Bet 1 on Corner "
-        "04/01/05/02|Bet 1 on Trio "
-        "01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet 1 on Red|Bet 1 on "
-        "Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to 36|Bet 1 on Single 01",
-        "Multi bets no single numbers, even with their box ticked :: style:2 Chk8=1 single:0 "
-        "cboSingle=1 Button1 0 => open=0; label=Spin Only; bet=",
+        "Super chips carry their family images and a tooltip each :: style:super watch:single "
+        "watch:red-black watch:odd-even watch:high-low watch:row watch:line watch:corner "
+        "watch:trio watch:split watch:dozen threshold:even=0 threshold:dozen=0 threshold:row=0 "
+        "threshold:line=0 threshold:corner=0 threshold:trio=0 threshold:split=0 threshold:single=0 "
+        "count:dozen=1 count:row=1 count:line=1 count:corner=1 count:trio=1 count:split=1 "
+        "count:single=1 start 0 => bet=Split 01/02,Corner 04/01/05/02,Trio 01/02/03,Line 06/03,1st "
+        "12,Row 1,Red,Black,Even,Odd,01 to 18,19 to 36,Single 01,; images=1 2 3 4 5 5 5 5 5 5 5 5 "
+        "9; label=Bet $1 on all chips shown.; tips=Bet 1 on Split 01/02|Bet 1 on Corner "
+        "04/01/05/02|Bet 1 on Trio 01/02/03|Bet 1 on Line 06/03|Bet 1 on 1st 12|Bet 1 on Row 1|Bet "
+        "1 on Red|Bet 1 on Black|Bet 1 on Even|Bet 1 on Odd|Bet 1 on 01 to 18|Bet 1 on 19 to "
+        "36|Bet 1 on Single 01",
+        "Multi bets no single numbers, even with their box ticked :: style:multi watch:single "
+        "threshold:single=0 count:single=1 start 0 => open=0; label=Spin Only; bet=",
         // Single 17 wins 35 chips; the sixteen other singles and the dozen lose one each.
         "a single-number chip enters its number in Super :: " SINGLES
-        "chip:17 => pending=1; spin=17; marker=1 || Button1 => wins=1; net=18; balance=1018",
+        "chip:17 => pending=1; spin=17; marker=1 || submit => wins=1; net=18; balance=1018",
         "other chips enter nothing :: " SINGLES "chip:0 => pending=0; marker=0",
         "Classic ignores chip clicks :: " SINGLES "BetStyle1=1 chip:17 => pending=0; marker=0",
         "chips laid in Multi drop the Super tooltips :: " SINGLES

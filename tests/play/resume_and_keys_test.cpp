@@ -15,7 +15,7 @@ namespace {
 using Keys = AdvisorFixture;
 
 // Red/Black at a fixed threshold of 0, with $1000: Black is due after any red spin.
-#define RED_BLACK "chk7_1=1 even:0 Text18=1000 Button1 "
+#define RED_BLACK "watch:red-black threshold:even=0 balance:1000 start "
 
 // After the advice to stop, Enter and a typed digit are refused and change nothing; a press of
 // Start begins the new run.
@@ -139,7 +139,7 @@ TEST_F(Resume, TheUndoHistoryComesBackWithTheRun) {
     act("answer:yes restart");
     ASSERT_EQ(a().editMenu().undoSteps, 8);
     const auto moved = [](Json j) {
-        j["RunStart"] = j["RunStart"].get<long long>() + 60'000;
+        j["runStart"] = j["runStart"].get<long long>() + 60'000;
         return j;
     };
     for (std::size_t i = before.size(); i-- > 0;) {
@@ -166,7 +166,7 @@ TEST_F(Resume, ARunFileWithoutAUsableUndoHistoryStillResumes) {
         },
         [](Json& j) { j["undo"]["history"]["log"]["clocks"].erase(0); },
         [](Json& j) { j["undo"]["line"] = "Beta,"; },
-        [](Json& j) { j["undo"]["history"]["checkpoints"][0]["state"]["state"]["Wins"] = -1; },
+        [](Json& j) { j["undo"]["history"]["checkpoints"][0]["state"]["state"]["wins"] = -1; },
     };
     for (std::size_t k = 0; k < std::size(changes); ++k) {
         SCOPED_TRACE(k);

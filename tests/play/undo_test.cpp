@@ -39,13 +39,15 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     changeEverything(changed);
     // Members that must agree with each other, and lists that start empty.
     changed.merge_patch(
-        {{"SpinText", "01"},
-         {"CurrentBet", {3, 120}},
-         {"WinningBets", {109}},
-         {"RunBalances", {1000, 997.5}},
+        {{"spinText", "01"},
+         {"phase", "quit"},
+         {"currentBet", {3, 120}},
+         {"winningBets", {109}},
+         {"runBalances", {1000, 997.5}},
          {"settled", {{"bets", {3, 120}}, {"stakes", {5, 40}}}},
-         {"form", {{"board", {{"flipped", true}, {"colored", true}}}, {"Text1", "5,0,36"}}}});
-    changed["lists"][4] = {17, 20};
+         {"window",
+          {{"board", {{"flipped", true}, {"colored", true}}}, {"historyBox", "5,0,36"}}}});
+    changed["betLists"][4] = {17, 20};
     ASSERT_NE(changed, toJson(live));
     PlayState read = live;
     fromJson(changed, read);
@@ -60,19 +62,20 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
               std::tuple(14, 1, 0));
     // One member out of its range fails the whole read.
     PlayState untouched = live;
-    for (const auto& [key, value] : {std::pair{"/form/chips/90/image", Json(10)},
-                                     {"/form/chips/0/image", Json(0)},
+    for (const auto& [key, value] : {std::pair{"/window/chips/90/image", Json(10)},
+                                     {"/window/chips/0/image", Json(0)},
                                      {"/settled/stakes", Json({5})},
                                      {"/runTally/since/3", Json(-2)},
                                      // the history box: numbers of the wheel, one per field
-                                     {"/form/Text1", Json("5,0,")},
-                                     {"/form/Text1", Json(",5")},
-                                     {"/form/Text1", Json("5,,0")},
-                                     {"/form/Text1", Json("5,37")},
-                                     {"/form/Text1", Json("5,-1")},
-                                     {"/form/Text1", Json("5, 6")},
-                                     {"/form/cboWager/index", Json(100)},
-                                     {"/SpinText", Json("07")}}) {
+                                     {"/window/historyBox", Json("5,0,")},
+                                     {"/window/historyBox", Json(",5")},
+                                     {"/window/historyBox", Json("5,,0")},
+                                     {"/window/historyBox", Json("5,37")},
+                                     {"/window/historyBox", Json("5,-1")},
+                                     {"/window/historyBox", Json("5, 6")},
+                                     {"/window/unitWagerList/index", Json(100)},
+                                     {"/spinText", Json("07")},
+                                     {"/phase", Json("ended")}}) {
         Json wrong = changed;
         wrong[Json::json_pointer(key)] = value;
         EXPECT_THROW(fromJson(wrong, untouched), BadStateJson) << key;
@@ -106,7 +109,7 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
     }
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(a().userRedo().ok) << i;
     act("wait @4");
-    EXPECT_EQ(toJson(state())["TotalSpins"], 1100);
+    EXPECT_EQ(toJson(state())["totalSpins"], 1100);
 }
 
 TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An Advisor on a fresh data folder, driven only through the user's actions, with scripts of
-// them ("style:3 chk7_1=1 even:0 Button1 5 0 2") and a view of what the user sees
-// ("label=Bet $2 on Black; chips=0:2") for scenario tables.
+// them ("style:super watch:red-black threshold:even=0 start spin:5 0 2") and a view of what the
+// user sees ("label=Bet $2 on Black; chips=0:2; back=bet") for scenario tables.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include "play/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/advisor_test_access.hpp"
+#include "support/colours.hpp"
 #include "support/files.hpp"
 #include "support/ports.hpp"
 
@@ -29,6 +30,65 @@ inline constexpr std::array<const char*, 4> kFamilies[] = {
     {"row", "Text6", "Text7", "Check3"},      {"line", "Text8", "Text9", "Check4"},
     {"corner", "Text10", "Text11", "Check5"}, {"trio", "Text12", "Text13", "Check6"},
     {"split", "Text14", "Text15", "Check7"},  {"single", "Text16", "Text17", "Check9"}};
+
+// The families a player watches, by the name a script gives them, with their check boxes.
+inline constexpr std::array<std::array<const char*, 2>, 10> kWatched{{{"red-black", "chk7_1"},
+                                                                      {"odd-even", "chk7_2"},
+                                                                      {"high-low", "chk7_3"},
+                                                                      {"dozen", "chk6"},
+                                                                      {"row", "chk1"},
+                                                                      {"line", "chk2"},
+                                                                      {"corner", "chk3"},
+                                                                      {"trio", "chk4"},
+                                                                      {"split", "chk5"},
+                                                                      {"single", "Chk8"}}};
+// The how-many lists of Multi play by family.
+inline constexpr std::array<std::array<const char*, 2>, 7> kCounts{{{"dozen", "cboDozen"},
+                                                                    {"row", "cboRow"},
+                                                                    {"line", "cboLine"},
+                                                                    {"corner", "cboCorner"},
+                                                                    {"trio", "cboTrio"},
+                                                                    {"split", "cboSplit"},
+                                                                    {"single", "cboSingle"}}};
+inline constexpr std::array<const char*, 3> kStyles{"classic", "multi", "super"};
+
+// The script a word of the game stands for, or nothing when it is none:
+//   watch:FAMILY, unwatch:FAMILY   tick or clear the family's box (FAMILY as in kWatched)
+//   threshold:FAMILY=N             a fixed threshold (FAMILY as in kFamilies: the even-money
+//                                  families share "even")
+//   count:FAMILY=N                 how many bets of the family Multi play takes (kCounts)
+//   balance:N                      the account balance
+//   start, submit                  Button1 (captioned Start, or Submit while a run is played)
+//   spin:N                         a spin: wait, click N, Submit
+//   style:classic|multi|super      as style:1, style:2 and style:3
+inline std::string gameWords(const std::string& head, const std::string& arg) {
+    const auto eq = arg.find('=');
+    const std::string family = arg.substr(0, eq);
+    const std::string value = eq == std::string::npos ? "" : arg.substr(eq + 1);
+    const auto named = [&](const auto& table) -> const char* {
+        for (const auto& row : table)
+            if (family == row[0]) return row[1];
+        ADD_FAILURE() << "no family named " << family << " for " << head;
+        return "";
+    };
+    if (head == "watch" || head == "unwatch")
+        return std::string(named(kWatched)) + (head == "watch" ? "=1" : "=0");
+    if (head == "threshold") {
+        for (const auto& f : kFamilies)
+            if (family == f[0]) return family + ":" + value;
+        ADD_FAILURE() << "no threshold named " << family;
+        return "";
+    }
+    if (head == "count") return std::string(named(kCounts)) + "=" + value;
+    if (head == "balance") return "Text18=" + arg;
+    if ((head == "start" || head == "submit") && arg.empty()) return "Button1";
+    if (head == "spin") return arg;
+    if (head == "style") {
+        for (std::size_t i = 0; i < kStyles.size(); ++i)
+            if (arg == kStyles[i]) return "style:" + std::to_string(i + 1);
+    }
+    return "";
+}
 
 class AdvisorFixture : public ::testing::Test {
   protected:
@@ -63,9 +123,10 @@ class AdvisorFixture : public ::testing::Test {
     //   NAME=VALUE  set a control               Button1, Command2, frmWagering.Command2, ...
     //   tick, tick:N, wait (for Button1), flip, menu:NAME, restart, close,
     //   replay (Command2, then ticks until the replay ends), answer:TEXT (the next box's
-    //   answer), style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilies),
+    //   answer), style:1, style:2 or style:3, FAMILY:N (a fixed threshold, FAMILY as in kFamilies),
     //   seq:K=TEXT (sequence K through the wagering dialog), wagerfile:KEY=TEXT (written into
-    //   the wagering file by hand, then a restart). A ~ in a value stands for a blank.
+    //   the wagering file by hand, then a restart), and the words of the game (gameWords). A ~
+    //   in a value stands for a blank.
     void act(std::string_view script) {
         std::istringstream in{std::string(script)};
         for (std::string t; in >> t && !HasFatalFailure();) {
@@ -75,7 +136,9 @@ class AdvisorFixture : public ::testing::Test {
             const std::string arg = colon == std::string::npos ? "" : t.substr(colon + 1);
             const auto eq = arg.find('=');
             const auto family = std::ranges::find(kFamilies, head, [](auto& f) { return f[0]; });
-            if (std::isdigit(static_cast<unsigned char>(t[0]))) {
+            if (const std::string words = gameWords(head, arg); !words.empty()) {
+                act(words);
+            } else if (std::isdigit(static_cast<unsigned char>(t[0]))) {
                 act("wait @" + t + " Button1");
             } else if (head == "tick") {
                 for (int i = arg.empty() ? 1 : std::stoi(arg); i > 0; --i) tick();
@@ -94,10 +157,14 @@ class AdvisorFixture : public ::testing::Test {
                 advisor->userCloseWindow();
             } else if (head == "answer") {
                 dialogs.answers.push_back(arg);
-            } else if (head == "style") {  // with $1000, nothing watched, a 1-second interval
+            } else if (head == "style") {  // with $1000, nothing watched, a 1-second interval;
+                // Classic clears the Single box itself and locks it with the how-many lists
                 act("BetStyle" + arg + "=1 Check8=0 chk1=0 chk2=0 chk3=0 chk4=0 chk5=0 chk6=0 " +
-                    "chk7=0 Chk8=0 cboDozen=0 cboRow=0 cboLine=0 cboCorner=0 cboTrio=0 " +
-                    "cboSplit=0 cboSingle=0 cboSpins=1 Text18=1000");
+                    "chk7=0 " +
+                    (arg == "1" ? std::string()
+                                : "Chk8=0 cboDozen=0 cboRow=0 cboLine=0 cboCorner=0 cboTrio=0 "
+                                  "cboSplit=0 cboSingle=0 ") +
+                    "cboSpins=1 Text18=1000");
             } else if (family != std::end(kFamilies)) {  // Low and High both at the value;
                 // the High box can be typed into only while the Random box is ticked
                 const auto& [name, low, high, rand] = *family;
@@ -123,7 +190,8 @@ class AdvisorFixture : public ::testing::Test {
     // What the user sees under one name: a control of the panel by its name, a name below, a
     // settings:KEY or wagering:KEY of the files, frmWagering.TextN, or a list joined: chips
     // (index:stake of each shown), tips, images, spots (left,top), history and historyfile
-    // (lines, each ended by /), boxes (texts joined by |), casinos, disabled.
+    // (lines, each ended by /), boxes (texts joined by |), casinos, disabled. The back colour
+    // is named when it is one of kBackColours (back=normal, bet or quit).
     std::string view(std::string_view key) const {
         const Form& f = form();
         const PlayState& s = state();
@@ -138,7 +206,7 @@ class AdvisorFixture : public ::testing::Test {
             {"net", n(s.wager.NetChips)}, {"total", n(s.TotalSpins)}, {"table", n(s.TableSpins)},
             {"step", n(s.StepIndex)}, {"recorded", n(s.RecordedSpins)},
             {"button", f.Button1.caption}, {"enabled", n(f.Button1.enabled)},
-            {"back", n(f.backColor)}, {"marker", n(f.marker.visible)},
+            {"back", backColourName(f.backColor)}, {"marker", n(f.marker.visible)},
             {"pending", n(s.SpinPending)}, {"spin", std::string(s.spinText())},
             {"open", n(s.BetOpen)}, {"caption", f.caption}, {"focus", f.focus},
             {"interval", n(advisor->timerInterval())}, {"visible", n(f.Label1.visible)},
