@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -305,6 +306,18 @@ void siteChips(const QString& out) {
     s.shoot("15-site-chips.png");
 }
 
+// Fixed thresholds of 0 for the families given (0 Even .. 7 Single): High and then Low typed
+// while the Random box is ticked, as only then is the High box open.
+void zeroThresholds(Scene& s, std::initializer_list<int> families) {
+    for (int k : families) {
+        const std::string random = "Check" + std::to_string(randomBox(k));
+        s.set(random, "1");
+        s.set("Text" + std::to_string(highBox(k)), "0");
+        s.set("Text" + std::to_string(lowBox(k)), "0");
+        s.set(random, "0");
+    }
+}
+
 // Multi play after a loss of every bet: the stakes differ from chip to chip.
 void multiChips(const QString& out) {
     Scene s(out);
@@ -313,14 +326,7 @@ void multiChips(const QString& out) {
     s.set("cboRow", "2");
     s.set("cboDozen", "2");
     s.set("cboLine", "3");
-    const char* boxes[][3] = {
-        {"Text4", "Text5", "Check2"}, {"Text6", "Text7", "Check3"}, {"Text8", "Text9", "Check4"}};
-    for (const auto& b : boxes) {
-        s.set(b[2], "1");
-        s.set(b[1], "0");
-        s.set(b[0], "0");
-        s.set(b[2], "0");
-    }
+    zeroThresholds(s, {1, 2, 3});
     s.set("Text18", "1000");
     s.press();
     for (int n : {0, 20, 0}) s.spin(n);
@@ -335,8 +341,8 @@ void layOutsideChips(const QString& runFile, BetId like) {
     nlohmann::json doc = nlohmann::json::parse(file.readAll().toStdString(), nullptr, false);
     file.close();
     if (doc.is_discarded()) fail("the run file is no JSON");
-    nlohmann::json& chips = doc["state"]["form"]["chips"];
-    const bool flipped = doc["state"]["form"]["board"].value("flipped", false);
+    nlohmann::json& chips = doc["state"]["window"]["chips"];
+    const bool flipped = doc["state"]["window"]["board"].value("flipped", false);
     nlohmann::json model;
     std::vector<int> laid;
     for (const auto& chip : chips) {
@@ -370,14 +376,7 @@ void outsideChips(const QString& out) {
     for (const char* box : {"chk7_1", "chk7_2", "chk7_3", "chk6", "chk1"}) s.set(box, "1");
     s.set("cboRow", "2");
     s.set("cboDozen", "2");
-    const char* boxes[][3] = {
-        {"Text2", "Text3", "Check1"}, {"Text4", "Text5", "Check2"}, {"Text6", "Text7", "Check3"}};
-    for (const auto& b : boxes) {
-        s.set(b[2], "1");
-        s.set(b[1], "0");
-        s.set(b[0], "0");
-        s.set(b[2], "0");
-    }
+    zeroThresholds(s, {0, 1, 2});
     s.set("Text18", "1000");
     s.press();
     s.spin(0);
