@@ -88,17 +88,17 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 
 ActionResult Advisor::userPress(std::string_view name) {
     const ControlEntry* control = findControl(name);
-    const std::optional<ControlRole> role = control ? std::optional(control->role) : std::nullopt;
-    if (role == ControlRole::Start) return pressButton1(Act::Press, kPressButton1);
-    if (role == ControlRole::MoreOrLess) {
+    const auto is = [control](ControlRole role) { return control && control->role == role; };
+    if (is(ControlRole::Start)) return pressButton1(Act::Press, kPressButton1);
+    if (is(ControlRole::MoreOrLess)) {
         return logged(Act::Press, kPressMore, [&] { return doPress(name); });
     }
-    if (role == ControlRole::WageringCancel) {
+    if (is(ControlRole::WageringCancel)) {
         return logged(Act::Press, kPressWageringCancel, [&] { return doPress(name); });
     }
     const ActionResult result = doPress(name);
     // Deleting a casino ends the history only when the user says Yes (Command1_Click).
-    if (result.ok && role != ControlRole::DeleteCasino) endUndoHistory();
+    if (result.ok && !is(ControlRole::DeleteCasino)) endUndoHistory();
     if (result.ok) markRunDirty();
     syncStyle();
     return result;
