@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wager.NetChips = static_cast<long long>(size) * 997 - 50000;
     for (auto change : {raiseClassic, raiseMulti, lowerWager, raiseClassic}) {
         change(w, wager);
-        FUZZ_CHECK(wager.cboWagerIndex >= 0 && wager.cboWagerIndex <= kLastWagerIndex);
-        FUZZ_CHECK(wager.UnitWager == wager.cboWagerIndex + 1);
+        FUZZ_CHECK(wager.UnitWager >= kLowestWager && wager.UnitWager <= kHighestWager);
     }
     return 0;
 }
