@@ -2,6 +2,7 @@
 // Run files of the first version: the run state under the window's control names. They are
 // brought into the present shape before they are read, so that one reader checks them all.
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -153,24 +154,25 @@ void upgradeStateJsonV1(Json& state) {
         {"sleepers", "sleepers"}};
     for (const auto& [from, to] : kRenamed) carry(state, from, out, to);
 
-    // The unit's list position, also held then, is the list's own selection.
-    if (state.contains("wager")) {
-        Json& wager = state["wager"];
-        Json w = Json::object();
-        carry(wager, "UnitWager", w, "unitWager");
-        carry(wager, "StartUnitWager", w, "startUnitWager");
-        carry(wager, "NetChips", w, "netChips");
-        out["minimumWager"] = std::move(w);
-    }
-    if (state.contains("wagering")) {
-        Json& wagering = state["wagering"];
-        Json w = Json::object();
-        carry(wagering, "WagerSequence", w, "sequences");
-        carry(wagering, "AutoIncrease", w, "autoIncrease");
-        carry(wagering, "IncreaseChips", w, "increaseChips");
-        carry(wagering, "IncreaseSteps", w, "increaseSteps");
-        out["wagering"] = std::move(w);
-    }
+    // Two objects renamed member by member; the unit's list position, also held in the wager
+    // then, is the list's own selection.
+    const auto renameObject =
+        [&](const char* from, const char* to,
+            std::initializer_list<std::pair<const char*, const char*>> names) {
+            if (!state.contains(from)) return;
+            Json renamed = Json::object();
+            for (const auto& [was, is] : names) carry(state[from], was, renamed, is);
+            out[to] = std::move(renamed);
+        };
+    renameObject("wager", "minimumWager",
+                 {{"UnitWager", "unitWager"},
+                  {"StartUnitWager", "startUnitWager"},
+                  {"NetChips", "netChips"}});
+    renameObject("wagering", "wagering",
+                 {{"WagerSequence", "sequences"},
+                  {"AutoIncrease", "autoIncrease"},
+                  {"IncreaseChips", "increaseChips"},
+                  {"IncreaseSteps", "increaseSteps"}});
     if (state.contains("form")) out["window"] = windowOf(state["form"]);
 
     // The phase, by its number in the later files of the first version; the earliest tell an
