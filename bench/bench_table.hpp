@@ -43,7 +43,7 @@ struct BenchTable {
     void set(std::string_view name, std::string_view value) { advisor.userSet(name, value); }
     // Lets the spin interval pass, then enters the number and presses Submit.
     void spin(int number) {
-        while (!advisor.form().Button1.enabled) {
+        while (!advisor.form().startButton.enabled) {
             clock.now += advisor.timerInterval();
             advisor.userTick();
         }

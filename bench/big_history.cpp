@@ -48,7 +48,7 @@ void pressAtBigHistory(benchmark::State& st, int bigSpins) {
     bench::neverBettingClassicAtBig(t);
     t.set("cboSpins", "1");
     t.advisor.userPress("Button1");
-    if (t.advisor.form().Button1.caption != "Submit") {
+    if (t.advisor.form().startButton.caption != "Submit") {
         st.SkipWithError("the run did not start at the big casino");
         return;
     }

@@ -60,7 +60,8 @@ void BM_AdvisorPressAtBigCasino(benchmark::State& st) {
     bench::neverBettingClassicAtBig(t);
     t.set("cboSpins", "1");
     t.advisor.userPress("Button1");
-    if (t.advisor.form().Button1.caption != "Submit" || t.advisor.state().RecordedSpins < 32767) {
+    if (t.advisor.form().startButton.caption != "Submit" ||
+        t.advisor.state().RecordedSpins < 32767) {
         st.SkipWithError("the run did not start at the big casino");
         return;
     }

@@ -27,7 +27,7 @@ struct Session {
     }
     bool resumed() const {
         return !dialogs.boxes.empty() && dialogs.boxes[0].kind == "question" &&
-               advisor.form().Button1.caption == "Submit";
+               advisor.form().startButton.caption == "Submit";
     }
 };
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Session first(folder);
         if (!first.resumed()) {
             // Not resumed: one box told why, and the file is out of the way.
-            FUZZ_CHECK(first.advisor.form().Button1.caption == "Start");
+            FUZZ_CHECK(first.advisor.form().startButton.caption == "Start");
             FUZZ_CHECK(!std::filesystem::exists(runFile));
             return 0;
         }

@@ -110,7 +110,6 @@ AdvancedPanel::AdvancedPanel(ControlBinder& binder, QWidget* parent)
 
 void AdvancedPanel::addFamilyRow(ControlBinder& binder, QGridLayout* grid, int family, int row,
                                  int column) {
-    const auto name = [](const char* prefix, int n) { return prefix + std::to_string(n); };
     const bool single = family == static_cast<int>(Family::Single);
     grid->addWidget(new QLabel(toQt(familyName(static_cast<Family>(family))), this), row, column);
 
@@ -119,23 +118,22 @@ void AdvancedPanel::addFamilyRow(ControlBinder& binder, QGridLayout* grid, int f
     low->setFixedWidth(34);
     // The single-number boxes carry each other's tooltips, as they always have.
     low->setToolTip(single ? kHighTip : kLowTip);
-    binder.bindText(low, name("Text", lowBox(family)));
+    binder.bindText(low, std::string(thresholdBoxName(family, false)));
     grid->addWidget(low, row, column + 2);
 
     auto* highLabel = new QLabel("High:", this);
-    const int random = randomBox(family);
-    highLabel->setObjectName(toQt(highLabelName(random)));
-    highLabels_[static_cast<std::size_t>(random)] = highLabel;
+    highLabel->setObjectName(toQt(highLabelName(family)));
+    highLabels_[static_cast<std::size_t>(family)] = highLabel;
     grid->addWidget(highLabel, row, column + 3);
     auto* high = new QLineEdit(this);
     high->setFixedWidth(34);
     high->setToolTip(single ? kLowTip : kHighTip);
-    binder.bindText(high, name("Text", highBox(family)));
+    binder.bindText(high, std::string(thresholdBoxName(family, true)));
     grid->addWidget(high, row, column + 4);
 
     auto* randomCheck = new QCheckBox("Random", this);
     randomCheck->setToolTip(kRandomTip);
-    binder.bindCheck(randomCheck, name("Check", random));
+    binder.bindCheck(randomCheck, std::string(randomBoxName(family)));
     grid->addWidget(randomCheck, row, column + 5);
 
     if (family > 0) {
@@ -146,14 +144,14 @@ void AdvancedPanel::addFamilyRow(ControlBinder& binder, QGridLayout* grid, int f
 }
 
 void AdvancedPanel::render(const Form& form) {
-    for (int check : {1, 2, 3, 4, 5, 6, 7, 9}) {
-        if (QLabel* label = highLabels_[static_cast<std::size_t>(check)]) {
-            label->setEnabled(form.highLabelEnabled[static_cast<std::size_t>(check)]);
+    for (int family = 0; family < kFamilyCount; ++family) {
+        if (QLabel* label = highLabels_[static_cast<std::size_t>(family)]) {
+            label->setEnabled(form.threshold(family).highLabelEnabled);
         }
     }
-    for (auto [label, model] : {std::pair{Label12_, &form.Label12},
-                                {Label35_, &form.Label35},
-                                {Label41_, &form.Label41}}) {
+    for (auto [label, model] : {std::pair{Label12_, &form.minimumBalanceLabel},
+                                {Label35_, &form.totalRiskLabel},
+                                {Label41_, &form.betCycleLabel}}) {
         const QString caption = toQt(model->caption);
         if (label->text() != caption) label->setText(caption);
         label->setVisible(model->visible);

@@ -95,9 +95,9 @@ BoardWidget::BoardWidget(const Form& form, QWidget* parent)
 }
 
 void BoardWidget::render() {
-    const QString caption = QString::fromStdString(form_.Button1.caption);
+    const QString caption = QString::fromStdString(form_.startButton.caption);
     if (button1_->text() != caption) button1_->setText(caption);
-    button1_->setEnabled(form_.Button1.enabled);
+    button1_->setEnabled(form_.startButton.enabled);
     update();
 }
 

@@ -259,8 +259,8 @@ void MainWindow::render() {
     renderCasinoMenu();
     if (stats_->isVisible()) stats_->render(advisor_);
 
-    if (form.frmWagering.open) {
-        wagering_->render(form.frmWagering);
+    if (form.wageringDialog.open) {
+        wagering_->render(form.wageringDialog);
         if (!wagering_->isVisible()) wagering_->show();
     } else if (wagering_->isVisible()) {
         wagering_->hide();
@@ -305,7 +305,7 @@ void MainWindow::renderWindow() {
     layoutContent();
 
     // Top-most only while no dialog of ours is open above the window.
-    const bool onTop = form.alwaysOnTop && !form.frmWagering.open;
+    const bool onTop = form.alwaysOnTop && !form.wageringDialog.open;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
         const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
@@ -317,7 +317,7 @@ void MainWindow::renderWindow() {
         flippedShown_ = form.board.BoardFlipped();
         savePreferences();
     }
-    replay_->setEnabled(form.Command2.enabled);
+    replay_->setEnabled(form.replayButton.enabled);
     const EditMenuView edit = advisor_.editMenu();
     const auto show = [](QAction* action, const MenuItemView& view) {
         const QString text = toQt(view.caption);

@@ -221,18 +221,19 @@ PlayPanel::PlayPanel(ControlBinder& binder, std::function<void(const std::string
 }
 
 void PlayPanel::render(const Form& form) {
-    const QString advice = toQt(form.Label1.caption);
+    const QString advice = toQt(form.adviceLabel.caption);
     if (Label1_->text() != advice) Label1_->setText(advice);
-    Label1_->setVisible(form.Label1.visible);
+    Label1_->setVisible(form.adviceLabel.visible);
 
-    if (form.Text1.revision() != historyShown_ || !history_->shows(form.Text1)) {
-        historyShown_ = form.Text1.revision();
-        history_->show(form.Text1);
+    if (form.historyBox.revision() != historyShown_ || !history_->shows(form.historyBox)) {
+        historyShown_ = form.historyBox.revision();
+        history_->show(form.historyBox);
     }
-    Picture4_->setVisible(form.Picture4.visible);
+    Picture4_->setVisible(form.picture.visible);
     // An empty history takes no room beside the picture.
-    Text1_->setVisible(!(form.Picture4.visible && form.Text1.empty()));
-    for (auto [button, model] : {std::pair{cmdMore_, &form.cmdMore}, {Command1_, &form.Command1}}) {
+    Text1_->setVisible(!(form.picture.visible && form.historyBox.empty()));
+    for (auto [button, model] :
+         {std::pair{cmdMore_, &form.moreButton}, {Command1_, &form.deleteCasinoButton}}) {
         const QString caption = toQt(model->caption);
         if (button->text() != caption) button->setText(caption);
         button->setEnabled(model->enabled);

@@ -156,7 +156,7 @@ SimDialog::~SimDialog() {
 }
 
 void SimDialog::prefill() {
-    bankroll_->setText(qs(advisor_.form().Text[18].text));
+    bankroll_->setText(qs(advisor_.form().balanceBox.text));
     // Within 53 bits, so that a JSON reader holds it exactly.
     seed_->setText(QString::number(QRandomGenerator::global()->generate64() >> 11));
 }

@@ -177,7 +177,7 @@ void StatsPanel::arrange(bool floating) {
 void StatsPanel::render(const Advisor& advisor) {
     const Statistics stats = advisor.statistics();
     const Form& form = advisor.form();
-    const bool recorded = form.Casino.index >= 2;
+    const bool recorded = form.casinoList.index >= 2;
     sleepers_->show(stats);
     grid_->show(stats, form.board, recorded);
     const QString text = hotAndColdText(stats);

@@ -111,7 +111,7 @@ WageringDialog::WageringDialog(Actions actions, QWidget* parent)
     grid->addLayout(buttons, 10, 0, 1, 4);
 
     connect(Check1_, &QCheckBox::clicked, this, [this] {
-        actions_.set("frmWagering.Check1", shown_ && shown_->Check1.value == 1 ? "0" : "1");
+        actions_.set("frmWagering.Check1", shown_ && shown_->autoIncrease.value == 1 ? "0" : "1");
     });
     connect(Combo1_, &QComboBox::activated, this, [this](int index) {
         actions_.set("frmWagering.Combo1", fromQt(Combo1_->itemText(index)));
@@ -144,17 +144,18 @@ void WageringDialog::render(const WageringForm& form) {
     for (int i = 1; i <= 8; ++i) {
         QWidget* w = boxes_[static_cast<std::size_t>(i)];
         // Never overwrite what the user is typing.
-        if (!w->hasFocus()) setBoxText(i, toQt(form.Text[static_cast<std::size_t>(i)].text));
-        w->setEnabled(form.Text[static_cast<std::size_t>(i)].enabled);
+        const TextBox& box = form.sequenceBoxes[static_cast<std::size_t>(i - 1)];
+        if (!w->hasFocus()) setBoxText(i, toQt(box.text));
+        w->setEnabled(box.enabled);
     }
     {
         const QSignalBlocker blocker(Check1_);
-        Check1_->setChecked(form.Check1.value == 1);
-        Check1_->setEnabled(form.Check1.enabled);
+        Check1_->setChecked(form.autoIncrease.value == 1);
+        Check1_->setEnabled(form.autoIncrease.enabled);
     }
     const QSignalBlocker b1(Combo1_), b2(Combo2_);
-    fillList(Combo1_, form.Combo1);
-    fillList(Combo2_, form.Combo2);
+    fillList(Combo1_, form.increaseChips);
+    fillList(Combo2_, form.increaseSteps);
 }
 
 void WageringDialog::focusBox(int box) {
@@ -165,7 +166,7 @@ void WageringDialog::commitTexts() {
     if (!shown_) return;
     for (int i = 1; i <= 8; ++i) {
         const std::string text = fromQt(boxText(i));
-        if (text != shown_->Text[static_cast<std::size_t>(i)].text) {
+        if (text != shown_->sequenceBoxes[static_cast<std::size_t>(i - 1)].text) {
             actions_.set("frmWagering.Text" + std::to_string(i), text);
         }
     }

@@ -132,15 +132,16 @@ json wageringJson(const WageringForm& w) {
     json disabled = json::array();
     for (int i = 1; i <= 8; ++i) {
         const std::string name = "Text" + std::to_string(i);
-        out[name] = text(w.Text[i].text);
-        if (!w.Text[i].enabled) disabled.push_back(name);
+        const TextBox& box = w.sequenceBoxes[static_cast<std::size_t>(i - 1)];
+        out[name] = text(box.text);
+        if (!box.enabled) disabled.push_back(name);
     }
-    out["Check1"] = w.Check1.value;
-    out["Combo1"] = text(w.Combo1.text());
-    out["Combo2"] = text(w.Combo2.text());
-    if (!w.Check1.enabled) disabled.push_back("Check1");
-    if (!w.Combo1.enabled) disabled.push_back("Combo1");
-    if (!w.Combo2.enabled) disabled.push_back("Combo2");
+    out["Check1"] = w.autoIncrease.value;
+    out["Combo1"] = text(w.increaseChips.text());
+    out["Combo2"] = text(w.increaseSteps.text());
+    if (!w.autoIncrease.enabled) disabled.push_back("Check1");
+    if (!w.increaseChips.enabled) disabled.push_back("Combo1");
+    if (!w.increaseSteps.enabled) disabled.push_back("Combo2");
     out["disabled"] = disabled;
     return out;
 }
@@ -165,28 +166,28 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
     o["height"] = f.height;
     o["backColor"] = std::to_string(f.backColor);
     o["alwaysOnTop"] = f.alwaysOnTop;
-    o["Label1"] = {{"caption", text(f.Label1.caption)}, {"visible", f.Label1.visible}};
-    o["Button1"] = {{"caption", text(f.Button1.caption)}, {"enabled", f.Button1.enabled}};
-    o["cmdMore"] = {{"caption", text(f.cmdMore.caption)}, {"enabled", f.cmdMore.enabled}};
-    o["Text1"] = text(f.Text1.text());
-    o["Text18"] = text(f.Text[18].text);
-    o["Label12"] = text(f.Label12.caption);
-    o["Label35"] = text(f.Label35.caption);
-    o["Label41"] = text(f.Label41.caption);
-    o["Picture4"] = {{"visible", f.Picture4.visible}};
+    o["Label1"] = {{"caption", text(f.adviceLabel.caption)}, {"visible", f.adviceLabel.visible}};
+    o["Button1"] = {{"caption", text(f.startButton.caption)}, {"enabled", f.startButton.enabled}};
+    o["cmdMore"] = {{"caption", text(f.moreButton.caption)}, {"enabled", f.moreButton.enabled}};
+    o["Text1"] = text(f.historyBox.text());
+    o["Text18"] = text(f.balanceBox.text);
+    o["Label12"] = text(f.minimumBalanceLabel.caption);
+    o["Label35"] = text(f.totalRiskLabel.caption);
+    o["Label41"] = text(f.betCycleLabel.caption);
+    o["Picture4"] = {{"visible", f.picture.visible}};
     o["marker"] = {{"visible", f.marker.visible}, {"left", f.marker.left}, {"top", f.marker.top}};
     o["chips"] = chipsJson(f);
     o["cells"] = cellsJson(f);
     o["controls"] = controlsJson(advisor);
     o["disabled"] = texts(advisor.disabledControls());
-    o["casinos"] = texts(f.Casino.items);
+    o["casinos"] = texts(f.casinoList.items);
     o["casinoMenu"] = casinoMenuJson(f);
     o["focus"] = text(f.focus);
     o["messages"] = messagesJson(shown);
     o["opened"] = texts(opened);
     o["guide"] = guide;
     o["state"] = stateJson(advisor.state());
-    if (f.frmWagering.open) o["frmWagering"] = wageringJson(f.frmWagering);
+    if (f.wageringDialog.open) o["frmWagering"] = wageringJson(f.wageringDialog);
     const EditMenuView edit = advisor.editMenu();
     o["undo"] = {{"undo", edit.undoSteps},
                  {"redo", edit.redoSteps},

@@ -219,9 +219,9 @@ class Advisor {
     void BetStyle3_Click();
     void Option2_Click();
     void Option3_Click();
-    void RandomBox_Click(int check);    // Check1..Check7, Check9
-    void RandomBox_MouseUp(int check);  // reads the controls back into the settings
-    void Text_LostFocus(int box);       // Text2..Text15: the numeric check
+    void RandomBox_Click(int family);
+    void RandomBox_MouseUp(int family);          // reads the controls back into the settings
+    void Text_LostFocus(int family, bool high);  // the numeric check of a threshold box
     void HowMany_Click(int list);
     void cboWager_Click();
     void Check8_Click();
@@ -282,7 +282,7 @@ class Advisor {
     void writeRunCaption();
     // The spin just entered, on top of the history box.
     void listSpin() {
-        if (shown_) s_.form.Text1.AddHistoryLine(s_.SpinNumber);
+        if (shown_) s_.form.historyBox.AddHistoryLine(s_.SpinNumber);
     }
     void showBalance();
     void syncUnitWager();
@@ -346,7 +346,7 @@ class Advisor {
     ActionResult wageringSet(std::string_view name, std::string_view value);
     // The dialog is modal: while it is open, the main window takes no action. Each guard
     // refuses with the reason the user reads, and is ok otherwise.
-    bool wageringOpen() const { return s_.form.frmWagering.open; }
+    bool wageringOpen() const { return s_.form.wageringDialog.open; }
     ActionResult refusedWhileWageringOpen() const;   // an action on the main window
     ActionResult refusedUnlessWageringOpen() const;  // an action on the dialog
 

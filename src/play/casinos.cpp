@@ -44,7 +44,7 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
 }  // namespace
 
 void Advisor::fillCasinoList() {
-    ListBox& list = s_.form.Casino;
+    ListBox& list = s_.form.casinoList;
     list.items = {"Select Casino", "New..."};
     casinoKeys_.clear();
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
@@ -57,12 +57,12 @@ void Advisor::fillCasinoList() {
 }
 
 int Advisor::selectedKey() const {
-    return casinoKeys_.at(static_cast<std::size_t>(s_.form.Casino.index - 2));
+    return casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
 }
 
 void Advisor::Casino_Click() {
     flushCasinoHistory();
-    const int position = s_.form.Casino.index;
+    const int position = s_.form.casinoList.index;
     if (position == 1) {
         newCasino();
     } else if (position > 1) {
@@ -82,7 +82,7 @@ void Advisor::endRecording() {
 }
 
 void Advisor::newCasino() {
-    ListBox& list = s_.form.Casino;
+    ListBox& list = s_.form.casinoList;
     // Without files there is no history to record into.
     const auto answer =
         files_ ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "") : std::nullopt;
@@ -108,7 +108,7 @@ void Advisor::newCasino() {
     list.items.push_back(name);
     casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
-    s_.form.Text1.clear();
+    s_.form.historyBox.clear();
     CasinoRecord record{name, {}, {}, *key};
     record.line.append(name.data(), name.size());
     record.line.push_back(',');
@@ -116,13 +116,13 @@ void Advisor::newCasino() {
 }
 
 void Advisor::loadCasino(int position) {
-    s_.form.Text1.clear();
-    s_.CasinoName = "- " + s_.form.Casino.items[position];
+    s_.form.historyBox.clear();
+    s_.CasinoName = "- " + s_.form.casinoList.items[position];
     useCasino(readCasino(position).value_or(CasinoRecord{}));
 }
 
 std::optional<CasinoRecord> Advisor::readCasino(int position) const {
-    const std::string item = s_.form.Casino.items[position];
+    const std::string item = s_.form.casinoList.items[position];
     const int key = casinoKeys_.at(static_cast<std::size_t>(position - 2));
     const auto value = casinoValue(key, historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
@@ -161,7 +161,7 @@ void Advisor::useCasino(const CasinoRecord& record) {
     historyKey_ = record.key;
     unwrittenSpins_ = 0;
     for (int n : history_) {
-        if (n >= 0) s_.form.Text1.AddHistoryLine(n);
+        if (n >= 0) s_.form.historyBox.AddHistoryLine(n);
     }
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
     if (!record.line.empty()) s_.CasinoName = "- " + record.name;
@@ -169,7 +169,7 @@ void Advisor::useCasino(const CasinoRecord& record) {
 
 void Advisor::RecordCasinoSpin() {
     // A replay feeds recorded spins; recording them again would double the history.
-    if (s_.form.Casino.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
+    if (s_.form.casinoList.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
     history_.push_back(s_.SpinNumber);
     const std::string field = std::to_string(s_.SpinNumber) + ",";
     historyLine_.append(field.data(), field.size());
@@ -206,11 +206,11 @@ void Advisor::flushCasinoHistory() {
 }
 
 void Advisor::Command1_Click() {
-    const int position = s_.form.Casino.index;
+    const int position = s_.form.casinoList.index;
     if (position <= 1) return;
     // A casino's spins cannot be had back once deleted, so the user confirms first.
-    const std::string question = "Delete casino " + s_.form.Casino.items[position] + " and its " +
-                                 std::to_string(history_.size()) + " recorded spins?";
+    const std::string question = "Delete casino " + s_.form.casinoList.items[position] +
+                                 " and its " + std::to_string(history_.size()) + " recorded spins?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
     if (!deleteCasino(historyFile_, selectedKey(), &log_)) {
         ports_.dialogs.message(
@@ -219,8 +219,8 @@ void Advisor::Command1_Click() {
         return;
     }
     fillCasinoList();
-    s_.form.Text1.clear();
-    s_.form.Casino.index = 0;
+    s_.form.historyBox.clear();
+    s_.form.casinoList.index = 0;
     endRecording();
     endUndoHistory();
 }
@@ -232,7 +232,7 @@ MenuItemView Advisor::importSpinsItem() const {
 }
 
 MenuItemView Advisor::exportSpinsItem() const {
-    return {"Export Spins...", s_.form.Casino.index >= 2 && !wageringOpen()};
+    return {"Export Spins...", s_.form.casinoList.index >= 2 && !wageringOpen()};
 }
 
 ActionResult Advisor::userImportSpins() {
@@ -240,7 +240,7 @@ ActionResult Advisor::userImportSpins() {
     // A replay walks the recorded spins while it plays them.
     if (replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
     std::string newName;
-    if (s_.form.Casino.index < 2) {
+    if (s_.form.casinoList.index < 2) {
         const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
         if (!answer || answer->empty()) return {};
         if (const std::string problem = nameProblem(*answer); !problem.empty()) {
@@ -263,7 +263,7 @@ ActionResult Advisor::userImportSpins() {
     endUndoHistory();
     markRunDirty();
     ports_.dialogs.message(std::to_string(read.spins.size()) + " spins imported into " +
-                               s_.form.Casino.items[s_.form.Casino.index] + ".",
+                               s_.form.casinoList.items[s_.form.casinoList.index] + ".",
                            s_.AppTitle);
     return {};
 }
@@ -271,7 +271,7 @@ ActionResult Advisor::userImportSpins() {
 // One write of the casino's line with the new spins after its own; the state follows only when
 // the file took them.
 bool Advisor::appendSpins(const std::vector<int>& spins) {
-    const std::string& name = s_.form.Casino.items[s_.form.Casino.index];
+    const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
     if (historyLine_.empty()) {
         ports_.dialogs.message(
             "The history of " + name + " could not be read, so nothing was imported.", s_.AppTitle);
@@ -294,7 +294,7 @@ bool Advisor::appendSpins(const std::vector<int>& spins) {
     unwrittenSpins_ = 0;
     for (int n : spins) {
         history_.push_back(n);
-        s_.form.Text1.AddHistoryLine(n);
+        s_.form.historyBox.AddHistoryLine(n);
     }
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
     writeTimerCaption();
@@ -303,7 +303,7 @@ bool Advisor::appendSpins(const std::vector<int>& spins) {
 
 // The new casino is written with its spins at once, so a failed import leaves no empty casino.
 bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::string& name) {
-    ListBox& list = s_.form.Casino;
+    ListBox& list = s_.form.casinoList;
     std::string line = name + ",";
     line.reserve(line.size() + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
@@ -312,7 +312,7 @@ bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::stri
     list.items.push_back(name);
     casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
-    s_.form.Text1.clear();
+    s_.form.historyBox.clear();
     CasinoRecord record{name, SpinHistory(spins), {}, *key};
     record.line.append(line.data(), line.size());
     useCasino(record);
@@ -322,8 +322,8 @@ bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::stri
 
 ActionResult Advisor::userExportSpins() {
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
-    if (s_.form.Casino.index < 2) return ActionResult::refused("no casino is selected");
-    const std::string& name = s_.form.Casino.items[s_.form.Casino.index];
+    if (s_.form.casinoList.index < 2) return ActionResult::refused("no casino is selected");
+    const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
     std::string suggested = name + ".txt";
     for (char& c : suggested) {
         if (c == '/' || c == '\\') c = '-';

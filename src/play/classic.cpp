@@ -41,7 +41,7 @@ void Advisor::startRun(bool multi) {
     if (multi && !ValidateMultiSettings()) return;
     PrepareRun();
     if (!drawStartThresholds()) return;
-    if (s_.form.cmdMore.caption == "<< Less") cmdMore_Click();
+    if (s_.form.moreButton.caption == "<< Less") cmdMore_Click();
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
@@ -50,24 +50,25 @@ void Advisor::startRun(bool multi) {
 
 bool Advisor::ValidateStart() {
     if (balanceStale_) {
-        s_.form.Text[18].text = formatNumber(s_.Balance);
+        s_.form.balanceBox.text = formatNumber(s_.Balance);
         balanceStale_ = false;
     }
     const Form& f = s_.form;
     // A grey Even Bets box (some of its pairs ticked) is a play style too.
-    bool watched = f.chk[7].value == 1 || f.chk[7].value == 2 || f.Chk8.value == 1;
-    for (int i = 1; i <= 6; ++i) watched = watched || f.chk[i].value == 1;
+    bool watched =
+        f.familyBoxes[7].value == 1 || f.familyBoxes[7].value == 2 || f.singleBox.value == 1;
+    for (int i = 1; i <= 6; ++i) watched = watched || f.familyBoxes[i].value == 1;
     if (!watched) {
         ports_.dialogs.message("Play Style is not properly set up", s_.AppTitle);
         return false;
     }
-    if (s_.form.Text[18].text.empty()) {
+    if (s_.form.balanceBox.text.empty()) {
         s_.form.requestFocus("Text18");
         ports_.dialogs.message("You need to enter your account balance.", s_.AppTitle);
         return false;
     }
-    if (!parseNumber(s_.form.Text[18].text)) {
-        s_.form.Text[18].text.clear();
+    if (!parseNumber(s_.form.balanceBox.text)) {
+        s_.form.balanceBox.text.clear();
         s_.form.requestFocus("Text18");
         ports_.dialogs.message("Enter numbers only.", s_.AppTitle);
         return false;
@@ -78,19 +79,19 @@ bool Advisor::ValidateStart() {
 void Advisor::PrepareRun() {
     Form& f = s_.form;
     s_.acceptsPress = true;
-    f.Button1.enabled = true;
+    f.startButton.enabled = true;
     s_.StepIndex = 0;
     InitBetTable(s_);
     hideChips();
     f.marker.visible = false;
     s_.SpinWaitActive = false;
-    f.Label1.caption = "Configure Play Style and Press Start";
-    f.Label1.visible = true;
+    f.adviceLabel.caption = "Configure Play Style and Press Start";
+    f.adviceLabel.visible = true;
     s_.RunStart = ports_.clock.nowMs();
     s_.phase = RunPhase::Idle;
-    f.Button1.caption = "Start";
+    f.startButton.caption = "Start";
     s_.sleepers.clearAll();
-    if (s_.RecordedSpins == 0) f.Text1.clear();
+    if (s_.RecordedSpins == 0) f.historyBox.clear();
     s_.QuitPending = false;
     s_.Wins = 0;
     s_.wager.NetChips = 0;
@@ -105,29 +106,29 @@ void Advisor::PrepareRun() {
 
 void Advisor::BeginRun() {
     Form& f = s_.form;
-    for (int i = 1; i <= 7; ++i) f.chk[i].enabled = false;
-    for (int i = 1; i <= 3; ++i) f.chk7_[i].enabled = false;
-    f.Chk8.enabled = false;
-    f.cboWins.enabled = false;
-    f.cboTime.enabled = false;
-    f.cboWager.enabled = false;
-    f.Text[18].enabled = false;
-    f.Picture4.visible = false;
-    s_.Balance = parseNumber(f.Text[18].text).value_or(0);
+    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = false;
+    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = false;
+    f.singleBox.enabled = false;
+    f.winLimitList.enabled = false;
+    f.timeLimitList.enabled = false;
+    f.unitWagerList.enabled = false;
+    f.balanceBox.enabled = false;
+    f.picture.visible = false;
+    s_.Balance = parseNumber(f.balanceBox.text).value_or(0);
     s_.RunStart = ports_.clock.nowMs();
     // The undo history replays the Start of a resumed run on the resumed run's times.
     if (!replaying_) awayMs_ = 0;
     s_.SpinWaitActive = false;
-    f.Label1.caption = "Spin Only";
+    f.adviceLabel.caption = "Spin Only";
     s_.phase = RunPhase::Playing;
-    f.Button1.caption = "Submit";
+    f.startButton.caption = "Submit";
     s_.Wins = 0;
 }
 
 void Advisor::CommonEnding() {
     showBalance();
     s_.RunBalances.push_back(s_.Balance);
-    if (!s_.ReplayMode) s_.acceptsPress = s_.form.Button1.enabled = false;
+    if (!s_.ReplayMode) s_.acceptsPress = s_.form.startButton.enabled = false;
     s_.SpinWaitActive = true;
     s_.SpinWaitLeft = s_.SpinInterval;
     s_.SpinPending = false;
@@ -143,9 +144,9 @@ void Advisor::EndBet(bool countSpin) {
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
     }
-    s_.acceptsPress = s_.form.Button1.enabled = true;
+    s_.acceptsPress = s_.form.startButton.enabled = true;
     s_.form.marker.visible = false;
-    s_.form.Label1.caption = "Spin Only";
+    s_.form.adviceLabel.caption = "Spin Only";
     s_.BetOpen = false;
     s_.SpinWaitActive = true;
 }
@@ -187,7 +188,7 @@ void Advisor::classicNoBet() {
         if (i >= kEvenPasses && s_.BetOpen) break;
         runPass(s_, passes[i], s_.TotalSpins);
     }
-    s_.form.Label1.caption = s_.advice.text();
+    s_.form.adviceLabel.caption = s_.advice.text();
 
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
@@ -232,7 +233,7 @@ void Advisor::classicBetOpen() {
         if (!s_.QuitPending) {
             s_.form.chips[0].caption = std::to_string(s_.Stake);
             set_backcolor(s_.BetColor);
-            s_.form.Label1.caption =
+            s_.form.adviceLabel.caption =
                 "Bet $" + std::to_string(s_.Stake) + " on " + std::string(label(s_.CurrentBet[0]));
         } else {
             showQuit();

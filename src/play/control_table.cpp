@@ -26,32 +26,32 @@ constexpr ControlEntry kControls[] = {
     {"chk7_2", K::Check, R::WatchEvenChance, 2},
     {"chk7_3", K::Check, R::WatchEvenChance, 3},
     {"Chk8", K::Check, R::WatchSingle, 0},
-    {"Check1", K::Check, R::RandomThreshold, 1},
-    {"Check2", K::Check, R::RandomThreshold, 2},
-    {"Check3", K::Check, R::RandomThreshold, 3},
-    {"Check4", K::Check, R::RandomThreshold, 4},
-    {"Check5", K::Check, R::RandomThreshold, 5},
-    {"Check6", K::Check, R::RandomThreshold, 6},
-    {"Check7", K::Check, R::RandomThreshold, 7},
-    {"Check8", K::Check, R::ConservativeBetting, 8},
-    {"Check9", K::Check, R::RandomThreshold, 9},
-    {"Text2", K::Text, R::Threshold, 2},
-    {"Text3", K::Text, R::Threshold, 3},
-    {"Text4", K::Text, R::Threshold, 4},
-    {"Text5", K::Text, R::Threshold, 5},
-    {"Text6", K::Text, R::Threshold, 6},
-    {"Text7", K::Text, R::Threshold, 7},
-    {"Text8", K::Text, R::Threshold, 8},
-    {"Text9", K::Text, R::Threshold, 9},
-    {"Text10", K::Text, R::Threshold, 10},
-    {"Text11", K::Text, R::Threshold, 11},
-    {"Text12", K::Text, R::Threshold, 12},
-    {"Text13", K::Text, R::Threshold, 13},
-    {"Text14", K::Text, R::Threshold, 14},
-    {"Text15", K::Text, R::Threshold, 15},
-    {"Text16", K::Text, R::Threshold, 16},
-    {"Text17", K::Text, R::Threshold, 17},
-    {"Text18", K::Text, R::Balance, 18},
+    {"Check1", K::Check, R::RandomThreshold, 0},
+    {"Check2", K::Check, R::RandomThreshold, 1},
+    {"Check3", K::Check, R::RandomThreshold, 2},
+    {"Check4", K::Check, R::RandomThreshold, 3},
+    {"Check5", K::Check, R::RandomThreshold, 4},
+    {"Check6", K::Check, R::RandomThreshold, 5},
+    {"Check7", K::Check, R::RandomThreshold, 6},
+    {"Check8", K::Check, R::ConservativeBetting, 0},
+    {"Check9", K::Check, R::RandomThreshold, 7},
+    {"Text2", K::Text, R::ThresholdLow, 0},
+    {"Text3", K::Text, R::ThresholdHigh, 0},
+    {"Text4", K::Text, R::ThresholdLow, 1},
+    {"Text5", K::Text, R::ThresholdHigh, 1},
+    {"Text6", K::Text, R::ThresholdLow, 2},
+    {"Text7", K::Text, R::ThresholdHigh, 2},
+    {"Text8", K::Text, R::ThresholdLow, 3},
+    {"Text9", K::Text, R::ThresholdHigh, 3},
+    {"Text10", K::Text, R::ThresholdLow, 4},
+    {"Text11", K::Text, R::ThresholdHigh, 4},
+    {"Text12", K::Text, R::ThresholdLow, 5},
+    {"Text13", K::Text, R::ThresholdHigh, 5},
+    {"Text14", K::Text, R::ThresholdLow, 6},
+    {"Text15", K::Text, R::ThresholdHigh, 6},
+    {"Text16", K::Text, R::ThresholdLow, 7},
+    {"Text17", K::Text, R::ThresholdHigh, 7},
+    {"Text18", K::Text, R::Balance, 0},
     {"cboDozen", K::List, R::HowMany, 0},
     {"cboRow", K::List, R::HowMany, 1},
     {"cboLine", K::List, R::HowMany, 2},
@@ -68,22 +68,22 @@ constexpr ControlEntry kControls[] = {
     {"cmdMore", K::Button, R::MoreOrLess, 0},
     {"Command1", K::Button, R::DeleteCasino, 0},
     {"Command2", K::Button, R::ReplayHistory, 0},
-    {"Label15", K::Label, R::HighLabel, 1},
-    {"Label18", K::Label, R::HighLabel, 2},
-    {"Label21", K::Label, R::HighLabel, 3},
-    {"Label24", K::Label, R::HighLabel, 4},
-    {"Label27", K::Label, R::HighLabel, 5},
-    {"Label30", K::Label, R::HighLabel, 6},
-    {"Label33", K::Label, R::HighLabel, 7},
-    {"Label43", K::Label, R::HighLabel, 9},
-    {"frmWagering.Text1", K::Text, R::WagerSequence, 1, true},
-    {"frmWagering.Text2", K::Text, R::WagerSequence, 2, true},
-    {"frmWagering.Text3", K::Text, R::WagerSequence, 3, true},
-    {"frmWagering.Text4", K::Text, R::WagerSequence, 4, true},
-    {"frmWagering.Text5", K::Text, R::WagerSequence, 5, true},
-    {"frmWagering.Text6", K::Text, R::WagerSequence, 6, true},
-    {"frmWagering.Text7", K::Text, R::WagerSequence, 7, true},
-    {"frmWagering.Text8", K::Text, R::WagerSequence, 8, true},
+    {"Label15", K::Label, R::HighLabel, 0},
+    {"Label18", K::Label, R::HighLabel, 1},
+    {"Label21", K::Label, R::HighLabel, 2},
+    {"Label24", K::Label, R::HighLabel, 3},
+    {"Label27", K::Label, R::HighLabel, 4},
+    {"Label30", K::Label, R::HighLabel, 5},
+    {"Label33", K::Label, R::HighLabel, 6},
+    {"Label43", K::Label, R::HighLabel, 7},
+    {"frmWagering.Text1", K::Text, R::WagerSequence, 0, true},
+    {"frmWagering.Text2", K::Text, R::WagerSequence, 1, true},
+    {"frmWagering.Text3", K::Text, R::WagerSequence, 2, true},
+    {"frmWagering.Text4", K::Text, R::WagerSequence, 3, true},
+    {"frmWagering.Text5", K::Text, R::WagerSequence, 4, true},
+    {"frmWagering.Text6", K::Text, R::WagerSequence, 5, true},
+    {"frmWagering.Text7", K::Text, R::WagerSequence, 6, true},
+    {"frmWagering.Text8", K::Text, R::WagerSequence, 7, true},
     {"frmWagering.Check1", K::Check, R::AutoIncrease, 0, true},
     {"frmWagering.Combo1", K::List, R::IncreaseChips, 0, true},
     {"frmWagering.Combo2", K::List, R::IncreaseSteps, 0, true},
@@ -111,78 +111,88 @@ constexpr const ControlEntry* firstOf(ControlRole role) {
 }
 
 template <class F>
-auto checkBoxIn(F& form, const ControlEntry& control) -> decltype(&form.Chk8) {
+auto checkBoxIn(F& form, const ControlEntry& control) -> decltype(&form.singleBox) {
     switch (control.role) {
         case R::WatchFamily:
-            return &form.chk[control.index];
+            return &form.familyBoxes[control.index];
         case R::WatchEvenChance:
-            return &form.chk7_[control.index];
+            return &form.evenPairBoxes[control.index];
         case R::WatchSingle:
-            return &form.Chk8;
+            return &form.singleBox;
         case R::RandomThreshold:
+            return &form.threshold(control.index).random;
         case R::ConservativeBetting:
-            return &form.Check[control.index];
+            return &form.conservativeBetting;
         case R::AutoIncrease:
-            return &form.frmWagering.Check1;
+            return &form.wageringDialog.autoIncrease;
         default:
             return nullptr;
     }
 }
 
 template <class F>
-auto optionIn(F& form, const ControlEntry& control) -> decltype(&form.Option2) {
+auto optionIn(F& form, const ControlEntry& control) -> decltype(&form.aggressiveDefaults) {
     switch (control.role) {
         case R::PlayStyle:
-            return &form.BetStyle[control.index];
+            return &form.styleButtons[control.index];
         case R::Defaults:
-            return control.index == 2 ? &form.Option2 : &form.Option3;
+            return control.index == 2 ? &form.aggressiveDefaults : &form.conservativeDefaults;
         default:
             return nullptr;
     }
 }
 
 template <class F>
-auto textBoxIn(F& form, const ControlEntry& control) -> decltype(&form.Text[0]) {
-    if (control.kind != K::Text) return nullptr;
-    return control.wageringDialog ? &form.frmWagering.Text[control.index]
-                                  : &form.Text[control.index];
+auto textBoxIn(F& form, const ControlEntry& control) -> decltype(&form.balanceBox) {
+    switch (control.role) {
+        case R::ThresholdLow:
+            return &form.threshold(control.index).low;
+        case R::ThresholdHigh:
+            return &form.threshold(control.index).high;
+        case R::Balance:
+            return &form.balanceBox;
+        case R::WagerSequence:
+            return &form.wageringDialog.sequenceBoxes[static_cast<std::size_t>(control.index)];
+        default:
+            return nullptr;
+    }
 }
 
 template <class F>
-auto listIn(F& form, const ControlEntry& control) -> decltype(&form.Casino) {
+auto listIn(F& form, const ControlEntry& control) -> decltype(&form.casinoList) {
     switch (control.role) {
         case R::HowMany:
             return &form.howMany[control.index];
         case R::UnitWager:
-            return &form.cboWager;
+            return &form.unitWagerList;
         case R::SpinLimit:
-            return &form.cboSpins;
+            return &form.spinIntervalList;
         case R::WinLimit:
-            return &form.cboWins;
+            return &form.winLimitList;
         case R::TimeLimit:
-            return &form.cboTime;
+            return &form.timeLimitList;
         case R::Casino:
-            return &form.Casino;
+            return &form.casinoList;
         case R::IncreaseChips:
-            return &form.frmWagering.Combo1;
+            return &form.wageringDialog.increaseChips;
         case R::IncreaseSteps:
-            return &form.frmWagering.Combo2;
+            return &form.wageringDialog.increaseSteps;
         default:
             return nullptr;
     }
 }
 
 template <class F>
-auto buttonIn(F& form, const ControlEntry& control) -> decltype(&form.Button1) {
+auto buttonIn(F& form, const ControlEntry& control) -> decltype(&form.startButton) {
     switch (control.role) {
         case R::Start:
-            return &form.Button1;
+            return &form.startButton;
         case R::MoreOrLess:
-            return &form.cmdMore;
+            return &form.moreButton;
         case R::DeleteCasino:
-            return &form.Command1;
+            return &form.deleteCasinoButton;
         case R::ReplayHistory:
-            return &form.Command2;
+            return &form.replayButton;
         default:
             return nullptr;
     }
@@ -251,7 +261,7 @@ bool controlEnabled(const Form& form, const ControlEntry& control) {
             // The dialog's buttons answer whenever the dialog is open.
             return control.wageringDialog || buttonOf(form, control)->enabled;
         case K::Label:
-            return form.highLabelEnabled[control.index];
+            return form.threshold(control.index).highLabelEnabled;
     }
     return true;
 }
@@ -261,9 +271,25 @@ std::string_view howManyName(int k) {
     return k >= 0 && k < kHowManyCount ? first[k].name : std::string_view();
 }
 
-std::string_view highLabelName(int check) {
+std::string_view highLabelName(int family) {
     for (const ControlEntry& c : kControls) {
-        if (c.role == R::HighLabel && c.index == check) return c.name;
+        if (c.role == R::HighLabel && c.index == family) return c.name;
+    }
+    return {};
+}
+
+std::string_view thresholdBoxName(int family, bool high) {
+    for (const ControlEntry& c : kControls) {
+        if (c.role == (high ? R::ThresholdHigh : R::ThresholdLow) && c.index == family) {
+            return c.name;
+        }
+    }
+    return {};
+}
+
+std::string_view randomBoxName(int family) {
+    for (const ControlEntry& c : kControls) {
+        if (c.role == R::RandomThreshold && c.index == family) return c.name;
     }
     return {};
 }

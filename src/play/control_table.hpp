@@ -22,9 +22,10 @@ enum class ControlRole {
     WatchSingle,      // the Single numbers
     RandomThreshold,  // the High box of a family draws its threshold at random
     ConservativeBetting,
-    Threshold,  // a family's Low or High threshold
-    Balance,    // the bankroll entered
-    HowMany,    // how many bets of a family at once
+    ThresholdLow,   // a family's lowest threshold
+    ThresholdHigh,  // a family's highest threshold
+    Balance,        // the bankroll entered
+    HowMany,        // how many bets of a family at once
     UnitWager,
     SpinLimit,
     WinLimit,
@@ -49,8 +50,9 @@ struct ControlEntry {
     std::string_view name;
     ControlKind kind;
     ControlRole role;
-    // Where the control sits among its like on the Form: chk[index], Text[index],
-    // howMany[index], BetStyle[index], the Random box of a High label; 0 for a single control.
+    // Where the control sits among its like: the family of a threshold box, a Random box, a
+    // High label or a wager sequence; familyBoxes[index], howMany[index], styleButtons[index];
+    // 0 for a single control.
     int index = 0;
     // The control is on the Custom Wagering dialog, not on the main window's panel.
     bool wageringDialog = false;
@@ -81,8 +83,10 @@ bool controlEnabled(const Form& form, const ControlEntry& control);
 
 // Names of the how-many lists: "cboDozen", "cboRow", ...
 std::string_view howManyName(int k);
-// The "High:" label beside the High box of a Random box (Check1 -> "Label15", ... Check9 ->
-// "Label43").
-std::string_view highLabelName(int check);
+// The "High:" label beside a family's High box (Even -> "Label15", ... Single -> "Label43").
+std::string_view highLabelName(int family);
+// The names of a family's Low or High threshold box and of its Random box.
+std::string_view thresholdBoxName(int family, bool high);
+std::string_view randomBoxName(int family);
 
 }  // namespace brisvale

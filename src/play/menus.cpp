@@ -10,16 +10,16 @@ namespace brisvale {
 void Advisor::mnuRestart_Click() {
     PrepareRun();
     Form& f = s_.form;
-    for (int i = 1; i <= 7; ++i) f.chk[i].enabled = true;
-    for (int i = 1; i <= 3; ++i) f.chk7_[i].enabled = true;
-    f.Chk8.enabled = true;
-    f.Text[18].enabled = true;
-    f.cmdMore.enabled = true;
-    f.cboWins.enabled = true;
-    f.cboTime.enabled = true;
-    f.cboWager.enabled = true;
-    for (int i = 1; i <= 3; ++i) f.BetStyle[i].enabled = true;
-    f.Picture4.visible = true;
+    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = true;
+    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = true;
+    f.singleBox.enabled = true;
+    f.balanceBox.enabled = true;
+    f.moreButton.enabled = true;
+    f.winLimitList.enabled = true;
+    f.timeLimitList.enabled = true;
+    f.unitWagerList.enabled = true;
+    for (int i = 1; i <= 3; ++i) f.styleButtons[i].enabled = true;
+    f.picture.visible = true;
 }
 
 void Advisor::mnuLoadSettings_Click() {

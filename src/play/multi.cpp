@@ -49,9 +49,10 @@ void Advisor::MultiSpin() {
 // Chips shown always say how to bet them, in Super as in Multi.
 void Advisor::multiCaption() {
     // One stake for all only when every chip shown carries it.
-    s_.form.Label1.caption = laid_.count > 0 && laid_.same
-                                 ? "Bet $" + std::to_string(laid_.stake) + " on all chips shown."
-                                 : "Bet the stake shown on each chip.";
+    s_.form.adviceLabel.caption =
+        laid_.count > 0 && laid_.same
+            ? "Bet $" + std::to_string(laid_.stake) + " on all chips shown."
+            : "Bet the stake shown on each chip.";
 }
 
 void Advisor::multiNoBet() {
@@ -65,7 +66,7 @@ void Advisor::multiNoBet() {
     if (s_.BetOpen) {
         multiCaption();
     } else {
-        s_.form.Label1.caption = "Spin Only";
+        s_.form.adviceLabel.caption = "Spin Only";
     }
     multiEnding();
 }
@@ -127,7 +128,7 @@ void Advisor::multiWin() {
 void Advisor::multiEnding() {
     CommonEnding();
     s_.acceptsPress = false;
-    s_.form.Button1.enabled = false;
+    s_.form.startButton.enabled = false;
 }
 
 // ProgMultiBet (Super) and ContMultiBet (Multi): choose the bets of the next spin and lay
@@ -141,7 +142,7 @@ void Advisor::multiPasses(bool super) {
 }
 
 void Advisor::ProgMultiBet() {
-    s_.form.Label1.caption = "Spin Only";
+    s_.form.adviceLabel.caption = "Spin Only";
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
     for (BetId w : s_.WinningBets) {
@@ -154,7 +155,7 @@ void Advisor::ProgMultiBet() {
 }
 
 void Advisor::ContMultiBet() {
-    s_.form.Label1.caption = "Spin Only";
+    s_.form.adviceLabel.caption = "Spin Only";
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
     // Every spin the Multi bets are chosen anew; a bet chosen again keeps its step count.
@@ -185,7 +186,7 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
     Form& f = s_.form;
     if (!s_.BetOpen) {
         set_backcolor(s_.NormalColor);
-        f.Label1.caption = "Spin Only";
+        f.adviceLabel.caption = "Spin Only";
         hideChips();
         return;
     }
@@ -236,7 +237,7 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
     }
     if (s_.BetOpen) {
         set_backcolor(s_.BetColor);
-        f.Label1.caption.clear();
+        f.adviceLabel.caption.clear();
     }
     // Super: once the wins per table are reached, no new progression starts.
     if (super && !carriedOn && s_.Wins >= s_.style.winsPerTable) {
@@ -245,7 +246,7 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
     // A pass that leaves nothing open looks like one that opened nothing.
     if (!s_.BetOpen) {
         set_backcolor(s_.NormalColor);
-        f.Label1.caption = "Spin Only";
+        f.adviceLabel.caption = "Spin Only";
         hideChips();
     }
 }

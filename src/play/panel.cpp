@@ -2,6 +2,7 @@
 // The play-style panel: styles, presets, Random boxes, thresholds, lists and their figures.
 
 #include "play/advisor.hpp"
+#include "play/control_table.hpp"
 #include "selection/thresholds.hpp"
 #include "util/numbers.hpp"
 
@@ -9,11 +10,11 @@ namespace brisvale {
 
 void Advisor::setStyleControlsEnabled(bool multi) {
     Form& f = s_.form;
-    f.Check[9].enabled = multi;
-    f.Text[16].enabled = multi;
-    f.Text[17].enabled = multi;
+    f.threshold(7).random.enabled = multi;
+    f.threshold(7).low.enabled = multi;
+    f.threshold(7).high.enabled = multi;
     for (ListBox& list : f.howMany) list.enabled = multi;
-    f.Chk8.enabled = multi;
+    f.singleBox.enabled = multi;
 }
 
 // The style and preset options carry their choice into the settings variables before
@@ -22,12 +23,12 @@ void Advisor::setStyleControlsEnabled(bool multi) {
 void Advisor::BetStyle1_Click() {
     capturePanel();
     setStyleControlsEnabled(false);
-    s_.form.Label35.caption = "Total Risk: N/A";
+    s_.form.totalRiskLabel.caption = "Total Risk: N/A";
     settings_[ProgSing] = 1;
     settings_[MultiBet] = 0;
     settings_[ProgMulti] = 0;
     s_.MultiBetPlay = false;
-    s_.form.Chk8.value = 0;
+    s_.form.singleBox.value = 0;
     settings_[Single] = 0;
     ApplySettings();
 }
@@ -68,24 +69,24 @@ void Advisor::Option3_Click() {
     ApplySettings();
 }
 
-void Advisor::RandomBox_Click(int check) {
-    for (int k = 0; k < kFamilyCount; ++k) {
-        if (randomBox(k) != check) continue;
-        const bool on = s_.form.Check[check].value == 1;
-        s_.form.Text[highBox(k)].enabled = on;
-        s_.form.highLabelEnabled[check] = on;
-    }
+void Advisor::RandomBox_Click(int family) {
+    ThresholdRow& row = s_.form.threshold(family);
+    const bool on = row.random.value == 1;
+    row.high.enabled = on;
+    row.highLabelEnabled = on;
 }
 
 void Advisor::RandomBox_MouseUp(int) {
     CaptureSettings();
 }
 
-void Advisor::Text_LostFocus(int box) {
-    if (box < 2 || box > 15) return;
-    if (!parseInt16(s_.form.Text[box].text)) {
+// A threshold box left after typing: the Single pair is checked at Start.
+void Advisor::Text_LostFocus(int family, bool high) {
+    if (family < 0 || family >= static_cast<int>(Family::Single)) return;
+    const ThresholdRow& row = s_.form.threshold(family);
+    if (!parseInt16(high ? row.high.text : row.low.text)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
-        s_.form.requestFocus("Text" + std::to_string(box));
+        s_.form.requestFocus(std::string(thresholdBoxName(family, high)));
         return;
     }
     CaptureSettings();
@@ -96,7 +97,7 @@ void Advisor::HowMany_Click(int) {
 }
 
 void Advisor::cboWager_Click() {
-    s_.wager.UnitWager = s_.form.cboWager.index + 1;
+    s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
     refreshBalanceLabels();
 }
 
@@ -105,28 +106,28 @@ void Advisor::Check8_Click() {
 }
 
 void Advisor::cboSpins_Click() {
-    s_.SpinInterval = s_.form.cboSpins.index + 1;
+    s_.SpinInterval = s_.form.spinIntervalList.index + 1;
 }
 
 void Advisor::chk7_Click() {
-    const int value = s_.form.chk[7].value;
+    const int value = s_.form.familyBoxes[7].value;
     if (value == 2) return;
-    for (int i = 1; i <= 3; ++i) s_.form.chk7_[i].value = value;
+    for (int i = 1; i <= 3; ++i) s_.form.evenPairBoxes[i].value = value;
 }
 
 void Advisor::chk7_sub_MouseUp(int) {
     int ticked = 0;
-    for (int i = 1; i <= 3; ++i) ticked += s_.form.chk7_[i].value == 1 ? 1 : 0;
-    s_.form.chk[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
+    for (int i = 1; i <= 3; ++i) ticked += s_.form.evenPairBoxes[i].value == 1 ? 1 : 0;
+    s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
 void Advisor::cmdMore_Click() {
-    if (s_.form.cmdMore.caption == "More >>") {
+    if (s_.form.moreButton.caption == "More >>") {
         s_.form.height = 5610;
-        s_.form.cmdMore.caption = "<< Less";
+        s_.form.moreButton.caption = "<< Less";
     } else {
         s_.form.height = 3350;
-        s_.form.cmdMore.caption = "More >>";
+        s_.form.moreButton.caption = "More >>";
     }
 }
 

@@ -111,13 +111,13 @@ void Advisor::flushRunFile() {
 }
 
 bool Advisor::writeRunFile(bool closing) {
-    const int casino = s_.form.Casino.index;
+    const int casino = s_.form.casinoList.index;
     const RandomState random = ports_.random.state();
     Json run = {
         {"version", kRunFileVersion},
         {"savedAt", ports_.clock.nowMs()},
         {"away", awayMs_},
-        {"casino", textJson(casino >= 2 ? s_.form.Casino.items[casino] : std::string())},
+        {"casino", textJson(casino >= 2 ? s_.form.casinoList.items[casino] : std::string())},
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
@@ -157,7 +157,7 @@ void Advisor::offerResume() {
         run.savedAt = wholeMember(doc, "savedAt", 0, 1LL << 53);
         const std::string casino = textMember(doc, "casino");
         if (!casino.empty()) {
-            const ItemList& items = s_.form.Casino.items;
+            const ItemList& items = s_.form.casinoList.items;
             for (std::size_t i = 2; i < items.size() && !run.casino; ++i) {
                 if (items[i] == casino) run.casino = static_cast<int>(i);
             }
@@ -216,7 +216,7 @@ void Advisor::offerResume() {
     const PlayState& saved = run.state;
     std::string question = "Resume the run of " + localMinute(saved.RunStart - run.away) + " (" +
                            std::to_string(saved.TotalSpins) + " spins, balance $" +
-                           saved.form.Text[18].text + ")";
+                           saved.form.balanceBox.text + ")";
     if (run.casino) question += " at " + run.record.name;
     if (saved.BetOpen && !saved.CurrentBet.empty()) {
         question += saved.CurrentBet.size() == 1 ? ", bet open: " : ", bets open: ";

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "play/advisor.hpp"
+#include "play/control_table.hpp"
 #include "selection/thresholds.hpp"
 #include "storage/properties.hpp"
 #include "util/numbers.hpp"
@@ -19,27 +20,27 @@ CheckBox& familyBox(Form& f, int pos) {
 const CheckBox& familyBox(const Form& f, int pos) {
     switch (pos) {
         case EvenBets:
-            return f.chk[7];
+            return f.familyBoxes[7];
         case RedBlack:
-            return f.chk7_[1];
+            return f.evenPairBoxes[1];
         case OddEven:
-            return f.chk7_[2];
+            return f.evenPairBoxes[2];
         case HighLow:
-            return f.chk7_[3];
+            return f.evenPairBoxes[3];
         case Dozen:
-            return f.chk[6];
+            return f.familyBoxes[6];
         case Line:
-            return f.chk[2];
+            return f.familyBoxes[2];
         case Trio:
-            return f.chk[4];
+            return f.familyBoxes[4];
         case Row:
-            return f.chk[1];
+            return f.familyBoxes[1];
         case Corner:
-            return f.chk[3];
+            return f.familyBoxes[3];
         case Split:
-            return f.chk[5];
+            return f.familyBoxes[5];
         default:
-            return f.Chk8;
+            return f.singleBox;
     }
 }
 
@@ -65,11 +66,11 @@ std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
 }  // namespace
 
 std::optional<Preset> Advisor::shownPreset() const {
-    const bool aggressive = s_.form.Option2.value;
-    if (s_.form.BetStyle[1].value) {
+    const bool aggressive = s_.form.aggressiveDefaults.value;
+    if (s_.form.styleButtons[1].value) {
         return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
     }
-    if (s_.form.BetStyle[3].value) {
+    if (s_.form.styleButtons[3].value) {
         return aggressive ? Preset::MultiAggressive : Preset::MultiConservative;
     }
     return std::nullopt;
@@ -79,25 +80,25 @@ void Advisor::ApplySettings() {
     Form& f = s_.form;
     for (int pos = EvenBets; pos <= Single; ++pos)
         familyBox(f, pos).value = checkValue(settings_[pos]);
-    selectNumber(f.cboWins, settings_[WinsPer]);
-    selectNumber(f.cboTime, settings_[PlayTime]);
-    selectNumber(f.cboWager, settings_[MinWage]);
-    f.Text[18].text = std::to_string(settings_[Acct]);
+    selectNumber(f.winLimitList, settings_[WinsPer]);
+    selectNumber(f.timeLimitList, settings_[PlayTime]);
+    selectNumber(f.unitWagerList, settings_[MinWage]);
+    f.balanceBox.text = std::to_string(settings_[Acct]);
     for (int style = 1; style <= 3; ++style) {
         if (settings_[ProgSing + style - 1] != 0) {
-            for (int other = 1; other <= 3; ++other) f.BetStyle[other].value = other == style;
+            for (int other = 1; other <= 3; ++other) f.styleButtons[other].value = other == style;
         }
     }
-    f.Check[8].value = checkValue(settings_[ConsBetting]);
+    f.conservativeBetting.value = checkValue(settings_[ConsBetting]);
     if (settings_[AggrDefault] != 0) {
-        f.Option2.value = true;
-        f.Option3.value = false;
+        f.aggressiveDefaults.value = true;
+        f.conservativeDefaults.value = false;
     }
     if (settings_[ConsDefault] != 0) {
-        f.Option2.value = false;
-        f.Option3.value = true;
+        f.aggressiveDefaults.value = false;
+        f.conservativeDefaults.value = true;
     }
-    selectNumber(f.cboSpins, settings_[SpinInt]);
+    selectNumber(f.spinIntervalList, settings_[SpinInt]);
     for (int k = 0; k < kHowManyCount; ++k) {
         const int pos = settings_[CboDozen + k];
         if (pos >= 0 && pos < static_cast<int>(f.howMany[k].items.size())) f.howMany[k].index = pos;
@@ -105,10 +106,10 @@ void Advisor::ApplySettings() {
 
     if (const auto preset = shownPreset()) {
         for (int k = 0; k < kFamilyCount; ++k) {
-            f.Check[randomBox(k)].value = checkValue(settings_[presetCheckPos(*preset, k)]);
+            f.threshold(k).random.value = checkValue(settings_[presetCheckPos(*preset, k)]);
             if (presetLowPos(*preset, k) < 0) continue;
-            f.Text[lowBox(k)].text = std::to_string(settings_[presetLowPos(*preset, k)]);
-            f.Text[highBox(k)].text = std::to_string(settings_[presetHighPos(*preset, k)]);
+            f.threshold(k).low.text = std::to_string(settings_[presetLowPos(*preset, k)]);
+            f.threshold(k).high.text = std::to_string(settings_[presetHighPos(*preset, k)]);
         }
     }
     ApplyHighBoxes();
@@ -118,10 +119,10 @@ void Advisor::ApplySettings() {
 void Advisor::ApplyHighBoxes() {
     Form& f = s_.form;
     for (int k = 0; k < kFamilyCount; ++k) {
-        const int check = randomBox(k);
-        const bool on = f.Check[check].value == 1 && (k != 7 || !f.BetStyle[1].value);
-        f.Text[highBox(k)].enabled = on;
-        f.highLabelEnabled[check] = on;
+        ThresholdRow& row = f.threshold(k);
+        const bool on = row.random.value == 1 && (k != 7 || !f.styleButtons[1].value);
+        row.high.enabled = on;
+        row.highLabelEnabled = on;
     }
 }
 
@@ -129,12 +130,13 @@ StyleSettings Advisor::panelStyle() const {
     const Form& f = s_.form;
     StyleSettings style;
     // With no style chosen nothing is played; what is shown of it reads as Multi play.
-    style.style = f.BetStyle[1].value   ? PlayStyle::Classic
-                  : f.BetStyle[3].value ? PlayStyle::Super
-                                        : PlayStyle::Multi;
-    const CheckBox* boxes[kPassCount] = {&f.chk7_[1], &f.chk7_[2], &f.chk7_[3], &f.chk[1],
-                                         &f.chk[6],   &f.chk[2],   &f.chk[3],   &f.chk[4],
-                                         &f.chk[5],   &f.Chk8};
+    style.style = f.styleButtons[1].value   ? PlayStyle::Classic
+                  : f.styleButtons[3].value ? PlayStyle::Super
+                                            : PlayStyle::Multi;
+    const CheckBox* boxes[kPassCount] = {
+        &f.evenPairBoxes[1], &f.evenPairBoxes[2], &f.evenPairBoxes[3], &f.familyBoxes[1],
+        &f.familyBoxes[6],   &f.familyBoxes[2],   &f.familyBoxes[3],   &f.familyBoxes[4],
+        &f.familyBoxes[5],   &f.singleBox};
     for (int p = 0; p < kPassCount; ++p) style.watched[p] = boxes[p]->value == 1;
     constexpr Family kCounted[kHowManyCount] = {Family::Dozen,  Family::Row,  Family::Line,
                                                 Family::Corner, Family::Trio, Family::Split,
@@ -142,22 +144,25 @@ StyleSettings Advisor::panelStyle() const {
     for (int k = 0; k < kHowManyCount; ++k) {
         style.betsAtOnce[static_cast<int>(kCounted[k])] = f.howMany[k].index;
     }
-    style.conservative = f.Check[8].value == 1;
-    style.winsPerTable = static_cast<int>(parseWhole(f.cboWins.text(), 0, 1000000).value_or(0));
-    style.minutesPerTable = static_cast<int>(parseWhole(f.cboTime.text(), 0, 1000000).value_or(0));
+    style.conservative = f.conservativeBetting.value == 1;
+    style.winsPerTable =
+        static_cast<int>(parseWhole(f.winLimitList.text(), 0, 1000000).value_or(0));
+    style.minutesPerTable =
+        static_cast<int>(parseWhole(f.timeLimitList.text(), 0, 1000000).value_or(0));
     return style;
 }
 
 bool Advisor::styleChosen() const {
-    return s_.form.BetStyle[1].value || s_.form.BetStyle[2].value || s_.form.BetStyle[3].value;
+    return s_.form.styleButtons[1].value || s_.form.styleButtons[2].value ||
+           s_.form.styleButtons[3].value;
 }
 
 ThresholdEntries Advisor::thresholdEntries() const {
     ThresholdEntries entries;
     for (int k = 0; k < kFamilyCount; ++k) {
-        entries[k] = {parseInt16(s_.form.Text[lowBox(k)].text),
-                      parseInt16(s_.form.Text[highBox(k)].text),
-                      s_.form.Check[randomBox(k)].value == 1};
+        entries[k] = {parseInt16(s_.form.threshold(k).low.text),
+                      parseInt16(s_.form.threshold(k).high.text),
+                      s_.form.threshold(k).random.value == 1};
     }
     return entries;
 }
@@ -169,7 +174,7 @@ bool Advisor::drawStartThresholds() {
     ports_.dialogs.message(problem->message(), s_.AppTitle);
     if (problem->kind == ThresholdProblem::Kind::NotNumeric) {
         const int k = static_cast<int>(problem->family);
-        s_.form.requestFocus("Text" + std::to_string(problem->high ? highBox(k) : lowBox(k)));
+        s_.form.requestFocus(std::string(thresholdBoxName(k, problem->high)));
     }
     return false;
 }
@@ -195,18 +200,18 @@ StoredStyle Advisor::styleShown() const {
 void Advisor::capturePanelInto(Settings& out) const {
     const Form& f = s_.form;
     for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBox(f, pos).value;
-    out[WinsPer] = shownNumber(f.cboWins, out[WinsPer]);
-    out[PlayTime] = shownNumber(f.cboTime, out[PlayTime]);
-    out[MinWage] = shownNumber(f.cboWager, out[MinWage]);
+    out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
+    out[PlayTime] = shownNumber(f.timeLimitList, out[PlayTime]);
+    out[MinWage] = shownNumber(f.unitWagerList, out[MinWage]);
     // A balance box that holds no number keeps the last account figure.
-    if (const auto acct = parseNumber(f.Text[18].text)) {
+    if (const auto acct = parseNumber(f.balanceBox.text)) {
         const double rounded = std::nearbyint(*acct);
         if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
             out[Acct] = static_cast<std::int32_t>(rounded);
         }
     }
-    out[ConsBetting] = f.Check[8].value;
-    out[SpinInt] = shownNumber(f.cboSpins, out[SpinInt]);
+    out[ConsBetting] = f.conservativeBetting.value;
+    out[SpinInt] = shownNumber(f.spinIntervalList, out[SpinInt]);
     for (int k = 0; k < kHowManyCount; ++k) {
         out[CboDozen + k] = shownNumber(f.howMany[k], out[CboDozen + k]);
     }
@@ -216,18 +221,19 @@ void Advisor::CaptureSettingsInto(Settings& out) const {
     capturePanelInto(out);
     const Form& f = s_.form;
     for (int style = 1; style <= 3; ++style)
-        out[ProgSing + style - 1] = f.BetStyle[style].value ? -1 : 0;
-    out[AggrDefault] = f.Option2.value ? -1 : 0;
-    out[ConsDefault] = f.Option3.value ? -1 : 0;
+        out[ProgSing + style - 1] = f.styleButtons[style].value ? -1 : 0;
+    out[AggrDefault] = f.aggressiveDefaults.value ? -1 : 0;
+    out[ConsDefault] = f.conservativeDefaults.value ? -1 : 0;
     const auto preset = shownPreset();
     if (!preset) return;
     for (int k = 0; k < kFamilyCount; ++k) {
-        out[presetCheckPos(*preset, k)] = f.Check[randomBox(k)].value;
+        out[presetCheckPos(*preset, k)] = f.threshold(k).random.value;
         if (presetLowPos(*preset, k) < 0) continue;
         // A box that holds no number keeps the stored value.
-        for (const auto& [box, pos] : {std::pair{lowBox(k), presetLowPos(*preset, k)},
-                                       std::pair{highBox(k), presetHighPos(*preset, k)}}) {
-            if (const auto value = parseInt16(f.Text[box].text)) out[pos] = *value;
+        const ThresholdRow& row = f.threshold(k);
+        for (const auto& [box, pos] : {std::pair{&row.low, presetLowPos(*preset, k)},
+                                       std::pair{&row.high, presetHighPos(*preset, k)}}) {
+            if (const auto value = parseInt16(box->text)) out[pos] = *value;
         }
     }
 }
@@ -274,19 +280,20 @@ void Advisor::WriteDefaultSettings() {
 // selected style would leave them.
 void Advisor::settleStyleControls() {
     Form& f = s_.form;
-    const bool multi = !f.BetStyle[1].value;
+    const bool multi = !f.styleButtons[1].value;
     setStyleControlsEnabled(multi);
     s_.MultiBetPlay = multi;
     if (multi) {
         refreshTotalRisk();
     } else {
-        f.Chk8.value = 0;
-        f.Label35.caption = "Total Risk: N/A";
+        f.singleBox.value = 0;
+        f.totalRiskLabel.caption = "Total Risk: N/A";
     }
     ApplyHighBoxes();
-    const Preset single = f.Option2.value ? Preset::MultiAggressive : Preset::MultiConservative;
-    f.Text[16].text = std::to_string(settings_[presetLowPos(single, 7)]);
-    f.Text[17].text = std::to_string(settings_[presetHighPos(single, 7)]);
+    const Preset single =
+        f.aggressiveDefaults.value ? Preset::MultiAggressive : Preset::MultiConservative;
+    f.threshold(7).low.text = std::to_string(settings_[presetLowPos(single, 7)]);
+    f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
     syncUnitWager();
     refreshBalanceLabels();
     cboSpins_Click();

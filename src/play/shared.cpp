@@ -48,12 +48,12 @@ void Advisor::showBalance() {
         balanceStale_ = true;
         return;
     }
-    s_.form.Text[18].text = formatNumber(s_.Balance);
+    s_.form.balanceBox.text = formatNumber(s_.Balance);
 }
 
 // Every press starts from the minimum wager the list shows.
 void Advisor::syncUnitWager() {
-    s_.wager.UnitWager = s_.form.cboWager.index + 1;
+    s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
 }
 
 // The engine moves the minimum-wager list itself, which runs no click handler (only a user's
@@ -63,33 +63,34 @@ void Advisor::changeWager(std::initializer_list<WagerRule> rules) {
     MinimumWager wager = s_.wager;
     for (WagerRule rule : rules) rule(s_.wagering, wager);
     const int index = static_cast<int>(wager.UnitWager - kLowestWager);
-    const bool changed = s_.form.cboWager.index != index;
-    s_.form.cboWager.index = index;
+    const bool changed = s_.form.unitWagerList.index != index;
+    s_.form.unitWagerList.index = index;
     s_.wager = wager;
     if (changed) refreshBalanceLabels();
 }
 
 // "Quit NOW": the run ends, and the next press starts a new one.
 void Advisor::showQuit() {
-    s_.form.Label1.caption = "Quit NOW";
+    s_.form.adviceLabel.caption = "Quit NOW";
     set_backcolor(s_.QuitColor);
-    s_.form.Picture4.visible = true;
+    s_.form.picture.visible = true;
     s_.phase = RunPhase::Quit;
-    s_.form.Button1.caption = "Start";
+    s_.form.startButton.caption = "Start";
 }
 
 void Advisor::refreshBalanceLabels() {
-    const bool conservative = s_.form.Check[8].value == 1;
+    const bool conservative = s_.form.conservativeBetting.value == 1;
     const long long unit = s_.UnitWager();
-    s_.form.Label12.caption =
+    s_.form.minimumBalanceLabel.caption =
         "Minimum Balance:$" + std::to_string(unit * (conservative ? 100 : 200));
-    s_.form.Label41.caption = "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
+    s_.form.betCycleLabel.caption =
+        "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
 }
 
 void Advisor::refreshTotalRisk() {
     int sum = 0;
     for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
-    s_.form.Label35.caption = "Total Risk: " + std::to_string(sum) + " Chips";
+    s_.form.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
 }
 
 void Advisor::selectSpin(int number) {

@@ -35,16 +35,18 @@ Advisor::Advisor(Ports ports)
         f.howMany[k].items = numberItems(0, maxima[k]);
         f.howMany[k].index = 0;
     }
-    f.cboSpins.items = numberItems(1, 9);
-    f.Casino.items = {"Select Casino", "New..."};
-    f.Casino.index = 0;
-    f.BetStyle[1].value = true;
-    f.Option3.value = true;
-    f.Check[8].value = 1;
-    for (int i = 2; i <= 17; ++i) f.Text[i].text = "0";
-    f.highLabelEnabled.fill(true);
-    f.frmWagering.Combo1.items = numberItems(1, 1000);
-    f.frmWagering.Combo2.items = numberItems(1, 10);
+    f.spinIntervalList.items = numberItems(1, 9);
+    f.casinoList.items = {"Select Casino", "New..."};
+    f.casinoList.index = 0;
+    f.styleButtons[1].value = true;
+    f.conservativeDefaults.value = true;
+    f.conservativeBetting.value = 1;
+    for (ThresholdRow& row : f.thresholds) {
+        row.low.text = row.high.text = "0";
+        row.highLabelEnabled = true;
+    }
+    f.wageringDialog.increaseChips.items = numberItems(1, 1000);
+    f.wageringDialog.increaseSteps.items = numberItems(1, 10);
 }
 
 // The folder's lock stays with `other`, and the copy's undo history starts empty: its first
@@ -162,7 +164,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     hideChips();
     f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
     f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
-    f.Picture4 = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};
+    f.picture = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};
 
     s_.NormalColor = std::to_string(f.backColor);
     s_.BetColor = "8454016";
@@ -174,16 +176,16 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
         s_.wagering = style_->wagering;
     }
 
-    f.cboWager.items = numberItems(1, 100);
-    f.Check[8].value = 1;
-    f.cboWager.index = 0;
-    f.cboSpins.index = 2;
+    f.unitWagerList.items = numberItems(1, 100);
+    f.conservativeBetting.value = 1;
+    f.unitWagerList.index = 0;
+    f.spinIntervalList.index = 2;
     cboSpins_Click();
     PrepareRun();
-    f.cboWins.items = numberItems(1, 999);
-    f.cboTime.items = f.cboWins.items;
-    f.cboWins.index = 2;
-    f.cboTime.index = 14;
+    f.winLimitList.items = numberItems(1, 999);
+    f.timeLimitList.items = f.winLimitList.items;
+    f.winLimitList.index = 2;
+    f.timeLimitList.index = 14;
 
     if (rs.windowWidth > 0) f.width = rs.windowWidth;
     if (rs.windowHeight > 0) f.height = rs.windowHeight;

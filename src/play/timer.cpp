@@ -55,24 +55,24 @@ void Advisor::Timer1_Timer() {
     };
     if (!s_.BetOpen && switchDue()) {
         s_.BetOpen = true;
-        f.Label1.caption = "Switch Table/Press Start";
+        f.adviceLabel.caption = "Switch Table/Press Start";
         hideChips();
         set_backcolor(s_.NormalColor);
-        f.Picture4.visible = true;
+        f.picture.visible = true;
         s_.CurrentBet.clear();
         s_.phase = RunPhase::SwitchTable;
-        f.Button1.caption = "Start";
+        f.startButton.caption = "Start";
     }
 
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
         --s_.SpinWaitLeft;
-        if (s_.SpinWaitActive && shown_) f.Label1.visible = !f.Label1.visible;
+        if (s_.SpinWaitActive && shown_) f.adviceLabel.visible = !f.adviceLabel.visible;
     } else {
         s_.acceptsPress = true;
-        f.Button1.enabled = true;
+        f.startButton.enabled = true;
         s_.SpinWaitActive = false;
-        f.Label1.visible = true;
+        f.adviceLabel.visible = true;
     }
 
     if (replay_) replayStep();
@@ -101,7 +101,7 @@ void Advisor::Command2_Click() {
     // recorded spin would only repeat that message.
     if (starting && !s_.playing()) return;
     // The box lists the casino's spins already, and the replay lists each one as it plays it.
-    if (!history_.empty()) s_.form.Text1.clear();
+    if (!history_.empty()) s_.form.historyBox.clear();
     s_.ReplayMode = true;
     replay_ = Replay{};
     selected_ = false;

@@ -59,7 +59,7 @@ ActionResult Advisor::enterSpin(int number) {
 }
 
 double Advisor::balanceEntered() const {
-    return parseNumber(s_.form.Text[18].text).value_or(0);
+    return parseNumber(s_.form.balanceBox.text).value_or(0);
 }
 
 std::vector<ControlView> Advisor::panelControls() const {
@@ -133,15 +133,15 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             if (!option.enabled) return disabled(name);
             if (value != "1") return ActionResult::refused("an option button takes 1");
             if (c.role == ControlRole::PlayStyle) {
-                for (int i = 1; i <= 3; ++i) f.BetStyle[i].value = i == c.index;
+                for (int i = 1; i <= 3; ++i) f.styleButtons[i].value = i == c.index;
                 if (c.index == 1) BetStyle1_Click();
                 if (c.index == 2) BetStyle2_Click();
                 if (c.index == 3) BetStyle3_Click();
             } else {
-                f.Option2.value = &option == &f.Option2;
-                f.Option3.value = &option == &f.Option3;
-                if (&option == &f.Option2) Option2_Click();
-                if (&option == &f.Option3) Option3_Click();
+                f.aggressiveDefaults.value = &option == &f.aggressiveDefaults;
+                f.conservativeDefaults.value = &option == &f.conservativeDefaults;
+                if (&option == &f.aggressiveDefaults) Option2_Click();
+                if (&option == &f.conservativeDefaults) Option3_Click();
             }
             return {};
         }
@@ -150,7 +150,9 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             TextBox& box = *textBoxOf(f, c);
             if (!box.enabled) return disabled(name);
             box.text = std::string(value);
-            Text_LostFocus(c.index);
+            if (c.role != ControlRole::Balance) {
+                Text_LostFocus(c.index, c.role == ControlRole::ThresholdHigh);
+            }
             return {};
         }
         case ControlKind::List: {

@@ -20,26 +20,26 @@ ActionResult Advisor::refusedUnlessWageringOpen() const {
 
 void Advisor::mnuProg_Click() {
     LoadControls();
-    s_.form.frmWagering.open = true;
+    s_.form.wageringDialog.open = true;
 }
 
 void Advisor::LoadControls() {
-    WageringForm& w = s_.form.frmWagering;
+    WageringForm& w = s_.form.wageringDialog;
     for (int k = 0; k < kFamilyCount; ++k) {
-        w.Text[k + 1].text = joinSequence(s_.wagering.WagerSequence[k]);
+        w.sequenceBoxes[k].text = joinSequence(s_.wagering.WagerSequence[k]);
     }
-    w.Check1.value = s_.wagering.AutoIncrease == 1 ? 1 : 0;
+    w.autoIncrease.value = s_.wagering.AutoIncrease == 1 ? 1 : 0;
     const auto select = [](ListBox& list, int value) {
         const int last = static_cast<int>(list.items.size()) - 1;
         list.index = std::clamp(value - 1, 0, last);
     };
-    select(w.Combo1, s_.wagering.IncreaseChips);
-    select(w.Combo2, s_.wagering.IncreaseSteps);
+    select(w.increaseChips, s_.wagering.IncreaseChips);
+    select(w.increaseSteps, s_.wagering.IncreaseSteps);
     frmWagering_Check1_Click();
 }
 
 void Advisor::frmWagering_Check1_Click() {
-    s_.form.frmWagering.Combo1.enabled = s_.form.frmWagering.Check1.value == 1;
+    s_.form.wageringDialog.increaseChips.enabled = s_.form.wageringDialog.autoIncrease.value == 1;
 }
 
 void Advisor::frmWagering_Command1_Click() {
@@ -53,27 +53,28 @@ void Advisor::frmWagering_Command1_Click() {
 }
 
 void Advisor::frmWagering_Command2_Click() {
-    if (SaveWagering()) s_.form.frmWagering.open = false;
+    if (SaveWagering()) s_.form.wageringDialog.open = false;
 }
 
 void Advisor::frmWagering_Command3_Click() {
-    s_.form.frmWagering.open = false;
+    s_.form.wageringDialog.open = false;
 }
 
 void Advisor::frmWagering_QueryUnload() {
     SaveWagering();
-    s_.form.frmWagering.open = false;
+    s_.form.wageringDialog.open = false;
 }
 
 bool Advisor::SaveWagering() {
-    WageringForm& w = s_.form.frmWagering;
+    WageringForm& w = s_.form.wageringDialog;
     // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
     // they are stored.
     int invalid = 0;  // the first box that does not hold a sequence
     std::string problem;
     for (int i = 1; i <= kFamilyCount; ++i) {
-        TypedSequence typed = readTypedSequence(w.Text[i].text);
-        w.Text[i].text = std::move(typed.text);
+        TextBox& box = w.sequenceBoxes[static_cast<std::size_t>(i - 1)];
+        TypedSequence typed = readTypedSequence(box.text);
+        box.text = std::move(typed.text);
         if (!invalid && !typed.problem.empty()) {
             invalid = i;
             problem = std::move(typed.problem);
@@ -92,24 +93,26 @@ bool Advisor::SaveWagering() {
         return false;
     }
     for (int k = 0; k < kFamilyCount; ++k) {
-        s_.wagering.WagerSequence[k] = splitSequence(w.Text[k + 1].text);
+        s_.wagering.WagerSequence[k] = splitSequence(w.sequenceBoxes[k].text);
     }
-    s_.wagering.AutoIncrease = w.Check1.value == 1 ? 1 : 0;
-    s_.wagering.IncreaseChips = w.Combo1.index + 1;
-    s_.wagering.IncreaseSteps = w.Combo2.index + 1;
+    s_.wagering.AutoIncrease = w.autoIncrease.value == 1 ? 1 : 0;
+    s_.wagering.IncreaseChips = w.increaseChips.index + 1;
+    s_.wagering.IncreaseSteps = w.increaseSteps.index + 1;
     if (!files_) return true;
     bool stored = true;
     for (int k = 0; k < kFamilyCount; ++k) {
-        stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.Text[k + 1].text,
+        stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.sequenceBoxes[k].text,
                              wageringFile_, &log_) &&
                  stored;
     }
     stored = SetProperty(1, "autoincrease", s_.wagering.AutoIncrease == 1 ? "1" : "0",
                          wageringFile_, &log_) &&
              stored;
-    stored = SetProperty(1, "wagerincreasechips", w.Combo1.text(), wageringFile_, &log_) && stored;
-    stored = SetProperty(1, "wagerincreasehowmanychips", w.Combo2.text(), wageringFile_, &log_) &&
+    stored = SetProperty(1, "wagerincreasechips", w.increaseChips.text(), wageringFile_, &log_) &&
              stored;
+    stored =
+        SetProperty(1, "wagerincreasehowmanychips", w.increaseSteps.text(), wageringFile_, &log_) &&
+        stored;
     if (!stored) {
         // The values apply to this session as typed; reading the file back would undo them.
         ports_.dialogs.message("The wagering settings could not be saved to " +

@@ -141,11 +141,20 @@ struct CasinoSiteEntry {
 // The "Custom Wagering" dialog.
 struct WageringForm {
     bool open = false;
-    std::array<TextBox, 9>
-        Text;  // Text[1]..Text[8]: Even, Dozen, Row, Line, Corner, Trio, Split, Single
-    CheckBox Check1;
-    ListBox Combo1;  // "1".."1000": IncreaseChips
-    ListBox Combo2;  // "1".."10": IncreaseSteps
+    // The wager sequence of each family, in family order (Even, Dozen, ... Single).
+    std::array<TextBox, 8> sequenceBoxes;
+    CheckBox autoIncrease;
+    ListBox increaseChips;  // "1".."1000"
+    ListBox increaseSteps;  // "1".."10"
+};
+
+// A family's threshold boxes on the panel: the lowest and highest sleep, and whether each run
+// draws the threshold at random between them (the "High:" label greys with the high box).
+struct ThresholdRow {
+    TextBox low;
+    TextBox high;
+    CheckBox random;
+    bool highLabelEnabled = true;
 };
 
 // The how-many lists, in their order on the panel.
@@ -168,58 +177,49 @@ struct Form {
     int chipWidth = 375;
     int chipHeight = 375;
     Marker marker;
-    Picture Picture4;
-    Button Button1{"Start", true};
-    Label Label1{"Configure Play Style and Press Start", true, true};
+    Picture picture;
+    Button startButton{"Start", true};
+    Label adviceLabel{"Configure Play Style and Press Start", true, true};
 
     // The left column.
-    HistoryBox Text1;
-    std::array<TextBox, 19> Text;          // Text[2]..Text[17] thresholds, Text[18] the balance
-    std::array<OptionButton, 4> BetStyle;  // BetStyle[1]..[3]
-    OptionButton Option2;                  // Aggressive Defaults
-    OptionButton Option3;                  // Conservative Defaults
-    std::array<CheckBox, 10>
-        Check;                    // Check[1]..[7], [9] Random boxes; Check[8] Conservative Betting
-    std::array<CheckBox, 8> chk;  // chk[1]..chk[7]
-    std::array<CheckBox, 4> chk7_;  // chk7_[1]..[3]: Red/Black, Odd/Even, High/Low
-    CheckBox Chk8;                  // Single
+    HistoryBox historyBox;
+    TextBox balanceBox;
+    std::array<ThresholdRow, kFamilyCount> thresholds;  // by family, Even first
+    std::array<OptionButton, 4> styleButtons;           // [1] Classic, [2] Multi, [3] Super
+    OptionButton aggressiveDefaults;
+    OptionButton conservativeDefaults;
+    CheckBox conservativeBetting;
+    std::array<CheckBox, 8> familyBoxes;  // [1]..[7]: rows, Line, Corner, Trio, Split, Dozen, Even
+    std::array<CheckBox, 4> evenPairBoxes;  // [1]..[3]: Red/Black, Odd/Even, High/Low
+    CheckBox singleBox;
     std::array<ListBox, kHowManyCount> howMany;
-    ListBox cboWager;
-    ListBox cboSpins;
-    ListBox cboWins;
-    ListBox cboTime;
-    ListBox Casino;
-    Button cmdMore{"More >>", true};
-    Button Command1{"X", true};
-    Button Command2{"Command2", true};
-    Label Label12;
-    Label Label35;
-    Label Label41{"$200 Bet Cycle", true, true};
-    std::array<bool, 10>
-        highLabelEnabled{};  // the "High:" labels beside Text3..Text17, by Random box
+    ListBox unitWagerList;
+    ListBox spinIntervalList;
+    ListBox winLimitList;
+    ListBox timeLimitList;
+    ListBox casinoList;
+    Button moreButton{"More >>", true};
+    Button deleteCasinoButton{"X", true};
+    Button replayButton{"Command2", true};
+    Label minimumBalanceLabel;
+    Label totalRiskLabel;
+    Label betCycleLabel{"$200 Bet Cycle", true, true};
 
     // Menus.
     std::vector<CasinoSiteEntry> casinoMenu;
 
     // Dialogs.
-    WageringForm frmWagering;
+    WageringForm wageringDialog;
+
+    ThresholdRow& threshold(int family) { return thresholds[static_cast<std::size_t>(family)]; }
+    const ThresholdRow& threshold(int family) const {
+        return thresholds[static_cast<std::size_t>(family)];
+    }
 
     void requestFocus(std::string control) {
         focus = std::move(control);
         ++focusRequests;
     }
 };
-
-// The threshold boxes of family k (0 Even .. 7 Single): its Low box (Text2, Text4, ... Text16),
-// its High box (Text3, ... Text17) and its Random box (Check1..Check7, Check9).
-constexpr int lowBox(int family) {
-    return 2 + 2 * family;
-}
-constexpr int highBox(int family) {
-    return 3 + 2 * family;
-}
-constexpr int randomBox(int family) {
-    return family == 7 ? 9 : family + 1;
-}
 
 }  // namespace brisvale

@@ -169,25 +169,25 @@ void fromJsonArray(const Json& j, const char* key, std::array<T, N>& items) {
 
 // The family check boxes of the panel.
 Json familyBoxesJson(const Form& f) {
-    return {{"evenBets", toJson(f.chk[7])},  {"redBlack", toJson(f.chk7_[1])},
-            {"oddEven", toJson(f.chk7_[2])}, {"highLow", toJson(f.chk7_[3])},
-            {"dozen", toJson(f.chk[6])},     {"row", toJson(f.chk[1])},
-            {"line", toJson(f.chk[2])},      {"corner", toJson(f.chk[3])},
-            {"trio", toJson(f.chk[4])},      {"split", toJson(f.chk[5])},
-            {"single", toJson(f.Chk8)}};
+    return {{"evenBets", toJson(f.familyBoxes[7])},  {"redBlack", toJson(f.evenPairBoxes[1])},
+            {"oddEven", toJson(f.evenPairBoxes[2])}, {"highLow", toJson(f.evenPairBoxes[3])},
+            {"dozen", toJson(f.familyBoxes[6])},     {"row", toJson(f.familyBoxes[1])},
+            {"line", toJson(f.familyBoxes[2])},      {"corner", toJson(f.familyBoxes[3])},
+            {"trio", toJson(f.familyBoxes[4])},      {"split", toJson(f.familyBoxes[5])},
+            {"single", toJson(f.singleBox)}};
 }
 void familyBoxesFromJson(const Json& j, Form& f) {
-    fromJson(member(j, "evenBets"), f.chk[7]);
-    fromJson(member(j, "redBlack"), f.chk7_[1]);
-    fromJson(member(j, "oddEven"), f.chk7_[2]);
-    fromJson(member(j, "highLow"), f.chk7_[3]);
-    fromJson(member(j, "dozen"), f.chk[6]);
-    fromJson(member(j, "row"), f.chk[1]);
-    fromJson(member(j, "line"), f.chk[2]);
-    fromJson(member(j, "corner"), f.chk[3]);
-    fromJson(member(j, "trio"), f.chk[4]);
-    fromJson(member(j, "split"), f.chk[5]);
-    fromJson(member(j, "single"), f.Chk8);
+    fromJson(member(j, "evenBets"), f.familyBoxes[7]);
+    fromJson(member(j, "redBlack"), f.evenPairBoxes[1]);
+    fromJson(member(j, "oddEven"), f.evenPairBoxes[2]);
+    fromJson(member(j, "highLow"), f.evenPairBoxes[3]);
+    fromJson(member(j, "dozen"), f.familyBoxes[6]);
+    fromJson(member(j, "row"), f.familyBoxes[1]);
+    fromJson(member(j, "line"), f.familyBoxes[2]);
+    fromJson(member(j, "corner"), f.familyBoxes[3]);
+    fromJson(member(j, "trio"), f.familyBoxes[4]);
+    fromJson(member(j, "split"), f.familyBoxes[5]);
+    fromJson(member(j, "single"), f.singleBox);
 }
 
 // Each family's threshold boxes: Low, High, Random, and whether the "High:" label is enabled.
@@ -195,21 +195,20 @@ Json thresholdsJson(const Form& f) {
     Json out = Json::object();
     for (int k = 0; k < 8; ++k) {
         out[kFamilyKeys[static_cast<std::size_t>(k)]] = {
-            {"low", toJson(f.Text[static_cast<std::size_t>(lowBox(k))])},
-            {"high", toJson(f.Text[static_cast<std::size_t>(highBox(k))])},
-            {"random", toJson(f.Check[static_cast<std::size_t>(randomBox(k))])},
-            {"highLabelEnabled", f.highLabelEnabled[static_cast<std::size_t>(randomBox(k))]}};
+            {"low", toJson(f.threshold(k).low)},
+            {"high", toJson(f.threshold(k).high)},
+            {"random", toJson(f.threshold(k).random)},
+            {"highLabelEnabled", f.threshold(k).highLabelEnabled}};
     }
     return out;
 }
 void thresholdsFromJson(const Json& j, Form& f) {
     for (int k = 0; k < 8; ++k) {
         const Json& family = member(j, kFamilyKeys[static_cast<std::size_t>(k)]);
-        fromJson(member(family, "low"), f.Text[static_cast<std::size_t>(lowBox(k))]);
-        fromJson(member(family, "high"), f.Text[static_cast<std::size_t>(highBox(k))]);
-        fromJson(member(family, "random"), f.Check[static_cast<std::size_t>(randomBox(k))]);
-        f.highLabelEnabled[static_cast<std::size_t>(randomBox(k))] =
-            flagMember(family, "highLabelEnabled");
+        fromJson(member(family, "low"), f.threshold(k).low);
+        fromJson(member(family, "high"), f.threshold(k).high);
+        fromJson(member(family, "random"), f.threshold(k).random);
+        f.threshold(k).highLabelEnabled = flagMember(family, "highLabelEnabled");
     }
 }
 
@@ -232,23 +231,23 @@ void countsFromJson(const Json& j, Form& f) {
 Json toJson(const WageringForm& w) {
     Json sequences = Json::object();
     for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
-        sequences[kFamilyKeys[k]] = toJson(w.Text[k + 1]);
+        sequences[kFamilyKeys[k]] = toJson(w.sequenceBoxes[k]);
     }
     return {{"open", w.open},
             {"sequences", std::move(sequences)},
-            {"autoIncrease", toJson(w.Check1)},
-            {"increaseChips", toJson(w.Combo1)},
-            {"increaseSteps", toJson(w.Combo2)}};
+            {"autoIncrease", toJson(w.autoIncrease)},
+            {"increaseChips", toJson(w.increaseChips)},
+            {"increaseSteps", toJson(w.increaseSteps)}};
 }
 void fromJson(const Json& j, WageringForm& w) {
     w.open = flagMember(j, "open");
     const Json& sequences = member(j, "sequences");
     for (std::size_t k = 0; k < kFamilyKeys.size(); ++k) {
-        fromJson(member(sequences, kFamilyKeys[k]), w.Text[k + 1]);
+        fromJson(member(sequences, kFamilyKeys[k]), w.sequenceBoxes[k]);
     }
-    fromJson(member(j, "autoIncrease"), w.Check1);
-    fromJson(member(j, "increaseChips"), w.Combo1);
-    fromJson(member(j, "increaseSteps"), w.Combo2);
+    fromJson(member(j, "autoIncrease"), w.autoIncrease);
+    fromJson(member(j, "increaseChips"), w.increaseChips);
+    fromJson(member(j, "increaseSteps"), w.increaseSteps);
 }
 
 }  // namespace
@@ -265,33 +264,33 @@ Json toJson(const Form& f) {
             {"board", toJson(f.board)},
             {"chips", toJsonArray(f.chips)},
             {"marker", toJson(f.marker)},
-            {"picture", toJson(f.Picture4)},
-            {"startButton", toJson(f.Button1)},
-            {"adviceLabel", toJson(f.Label1)},
-            {"historyBox", toJson(f.Text1)},
-            {"balanceBox", toJson(f.Text[18])},
+            {"picture", toJson(f.picture)},
+            {"startButton", toJson(f.startButton)},
+            {"adviceLabel", toJson(f.adviceLabel)},
+            {"historyBox", toJson(f.historyBox)},
+            {"balanceBox", toJson(f.balanceBox)},
             {"thresholds", thresholdsJson(f)},
             {"styles",
-             {{"classic", toJson(f.BetStyle[1])},
-              {"multi", toJson(f.BetStyle[2])},
-              {"super", toJson(f.BetStyle[3])}}},
-            {"aggressiveDefaults", toJson(f.Option2)},
-            {"conservativeDefaults", toJson(f.Option3)},
-            {"conservativeBetting", toJson(f.Check[8])},
+             {{"classic", toJson(f.styleButtons[1])},
+              {"multi", toJson(f.styleButtons[2])},
+              {"super", toJson(f.styleButtons[3])}}},
+            {"aggressiveDefaults", toJson(f.aggressiveDefaults)},
+            {"conservativeDefaults", toJson(f.conservativeDefaults)},
+            {"conservativeBetting", toJson(f.conservativeBetting)},
             {"familyBoxes", familyBoxesJson(f)},
             {"counts", countsJson(f)},
-            {"unitWagerList", toJson(f.cboWager)},
-            {"spinIntervalList", toJson(f.cboSpins)},
-            {"winLimitList", toJson(f.cboWins)},
-            {"timeLimitList", toJson(f.cboTime)},
-            {"casinoList", toJson(f.Casino)},
-            {"moreButton", toJson(f.cmdMore)},
-            {"deleteCasinoButton", toJson(f.Command1)},
-            {"replayButton", toJson(f.Command2)},
-            {"minimumBalanceLabel", toJson(f.Label12)},
-            {"totalRiskLabel", toJson(f.Label35)},
-            {"betCycleLabel", toJson(f.Label41)},
-            {"wageringDialog", toJson(f.frmWagering)}};
+            {"unitWagerList", toJson(f.unitWagerList)},
+            {"spinIntervalList", toJson(f.spinIntervalList)},
+            {"winLimitList", toJson(f.winLimitList)},
+            {"timeLimitList", toJson(f.timeLimitList)},
+            {"casinoList", toJson(f.casinoList)},
+            {"moreButton", toJson(f.moreButton)},
+            {"deleteCasinoButton", toJson(f.deleteCasinoButton)},
+            {"replayButton", toJson(f.replayButton)},
+            {"minimumBalanceLabel", toJson(f.minimumBalanceLabel)},
+            {"totalRiskLabel", toJson(f.totalRiskLabel)},
+            {"betCycleLabel", toJson(f.betCycleLabel)},
+            {"wageringDialog", toJson(f.wageringDialog)}};
 }
 void fromJson(const Json& j, Form& f) {
     f.caption = textMember(j, "caption");
@@ -303,32 +302,32 @@ void fromJson(const Json& j, Form& f) {
     fromJson(member(j, "board"), f.board);
     fromJsonArray(j, "chips", f.chips);
     fromJson(member(j, "marker"), f.marker);
-    fromJson(member(j, "picture"), f.Picture4);
-    fromJson(member(j, "startButton"), f.Button1);
-    fromJson(member(j, "adviceLabel"), f.Label1);
-    fromJson(member(j, "historyBox"), f.Text1);
-    fromJson(member(j, "balanceBox"), f.Text[18]);
+    fromJson(member(j, "picture"), f.picture);
+    fromJson(member(j, "startButton"), f.startButton);
+    fromJson(member(j, "adviceLabel"), f.adviceLabel);
+    fromJson(member(j, "historyBox"), f.historyBox);
+    fromJson(member(j, "balanceBox"), f.balanceBox);
     thresholdsFromJson(member(j, "thresholds"), f);
     const Json& styles = member(j, "styles");
-    fromJson(member(styles, "classic"), f.BetStyle[1]);
-    fromJson(member(styles, "multi"), f.BetStyle[2]);
-    fromJson(member(styles, "super"), f.BetStyle[3]);
-    fromJson(member(j, "aggressiveDefaults"), f.Option2);
-    fromJson(member(j, "conservativeDefaults"), f.Option3);
-    fromJson(member(j, "conservativeBetting"), f.Check[8]);
+    fromJson(member(styles, "classic"), f.styleButtons[1]);
+    fromJson(member(styles, "multi"), f.styleButtons[2]);
+    fromJson(member(styles, "super"), f.styleButtons[3]);
+    fromJson(member(j, "aggressiveDefaults"), f.aggressiveDefaults);
+    fromJson(member(j, "conservativeDefaults"), f.conservativeDefaults);
+    fromJson(member(j, "conservativeBetting"), f.conservativeBetting);
     familyBoxesFromJson(member(j, "familyBoxes"), f);
     countsFromJson(member(j, "counts"), f);
-    fromJson(member(j, "unitWagerList"), f.cboWager);
-    fromJson(member(j, "spinIntervalList"), f.cboSpins);
-    fromJson(member(j, "winLimitList"), f.cboWins);
-    fromJson(member(j, "timeLimitList"), f.cboTime);
-    fromJson(member(j, "casinoList"), f.Casino);
-    fromJson(member(j, "moreButton"), f.cmdMore);
-    fromJson(member(j, "deleteCasinoButton"), f.Command1);
-    fromJson(member(j, "replayButton"), f.Command2);
-    fromJson(member(j, "minimumBalanceLabel"), f.Label12);
-    fromJson(member(j, "totalRiskLabel"), f.Label35);
-    fromJson(member(j, "betCycleLabel"), f.Label41);
-    fromJson(member(j, "wageringDialog"), f.frmWagering);
+    fromJson(member(j, "unitWagerList"), f.unitWagerList);
+    fromJson(member(j, "spinIntervalList"), f.spinIntervalList);
+    fromJson(member(j, "winLimitList"), f.winLimitList);
+    fromJson(member(j, "timeLimitList"), f.timeLimitList);
+    fromJson(member(j, "casinoList"), f.casinoList);
+    fromJson(member(j, "moreButton"), f.moreButton);
+    fromJson(member(j, "deleteCasinoButton"), f.deleteCasinoButton);
+    fromJson(member(j, "replayButton"), f.replayButton);
+    fromJson(member(j, "minimumBalanceLabel"), f.minimumBalanceLabel);
+    fromJson(member(j, "totalRiskLabel"), f.totalRiskLabel);
+    fromJson(member(j, "betCycleLabel"), f.betCycleLabel);
+    fromJson(member(j, "wageringDialog"), f.wageringDialog);
 }
 }  // namespace brisvale::json

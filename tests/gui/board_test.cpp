@@ -107,13 +107,14 @@ TEST(BoardPicture, Colours) {
 TEST(Window, ABetAsTheWindowShowsIt) {
     Session s;
     s.core("chk7_1=1 Check1=1 Text3=1 Text2=1 Check1=0 Text18=1000 Button1 wait @2 Button1");
-    ASSERT_EQ(s.form().Label1.caption, "Bet $1 on Red");
+    ASSERT_EQ(s.form().adviceLabel.caption, "Bet $1 on Red");
     s.clock.now += 1000;
     s.window->tick();
     // The title is the caption exactly: no display name for the window system to append.
     EXPECT_EQ(s.window->windowTitle().toStdString(), s.form().caption);
     EXPECT_TRUE(s.widget("Label1")->isHidden());
-    for (int n = 0; n <= 36; ++n) AdvisorTestAccess::state(*s.advisor).form.Text1.AddHistoryLine(n);
+    for (int n = 0; n <= 36; ++n)
+        AdvisorTestAccess::state(*s.advisor).form.historyBox.AddHistoryLine(n);
     s.window->render();
     QApplication::processEvents();
     for (const char* n : {"BetStyle1", "chk7_3", "Chk8", "Text18", "Casino", "cmdMore", "Text1"}) {

@@ -27,7 +27,7 @@ TEST(Controls, EachKindSendsItsAction) {
     const int notes = s.window->statusBar()->height();  // the status bar below the designed window
     EXPECT_EQ(s.window->height(), 374 + notes);
     s.type("Text4", "12");  // a text box, handed over when left
-    EXPECT_EQ(s.form().Text[4].text, "12");
+    EXPECT_EQ(s.form().threshold(1).low.text, "12");
     s.click("cmdMore");
     EXPECT_EQ(s.window->height(), 223 + notes);
 }
@@ -80,11 +80,11 @@ TEST(Controls, RenderingNeverActsForTheUser) {
     Session s;
     const auto settingsBefore = s.advisor->settings().values;
     Form& form = AdvisorTestAccess::state(*s.advisor).form;
-    form.Text[4].text = "abc";
-    form.BetStyle[1].value = false;
-    form.BetStyle[3].value = true;
-    form.chk[7].value = 2;
-    form.cboWager.index = 9;
+    form.threshold(1).low.text = "abc";
+    form.styleButtons[1].value = false;
+    form.styleButtons[3].value = true;
+    form.familyBoxes[7].value = 2;
+    form.unitWagerList.index = 9;
     s.window->render();
     QApplication::processEvents();
     EXPECT_TRUE(s.dialogs.boxes.empty() && s.advisor->settings().values == settingsBefore);

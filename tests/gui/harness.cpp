@@ -74,7 +74,7 @@ void Session::type(const char* name, const QString& text) {
 }
 
 void Session::waitSpinInterval() {
-    for (int i = 0; i < 20 && !form().Button1.enabled; ++i) {
+    for (int i = 0; i < 20 && !form().startButton.enabled; ++i) {
         clock.now += 1000;
         window->tick();
     }

@@ -115,7 +115,7 @@ TEST(Window, ADamagedWindowConfGivesTheDesign) {
 TEST(Window, TheStatusBarSaysWhyAKeyWasRefused) {
     Session s;
     s.core("chk7_1=1 Check1=0 Text2=1 Text18=1000 Button1 wait @17 Button1");
-    ASSERT_FALSE(s.form().Button1.enabled);  // the spin interval runs
+    ASSERT_FALSE(s.form().startButton.enabled);  // the spin interval runs
     QTest::keyClick(s.window.get(), Qt::Key_Return);
     const QString note = s.window->statusBar()->currentMessage();
     EXPECT_FALSE(note.isEmpty());

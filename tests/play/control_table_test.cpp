@@ -51,13 +51,26 @@ TEST_F(ControlTable, EveryNameOnce) {
     }
 }
 
-TEST_F(ControlTable, HowManyListsAndHighLabelsByPosition) {
+TEST_F(ControlTable, HowManyListsAndFamilyBoxesByPosition) {
     const std::pair<int, std::string_view> lists[] = {
         {0, "cboDozen"}, {3, "cboCorner"}, {6, "cboSingle"}, {7, ""}, {-1, ""}};
     for (const auto& [k, name] : lists) EXPECT_EQ(howManyName(k), name) << k;
-    const std::pair<int, std::string_view> labels[] = {
-        {1, "Label15"}, {7, "Label33"}, {8, ""}, {9, "Label43"}, {0, ""}};
-    for (const auto& [check, name] : labels) EXPECT_EQ(highLabelName(check), name) << check;
+    // By family: its High label, Low and High boxes and Random box.
+    struct Row {
+        int family;
+        std::string_view label, low, high, random;
+    };
+    const Row rows[] = {{0, "Label15", "Text2", "Text3", "Check1"},
+                        {6, "Label33", "Text14", "Text15", "Check7"},
+                        {7, "Label43", "Text16", "Text17", "Check9"},
+                        {8, "", "", "", ""},
+                        {-1, "", "", "", ""}};
+    for (const Row& r : rows) {
+        EXPECT_EQ(highLabelName(r.family), r.label) << r.family;
+        EXPECT_EQ(thresholdBoxName(r.family, false), r.low) << r.family;
+        EXPECT_EQ(thresholdBoxName(r.family, true), r.high) << r.family;
+        EXPECT_EQ(randomBoxName(r.family), r.random) << r.family;
+    }
 }
 
 // Multi play with every Random box ticked leaves every control enabled. Each control takes
@@ -139,7 +152,7 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
     }
     EXPECT_TRUE(a().userPress("frmWagering.Command1").ok);
     EXPECT_TRUE(a().userPress("frmWagering.Command3").ok);
-    EXPECT_FALSE(a().form().frmWagering.open);
+    EXPECT_FALSE(a().form().wageringDialog.open);
 }
 
 // A control the user cannot reach is refused by name and listed among the disabled ones.

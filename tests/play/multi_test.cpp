@@ -174,7 +174,7 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
             seed = seed * 1103515245u + 12345u;
             const int n = static_cast<int>((seed >> 16) % 37);
             act("wait");
-            if (form().Button1.caption == "Start") {
+            if (form().startButton.caption == "Start") {
                 act("Button1");
                 continue;
             }
@@ -192,7 +192,7 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
             act(std::to_string(n));
             settled += open;
             EXPECT_TRUE(!open || state().Balance == want) << state().Balance << " for " << want;
-            const std::string advice = form().Label1.caption;
+            const std::string advice = form().adviceLabel.caption;
             // No chip beside "Quit NOW", and every chip shown says how to bet it.
             if (!state().BetOpen || advice == "Quit NOW") {
                 EXPECT_EQ(view("chips"), "") << advice;

@@ -56,7 +56,7 @@ TEST_F(ResumeFile, ADrawCountOrAStateOutOfRangeIsRefusedAtOnce) {
         EXPECT_NE(dialogs.boxes[0].text.find("random generator"), std::string::npos)
             << dialogs.boxes[0].text;
         EXPECT_FALSE(fs::exists(a().runFile()));
-        EXPECT_EQ(form().Button1.caption, "Start");
+        EXPECT_EQ(form().startButton.caption, "Start");
     }
 }
 
@@ -73,7 +73,7 @@ TEST_F(ResumeFile, SettingsValuesTakeTheSettingsFilesOwnRange) {
         restart();
         ASSERT_EQ(dialogs.boxes.size(), 1u) << pos;
         EXPECT_NE(dialogs.boxes[0].text.find("cannot be resumed"), std::string::npos) << pos;
-        EXPECT_EQ(form().Button1.caption, "Start");
+        EXPECT_EQ(form().startButton.caption, "Start");
     }
     // The range's ends are what the settings file reads back.
     for (int pos = 0; pos < kSettingsCount; ++pos) {

@@ -143,8 +143,8 @@ class AdvisorFixture : public ::testing::Test {
             } else if (head == "tick") {
                 for (int i = arg.empty() ? 1 : std::stoi(arg); i > 0; --i) tick();
             } else if (t == "wait") {  // until Button1 can be pressed again
-                for (int i = 0; i < 50 && !form().Button1.enabled; ++i) tick();
-                ASSERT_TRUE(form().Button1.enabled) << "Button1 never came back";
+                for (int i = 0; i < 50 && !form().startButton.enabled; ++i) tick();
+                ASSERT_TRUE(form().startButton.enabled) << "Button1 never came back";
             } else if (t == "restart") {
                 restart();
             } else if (t == "replay") {
@@ -200,20 +200,20 @@ class AdvisorFixture : public ::testing::Test {
         balance << s.Balance;
         // clang-format off
         const std::pair<const char*, std::string> plain[] = {
-            {"label", f.Label1.caption}, {"Label12", f.Label12.caption},
-            {"Label35", f.Label35.caption}, {"Label41", f.Label41.caption},
+            {"label", f.adviceLabel.caption}, {"Label12", f.minimumBalanceLabel.caption},
+            {"Label35", f.totalRiskLabel.caption}, {"Label41", f.betCycleLabel.caption},
             {"bet", s.CurrentBet.listText()}, {"balance", balance.str()}, {"wins", n(s.Wins)},
             {"net", n(s.wager.NetChips)}, {"total", n(s.TotalSpins)}, {"table", n(s.TableSpins)},
             {"step", n(s.StepIndex)}, {"recorded", n(s.RecordedSpins)},
-            {"button", f.Button1.caption}, {"enabled", n(f.Button1.enabled)},
+            {"button", f.startButton.caption}, {"enabled", n(f.startButton.enabled)},
             {"back", backColourName(f.backColor)}, {"marker", n(f.marker.visible)},
             {"pending", n(s.SpinPending)}, {"spin", std::string(s.spinText())},
             {"open", n(s.BetOpen)}, {"caption", f.caption}, {"focus", f.focus},
-            {"interval", n(advisor->timerInterval())}, {"visible", n(f.Label1.visible)},
-            {"picture", n(f.Picture4.visible)}, {"height", n(f.height)},
-            {"dialog", n(f.frmWagering.open)}, {"frmWagering.Check1", n(f.frmWagering.Check1.value)},
-            {"frmWagering.Combo1", std::string(f.frmWagering.Combo1.text())},
-            {"frmWagering.Combo2", std::string(f.frmWagering.Combo2.text())}};
+            {"interval", n(advisor->timerInterval())}, {"visible", n(f.adviceLabel.visible)},
+            {"picture", n(f.picture.visible)}, {"height", n(f.height)},
+            {"dialog", n(f.wageringDialog.open)}, {"frmWagering.Check1", n(f.wageringDialog.autoIncrease.value)},
+            {"frmWagering.Combo1", std::string(f.wageringDialog.increaseChips.text())},
+            {"frmWagering.Combo2", std::string(f.wageringDialog.increaseSteps.text())}};
         // clang-format on
         for (const auto& [name, value] : plain)
             if (key == name) return value;
@@ -221,7 +221,7 @@ class AdvisorFixture : public ::testing::Test {
             return GetProperty(1, key.substr(9),
                                key[0] == 's' ? advisor->settingsFile() : advisor->wageringFile());
         if (key.substr(0, 16) == "frmWagering.Text")
-            return f.frmWagering.Text[std::stoi(std::string(key.substr(16)))].text;
+            return f.wageringDialog.sequenceBoxes[std::stoul(std::string(key.substr(16))) - 1].text;
         std::vector<std::string> items;
         const std::string between = key == "tips" || key == "boxes"         ? "|"
                                     : key == "casinos" || key == "disabled" ? ","
@@ -236,13 +236,13 @@ class AdvisorFixture : public ::testing::Test {
                 if (c.visible && !item.empty()) items.push_back(item);
             }
         } else if (key == "history" || key == "historyfile") {
-            std::string text = key == "history" ? f.Text1.text() : readBytes(historyFile());
+            std::string text = key == "history" ? f.historyBox.text() : readBytes(historyFile());
             for (std::size_t at; (at = text.find("\r\n")) != text.npos;) text.replace(at, 2, "/");
             return text;
         } else if (key == "boxes" || key == "casinos" || key == "disabled") {
             items = key == "boxes"      ? dialogs.texts()
                     : key == "disabled" ? advisor->disabledControls()
-                                        : std::vector<std::string>(f.Casino.items);
+                                        : std::vector<std::string>(f.casinoList.items);
         } else {
             using enum ControlView::Kind;
             for (const ControlView& c : advisor->panelControls()) {

@@ -39,6 +39,7 @@
 #include "app/window_conf.hpp"
 #include "board/chips.hpp"
 #include "play/advisor.hpp"
+#include "play/control_table.hpp"
 #include "remote/remote_startup.hpp"
 
 namespace {
@@ -131,7 +132,7 @@ class Scene {
         window_->render();
     }
     void spin(int number) {
-        for (int i = 0; i < 20 && !form().Button1.enabled; ++i) tick();
+        for (int i = 0; i < 20 && !form().startButton.enabled; ++i) tick();
         click(number);
         press();
     }
@@ -310,10 +311,10 @@ void siteChips(const QString& out) {
 // while the Random box is ticked, as only then is the High box open.
 void zeroThresholds(Scene& s, std::initializer_list<int> families) {
     for (int k : families) {
-        const std::string random = "Check" + std::to_string(randomBox(k));
+        const std::string random(randomBoxName(k));
         s.set(random, "1");
-        s.set("Text" + std::to_string(highBox(k)), "0");
-        s.set("Text" + std::to_string(lowBox(k)), "0");
+        s.set(std::string(thresholdBoxName(k, true)), "0");
+        s.set(std::string(thresholdBoxName(k, false)), "0");
         s.set(random, "0");
     }
 }
@@ -399,7 +400,7 @@ void quitNow(const QString& out) {
     s.press("frmWagering.Command2");
     startRedBlack(s);
     for (int i = 0; i < 6 && !s.state().BetOpen; ++i) s.spin(i % 2 ? 4 : 2);
-    for (int i = 0; i < 4 && s.form().Label1.caption != "Quit NOW"; ++i) s.spin(0);
+    for (int i = 0; i < 4 && s.form().adviceLabel.caption != "Quit NOW"; ++i) s.spin(0);
     s.shoot("08-quit-now.png");
 }
 
