@@ -41,7 +41,7 @@ void Advisor::startRun(bool multi) {
     if (multi && !ValidateMultiSettings()) return;
     PrepareRun();
     if (!drawStartThresholds()) return;
-    if (s_.form.moreButton.caption == "<< Less") cmdMore_Click();
+    if (s_.advancedShown) cmdMore_Click();
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();

@@ -121,14 +121,11 @@ void Advisor::chk7_sub_MouseUp(int) {
     s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
+// Opens or closes the advanced settings below the board.
 void Advisor::cmdMore_Click() {
-    if (s_.form.moreButton.caption == "More >>") {
-        s_.form.height = 5610;
-        s_.form.moreButton.caption = "<< Less";
-    } else {
-        s_.form.height = 3350;
-        s_.form.moreButton.caption = "More >>";
-    }
+    s_.advancedShown = !s_.advancedShown;
+    s_.form.height = s_.advancedShown ? 5610 : 3350;
+    s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
 }
 
 }  // namespace brisvale

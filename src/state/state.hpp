@@ -114,7 +114,8 @@ struct Advice {
 
 struct PlayState {
     RunPhase phase = RunPhase::Idle;
-    bool acceptsPress = true;  // false while the spin wait runs: the button is greyed
+    bool acceptsPress = true;    // false while the spin wait runs: the button is greyed
+    bool advancedShown = false;  // the advanced settings are open below the board
     // Run counters.
     int TotalSpins = 0;
     int TableSpins = 0;

@@ -53,7 +53,7 @@ static_assert(memberCount<MinimumWager>() == 3);
 static_assert(memberCount<Wagering>() == 4);
 static_assert(memberCount<Settlement>() == 2);
 static_assert(memberCount<RunTally>() == 2);
-static_assert(memberCount<PlayState>() == 39);
+static_assert(memberCount<PlayState>() == 40);
 
 Json toJson(const BetList& list) {
     Json out = Json::array();
@@ -251,6 +251,7 @@ Json toJson(const PlayState& s) {
             {"spinInterval", s.SpinInterval},
             {"phase", phaseName(s.phase)},
             {"acceptsPress", s.acceptsPress},
+            {"advancedShown", s.advancedShown},
             {"runStart", s.RunStart},
             {"replayMode", s.ReplayMode},
             {"multiBetPlay", s.MultiBetPlay},
@@ -306,6 +307,8 @@ void fromJson(const Json& j, PlayState& s) {
     fromJson(member(j, "window"), s.form);
     s.phase = phaseOf(member(j, "phase"));
     s.acceptsPress = flagMember(j, "acceptsPress");
+    // Files written before the flag was kept open with the advanced settings closed.
+    s.advancedShown = j.contains("advancedShown") && flagMember(j, "advancedShown");
 }
 
 }  // namespace brisvale

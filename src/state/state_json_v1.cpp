@@ -186,6 +186,9 @@ void upgradeStateJsonV1(Json& state) {
         out["phase"] = textMember(button, "caption") == "Submit" ? "playing" : "idle";
         if (!out.contains("acceptsPress")) out["acceptsPress"] = flagMember(button, "enabled");
     }
+    if (out.contains("window") && out["window"].contains("moreButton")) {
+        out["advancedShown"] = textMember(out["window"]["moreButton"], "caption") == "<< Less";
+    }
     state = std::move(out);
 }
 
