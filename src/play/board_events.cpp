@@ -7,7 +7,7 @@
 
 namespace brisvale {
 
-void Advisor::Picture3_Click(int cell) {
+void RunCycle::Picture3_Click(int cell) {
     if (!isNumberCell(cell)) return;
     const Point spot = markerSpot(s_.form.board, cell);
     s_.form.marker.left = spot.left;
@@ -16,7 +16,7 @@ void Advisor::Picture3_Click(int cell) {
     s_.form.marker.visible = true;
 }
 
-void Advisor::lblWager_Click(int chip) {
+void RunCycle::lblWager_Click(int chip) {
     if (!s_.MultiBetPlay || chip < 0 || chip >= board::kChipCount) return;
     const Chip& c = s_.form.chips[chip];
     const auto number = numberFromSingleTooltip(c.tooltip);
@@ -28,7 +28,7 @@ void Advisor::lblWager_Click(int chip) {
     s_.form.marker.visible = true;
 }
 
-void Advisor::Picture2_Click() {
+void RunCycle::Picture2_Click() {
     // The window draws the Form only after the handler, so no half-turned board is ever shown.
     s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
     const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
@@ -39,7 +39,7 @@ void Advisor::Picture2_Click() {
         Chip& chip = s_.form.chips[i];
         if (!chip.visible || chip.bet < 0) continue;
         chip.image = familyImage(label(static_cast<BetId>(chip.bet)));
-        PlaceChip(i, static_cast<BetId>(chip.bet));
+        d_.view.PlaceChip(i, static_cast<BetId>(chip.bet));
     }
 }
 

@@ -43,24 +43,24 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
 
 }  // namespace
 
-void Advisor::fillCasinoList() {
+void CasinoBook::fillCasinoList() {
     ListBox& list = s_.form.casinoList;
     list.items = {"Select Casino", "New..."};
-    casinoKeys_.clear();
+    d_.casinoKeys_.clear();
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
-    const auto casinos = files_ ? readCasinos(historyFile_, &log_) : std::nullopt;
+    const auto casinos = d_.files_ ? readCasinos(d_.historyFile_, &log_) : std::nullopt;
     for (const CasinoLine& casino : casinos ? *casinos : std::vector<CasinoLine>{}) {
         list.items.push_back(casino.value.substr(0, casino.value.find(',')));
-        casinoKeys_.push_back(casino.key);
+        d_.casinoKeys_.push_back(casino.key);
     }
     list.index = 0;
 }
 
-int Advisor::selectedKey() const {
-    return casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
+int CasinoBook::selectedKey() const {
+    return d_.casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
 }
 
-void Advisor::Casino_Click() {
+void CasinoBook::Casino_Click() {
     flushCasinoHistory();
     const int position = s_.form.casinoList.index;
     if (position == 1) {
@@ -73,19 +73,20 @@ void Advisor::Casino_Click() {
 }
 
 // No casino is recorded any more: the caption stops naming it and a replay has nothing to play.
-void Advisor::endRecording() {
+void CasinoBook::endRecording() {
     s_.CasinoName.clear();
     s_.RecordedSpins = 0;
-    history_.clear();
-    historyLine_.clear();
-    unwrittenSpins_ = 0;
+    d_.history_.clear();
+    d_.historyLine_.clear();
+    d_.unwrittenSpins_ = 0;
 }
 
-void Advisor::newCasino() {
+void CasinoBook::newCasino() {
     ListBox& list = s_.form.casinoList;
     // Without files there is no history to record into.
-    const auto answer =
-        files_ ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "") : std::nullopt;
+    const auto answer = d_.files_
+                            ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "")
+                            : std::nullopt;
     // Without a new casino the list shows "Select Casino", and nothing is recorded.
     const auto none = [&] {
         list.index = 0;
@@ -98,15 +99,15 @@ void Advisor::newCasino() {
     }
     // The file keeps values trimmed; the name is kept as it will read back.
     const std::string name(trimBlanks(*answer));
-    const std::optional<int> key = addCasino(historyFile_, name + ",", &log_);
+    const std::optional<int> key = addCasino(d_.historyFile_, name + ",", &log_);
     if (!key) {
         ports_.dialogs.message(
-            "The casino could not be saved to " + historyFile_.filename().string() + ".",
+            "The casino could not be saved to " + d_.historyFile_.filename().string() + ".",
             s_.AppTitle);
         return none();
     }
     list.items.push_back(name);
-    casinoKeys_.push_back(*key);
+    d_.casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.historyBox.clear();
     CasinoRecord record{name, {}, {}, *key};
@@ -115,16 +116,16 @@ void Advisor::newCasino() {
     useCasino(record);
 }
 
-void Advisor::loadCasino(int position) {
+void CasinoBook::loadCasino(int position) {
     s_.form.historyBox.clear();
     s_.CasinoName = "- " + s_.form.casinoList.items[position];
     useCasino(readCasino(position).value_or(CasinoRecord{}));
 }
 
-std::optional<CasinoRecord> Advisor::readCasino(int position) const {
+std::optional<CasinoRecord> CasinoBook::readCasino(int position) const {
     const std::string item = s_.form.casinoList.items[position];
-    const int key = casinoKeys_.at(static_cast<std::size_t>(position - 2));
-    const auto value = casinoValue(key, historyFile_, &log_);
+    const int key = d_.casinoKeys_.at(static_cast<std::size_t>(position - 2));
+    const auto value = casinoValue(key, d_.historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
     if (!value) return std::nullopt;
     CasinoRecord record;
@@ -155,66 +156,68 @@ std::optional<CasinoRecord> Advisor::readCasino(int position) const {
 
 // The casino's spins become the recorded ones, and the history box lists them. An empty
 // record (no line) records nothing.
-void Advisor::useCasino(const CasinoRecord& record) {
-    history_ = record.spins;
-    historyLine_ = record.line;
-    historyKey_ = record.key;
-    unwrittenSpins_ = 0;
-    for (int n : history_) {
+void CasinoBook::useCasino(const CasinoRecord& record) {
+    d_.history_ = record.spins;
+    d_.historyLine_ = record.line;
+    d_.historyKey_ = record.key;
+    d_.unwrittenSpins_ = 0;
+    for (int n : d_.history_) {
         if (n >= 0) s_.form.historyBox.AddHistoryLine(n);
     }
-    s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
+    s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(d_.history_.size(), kCountMax));
     if (!record.line.empty()) s_.CasinoName = "- " + record.name;
 }
 
-void Advisor::RecordCasinoSpin() {
+void CasinoBook::RecordCasinoSpin() {
     // A replay feeds recorded spins; recording them again would double the history.
-    if (s_.form.casinoList.index < 2 || s_.ReplayMode || historyLine_.empty()) return;
-    history_.push_back(s_.SpinNumber);
+    if (s_.form.casinoList.index < 2 || s_.ReplayMode || d_.historyLine_.empty()) return;
+    d_.history_.push_back(s_.SpinNumber);
     const std::string field = std::to_string(s_.SpinNumber) + ",";
-    historyLine_.append(field.data(), field.size());
+    d_.historyLine_.append(field.data(), field.size());
     // The line holds every spin, so one that could not be written goes with the next write.
     // The undo history carries presses out again without the files: it writes the line once
     // it has arrived.
-    if (!replaying_) unwrittenSpins_ = SaveCasinoHistory() ? 0 : unwrittenSpins_ + 1;
+    if (!d_.replaying_) d_.unwrittenSpins_ = SaveCasinoHistory() ? 0 : d_.unwrittenSpins_ + 1;
     countUp(s_.RecordedSpins);
 }
 
-bool Advisor::SaveCasinoHistory(std::string_view kept) {
-    if (historyLine_.empty()) return true;
-    const std::string_view line(historyLine_.data(), historyLine_.size());
-    return tellWrite(historyAppender_.write(historyFile_, historyKey_, line, &log_), historyFile_,
-                     kept);
+bool CasinoBook::SaveCasinoHistory(std::string_view kept) {
+    if (d_.historyLine_.empty()) return true;
+    const std::string_view line(d_.historyLine_.data(), d_.historyLine_.size());
+    return d_.tellWrite(d_.historyAppender_.write(d_.historyFile_, d_.historyKey_, line, &log_),
+                        d_.historyFile_, kept);
 }
 
-std::string Advisor::recordedName() const {
-    const std::string_view line(historyLine_.data(), historyLine_.size());
+std::string CasinoBook::recordedName() const {
+    const std::string_view line(d_.historyLine_.data(), d_.historyLine_.size());
     return std::string(line.substr(0, line.find(',')));
 }
 
-void Advisor::flushCasinoHistory() {
-    if (unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
-        const std::string spins = unwrittenSpins_ == 1
+void CasinoBook::flushCasinoHistory() {
+    if (d_.unwrittenSpins_ > 0 && !SaveCasinoHistory()) {
+        const std::string spins = d_.unwrittenSpins_ == 1
                                       ? "The last spin of " + recordedName() + " was"
-                                      : "The last " + std::to_string(unwrittenSpins_) +
+                                      : "The last " + std::to_string(d_.unwrittenSpins_) +
                                             " spins of " + recordedName() + " were";
-        ports_.dialogs.message("Brisvale could not write to " + historyFile_.filename().string() +
-                                   ". " + spins + " not kept.",
+        ports_.dialogs.message("Brisvale could not write to " +
+                                   d_.historyFile_.filename().string() + ". " + spins +
+                                   " not kept.",
                                s_.AppTitle);
     }
-    unwrittenSpins_ = 0;
+    d_.unwrittenSpins_ = 0;
 }
 
-void Advisor::Command1_Click() {
+void CasinoBook::Command1_Click() {
     const int position = s_.form.casinoList.index;
     if (position <= 1) return;
     // A casino's spins cannot be had back once deleted, so the user confirms first.
     const std::string question = "Delete casino " + s_.form.casinoList.items[position] +
-                                 " and its " + std::to_string(history_.size()) + " recorded spins?";
+                                 " and its " + std::to_string(d_.history_.size()) +
+                                 " recorded spins?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-    if (!deleteCasino(historyFile_, selectedKey(), &log_)) {
+    if (!deleteCasino(d_.historyFile_, selectedKey(), &log_)) {
         ports_.dialogs.message(
-            "The casino could not be deleted from " + historyFile_.filename().string() + ".",
+            "The casino could not be deleted from " + d_.historyFile_.filename().string() + ".",
             s_.AppTitle);
         return;
     }
@@ -222,23 +225,23 @@ void Advisor::Command1_Click() {
     s_.form.historyBox.clear();
     s_.form.casinoList.index = 0;
     endRecording();
-    endUndoHistory();
+    d_.journal.endUndoHistory();
 }
 
 // --- Spin files ---
 
 MenuItemView Advisor::importSpinsItem() const {
-    return {"Import Spins...", !replay_ && !wageringOpen()};
+    return {"Import Spins...", !d_.replay_ && !d_.wagering.wageringOpen()};
 }
 
 MenuItemView Advisor::exportSpinsItem() const {
-    return {"Export Spins...", s_.form.casinoList.index >= 2 && !wageringOpen()};
+    return {"Export Spins...", s_.form.casinoList.index >= 2 && !d_.wagering.wageringOpen()};
 }
 
 ActionResult Advisor::userImportSpins() {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     // A replay walks the recorded spins while it plays them.
-    if (replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
+    if (d_.replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
     std::string newName;
     if (s_.form.casinoList.index < 2) {
         const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
@@ -256,12 +259,12 @@ ActionResult Advisor::userImportSpins() {
         ports_.dialogs.message(read.problem, s_.AppTitle);
         return {};
     }
-    const bool imported =
-        newName.empty() ? appendSpins(read.spins) : importIntoNewCasino(read.spins, newName);
+    const bool imported = newName.empty() ? d_.casinos.appendSpins(read.spins)
+                                          : d_.casinos.importIntoNewCasino(read.spins, newName);
     if (!imported) return {};
     // The recorded spins the history would take out again have changed under it.
-    endUndoHistory();
-    markRunDirty();
+    d_.journal.endUndoHistory();
+    d_.runFile.markRunDirty();
     ports_.dialogs.message(std::to_string(read.spins.size()) + " spins imported into " +
                                s_.form.casinoList.items[s_.form.casinoList.index] + ".",
                            s_.AppTitle);
@@ -270,58 +273,59 @@ ActionResult Advisor::userImportSpins() {
 
 // One write of the casino's line with the new spins after its own; the state follows only when
 // the file took them.
-bool Advisor::appendSpins(const std::vector<int>& spins) {
+bool CasinoBook::appendSpins(const std::vector<int>& spins) {
     const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
-    if (historyLine_.empty()) {
+    if (d_.historyLine_.empty()) {
         ports_.dialogs.message(
             "The history of " + name + " could not be read, so nothing was imported.", s_.AppTitle);
         return false;
     }
-    if (history_.size() + spins.size() > kMostSpins) {
+    if (d_.history_.size() + spins.size() > kMostSpins) {
         ports_.dialogs.message("The history of " + name + " would hold more than " +
                                    std::to_string(kMostSpins) + " spins. Nothing was imported.",
                                s_.AppTitle);
         return false;
     }
-    std::string line(historyLine_.data(), historyLine_.size());
+    std::string line(d_.historyLine_.data(), d_.historyLine_.size());
     const std::size_t old = line.size();
     line.reserve(old + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
-    const bool written = historyAppender_.write(historyFile_, historyKey_, line, &log_);
-    if (!tellWrite(written, historyFile_, "Nothing was imported.", true)) return false;
-    historyLine_.append(line.data() + old, line.size() - old);
+    const bool written = d_.historyAppender_.write(d_.historyFile_, d_.historyKey_, line, &log_);
+    if (!d_.tellWrite(written, d_.historyFile_, "Nothing was imported.", true)) return false;
+    d_.historyLine_.append(line.data() + old, line.size() - old);
     // The whole line is in the file now, spins that once failed included.
-    unwrittenSpins_ = 0;
+    d_.unwrittenSpins_ = 0;
     for (int n : spins) {
-        history_.push_back(n);
+        d_.history_.push_back(n);
         s_.form.historyBox.AddHistoryLine(n);
     }
-    s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
-    writeTimerCaption();
+    s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(d_.history_.size(), kCountMax));
+    d_.view.writeTimerCaption();
     return true;
 }
 
 // The new casino is written with its spins at once, so a failed import leaves no empty casino.
-bool Advisor::importIntoNewCasino(const std::vector<int>& spins, const std::string& name) {
+bool CasinoBook::importIntoNewCasino(const std::vector<int>& spins, const std::string& name) {
     ListBox& list = s_.form.casinoList;
     std::string line = name + ",";
     line.reserve(line.size() + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
-    const std::optional<int> key = addCasino(historyFile_, line, &log_);
-    if (!tellWrite(key.has_value(), historyFile_, "Nothing was imported.", true)) return false;
+    const std::optional<int> key = addCasino(d_.historyFile_, line, &log_);
+    if (!d_.tellWrite(key.has_value(), d_.historyFile_, "Nothing was imported.", true))
+        return false;
     list.items.push_back(name);
-    casinoKeys_.push_back(*key);
+    d_.casinoKeys_.push_back(*key);
     list.index = static_cast<int>(list.items.size()) - 1;
     s_.form.historyBox.clear();
     CasinoRecord record{name, SpinHistory(spins), {}, *key};
     record.line.append(line.data(), line.size());
     useCasino(record);
-    writeTimerCaption();
+    d_.view.writeTimerCaption();
     return true;
 }
 
 ActionResult Advisor::userExportSpins() {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (s_.form.casinoList.index < 2) return ActionResult::refused("no casino is selected");
     const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
     std::string suggested = name + ".txt";
@@ -331,8 +335,8 @@ ActionResult Advisor::userExportSpins() {
     const auto path = ports_.dialogs.askSaveFile("Export Spins", suggested);
     if (!path) return {};
     std::vector<int> spins;
-    spins.reserve(history_.size());
-    for (int n : history_) {
+    spins.reserve(d_.history_.size());
+    for (int n : d_.history_) {
         if (n >= 0) spins.push_back(n);
     }
     if (const std::string problem = spinFileTargetProblem(*path); !problem.empty()) {

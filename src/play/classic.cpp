@@ -13,22 +13,22 @@
 
 namespace brisvale {
 
-void Advisor::Button1_Click() {
-    pressTaken_ = false;
+void RunCycle::Button1_Click() {
+    d_.pressTaken_ = false;
     s_.settled.clear();
-    set_backcolor(s_.NormalColor);
-    if (!styleChosen()) return;
+    d_.view.set_backcolor(s_.NormalColor);
+    if (!d_.style.styleChosen()) return;
     if (s_.style.style == PlayStyle::Classic) {
-        ProgSingle();
+        d_.classic.ProgSingle();
     } else {
-        MultiSpin();
+        d_.multi.MultiSpin();
     }
 }
 
-void Advisor::ProgSingle() {
-    syncUnitWager();
+void ClassicEngine::ProgSingle() {
+    d_.wagering.syncUnitWager();
     if (!s_.playing()) {
-        startRun(false);
+        d_.run.openRun(false);
     } else if (!s_.BetOpen) {
         classicNoBet();
     } else {
@@ -36,22 +36,22 @@ void Advisor::ProgSingle() {
     }
 }
 
-void Advisor::startRun(bool multi) {
+void RunCycle::openRun(bool multi) {
     if (!ValidateStart()) return;
-    if (multi && !ValidateMultiSettings()) return;
+    if (multi && !d_.multi.ValidateMultiSettings()) return;
     PrepareRun();
-    if (!drawStartThresholds()) return;
-    if (s_.advancedShown) cmdMore_Click();
+    if (!d_.style.drawStartThresholds()) return;
+    if (s_.advancedShown) d_.style.cmdMore_Click();
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
-    pressTaken_ = true;
+    d_.pressTaken_ = true;
 }
 
-bool Advisor::ValidateStart() {
-    if (balanceStale_) {
+bool RunCycle::ValidateStart() {
+    if (d_.balanceStale_) {
         s_.form.balanceBox.text = formatNumber(s_.Balance);
-        balanceStale_ = false;
+        d_.balanceStale_ = false;
     }
     const Form& f = s_.form;
     // A grey Even Bets box (some of its pairs ticked) is a play style too.
@@ -76,13 +76,13 @@ bool Advisor::ValidateStart() {
     return true;
 }
 
-void Advisor::PrepareRun() {
+void RunCycle::PrepareRun() {
     Form& f = s_.form;
     s_.acceptsPress = true;
     f.startButton.enabled = true;
     s_.StepIndex = 0;
     InitBetTable(s_);
-    hideChips();
+    d_.view.hideChips();
     f.marker.visible = false;
     s_.SpinWaitActive = false;
     f.adviceLabel.caption = "Configure Play Style and Press Start";
@@ -95,16 +95,16 @@ void Advisor::PrepareRun() {
     s_.QuitPending = false;
     s_.Wins = 0;
     s_.wager.NetChips = 0;
-    set_backcolor(s_.NormalColor);
+    d_.view.set_backcolor(s_.NormalColor);
     s_.CurrentBet.clear();
     s_.BetOpen = false;
     s_.TableSpins = 0;
     s_.RunBalances.clear();
     s_.runTally.clear();
-    writeRunCaption();
+    d_.view.writeRunCaption();
 }
 
-void Advisor::BeginRun() {
+void RunCycle::BeginRun() {
     Form& f = s_.form;
     for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = false;
     for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = false;
@@ -117,7 +117,7 @@ void Advisor::BeginRun() {
     s_.Balance = parseNumber(f.balanceBox.text).value_or(0);
     s_.RunStart = ports_.clock.nowMs();
     // The undo history replays the Start of a resumed run on the resumed run's times.
-    if (!replaying_) awayMs_ = 0;
+    if (!d_.replaying_) d_.awayMs_ = 0;
     s_.SpinWaitActive = false;
     f.adviceLabel.caption = "Spin Only";
     s_.phase = RunPhase::Playing;
@@ -125,8 +125,8 @@ void Advisor::BeginRun() {
     s_.Wins = 0;
 }
 
-void Advisor::CommonEnding() {
-    showBalance();
+void RunCycle::CommonEnding() {
+    d_.view.showBalance();
     s_.RunBalances.push_back(s_.Balance);
     if (!s_.ReplayMode) s_.acceptsPress = s_.form.startButton.enabled = false;
     s_.SpinWaitActive = true;
@@ -135,11 +135,11 @@ void Advisor::CommonEnding() {
     s_.form.marker.visible = false;
 }
 
-void Advisor::EndBet(bool countSpin) {
+void RunCycle::EndBet(bool countSpin) {
     s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
-    drawStartThresholds();
-    hideChips();
-    set_backcolor(s_.NormalColor);
+    d_.style.drawStartThresholds();
+    d_.view.hideChips();
+    d_.view.set_backcolor(s_.NormalColor);
     if (countSpin) {
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
@@ -161,24 +161,24 @@ long long Advisor::stakesOpen() const {
 }
 
 // Takes the pending number; without one the press is refused and nothing changes.
-bool Advisor::takeSpin() {
+bool RunCycle::takeSpin() {
     if (!s_.SpinPending) {
         ports_.dialogs.message("Select a Number!", s_.AppTitle);
         return false;
     }
     s_.runTally.add(s_.SpinNumber);
-    pressTaken_ = true;
+    d_.pressTaken_ = true;
     return true;
 }
 
-void Advisor::classicNoBet() {
-    if (!takeSpin()) return;
-    RecordCasinoSpin();
+void ClassicEngine::classicNoBet() {
+    if (!d_.run.takeSpin()) return;
+    d_.casinos.RecordCasinoSpin();
     s_.sleepers.AdvanceCounters(s_.SpinNumber);
-    listSpin();
+    d_.view.listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
-    writeRunCaption();
+    d_.view.writeRunCaption();
 
     // Singles are never bet in Classic play; from rows on, a family is asked only while no
     // bet is open yet.
@@ -193,17 +193,17 @@ void Advisor::classicNoBet() {
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
         s_.Stake = stakeOf(1, s_.UnitWager());
-        set_backcolor(s_.BetColor);
+        d_.view.set_backcolor(s_.BetColor);
         s_.form.chips[0].caption = std::to_string(s_.Stake);
         s_.form.chips[0].image = board::kImageOther;
-        PlaceChip(0, s_.CurrentBet[0]);
+        d_.view.PlaceChip(0, s_.CurrentBet[0]);
     }
-    CommonEnding();
+    d_.run.CommonEnding();
 }
 
-void Advisor::classicBetOpen() {
-    if (!takeSpin()) return;
-    RecordCasinoSpin();
+void ClassicEngine::classicBetOpen() {
+    if (!d_.run.takeSpin()) return;
+    d_.casinos.RecordCasinoSpin();
     const Family family = bet(s_.CurrentBet[0]).family;
     const bool conservative = s_.style.conservative;
 
@@ -212,47 +212,47 @@ void Advisor::classicBetOpen() {
         SettleBalance(s_);
         s_.sleepers.ResetNumberCounters(s_.SpinNumber);
         s_.sleepers.AdvanceDozenCounts(s_.SpinNumber);
-        listSpin();
+        d_.view.listSpin();
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
         countUp(s_.StepIndex);
         const int code =
             NextStake(s_.wagering, family, s_.StepIndex, conservative, s_.UnitWager(), s_.Stake);
-        showBalance();
+        d_.view.showBalance();
         if (code == kStepStop) {
             // A stop mark closes the bet at once, with no spin wait. The spin is taken: left
             // pending, a second press would enter it again.
-            EndBet(false);
+            d_.run.EndBet(false);
             s_.SpinPending = false;
             s_.StepIndex = 0;
-            changeWager({lowerWager});
+            d_.wagering.changeWager({lowerWager});
             s_.RunBalances.push_back(s_.Balance);
             return;
         }
         if (code == kStepQuit) s_.QuitPending = true;
         if (!s_.QuitPending) {
             s_.form.chips[0].caption = std::to_string(s_.Stake);
-            set_backcolor(s_.BetColor);
+            d_.view.set_backcolor(s_.BetColor);
             s_.form.adviceLabel.caption =
                 "Bet $" + std::to_string(s_.Stake) + " on " + std::string(label(s_.CurrentBet[0]));
         } else {
-            showQuit();
-            hideChips();
+            d_.view.showQuit();
+            d_.view.hideChips();
         }
-        CommonEnding();
+        d_.run.CommonEnding();
         return;
     }
 
-    listSpin();
+    d_.view.listSpin();
     SettleBalance(s_);
     s_.wager.NetChips += ChipsForResult(s_.wagering, family, s_.StepIndex, true);
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
-    EndBet();
+    d_.run.EndBet();
     countUp(s_.Wins);
-    changeWager({raiseClassic});
-    showBalance();
+    d_.wagering.changeWager({raiseClassic});
+    d_.view.showBalance();
     s_.StepIndex = 0;
-    CommonEnding();
+    d_.run.CommonEnding();
 }
 
 }  // namespace brisvale

@@ -7,8 +7,8 @@
 
 namespace brisvale {
 
-void Advisor::mnuRestart_Click() {
-    PrepareRun();
+void MenuBar::mnuRestart_Click() {
+    d_.run.PrepareRun();
     Form& f = s_.form;
     for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = true;
     for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = true;
@@ -22,47 +22,47 @@ void Advisor::mnuRestart_Click() {
     f.picture.visible = true;
 }
 
-void Advisor::mnuLoadSettings_Click() {
+void MenuBar::mnuLoadSettings_Click() {
     if (!ports_.dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings")) return;
-    endUndoHistory();
-    WriteDefaultSettings();
-    ApplySettings();
-    settleStyleControls();
+    d_.journal.endUndoHistory();
+    d_.style.WriteDefaultSettings();
+    d_.style.ApplySettings();
+    d_.view.settleStyleControls();
 }
 
-void Advisor::mnuExit_Click() {
+void MenuBar::mnuExit_Click() {
     Form_Unload();
 }
 
-void Advisor::mnuTop_Click() {
+void MenuBar::mnuTop_Click() {
     s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
 }
 
-void Advisor::mnuAbout_Click() {
+void MenuBar::mnuAbout_Click() {
     ports_.dialogs.about(buildDate(), [this] { AboutLabel4_Click(); });
 }
 
 // The terms are the licence, which ships with the program; a terms page only when the remote
 // settings name one and it opens.
-void Advisor::AboutLabel4_Click() {
-    if (openInBrowser(ports_.browser, termsAddress_)) return;
+void MenuBar::AboutLabel4_Click() {
+    if (openInBrowser(ports_.browser, d_.termsAddress_)) return;
     ports_.dialogs.message(kLicenceNotice, "Terms and Conditions");
 }
 
 // The guide ships with the program, so it opens without a network. The announcement of the
 // web page comes only when the remote settings name one, and the guide stands in for a page
 // that does not open.
-void Advisor::mnuInstructions_Click() {
-    if (trimBlanks(instructionsAddress_).empty()) {
+void MenuBar::mnuInstructions_Click() {
+    if (trimBlanks(d_.instructionsAddress_).empty()) {
         ports_.dialogs.showGuide();
         return;
     }
     ports_.dialogs.message("The Instructions section of the Brisvale Website will open.",
                            s_.AppTitle);
-    if (!openInBrowser(ports_.browser, instructionsAddress_)) ports_.dialogs.showGuide();
+    if (!openInBrowser(ports_.browser, d_.instructionsAddress_)) ports_.dialogs.showGuide();
 }
 
-void Advisor::mnuCasino_Click(int k) {
+void MenuBar::mnuCasino_Click(int k) {
     if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) return;
     openInBrowser(ports_.browser, s_.form.casinoMenu[k].address);
 }

@@ -17,7 +17,7 @@ constexpr Family kJoinOrder[] = {Family::Split, Family::Corner, Family::Trio, Fa
 
 }  // namespace
 
-bool Advisor::ValidateMultiSettings() {
+bool MultiEngine::ValidateMultiSettings() {
     int sum = 0;
     for (int n : s_.style.betsAtOnce) sum += n > 0 ? n : 0;
     if (sum == 0) {
@@ -28,15 +28,15 @@ bool Advisor::ValidateMultiSettings() {
     return true;
 }
 
-void Advisor::MultiSpin() {
-    syncUnitWager();
+void MultiEngine::MultiSpin() {
+    d_.wagering.syncUnitWager();
     if (!s_.playing()) {
-        startRun(true);
+        d_.run.openRun(true);
         return;
     }
-    if (!takeSpin()) return;
+    if (!d_.run.takeSpin()) return;
     s_.sleepers.AdvanceCounters(s_.SpinNumber);
-    RecordCasinoSpin();
+    d_.casinos.RecordCasinoSpin();
     if (!s_.BetOpen) {
         multiNoBet();
     } else if (CheckValidLose(s_, s_.SpinNumber)) {
@@ -47,21 +47,21 @@ void Advisor::MultiSpin() {
 }
 
 // Chips shown always say how to bet them, in Super as in Multi.
-void Advisor::multiCaption() {
+void MultiEngine::multiCaption() {
     // One stake for all only when every chip shown carries it.
     s_.form.adviceLabel.caption =
-        laid_.count > 0 && laid_.same
-            ? "Bet $" + std::to_string(laid_.stake) + " on all chips shown."
+        d_.laid_.count > 0 && d_.laid_.same
+            ? "Bet $" + std::to_string(d_.laid_.stake) + " on all chips shown."
             : "Bet the stake shown on each chip.";
 }
 
-void Advisor::multiNoBet() {
+void MultiEngine::multiNoBet() {
     s_.CurrentBet.clear();
     for (BetList& list : s_.lists) list.clear();
-    listSpin();
+    d_.view.listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
-    writeRunCaption();
+    d_.view.writeRunCaption();
     multiPasses(s_.style.style == PlayStyle::Super);
     if (s_.BetOpen) {
         multiCaption();
@@ -71,35 +71,35 @@ void Advisor::multiNoBet() {
     multiEnding();
 }
 
-void Advisor::multiLoss() {
+void MultiEngine::multiLoss() {
     for (BetId id : s_.CurrentBet) {
         s_.wager.NetChips -=
             ChipsForResult(s_.wagering, bet(id).family, s_.betSteps[id] - 1, false);
     }
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
-    listSpin();
+    d_.view.listSpin();
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     SettleMultiBalance(s_);
-    showBalance();
+    d_.view.showBalance();
     s_.QuitPending = false;
     multiPasses(s_.style.style == PlayStyle::Super);
     if (s_.BetOpen) {
         multiCaption();
     } else {
-        changeWager({lowerWager});
+        d_.wagering.changeWager({lowerWager});
     }
     if (s_.QuitPending) {
         // No bet is advised beside "Quit NOW".
-        showQuit();
-        hideChips();
+        d_.view.showQuit();
+        d_.view.hideChips();
     }
-    showBalance();
+    d_.view.showBalance();
     multiEnding();
 }
 
-void Advisor::multiWin() {
-    listSpin();
+void MultiEngine::multiWin() {
+    d_.view.listSpin();
     BetList losers = s_.CurrentBet;
     for (BetId w : s_.WinningBets) {
         s_.wager.NetChips += ChipsForResult(s_.wagering, bet(w).family, s_.betSteps[w] - 1, true);
@@ -112,28 +112,28 @@ void Advisor::multiWin() {
     }
     SettleMultiBalance(s_);
     s_.sleepers.ResetNumberCounters(s_.SpinNumber);
-    EndBet();
-    showBalance();
+    d_.run.EndBet();
+    d_.view.showBalance();
     s_.BetOpen = false;
     multiPasses(s_.style.style == PlayStyle::Super);
     // A quit mark met in this pass is not announced: the spin was a win.
     if (s_.BetOpen) {
         multiCaption();
     } else if (s_.wagering.AutoIncrease == 1) {
-        changeWager({raiseMulti, lowerWager});
+        d_.wagering.changeWager({raiseMulti, lowerWager});
     }
     multiEnding();
 }
 
-void Advisor::multiEnding() {
-    CommonEnding();
+void MultiEngine::multiEnding() {
+    d_.run.CommonEnding();
     s_.acceptsPress = false;
     s_.form.startButton.enabled = false;
 }
 
 // ProgMultiBet (Super) and ContMultiBet (Multi): choose the bets of the next spin and lay
 // their chips.
-void Advisor::multiPasses(bool super) {
+void MultiEngine::multiPasses(bool super) {
     if (super) {
         ProgMultiBet();
     } else {
@@ -141,7 +141,7 @@ void Advisor::multiPasses(bool super) {
     }
 }
 
-void Advisor::ProgMultiBet() {
+void MultiEngine::ProgMultiBet() {
     s_.form.adviceLabel.caption = "Spin Only";
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
@@ -154,7 +154,7 @@ void Advisor::ProgMultiBet() {
     layMultiChips(true, former);
 }
 
-void Advisor::ContMultiBet() {
+void MultiEngine::ContMultiBet() {
     s_.form.adviceLabel.caption = "Spin Only";
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
@@ -182,12 +182,12 @@ void Advisor::ContMultiBet() {
     layMultiChips(false, former);
 }
 
-void Advisor::layMultiChips(bool super, const BetList& former) {
+void MultiEngine::layMultiChips(bool super, const BetList& former) {
     Form& f = s_.form;
     if (!s_.BetOpen) {
-        set_backcolor(s_.NormalColor);
+        d_.view.set_backcolor(s_.NormalColor);
         f.adviceLabel.caption = "Spin Only";
-        hideChips();
+        d_.view.hideChips();
         return;
     }
     s_.Stake = stakeOf(1, s_.UnitWager());
@@ -196,24 +196,24 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
         if (!super && family == Family::Single) continue;
         for (BetId id : s_.list(family)) s_.CurrentBet.push_back(id);
     }
-    hideChips();
-    nonzeroSteps_.reset();
-    for (int id = 0; id < kBetCount; ++id) nonzeroSteps_.set(id, s_.betSteps[id] != 0);
+    d_.view.hideChips();
+    d_.nonzeroSteps_.reset();
+    for (int id = 0; id < kBetCount; ++id) d_.nonzeroSteps_.set(id, s_.betSteps[id] != 0);
 
     // Chip i belongs to the i-th bet as the bets stand now, whatever is dropped on the way.
     const BetList laid = s_.CurrentBet;
     bool carriedOn = false;
-    laid_ = {};
+    d_.laid_ = {};
     for (int i = 0; i < laid.size() && i < board::kChipCount; ++i) {
         const BetId id = laid[i];
         Chip& chip = f.chips[i];
-        if (shown_) {
+        if (d_.shown_) {
             chip.image = board::kImageOther;
             chip.blackText = false;
         }
         const int code = StepBet(id);
         if (code != kStepStake) {
-            if (shown_) chip.caption.clear();
+            if (d_.shown_) chip.caption.clear();
             if (super && code == kStepStop) s_.betSteps[id] = 0;
             if (super && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
@@ -224,19 +224,19 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
             if (s_.CurrentBet.empty()) s_.BetOpen = false;
             continue;
         }
-        laid_.same = laid_.count == 0 || (laid_.same && laid_.stake == s_.Stake);
-        laid_.stake = s_.Stake;
-        ++laid_.count;
+        d_.laid_.same = d_.laid_.count == 0 || (d_.laid_.same && d_.laid_.stake == s_.Stake);
+        d_.laid_.stake = s_.Stake;
+        ++d_.laid_.count;
         carriedOn = carriedOn || former.contains(id);
-        if (!shown_) continue;
+        if (!d_.shown_) continue;
         chip.caption = std::to_string(s_.Stake);
-        setImage(i, id, super);
+        d_.view.setImage(i, id, super);
         chip.tooltip = super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id))
                              : std::string();
-        PlaceChip(i, id);
+        d_.view.PlaceChip(i, id);
     }
     if (s_.BetOpen) {
-        set_backcolor(s_.BetColor);
+        d_.view.set_backcolor(s_.BetColor);
         f.adviceLabel.caption.clear();
     }
     // Super: once the wins per table are reached, no new progression starts.
@@ -245,17 +245,17 @@ void Advisor::layMultiChips(bool super, const BetList& former) {
     }
     // A pass that leaves nothing open looks like one that opened nothing.
     if (!s_.BetOpen) {
-        set_backcolor(s_.NormalColor);
+        d_.view.set_backcolor(s_.NormalColor);
         f.adviceLabel.caption = "Spin Only";
-        hideChips();
+        d_.view.hideChips();
     }
 }
 
-int Advisor::StepBet(BetId id) {
+int MultiEngine::StepBet(BetId id) {
     const int step = s_.betSteps[id];
     s_.betSteps[id] = static_cast<std::int16_t>(step < kCountMax ? step + 1 : step);
     // Bets no longer open lose their progression.
-    BetSet stale = nonzeroSteps_ & ~s_.CurrentBet.members();
+    BetSet stale = d_.nonzeroSteps_ & ~s_.CurrentBet.members();
     stale.reset(id);
     // Mostly nothing is stale: the word test spares the walk over every bet.
     if (stale.any()) {
@@ -263,13 +263,13 @@ int Advisor::StepBet(BetId id) {
             if (stale.test(b)) s_.betSteps[b] = 0;
         }
     }
-    nonzeroSteps_ &= ~stale;
-    nonzeroSteps_.set(id);
+    d_.nonzeroSteps_ &= ~stale;
+    d_.nonzeroSteps_.set(id);
     return NextStake(s_.wagering, bet(id).family, step, s_.style.conservative, s_.UnitWager(),
                      s_.Stake);
 }
 
-void Advisor::ReleaseBet(BetId id) {
+void MultiEngine::ReleaseBet(BetId id) {
     const Bet& b = bet(id);
     BetList& list = s_.list(b.family);
     if (!list.contains(id)) return;

@@ -8,7 +8,7 @@
 
 namespace brisvale {
 
-void Advisor::setStyleControlsEnabled(bool multi) {
+void Presenter::setStyleControlsEnabled(bool multi) {
     Form& f = s_.form;
     f.threshold(7).random.enabled = multi;
     f.threshold(7).low.enabled = multi;
@@ -20,9 +20,9 @@ void Advisor::setStyleControlsEnabled(bool multi) {
 // The style and preset options carry their choice into the settings variables before
 // ApplySettings, which would otherwise put the stored choice back. The rest of the panel is
 // read first too, so that boxes ticked since the last save survive the switch.
-void Advisor::BetStyle1_Click() {
+void StylePanel::BetStyle1_Click() {
     capturePanel();
-    setStyleControlsEnabled(false);
+    d_.view.setStyleControlsEnabled(false);
     s_.form.totalRiskLabel.caption = "Total Risk: N/A";
     settings_[ProgSing] = 1;
     settings_[MultiBet] = 0;
@@ -33,21 +33,21 @@ void Advisor::BetStyle1_Click() {
     ApplySettings();
 }
 
-void Advisor::BetStyle2_Click() {
+void StylePanel::BetStyle2_Click() {
     capturePanel();
-    setStyleControlsEnabled(true);
+    d_.view.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
-    refreshTotalRisk();
+    d_.view.refreshTotalRisk();
     settings_[ProgSing] = 0;
     settings_[MultiBet] = 1;
     settings_[ProgMulti] = 0;
-    if (files_) writeStyleKeys(settingsFile_, false, true, false, &log_);
+    if (d_.files_) writeStyleKeys(d_.settingsFile_, false, true, false, &log_);
     ApplySettings();
 }
 
-void Advisor::BetStyle3_Click() {
+void StylePanel::BetStyle3_Click() {
     capturePanel();
-    setStyleControlsEnabled(true);
+    d_.view.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
     settings_[ProgSing] = 0;
     settings_[MultiBet] = 0;
@@ -55,33 +55,33 @@ void Advisor::BetStyle3_Click() {
     ApplySettings();
 }
 
-void Advisor::Option2_Click() {
+void StylePanel::Option2_Click() {
     capturePanel();
     settings_[AggrDefault] = 1;
     settings_[ConsDefault] = 0;
     ApplySettings();
 }
 
-void Advisor::Option3_Click() {
+void StylePanel::Option3_Click() {
     capturePanel();
     settings_[AggrDefault] = 0;
     settings_[ConsDefault] = 1;
     ApplySettings();
 }
 
-void Advisor::RandomBox_Click(int family) {
+void StylePanel::RandomBox_Click(int family) {
     ThresholdRow& row = s_.form.threshold(family);
     const bool on = row.random.value == 1;
     row.high.enabled = on;
     row.highLabelEnabled = on;
 }
 
-void Advisor::RandomBox_MouseUp(int) {
+void StylePanel::RandomBox_MouseUp(int) {
     CaptureSettings();
 }
 
 // A threshold box left after typing: the Single pair is checked at Start.
-void Advisor::Text_LostFocus(int family, bool high) {
+void StylePanel::Text_LostFocus(int family, bool high) {
     if (family < 0 || family >= static_cast<int>(Family::Single)) return;
     const ThresholdRow& row = s_.form.threshold(family);
     if (!parseInt16(high ? row.high.text : row.low.text)) {
@@ -92,37 +92,37 @@ void Advisor::Text_LostFocus(int family, bool high) {
     CaptureSettings();
 }
 
-void Advisor::HowMany_Click(int) {
-    refreshTotalRisk();
+void StylePanel::HowMany_Click(int) {
+    d_.view.refreshTotalRisk();
 }
 
-void Advisor::cboWager_Click() {
+void StylePanel::cboWager_Click() {
     s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
-    refreshBalanceLabels();
+    d_.view.refreshBalanceLabels();
 }
 
-void Advisor::Check8_Click() {
-    refreshBalanceLabels();
+void StylePanel::Check8_Click() {
+    d_.view.refreshBalanceLabels();
 }
 
-void Advisor::cboSpins_Click() {
+void StylePanel::cboSpins_Click() {
     s_.SpinInterval = s_.form.spinIntervalList.index + 1;
 }
 
-void Advisor::chk7_Click() {
+void StylePanel::chk7_Click() {
     const int value = s_.form.familyBoxes[7].value;
     if (value == 2) return;
     for (int i = 1; i <= 3; ++i) s_.form.evenPairBoxes[i].value = value;
 }
 
-void Advisor::chk7_sub_MouseUp(int) {
+void StylePanel::chk7_sub_MouseUp(int) {
     int ticked = 0;
     for (int i = 1; i <= 3; ++i) ticked += s_.form.evenPairBoxes[i].value == 1 ? 1 : 0;
     s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
 // Opens or closes the advanced settings below the board.
-void Advisor::cmdMore_Click() {
+void StylePanel::cmdMore_Click() {
     s_.advancedShown = !s_.advancedShown;
     s_.form.height = s_.advancedShown ? 5610 : 3350;
     s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";

@@ -96,49 +96,54 @@ struct SavedRun {
 
 }  // namespace
 
-bool Advisor::runOpen() const {
-    return s_.playing() && !replay_;
+bool RunFileKeeper::runOpen() const {
+    return s_.playing() && !d_.replay_;
 }
 
 void Advisor::flushRunFile() {
-    if (!keepRunFile_ || !runDirty_) return;
-    runDirty_ = false;
+    d_.runFile.flush();
+}
+
+void RunFileKeeper::flush() {
+    if (!d_.keepRunFile_ || !d_.runDirty_) return;
+    d_.runDirty_ = false;
     if (runOpen()) {
         writeRunFile();
-    } else if (FileExists(runFile_)) {
-        removeFile(runFile_);
+    } else if (FileExists(d_.runFile_)) {
+        removeFile(d_.runFile_);
     }
 }
 
-bool Advisor::writeRunFile(bool closing) {
+bool RunFileKeeper::writeRunFile(bool closing) {
     const int casino = s_.form.casinoList.index;
     const RandomState random = ports_.random.state();
     Json run = {
         {"version", kRunFileVersion},
         {"savedAt", ports_.clock.nowMs()},
-        {"away", awayMs_},
+        {"away", d_.awayMs_},
         {"casino", textJson(casino >= 2 ? s_.form.casinoList.items[casino] : std::string())},
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
         {"state", toJson(s_)}};
     // The undo history is large and needed only by the next session: it goes with the close.
-    if (closing && recordUndo_ && undo_.active()) {
-        if (Json undo = undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
+    if (closing && d_.recordUndo_ && d_.undo_.active()) {
+        if (Json undo = d_.journal.undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
     }
     // Ended like the program's other files, so a backup left by a crash is seen to be whole.
     const std::string bytes = run.dump() + "\r\n";
     // What the next start could not read is not written: the user hears of it instead.
     if (bytes.size() > kRunFileLimit) {
-        return tellWrite(false, runFile_, "The run is too large to be kept for the next start.");
+        return d_.tellWrite(false, d_.runFile_,
+                            "The run is too large to be kept for the next start.");
     }
-    return tellWrite(writeFileAtomic(runFile_, bytes, &log_), runFile_,
-                     "The run goes on; it is kept for the next start once a write succeeds.");
+    return d_.tellWrite(writeFileAtomic(d_.runFile_, bytes, &log_), d_.runFile_,
+                        "The run goes on; it is kept for the next start once a write succeeds.");
 }
 
-void Advisor::offerResume() {
-    if (!keepRunFile_) return;
-    const WholeFile file = readWholeFile(runFile_, kRunFileLimit);
+void RunFileKeeper::offerResume() {
+    if (!d_.keepRunFile_) return;
+    const WholeFile file = readWholeFile(d_.runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
     SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr};
@@ -162,7 +167,7 @@ void Advisor::offerResume() {
                 if (items[i] == casino) run.casino = static_cast<int>(i);
             }
             if (!run.casino) throw BadStateJson("its casino " + casino + " no longer exists");
-            auto record = readCasino(run.casino);
+            auto record = d_.casinos.readCasino(run.casino);
             if (!record || record->line.empty()) {
                 throw BadStateJson("the history of its casino " + casino + " cannot be read");
             }
@@ -203,10 +208,10 @@ void Advisor::offerResume() {
     if (!problem.empty()) {
         // Whatever stands there is moved aside, so that it is told once; what cannot be moved
         // is said as it is.
-        const std::string kept = keepAsBad(runFile_)
-                                     ? "It is kept as " + shownFileName(runFile_) + ".bad"
+        const std::string kept = keepAsBad(d_.runFile_)
+                                     ? "It is kept as " + shownFileName(d_.runFile_) + ".bad"
                                      : "It could not be moved aside and is left as it is";
-        ports_.dialogs.message("The run kept in " + shownFileName(runFile_) +
+        ports_.dialogs.message("The run kept in " + shownFileName(d_.runFile_) +
                                    " cannot be resumed: " + problem + ". " + kept +
                                    ", and Brisvale starts as usual.",
                                s_.AppTitle);
@@ -227,7 +232,7 @@ void Advisor::offerResume() {
     }
     question += "?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) {
-        removeFile(runFile_);
+        removeFile(d_.runFile_);
         return;
     }
     s_ = std::move(run.state);
@@ -236,36 +241,36 @@ void Advisor::offerResume() {
         ports_.random.restore(run.random);
     }
     // The history box keeps what the run showed; the casino's file gives its recorded spins.
-    history_ = run.record.spins;
-    historyLine_ = run.record.line;
+    d_.history_ = run.record.spins;
+    d_.historyLine_ = run.record.line;
     // The spins of the resumed run go on under the casino's own key.
-    historyKey_ = run.record.key;
-    unwrittenSpins_ = 0;
+    d_.historyKey_ = run.record.key;
+    d_.unwrittenSpins_ = 0;
     if (run.casino) {
-        s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(history_.size(), kCountMax));
+        s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(d_.history_.size(), kCountMax));
         s_.CasinoName = "- " + run.record.name;
     }
     // The time away from the table is no play time: the run's times move on by it, and the
     // start shown stays where it was.
     const std::int64_t away = ports_.clock.nowMs() - run.savedAt;
     s_.RunStart += away;
-    awayMs_ = run.away + away;
-    undo_.clear();
-    if (recordUndo_ && !run.undo.is_null() && resumeUndo(run.undo, run.casino)) {
-        undo_.shiftTime(away);
+    d_.awayMs_ = run.away + away;
+    d_.undo_.clear();
+    if (d_.recordUndo_ && !run.undo.is_null() && d_.journal.resumeUndo(run.undo, run.casino)) {
+        d_.undo_.shiftTime(away);
     }
     markRunDirty();
 }
 
 // The undo history goes into the file with the casino line it reaches furthest, once: each
 // checkpoint keeps the length of its own line and spins, which all begin the same way.
-Json Advisor::undoJson() const {
+Json UndoJournal::undoJson() const {
     const Checkpoint* longest = nullptr;
-    undo_.forEachCheckpoint([&](const Checkpoint& c) {
+    d_.undo_.forEachCheckpoint([&](const Checkpoint& c) {
         if (!longest || c.historyLine.size() > longest->historyLine.size()) longest = &c;
     });
-    Series<char> line = historyLine_;
-    SpinHistory spins = history_;
+    Series<char> line = d_.historyLine_;
+    SpinHistory spins = d_.history_;
     if (longest && longest->historyLine.size() > line.size()) {
         line = longest->historyLine;
         spins = longest->history;
@@ -275,8 +280,8 @@ Json Advisor::undoJson() const {
                std::equal(l.begin(), l.end(), line.begin()) &&
                std::equal(h.begin(), h.end(), spins.begin());
     };
-    bool whole = begins(historyLine_, history_);
-    Json checkpoints = undo_.toJson([&](const Checkpoint& c) -> Json {
+    bool whole = begins(d_.historyLine_, d_.history_);
+    Json checkpoints = d_.undo_.toJson([&](const Checkpoint& c) -> Json {
         whole = whole && begins(c.historyLine, c.history);
         Json typed = nullptr;
         if (c.typed) typed = Json::array({c.typed->digit, c.typed->atMs});
@@ -293,10 +298,10 @@ Json Advisor::undoJson() const {
     return {{"history", std::move(checkpoints)},
             {"line", textJson(std::string_view(line.data(), line.size()))},
             {"spins", std::move(numbers)},
-            {"present", historyLine_.size()}};
+            {"present", d_.historyLine_.size()}};
 }
 
-bool Advisor::resumeUndo(const Json& undo, int casino) {
+bool UndoJournal::resumeUndo(const Json& undo, int casino) {
     try {
         const std::string line = textMember(undo, "line");
         std::vector<int> spins;
@@ -309,7 +314,7 @@ bool Advisor::resumeUndo(const Json& undo, int casino) {
         // The casino's line must be the one the history left: else undoing would write back
         // a line that the file no longer holds.
         if (std::string_view(line).substr(0, present) !=
-            std::string_view(historyLine_.data(), historyLine_.size())) {
+            std::string_view(d_.historyLine_.data(), d_.historyLine_.size())) {
             return false;
         }
         UndoHistory loaded;
@@ -340,13 +345,13 @@ bool Advisor::resumeUndo(const Json& undo, int casino) {
             }
             return c;
         });
-        undo_ = std::move(loaded);
+        d_.undo_ = std::move(loaded);
         return true;
     } catch (const BadStateJson&) {
     } catch (const Json::exception&) {
     }
     // The run goes on without its undo history: nothing of it can be trusted.
-    undo_.clear();
+    d_.undo_.clear();
     return false;
 }
 

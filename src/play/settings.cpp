@@ -65,7 +65,7 @@ std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
 
 }  // namespace
 
-std::optional<Preset> Advisor::shownPreset() const {
+std::optional<Preset> StylePanel::shownPreset() const {
     const bool aggressive = s_.form.aggressiveDefaults.value;
     if (s_.form.styleButtons[1].value) {
         return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
@@ -76,7 +76,7 @@ std::optional<Preset> Advisor::shownPreset() const {
     return std::nullopt;
 }
 
-void Advisor::ApplySettings() {
+void StylePanel::ApplySettings() {
     Form& f = s_.form;
     for (int pos = EvenBets; pos <= Single; ++pos)
         familyBox(f, pos).value = checkValue(settings_[pos]);
@@ -112,11 +112,11 @@ void Advisor::ApplySettings() {
             f.threshold(k).high.text = std::to_string(settings_[presetHighPos(*preset, k)]);
         }
     }
-    ApplyHighBoxes();
+    d_.view.ApplyHighBoxes();
 }
 
 // The High boxes follow their Random boxes; the Single pair stays off in Classic play.
-void Advisor::ApplyHighBoxes() {
+void Presenter::ApplyHighBoxes() {
     Form& f = s_.form;
     for (int k = 0; k < kFamilyCount; ++k) {
         ThresholdRow& row = f.threshold(k);
@@ -126,7 +126,7 @@ void Advisor::ApplyHighBoxes() {
     }
 }
 
-StyleSettings Advisor::panelStyle() const {
+StyleSettings StylePanel::panelStyle() const {
     const Form& f = s_.form;
     StyleSettings style;
     // With no style chosen nothing is played; what is shown of it reads as Multi play.
@@ -152,12 +152,12 @@ StyleSettings Advisor::panelStyle() const {
     return style;
 }
 
-bool Advisor::styleChosen() const {
+bool StylePanel::styleChosen() const {
     return s_.form.styleButtons[1].value || s_.form.styleButtons[2].value ||
            s_.form.styleButtons[3].value;
 }
 
-ThresholdEntries Advisor::thresholdEntries() const {
+ThresholdEntries StylePanel::thresholdEntries() const {
     ThresholdEntries entries;
     for (int k = 0; k < kFamilyCount; ++k) {
         entries[k] = {parseInt16(s_.form.threshold(k).low.text),
@@ -167,7 +167,7 @@ ThresholdEntries Advisor::thresholdEntries() const {
     return entries;
 }
 
-bool Advisor::drawStartThresholds() {
+bool StylePanel::drawStartThresholds() {
     const auto problem =
         drawThresholds(thresholdEntries(), s_.MultiBetPlay, ports_.random, s_.StartThreshold);
     if (!problem) return true;
@@ -180,11 +180,11 @@ bool Advisor::drawStartThresholds() {
 }
 
 // Everything of the panel that does not depend on the style shown.
-void Advisor::capturePanel() {
+void StylePanel::capturePanel() {
     capturePanelInto(settings_);
 }
 
-void Advisor::CaptureSettings() {
+void StylePanel::CaptureSettings() {
     CaptureSettingsInto(settings_);
 }
 
@@ -192,12 +192,12 @@ StoredStyle Advisor::styleShown() const {
     StoredStyle style;
     style.settings.status = SettingsStatus::Loaded;
     style.settings.values = settings_;
-    CaptureSettingsInto(style.settings.values);
+    d_.style.CaptureSettingsInto(style.settings.values);
     style.wagering = s_.wagering;
     return style;
 }
 
-void Advisor::capturePanelInto(Settings& out) const {
+void StylePanel::capturePanelInto(Settings& out) const {
     const Form& f = s_.form;
     for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBox(f, pos).value;
     out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
@@ -217,7 +217,7 @@ void Advisor::capturePanelInto(Settings& out) const {
     }
 }
 
-void Advisor::CaptureSettingsInto(Settings& out) const {
+void StylePanel::CaptureSettingsInto(Settings& out) const {
     capturePanelInto(out);
     const Form& f = s_.form;
     for (int style = 1; style <= 3; ++style)
@@ -238,36 +238,38 @@ void Advisor::CaptureSettingsInto(Settings& out) const {
     }
 }
 
-void Advisor::SaveSettings() {
-    if (!files_) return;
-    tellWrite(writeSettingsFile(settingsFile_, settings_, &log_), settingsFile_,
-              "The settings saved before were kept.");
+void StylePanel::SaveSettings() {
+    if (!d_.files_) return;
+    d_.tellWrite(writeSettingsFile(d_.settingsFile_, settings_, &log_), d_.settingsFile_,
+                 "The settings saved before were kept.");
 }
 
-void Advisor::LoadSettings() {
-    const SettingsRead read = files_ ? readSettingsFile(settingsFile_, &log_) : style_->settings;
+void StylePanel::LoadSettings() {
+    const SettingsRead read =
+        d_.files_ ? readSettingsFile(d_.settingsFile_, &log_) : d_.style_->settings;
     if (read.status == SettingsStatus::Loaded) {
         settings_ = read.values;
     } else {
         settings_ = defaultSettings();
         // Without files the damage was told when the style was read, and nothing is kept.
-        if (read.status == SettingsStatus::Damaged && files_) {
-            keepDamagedSettings(settingsFile_);
-            writeSettingsFile(settingsFile_, settings_, &log_);
-            ports_.dialogs.message(
-                "The settings file could not be read (" + read.problem + "). It has been kept as " +
-                    settingsFile_.filename().string() + ".bad and the default settings are loaded.",
-                s_.AppTitle);
+        if (read.status == SettingsStatus::Damaged && d_.files_) {
+            keepDamagedSettings(d_.settingsFile_);
+            writeSettingsFile(d_.settingsFile_, settings_, &log_);
+            ports_.dialogs.message("The settings file could not be read (" + read.problem +
+                                       "). It has been kept as " +
+                                       d_.settingsFile_.filename().string() +
+                                       ".bad and the default settings are loaded.",
+                                   s_.AppTitle);
         }
     }
     ApplySettings();
 }
 
-void Advisor::WriteDefaultSettings() {
-    if (files_) {
-        removeFile(settingsFile_);
-        tellWrite(writeSettingsFile(settingsFile_, defaultSettings(), &log_), settingsFile_,
-                  "The default settings are used for now.");
+void StylePanel::WriteDefaultSettings() {
+    if (d_.files_) {
+        removeFile(d_.settingsFile_);
+        d_.tellWrite(writeSettingsFile(d_.settingsFile_, defaultSettings(), &log_),
+                     d_.settingsFile_, "The default settings are used for now.");
         LoadSettings();
     } else {
         settings_ = defaultSettings();
@@ -278,7 +280,7 @@ void Advisor::WriteDefaultSettings() {
 
 // After the program itself has loaded settings, the controls stand as the user's click on the
 // selected style would leave them.
-void Advisor::settleStyleControls() {
+void Presenter::settleStyleControls() {
     Form& f = s_.form;
     const bool multi = !f.styleButtons[1].value;
     setStyleControlsEnabled(multi);
@@ -294,9 +296,9 @@ void Advisor::settleStyleControls() {
         f.aggressiveDefaults.value ? Preset::MultiAggressive : Preset::MultiConservative;
     f.threshold(7).low.text = std::to_string(settings_[presetLowPos(single, 7)]);
     f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
-    syncUnitWager();
+    d_.wagering.syncUnitWager();
     refreshBalanceLabels();
-    cboSpins_Click();
+    d_.style.cboSpins_Click();
 }
 
 }  // namespace brisvale

@@ -25,7 +25,7 @@ std::vector<std::string> numberItems(int from, int to) {
 
 }  // namespace
 
-Advisor::Advisor(Ports ports)
+Desk::Desk(Ports ports)
     : dialogs_(ports.dialogs),
       clock_(ports.clock),
       ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher} {
@@ -51,7 +51,7 @@ Advisor::Advisor(Ports ports)
 
 // The folder's lock stays with `other`, and the copy's undo history starts empty: its first
 // press begins one of its own.
-Advisor::Advisor(Ports ports, const Advisor& other)
+Desk::Desk(Ports ports, const Desk& other)
     : dialogs_(ports.dialogs),
       clock_(ports.clock),
       ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher},
@@ -86,6 +86,14 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       shown_(other.shown_),
       balanceStale_(other.balanceStale_) {}
 
+Advisor::Advisor(Ports ports) : d_(ports) {
+    d_.front = this;
+}
+
+Advisor::Advisor(Ports ports, const Advisor& other) : d_(ports, other.d_) {
+    d_.front = this;
+}
+
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
     StoredStyle style;
@@ -97,26 +105,26 @@ StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
 
 ActionResult Advisor::claimDataFolder(const StartOptions& options) {
     if (options.style) return {};  // no folder is used
-    if (lock_.status() == FolderLock::Status::None) {
-        dataDir_ = options.dataDir;
+    if (d_.lock_.status() == FolderLock::Status::None) {
+        d_.dataDir_ = options.dataDir;
         std::error_code ec;
-        std::filesystem::create_directories(dataDir_, ec);
+        std::filesystem::create_directories(d_.dataDir_, ec);
         // Two programs writing one folder would tear its files: the second goes before it writes.
-        lock_ = FolderLock(dataDir_);
+        d_.lock_ = FolderLock(d_.dataDir_);
     }
-    if (lock_.status() == FolderLock::Status::Busy) {
-        exitRequested_ = true;
+    if (d_.lock_.status() == FolderLock::Status::Busy) {
+        d_.exitRequested_ = true;
         return ActionResult::refused(std::string(kAlreadyRunning));
     }
     return {};
 }
 
 ActionResult Advisor::Form_Load(const StartOptions& options) {
-    files_ = options.style == nullptr;
-    style_ = options.style;
-    if (files_) {
+    d_.files_ = options.style == nullptr;
+    d_.style_ = options.style;
+    if (d_.files_) {
         if (ActionResult claimed = claimDataFolder(options); !claimed.ok) return claimed;
-        log_ = DebugLog(dataDir_ / kDebugLogName);
+        log_ = DebugLog(d_.dataDir_ / kDebugLogName);
         log_.setEnabled(false);
         if (options.deleteDebugLog) log_.remove();
     }
@@ -129,19 +137,20 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     log_.write("3");
     for (const std::string& note : remote.notes) log_.forceWrite(note);
     const RemoteSettings& rs = remote.settings;
-    if (files_) {
-        settingsFile_ = dataDir_ / rs.settingsFile;
-        wageringFile_ = dataDir_ / rs.wageringFile;
-        historyFile_ = dataDir_ / kHistoryFileName;
-        runFile_ = dataDir_ / kRunFileName;
-        for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_, &runFile_}) {
+    if (d_.files_) {
+        d_.settingsFile_ = d_.dataDir_ / rs.settingsFile;
+        d_.wageringFile_ = d_.dataDir_ / rs.wageringFile;
+        d_.historyFile_ = d_.dataDir_ / kHistoryFileName;
+        d_.runFile_ = d_.dataDir_ / kRunFileName;
+        for (const auto* file :
+             {&d_.settingsFile_, &d_.wageringFile_, &d_.historyFile_, &d_.runFile_}) {
             recoverBackup(*file, &log_);
         }
         tellNotAFile();
     }
     s_.AppTitle = rs.appTitle;
-    instructionsAddress_ = rs.instructionsAddress;
-    termsAddress_ = rs.termsAddress;
+    d_.instructionsAddress_ = rs.instructionsAddress;
+    d_.termsAddress_ = rs.termsAddress;
 
     Form& f = s_.form;
     f.casinoMenu.clear();
@@ -161,7 +170,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
         chip.label = setup.label;
         chip.caption.clear();
     }
-    hideChips();
+    d_.view.hideChips();
     f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
     f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
     f.picture = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};
@@ -170,18 +179,18 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
 
-    if (files_) {
-        LoadWagering(s_.wagering, wageringFile_, &log_);
+    if (d_.files_) {
+        LoadWagering(s_.wagering, d_.wageringFile_, &log_);
     } else {
-        s_.wagering = style_->wagering;
+        s_.wagering = d_.style_->wagering;
     }
 
     f.unitWagerList.items = numberItems(1, 100);
     f.conservativeBetting.value = 1;
     f.unitWagerList.index = 0;
     f.spinIntervalList.index = 2;
-    cboSpins_Click();
-    PrepareRun();
+    d_.style.cboSpins_Click();
+    d_.run.PrepareRun();
     f.winLimitList.items = numberItems(1, 999);
     f.timeLimitList.items = f.winLimitList.items;
     f.winLimitList.index = 2;
@@ -190,13 +199,13 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     if (rs.windowWidth > 0) f.width = rs.windowWidth;
     if (rs.windowHeight > 0) f.height = rs.windowHeight;
 
-    fillCasinoList();
-    const bool stored =
-        files_ ? FileExists(settingsFile_) : style_->settings.status != SettingsStatus::Missing;
-    if (!stored) WriteDefaultSettings();
-    LoadSettings();
-    settleStyleControls();
-    offerResume();
+    d_.casinos.fillCasinoList();
+    const bool stored = d_.files_ ? FileExists(d_.settingsFile_)
+                                  : d_.style_->settings.status != SettingsStatus::Missing;
+    if (!stored) d_.style.WriteDefaultSettings();
+    d_.style.LoadSettings();
+    d_.view.settleStyleControls();
+    d_.runFile.offerResume();
     log_.write("17");
     return {};
 }
@@ -204,9 +213,9 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
 // A folder, a pipe or a device where a file of the program belongs is left alone and never
 // waited on; the user hears of it once, and not again at each failed write.
 void Advisor::tellNotAFile() {
-    for (const auto* file : {&settingsFile_, &wageringFile_, &historyFile_}) {
+    for (const auto* file : {&d_.settingsFile_, &d_.wageringFile_, &d_.historyFile_}) {
         const std::string there = whatIsThere(*file);
-        if (there.empty() || !writeNotice_.tell(false, *file)) continue;
+        if (there.empty() || !d_.writeNotice_.tell(false, *file)) continue;
         ports_.dialogs.message("The file " + shownFileName(*file) +
                                    " in the data folder cannot be used: " + there +
                                    ". Brisvale leaves it as it is and goes on without it.",
@@ -214,19 +223,19 @@ void Advisor::tellNotAFile() {
     }
 }
 
-void Advisor::Form_Unload() {
-    flushCasinoHistory();
-    CaptureSettings();
-    SaveSettings();
+void MenuBar::Form_Unload() {
+    d_.casinos.flushCasinoHistory();
+    d_.style.CaptureSettings();
+    d_.style.SaveSettings();
     // Closing keeps an open run for the next session, exactly as it stands.
-    if (keepRunFile_ && runOpen()) {
-        runDirty_ = false;
-        writeRunFile(true);
+    if (d_.keepRunFile_ && d_.runFile.runOpen()) {
+        d_.runDirty_ = false;
+        d_.runFile.writeRunFile(true);
     } else {
-        markRunDirty();
-        flushRunFile();
+        d_.runFile.markRunDirty();
+        d_.runFile.flush();
     }
-    exitRequested_ = true;
+    d_.exitRequested_ = true;
 }
 
 }  // namespace brisvale

@@ -20,7 +20,7 @@ constexpr int kNever = std::numeric_limits<int>::max();
 
 Statistics Advisor::statistics() const {
     Statistics out;
-    const BetSet watched = watchedBets(panelStyle());
+    const BetSet watched = watchedBets(d_.style.panelStyle());
     // A run that has ended (quit, table switch) keeps BetOpen but has nothing on the table.
     const bool playing = s_.BetOpen && s_.playing();
     const BetSet open = playing ? s_.CurrentBet.members() : BetSet();
@@ -32,17 +32,17 @@ Statistics Advisor::statistics() const {
     for (int n = 0; n < kNumberCount; ++n) {
         NumberStatistics& x = out.numbers[n];
         x.table = s_.runTally.hits[n];
-        x.history = history_.hits(n);
+        x.history = d_.history_.hits(n);
         // Each run's spins are recorded as they are entered; a run may also see spins the
         // record lacks (a replay, spins before a casino was chosen), so the nearer one counts.
         if (s_.runTally.since[n] >= 0) x.last = s_.runTally.since[n];
-        if (const auto h = history_.since(n)) {
+        if (const auto h = d_.history_.since(n)) {
             const int recorded = static_cast<int>(std::min<std::size_t>(*h, kNever - 1));
             x.last = x.last ? std::min(*x.last, recorded) : recorded;
         }
     }
 
-    out.rankedByRecord = !history_.empty();
+    out.rankedByRecord = !d_.history_.empty();
     const auto hits = [&](int n) {
         return out.rankedByRecord ? out.numbers[n].history : out.numbers[n].table;
     };

@@ -20,8 +20,8 @@ void appendNumber(std::string& out, long long n) {
 
 }  // namespace
 
-void Advisor::writeTimerCaption() {
-    if (!shown_) return;
+void Presenter::writeTimerCaption() {
+    if (!d_.shown_) return;
     // Rebuilt in place every tick, so the caption's buffer is reused.
     std::string& caption = s_.form.caption;
     caption.assign(s_.AppTitle);
@@ -40,9 +40,9 @@ void Advisor::writeTimerCaption() {
     }
 }
 
-void Advisor::Timer1_Timer() {
+void RunCycle::Timer1_Timer() {
     Form& f = s_.form;
-    writeTimerCaption();
+    d_.view.writeTimerCaption();
 
     // The limits are read only when the advice could be given, and the bet table (a walk over
     // every bet) only once a limit is reached.
@@ -56,8 +56,8 @@ void Advisor::Timer1_Timer() {
     if (!s_.BetOpen && switchDue()) {
         s_.BetOpen = true;
         f.adviceLabel.caption = "Switch Table/Press Start";
-        hideChips();
-        set_backcolor(s_.NormalColor);
+        d_.view.hideChips();
+        d_.view.set_backcolor(s_.NormalColor);
         f.picture.visible = true;
         s_.CurrentBet.clear();
         s_.phase = RunPhase::SwitchTable;
@@ -67,7 +67,7 @@ void Advisor::Timer1_Timer() {
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
         --s_.SpinWaitLeft;
-        if (s_.SpinWaitActive && shown_) f.adviceLabel.visible = !f.adviceLabel.visible;
+        if (s_.SpinWaitActive && d_.shown_) f.adviceLabel.visible = !f.adviceLabel.visible;
     } else {
         s_.acceptsPress = true;
         f.startButton.enabled = true;
@@ -75,7 +75,7 @@ void Advisor::Timer1_Timer() {
         f.adviceLabel.visible = true;
     }
 
-    if (replay_) replayStep();
+    if (d_.replay_) d_.replay.replayStep();
 }
 
 }  // namespace brisvale
@@ -84,31 +84,31 @@ namespace brisvale {
 
 // The replay feeds the selected casino's recorded spins through the engine. It runs as steps
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
-void Advisor::Command2_Click() {
-    if (replay_) return;  // one replay at a time; a second would enter its spins twice
+void HistoryReplay::Command2_Click() {
+    if (d_.replay_) return;  // one replay at a time; a second would enter its spins twice
     // The replay plays from a Start of its own: a live run is ended only when the user says so.
-    if (runOpen()) {
+    if (d_.runFile.runOpen()) {
         // Without a casino there is nothing to replay, and no reason to end the run.
-        if (historyLine_.empty()) return;
-        const std::string question =
-            "Replaying ends the current run. Replay the history of " + recordedName() + "?";
+        if (d_.historyLine_.empty()) return;
+        const std::string question = "Replaying ends the current run. Replay the history of " +
+                                     d_.casinos.recordedName() + "?";
         if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-        mnuRestart_Click();
+        d_.menus.mnuRestart_Click();
     }
     const bool starting = !s_.playing();
-    Button1_Click();
+    d_.run.Button1_Click();
     // A run that could not start has told the user why; pressing Start again for every
     // recorded spin would only repeat that message.
     if (starting && !s_.playing()) return;
     // The box lists the casino's spins already, and the replay lists each one as it plays it.
-    if (!history_.empty()) s_.form.historyBox.clear();
+    if (!d_.history_.empty()) s_.form.historyBox.clear();
     s_.ReplayMode = true;
-    replay_ = Replay{};
-    selected_ = false;
+    d_.replay_ = Replay{};
+    d_.selected_ = false;
 }
 
-void Advisor::replayStep() {
-    Replay& r = *replay_;
+void HistoryReplay::replayStep() {
+    Replay& r = *d_.replay_;
     if (r.phase == ReplayPhase::WaitSpin) {
         if (s_.SpinWaitLeft > 0) return;
         if (s_.phase == RunPhase::Quit &&
@@ -118,30 +118,30 @@ void Advisor::replayStep() {
         }
         ++r.next;
         r.phase = ReplayPhase::WaitButton;
-        selected_ = false;
+        d_.selected_ = false;
     }
     // Unreadable slots of a damaged history line hold no spin to replay.
-    while (r.next < history_.size() && history_[r.next] < 0) ++r.next;
-    if (r.next >= history_.size()) {
+    while (r.next < d_.history_.size() && d_.history_[r.next] < 0) ++r.next;
+    if (r.next >= d_.history_.size()) {
         endReplay();
         return;
     }
-    const int number = history_[r.next];
-    if (!selected_) {
-        Picture3_Click(number);
-        selected_ = true;
+    const int number = d_.history_[r.next];
+    if (!d_.selected_) {
+        d_.run.Picture3_Click(number);
+        d_.selected_ = true;
     }
     if (!s_.acceptsPress) return;
     // A click of the user's while the replay waited must not change the recorded spin.
-    if (!s_.SpinPending || s_.SpinNumber != number) Picture3_Click(number);
-    Button1_Click();
+    if (!s_.SpinPending || s_.SpinNumber != number) d_.run.Picture3_Click(number);
+    d_.run.Button1_Click();
     s_.SpinWaitLeft = 1;
     r.phase = ReplayPhase::WaitSpin;
 }
 
-void Advisor::endReplay() {
+void HistoryReplay::endReplay() {
     s_.ReplayMode = false;
-    replay_.reset();
+    d_.replay_.reset();
 }
 
 }  // namespace brisvale

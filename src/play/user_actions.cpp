@@ -103,10 +103,10 @@ std::vector<std::string> Advisor::disabledControls() const {
     return out;
 }
 
-ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
+ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
     Form& f = s_.form;
-    if (name.substr(0, 12) == "frmWagering.") return wageringSet(name, value);
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (name.substr(0, 12) == "frmWagering.") return d_.wagering.wageringSet(name, value);
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || control->wageringDialog) return unknown(name);
     const ControlEntry& c = *control;
@@ -119,12 +119,12 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             if (!v) return ActionResult::refused("a check box takes 0 or 1");
             if (box.value == *v) return {};
             box.value = *v;
-            if (c.role == ControlRole::WatchFamily && c.index == 7) chk7_Click();
-            if (c.role == ControlRole::WatchEvenChance) chk7_sub_MouseUp(c.index);
-            if (c.role == ControlRole::ConservativeBetting) Check8_Click();
+            if (c.role == ControlRole::WatchFamily && c.index == 7) d_.style.chk7_Click();
+            if (c.role == ControlRole::WatchEvenChance) d_.style.chk7_sub_MouseUp(c.index);
+            if (c.role == ControlRole::ConservativeBetting) d_.style.Check8_Click();
             if (c.role == ControlRole::RandomThreshold) {
-                RandomBox_Click(c.index);
-                RandomBox_MouseUp(c.index);
+                d_.style.RandomBox_Click(c.index);
+                d_.style.RandomBox_MouseUp(c.index);
             }
             return {};
         }
@@ -134,14 +134,14 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             if (value != "1") return ActionResult::refused("an option button takes 1");
             if (c.role == ControlRole::PlayStyle) {
                 for (int i = 1; i <= 3; ++i) f.styleButtons[i].value = i == c.index;
-                if (c.index == 1) BetStyle1_Click();
-                if (c.index == 2) BetStyle2_Click();
-                if (c.index == 3) BetStyle3_Click();
+                if (c.index == 1) d_.style.BetStyle1_Click();
+                if (c.index == 2) d_.style.BetStyle2_Click();
+                if (c.index == 3) d_.style.BetStyle3_Click();
             } else {
                 f.aggressiveDefaults.value = &option == &f.aggressiveDefaults;
                 f.conservativeDefaults.value = &option == &f.conservativeDefaults;
-                if (&option == &f.aggressiveDefaults) Option2_Click();
-                if (&option == &f.conservativeDefaults) Option3_Click();
+                if (&option == &f.aggressiveDefaults) d_.style.Option2_Click();
+                if (&option == &f.conservativeDefaults) d_.style.Option3_Click();
             }
             return {};
         }
@@ -151,17 +151,17 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
             if (!box.enabled) return disabled(name);
             box.text = std::string(value);
             if (c.role != ControlRole::Balance) {
-                Text_LostFocus(c.index, c.role == ControlRole::ThresholdHigh);
+                d_.style.Text_LostFocus(c.index, c.role == ControlRole::ThresholdHigh);
             }
             return {};
         }
         case ControlKind::List: {
             // The entry whose text is the value.
             if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
-            if (c.role == ControlRole::UnitWager) cboWager_Click();
-            if (c.role == ControlRole::SpinLimit) cboSpins_Click();
-            if (c.role == ControlRole::Casino) Casino_Click();
-            if (c.role == ControlRole::HowMany) HowMany_Click(c.index);
+            if (c.role == ControlRole::UnitWager) d_.style.cboWager_Click();
+            if (c.role == ControlRole::SpinLimit) d_.style.cboSpins_Click();
+            if (c.role == ControlRole::Casino) d_.casinos.Casino_Click();
+            if (c.role == ControlRole::HowMany) d_.style.HowMany_Click(c.index);
             return {};
         }
         case ControlKind::Button:
@@ -171,7 +171,7 @@ ActionResult Advisor::doSet(std::string_view name, std::string_view value) {
     return unknown(name);
 }
 
-ActionResult Advisor::wageringSet(std::string_view name, std::string_view value) {
+ActionResult WageringEditor::wageringSet(std::string_view name, std::string_view value) {
     if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || !control->wageringDialog) return unknown(name);
@@ -196,106 +196,106 @@ ActionResult Advisor::wageringSet(std::string_view name, std::string_view value)
     }
 }
 
-ActionResult Advisor::doPress(std::string_view name) {
+ActionResult ControlAdapter::doPress(std::string_view name) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") {
-        if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
+        if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
         const ControlEntry* control = findControl(name);
         if (!control) return unknown(name);
         switch (control->role) {
             case ControlRole::WageringDefaults:
-                frmWagering_Command1_Click();
+                d_.wagering.frmWagering_Command1_Click();
                 return {};
             case ControlRole::WageringOk:
-                frmWagering_Command2_Click();
+                d_.wagering.frmWagering_Command2_Click();
                 return {};
             case ControlRole::WageringCancel:
-                frmWagering_Command3_Click();
+                d_.wagering.frmWagering_Command3_Click();
                 return {};
             default:
                 return unknown(name);
         }
     }
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
     if (!button) return unknown(name);
     if (!button->enabled) return disabled(name);
     switch (control->role) {
         case ControlRole::Start:
-            Button1_Click();
+            d_.run.Button1_Click();
             break;
         case ControlRole::MoreOrLess:
-            cmdMore_Click();
+            d_.style.cmdMore_Click();
             break;
         case ControlRole::DeleteCasino:
-            Command1_Click();
+            d_.casinos.Command1_Click();
             break;
         default:
-            Command2_Click();
+            d_.replay.Command2_Click();
             break;
     }
     return {};
 }
 
-ActionResult Advisor::doClickCell(int cell) {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+ActionResult ControlAdapter::doClickCell(int cell) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (cell < 0 || cell >= board::kCellCount)
         return ActionResult::refused("no board cell " + std::to_string(cell));
-    Picture3_Click(cell);
+    d_.run.Picture3_Click(cell);
     return {};
 }
 
-ActionResult Advisor::doClickChip(int chip) {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+ActionResult ControlAdapter::doClickChip(int chip) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (chip < 0 || chip >= board::kChipCount)
         return ActionResult::refused("no chip " + std::to_string(chip));
     if (!s_.form.chips[chip].visible)
         return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
-    lblWager_Click(chip);
+    d_.run.lblWager_Click(chip);
     return {};
 }
 
-ActionResult Advisor::doFlip() {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
-    Picture2_Click();
+ActionResult ControlAdapter::doFlip() {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    d_.run.Picture2_Click();
     return {};
 }
 
-ActionResult Advisor::doMenu(std::string_view name, int k) {
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+ActionResult ControlAdapter::doMenu(std::string_view name, int k) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (name == "mnuRestart")
-        mnuRestart_Click();
+        d_.menus.mnuRestart_Click();
     else if (name == "mnuLoadSettings")
-        mnuLoadSettings_Click();
+        d_.menus.mnuLoadSettings_Click();
     else if (name == "mnuExit")
-        mnuExit_Click();
+        d_.menus.mnuExit_Click();
     else if (name == "mnuTop")
-        mnuTop_Click();
+        d_.menus.mnuTop_Click();
     else if (name == "mnuProg")
-        mnuProg_Click();
+        d_.wagering.mnuProg_Click();
     else if (name == "mnuAbout")
-        mnuAbout_Click();
+        d_.menus.mnuAbout_Click();
     else if (name == "mnuInstructions")
-        mnuInstructions_Click();
+        d_.menus.mnuInstructions_Click();
     else if (name == "mnuCasino") {
         if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
             return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
         }
         if (!s_.form.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
-        mnuCasino_Click(k);
+        d_.menus.mnuCasino_Click(k);
     } else {
         return ActionResult::refused("no menu item named " + std::string(name));
     }
     return {};
 }
 
-ActionResult Advisor::doKey(std::string_view key) {
+ActionResult ControlAdapter::doKey(std::string_view key) {
     const bool enter = key == "Enter";
     if (!enter && (key.size() != 1 || key[0] < '0' || key[0] > '9')) {
         return ActionResult::refused("no key named " + std::string(key));
     }
-    if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     // After the advice to stop, a new run begins only by a deliberate press of Start: a key
     // meant as the next spin would start one unseen.
     if (s_.phase == RunPhase::Quit || s_.phase == RunPhase::SwitchTable) {
@@ -303,22 +303,22 @@ ActionResult Advisor::doKey(std::string_view key) {
     }
     if (enter) {
         // The number typed stays selected for the end of the spin wait.
-        if (!s_.acceptsPress && s_.SpinWaitActive && !replay_) {
+        if (!s_.acceptsPress && s_.SpinWaitActive && !d_.replay_) {
             const int left = std::max(1, s_.SpinWaitLeft + 1);
             return ActionResult::refused("Wait " + std::to_string(left) + " s for the next spin");
         }
-        typed_.reset();
+        d_.typed_.reset();
         return doPress("Button1");
     }
     const int digit = key[0] - '0';
     const std::int64_t now = ports_.clock.nowMs();
-    if (typed_ && now - typed_->atMs < kDigitJoinMs) {
-        const int number = typed_->digit * 10 + digit;
-        typed_.reset();
+    if (d_.typed_ && now - d_.typed_->atMs < kDigitJoinMs) {
+        const int number = d_.typed_->digit * 10 + digit;
+        d_.typed_.reset();
         // A pair that names no number on the wheel ("45") is a slip: the first digit stands.
         return number <= 36 ? doClickCell(number) : ActionResult{};
     }
-    typed_ = TypedDigit{digit, now};
+    d_.typed_ = TypedDigit{digit, now};
     return doClickCell(digit);
 }
 

@@ -8,22 +8,22 @@
 
 namespace brisvale {
 
-ActionResult Advisor::refusedWhileWageringOpen() const {
+ActionResult WageringEditor::refusedWhileWageringOpen() const {
     return wageringOpen() ? ActionResult::refused("the Custom Wagering dialog is open")
                           : ActionResult{};
 }
 
-ActionResult Advisor::refusedUnlessWageringOpen() const {
+ActionResult WageringEditor::refusedUnlessWageringOpen() const {
     return wageringOpen() ? ActionResult{}
                           : ActionResult::refused("the Custom Wagering dialog is not open");
 }
 
-void Advisor::mnuProg_Click() {
+void WageringEditor::mnuProg_Click() {
     LoadControls();
     s_.form.wageringDialog.open = true;
 }
 
-void Advisor::LoadControls() {
+void WageringEditor::LoadControls() {
     WageringForm& w = s_.form.wageringDialog;
     for (int k = 0; k < kFamilyCount; ++k) {
         w.sequenceBoxes[k].text = joinSequence(s_.wagering.WagerSequence[k]);
@@ -38,34 +38,34 @@ void Advisor::LoadControls() {
     frmWagering_Check1_Click();
 }
 
-void Advisor::frmWagering_Check1_Click() {
+void WageringEditor::frmWagering_Check1_Click() {
     s_.form.wageringDialog.increaseChips.enabled = s_.form.wageringDialog.autoIncrease.value == 1;
 }
 
-void Advisor::frmWagering_Command1_Click() {
-    if (files_) {
-        WriteDefaultWagering(wageringFile_, &log_);
-        LoadWagering(s_.wagering, wageringFile_, &log_);
+void WageringEditor::frmWagering_Command1_Click() {
+    if (d_.files_) {
+        WriteDefaultWagering(d_.wageringFile_, &log_);
+        LoadWagering(s_.wagering, d_.wageringFile_, &log_);
     } else {
         s_.wagering = defaultWagering();
     }
     LoadControls();
 }
 
-void Advisor::frmWagering_Command2_Click() {
+void WageringEditor::frmWagering_Command2_Click() {
     if (SaveWagering()) s_.form.wageringDialog.open = false;
 }
 
-void Advisor::frmWagering_Command3_Click() {
+void WageringEditor::frmWagering_Command3_Click() {
     s_.form.wageringDialog.open = false;
 }
 
-void Advisor::frmWagering_QueryUnload() {
+void WageringEditor::frmWagering_QueryUnload() {
     SaveWagering();
     s_.form.wageringDialog.open = false;
 }
 
-bool Advisor::SaveWagering() {
+bool WageringEditor::SaveWagering() {
     WageringForm& w = s_.form.wageringDialog;
     // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
     // they are stored.
@@ -98,29 +98,30 @@ bool Advisor::SaveWagering() {
     s_.wagering.AutoIncrease = w.autoIncrease.value == 1 ? 1 : 0;
     s_.wagering.IncreaseChips = w.increaseChips.index + 1;
     s_.wagering.IncreaseSteps = w.increaseSteps.index + 1;
-    if (!files_) return true;
+    if (!d_.files_) return true;
     bool stored = true;
     for (int k = 0; k < kFamilyCount; ++k) {
         stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.sequenceBoxes[k].text,
-                             wageringFile_, &log_) &&
+                             d_.wageringFile_, &log_) &&
                  stored;
     }
     stored = SetProperty(1, "autoincrease", s_.wagering.AutoIncrease == 1 ? "1" : "0",
-                         wageringFile_, &log_) &&
-             stored;
-    stored = SetProperty(1, "wagerincreasechips", w.increaseChips.text(), wageringFile_, &log_) &&
+                         d_.wageringFile_, &log_) &&
              stored;
     stored =
-        SetProperty(1, "wagerincreasehowmanychips", w.increaseSteps.text(), wageringFile_, &log_) &&
+        SetProperty(1, "wagerincreasechips", w.increaseChips.text(), d_.wageringFile_, &log_) &&
         stored;
+    stored = SetProperty(1, "wagerincreasehowmanychips", w.increaseSteps.text(), d_.wageringFile_,
+                         &log_) &&
+             stored;
     if (!stored) {
         // The values apply to this session as typed; reading the file back would undo them.
         ports_.dialogs.message("The wagering settings could not be saved to " +
-                                   wageringFile_.filename().string() + ".",
+                                   d_.wageringFile_.filename().string() + ".",
                                s_.AppTitle);
         return false;
     }
-    LoadWagering(s_.wagering, wageringFile_, &log_);
+    LoadWagering(s_.wagering, d_.wageringFile_, &log_);
     return true;
 }
 

@@ -9,7 +9,7 @@ namespace brisvale {
 
 class AdvisorTestAccess {
   public:
-    static PlayState& state(Advisor& a) { return a.s_; }
+    static PlayState& state(Advisor& a) { return a.d_.s_; }
 };
 
 }  // namespace brisvale

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the window shows of the run: colours, chips, captions, labels.
+
+#include "play/advisor_types.hpp"
+
+namespace brisvale {
+
+struct Desk;
+
+class Presenter {
+  public:
+    explicit Presenter(Desk& desk);
+    Presenter(const Presenter&) = delete;
+    Presenter& operator=(const Presenter&) = delete;
+
+    // Shared pieces.
+    void set_backcolor(std::string_view color);
+    void hideChips();
+    void PlaceChip(int chip, BetId id);
+    void setImage(int chip, BetId id, bool withSingle);
+    void writeRunCaption();
+    // The spin just entered, on top of the history box.
+    void listSpin();
+    void showBalance();
+    void showQuit();
+    void refreshBalanceLabels();
+    void refreshTotalRisk();
+    void writeTimerCaption();
+    void setStyleControlsEnabled(bool multi);
+    void ApplyHighBoxes();
+    void settleStyleControls();
+
+  private:
+    Desk& d_;
+    PlayState& s_;
+    Ports& ports_;
+    Settings& settings_;
+    DebugLog& log_;
+};
+
+}  // namespace brisvale

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The play style: the settings file and the panel that edits it.
+
+#include "play/advisor_types.hpp"
+
+namespace brisvale {
+
+struct Desk;
+
+class StylePanel {
+  public:
+    explicit StylePanel(Desk& desk);
+    StylePanel(const StylePanel&) = delete;
+    StylePanel& operator=(const StylePanel&) = delete;
+
+    std::optional<Preset> shownPreset() const;
+    void ApplySettings();
+    // The play style as the panel shows it, and whether a style is chosen at all.
+    StyleSettings panelStyle() const;
+    bool styleChosen() const;
+    // The thresholds as the panel's boxes hold them.
+    ThresholdEntries thresholdEntries() const;
+    // DrawThresholds on the panel's entries; false, after its message, on a bad entry.
+    bool drawStartThresholds();
+    void capturePanel();
+    void CaptureSettings();
+    void capturePanelInto(Settings& settings) const;
+    // The same into any settings variables, the Advisor's own left as they are.
+    void CaptureSettingsInto(Settings& settings) const;
+    void SaveSettings();
+    // Settings.
+    void LoadSettings();
+    void WriteDefaultSettings();
+    // The rules read the style as the panel last showed it: only the user's and the program's
+    // changes of the panel move it, never a press or a tick.
+    void syncStyle() { s_.style = panelStyle(); }
+    // The play-style panel.
+    void BetStyle1_Click();
+    void BetStyle2_Click();
+    void BetStyle3_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void RandomBox_Click(int family);
+    void RandomBox_MouseUp(int family);          // reads the controls back into the settings
+    void Text_LostFocus(int family, bool high);  // the numeric check of a threshold box
+    void HowMany_Click(int list);
+    void cboWager_Click();
+    void Check8_Click();
+    void cboSpins_Click();
+    void chk7_Click();
+    void chk7_sub_MouseUp(int sub);  // chk7_1..chk7_3
+    void cmdMore_Click();
+
+  private:
+    Desk& d_;
+    PlayState& s_;
+    Ports& ports_;
+    Settings& settings_;
+    DebugLog& log_;
+};
+
+}  // namespace brisvale
