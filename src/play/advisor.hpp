@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The Advisor: owns the run state and the Form, and answers the window's events. Its handlers
+// The Advisor: the one front of the core. It offers what a user or a simulated player does
+// (open the window, set a control, press, click the board, undo, start a run, enter a spin)
+// and what they see; its parts, on the desk, do the work.
 
 #include "play/desk.hpp"
 
@@ -101,7 +103,7 @@ class Advisor {
     friend class AdvisorTestAccess;
 
     // --- Events of the main window ---
-    ActionResult Form_Load(const StartOptions& options);
+    ActionResult openWindow(const StartOptions& options);
     // Tells the user of a program file that is not a file (a folder, a pipe, a device).
     void tellNotAFile();
 

@@ -103,16 +103,16 @@ inline constexpr std::string_view kLicenceNotice =
     "See the GNU General Public License for more details: "
     "https://www.gnu.org/licenses/gpl-3.0.html";
 
-    using WagerRule = void (*)(const Wagering&, MinimumWager&);
-    enum class ReplayPhase { WaitButton, WaitSpin };
-    struct Replay {
-        std::size_t next = 0;
-        ReplayPhase phase = ReplayPhase::WaitButton;
-    };
-    // The stakes a multi-bet pass laid on its chips: how many, and whether all are one stake.
-    struct LaidStakes {
-        int count = 0;
-        bool same = true;
-        long long stake = 0;
-    };
+using WagerRule = void (*)(const Wagering&, MinimumWager&);
+enum class ReplayPhase { WaitButton, WaitSpin };
+struct Replay {
+    std::size_t next = 0;
+    ReplayPhase phase = ReplayPhase::WaitButton;
+};
+// The stakes a multi-bet pass laid on its chips: how many, and whether all are one stake.
+struct LaidStakes {
+    int count = 0;
+    bool same = true;
+    long long stake = 0;
+};
 }  // namespace brisvale

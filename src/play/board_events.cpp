@@ -7,7 +7,8 @@
 
 namespace brisvale {
 
-void RunCycle::Picture3_Click(int cell) {
+// Picture3_Click
+void RunCycle::clickBoard(int cell) {
     if (!isNumberCell(cell)) return;
     const Point spot = markerSpot(s_.form.board, cell);
     s_.form.marker.left = spot.left;
@@ -16,7 +17,8 @@ void RunCycle::Picture3_Click(int cell) {
     s_.form.marker.visible = true;
 }
 
-void RunCycle::lblWager_Click(int chip) {
+// lblWager_Click
+void RunCycle::clickChip(int chip) {
     if (!s_.MultiBetPlay || chip < 0 || chip >= board::kChipCount) return;
     const Chip& c = s_.form.chips[chip];
     const auto number = numberFromSingleTooltip(c.tooltip);
@@ -28,7 +30,8 @@ void RunCycle::lblWager_Click(int chip) {
     s_.form.marker.visible = true;
 }
 
-void RunCycle::Picture2_Click() {
+// Picture2_Click
+void RunCycle::flipBoard() {
     // The window draws the Form only after the handler, so no half-turned board is ever shown.
     s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
     const Point spot = markerSpot(s_.form.board, s_.SpinNumber);

@@ -16,8 +16,8 @@ class CasinoBook {
 
     // Casinos.
     void fillCasinoList();
-    int selectedKey() const;    // the history key of the selected casino
-    void Casino_Click();
+    int selectedKey() const;  // the history key of the selected casino
+    void casinoChosen();
     void endRecording();
     void newCasino();
     void loadCasino(int position);
@@ -27,8 +27,8 @@ class CasinoBook {
     bool SaveCasinoHistory(
         std::string_view kept = "The spin was kept and will be written with the next one.");
     std::string recordedName() const;  // the recorded casino's name, from its line
-    void flushCasinoHistory();  // before the casino's spins are left: one more try to write them
-    void Command1_Click();  // delete the selected casino
+    void flushCasinoHistory();    // before the casino's spins are left: one more try to write them
+    void deleteSelectedCasino();  // delete the selected casino
     // Spin files.
     bool appendSpins(const std::vector<int>& spins);
     bool importIntoNewCasino(const std::vector<int>& spins, const std::string& name);

@@ -60,7 +60,8 @@ int CasinoBook::selectedKey() const {
     return d_.casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
 }
 
-void CasinoBook::Casino_Click() {
+// Casino_Click
+void CasinoBook::casinoChosen() {
     flushCasinoHistory();
     const int position = s_.form.casinoList.index;
     if (position == 1) {
@@ -207,7 +208,8 @@ void CasinoBook::flushCasinoHistory() {
     d_.unwrittenSpins_ = 0;
 }
 
-void CasinoBook::Command1_Click() {
+// Command1_Click
+void CasinoBook::deleteSelectedCasino() {
     const int position = s_.form.casinoList.index;
     if (position <= 1) return;
     // A casino's spins cannot be had back once deleted, so the user confirms first.

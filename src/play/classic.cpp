@@ -13,10 +13,11 @@
 
 namespace brisvale {
 
-void RunCycle::Button1_Click() {
+// Button1_Click
+void RunCycle::pressPlay() {
     d_.pressTaken_ = false;
     s_.settled.clear();
-    d_.view.set_backcolor(s_.NormalColor);
+    d_.view.paint(s_.NormalColor);
     if (!d_.style.styleChosen()) return;
     if (s_.style.style == PlayStyle::Classic) {
         d_.classic.ProgSingle();
@@ -41,7 +42,7 @@ void RunCycle::openRun(bool multi) {
     if (multi && !d_.multi.ValidateMultiSettings()) return;
     PrepareRun();
     if (!d_.style.drawStartThresholds()) return;
-    if (s_.advancedShown) d_.style.cmdMore_Click();
+    if (s_.advancedShown) d_.style.toggleAdvanced();
     BeginRun();
     s_.wager.StartUnitWager = s_.wager.UnitWager;
     CommonEnding();
@@ -95,7 +96,7 @@ void RunCycle::PrepareRun() {
     s_.QuitPending = false;
     s_.Wins = 0;
     s_.wager.NetChips = 0;
-    d_.view.set_backcolor(s_.NormalColor);
+    d_.view.paint(s_.NormalColor);
     s_.CurrentBet.clear();
     s_.BetOpen = false;
     s_.TableSpins = 0;
@@ -139,7 +140,7 @@ void RunCycle::EndBet(bool countSpin) {
     s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
     d_.style.drawStartThresholds();
     d_.view.hideChips();
-    d_.view.set_backcolor(s_.NormalColor);
+    d_.view.paint(s_.NormalColor);
     if (countSpin) {
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
@@ -193,7 +194,7 @@ void ClassicEngine::classicNoBet() {
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
         s_.Stake = stakeOf(1, s_.UnitWager());
-        d_.view.set_backcolor(s_.BetColor);
+        d_.view.paint(s_.BetColor);
         s_.form.chips[0].caption = std::to_string(s_.Stake);
         s_.form.chips[0].image = board::kImageOther;
         d_.view.PlaceChip(0, s_.CurrentBet[0]);
@@ -232,7 +233,7 @@ void ClassicEngine::classicBetOpen() {
         if (code == kStepQuit) s_.QuitPending = true;
         if (!s_.QuitPending) {
             s_.form.chips[0].caption = std::to_string(s_.Stake);
-            d_.view.set_backcolor(s_.BetColor);
+            d_.view.paint(s_.BetColor);
             s_.form.adviceLabel.caption =
                 "Bet $" + std::to_string(s_.Stake) + " on " + std::string(label(s_.CurrentBet[0]));
         } else {

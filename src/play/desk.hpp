@@ -4,18 +4,18 @@
 // the parts themselves, each of one concept.
 
 #include "play/advisor_types.hpp"
+#include "play/casino_book.hpp"
+#include "play/classic_engine.hpp"
+#include "play/control_adapter.hpp"
+#include "play/history_replay.hpp"
+#include "play/menu_bar.hpp"
+#include "play/multi_engine.hpp"
 #include "play/presenter.hpp"
 #include "play/run_cycle.hpp"
-#include "play/classic_engine.hpp"
-#include "play/multi_engine.hpp"
-#include "play/casino_book.hpp"
-#include "play/style_panel.hpp"
-#include "play/wagering_editor.hpp"
-#include "play/undo_journal.hpp"
 #include "play/run_file_keeper.hpp"
-#include "play/history_replay.hpp"
-#include "play/control_adapter.hpp"
-#include "play/menu_bar.hpp"
+#include "play/style_panel.hpp"
+#include "play/undo_journal.hpp"
+#include "play/wagering_editor.hpp"
 
 namespace brisvale {
 

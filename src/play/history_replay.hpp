@@ -14,7 +14,7 @@ class HistoryReplay {
     HistoryReplay(const HistoryReplay&) = delete;
     HistoryReplay& operator=(const HistoryReplay&) = delete;
 
-    void Command2_Click();  // history replay, driven by the timer
+    void startReplay();  // history replay, driven by the timer
     // The history replay, one step per tick.
     void replayStep();
     void endReplay();

@@ -14,16 +14,16 @@ class MenuBar {
     MenuBar(const MenuBar&) = delete;
     MenuBar& operator=(const MenuBar&) = delete;
 
-    void Form_Unload();
+    void closeWindow();
     // Menus.
-    void mnuRestart_Click();
-    void mnuLoadSettings_Click();
-    void mnuExit_Click();
-    void mnuTop_Click();
-    void mnuAbout_Click();
-    void AboutLabel4_Click();  // "Terms and Conditions"
-    void mnuInstructions_Click();
-    void mnuCasino_Click(int k);
+    void restart();
+    void reloadSettings();
+    void exitProgram();
+    void toggleOnTop();
+    void showAbout();
+    void showTerms();  // "Terms and Conditions"
+    void showInstructions();
+    void openCasinoSite(int k);
 
   private:
     Desk& d_;

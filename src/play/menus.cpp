@@ -7,7 +7,8 @@
 
 namespace brisvale {
 
-void MenuBar::mnuRestart_Click() {
+// mnuRestart_Click
+void MenuBar::restart() {
     d_.run.PrepareRun();
     Form& f = s_.form;
     for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = true;
@@ -22,7 +23,8 @@ void MenuBar::mnuRestart_Click() {
     f.picture.visible = true;
 }
 
-void MenuBar::mnuLoadSettings_Click() {
+// mnuLoadSettings_Click
+void MenuBar::reloadSettings() {
     if (!ports_.dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings")) return;
     d_.journal.endUndoHistory();
     d_.style.WriteDefaultSettings();
@@ -30,21 +32,25 @@ void MenuBar::mnuLoadSettings_Click() {
     d_.view.settleStyleControls();
 }
 
-void MenuBar::mnuExit_Click() {
-    Form_Unload();
+// mnuExit_Click
+void MenuBar::exitProgram() {
+    closeWindow();
 }
 
-void MenuBar::mnuTop_Click() {
+// mnuTop_Click
+void MenuBar::toggleOnTop() {
     s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
 }
 
-void MenuBar::mnuAbout_Click() {
-    ports_.dialogs.about(buildDate(), [this] { AboutLabel4_Click(); });
+// mnuAbout_Click
+void MenuBar::showAbout() {
+    ports_.dialogs.about(buildDate(), [this] { showTerms(); });
 }
 
 // The terms are the licence, which ships with the program; a terms page only when the remote
 // settings name one and it opens.
-void MenuBar::AboutLabel4_Click() {
+// AboutLabel4_Click
+void MenuBar::showTerms() {
     if (openInBrowser(ports_.browser, d_.termsAddress_)) return;
     ports_.dialogs.message(kLicenceNotice, "Terms and Conditions");
 }
@@ -52,7 +58,8 @@ void MenuBar::AboutLabel4_Click() {
 // The guide ships with the program, so it opens without a network. The announcement of the
 // web page comes only when the remote settings name one, and the guide stands in for a page
 // that does not open.
-void MenuBar::mnuInstructions_Click() {
+// mnuInstructions_Click
+void MenuBar::showInstructions() {
     if (trimBlanks(d_.instructionsAddress_).empty()) {
         ports_.dialogs.showGuide();
         return;
@@ -62,7 +69,8 @@ void MenuBar::mnuInstructions_Click() {
     if (!openInBrowser(ports_.browser, d_.instructionsAddress_)) ports_.dialogs.showGuide();
 }
 
-void MenuBar::mnuCasino_Click(int k) {
+// mnuCasino_Click
+void MenuBar::openCasinoSite(int k) {
     if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) return;
     openInBrowser(ports_.browser, s_.form.casinoMenu[k].address);
 }

@@ -185,7 +185,7 @@ void MultiEngine::ContMultiBet() {
 void MultiEngine::layMultiChips(bool super, const BetList& former) {
     Form& f = s_.form;
     if (!s_.BetOpen) {
-        d_.view.set_backcolor(s_.NormalColor);
+        d_.view.paint(s_.NormalColor);
         f.adviceLabel.caption = "Spin Only";
         d_.view.hideChips();
         return;
@@ -236,7 +236,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
         d_.view.PlaceChip(i, id);
     }
     if (s_.BetOpen) {
-        d_.view.set_backcolor(s_.BetColor);
+        d_.view.paint(s_.BetColor);
         f.adviceLabel.caption.clear();
     }
     // Super: once the wins per table are reached, no new progression starts.
@@ -245,7 +245,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
     }
     // A pass that leaves nothing open looks like one that opened nothing.
     if (!s_.BetOpen) {
-        d_.view.set_backcolor(s_.NormalColor);
+        d_.view.paint(s_.NormalColor);
         f.adviceLabel.caption = "Spin Only";
         d_.view.hideChips();
     }

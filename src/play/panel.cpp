@@ -20,7 +20,8 @@ void Presenter::setStyleControlsEnabled(bool multi) {
 // The style and preset options carry their choice into the settings variables before
 // ApplySettings, which would otherwise put the stored choice back. The rest of the panel is
 // read first too, so that boxes ticked since the last save survive the switch.
-void StylePanel::BetStyle1_Click() {
+// BetStyle1_Click
+void StylePanel::chooseClassic() {
     capturePanel();
     d_.view.setStyleControlsEnabled(false);
     s_.form.totalRiskLabel.caption = "Total Risk: N/A";
@@ -33,7 +34,8 @@ void StylePanel::BetStyle1_Click() {
     ApplySettings();
 }
 
-void StylePanel::BetStyle2_Click() {
+// BetStyle2_Click
+void StylePanel::chooseMulti() {
     capturePanel();
     d_.view.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
@@ -45,7 +47,8 @@ void StylePanel::BetStyle2_Click() {
     ApplySettings();
 }
 
-void StylePanel::BetStyle3_Click() {
+// BetStyle3_Click
+void StylePanel::chooseSuper() {
     capturePanel();
     d_.view.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
@@ -55,33 +58,38 @@ void StylePanel::BetStyle3_Click() {
     ApplySettings();
 }
 
-void StylePanel::Option2_Click() {
+// Option2_Click
+void StylePanel::applyAggressiveDefaults() {
     capturePanel();
     settings_[AggrDefault] = 1;
     settings_[ConsDefault] = 0;
     ApplySettings();
 }
 
-void StylePanel::Option3_Click() {
+// Option3_Click
+void StylePanel::applyConservativeDefaults() {
     capturePanel();
     settings_[AggrDefault] = 0;
     settings_[ConsDefault] = 1;
     ApplySettings();
 }
 
-void StylePanel::RandomBox_Click(int family) {
+// RandomBox_Click
+void StylePanel::randomToggled(int family) {
     ThresholdRow& row = s_.form.threshold(family);
     const bool on = row.random.value == 1;
     row.high.enabled = on;
     row.highLabelEnabled = on;
 }
 
-void StylePanel::RandomBox_MouseUp(int) {
+// RandomBox_MouseUp
+void StylePanel::randomReleased(int) {
     CaptureSettings();
 }
 
 // A threshold box left after typing: the Single pair is checked at Start.
-void StylePanel::Text_LostFocus(int family, bool high) {
+// Text_LostFocus
+void StylePanel::thresholdLeft(int family, bool high) {
     if (family < 0 || family >= static_cast<int>(Family::Single)) return;
     const ThresholdRow& row = s_.form.threshold(family);
     if (!parseInt16(high ? row.high.text : row.low.text)) {
@@ -92,37 +100,44 @@ void StylePanel::Text_LostFocus(int family, bool high) {
     CaptureSettings();
 }
 
-void StylePanel::HowMany_Click(int) {
+// HowMany_Click
+void StylePanel::howManyChosen(int) {
     d_.view.refreshTotalRisk();
 }
 
-void StylePanel::cboWager_Click() {
+// cboWager_Click
+void StylePanel::unitWagerChosen() {
     s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
     d_.view.refreshBalanceLabels();
 }
 
-void StylePanel::Check8_Click() {
+// Check8_Click
+void StylePanel::conservativeToggled() {
     d_.view.refreshBalanceLabels();
 }
 
-void StylePanel::cboSpins_Click() {
+// cboSpins_Click
+void StylePanel::spinIntervalChosen() {
     s_.SpinInterval = s_.form.spinIntervalList.index + 1;
 }
 
-void StylePanel::chk7_Click() {
+// chk7_Click
+void StylePanel::evenBetsToggled() {
     const int value = s_.form.familyBoxes[7].value;
     if (value == 2) return;
     for (int i = 1; i <= 3; ++i) s_.form.evenPairBoxes[i].value = value;
 }
 
-void StylePanel::chk7_sub_MouseUp(int) {
+// chk7_sub_MouseUp
+void StylePanel::evenPairReleased(int) {
     int ticked = 0;
     for (int i = 1; i <= 3; ++i) ticked += s_.form.evenPairBoxes[i].value == 1 ? 1 : 0;
     s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
 // Opens or closes the advanced settings below the board.
-void StylePanel::cmdMore_Click() {
+// cmdMore_Click
+void StylePanel::toggleAdvanced() {
     s_.advancedShown = !s_.advancedShown;
     s_.form.height = s_.advancedShown ? 5610 : 3350;
     s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";

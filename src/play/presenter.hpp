@@ -15,7 +15,7 @@ class Presenter {
     Presenter& operator=(const Presenter&) = delete;
 
     // Shared pieces.
-    void set_backcolor(std::string_view color);
+    void paint(std::string_view color);
     void hideChips();
     void PlaceChip(int chip, BetId id);
     void setImage(int chip, BetId id, bool withSingle);

@@ -14,7 +14,7 @@ class RunCycle {
     RunCycle(const RunCycle&) = delete;
     RunCycle& operator=(const RunCycle&) = delete;
 
-    void Button1_Click();
+    void pressPlay();
     void openRun(bool multi);
     bool ValidateStart();
     void PrepareRun();
@@ -23,10 +23,10 @@ class RunCycle {
     void EndBet(bool countSpin = true);
     bool takeSpin();
     void selectSpin(int number);
-    void Timer1_Timer();
-    void Picture3_Click(int cell);
-    void lblWager_Click(int chip);
-    void Picture2_Click();
+    void tick();
+    void clickBoard(int cell);
+    void clickChip(int chip);
+    void flipBoard();
 
   private:
     Desk& d_;

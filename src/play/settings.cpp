@@ -298,7 +298,7 @@ void Presenter::settleStyleControls() {
     f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
     d_.wagering.syncUnitWager();
     refreshBalanceLabels();
-    d_.style.cboSpins_Click();
+    d_.style.spinIntervalChosen();
 }
 
 }  // namespace brisvale

@@ -8,7 +8,8 @@
 
 namespace brisvale {
 
-void Presenter::set_backcolor(std::string_view color) {
+// set_backcolor
+void Presenter::paint(std::string_view color) {
     if (!d_.shown_) return;
     if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
         s_.form.backColor = *value;
@@ -72,7 +73,7 @@ void WageringEditor::changeWager(std::initializer_list<WagerRule> rules) {
 // "Quit NOW": the run ends, and the next press starts a new one.
 void Presenter::showQuit() {
     s_.form.adviceLabel.caption = "Quit NOW";
-    set_backcolor(s_.QuitColor);
+    paint(s_.QuitColor);
     s_.form.picture.visible = true;
     s_.phase = RunPhase::Quit;
     s_.form.startButton.caption = "Start";

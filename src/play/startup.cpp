@@ -119,7 +119,8 @@ ActionResult Advisor::claimDataFolder(const StartOptions& options) {
     return {};
 }
 
-ActionResult Advisor::Form_Load(const StartOptions& options) {
+// Form_Load
+ActionResult Advisor::openWindow(const StartOptions& options) {
     d_.files_ = options.style == nullptr;
     d_.style_ = options.style;
     if (d_.files_) {
@@ -189,7 +190,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     f.conservativeBetting.value = 1;
     f.unitWagerList.index = 0;
     f.spinIntervalList.index = 2;
-    d_.style.cboSpins_Click();
+    d_.style.spinIntervalChosen();
     d_.run.PrepareRun();
     f.winLimitList.items = numberItems(1, 999);
     f.timeLimitList.items = f.winLimitList.items;
@@ -223,7 +224,8 @@ void Advisor::tellNotAFile() {
     }
 }
 
-void MenuBar::Form_Unload() {
+// Form_Unload
+void MenuBar::closeWindow() {
     d_.casinos.flushCasinoHistory();
     d_.style.CaptureSettings();
     d_.style.SaveSettings();

@@ -36,21 +36,21 @@ class StylePanel {
     // changes of the panel move it, never a press or a tick.
     void syncStyle() { s_.style = panelStyle(); }
     // The play-style panel.
-    void BetStyle1_Click();
-    void BetStyle2_Click();
-    void BetStyle3_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void RandomBox_Click(int family);
-    void RandomBox_MouseUp(int family);          // reads the controls back into the settings
-    void Text_LostFocus(int family, bool high);  // the numeric check of a threshold box
-    void HowMany_Click(int list);
-    void cboWager_Click();
-    void Check8_Click();
-    void cboSpins_Click();
-    void chk7_Click();
-    void chk7_sub_MouseUp(int sub);  // chk7_1..chk7_3
-    void cmdMore_Click();
+    void chooseClassic();
+    void chooseMulti();
+    void chooseSuper();
+    void applyAggressiveDefaults();
+    void applyConservativeDefaults();
+    void randomToggled(int family);
+    void randomReleased(int family);            // reads the controls back into the settings
+    void thresholdLeft(int family, bool high);  // the numeric check of a threshold box
+    void howManyChosen(int list);
+    void unitWagerChosen();
+    void conservativeToggled();
+    void spinIntervalChosen();
+    void evenBetsToggled();
+    void evenPairReleased(int sub);  // chk7_1..chk7_3
+    void toggleAdvanced();
 
   private:
     Desk& d_;

@@ -40,7 +40,8 @@ void Presenter::writeTimerCaption() {
     }
 }
 
-void RunCycle::Timer1_Timer() {
+// Timer1_Timer
+void RunCycle::tick() {
     Form& f = s_.form;
     d_.view.writeTimerCaption();
 
@@ -57,7 +58,7 @@ void RunCycle::Timer1_Timer() {
         s_.BetOpen = true;
         f.adviceLabel.caption = "Switch Table/Press Start";
         d_.view.hideChips();
-        d_.view.set_backcolor(s_.NormalColor);
+        d_.view.paint(s_.NormalColor);
         f.picture.visible = true;
         s_.CurrentBet.clear();
         s_.phase = RunPhase::SwitchTable;
@@ -84,7 +85,8 @@ namespace brisvale {
 
 // The replay feeds the selected casino's recorded spins through the engine. It runs as steps
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
-void HistoryReplay::Command2_Click() {
+// Command2_Click
+void HistoryReplay::startReplay() {
     if (d_.replay_) return;  // one replay at a time; a second would enter its spins twice
     // The replay plays from a Start of its own: a live run is ended only when the user says so.
     if (d_.runFile.runOpen()) {
@@ -93,10 +95,10 @@ void HistoryReplay::Command2_Click() {
         const std::string question = "Replaying ends the current run. Replay the history of " +
                                      d_.casinos.recordedName() + "?";
         if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-        d_.menus.mnuRestart_Click();
+        d_.menus.restart();
     }
     const bool starting = !s_.playing();
-    d_.run.Button1_Click();
+    d_.run.pressPlay();
     // A run that could not start has told the user why; pressing Start again for every
     // recorded spin would only repeat that message.
     if (starting && !s_.playing()) return;
@@ -128,13 +130,13 @@ void HistoryReplay::replayStep() {
     }
     const int number = d_.history_[r.next];
     if (!d_.selected_) {
-        d_.run.Picture3_Click(number);
+        d_.run.clickBoard(number);
         d_.selected_ = true;
     }
     if (!s_.acceptsPress) return;
     // A click of the user's while the replay waited must not change the recorded spin.
-    if (!s_.SpinPending || s_.SpinNumber != number) d_.run.Picture3_Click(number);
-    d_.run.Button1_Click();
+    if (!s_.SpinPending || s_.SpinNumber != number) d_.run.clickBoard(number);
+    d_.run.pressPlay();
     s_.SpinWaitLeft = 1;
     r.phase = ReplayPhase::WaitSpin;
 }

@@ -64,13 +64,13 @@ ActionResult Advisor::userOpenWindow(const StartOptions& options) {
     d_.recordUndo_ = options.recordUndo && !options.style;
     d_.keepRunFile_ = options.keepRunFile && !options.style;
     d_.shown_ = options.shown;
-    const ActionResult result = Form_Load(options);
+    const ActionResult result = openWindow(options);
     d_.style.syncStyle();
     return result;
 }
 
 void Advisor::userCloseWindow() {
-    d_.menus.Form_Unload();
+    d_.menus.closeWindow();
 }
 
 ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
@@ -100,7 +100,7 @@ ActionResult Advisor::userPress(std::string_view name) {
                                  [&] { return d_.controls.doPress(name); });
     }
     const ActionResult result = d_.controls.doPress(name);
-    // Deleting a casino ends the history only when the user says Yes (Command1_Click).
+    // Deleting a casino ends the history only when the user says Yes (deleteSelectedCasino).
     if (result.ok && !is(ControlRole::DeleteCasino)) d_.journal.endUndoHistory();
     if (result.ok) d_.runFile.markRunDirty();
     d_.style.syncStyle();
@@ -125,7 +125,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
     if (name == "mnuProg")
         return d_.journal.logged(Act::Menu, kMenuProg, [&] { return d_.controls.doMenu(name, k); });
     const ActionResult result = d_.controls.doMenu(name, k);
-    // Default Settings ends the history when the user says Yes (mnuLoadSettings_Click); About,
+    // Default Settings ends the history when the user says Yes (reloadSettings); About,
     // Instructions and the casino sites change nothing.
     if (result.ok && name == "mnuRestart") d_.journal.endUndoHistory();
     if (result.ok) d_.runFile.markRunDirty();
@@ -135,7 +135,7 @@ ActionResult Advisor::userMenu(std::string_view name, int k) {
 
 ActionResult Advisor::userCloseWagering() {
     if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
-    d_.wagering.frmWagering_QueryUnload();
+    d_.wagering.wageringClosed();
     d_.journal.endUndoHistory();
     d_.runFile.markRunDirty();
     return {};
@@ -151,7 +151,7 @@ void Advisor::userTick() {
     const bool dirty = d_.runDirty_, ready = s_.acceptsPress, open = d_.runFile.runOpen(),
                bet = s_.BetOpen;
     d_.journal.logged(Act::Tick, 0, [&] {
-        d_.run.Timer1_Timer();
+        d_.run.tick();
         return ActionResult{};
     });
     // Most ticks only count down and blink: the run file is written for the ticks that end a

@@ -119,12 +119,12 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
             if (!v) return ActionResult::refused("a check box takes 0 or 1");
             if (box.value == *v) return {};
             box.value = *v;
-            if (c.role == ControlRole::WatchFamily && c.index == 7) d_.style.chk7_Click();
-            if (c.role == ControlRole::WatchEvenChance) d_.style.chk7_sub_MouseUp(c.index);
-            if (c.role == ControlRole::ConservativeBetting) d_.style.Check8_Click();
+            if (c.role == ControlRole::WatchFamily && c.index == 7) d_.style.evenBetsToggled();
+            if (c.role == ControlRole::WatchEvenChance) d_.style.evenPairReleased(c.index);
+            if (c.role == ControlRole::ConservativeBetting) d_.style.conservativeToggled();
             if (c.role == ControlRole::RandomThreshold) {
-                d_.style.RandomBox_Click(c.index);
-                d_.style.RandomBox_MouseUp(c.index);
+                d_.style.randomToggled(c.index);
+                d_.style.randomReleased(c.index);
             }
             return {};
         }
@@ -134,14 +134,14 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
             if (value != "1") return ActionResult::refused("an option button takes 1");
             if (c.role == ControlRole::PlayStyle) {
                 for (int i = 1; i <= 3; ++i) f.styleButtons[i].value = i == c.index;
-                if (c.index == 1) d_.style.BetStyle1_Click();
-                if (c.index == 2) d_.style.BetStyle2_Click();
-                if (c.index == 3) d_.style.BetStyle3_Click();
+                if (c.index == 1) d_.style.chooseClassic();
+                if (c.index == 2) d_.style.chooseMulti();
+                if (c.index == 3) d_.style.chooseSuper();
             } else {
                 f.aggressiveDefaults.value = &option == &f.aggressiveDefaults;
                 f.conservativeDefaults.value = &option == &f.conservativeDefaults;
-                if (&option == &f.aggressiveDefaults) d_.style.Option2_Click();
-                if (&option == &f.conservativeDefaults) d_.style.Option3_Click();
+                if (&option == &f.aggressiveDefaults) d_.style.applyAggressiveDefaults();
+                if (&option == &f.conservativeDefaults) d_.style.applyConservativeDefaults();
             }
             return {};
         }
@@ -151,17 +151,17 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
             if (!box.enabled) return disabled(name);
             box.text = std::string(value);
             if (c.role != ControlRole::Balance) {
-                d_.style.Text_LostFocus(c.index, c.role == ControlRole::ThresholdHigh);
+                d_.style.thresholdLeft(c.index, c.role == ControlRole::ThresholdHigh);
             }
             return {};
         }
         case ControlKind::List: {
             // The entry whose text is the value.
             if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
-            if (c.role == ControlRole::UnitWager) d_.style.cboWager_Click();
-            if (c.role == ControlRole::SpinLimit) d_.style.cboSpins_Click();
-            if (c.role == ControlRole::Casino) d_.casinos.Casino_Click();
-            if (c.role == ControlRole::HowMany) d_.style.HowMany_Click(c.index);
+            if (c.role == ControlRole::UnitWager) d_.style.unitWagerChosen();
+            if (c.role == ControlRole::SpinLimit) d_.style.spinIntervalChosen();
+            if (c.role == ControlRole::Casino) d_.casinos.casinoChosen();
+            if (c.role == ControlRole::HowMany) d_.style.howManyChosen(c.index);
             return {};
         }
         case ControlKind::Button:
@@ -186,7 +186,7 @@ ActionResult WageringEditor::wageringSet(std::string_view name, std::string_view
             CheckBox& box = *checkBoxOf(f, *control);
             if (box.value == *v) return {};
             box.value = *v;
-            frmWagering_Check1_Click();
+            autoIncreaseToggled();
             return {};
         }
         case ControlKind::List:
@@ -204,13 +204,13 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
         if (!control) return unknown(name);
         switch (control->role) {
             case ControlRole::WageringDefaults:
-                d_.wagering.frmWagering_Command1_Click();
+                d_.wagering.wageringDefaults();
                 return {};
             case ControlRole::WageringOk:
-                d_.wagering.frmWagering_Command2_Click();
+                d_.wagering.wageringOk();
                 return {};
             case ControlRole::WageringCancel:
-                d_.wagering.frmWagering_Command3_Click();
+                d_.wagering.wageringCancel();
                 return {};
             default:
                 return unknown(name);
@@ -223,16 +223,16 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
     if (!button->enabled) return disabled(name);
     switch (control->role) {
         case ControlRole::Start:
-            d_.run.Button1_Click();
+            d_.run.pressPlay();
             break;
         case ControlRole::MoreOrLess:
-            d_.style.cmdMore_Click();
+            d_.style.toggleAdvanced();
             break;
         case ControlRole::DeleteCasino:
-            d_.casinos.Command1_Click();
+            d_.casinos.deleteSelectedCasino();
             break;
         default:
-            d_.replay.Command2_Click();
+            d_.replay.startReplay();
             break;
     }
     return {};
@@ -242,7 +242,7 @@ ActionResult ControlAdapter::doClickCell(int cell) {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (cell < 0 || cell >= board::kCellCount)
         return ActionResult::refused("no board cell " + std::to_string(cell));
-    d_.run.Picture3_Click(cell);
+    d_.run.clickBoard(cell);
     return {};
 }
 
@@ -252,38 +252,38 @@ ActionResult ControlAdapter::doClickChip(int chip) {
         return ActionResult::refused("no chip " + std::to_string(chip));
     if (!s_.form.chips[chip].visible)
         return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
-    d_.run.lblWager_Click(chip);
+    d_.run.clickChip(chip);
     return {};
 }
 
 ActionResult ControlAdapter::doFlip() {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
-    d_.run.Picture2_Click();
+    d_.run.flipBoard();
     return {};
 }
 
 ActionResult ControlAdapter::doMenu(std::string_view name, int k) {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (name == "mnuRestart")
-        d_.menus.mnuRestart_Click();
+        d_.menus.restart();
     else if (name == "mnuLoadSettings")
-        d_.menus.mnuLoadSettings_Click();
+        d_.menus.reloadSettings();
     else if (name == "mnuExit")
-        d_.menus.mnuExit_Click();
+        d_.menus.exitProgram();
     else if (name == "mnuTop")
-        d_.menus.mnuTop_Click();
+        d_.menus.toggleOnTop();
     else if (name == "mnuProg")
-        d_.wagering.mnuProg_Click();
+        d_.wagering.openWageringDialog();
     else if (name == "mnuAbout")
-        d_.menus.mnuAbout_Click();
+        d_.menus.showAbout();
     else if (name == "mnuInstructions")
-        d_.menus.mnuInstructions_Click();
+        d_.menus.showInstructions();
     else if (name == "mnuCasino") {
         if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
             return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
         }
         if (!s_.form.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
-        d_.menus.mnuCasino_Click(k);
+        d_.menus.openCasinoSite(k);
     } else {
         return ActionResult::refused("no menu item named " + std::string(name));
     }

@@ -18,7 +18,8 @@ ActionResult WageringEditor::refusedUnlessWageringOpen() const {
                           : ActionResult::refused("the Custom Wagering dialog is not open");
 }
 
-void WageringEditor::mnuProg_Click() {
+// mnuProg_Click
+void WageringEditor::openWageringDialog() {
     LoadControls();
     s_.form.wageringDialog.open = true;
 }
@@ -35,14 +36,16 @@ void WageringEditor::LoadControls() {
     };
     select(w.increaseChips, s_.wagering.IncreaseChips);
     select(w.increaseSteps, s_.wagering.IncreaseSteps);
-    frmWagering_Check1_Click();
+    autoIncreaseToggled();
 }
 
-void WageringEditor::frmWagering_Check1_Click() {
+// frmWagering_Check1_Click
+void WageringEditor::autoIncreaseToggled() {
     s_.form.wageringDialog.increaseChips.enabled = s_.form.wageringDialog.autoIncrease.value == 1;
 }
 
-void WageringEditor::frmWagering_Command1_Click() {
+// frmWagering_Command1_Click
+void WageringEditor::wageringDefaults() {
     if (d_.files_) {
         WriteDefaultWagering(d_.wageringFile_, &log_);
         LoadWagering(s_.wagering, d_.wageringFile_, &log_);
@@ -52,15 +55,18 @@ void WageringEditor::frmWagering_Command1_Click() {
     LoadControls();
 }
 
-void WageringEditor::frmWagering_Command2_Click() {
+// frmWagering_Command2_Click
+void WageringEditor::wageringOk() {
     if (SaveWagering()) s_.form.wageringDialog.open = false;
 }
 
-void WageringEditor::frmWagering_Command3_Click() {
+// frmWagering_Command3_Click
+void WageringEditor::wageringCancel() {
     s_.form.wageringDialog.open = false;
 }
 
-void WageringEditor::frmWagering_QueryUnload() {
+// frmWagering_QueryUnload
+void WageringEditor::wageringClosed() {
     SaveWagering();
     s_.form.wageringDialog.open = false;
 }

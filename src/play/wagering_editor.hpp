@@ -16,15 +16,15 @@ class WageringEditor {
 
     ActionResult refusedWhileWageringOpen() const;   // an action on the main window
     ActionResult refusedUnlessWageringOpen() const;  // an action on the dialog
-    void mnuProg_Click();
+    void openWageringDialog();
     // Wagering dialog.
     void LoadControls();
-    void frmWagering_Check1_Click();
+    void autoIncreaseToggled();
     // The custom wagering dialog.
-    void frmWagering_Command1_Click();  // Defaults
-    void frmWagering_Command2_Click();  // OK
-    void frmWagering_Command3_Click();  // Cancel
-    void frmWagering_QueryUnload();  // the close box
+    void wageringDefaults();  // Defaults
+    void wageringOk();        // OK
+    void wageringCancel();    // Cancel
+    void wageringClosed();    // the close box
     bool SaveWagering();
     ActionResult wageringSet(std::string_view name, std::string_view value);
     // The dialog is modal: while it is open, the main window takes no action. Each guard
