@@ -78,78 +78,66 @@ bool RunCycle::ValidateStart() {
 }
 
 void RunCycle::PrepareRun() {
-    Form& f = s_.form;
     s_.acceptsPress = true;
-    f.startButton.enabled = true;
     s_.StepIndex = 0;
     InitBetTable(s_);
-    d_.view.hideChips();
-    f.marker.visible = false;
     s_.SpinWaitActive = false;
-    f.adviceLabel.caption = "Configure Play Style and Press Start";
-    f.adviceLabel.visible = true;
+    s_.advice = Advice::of(Advice::Kind::Configure);
     s_.RunStart = ports_.clock.nowMs();
     s_.phase = RunPhase::Idle;
-    f.startButton.caption = "Start";
     s_.sleepers.clearAll();
-    if (s_.RecordedSpins == 0) f.historyBox.clear();
     s_.QuitPending = false;
     s_.Wins = 0;
     s_.wager.NetChips = 0;
-    d_.view.paint(s_.NormalColor);
     s_.CurrentBet.clear();
     s_.BetOpen = false;
     s_.TableSpins = 0;
     s_.RunBalances.clear();
     s_.runTally.clear();
-    d_.view.writeRunCaption();
+    d_.view.runPrepared();
 }
 
 void RunCycle::BeginRun() {
-    Form& f = s_.form;
-    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = false;
-    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = false;
-    f.singleBox.enabled = false;
-    f.winLimitList.enabled = false;
-    f.timeLimitList.enabled = false;
-    f.unitWagerList.enabled = false;
-    f.balanceBox.enabled = false;
-    f.picture.visible = false;
-    s_.Balance = parseNumber(f.balanceBox.text).value_or(0);
+    // The bankroll as the player entered it.
+    s_.Balance = parseNumber(s_.form.balanceBox.text).value_or(0);
     s_.RunStart = ports_.clock.nowMs();
     // The undo history replays the Start of a resumed run on the resumed run's times.
     if (!d_.replaying_) d_.awayMs_ = 0;
     s_.SpinWaitActive = false;
-    f.adviceLabel.caption = "Spin Only";
+    s_.advice = Advice::spinOnly();
     s_.phase = RunPhase::Playing;
-    f.startButton.caption = "Submit";
     s_.Wins = 0;
+    d_.view.runBegun();
 }
 
 void RunCycle::CommonEnding() {
-    d_.view.showBalance();
     s_.RunBalances.push_back(s_.Balance);
-    if (!s_.ReplayMode) s_.acceptsPress = s_.form.startButton.enabled = false;
+    if (!s_.ReplayMode) s_.acceptsPress = false;
     s_.SpinWaitActive = true;
     s_.SpinWaitLeft = s_.SpinInterval;
     s_.SpinPending = false;
-    s_.form.marker.visible = false;
+    d_.view.spinWaitStarted();
 }
 
 void RunCycle::EndBet(bool countSpin) {
     s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
     d_.style.drawStartThresholds();
-    d_.view.hideChips();
-    d_.view.paint(s_.NormalColor);
     if (countSpin) {
         countUp(s_.TotalSpins);
         countUp(s_.TableSpins);
     }
-    s_.acceptsPress = s_.form.startButton.enabled = true;
-    s_.form.marker.visible = false;
-    s_.form.adviceLabel.caption = "Spin Only";
+    s_.acceptsPress = true;
+    s_.advice = Advice::spinOnly();
     s_.BetOpen = false;
     s_.SpinWaitActive = true;
+    d_.view.betEnded();
+}
+
+// "Quit NOW": the run ends, and the next press starts a new one.
+void RunCycle::adviseQuit() {
+    s_.phase = RunPhase::Quit;
+    s_.advice = Advice::of(Advice::Kind::Quit);
+    d_.view.showQuit();
 }
 
 long long Advisor::stakesOpen() const {
@@ -189,15 +177,12 @@ void ClassicEngine::classicNoBet() {
         if (i >= kEvenPasses && s_.BetOpen) break;
         runPass(s_, passes[i], s_.TotalSpins);
     }
-    s_.form.adviceLabel.caption = s_.advice.text();
+    d_.view.showAdvice();
 
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
         s_.Stake = stakeOf(1, s_.UnitWager());
-        d_.view.paint(s_.BetColor);
-        s_.form.chips[0].caption = std::to_string(s_.Stake);
-        s_.form.chips[0].image = board::kImageOther;
-        d_.view.PlaceChip(0, s_.CurrentBet[0]);
+        d_.view.layClassicChip(true);
     }
     d_.run.CommonEnding();
 }
@@ -232,12 +217,11 @@ void ClassicEngine::classicBetOpen() {
         }
         if (code == kStepQuit) s_.QuitPending = true;
         if (!s_.QuitPending) {
-            s_.form.chips[0].caption = std::to_string(s_.Stake);
-            d_.view.paint(s_.BetColor);
-            s_.form.adviceLabel.caption =
-                "Bet $" + std::to_string(s_.Stake) + " on " + std::string(label(s_.CurrentBet[0]));
+            s_.advice = Advice::betAgain(s_.CurrentBet[0], s_.Stake);
+            d_.view.layClassicChip(false);
+            d_.view.showAdvice();
         } else {
-            d_.view.showQuit();
+            d_.run.adviseQuit();
             d_.view.hideChips();
         }
         d_.run.CommonEnding();

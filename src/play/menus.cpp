@@ -10,17 +10,7 @@ namespace brisvale {
 // mnuRestart_Click
 void MenuBar::restart() {
     d_.run.PrepareRun();
-    Form& f = s_.form;
-    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = true;
-    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = true;
-    f.singleBox.enabled = true;
-    f.balanceBox.enabled = true;
-    f.moreButton.enabled = true;
-    f.winLimitList.enabled = true;
-    f.timeLimitList.enabled = true;
-    f.unitWagerList.enabled = true;
-    for (int i = 1; i <= 3; ++i) f.styleButtons[i].enabled = true;
-    f.picture.visible = true;
+    d_.view.panelReleased();
 }
 
 // mnuLoadSettings_Click

@@ -49,10 +49,9 @@ void MultiEngine::MultiSpin() {
 // Chips shown always say how to bet them, in Super as in Multi.
 void MultiEngine::multiCaption() {
     // One stake for all only when every chip shown carries it.
-    s_.form.adviceLabel.caption =
-        d_.laid_.count > 0 && d_.laid_.same
-            ? "Bet $" + std::to_string(d_.laid_.stake) + " on all chips shown."
-            : "Bet the stake shown on each chip.";
+    s_.advice = d_.laid_.count > 0 && d_.laid_.same ? Advice::onAllChips(d_.laid_.stake)
+                                                    : Advice::of(Advice::Kind::OnEachChip);
+    d_.view.showAdvice();
 }
 
 void MultiEngine::multiNoBet() {
@@ -66,7 +65,8 @@ void MultiEngine::multiNoBet() {
     if (s_.BetOpen) {
         multiCaption();
     } else {
-        s_.form.adviceLabel.caption = "Spin Only";
+        s_.advice = Advice::spinOnly();
+        d_.view.showAdvice();
     }
     multiEnding();
 }
@@ -91,7 +91,7 @@ void MultiEngine::multiLoss() {
     }
     if (s_.QuitPending) {
         // No bet is advised beside "Quit NOW".
-        d_.view.showQuit();
+        d_.run.adviseQuit();
         d_.view.hideChips();
     }
     d_.view.showBalance();
@@ -128,7 +128,7 @@ void MultiEngine::multiWin() {
 void MultiEngine::multiEnding() {
     d_.run.CommonEnding();
     s_.acceptsPress = false;
-    s_.form.startButton.enabled = false;
+    d_.view.showPressAccepted();
 }
 
 // ProgMultiBet (Super) and ContMultiBet (Multi): choose the bets of the next spin and lay
@@ -142,7 +142,8 @@ void MultiEngine::multiPasses(bool super) {
 }
 
 void MultiEngine::ProgMultiBet() {
-    s_.form.adviceLabel.caption = "Spin Only";
+    s_.advice = Advice::spinOnly();
+    d_.view.showAdvice();
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
     for (BetId w : s_.WinningBets) {
@@ -155,7 +156,8 @@ void MultiEngine::ProgMultiBet() {
 }
 
 void MultiEngine::ContMultiBet() {
-    s_.form.adviceLabel.caption = "Spin Only";
+    s_.advice = Advice::spinOnly();
+    d_.view.showAdvice();
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
     // Every spin the Multi bets are chosen anew; a bet chosen again keeps its step count.
@@ -183,11 +185,9 @@ void MultiEngine::ContMultiBet() {
 }
 
 void MultiEngine::layMultiChips(bool super, const BetList& former) {
-    Form& f = s_.form;
     if (!s_.BetOpen) {
-        d_.view.paint(s_.NormalColor);
-        f.adviceLabel.caption = "Spin Only";
-        d_.view.hideChips();
+        s_.advice = Advice::spinOnly();
+        d_.view.noBetsLaid();
         return;
     }
     s_.Stake = stakeOf(1, s_.UnitWager());
@@ -206,14 +206,10 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
     d_.laid_ = {};
     for (int i = 0; i < laid.size() && i < board::kChipCount; ++i) {
         const BetId id = laid[i];
-        Chip& chip = f.chips[i];
-        if (d_.shown_) {
-            chip.image = board::kImageOther;
-            chip.blackText = false;
-        }
+        d_.view.greyChip(i);
         const int code = StepBet(id);
         if (code != kStepStake) {
-            if (d_.shown_) chip.caption.clear();
+            d_.view.emptyChip(i);
             if (super && code == kStepStop) s_.betSteps[id] = 0;
             if (super && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
@@ -228,16 +224,12 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
         d_.laid_.stake = s_.Stake;
         ++d_.laid_.count;
         carriedOn = carriedOn || former.contains(id);
-        if (!d_.shown_) continue;
-        chip.caption = std::to_string(s_.Stake);
-        d_.view.setImage(i, id, super);
-        chip.tooltip = super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id))
-                             : std::string();
-        d_.view.PlaceChip(i, id);
+        d_.view.layMultiChip(i, id, super);
     }
     if (s_.BetOpen) {
+        s_.advice = Advice::of(Advice::Kind::Silent);
         d_.view.paint(s_.BetColor);
-        f.adviceLabel.caption.clear();
+        d_.view.showAdvice();
     }
     // Super: once the wins per table are reached, no new progression starts.
     if (super && !carriedOn && s_.Wins >= s_.style.winsPerTable) {
@@ -245,9 +237,8 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
     }
     // A pass that leaves nothing open looks like one that opened nothing.
     if (!s_.BetOpen) {
-        d_.view.paint(s_.NormalColor);
-        f.adviceLabel.caption = "Spin Only";
-        d_.view.hideChips();
+        s_.advice = Advice::spinOnly();
+        d_.view.noBetsLaid();
     }
 }
 

@@ -25,6 +25,24 @@ class Presenter {
     void showBalance();
     void showQuit();
     void refreshBalanceLabels();
+    // The advice of the run, in words.
+    void showAdvice();
+    void showPressAccepted();
+    void runPrepared();
+    void runBegun();
+    // The panel's controls of a run: the style, the limits, the wager and the bankroll.
+    void setRunControlsEnabled(bool on);
+    void panelReleased();
+    void spinWaitStarted();
+    void spinWaitOver();
+    void blink();
+    void betEnded();
+    void showSwitchTable();
+    void layClassicChip(bool newBet);
+    void noBetsLaid();
+    void greyChip(int chip);
+    void emptyChip(int chip);
+    void layMultiChip(int chip, BetId id, bool super);
     void refreshTotalRisk();
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);

@@ -21,6 +21,7 @@ class RunCycle {
     void BeginRun();
     void CommonEnding();
     void EndBet(bool countSpin = true);
+    void adviseQuit();
     bool takeSpin();
     void selectSpin(int number);
     void tick();

@@ -70,13 +70,132 @@ void WageringEditor::changeWager(std::initializer_list<WagerRule> rules) {
     if (changed) d_.view.refreshBalanceLabels();
 }
 
-// "Quit NOW": the run ends, and the next press starts a new one.
 void Presenter::showQuit() {
-    s_.form.adviceLabel.caption = "Quit NOW";
+    showAdvice();
     paint(s_.QuitColor);
     s_.form.picture.visible = true;
-    s_.phase = RunPhase::Quit;
     s_.form.startButton.caption = "Start";
+}
+
+void Presenter::showAdvice() {
+    if (d_.shown_) s_.form.adviceLabel.caption = s_.advice.text();
+}
+
+// The button takes a press exactly when the run does.
+void Presenter::showPressAccepted() {
+    s_.form.startButton.enabled = s_.acceptsPress;
+}
+
+void Presenter::runPrepared() {
+    Form& f = s_.form;
+    showPressAccepted();
+    hideChips();
+    f.marker.visible = false;
+    showAdvice();
+    f.adviceLabel.visible = true;
+    f.startButton.caption = "Start";
+    if (s_.RecordedSpins == 0) f.historyBox.clear();
+    paint(s_.NormalColor);
+    writeRunCaption();
+}
+
+// The style and the bankroll hold for the whole run.
+void Presenter::runBegun() {
+    setRunControlsEnabled(false);
+    showAdvice();
+    s_.form.startButton.caption = "Submit";
+}
+
+void Presenter::setRunControlsEnabled(bool on) {
+    Form& f = s_.form;
+    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = on;
+    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = on;
+    f.singleBox.enabled = on;
+    f.winLimitList.enabled = on;
+    f.timeLimitList.enabled = on;
+    f.unitWagerList.enabled = on;
+    f.balanceBox.enabled = on;
+    f.picture.visible = on;
+}
+
+void Presenter::spinWaitStarted() {
+    showBalance();
+    showPressAccepted();
+    s_.form.marker.visible = false;
+}
+
+void Presenter::spinWaitOver() {
+    showPressAccepted();
+    s_.form.adviceLabel.visible = true;
+}
+
+// The advice blinks while the spin wait runs, in a window someone looks at.
+void Presenter::blink() {
+    if (d_.shown_) s_.form.adviceLabel.visible = !s_.form.adviceLabel.visible;
+}
+
+void Presenter::betEnded() {
+    hideChips();
+    paint(s_.NormalColor);
+    showPressAccepted();
+    s_.form.marker.visible = false;
+    showAdvice();
+}
+
+void Presenter::showSwitchTable() {
+    showAdvice();
+    hideChips();
+    paint(s_.NormalColor);
+    s_.form.picture.visible = true;
+    s_.form.startButton.caption = "Start";
+}
+
+// Classic: the chip of the open bet, with its stake; a new bet's chip is laid on its spot.
+void Presenter::layClassicChip(bool newBet) {
+    paint(s_.BetColor);
+    if (!d_.shown_) return;
+    Chip& chip = s_.form.chips[0];
+    chip.caption = std::to_string(s_.Stake);
+    if (newBet) {
+        chip.image = board::kImageOther;
+        PlaceChip(0, s_.CurrentBet[0]);
+    }
+}
+
+// Restart: the panel is the player's again.
+void Presenter::panelReleased() {
+    setRunControlsEnabled(true);
+    s_.form.moreButton.enabled = true;
+    for (int i = 1; i <= 3; ++i) s_.form.styleButtons[i].enabled = true;
+}
+
+void Presenter::noBetsLaid() {
+    paint(s_.NormalColor);
+    showAdvice();
+    hideChips();
+}
+
+// A chip of a multi-bet pass before its bet is stepped: plain until it is laid.
+void Presenter::greyChip(int chip) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    c.image = board::kImageOther;
+    c.blackText = false;
+}
+
+void Presenter::emptyChip(int chip) {
+    if (d_.shown_) s_.form.chips[chip].caption.clear();
+}
+
+// A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
+void Presenter::layMultiChip(int chip, BetId id, bool super) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    c.caption = std::to_string(s_.Stake);
+    setImage(chip, id, super);
+    c.tooltip =
+        super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id)) : std::string();
+    PlaceChip(chip, id);
 }
 
 void Presenter::refreshBalanceLabels() {

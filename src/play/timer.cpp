@@ -42,7 +42,6 @@ void Presenter::writeTimerCaption() {
 
 // Timer1_Timer
 void RunCycle::tick() {
-    Form& f = s_.form;
     d_.view.writeTimerCaption();
 
     // The limits are read only when the advice could be given, and the bet table (a walk over
@@ -56,24 +55,20 @@ void RunCycle::tick() {
     };
     if (!s_.BetOpen && switchDue()) {
         s_.BetOpen = true;
-        f.adviceLabel.caption = "Switch Table/Press Start";
-        d_.view.hideChips();
-        d_.view.paint(s_.NormalColor);
-        f.picture.visible = true;
+        s_.advice = Advice::of(Advice::Kind::SwitchTable);
         s_.CurrentBet.clear();
         s_.phase = RunPhase::SwitchTable;
-        f.startButton.caption = "Start";
+        d_.view.showSwitchTable();
     }
 
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
         --s_.SpinWaitLeft;
-        if (s_.SpinWaitActive && d_.shown_) f.adviceLabel.visible = !f.adviceLabel.visible;
+        if (s_.SpinWaitActive) d_.view.blink();
     } else {
         s_.acceptsPress = true;
-        f.startButton.enabled = true;
         s_.SpinWaitActive = false;
-        f.adviceLabel.visible = true;
+        d_.view.spinWaitOver();
     }
 
     if (d_.replay_) d_.replay.replayStep();

@@ -100,16 +100,28 @@ struct StyleSettings {
     int atOnce(Family f) const { return betsAtOnce[static_cast<int>(f)]; }
 };
 
-// What the rules advise for the next spin while they choose the bets; the label under the board
-// is rendered from it.
+// What the rules advise for the next spin; the label under the board is rendered from it.
 struct Advice {
-    enum class Kind : std::uint8_t { SpinOnly, Bet };
+    enum class Kind : std::uint8_t {
+        SpinOnly,
+        Bet,          // a new bet, in the words of its family
+        BetAgain,     // Classic: the next stake of the open bet
+        OnAllChips,   // multi-bet play: one stake on every chip shown
+        OnEachChip,   // multi-bet play: the stake on each chip
+        Configure,    // no run yet
+        Quit,         // the progression says stop
+        SwitchTable,  // the table has given what it will
+        Silent,       // chips are being laid
+    };
     Kind kind = Kind::SpinOnly;
-    BetId bet = 0;         // Bet: the bet shown
-    long long amount = 0;  // Bet: the dollars its caption names
+    BetId bet = 0;         // the bet named
+    long long amount = 0;  // the dollars named
     static Advice spinOnly() { return {}; }
     static Advice betOn(BetId id, long long dollars) { return {Kind::Bet, id, dollars}; }
-    std::string text() const { return kind == Kind::Bet ? caption(bet, amount) : "Spin Only"; }
+    static Advice betAgain(BetId id, long long dollars) { return {Kind::BetAgain, id, dollars}; }
+    static Advice onAllChips(long long dollars) { return {Kind::OnAllChips, 0, dollars}; }
+    static Advice of(Kind kind) { return {kind, 0, 0}; }
+    std::string text() const;
 };
 
 struct PlayState {
