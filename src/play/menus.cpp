@@ -19,7 +19,7 @@ void MenuBar::reloadSettings() {
     d_.journal.endUndoHistory();
     d_.style.WriteDefaultSettings();
     d_.style.ApplySettings();
-    d_.view.settleStyleControls();
+    d_.style.settleStyleControls();
 }
 
 // mnuExit_Click

@@ -107,7 +107,8 @@ void StylePanel::howManyChosen(int) {
 
 // cboWager_Click
 void StylePanel::unitWagerChosen() {
-    s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
+    syncStyle();
+    s_.wager.UnitWager = s_.style.unitWager;
     d_.view.refreshBalanceLabels();
 }
 

@@ -27,6 +27,12 @@ class Presenter {
     void refreshBalanceLabels();
     // The advice of the run, in words.
     void showAdvice();
+    void markSpinOnBoard();
+    void markSpinOnChip(int chip);
+    // The number a chip names (Super's single numbers), if any.
+    std::optional<int> numberOnChip(int chip) const;
+    void turnBoard();
+    void showUnitWager();
     void showPressAccepted();
     void runPrepared();
     void runBegun();
@@ -47,7 +53,6 @@ class Presenter {
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);
     void ApplyHighBoxes();
-    void settleStyleControls();
 
   private:
     Desk& d_;

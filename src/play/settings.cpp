@@ -149,6 +149,8 @@ StyleSettings StylePanel::panelStyle() const {
         static_cast<int>(parseWhole(f.winLimitList.text(), 0, 1000000).value_or(0));
     style.minutesPerTable =
         static_cast<int>(parseWhole(f.timeLimitList.text(), 0, 1000000).value_or(0));
+    style.unitWager =
+        parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
     return style;
 }
 
@@ -280,25 +282,26 @@ void StylePanel::WriteDefaultSettings() {
 
 // After the program itself has loaded settings, the controls stand as the user's click on the
 // selected style would leave them.
-void Presenter::settleStyleControls() {
+void StylePanel::settleStyleControls() {
     Form& f = s_.form;
     const bool multi = !f.styleButtons[1].value;
-    setStyleControlsEnabled(multi);
+    d_.view.setStyleControlsEnabled(multi);
     s_.MultiBetPlay = multi;
     if (multi) {
-        refreshTotalRisk();
+        d_.view.refreshTotalRisk();
     } else {
         f.singleBox.value = 0;
         f.totalRiskLabel.caption = "Total Risk: N/A";
     }
-    ApplyHighBoxes();
+    d_.view.ApplyHighBoxes();
     const Preset single =
         f.aggressiveDefaults.value ? Preset::MultiAggressive : Preset::MultiConservative;
     f.threshold(7).low.text = std::to_string(settings_[presetLowPos(single, 7)]);
     f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
+    syncStyle();
     d_.wagering.syncUnitWager();
-    refreshBalanceLabels();
-    d_.style.spinIntervalChosen();
+    d_.view.refreshBalanceLabels();
+    spinIntervalChosen();
 }
 
 }  // namespace brisvale

@@ -54,7 +54,7 @@ void Presenter::showBalance() {
 
 // Every press starts from the minimum wager the list shows.
 void WageringEditor::syncUnitWager() {
-    s_.wager.UnitWager = s_.form.unitWagerList.index + 1;
+    s_.wager.UnitWager = s_.style.unitWager;
 }
 
 // The engine moves the minimum-wager list itself, which runs no click handler (only a user's
@@ -63,10 +63,10 @@ void WageringEditor::syncUnitWager() {
 void WageringEditor::changeWager(std::initializer_list<WagerRule> rules) {
     MinimumWager wager = s_.wager;
     for (WagerRule rule : rules) rule(s_.wagering, wager);
-    const int index = static_cast<int>(wager.UnitWager - kLowestWager);
-    const bool changed = s_.form.unitWagerList.index != index;
-    s_.form.unitWagerList.index = index;
+    const bool changed = s_.style.unitWager != wager.UnitWager;
+    s_.style.unitWager = wager.UnitWager;
     s_.wager = wager;
+    d_.view.showUnitWager();
     if (changed) d_.view.refreshBalanceLabels();
 }
 
@@ -75,6 +75,11 @@ void Presenter::showQuit() {
     paint(s_.QuitColor);
     s_.form.picture.visible = true;
     s_.form.startButton.caption = "Start";
+}
+
+// The minimum-wager list shows the wager of the style.
+void Presenter::showUnitWager() {
+    s_.form.unitWagerList.index = static_cast<int>(s_.style.unitWager - kLowestWager);
 }
 
 void Presenter::showAdvice() {

@@ -205,7 +205,7 @@ ActionResult Advisor::openWindow(const StartOptions& options) {
                                   : d_.style_->settings.status != SettingsStatus::Missing;
     if (!stored) d_.style.WriteDefaultSettings();
     d_.style.LoadSettings();
-    d_.view.settleStyleControls();
+    d_.style.settleStyleControls();
     d_.runFile.offerResume();
     log_.write("17");
     return {};

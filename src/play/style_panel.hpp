@@ -19,6 +19,8 @@ class StylePanel {
     // The play style as the panel shows it, and whether a style is chosen at all.
     StyleSettings panelStyle() const;
     bool styleChosen() const;
+    // The panel after its settings changed: the controls of the style, the wager, the labels.
+    void settleStyleControls();
     // The thresholds as the panel's boxes hold them.
     ThresholdEntries thresholdEntries() const;
     // DrawThresholds on the panel's entries; false, after its message, on a bad entry.

@@ -95,6 +95,7 @@ struct StyleSettings {
     bool conservative = false;
     int winsPerTable = 0;     // the table-switch advice after this many wins
     int minutesPerTable = 0;  // or after this many minutes at the table
+    long long unitWager = 1;  // the minimum wager, in dollars
 
     bool watches(Pass p) const { return watched[static_cast<int>(p)]; }
     int atOnce(Family f) const { return betsAtOnce[static_cast<int>(f)]; }
