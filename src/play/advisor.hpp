@@ -10,10 +10,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "play/alerts.hpp"
 #include "play/statistics.hpp"
 #include "play/undo.hpp"
+#include "play/watched_tables.hpp"
 #include "selection/thresholds.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"
@@ -196,6 +199,27 @@ class Advisor {
     MenuItemView importSpinsItem() const;
     MenuItemView exportSpinsItem() const;
 
+    // --- Watched tables (watching.cpp) ---
+    // Watch a casino's table beside the run (the casino is made when missing), and stop.
+    ActionResult userWatch(std::string_view name);
+    ActionResult userUnwatch(std::string_view name);
+    // Where clicks, typed digits and Submit enter spins: a watched table, or the run (nullopt).
+    ActionResult userTarget(std::optional<std::string_view> name);
+    // The card's "Play here": ends the table as the table-switch advice does, chooses that
+    // casino and starts the run warm, with the sleeper tables counted there.
+    ActionResult userPlayHere(std::string_view name);
+    const WatchedTables& watchedTables() const { return watched_; }
+    std::optional<int> watchTarget() const { return target_; }
+    // The number selected for the target table, waiting for Submit.
+    std::optional<int> watchPending() const { return watchPending_; }
+    // The bets the play style shown plays, with the thresholds the run uses (before a Start:
+    // the Low entries).
+    WatchStyle watchStyle() const;
+    // The table-switch advice names this table when it is given: the ripest watched one.
+    std::optional<int> ripestTable() const { return watched_.ripestTable(watchStyle()); }
+    // The alerts raised since the last call, oldest first.
+    std::vector<Alert> takeAlerts() { return std::exchange(alerts_, {}); }
+
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.
     friend class AdvisorTestAccess;
@@ -374,6 +398,41 @@ class Advisor {
     void restore(const Checkpoint& c);
     ActionResult travel(const UndoHistory::Route& route);
     void carryOut(const LoggedAction& a, const LogPosition& at);
+
+    // Watched tables.
+    ActionResult watchClick(int cell);
+    ActionResult watchKey(std::string_view key);
+    ActionResult watchPress();
+    // A press of Button1 for the run, with the alerts it raises.
+    ActionResult runPress(Act act, int arg);
+    void raise(Alert::Kind kind, std::string table, std::string text);
+    // True when the last step to undo (redo) is a watched table's spin, which it then undoes.
+    bool undoTableSpin();
+    bool redoTableSpin();
+    void dropTableSteps(std::string_view name);
+    // The watched tables' spins in Edit > Undo Spin and Redo Spin.
+    void addTableSteps(EditMenuView& view, bool reachable) const;
+    void writeTableLine(const WatchedTable& table);
+    // A casino chosen for the run is no longer watched; keys follow a deleted casino.
+    void unwatchChosen(std::string_view name);
+    void rekeyWatched();
+    Json watchingJson() const;
+    void resumeWatching(const Json& watching);
+    void SwitchTableAdvice();
+    struct TableStep {
+        std::string name;
+        WatchedTable before;  // the table as it stood before the spin
+        int spin = 0;
+        std::size_t stamp = 0;  // the run's undo steps when it was entered
+    };
+    WatchedTables watched_;
+    std::optional<int> target_;
+    std::optional<int> watchPending_;
+    std::optional<TypedDigit> watchTyped_;
+    std::vector<TableStep> tableUndo_;
+    std::vector<TableStep> tableRedo_;
+    std::vector<Alert> alerts_;
+    std::vector<SleepingBet> newlyDue_;
 
     // The run file.
     bool runOpen() const;

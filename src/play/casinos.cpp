@@ -43,6 +43,10 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
 
 }  // namespace
 
+std::string casinoNameProblem(std::string_view name) {
+    return nameProblem(name);
+}
+
 void Advisor::fillCasinoList() {
     ListBox& list = s_.form.Casino;
     list.items = {"Select Casino", "New..."};
@@ -118,6 +122,7 @@ void Advisor::newCasino() {
 void Advisor::loadCasino(int position) {
     s_.form.Text1.clear();
     s_.CasinoName = "- " + s_.form.Casino.items[position];
+    unwatchChosen(s_.form.Casino.items[position]);
     useCasino(readCasino(position).value_or(CasinoRecord{}));
 }
 
@@ -219,6 +224,7 @@ void Advisor::Command1_Click() {
         return;
     }
     fillCasinoList();
+    rekeyWatched();
     s_.form.Text1.clear();
     s_.form.Casino.index = 0;
     endRecording();

@@ -91,7 +91,8 @@ struct SavedRun {
     std::int64_t away = 0;  // the time it stood closed before
     int casino = 0;         // its position in the casino list
     CasinoRecord record;
-    Json undo;  // its undo history, when it was closed with one
+    Json undo;      // its undo history, when it was closed with one
+    Json watching;  // the tables watched beside it
 };
 
 }  // namespace
@@ -121,7 +122,8 @@ bool Advisor::writeRunFile(bool closing) {
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
-        {"state", toJson(s_)}};
+        {"state", toJson(s_)},
+        {"watching", watchingJson()}};
     // The undo history is large and needed only by the next session: it goes with the close.
     if (closing && recordUndo_ && undo_.active()) {
         if (Json undo = undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
@@ -141,7 +143,7 @@ void Advisor::offerResume() {
     const WholeFile file = readWholeFile(runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr};
+    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr, nullptr};
     std::string problem;
     try {
         if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
@@ -193,6 +195,7 @@ void Advisor::offerResume() {
         // than nothing.
         if (doc.contains("away")) run.away = wholeMember(doc, "away", -(1LL << 53), 1LL << 53);
         if (doc.contains("undo")) run.undo = std::move(doc["undo"]);
+        if (doc.contains("watching")) run.watching = std::move(doc["watching"]);
     } catch (const BadStateJson& e) {
         problem = e.what();
     } catch (const Json::exception&) {
@@ -254,6 +257,7 @@ void Advisor::offerResume() {
     if (recordUndo_ && !run.undo.is_null() && resumeUndo(run.undo, run.casino)) {
         undo_.shiftTime(away);
     }
+    resumeWatching(run.watching);
     markRunDirty();
 }
 

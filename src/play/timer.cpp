@@ -40,6 +40,18 @@ void Advisor::writeTimerCaption() {
     }
 }
 
+void Advisor::SwitchTableAdvice() {
+    Form& f = s_.form;
+    s_.BetOpen = true;
+    f.Label1.caption = "Switch Table/Press Start";
+    hideChips();
+    set_backcolor(s_.NormalColor);
+    f.Picture4.visible = true;
+    s_.CurrentBet.clear();
+    s_.phase = RunPhase::SwitchTable;
+    f.Button1.caption = "Start";
+}
+
 void Advisor::Timer1_Timer() {
     Form& f = s_.form;
     writeTimerCaption();
@@ -53,16 +65,7 @@ void Advisor::Timer1_Timer() {
         return std::none_of(s_.betSteps.begin(), s_.betSteps.end(),
                             [](std::int16_t step) { return step > 1; });
     };
-    if (!s_.BetOpen && switchDue()) {
-        s_.BetOpen = true;
-        f.Label1.caption = "Switch Table/Press Start";
-        hideChips();
-        set_backcolor(s_.NormalColor);
-        f.Picture4.visible = true;
-        s_.CurrentBet.clear();
-        s_.phase = RunPhase::SwitchTable;
-        f.Button1.caption = "Start";
-    }
+    if (!s_.BetOpen && switchDue()) SwitchTableAdvice();
 
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;

@@ -89,7 +89,9 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 ActionResult Advisor::userPress(std::string_view name) {
     const ControlEntry* control = findControl(name);
     const auto is = [control](ControlRole role) { return control && control->role == role; };
-    if (is(ControlRole::Start)) return pressButton1(Act::Press, kPressButton1);
+    if (is(ControlRole::Start)) {
+        return target_ && !replaying_ ? watchPress() : runPress(Act::Press, kPressButton1);
+    }
     if (is(ControlRole::MoreOrLess)) {
         return logged(Act::Press, kPressMore, [&] { return doPress(name); });
     }
@@ -105,6 +107,7 @@ ActionResult Advisor::userPress(std::string_view name) {
 }
 
 ActionResult Advisor::userClickCell(int cell) {
+    if (target_ && !replaying_) return watchClick(cell);
     return logged(Act::ClickCell, cell, [&] { return doClickCell(cell); });
 }
 
@@ -137,7 +140,8 @@ ActionResult Advisor::userCloseWagering() {
 }
 
 ActionResult Advisor::userKey(std::string_view key) {
-    if (key == "Enter") return pressButton1(Act::Key, kKeyEnter);
+    if (target_ && !replaying_) return watchKey(key);
+    if (key == "Enter") return runPress(Act::Key, kKeyEnter);
     const int digit = key.size() == 1 ? key[0] - '0' : -1;
     return logged(Act::Key, digit, [&] { return doKey(key); });
 }
@@ -171,6 +175,7 @@ void Advisor::restore(const Checkpoint& c) {
 ActionResult Advisor::userUndo() {
     if (replay_) return ActionResult::refused("nothing can be undone while the replay runs");
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (undoTableSpin()) return {};
     if (!recordUndo_ || undo_.undoCount() == 0) return ActionResult::refused("nothing to undo");
     return travel(undo_.undo());
 }
@@ -178,6 +183,7 @@ ActionResult Advisor::userUndo() {
 ActionResult Advisor::userRedo() {
     if (replay_) return ActionResult::refused("nothing can be redone while the replay runs");
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
+    if (redoTableSpin()) return {};
     if (!recordUndo_ || undo_.redoCount() == 0) return ActionResult::refused("nothing to redo");
     return travel(undo_.redo());
 }
@@ -249,6 +255,7 @@ EditMenuView Advisor::editMenu() const {
                  reachable && view.undoSteps > 0};
     view.redo = {stepCaption("Redo", view.redoSteps ? &undo_.redoStep() : nullptr),
                  reachable && view.redoSteps > 0};
+    addTableSteps(view, !replay_ && !wageringOpen());
     return view;
 }
 
