@@ -23,7 +23,7 @@ json sleepingJson(const SleepingBet& b) {
 
 std::string renderTables(const Advisor& advisor) {
     const WatchedTables& watched = advisor.watchedTables();
-    const WatchStyle style = advisor.watchStyle();
+    const WatchStyle& style = advisor.watchStyle();
     json tables = json::array();
     for (int i = 0; i < watched.size(); ++i) {
         const WatchedTable& t = watched[i];

@@ -4,6 +4,7 @@
 // carry the names of those events (Button1_Click, Picture3_Click, Timer1_Timer, ...); the window
 // and the console call them and render the Form afterwards.
 
+#include <deque>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -214,7 +215,7 @@ class Advisor {
     std::optional<int> watchPending() const { return watchPending_; }
     // The bets the play style shown plays, with the thresholds the run uses (before a Start:
     // the Low entries).
-    WatchStyle watchStyle() const;
+    const WatchStyle& watchStyle() const;
     // The table-switch advice names this table when it is given: the ripest watched one.
     std::optional<int> ripestTable() const { return watched_.ripestTable(watchStyle()); }
     // The alerts raised since the last call, oldest first.
@@ -421,7 +422,8 @@ class Advisor {
     void SwitchTableAdvice();
     struct TableStep {
         std::string name;
-        WatchedTable before;  // the table as it stood before the spin
+        TableCounts before;    // the table as it stood before the spin
+        std::size_t line = 0;  // and the length of its line
         int spin = 0;
         std::size_t stamp = 0;  // the run's undo steps when it was entered
     };
@@ -429,10 +431,12 @@ class Advisor {
     std::optional<int> target_;
     std::optional<int> watchPending_;
     std::optional<TypedDigit> watchTyped_;
-    std::vector<TableStep> tableUndo_;
+    std::deque<TableStep> tableUndo_;
     std::vector<TableStep> tableRedo_;
     std::vector<Alert> alerts_;
     std::vector<SleepingBet> newlyDue_;
+    mutable std::optional<WatchStyle> watchStyleKept_;
+    mutable StyleSettings watchStyleOf_;
 
     // The run file.
     bool runOpen() const;

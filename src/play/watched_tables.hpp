@@ -32,23 +32,36 @@ struct SleepingBet {
 struct WatchStyle {
     BetSet bets;
     std::array<std::int16_t, kFamilyCount> thresholds{};
+    // Per bet: its family's threshold when the style plays it, else -1 (a count never equals it).
+    std::array<std::int16_t, kBetCount> due{};
+
+    WatchStyle() = default;
+    WatchStyle(const BetSet& played, const std::array<std::int16_t, kFamilyCount>& byFamily);
 };
 
-struct WatchedTable {
-    std::string name;
-    int key = 0;                  // its line in the history file (0: not in a file)
-    std::string line;             // that line's value: "name,17,4,"
-    SleeperTables sleepers;       // counted over every recorded spin
-    int counted = 0;              // recorded spins its sleepers have counted (saturating)
-    int spins = 0;                // spins entered while watched
+// What a spin changes at a table, besides its line: an undone spin puts it back.
+struct TableCounts {
+    // With nothing ever cleared at a watched table, its eleven sleeper tables hold the same
+    // counters: one is kept.
+    SleeperTables::Counters counters{};
+    int counted = 0;                              // recorded spins counted (saturating)
+    int spins = 0;                                // spins entered while watched
     std::array<std::int16_t, kBetCount> slept{};  // per bet, as its trigger would see it
     std::array<std::int8_t, kLastShown> last{};   // newest first
     int lastCount = 0;
+};
+
+struct WatchedTable : TableCounts {
+    std::string name;
+    int key = 0;       // its line in the history file (0: not in a file)
+    std::string line;  // that line's value: "name,17,4,"
 
     // The last numbers, newest first.
     std::span<const std::int8_t> lastNumbers() const {
         return {last.data(), static_cast<std::size_t>(lastCount)};
     }
+    // The eleven sleeper tables a run started here begins with.
+    SleeperTables sleepers() const;
 };
 
 class WatchedTables {
@@ -65,7 +78,8 @@ class WatchedTables {
     // Enters a spin (0..36) at table i: counts it and appends it to the table's line. Returns
     // the bets of `style` that became due with it, into `due` (cleared first).
     void enter(int i, int spin, const WatchStyle& style, std::vector<SleepingBet>& due);
-    // Puts table i back as it was (an undone spin).
+    // Puts table i back as it was before a spin: its counts, and its line cut to `lineSize`.
+    void putBack(int i, const TableCounts& counts, std::size_t lineSize);
     void put(int i, WatchedTable table) { tables_[static_cast<std::size_t>(i)] = std::move(table); }
     void setKey(int i, int key) { tables_[static_cast<std::size_t>(i)].key = key; }
 

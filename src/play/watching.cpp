@@ -12,7 +12,7 @@
 namespace brisvale {
 namespace {
 
-constexpr std::int64_t kJoinMs = 1000;  // a second digit within this joins the first
+constexpr std::int64_t kJoinMs = 1000;     // a second digit within this joins the first
 constexpr std::size_t kMostAlerts = 1000;  // kept for a front end that takes none
 
 std::string dueText(const SleepingBet& b, std::string_view table) {
@@ -22,19 +22,24 @@ std::string dueText(const SleepingBet& b, std::string_view table) {
 
 }  // namespace
 
-WatchStyle Advisor::watchStyle() const {
-    WatchStyle w;
-    w.bets = watchedBets(s_.style);
-    if (s_.phase != RunPhase::Idle) {
-        w.thresholds = s_.StartThreshold;
-        return w;
+const WatchStyle& Advisor::watchStyle() const {
+    Thresholds thresholds = s_.StartThreshold;
+    if (s_.phase == RunPhase::Idle) {
+        // Before the first Start nothing is drawn yet: a table is judged by the Low entries.
+        const ThresholdEntries entries = thresholdEntries();
+        for (int f = 0; f < kFamilyCount; ++f) {
+            thresholds[static_cast<std::size_t>(f)] =
+                entries[static_cast<std::size_t>(f)].low.value_or(0);
+        }
     }
-    // Before the first Start nothing is drawn yet: a table is judged by the Low entries.
-    const ThresholdEntries entries = thresholdEntries();
-    for (int f = 0; f < kFamilyCount; ++f) {
-        w.thresholds[static_cast<std::size_t>(f)] = entries[static_cast<std::size_t>(f)].low.value_or(0);
+    // Worked out again only when the style or a threshold changed: a spin at a table asks.
+    const StyleSettings& style = s_.style;
+    if (!watchStyleKept_ || watchStyleKept_->thresholds != thresholds ||
+        watchStyleOf_.watched != style.watched || watchStyleOf_.style != style.style) {
+        watchStyleKept_.emplace(watchedBets(style), thresholds);
+        watchStyleOf_ = style;
     }
-    return w;
+    return *watchStyleKept_;
 }
 
 ActionResult Advisor::userWatch(std::string_view name) {
@@ -42,7 +47,8 @@ ActionResult Advisor::userWatch(std::string_view name) {
     if (const std::string problem = casinoNameProblem(name); !problem.empty()) {
         return ActionResult::refused(problem);
     }
-    if (watched_.find(name)) return ActionResult::refused(std::string(name) + " is watched already.");
+    if (watched_.find(name))
+        return ActionResult::refused(std::string(name) + " is watched already.");
     const ItemList& items = s_.form.Casino.items;
     const int chosen = s_.form.Casino.index;
     if (chosen >= 2 && items[static_cast<std::size_t>(chosen)] == name) {
@@ -79,8 +85,8 @@ ActionResult Advisor::userWatch(std::string_view name) {
         }
         record.line.append(line.data(), line.size());
     }
-    watched_.add(record.name, record.key,
-                 std::string(record.line.data(), record.line.size()), record.spins.spins());
+    watched_.add(record.name, record.key, std::string(record.line.data(), record.line.size()),
+                 record.spins.spins());
     markRunDirty();
     return {};
 }
@@ -118,8 +124,7 @@ ActionResult Advisor::userTarget(std::optional<std::string_view> name) {
 ActionResult Advisor::watchClick(int cell) {
     if (ActionResult r = refusedWhileWageringOpen(); !r.ok) return r;
     if (cell < 0 || cell > 36) {
-        return ActionResult::refused("only a number can be entered for " +
-                                     watched_[*target_].name);
+        return ActionResult::refused("only a number can be entered for " + watched_[*target_].name);
     }
     watchPending_ = cell;
     return {};
@@ -151,8 +156,8 @@ ActionResult Advisor::watchPress() {
     if (!watchPending_) return ActionResult::refused("Select a number for " + name + " first.");
     const int spin = *watchPending_;
     watchPending_.reset();
-    tableUndo_.push_back({name, watched_[i], spin, undo_.undoCount()});
-    if (tableUndo_.size() > UndoHistory::kReach) tableUndo_.erase(tableUndo_.begin());
+    tableUndo_.push_back({name, watched_[i], watched_[i].line.size(), spin, undo_.undoCount()});
+    if (tableUndo_.size() > UndoHistory::kReach) tableUndo_.pop_front();
     tableRedo_.clear();
     watched_.enter(i, spin, watchStyle(), newlyDue_);
     writeTableLine(watched_[i]);
@@ -195,10 +200,8 @@ bool Advisor::undoTableSpin() {
     tableUndo_.pop_back();
     const auto i = watched_.find(step.name);
     if (!i) return false;
-    WatchedTable after = watched_[*i];
-    watched_.put(*i, step.before);
+    watched_.putBack(*i, step.before, step.line);
     writeTableLine(watched_[*i]);
-    step.before = std::move(after);
     tableRedo_.push_back(std::move(step));
     markRunDirty();
     return true;
@@ -210,10 +213,9 @@ bool Advisor::redoTableSpin() {
     tableRedo_.pop_back();
     const auto i = watched_.find(step.name);
     if (!i) return false;
-    WatchedTable before = watched_[*i];
-    watched_.put(*i, step.before);
+    // The same spin counts the same again: no alert, since it was told the first time.
+    watched_.enter(*i, step.spin, watchStyle(), newlyDue_);
     writeTableLine(watched_[*i]);
-    step.before = std::move(before);
     tableUndo_.push_back(std::move(step));
     markRunDirty();
     return true;
@@ -275,7 +277,7 @@ ActionResult Advisor::userPlayHere(std::string_view name) {
         return ActionResult::refused("the run could not start at " + std::string(name));
     }
     // Warm: the run goes on from the spins counted there, as replaying them would leave it.
-    s_.sleepers = table.sleepers;
+    s_.sleepers = table.sleepers();
     countUp(s_.TableSpins, table.counted);
     countUp(s_.TotalSpins, table.counted);
     writeTimerCaption();

@@ -55,8 +55,9 @@ int sleptOver(BetId id, const std::vector<int>& spins, std::size_t upTo) {
 // with a count made from the spins alone, and the other tables are left as they were.
 TEST_F(Watching, DueListAndAlertsFollowTheSpinsEnteredThere) {
     std::mt19937 gen(2024);
-    for (const char* style : {"style:classic watch:dozen watch:red-black dozen:4 even:3",
-                              "even:6 dozen:9 row:8 line:14 corner:17 trio:19 split:26 single:40"}) {
+    for (const char* style :
+         {"style:classic watch:dozen watch:red-black dozen:4 even:3",
+          "even:6 dozen:9 row:8 line:14 corner:17 trio:19 split:26 single:40"}) {
         SCOPED_TRACE(style);
         restart(dir.path / std::to_string(gen()));
         act(std::string(style[6] == 'c' ? "" : kAllFamilies) + " " + style);
@@ -132,8 +133,8 @@ TEST_F(Watching, UndoAndRedoGoAcrossTablesAndTheRun) {
     const std::string file = view("historyfile");
     EXPECT_EQ(seen(), "12 5 | 36 0 9 | 2");
     EXPECT_EQ(a().editMenu().undo.caption, "Undo Spin 36 at B");
-    const char* back[] = {"12 5 | 0 9 | 2", "12 5 | 9 | 2", "12 5 | 9 | 1",
-                          "5 | 9 | 1",      "5 | | 1",      "5 | | 0",     "| | 0"};
+    const char* back[] = {"12 5 | 0 9 | 2", "12 5 | 9 | 2", "12 5 | 9 | 1", "5 | 9 | 1",
+                          "5 | | 1",        "5 | | 0",      "| | 0"};
     for (const char* want : back) {
         ASSERT_TRUE(a().userUndo().ok);
         EXPECT_EQ(seen(), want);
@@ -185,7 +186,8 @@ TEST_F(Watching, AWarmStartEqualsTheReplayOfTheSameSpins) {
         ASSERT_EQ(replayed.RecordedSpins, static_cast<int>(spins.size()));
         ASSERT_FALSE(replayed.BetOpen);
         for (int t = 0; t < kTableCount; ++t) {
-            EXPECT_EQ(warm.sleepers[static_cast<Table>(t)], replayed.sleepers[static_cast<Table>(t)])
+            EXPECT_EQ(warm.sleepers[static_cast<Table>(t)],
+                      replayed.sleepers[static_cast<Table>(t)])
                 << "table " << t;
         }
         EXPECT_EQ(warm.TableSpins, replayed.TableSpins);
