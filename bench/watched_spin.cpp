@@ -31,7 +31,8 @@ void BM_WatchedSpinPart(benchmark::State& st) {
         alerts += static_cast<long long>(due.size());
         at = (at + 1) % kMostWatched;
     }
-    st.counters["due_per_spin"] = static_cast<double>(alerts) / static_cast<double>(st.iterations());
+    st.counters["due_per_spin"] =
+        static_cast<double>(alerts) / static_cast<double>(st.iterations());
 }
 BENCHMARK(BM_WatchedSpinPart);
 
