@@ -96,7 +96,7 @@ ActionResult Advisor::userUnwatch(std::string_view name) {
     if (!i) return ActionResult::refused(std::string(name) + " is not watched.");
     watched_.remove(*i);
     dropTableSteps(name);
-    if (target_ == *i) {
+    if (target_ && *target_ == *i) {
         target_.reset();
         watchPending_.reset();
     } else if (target_ && *target_ > *i) {
@@ -112,7 +112,7 @@ ActionResult Advisor::userTarget(std::optional<std::string_view> name) {
         to = watched_.find(*name);
         if (!to) return ActionResult::refused(std::string(*name) + " is not watched.");
     }
-    if (to != target_) {
+    if (to.has_value() != target_.has_value() || (to && *to != *target_)) {
         watchPending_.reset();
         watchTyped_.reset();
     }
