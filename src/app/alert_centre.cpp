@@ -69,7 +69,8 @@ void AlertCentre::deliver(const std::vector<Alert>& alerts, bool windowActive) {
     if (alerts.empty()) return;
     for (const Alert& a : alerts) {
         emit raised(static_cast<int>(a.kind), toQt(a.table), toQt(a.text));
-        if (notifications && !windowActive) sink()->notify(QStringLiteral("Brisvale"), toQt(a.text));
+        if (notifications && !windowActive)
+            sink()->notify(QStringLiteral("Brisvale"), toQt(a.text));
     }
     // One sound for what one action raised: several bets due at once ring once.
     if (sound) sink()->playSound(alerts.back().kind);

@@ -135,8 +135,10 @@ void MainWindow::renderTables() {
     if (!stripDock_->isHidden()) strip_->render(advisor_);
     const auto target = advisor_.watchTarget();
     if (target) {
-        QString text = QStringLiteral("Entering for %1").arg(toQt(advisor_.watchedTables()[*target].name));
-        if (const auto pending = advisor_.watchPending()) text += QStringLiteral(": %1").arg(*pending);
+        QString text =
+            QStringLiteral("Entering for %1").arg(toQt(advisor_.watchedTables()[*target].name));
+        if (const auto pending = advisor_.watchPending())
+            text += QStringLiteral(": %1").arg(*pending);
         if (targetLabel_->text() != text) {
             targetLabel_->setText(text);
             targetLabel_->adjustSize();

@@ -55,9 +55,8 @@ QSize TableCard::sizeHint() const {
 void TableCard::show(const CardView& view) {
     if (same(view, view_) && isVisible()) return;
     view_ = view;
-    setToolTip(QStringLiteral("%1: click to enter its spins (Ctrl+%2)")
-                   .arg(view.name)
-                   .arg(index_ + 1));
+    setToolTip(
+        QStringLiteral("%1: click to enter its spins (Ctrl+%2)").arg(view.name).arg(index_ + 1));
     setVisible(true);
     update();
 }

@@ -25,7 +25,7 @@ struct CardView {
     std::vector<int> last;  // newest first
     int spins = 0;
     std::optional<SleepingBet> ripest;
-    bool target = false;  // the board enters for this table
+    bool target = false;    // the board enters for this table
     bool switchTo = false;  // the table-switch advice points here
 };
 
