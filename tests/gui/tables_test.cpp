@@ -139,5 +139,19 @@ TEST(TablesStrip, PlayHereStartsTheRunThere) {
     EXPECT_EQ(s.state().TableSpins, 1);
 }
 
+// "Switch Table/Press Start" keeps its words; the ripest table's card is lit beside it.
+TEST(TablesStrip, TheSwitchAdviceLightsTheRipestCard) {
+    Strip s;
+    // Every dozen due at once: a bet on the 3rd 12 after the first spin, won by the second.
+    s.core("chk6=1 Check2=1 Text5=0 Text4=0 Check2=0 cboWins=1 Text18=1000");
+    s.advisor->userTarget("Table C");
+    for (int n : {1, 2, 3}) s.spin(n);  // the 2nd and 3rd dozens slept 3 at Table C, 0 elsewhere
+    s.advisor->userTarget(std::nullopt);
+    s.core("Button1 wait @5 Button1 wait @30 Button1 wait");
+    ASSERT_EQ(s.form().Label1.caption, "Switch Table/Press Start");
+    EXPECT_TRUE(s.card(2).view().switchTo);
+    EXPECT_FALSE(s.card(0).view().switchTo || s.card(1).view().switchTo);
+}
+
 }  // namespace
 }  // namespace brisvale::gui_test
