@@ -63,7 +63,8 @@ int main(int argc, char* argv[]) {
     window.startTimer1();
     // Settled first: the start-up's drawing is not idle time.
     const auto settle = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < settle) app.processEvents(QEventLoop::WaitForMoreEvents, 100);
+    while (std::chrono::steady_clock::now() < settle)
+        app.processEvents(QEventLoop::WaitForMoreEvents, 100);
     const double before = cpuSeconds();
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     app.exec();

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QGuiApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QSystemTrayIcon>
@@ -59,8 +60,22 @@ void DesktopAlertSink::notify(const QString& title, const QString& text) {
     tray_->showMessage(title, text, QSystemTrayIcon::Information, 8000);
 }
 
+// Where nothing can be heard or seen (the offscreen platform of the tests and the screenshot
+// tool), alerts reach no speaker and no desktop.
+namespace {
+class SilentSink final : public AlertSink {
+  public:
+    void playSound(Alert::Kind) override {}
+    void notify(const QString&, const QString&) override {}
+};
+}  // namespace
+
 AlertSink* AlertCentre::sink() {
     if (sink_) return sink_;
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        static SilentSink silent;
+        return &silent;
+    }
     if (!desktop_) desktop_ = std::make_unique<DesktopAlertSink>();
     return desktop_.get();
 }
