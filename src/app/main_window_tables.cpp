@@ -3,6 +3,7 @@
 // of typed digits (a card's click, Ctrl+1..Ctrl+8, Ctrl+0 for the run), Play > Watch Table...,
 // and the alerts with their choices in View > Alerts.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
@@ -146,6 +147,12 @@ void MainWindow::renderTables() {
         targetLabel_->move(4, 2);
         targetLabel_->show();
         targetLabel_->raise();
+        // A watched table takes its spins whatever the run waits for: its Submit is always
+        // there (the board draws the run's button again once the target is the run).
+        if (auto* submit = board_->findChild<QAbstractButton*>(QStringLiteral("Button1"))) {
+            submit->setText(QStringLiteral("Submit"));
+            submit->setEnabled(true);
+        }
     } else if (targetLabel_->isVisible()) {
         targetLabel_->hide();
     }

@@ -59,6 +59,16 @@ TEST(TablesStrip, ACardClickMakesItTheBoardsTarget) {
     EXPECT_EQ(s.card(1).view().last, (std::vector<int>{0, 17}));
     EXPECT_EQ(s.state().TotalSpins, 0);  // the run took none of them
     EXPECT_EQ(s.card(1).view().spins, 2);
+    // In the run's spin wait the board still takes a table's spins; back at the run, the
+    // run's button is as the run left it.
+    s.advisor->userTarget(std::nullopt);
+    s.core("chk6=1 Text18=1000 Button1");
+    ASSERT_FALSE(s.form().Button1.enabled);
+    QTest::mouseClick(&s.card(1), Qt::LeftButton, {}, QPoint(20, 10));
+    s.spin(8);
+    EXPECT_EQ(s.advisor->watchedTables()[1].spins, 3);
+    QTest::keyClick(s.window.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_FALSE(s.widget<QAbstractButton>("Button1")->isEnabled());
 }
 
 TEST(TablesStrip, CtrlDigitsChooseTheTarget) {
