@@ -101,6 +101,7 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
     statusBar()->setSizeGripEnabled(true);
 
     buildMenus();
+    buildTables();
     restorePreferences();
     // A closed list would take typed digits as a search of its entries; on this window digits
     // choose numbers.
@@ -116,6 +117,7 @@ MainWindow::~MainWindow() {
     // Closing on the way out hides the panel, when the window's own parts are already gone.
     disconnect(stats_, nullptr, this, nullptr);
     disconnect(stats_->toggleViewAction(), nullptr, this, nullptr);
+    disconnect(stripDock_, nullptr, this, nullptr);
 }
 
 void MainWindow::buildMenus() {
@@ -256,6 +258,7 @@ void MainWindow::render() {
     panel_->render(form);
     advanced_->render(form);
     board_->render();
+    renderTables();
     renderCasinoMenu();
     if (stats_->isVisible()) stats_->render(advisor_);
 

@@ -12,12 +12,16 @@
 #include "play/advisor.hpp"
 
 class QAction;
+class QDockWidget;
+class QLabel;
 class QMenu;
 
 namespace brisvale::app {
 
 class AdvancedPanel;
+class AlertCentre;
 class BoardWidget;
+class TablesStrip;
 class ControlBinder;
 class PlayPanel;
 class SimDialog;
@@ -44,6 +48,9 @@ class MainWindow final : public QMainWindow {
     // View > Statistics.
     StatsPanel* statsPanel() const { return stats_; }
     QAction* action(const QString& name) const;
+    // The strip of watched tables (View > Tables) and the alerts it and the run raise.
+    TablesStrip* tablesStrip() const { return strip_; }
+    AlertCentre* alertCentre() const { return alerts_; }
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
     // How many times its design size the board and the panel are drawn.
@@ -78,6 +85,12 @@ class MainWindow final : public QMainWindow {
     void syncTimer();
     void typeKey(const std::string& key);
     void afterAction();
+    // The watched tables (main_window_tables.cpp).
+    void buildTables();
+    void renderTables();
+    void chooseTarget(int card);  // 0: the run
+    void watchTable();
+    int stripHeight() const;
 
     Advisor& advisor_;
     ControlBinder* binder_;
@@ -107,6 +120,12 @@ class MainWindow final : public QMainWindow {
     bool onTopShown_ = false;
     bool flippedShown_ = false;
     std::unique_ptr<WindowConf> conf_;
+    TablesStrip* strip_ = nullptr;
+    QDockWidget* stripDock_ = nullptr;
+    QLabel* targetLabel_ = nullptr;
+    AlertCentre* alerts_ = nullptr;
+    QAction* alertSound_ = nullptr;
+    QAction* alertNotify_ = nullptr;
 };
 
 }  // namespace brisvale::app

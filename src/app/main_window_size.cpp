@@ -3,6 +3,8 @@
 // content's design, and window.conf, where the window's place, size, board view and Always on
 // Top are kept between starts.
 
+#include <QAction>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -13,6 +15,7 @@
 #include <cmath>
 
 #include "app/advanced_panel.hpp"
+#include "app/alert_centre.hpp"
 #include "app/board_widget.hpp"
 #include "app/colors.hpp"
 #include "app/main_window.hpp"
@@ -60,7 +63,8 @@ void MainWindow::layoutContent() {
 
 QSize MainWindow::contentDesign() const {
     const bool docked = !stats_->isHidden() && !stats_->isFloating();
-    return {advisor_.form().width * 2 + (docked ? 1 : 0), advisor_.form().height};
+    return {advisor_.form().width * 2 + (docked ? 1 : 0),
+            advisor_.form().height * 2 + (stripHeight() > 0 ? 1 : 0)};
 }
 
 QSize MainWindow::windowSizeFor(double scale) const {
@@ -72,7 +76,8 @@ QSize MainWindow::windowSizeFor(double scale) const {
         width += StatsPanel::kDockedWidth +
                  style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     }
-    return {width, times(pxi(form.height) - menuHeight, scale) + menuHeight + statusHeight};
+    return {width, times(pxi(form.height) - menuHeight, scale) + menuHeight + statusHeight +
+                       stripHeight()};
 }
 
 double MainWindow::fitScale(QSize windowSize) const {
@@ -116,6 +121,14 @@ void MainWindow::restorePreferences() {
         stats_->restoreGeometry(conf.statsGeometry);
     }
     stats_->setVisible(conf.statsVisible);
+    stripDock_->setVisible(conf.tablesVisible);
+    {
+        const QSignalBlocker soundQuiet(alertSound_), notifyQuiet(alertNotify_);
+        alertSound_->setChecked(conf.alertSound);
+        alertNotify_->setChecked(conf.alertNotify);
+    }
+    alerts_->sound = conf.alertSound;
+    alerts_->notifications = conf.alertNotify;
     renderWindow();
 }
 
@@ -152,6 +165,9 @@ void MainWindow::savePreferences() {
     conf.statsVisible = !stats_->isHidden();
     conf.statsFloating = stats_->isFloating();
     if (stats_->isFloating()) conf.statsGeometry = stats_->saveGeometry();
+    conf.tablesVisible = !stripDock_->isHidden();
+    conf.alertSound = alertSound_->isChecked();
+    conf.alertNotify = alertNotify_->isChecked();
     if (isVisible()) {
         conf.maximized = isMaximized();
         if (!isMaximized() && !isFullScreen()) conf.place = QRect(pos(), size());

@@ -68,6 +68,9 @@ WindowConf readWindowConf(const std::filesystem::path& path) {
     conf.onTop = flag(*lines, "onTop").value_or(false);
     conf.statsVisible = flag(*lines, "statistics.visible").value_or(false);
     conf.statsFloating = flag(*lines, "statistics.floating").value_or(false);
+    conf.tablesVisible = flag(*lines, "tables.visible").value_or(false);
+    conf.alertSound = flag(*lines, "alerts.sound").value_or(true);
+    conf.alertNotify = flag(*lines, "alerts.notifications").value_or(true);
     if (const auto geometry = valueOf(*lines, "statistics.geometry")) {
         conf.statsGeometry = QByteArray::fromBase64(QByteArray::fromStdString(*geometry));
     }
@@ -85,6 +88,9 @@ bool writeWindowConf(const std::filesystem::path& path, const WindowConf& conf) 
     lines.push_back("flipped: " + bit(conf.flipped));
     lines.push_back("onTop: " + bit(conf.onTop));
     lines.push_back("statistics.visible: " + bit(conf.statsVisible));
+    lines.push_back("tables.visible: " + bit(conf.tablesVisible));
+    lines.push_back("alerts.sound: " + bit(conf.alertSound));
+    lines.push_back("alerts.notifications: " + bit(conf.alertNotify));
     lines.push_back("statistics.floating: " + bit(conf.statsFloating));
     if (!conf.statsGeometry.isEmpty()) {
         lines.push_back("statistics.geometry: " + conf.statsGeometry.toBase64().toStdString());

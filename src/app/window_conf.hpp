@@ -18,7 +18,10 @@ struct WindowConf {
     bool onTop = false;
     bool statsVisible = false;
     bool statsFloating = false;
-    QByteArray statsGeometry;  // the floating panel's place, as Qt saves it
+    QByteArray statsGeometry;    // the floating panel's place, as Qt saves it
+    bool tablesVisible = false;  // View > Tables
+    bool alertSound = true;      // View > Alerts > Sound
+    bool alertNotify = true;     // View > Alerts > Notifications
     bool operator==(const WindowConf&) const = default;
 };
 

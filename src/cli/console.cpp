@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/show.hpp"
+#include "cli/tables.hpp"
 #include "play/advisor.hpp"
 #include "sim/style_options.hpp"
 #include "storage/properties.hpp"
@@ -155,7 +156,20 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
     } else if (command == "show") {
         if (!args.empty()) return fail("show takes no arguments");
         print(renderShow(advisor_, dialogs_.takeShown(), browser_.takeOpened(),
-                         dialogs_.takeGuideShown()));
+                         dialogs_.takeGuideShown(), advisor_.takeAlerts()));
+    } else if (command == "watch" || command == "unwatch" || command == "target" ||
+               command == "play") {
+        // NAME is the rest of the line: a casino's name may hold blanks.
+        if (rest.empty()) return fail(std::string(command) + " takes a table name");
+        const std::string name = typed(rest);
+        check(command == "watch"     ? advisor_.userWatch(name)
+              : command == "unwatch" ? advisor_.userUnwatch(name)
+              : command == "play"    ? advisor_.userPlayHere(name)
+              : name == "run"        ? advisor_.userTarget(std::nullopt)
+                                     : advisor_.userTarget(std::string_view(name)));
+    } else if (command == "tables") {
+        if (!args.empty()) return fail("tables takes no arguments");
+        print(renderTables(advisor_));
     } else if (command == "stats") {
         if (!args.empty()) return fail("stats takes no arguments");
         print(renderStats(advisor_));

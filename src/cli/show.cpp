@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "cli/tables.hpp"
 #include "play/advisor.hpp"
 #include "util/json_number.hpp"
 #include "util/windows1252.hpp"
@@ -158,7 +159,8 @@ json casinoMenuJson(const Form& f) {
 }  // namespace
 
 std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
-                       const std::vector<std::string>& opened, bool guide) {
+                       const std::vector<std::string>& opened, bool guide,
+                       const std::vector<Alert>& alerts) {
     const Form& f = advisor.form();
     json o = json::object();
     o["caption"] = text(f.caption);
@@ -186,6 +188,7 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
     o["messages"] = messagesJson(shown);
     o["opened"] = texts(opened);
     o["guide"] = guide;
+    o["alerts"] = alertsJson(alerts);
     o["state"] = stateJson(advisor.state());
     if (f.wageringDialog.open) o["frmWagering"] = wageringJson(f.wageringDialog);
     const EditMenuView edit = advisor.editMenu();

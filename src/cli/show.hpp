@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/console_ports.hpp"
+#include "play/alerts.hpp"
 
 namespace brisvale {
 class Advisor;
@@ -16,7 +17,8 @@ namespace brisvale::cli {
 // One compact JSON object, without a line end. `shown`, `opened` and `guide` are the boxes,
 // the web addresses and whether the guide was shown, since the previous show.
 std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
-                       const std::vector<std::string>& opened, bool guide);
+                       const std::vector<std::string>& opened, bool guide,
+                       const std::vector<Alert>& alerts = {});
 
 // The statistics panel as one compact JSON object, as the `stats` command prints it.
 std::string renderStats(const Advisor& advisor);

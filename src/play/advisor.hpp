@@ -98,6 +98,27 @@ class Advisor {
     MenuItemView importSpinsItem() const;
     MenuItemView exportSpinsItem() const;
 
+    // --- Watched tables (watching.cpp) ---
+    // Watch a casino's table beside the run (the casino is made when missing), and stop.
+    ActionResult userWatch(std::string_view name);
+    ActionResult userUnwatch(std::string_view name);
+    // Where clicks, typed digits and Submit enter spins: a watched table, or the run (nullopt).
+    ActionResult userTarget(std::optional<std::string_view> name);
+    // The card's "Play here": ends the table as the table-switch advice does, chooses that
+    // casino and starts the run warm, with the sleeper tables counted there.
+    ActionResult userPlayHere(std::string_view name);
+    const WatchedTables& watchedTables() const { return d_.watched_; }
+    std::optional<int> watchTarget() const { return d_.target_; }
+    // The number selected for the target table, waiting for Submit.
+    std::optional<int> watchPending() const { return d_.watchPending_; }
+    // The bets the play style shown plays, with the thresholds the run uses (before a Start:
+    // the Low entries).
+    const WatchStyle& watchStyle() const { return d_.watch.watchStyle(); }
+    // The table-switch advice names this table when it is given: the ripest watched one.
+    std::optional<int> ripestTable() const { return d_.watched_.ripestTable(watchStyle()); }
+    // The alerts raised since the last call, oldest first.
+    std::vector<Alert> takeAlerts() { return std::exchange(d_.alerts_, {}); }
+
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.
     friend class AdvisorTestAccess;

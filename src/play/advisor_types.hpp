@@ -2,15 +2,20 @@
 #pragma once
 // The words the Advisor and its parts speak: ports, start options, what an action came to.
 
+#include <deque>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "play/alerts.hpp"
 #include "play/statistics.hpp"
 #include "play/undo.hpp"
+#include "play/watched_tables.hpp"
 #include "selection/thresholds.hpp"
 #include "state/controls.hpp"
 #include "state/ports.hpp"

@@ -43,6 +43,10 @@ std::optional<std::string> casinoValue(int k, const std::filesystem::path& file,
 
 }  // namespace
 
+std::string casinoNameProblem(std::string_view name) {
+    return nameProblem(name);
+}
+
 void CasinoBook::fillCasinoList() {
     ListBox& list = s_.form.casinoList;
     list.items = {"Select Casino", "New..."};
@@ -60,7 +64,7 @@ int CasinoBook::selectedKey() const {
     return d_.casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
 }
 
-// Casino_Click
+// casinoChosen
 void CasinoBook::casinoChosen() {
     flushCasinoHistory();
     const int position = s_.form.casinoList.index;
@@ -120,6 +124,7 @@ void CasinoBook::newCasino() {
 void CasinoBook::loadCasino(int position) {
     s_.form.historyBox.clear();
     s_.CasinoName = "- " + s_.form.casinoList.items[position];
+    d_.watch.unwatchChosen(s_.form.casinoList.items[position]);
     useCasino(readCasino(position).value_or(CasinoRecord{}));
 }
 
@@ -208,7 +213,7 @@ void CasinoBook::flushCasinoHistory() {
     d_.unwrittenSpins_ = 0;
 }
 
-// Command1_Click
+// deleteSelectedCasino
 void CasinoBook::deleteSelectedCasino() {
     const int position = s_.form.casinoList.index;
     if (position <= 1) return;
@@ -224,6 +229,7 @@ void CasinoBook::deleteSelectedCasino() {
         return;
     }
     fillCasinoList();
+    d_.watch.rekeyWatched();
     s_.form.historyBox.clear();
     s_.form.casinoList.index = 0;
     endRecording();

@@ -14,6 +14,7 @@
 #include "play/run_cycle.hpp"
 #include "play/run_file_keeper.hpp"
 #include "play/style_panel.hpp"
+#include "play/table_watch.hpp"
 #include "play/undo_journal.hpp"
 #include "play/wagering_editor.hpp"
 
@@ -79,6 +80,17 @@ struct Desk {
     std::int64_t awayMs_ = 0;
     bool shown_ = true;
     bool balanceStale_ = false;  // the balance box of a window nobody looks at lags the balance
+    // The tables watched beside the run, and where entered spins go (none: the run).
+    WatchedTables watched_;
+    std::optional<int> target_;
+    std::optional<int> watchPending_;
+    std::optional<TypedDigit> watchTyped_;
+    std::deque<TableStep> tableUndo_;
+    std::vector<TableStep> tableRedo_;
+    std::vector<Alert> alerts_;
+    std::vector<SleepingBet> newlyDue_;
+    mutable std::optional<WatchStyle> watchStyleKept_;
+    mutable StyleSettings watchStyleOf_;
 
     // The front door, through which the undo history carries the user's actions out again.
     Advisor* front = nullptr;
@@ -94,6 +106,7 @@ struct Desk {
     HistoryReplay replay{*this};
     ControlAdapter controls{*this};
     MenuBar menus{*this};
+    TableWatch watch{*this};
 };
 
 }  // namespace brisvale

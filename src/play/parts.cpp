@@ -39,6 +39,9 @@ ControlAdapter::ControlAdapter(Desk& desk)
 MenuBar::MenuBar(Desk& desk)
     : d_(desk), s_(desk.s_), ports_(desk.ports_), settings_(desk.settings_), log_(desk.log_) {}
 
+TableWatch::TableWatch(Desk& desk)
+    : d_(desk), s_(desk.s_), ports_(desk.ports_), settings_(desk.settings_), log_(desk.log_) {}
+
 void Presenter::listSpin() {
     if (d_.shown_) s_.form.historyBox.AddHistoryLine(s_.SpinNumber);
 }

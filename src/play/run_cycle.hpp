@@ -22,6 +22,7 @@ class RunCycle {
     void CommonEnding();
     void EndBet(bool countSpin = true);
     void adviseQuit();
+    void adviseSwitchTable();
     bool takeSpin();
     void selectSpin(int number);
     void tick();

@@ -91,7 +91,8 @@ struct SavedRun {
     std::int64_t away = 0;  // the time it stood closed before
     int casino = 0;         // its position in the casino list
     CasinoRecord record;
-    Json undo;  // its undo history, when it was closed with one
+    Json undo;      // its undo history, when it was closed with one
+    Json watching;  // the tables watched beside it
 };
 
 }  // namespace
@@ -125,7 +126,8 @@ bool RunFileKeeper::writeRunFile(bool closing) {
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
-        {"state", toJson(s_)}};
+        {"state", toJson(s_)},
+        {"watching", d_.watch.watchingJson()}};
     // The undo history is large and needed only by the next session: it goes with the close.
     if (closing && d_.recordUndo_ && d_.undo_.active()) {
         if (Json undo = d_.journal.undoJson(); !undo.is_null()) run["undo"] = std::move(undo);
@@ -146,7 +148,7 @@ void RunFileKeeper::offerResume() {
     const WholeFile file = readWholeFile(d_.runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr};
+    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr, nullptr};
     std::string problem;
     try {
         if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
@@ -198,6 +200,7 @@ void RunFileKeeper::offerResume() {
         // than nothing.
         if (doc.contains("away")) run.away = wholeMember(doc, "away", -(1LL << 53), 1LL << 53);
         if (doc.contains("undo")) run.undo = std::move(doc["undo"]);
+        if (doc.contains("watching")) run.watching = std::move(doc["watching"]);
     } catch (const BadStateJson& e) {
         problem = e.what();
     } catch (const Json::exception&) {
@@ -259,6 +262,7 @@ void RunFileKeeper::offerResume() {
     if (d_.recordUndo_ && !run.undo.is_null() && d_.journal.resumeUndo(run.undo, run.casino)) {
         d_.undo_.shiftTime(away);
     }
+    d_.watch.resumeWatching(run.watching);
     markRunDirty();
 }
 

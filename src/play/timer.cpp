@@ -40,7 +40,16 @@ void Presenter::writeTimerCaption() {
     }
 }
 
-// Timer1_Timer
+// The table-switch advice: the run has had what this table gives.
+void RunCycle::adviseSwitchTable() {
+    s_.BetOpen = true;
+    s_.advice = Advice::of(Advice::Kind::SwitchTable);
+    s_.CurrentBet.clear();
+    s_.phase = RunPhase::SwitchTable;
+    d_.view.showSwitchTable();
+}
+
+// tick
 void RunCycle::tick() {
     d_.view.writeTimerCaption();
 
@@ -53,13 +62,7 @@ void RunCycle::tick() {
         return std::none_of(s_.betSteps.begin(), s_.betSteps.end(),
                             [](std::int16_t step) { return step > 1; });
     };
-    if (!s_.BetOpen && switchDue()) {
-        s_.BetOpen = true;
-        s_.advice = Advice::of(Advice::Kind::SwitchTable);
-        s_.CurrentBet.clear();
-        s_.phase = RunPhase::SwitchTable;
-        d_.view.showSwitchTable();
-    }
+    if (!s_.BetOpen && switchDue()) adviseSwitchTable();
 
     if (s_.SpinWaitLeft > 0 || !s_.SpinWaitActive) {
         if (s_.SpinWaitLeft < -10000) s_.SpinWaitLeft = s_.SpinInterval;
@@ -80,7 +83,7 @@ namespace brisvale {
 
 // The replay feeds the selected casino's recorded spins through the engine. It runs as steps
 // of the timer (1 ms apart), so the window keeps serving its events while it plays.
-// Command2_Click
+// startReplay
 void HistoryReplay::startReplay() {
     if (d_.replay_) return;  // one replay at a time; a second would enter its spins twice
     // The replay plays from a Start of its own: a live run is ended only when the user says so.

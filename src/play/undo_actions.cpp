@@ -91,7 +91,10 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 ActionResult Advisor::userPress(std::string_view name) {
     const ControlEntry* control = findControl(name);
     const auto is = [control](ControlRole role) { return control && control->role == role; };
-    if (is(ControlRole::Start)) return d_.journal.pressButton1(Act::Press, kPressButton1);
+    if (is(ControlRole::Start)) {
+        return d_.target_ && !d_.replaying_ ? d_.watch.watchPress()
+                                            : d_.watch.runPress(Act::Press, kPressButton1);
+    }
     if (is(ControlRole::MoreOrLess)) {
         return d_.journal.logged(Act::Press, kPressMore, [&] { return d_.controls.doPress(name); });
     }
@@ -108,6 +111,7 @@ ActionResult Advisor::userPress(std::string_view name) {
 }
 
 ActionResult Advisor::userClickCell(int cell) {
+    if (d_.target_ && !d_.replaying_) return d_.watch.watchClick(cell);
     return d_.journal.logged(Act::ClickCell, cell, [&] { return d_.controls.doClickCell(cell); });
 }
 
@@ -142,7 +146,8 @@ ActionResult Advisor::userCloseWagering() {
 }
 
 ActionResult Advisor::userKey(std::string_view key) {
-    if (key == "Enter") return d_.journal.pressButton1(Act::Key, kKeyEnter);
+    if (d_.target_ && !d_.replaying_) return d_.watch.watchKey(key);
+    if (key == "Enter") return d_.watch.runPress(Act::Key, kKeyEnter);
     const int digit = key.size() == 1 ? key[0] - '0' : -1;
     return d_.journal.logged(Act::Key, digit, [&] { return d_.controls.doKey(key); });
 }
@@ -178,6 +183,7 @@ void UndoJournal::restore(const Checkpoint& c) {
 ActionResult Advisor::userUndo() {
     if (d_.replay_) return ActionResult::refused("nothing can be undone while the replay runs");
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (d_.watch.undoTableSpin()) return {};
     if (!d_.recordUndo_ || d_.undo_.undoCount() == 0)
         return ActionResult::refused("nothing to undo");
     return d_.journal.travel(d_.undo_.undo());
@@ -186,6 +192,7 @@ ActionResult Advisor::userUndo() {
 ActionResult Advisor::userRedo() {
     if (d_.replay_) return ActionResult::refused("nothing can be redone while the replay runs");
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (d_.watch.redoTableSpin()) return {};
     if (!d_.recordUndo_ || d_.undo_.redoCount() == 0)
         return ActionResult::refused("nothing to redo");
     return d_.journal.travel(d_.undo_.redo());
@@ -259,6 +266,7 @@ EditMenuView Advisor::editMenu() const {
                  reachable && view.undoSteps > 0};
     view.redo = {stepCaption("Redo", view.redoSteps ? &d_.undo_.redoStep() : nullptr),
                  reachable && view.redoSteps > 0};
+    d_.watch.addTableSteps(view, !d_.replay_ && !d_.wagering.wageringOpen());
     return view;
 }
 

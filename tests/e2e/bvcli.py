@@ -59,7 +59,7 @@ class Live:
 # A show without what only tells of the moment: the boxes shown since the last show, and the
 # undo history.
 def window(show):
-    return {k: v for k, v in show.items() if k not in ("messages", "undo")}
+    return {k: v for k, v in show.items() if k not in ("messages", "undo", "alerts")}
 
 
 class CliTest(unittest.TestCase):

@@ -126,6 +126,14 @@ class Scene {
     void menu(const std::string& name) { check(advisor_->userMenu(name, 0), name); }
     void click(int cell) { check(advisor_->userClickCell(cell), "click"); }
     void flip() { check(advisor_->userFlip(), "flip"); }
+    void watch(const std::string& name) { check(advisor_->userWatch(name), "watch " + name); }
+    void target(const std::string& table) { check(advisor_->userTarget(table), "target"); }
+    // A spin entered at a watched table.
+    void spinAt(const std::string& table, int number) {
+        target(table);
+        click(number);
+        press();
+    }
     void tick() {
         clock_.now += advisor_->timerInterval();
         advisor_->userTick();
@@ -523,6 +531,38 @@ void simulate(const QString& out) {
 
 }  // namespace
 
+// Four tables watched beside a Classic run on the dozens and red/black: one has a dozen due,
+// the board enters for another.
+void watchedTables(const QString& out) {
+    Scene s(out);
+    for (const char* box : {"chk7_1", "chk6"}) s.set(box, "1");
+    const char* lows[][3] = {{"Text2", "Check1", "7"}, {"Text4", "Check2", "9"}};
+    for (const auto& l : lows) {
+        s.set(l[1], "0");
+        s.set(l[0], l[2]);
+    }
+    s.set("Text18", "1000");
+    s.press();
+    for (int n : {17, 32, 5}) s.spin(n);
+    const std::pair<const char*, std::vector<int>> tables[] = {
+        {"Lightning 1", {4, 19, 33, 0, 12, 27, 8}},
+        {"Speed Auto", {2, 14, 7, 21, 11, 3, 16, 9, 22, 5, 18}},
+        {"Salon Rouge", {30, 1, 25}},
+        {"Immersive", {36, 13, 10, 29, 6, 15}}};
+    for (const auto& [name, spins] : tables) {
+        s.watch(name);
+        for (int n : spins) s.spinAt(name, n);
+    }
+    s.target("Immersive");
+    s.click(23);
+    auto* item = s.window().findChild<QAction*>("mnuTables");
+    if (!item) fail("no mnuTables");
+    if (!item->isChecked()) item->trigger();
+    s.window().render();
+    s.shoot("26-watched-tables.png");
+    s.shoot(*s.window().findChild<QWidget*>("TablesStrip"), "27-tables-strip.png");
+}
+
 int main(int argc, char* argv[]) {
     // The pictures leave the user's window preferences alone.
     const QTemporaryDir preferences;
@@ -553,5 +593,6 @@ int main(int argc, char* argv[]) {
     statisticsClassic(out);
     statisticsSuper(out);
     simulate(out);
+    watchedTables(out);
     return 0;
 }
