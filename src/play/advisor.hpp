@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "play/safe_play.hpp"
 #include "play/statistics.hpp"
 #include "play/undo.hpp"
 #include "selection/thresholds.hpp"
@@ -162,6 +163,20 @@ class Advisor {
     PlayStyle playStyle() const { return panelStyle().style; }
     // The balance as entered in the panel; 0 when it holds no number.
     double balanceEntered() const;
+
+    // --- Safer play: the player's limits, the session's figures and the reality check ---
+    // Sets a limit by its name ("loss-session", ...) to a number, or removes it ("none").
+    ActionResult userSetLimit(std::string_view name, std::string_view value);
+    enum class CheckAnswer { Keep, Stop, Balance };
+    // The reality check's "Keep playing", "Stop here" (as Restart) and "Show my balance".
+    ActionResult userAnswerCheck(CheckAnswer answer);
+    bool realityCheckOpen() const { return safe_.checkOpen(); }
+    // "Show my balance" was chosen: the front end shows the balance chart (once).
+    bool takeBalanceRequest() { return safe_.takeBalanceAsked(); }
+    // The simulator's limits, applied to each session at once and kept in no file.
+    void limitSessions(LimitName name, std::optional<double> value) { safe_.force(name, value); }
+    LimitsView limits() const;
+    SessionView session() const;
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
@@ -375,6 +390,20 @@ class Advisor {
     ActionResult travel(const UndoHistory::Route& route);
     void carryOut(const LoggedAction& a, const LogPosition& at);
 
+    // Safer play (safe_play_advisor.cpp): around each press of Button1, at Start, and the
+    // advice to stop.
+    struct PressBefore {
+        bool playing;
+        double balance;
+        std::int64_t nowMs;
+    };
+    PressBefore safeBeforePress();
+    void safeAfterPress(const PressBefore& before);
+    bool safeStartAllowed();
+    void stopAdvising(std::string_view advice);
+    void safeOpen();
+    void safeSave();
+
     // The run file.
     bool runOpen() const;
     void markRunDirty() { runDirty_ = true; }
@@ -450,6 +479,8 @@ class Advisor {
     std::int64_t awayMs_ = 0;
     bool shown_ = true;
     bool balanceStale_ = false;  // the balance box of a window nobody looks at lags the balance
+    SafePlay safe_;
+    std::int64_t pressNowMs_ = 0;  // the clock at the press of Button1 under way
 };
 
 }  // namespace brisvale

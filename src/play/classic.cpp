@@ -14,6 +14,7 @@
 namespace brisvale {
 
 void Advisor::Button1_Click() {
+    const PressBefore before = safeBeforePress();
     pressTaken_ = false;
     s_.settled.clear();
     set_backcolor(s_.NormalColor);
@@ -23,6 +24,7 @@ void Advisor::Button1_Click() {
     } else {
         MultiSpin();
     }
+    safeAfterPress(before);
 }
 
 void Advisor::ProgSingle() {
@@ -39,6 +41,7 @@ void Advisor::ProgSingle() {
 void Advisor::startRun(bool multi) {
     if (!ValidateStart()) return;
     if (multi && !ValidateMultiSettings()) return;
+    if (!safeStartAllowed()) return;
     PrepareRun();
     if (!drawStartThresholds()) return;
     if (s_.form.cmdMore.caption == "<< Less") cmdMore_Click();

@@ -82,7 +82,8 @@ Advisor::Advisor(Ports ports, const Advisor& other)
       runDirty_(other.runDirty_),
       awayMs_(other.awayMs_),
       shown_(other.shown_),
-      balanceStale_(other.balanceStale_) {}
+      balanceStale_(other.balanceStale_),
+      safe_(other.safe_) {}
 
 StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     const RemoteSettings& rs = builtInRemoteSettings();
@@ -194,6 +195,7 @@ ActionResult Advisor::Form_Load(const StartOptions& options) {
     if (!stored) WriteDefaultSettings();
     LoadSettings();
     settleStyleControls();
+    safeOpen();
     offerResume();
     log_.write("17");
     return {};
@@ -216,6 +218,7 @@ void Advisor::Form_Unload() {
     flushCasinoHistory();
     CaptureSettings();
     SaveSettings();
+    safeSave();
     // Closing keeps an open run for the next session, exactly as it stands.
     if (keepRunFile_ && runOpen()) {
         runDirty_ = false;

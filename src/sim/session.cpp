@@ -197,7 +197,9 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);
         if (balances) balances->push_back(balance);
         if (a.runEnded()) {
-            r.ending = Ending::Quit;
+            // The advisor stops at a stake the balance cannot cover, as the player must.
+            const AdviceStop& why = a.state().stop;
+            r.ending = why.balanceTooLow ? Ending::Broke : Ending::Quit;
             break;
         }
         if (!waitForButton()) {

@@ -12,6 +12,7 @@
 #include "model/sleepers.hpp"
 #include "state/bet_lists.hpp"
 #include "state/form.hpp"
+#include "state/limits.hpp"
 #include "state/series.hpp"
 #include "wagering/sequences.hpp"
 
@@ -164,6 +165,10 @@ struct PlayState {
     SleeperTables sleepers;
     Wagering wagering;
     Form form;
+    // Kept here so that undo takes them back with the press: the session's figures, and why
+    // the advisor stopped advising.
+    SessionTally session;
+    AdviceStop stop;
 
     BetList& list(Family f) { return lists[static_cast<int>(f)]; }
     const BetList& list(Family f) const { return lists[static_cast<int>(f)]; }
