@@ -9,8 +9,8 @@
 namespace brisvale {
 
 void Advisor::safeOpen() {
-    safe_.open(files_ ? dataDir_ / kLimitsFileName : std::filesystem::path(),
-               ports_.clock.nowMs(), &log_);
+    safe_.open(files_ ? dataDir_ / kLimitsFileName : std::filesystem::path(), ports_.clock.nowMs(),
+               &log_);
     // A window nobody looks at (the simulator's) is never interrupted.
     if (!shown_ || !files_) safe_.force(LimitName::RealityCheck, std::nullopt);
 }
@@ -43,9 +43,9 @@ void Advisor::safeAfterPress(const PressBefore& before) {
         t.net += net;
     }
     if (s_.playing()) {
-        const auto reached = real ? limitReached(safe_.bookAt(before.nowMs),
-                                                 safe_.figures(s_.session, before.nowMs))
-                                  : std::nullopt;
+        const auto reached =
+            real ? limitReached(safe_.bookAt(before.nowMs), safe_.figures(s_.session, before.nowMs))
+                 : std::nullopt;
         if (reached) {
             s_.stop.limit = reached;
             stopAdvising(stopAdvice(*reached));
@@ -64,8 +64,7 @@ void Advisor::safeAfterPress(const PressBefore& before) {
 bool Advisor::safeStartAllowed() {
     if (s_.ReplayMode) return true;
     const std::int64_t now = pressNowMs_;
-    if (const auto reached =
-            limitReached(safe_.bookAt(now), safe_.figures(s_.session, now))) {
+    if (const auto reached = limitReached(safe_.bookAt(now), safe_.figures(s_.session, now))) {
         s_.form.Label1.caption = std::string(stopAdvice(*reached));
         set_backcolor(s_.QuitColor);
         return false;

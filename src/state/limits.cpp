@@ -10,9 +10,8 @@
 namespace brisvale {
 namespace {
 
-constexpr std::array<std::string_view, kLimitCount> kKeys{"loss-session", "loss-day",
-                                                          "win-session", "time-day",
-                                                          "reality-check"};
+constexpr std::array<std::string_view, kLimitCount> kKeys{"loss-session", "loss-day", "win-session",
+                                                          "time-day", "reality-check"};
 // Far beyond any stake or day: a figure past it is a slip of the keyboard.
 constexpr double kMostMoney = 1e12;
 constexpr double kMostMinutes = 24 * 60;
@@ -154,7 +153,7 @@ LimitBook LimitBook::fromLines(const std::vector<std::string>& lines) {
             e.pending = text == "none" ? std::nullopt : read(*name, text);
             if (*name == LimitName::RealityCheck && e.pending && *e.pending == 0) e.pending.reset();
         } else if (part == "applies") {
-            e.appliesMs = parseWhole(text, 0, 1LL << 53).value_or(0);
+            e.appliesMs = parseFigures(text, 1LL << 53).value_or(0);
         }
     }
     // A waiting value without its time, or one looser than nothing, is dropped.

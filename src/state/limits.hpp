@@ -31,8 +31,8 @@ inline constexpr int kDefaultCheckMinutes = 60;
 inline constexpr std::int64_t kLoosenDelayMs = 24LL * 60 * 60 * 1000;
 
 struct LimitEntry {
-    std::optional<double> value;  // none: no limit (the reality check: off)
-    bool waiting = false;         // a looser value waits to apply
+    std::optional<double> value;    // none: no limit (the reality check: off)
+    bool waiting = false;           // a looser value waits to apply
     std::optional<double> pending;  // that value; none: the limit goes
     std::int64_t appliesMs = 0;     // when it applies, ms since the epoch
 };
