@@ -18,6 +18,9 @@ namespace brisvale::cli {
 std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& shown,
                        const std::vector<std::string>& opened, bool guide);
 
+// The limits as one compact JSON object, as the `limits` command prints it.
+std::string renderLimits(const Advisor& advisor);
+
 // The statistics panel as one compact JSON object, as the `stats` command prints it.
 std::string renderStats(const Advisor& advisor);
 

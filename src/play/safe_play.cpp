@@ -18,7 +18,21 @@ std::optional<std::string_view> after(std::string_view line, std::string_view ke
     return line.substr(key.size());
 }
 
+// "$25", "-$25".
+std::string dollars(double amount) {
+    return (amount < 0 ? "-$" : "$") + formatNumber(amount < 0 ? -amount : amount);
+}
+
 }  // namespace
+
+std::string realityCheckText(const SessionView& view) {
+    const SessionTally& t = view.tally;
+    return "You have played for " + clockText(view.seconds) +
+           ".\r\n\r\nSpins: " + std::to_string(t.spins) +
+           "\r\nStaked: " + dollars(static_cast<double>(t.staked)) + "\r\nWon: " + dollars(t.won) +
+           "\r\nNet since the session started: " + dollars(t.net) +
+           "\r\nNet of this run: " + dollars(view.runNet);
+}
 
 void SafePlay::open(const std::filesystem::path& file, std::int64_t nowMs, const DebugLog* log) {
     file_ = file;

@@ -38,6 +38,10 @@ struct SessionView {
     double runNet = 0;  // the balance less the balance at the run's Start
 };
 
+// What the reality check's box says: the play time, spins, staked, won, and the net of the
+// session and of the run, one to a line.
+std::string realityCheckText(const SessionView& view);
+
 class SafePlay {
   public:
     // Reads the limits file (none: limits held in memory only, as the simulator's) and starts

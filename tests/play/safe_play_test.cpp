@@ -27,8 +27,9 @@ class SafePlay : public AdvisorFixture {
                 r = a().userSetLimit(arg.substr(0, eq), arg.substr(eq + 1));
             } else if (head == "check") {
                 using A = Advisor::CheckAnswer;
-                r = a().userAnswerCheck(arg == "keep" ? A::Keep : arg == "stop" ? A::Stop
-                                                                                 : A::Balance);
+                r = a().userAnswerCheck(arg == "keep"   ? A::Keep
+                                        : arg == "stop" ? A::Stop
+                                                        : A::Balance);
             } else if (head == "later") {
                 clock.now += std::stoll(arg) * 1000;
             } else if (t == "undo" || t == "redo") {
@@ -92,8 +93,7 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
         {{"limit:time-day=1 " PLAY "5", "label=Bet $1 on Black", "- 1/0/0/0 0"},
          {"later:60 2", "label=Time limit reached: stop now; balance=1001", "time-day 2/1/2/1 0"}});
     run("loss per day counts the day's earlier sessions",
-        {{"limit:loss-day=4 " PLAY "5 3 1", "label=Bet $4 on Black; balance=997",
-          "- 3/3/0/-3 0"},
+        {{"limit:loss-day=4 " PLAY "5 3 1", "label=Bet $4 on Black; balance=997", "- 3/3/0/-3 0"},
          {"close restart " PLAY "5 3", "label=Loss limit reached: stop now; balance=999",
           "loss-day 2/1/0/-1 0"}});
 }
@@ -207,8 +207,9 @@ TEST_F(SafePlay, NoStakeAboveTheBalanceAndALowStartAsksFirst) {
           "Start anyway?",
           "- 0/0/0/0 0"},
          {"answer:yes start 5 3 1 1", "label=Bet $8 on Black; balance=13", "- 4/7/0/-7 0"},
-         {"1", "label=Balance too low: stop now; back=quit; button=Start; chips=; picture=1; "
-               "balance=5",
+         {"1",
+          "label=Balance too low: stop now; back=quit; button=Start; chips=; picture=1; "
+          "balance=5",
           "- 5/15/0/-15 0"}});
     EXPECT_EQ(a().userKey("Enter").error, "Press Start to begin a new run.");
     EXPECT_TRUE(state().stop.balanceTooLow);
