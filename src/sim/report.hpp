@@ -49,6 +49,8 @@ struct Report {
     double maxDrawdown = 0;
     long long largestStake = 0;
     std::array<long long, kEndingCount> endedBy{};
+    // Sessions ended by each limit: the loss limit, the win goal, the time limit.
+    std::array<long long, 3> limitsHit{};
     double spinsPerSecond = 0;
     int threads = 1;
     std::size_t medianSession = 0;    // the session whose result is the median
