@@ -28,9 +28,10 @@ TEST(Limits, EachSessionStopsAtTheSpinThatReachesItsLimit) {
         std::optional<double> loss, win, minutes;
         LimitName hit;
     };
-    const Case cases[] = {{"loss limit $20", 20, std::nullopt, std::nullopt, LimitName::LossSession},
-                          {"win goal $5", std::nullopt, 5, std::nullopt, LimitName::WinSession},
-                          {"time limit 10 min", std::nullopt, std::nullopt, 10, LimitName::TimeDay}};
+    const Case cases[] = {
+        {"loss limit $20", 20, std::nullopt, std::nullopt, LimitName::LossSession},
+        {"win goal $5", std::nullopt, 5, std::nullopt, LimitName::WinSession},
+        {"time limit 10 min", std::nullopt, std::nullopt, 10, LimitName::TimeDay}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TableSetup setup{redBlackAt(1)};
