@@ -96,8 +96,7 @@ void LimitsDialog::load() {
         notes_[i]->setText(note);
         notes_[i]->setVisible(!note.isEmpty());
     }
-    const int minutes = static_cast<int>(
-        view.book.value(LimitName::RealityCheck).value_or(0));
+    const int minutes = static_cast<int>(view.book.value(LimitName::RealityCheck).value_or(0));
     check_->setCurrentIndex(std::max(0, check_->findData(minutes)));
 }
 

@@ -24,8 +24,7 @@ SessionBar::SessionBar(const Advisor& advisor, QWidget* parent)
     layout->setSpacing(14);
     const char* names[] = {"sessionTime", "sessionSpins", "sessionStaked", "sessionNet"};
     const char* tips[] = {"Play time since Brisvale started", "Spins entered this session",
-                          "Money put on the table this session",
-                          "Won less lost this session"};
+                          "Money put on the table this session", "Won less lost this session"};
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         fields_[i] = new QLabel(this);
         fields_[i]->setObjectName(names[i]);
