@@ -177,6 +177,8 @@ class Advisor {
     void limitSessions(LimitName name, std::optional<double> value) { safe_.force(name, value); }
     LimitsView limits() const;
     SessionView session() const;
+    // The "Minimum Balance" for the minimum wager: a Start below it asks first.
+    long long minimumBalance() const;
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }

@@ -61,6 +61,10 @@ void Advisor::safeAfterPress(const PressBefore& before) {
     if (files_ && safe_.saveDue(before.nowMs)) safeSave();
 }
 
+long long Advisor::minimumBalance() const {
+    return brisvale::minimumBalance(s_.UnitWager(), s_.form.Check[8].value == 1);
+}
+
 bool Advisor::safeStartAllowed() {
     if (s_.ReplayMode) return true;
     const std::int64_t now = pressNowMs_;
@@ -72,7 +76,7 @@ bool Advisor::safeStartAllowed() {
     // Undo carries out a Start that was accepted: it is not asked again.
     if (!shown_ || replaying_) return true;
     const double balance = parseNumber(s_.form.Text[18].text).value_or(0);
-    const long long least = minimumBalance(s_.UnitWager(), s_.form.Check[8].value == 1);
+    const long long least = minimumBalance();
     if (balance >= static_cast<double>(least)) return true;
     return ports_.dialogs.askYesNo("Your balance is below the minimum balance of $" +
                                        std::to_string(least) + " for this wager. Start anyway?",

@@ -82,7 +82,7 @@ void Advisor::refreshBalanceLabels() {
     const bool conservative = s_.form.Check[8].value == 1;
     const long long unit = s_.UnitWager();
     s_.form.Label12.caption =
-        "Minimum Balance:$" + std::to_string(minimumBalance(unit, conservative));
+        "Minimum Balance:$" + std::to_string(brisvale::minimumBalance(unit, conservative));
     s_.form.Label41.caption = "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
 }
 

@@ -387,6 +387,7 @@ int run(const Invocation& inv) {
     sim::Report report =
         sim::summarize(result, table.styleName(), options.seed, table.bankroll(), backtest);
     report.spinSeconds = inv.spinSeconds;
+    report.minimumBalance = table.minimumBalance();
     if (inv.targetError) {
         report.targetError = inv.targetError;
         report.targetReached = reached;

@@ -166,6 +166,7 @@ Json reportObject(const Report& r) {
     out["seed"] = r.seed;
     out["backtest"] = r.backtest;
     out["bankroll"] = number(r.bankroll);
+    if (r.minimumBalance > 0) out["minimum_balance"] = r.minimumBalance;
     out["sessions"] = r.sessions;
     out["spins"] = r.spins;
     out["staked"] = r.staked;
@@ -279,7 +280,11 @@ std::string textReport(const Report& r) {
                                                        : "Super Tarlock";
     out += styleName + (r.backtest ? ", backtest" : "") + ", seed " + std::to_string(r.seed) + "\n";
     out += plainWords(r);
-    line("sessions", std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) + ")");
+    line("sessions",
+         std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) +
+             (r.minimumBalance > 0 ? ", minimum balance $" + std::to_string(r.minimumBalance)
+                                   : std::string()) +
+             ")");
     line("spins", std::to_string(r.spins));
     line("staked", "$" + std::to_string(r.staked));
     line("net", "$" + money(r.net));

@@ -24,6 +24,7 @@ struct Report {
     std::uint64_t seed = 0;
     bool backtest = false;
     double bankroll = 0;
+    long long minimumBalance = 0;  // the style's minimum balance; 0: not known
     long long sessions = 0;
     long long spins = 0;
     long long staked = 0;

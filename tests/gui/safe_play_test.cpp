@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDoubleSpinBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 
 #include "app/limits_dialog.hpp"
 #include "harness.hpp"
