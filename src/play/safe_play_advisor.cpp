@@ -4,11 +4,14 @@
 // the reality check, and the limits the player sets.
 
 #include "play/advisor.hpp"
+#include "storage/properties.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale {
 
 void Advisor::safeOpen() {
+    // What a crash in the middle of a write left beside the limits file is cleared first.
+    if (files_) recoverBackup(dataDir_ / kLimitsFileName, &log_);
     safe_.open(files_ ? dataDir_ / kLimitsFileName : std::filesystem::path(), ports_.clock.nowMs(),
                &log_);
     // A window nobody looks at (the simulator's) is never interrupted.
