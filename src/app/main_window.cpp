@@ -21,6 +21,7 @@
 #include "app/control_binder.hpp"
 #include "app/play_panel.hpp"
 #include "app/qt_ports.hpp"
+#include "app/session_bar.hpp"
 #include "app/sim_dialog.hpp"
 #include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
@@ -99,6 +100,8 @@ MainWindow::MainWindow(Advisor& advisor, QWidget* parent) : QMainWindow(parent),
     // Short notes, such as why a typed key was refused.
     statusBar()->setObjectName("StatusBar");
     statusBar()->setSizeGripEnabled(true);
+    session_ = new SessionBar(advisor_, this);
+    statusBar()->addPermanentWidget(session_);
 
     buildMenus();
     buildTables();
@@ -151,6 +154,12 @@ void MainWindow::buildMenus() {
     redo_ = item(edit, "mnuRedo", "Redo Spin", [this] { return advisor_.userRedo(); });
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
+    QMenu* play = menuBar()->addMenu("&Play");
+    play->setObjectName("mnuPlay");
+    QAction* limits = play->addAction("Limits...");
+    limits->setObjectName("mnuLimits");
+    connect(limits, &QAction::triggered, this, [this] { openLimits(); });
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");
@@ -231,6 +240,7 @@ void MainWindow::afterAction() {
     advisor_.flushRunFile();
     render();
     syncTimer();
+    if (advisor_.realityCheckOpen()) answerRealityCheck();
     if (advisor_.exitRequested() && !closing_) close();
 }
 
@@ -260,6 +270,7 @@ void MainWindow::render() {
     board_->render();
     renderTables();
     renderCasinoMenu();
+    session_->render();
     if (stats_->isVisible()) stats_->render(advisor_);
 
     if (form.wageringDialog.open) {

@@ -24,6 +24,7 @@ class BoardWidget;
 class TablesStrip;
 class ControlBinder;
 class PlayPanel;
+class SessionBar;
 class SimDialog;
 class StatsPanel;
 class WageringDialog;
@@ -100,6 +101,12 @@ class MainWindow final : public QMainWindow {
     QWidget* content_;
     WageringDialog* wagering_;
     SimDialog* simulate_ = nullptr;
+    // Safer play (main_window_safe_play.cpp): the session in the status bar, Play > Limits...
+    // and the reality check's box after the action that brought it.
+    SessionBar* session_ = nullptr;
+    bool askingCheck_ = false;
+    void openLimits();
+    void answerRealityCheck();
     StatsPanel* stats_;
     QWidget* top_;
     QMenu* casinos_ = nullptr;

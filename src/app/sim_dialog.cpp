@@ -20,6 +20,8 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 #include "app/colors.hpp"
 #include "app/sim_charts.hpp"
@@ -59,6 +61,9 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
       advisor_(advisor),
       sessions_(new QSpinBox(this)),
       spins_(new QSpinBox(this)),
+      lossLimit_(new QSpinBox(this)),
+      winGoal_(new QSpinBox(this)),
+      timeLimit_(new QSpinBox(this)),
       bankroll_(new QLineEdit(this)),
       seed_(new QLineEdit(this)),
       run_(new QPushButton("Run", this)),
@@ -84,6 +89,17 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
     spins_->setObjectName("spins");
     spins_->setRange(1, 1'000'000);
     spins_->setValue(1000);
+    const std::tuple<QSpinBox*, const char*, int, const char*, const char*> limits[] = {
+        {lossLimit_, "lossLimit", 1'000'000'000, "$", ""},
+        {winGoal_, "winGoal", 1'000'000'000, "$", ""},
+        {timeLimit_, "timeLimit", 1440, "", " min"}};
+    for (const auto& [box, name, most, prefix, suffix] : limits) {
+        box->setObjectName(name);
+        box->setRange(0, most);
+        box->setPrefix(prefix);
+        box->setSuffix(suffix);
+        box->setSpecialValueText("None");
+    }
     bankroll_->setObjectName("bankroll");
     seed_->setObjectName("seed");
     run_->setObjectName("run");
@@ -133,6 +149,19 @@ SimDialog::SimDialog(const Advisor& advisor, QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(inputs);
+    // The limits a player sets, each session stopping at the spin that reaches one.
+    auto* limitRow = new QHBoxLayout;
+    const auto limitField = [&](const QString& caption, QWidget* box) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        limitRow->addWidget(label);
+        limitRow->addWidget(box);
+    };
+    limitField("Each session: &loss limit", lossLimit_);
+    limitField("&win goal", winGoal_);
+    limitField("&time limit", timeLimit_);
+    limitRow->addStretch(1);
+    column->addLayout(limitRow);
     column->addLayout(files);
     column->addWidget(progress_);
     column->addLayout(results, 1);
@@ -198,6 +227,12 @@ void SimDialog::run() {
     setup.style = std::make_shared<StoredStyle>(advisor_.styleShown());
     setup.bankroll = *bankroll;
     setup.maxSpins = spins_->value();
+    const auto limit = [](const QSpinBox* box) {
+        return box->value() > 0 ? std::optional<double>(box->value()) : std::nullopt;
+    };
+    setup.lossLimit = limit(lossLimit_);
+    setup.winGoal = limit(winGoal_);
+    setup.timeLimit = limit(timeLimit_);
     simTable_ = std::make_shared<sim::Table>(setup);
     if (const auto problem = simTable_->startProblem()) return showProblem(qs(*problem));
     std::shared_ptr<sim::Table> other;
@@ -340,6 +375,12 @@ void SimDialog::fillTable(const sim::Report& r) {
          QString::number(r.endedBy[0]) + " / " + QString::number(r.endedBy[1]) + " / " +
              QString::number(r.endedBy[2]) + " / " + QString::number(r.endedBy[3])},
     };
+    if (r.endedBy[static_cast<int>(sim::Ending::Limit)] > 0) {
+        rows.emplace_back("Ended by a limit: loss / win / time",
+                          QString::number(r.limitsHit[0]) + " / " +
+                              QString::number(r.limitsHit[1]) + " / " +
+                              QString::number(r.limitsHit[2]));
+    }
     if (r.compare) {
         const sim::Difference& d = r.meanSessionDifference;
         rows.emplace_back("Mean session, less compared",

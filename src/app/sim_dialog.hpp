@@ -60,6 +60,10 @@ class SimDialog final : public QDialog {
     const Advisor& advisor_;
     QSpinBox* sessions_;
     QSpinBox* spins_;
+    // The player's limits applied to each session; 0 is none.
+    QSpinBox* lossLimit_;
+    QSpinBox* winGoal_;
+    QSpinBox* timeLimit_;
     QLineEdit* bankroll_;
     QLineEdit* seed_;
     QPushButton* run_;

@@ -63,6 +63,7 @@ bool Console::run(std::string_view line, bool moreWaiting) {
     if (command != "answer") open();
     const std::size_t shown = dialogs_.shownCount();
     dispatch(command, rest);
+    answerCheck();
     // The boxes of closing (File, Exit) would never be listed by a later show.
     if (advisor_.exitRequested()) reportBoxesSince(shown);
     keepRun(moreWaiting);
@@ -146,6 +147,11 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
         check(command == "undo" ? advisor_.userUndo() : advisor_.userRedo());
     } else if (command == "import" || command == "export") {
         files(command, rest);
+    } else if (command == "limits") {
+        if (!args.empty()) return fail("limits takes no arguments");
+        print(renderLimits(advisor_));
+    } else if (command == "set-limit") {
+        setLimit(rest);
     } else if (command == "style") {
         // The style as the panel shows it, as a style file for brisvale-sim --style-file.
         if (rest.empty()) return fail("style takes a file name");

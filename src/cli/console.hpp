@@ -48,6 +48,10 @@ class Console {
     void keepRun(bool moreWaiting);
     void reportBoxesSince(std::size_t shown);
     void files(std::string_view command, std::string_view rest);
+    // Safer play (safe_play_commands.cpp): `set-limit`, and the reality check answered by the
+    // first queued answer when that is one of its buttons.
+    void setLimit(std::string_view rest);
+    void answerCheck();
 
     Advisor& advisor_;
     StartOptions start_;

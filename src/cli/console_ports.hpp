@@ -38,6 +38,13 @@ class ConsoleDialogs final : public Dialogs {
     explicit ConsoleDialogs(ErrorSink& errors) : errors_(errors) {}
 
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    // The answer queued first, left in the queue; null when none is.
+    const std::string* firstAnswer() const {
+        return answers_.empty() ? nullptr : &answers_.front();
+    }
+    void dropAnswer() { answers_.pop_front(); }
+    // A box the core shows as a state of its own (the reality check), once answered.
+    void noteShown(ShownBox box) { shown_.push_back(std::move(box)); }
     // The boxes shown since the last call, oldest first.
     std::vector<ShownBox> takeShown();
     std::size_t shownCount() const { return shown_.size(); }

@@ -196,6 +196,15 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
                  {"redo", edit.redoSteps},
                  {"undoCaption", text(edit.undo.caption)},
                  {"redoCaption", text(edit.redo.caption)}};
+    const SessionView session = advisor.session();
+    o["session"] = {{"seconds", session.seconds},
+                    {"spins", session.tally.spins},
+                    {"staked", session.tally.staked},
+                    {"won", jsonNumber(session.tally.won)},
+                    {"net", jsonNumber(session.tally.net)}};
+    // The reality check while it waits for its answer: what its box says.
+    o["realityCheck"] =
+        advisor.realityCheckOpen() ? json(text(realityCheckText(session))) : json(nullptr);
     return o.dump();
 }
 

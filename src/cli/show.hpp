@@ -20,6 +20,9 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
                        const std::vector<std::string>& opened, bool guide,
                        const std::vector<Alert>& alerts = {});
 
+// The limits as one compact JSON object, as the `limits` command prints it.
+std::string renderLimits(const Advisor& advisor);
+
 // The statistics panel as one compact JSON object, as the `stats` command prints it.
 std::string renderStats(const Advisor& advisor);
 

@@ -65,6 +65,22 @@ class Advisor {
     // The balance as entered in the panel; 0 when it holds no number.
     double balanceEntered() const;
 
+    // --- Safer play: the player's limits, the session's figures and the reality check ---
+    // Sets a limit by its name ("loss-session", ...) to a number, or removes it ("none").
+    ActionResult userSetLimit(std::string_view name, std::string_view value);
+    enum class CheckAnswer { Keep, Stop, Balance };
+    // The reality check's "Keep playing", "Stop here" (as Restart) and "Show my balance".
+    ActionResult userAnswerCheck(CheckAnswer answer);
+    bool realityCheckOpen() const { return d_.safe_.checkOpen(); }
+    // "Show my balance" was chosen: the front end shows the balance chart (once).
+    bool takeBalanceRequest() { return d_.safe_.takeBalanceAsked(); }
+    // The simulator's limits, applied to each session at once and kept in no file.
+    void limitSessions(LimitName name, std::optional<double> value) { d_.safe_.force(name, value); }
+    LimitsView limits() const;
+    SessionView session() const;
+    // The "Minimum Balance" for the minimum wager: a Start below it asks first.
+    long long minimumBalance() const;
+
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
     const Form& form() const { return s_.form; }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "play/alerts.hpp"
+#include "play/safe_play.hpp"
 #include "play/statistics.hpp"
 #include "play/undo.hpp"
 #include "play/watched_tables.hpp"

@@ -13,8 +13,9 @@
 
 namespace brisvale {
 
-// Button1_Click
+// pressPlay
 void RunCycle::pressPlay() {
+    const SafetyGuard::PressBefore before = d_.guard.safeBeforePress();
     d_.pressTaken_ = false;
     s_.settled.clear();
     d_.view.paint(s_.NormalColor);
@@ -24,6 +25,7 @@ void RunCycle::pressPlay() {
     } else {
         d_.multi.MultiSpin();
     }
+    d_.guard.safeAfterPress(before);
 }
 
 void ClassicEngine::ProgSingle() {
@@ -40,6 +42,7 @@ void ClassicEngine::ProgSingle() {
 void RunCycle::openRun(bool multi) {
     if (!ValidateStart()) return;
     if (multi && !d_.multi.ValidateMultiSettings()) return;
+    if (!d_.guard.safeStartAllowed()) return;
     PrepareRun();
     if (!d_.style.drawStartThresholds()) return;
     if (s_.advancedShown) d_.style.toggleAdvanced();

@@ -13,6 +13,7 @@
 #include "play/presenter.hpp"
 #include "play/run_cycle.hpp"
 #include "play/run_file_keeper.hpp"
+#include "play/safety_guard.hpp"
 #include "play/style_panel.hpp"
 #include "play/table_watch.hpp"
 #include "play/undo_journal.hpp"
@@ -79,7 +80,9 @@ struct Desk {
     // when it was.
     std::int64_t awayMs_ = 0;
     bool shown_ = true;
-    bool balanceStale_ = false;  // the balance box of a window nobody looks at lags the balance
+    bool balanceStale_ = false;    // the balance box of a window nobody looks at lags the balance
+    SafePlay safe_;                // the player's limits, the day's figures, the reality check
+    std::int64_t pressNowMs_ = 0;  // the clock at the press under way
     // The tables watched beside the run, and where entered spins go (none: the run).
     WatchedTables watched_;
     std::optional<int> target_;
@@ -107,6 +110,7 @@ struct Desk {
     ControlAdapter controls{*this};
     MenuBar menus{*this};
     TableWatch watch{*this};
+    SafetyGuard guard{*this};
 };
 
 }  // namespace brisvale

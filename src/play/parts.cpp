@@ -42,6 +42,9 @@ MenuBar::MenuBar(Desk& desk)
 TableWatch::TableWatch(Desk& desk)
     : d_(desk), s_(desk.s_), ports_(desk.ports_), settings_(desk.settings_), log_(desk.log_) {}
 
+SafetyGuard::SafetyGuard(Desk& desk)
+    : d_(desk), s_(desk.s_), ports_(desk.ports_), settings_(desk.settings_), log_(desk.log_) {}
+
 void Presenter::listSpin() {
     if (d_.shown_) s_.form.historyBox.AddHistoryLine(s_.SpinNumber);
 }

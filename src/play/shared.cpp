@@ -8,7 +8,7 @@
 
 namespace brisvale {
 
-// set_backcolor
+// paint
 void Presenter::paint(std::string_view color) {
     if (!d_.shown_) return;
     if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
@@ -207,7 +207,7 @@ void Presenter::refreshBalanceLabels() {
     const bool conservative = s_.form.conservativeBetting.value == 1;
     const long long unit = s_.UnitWager();
     s_.form.minimumBalanceLabel.caption =
-        "Minimum Balance:$" + std::to_string(unit * (conservative ? 100 : 200));
+        "Minimum Balance:$" + std::to_string(brisvale::minimumBalance(unit, conservative));
     s_.form.betCycleLabel.caption =
         "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
 }

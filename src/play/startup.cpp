@@ -84,7 +84,8 @@ Desk::Desk(Ports ports, const Desk& other)
       runDirty_(other.runDirty_),
       awayMs_(other.awayMs_),
       shown_(other.shown_),
-      balanceStale_(other.balanceStale_) {}
+      balanceStale_(other.balanceStale_),
+      safe_(other.safe_) {}
 
 Advisor::Advisor(Ports ports) : d_(ports) {
     d_.front = this;
@@ -119,7 +120,7 @@ ActionResult Advisor::claimDataFolder(const StartOptions& options) {
     return {};
 }
 
-// Form_Load
+// openWindow
 ActionResult Advisor::openWindow(const StartOptions& options) {
     d_.files_ = options.style == nullptr;
     d_.style_ = options.style;
@@ -206,6 +207,7 @@ ActionResult Advisor::openWindow(const StartOptions& options) {
     if (!stored) d_.style.WriteDefaultSettings();
     d_.style.LoadSettings();
     d_.style.settleStyleControls();
+    d_.guard.safeOpen();
     d_.runFile.offerResume();
     log_.write("17");
     return {};
@@ -224,11 +226,12 @@ void Advisor::tellNotAFile() {
     }
 }
 
-// Form_Unload
+// closeWindow
 void MenuBar::closeWindow() {
     d_.casinos.flushCasinoHistory();
     d_.style.CaptureSettings();
     d_.style.SaveSettings();
+    d_.guard.safeSave();
     // Closing keeps an open run for the next session, exactly as it stands.
     if (d_.keepRunFile_ && d_.runFile.runOpen()) {
         d_.runDirty_ = false;

@@ -32,6 +32,9 @@ ActionResult UndoJournal::logged(Act act, int arg, Action&& action, std::string_
 }
 
 ActionResult UndoJournal::pressButton1(Act act, int arg) {
+    if (d_.safe_.checkOpen() && !d_.replaying_) {
+        return ActionResult::refused("Answer the reality check first.");
+    }
     const bool taping = recording();
     const bool starting = !s_.playing();
     // A Start begins a new history; so does the first press after the history ended. (On the

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QStandardPaths>
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -58,6 +59,8 @@ struct Invocation {
     std::optional<std::filesystem::path> styleFile;
     std::optional<std::filesystem::path> compare;
     std::optional<double> targetError;
+    // The limits applied to each session: loss, win goal, time.
+    std::array<std::optional<double>, 3> limits;
 };
 
 class BadInput {
@@ -123,10 +126,14 @@ Invocation parseArguments(const QCoreApplication& app) {
         "target-error", "Play sessions until the ruin share is known within +/-P.", "P");
     const QCommandLineOption compare("compare", "Also play a style file on the same spins.",
                                      "STYLE-FILE");
-    parser.addOptions({dataDir, style,     sessions,  maxSpins,    bankroll, spinSeconds,
-                       seed,    threads,   spins,     casino,      json,     csv,
-                       quiet,   watch,     threshold, sequence,    count,    wins,
-                       minutes, unitWager, styleFile, targetError, compare});
+    const QCommandLineOption lossLimit("loss-limit", "End a session once it has lost X.", "X");
+    const QCommandLineOption winGoal("win-goal", "End a session once it has won X.", "X");
+    const QCommandLineOption timeLimit("time-limit", "End a session after MIN minutes of play.",
+                                       "MIN");
+    parser.addOptions({dataDir,     style,    sessions,  maxSpins, bankroll, spinSeconds, seed,
+                       threads,     spins,    casino,    json,     csv,      quiet,       watch,
+                       threshold,   sequence, count,     wins,     minutes,  unitWager,   styleFile,
+                       targetError, compare,  lossLimit, winGoal,  timeLimit});
     if (!parser.parse(app.arguments())) throw BadInput(parser.errorText().toStdString());
     if (parser.isSet("help")) parser.showHelp(0);
     if (parser.isSet("version")) parser.showVersion();
@@ -206,6 +213,23 @@ Invocation parseArguments(const QCoreApplication& app) {
                 parser.value(targetError).toStdString() + "\"");
         }
         inv.targetError = *p;
+    }
+    const std::pair<const QCommandLineOption*, LimitName> limits[] = {
+        {&lossLimit, LimitName::LossSession},
+        {&winGoal, LimitName::WinSession},
+        {&timeLimit, LimitName::TimeDay}};
+    for (std::size_t i = 0; i < std::size(limits); ++i) {
+        const auto& [option, name] = limits[i];
+        if (!parser.isSet(*option)) continue;
+        const std::string text = parser.value(*option).toStdString();
+        const auto value = parseNumber(text);
+        const bool time = name == LimitName::TimeDay;
+        if (!value || limitProblem(name, *value)) {
+            throw BadInput("--" + option->names().constFirst().toStdString() + " takes " +
+                           (time ? "minutes above 0 and up to 1440" : "dollars above 0") +
+                           ", not \"" + text + "\"");
+        }
+        inv.limits[i] = *value;
     }
     if ((inv.targetError || inv.compare) && (inv.spinFile || inv.casino)) {
         throw BadInput(std::string(inv.compare ? "--compare" : "--target-error") +
@@ -306,6 +330,9 @@ int run(const Invocation& inv) {
     setup.bankroll = inv.bankroll;
     setup.spinSeconds = inv.spinSeconds;
     setup.maxSpins = inv.maxSpins;
+    setup.lossLimit = inv.limits[0];
+    setup.winGoal = inv.limits[1];
+    setup.timeLimit = inv.limits[2];
 
     sim::RunOptions options;
     options.seed = inv.seed.value_or(clockSeed());
@@ -360,6 +387,7 @@ int run(const Invocation& inv) {
     sim::Report report =
         sim::summarize(result, table.styleName(), options.seed, table.bankroll(), backtest);
     report.spinSeconds = inv.spinSeconds;
+    report.minimumBalance = table.minimumBalance();
     if (inv.targetError) {
         report.targetError = inv.targetError;
         report.targetReached = reached;

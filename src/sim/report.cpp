@@ -11,6 +11,18 @@
 namespace brisvale::sim {
 namespace {
 
+// Where a limit counts in Report::limitsHit: both losses are the loss limit.
+int limitSlot(LimitName name) {
+    switch (name) {
+        case LimitName::WinSession:
+            return 1;
+        case LimitName::TimeDay:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
 std::string fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -92,6 +104,7 @@ Report summarize(const RunResult& run, std::string_view style, std::uint64_t see
         r.maxDrawdown = std::max(r.maxDrawdown, s.maxDrawdown);
         r.largestStake = std::max(r.largestStake, s.largestStake);
         ++r.endedBy[static_cast<int>(s.ending)];
+        if (s.limit) ++r.limitsHit[limitSlot(*s.limit)];
         nets.push_back(s.net);
     }
     if (r.staked > 0) r.returnPerStaked = r.net / static_cast<double>(r.staked);
@@ -153,6 +166,7 @@ Json reportObject(const Report& r) {
     out["seed"] = r.seed;
     out["backtest"] = r.backtest;
     out["bankroll"] = number(r.bankroll);
+    if (r.minimumBalance > 0) out["minimum_balance"] = r.minimumBalance;
     out["sessions"] = r.sessions;
     out["spins"] = r.spins;
     out["staked"] = r.staked;
@@ -169,6 +183,9 @@ Json reportObject(const Report& r) {
     out["max_drawdown"] = number(r.maxDrawdown);
     out["largest_stake"] = r.largestStake;
     out["ended_by"] = endings;
+    out["limits_hit"] = {{"loss_limit", r.limitsHit[0]},
+                         {"win_goal", r.limitsHit[1]},
+                         {"time_limit", r.limitsHit[2]}};
     out["spins_per_second"] = number(std::round(r.spinsPerSecond));
     out["threads"] = r.threads;
     out["sessions_never_bet"] = r.sessionsNeverBet;
@@ -263,7 +280,11 @@ std::string textReport(const Report& r) {
                                                        : "Super Tarlock";
     out += styleName + (r.backtest ? ", backtest" : "") + ", seed " + std::to_string(r.seed) + "\n";
     out += plainWords(r);
-    line("sessions", std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) + ")");
+    line("sessions",
+         std::to_string(r.sessions) + " (bankroll $" + money(r.bankroll) +
+             (r.minimumBalance > 0 ? ", minimum balance $" + std::to_string(r.minimumBalance)
+                                   : std::string()) +
+             ")");
     line("spins", std::to_string(r.spins));
     line("staked", "$" + std::to_string(r.staked));
     line("net", "$" + money(r.net));
@@ -302,13 +323,18 @@ std::string textReport(const Report& r) {
     line("max drawdown", "$" + money(r.maxDrawdown));
     line("largest stake", "$" + std::to_string(r.largestStake) + " on one spin");
     std::string endings;
-    const char* words[] = {"quit", "switch table", "broke", "max spins", "out of spins"};
+    const char* words[] = {"quit", "switch table", "broke", "max spins", "limit", "out of spins"};
     for (int e = 0; e < kEndingCount; ++e) {
         if (e == kEndingCount - 1 && !r.backtest) break;
         if (!endings.empty()) endings += ", ";
         endings += std::string(words[e]) + " " + std::to_string(r.endedBy[e]);
     }
     line("ended by", endings);
+    if (r.endedBy[static_cast<int>(Ending::Limit)] > 0) {
+        line("limits hit", "loss limit " + std::to_string(r.limitsHit[0]) + ", win goal " +
+                               std::to_string(r.limitsHit[1]) + ", time limit " +
+                               std::to_string(r.limitsHit[2]));
+    }
     line("speed", fixed(r.spinsPerSecond, 0) + " spins/s on " + std::to_string(r.threads) +
                       (r.threads == 1 ? " thread" : " threads"));
     out += costSentence(r) + "\n";

@@ -24,6 +24,7 @@ struct Report {
     std::uint64_t seed = 0;
     bool backtest = false;
     double bankroll = 0;
+    long long minimumBalance = 0;  // the style's minimum balance; 0: not known
     long long sessions = 0;
     long long spins = 0;
     long long staked = 0;
@@ -49,6 +50,8 @@ struct Report {
     double maxDrawdown = 0;
     long long largestStake = 0;
     std::array<long long, kEndingCount> endedBy{};
+    // Sessions ended by each limit: the loss limit, the win goal, the time limit.
+    std::array<long long, 3> limitsHit{};
     double spinsPerSecond = 0;
     int threads = 1;
     std::size_t medianSession = 0;    // the session whose result is the median

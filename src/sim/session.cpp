@@ -86,6 +86,8 @@ std::string_view endingName(Ending ending) {
             return "broke";
         case Ending::MaxSpins:
             return "max_spins";
+        case Ending::Limit:
+            return "limit";
         case Ending::OutOfSpins:
             break;
     }
@@ -106,6 +108,9 @@ Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<P
     options.style = setup_.style;
     options.shown = false;
     opened_->userOpenWindow(options);
+    opened_->limitSessions(LimitName::LossSession, setup_.lossLimit);
+    opened_->limitSessions(LimitName::WinSession, setup_.winGoal);
+    opened_->limitSessions(LimitName::TimeDay, setup_.timeLimit);
     if (setup_.playStyle) opened_->choosePlayStyle(*setup_.playStyle);
     if (setup_.bankroll) opened_->enterBalance(*setup_.bankroll);
 }
@@ -197,7 +202,10 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);
         if (balances) balances->push_back(balance);
         if (a.runEnded()) {
-            r.ending = Ending::Quit;
+            // The advisor stops at a stake the balance cannot cover, as the player must.
+            const AdviceStop& why = a.state().stop;
+            r.ending = why.balanceTooLow ? Ending::Broke : why.limit ? Ending::Limit : Ending::Quit;
+            r.limit = why.limit;
             break;
         }
         if (!waitForButton()) {

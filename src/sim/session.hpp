@@ -16,9 +16,9 @@
 
 namespace brisvale::sim {
 
-enum class Ending { Quit, SwitchTable, Broke, MaxSpins, OutOfSpins };
-inline constexpr int kEndingCount = 5;
-// "quit", "switch_table", "broke", "max_spins", "out_of_spins"
+enum class Ending { Quit, SwitchTable, Broke, MaxSpins, Limit, OutOfSpins };
+inline constexpr int kEndingCount = 6;
+// "quit", "switch_table", "broke", "max_spins", "limit", "out_of_spins"
 std::string_view endingName(Ending ending);
 
 struct SessionResult {
@@ -28,6 +28,7 @@ struct SessionResult {
     double maxDrawdown = 0;      // the deepest fall of the balance below its highest point
     long long largestStake = 0;  // the most dollars put on the table for one spin
     Ending ending = Ending::MaxSpins;
+    std::optional<LimitName> limit = std::nullopt;  // Limit: the limit the session reached
     std::size_t firstSpin = 0;  // a backtest's session starts at this spin of the list
     // The variance the stakes carry: over the spins with bets, the variance of the spin's net
     // over the 37 equally likely numbers. net - edge * staked varies by this much whatever
@@ -49,6 +50,11 @@ struct TableSetup {
     std::optional<double> bankroll = std::nullopt;      // entered as the balance; none: as stored
     int spinSeconds = 40;  // play time of one spin, for the table-switch advice
     int maxSpins = 1000;
+    // The player's limits, applied to each session: a loss limit and a win goal in dollars,
+    // a time limit in minutes of play.
+    std::optional<double> lossLimit = std::nullopt;
+    std::optional<double> winGoal = std::nullopt;
+    std::optional<double> timeLimit = std::nullopt;
 };
 
 // The style opened once; every session starts from an exact copy of it.
@@ -64,8 +70,10 @@ class Table {
     std::optional<std::string> startProblem() const;
     // "classic", "multi" or "super".
     std::string_view styleName() const;
-    // The balance each session starts with.
+    // The balance each session starts with, and the minimum balance the style asks for (the
+    // sessions start below it without asking).
     double bankroll() const;
+    long long minimumBalance() const { return opened_->minimumBalance(); }
     int maxSpins() const { return setup_.maxSpins; }
     // The same table opened again from a copy of the style, sharing nothing with this one, so
     // that threads never contend for it.

@@ -22,6 +22,8 @@ std::string Advice::text() const {
             return "Quit NOW";
         case Kind::SwitchTable:
             return "Switch Table/Press Start";
+        case Kind::Stop:
+            return std::string(words);
         case Kind::Silent:
             break;
     }

@@ -12,6 +12,7 @@
 #include "model/sleepers.hpp"
 #include "state/bet_lists.hpp"
 #include "state/form.hpp"
+#include "state/limits.hpp"
 #include "state/series.hpp"
 #include "wagering/sequences.hpp"
 
@@ -113,15 +114,18 @@ struct Advice {
         Quit,         // the progression says stop
         SwitchTable,  // the table has given what it will
         Silent,       // chips are being laid
+        Stop,         // the player's limit or the balance says stop: its words
     };
     Kind kind = Kind::SpinOnly;
-    BetId bet = 0;         // the bet named
-    long long amount = 0;  // the dollars named
+    BetId bet = 0;             // the bet named
+    long long amount = 0;      // the dollars named
+    std::string_view words{};  // Stop: why, in words that live as long as the program
     static Advice spinOnly() { return {}; }
     static Advice betOn(BetId id, long long dollars) { return {Kind::Bet, id, dollars}; }
     static Advice betAgain(BetId id, long long dollars) { return {Kind::BetAgain, id, dollars}; }
     static Advice onAllChips(long long dollars) { return {Kind::OnAllChips, 0, dollars}; }
     static Advice of(Kind kind) { return {kind, 0, 0}; }
+    static Advice stop(std::string_view why) { return {Kind::Stop, 0, 0, why}; }
     std::string text() const;
 };
 
@@ -178,6 +182,10 @@ struct PlayState {
     SleeperTables sleepers;
     Wagering wagering;
     Form form;
+    // Kept here so that undo takes them back with the press: the session's figures, and why
+    // the advisor stopped advising.
+    SessionTally session;
+    AdviceStop stop;
 
     BetList& list(Family f) { return lists[static_cast<int>(f)]; }
     const BetList& list(Family f) const { return lists[static_cast<int>(f)]; }

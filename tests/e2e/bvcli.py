@@ -56,10 +56,13 @@ class Live:
             return self._errors.read().splitlines()
 
 
-# A show without what only tells of the moment: the boxes shown since the last show, and the
-# undo history.
+# A show without what only tells of the moment: the boxes shown since the last show, the undo
+# history, the reality check's box, and the session's play time.
 def window(show):
-    return {k: v for k, v in show.items() if k not in ("messages", "undo", "alerts")}
+    out = {k: v for k, v in show.items() if k not in ("messages", "undo", "alerts", "realityCheck")}
+    if "session" in out:
+        out["session"] = {k: v for k, v in out["session"].items() if k != "seconds"}
+    return out
 
 
 class CliTest(unittest.TestCase):

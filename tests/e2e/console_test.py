@@ -64,7 +64,7 @@ class Console(bvcli.CliTest):
     def test_refused_actions_change_nothing(self):
         # A disabled button or box, and the main window while the wagering dialog is open.
         dialog = "error: the Custom Wagering dialog is open"
-        r = self.run_cli(["set chk6 1", "set Text18 10", "press", "press", "set chk1 1",
+        r = self.run_cli(["set chk6 1", "set Text18 1000", "press", "press", "set chk1 1",
                           "menu mnuProg", "set chk6 0", "click 5", "flip", "menu mnuTop", "key 5",
                           "press frmWagering.Command3", "show"],
                          errors=["error: Button1 is disabled", "error: chk1 is disabled"] +

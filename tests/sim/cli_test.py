@@ -50,6 +50,18 @@ class SimTest(unittest.TestCase):
         del one["spins_per_second"], two["spins_per_second"]
         self.assertEqual(one, two)
 
+    def test_limits_end_sessions_and_are_counted(self):
+        free = self.report("--sessions", "300", "--seed", "4")
+        limited = self.report("--sessions", "300", "--seed", "4", "--loss-limit", "20",
+                              "--win-goal", "30")
+        hit = limited["limits_hit"]
+        self.assertEqual(free["limits_hit"], {"loss_limit": 0, "win_goal": 0, "time_limit": 0})
+        self.assertEqual(hit["loss_limit"] + hit["win_goal"], limited["ended_by"]["limit"])
+        self.assertGreater(hit["loss_limit"], 0)
+        self.assertGreaterEqual(limited["worst_session"], -20 - limited["largest_stake"])
+        self.assertLess(free["worst_session"], limited["worst_session"])
+        self.assertEqual(limited["minimum_balance"], 100)  # $1 a unit, conservative
+
     def test_bad_input_and_interrupts(self):
         bad = os.path.join(self.tmp, "bad.txt")
         with open(bad, "w") as f:
@@ -61,7 +73,9 @@ class SimTest(unittest.TestCase):
                               (["--style", "roulette"], 'unknown style "roulette"'),
                               (["--spins", bad + "x"], "cannot read the spin file"),
                               (["--spins", bad], 'Line 2, column 4: "00" is not a number from 0 to 36.'),
-                              (["--casino", "Nowhere"], "no casino named Nowhere")):
+                              (["--casino", "Nowhere"], "no casino named Nowhere"),
+                              (["--loss-limit", "-5"], '--loss-limit takes dollars above 0, not "-5"'),
+                              (["--time-limit", "2000"], "--time-limit takes minutes above 0 and up to 1440")):
             began = time.monotonic()
             r = self.sim(*args)
             self.assertLess(time.monotonic() - began, 2, args)  # a pipe is never waited on

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
@@ -31,8 +32,10 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "app/limits_dialog.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
+#include "app/reality_check.hpp"
 #include "app/sim_dialog.hpp"
 #include "app/stats_panel.hpp"
 #include "app/wagering_dialog.hpp"
@@ -170,6 +173,8 @@ class Scene {
     }
 
     app::MainWindow& window() { return *window_; }
+    Advisor& advisor() { return *advisor_; }
+    void later(int seconds) { clock_.now += seconds * 1000LL; }
 
   private:
     struct ExpectedBox {
@@ -563,6 +568,32 @@ void watchedTables(const QString& out) {
     s.shoot(*s.window().findChild<QWidget*>("TablesStrip"), "27-tables-strip.png");
 }
 
+// Safer play: the session in the status bar, Play > Limits... with a raised limit waiting its
+// day, and the reality check's box.
+void safePlay(const QString& out) {
+    Scene s(out);
+    Advisor& a = s.advisor();
+    for (const auto& [name, value] : {std::pair{"loss-session", "100"},
+                                      {"loss-session", "200"},
+                                      {"time-day", "120"},
+                                      {"reality-check", "30"}}) {
+        if (!a.userSetLimit(name, value).ok) fail(std::string("limit ") + name);
+    }
+    startRedBlack(s);
+    for (int n : {2, 4, 17, 4, 9, 21}) s.spin(n);
+    s.later(1547);
+    s.window().render();
+    s.shoot(*s.window().statusBar(), "30-session-bar.png");
+    s.shoot("31-session-window.png");
+    app::LimitsDialog limits(a, &s.window());
+    limits.show();
+    s.shoot(limits, "32-limits.png");
+    limits.hide();
+    s.expectBox("33-reality-check.png",
+                [](QWidget* box) { box->findChild<QPushButton*>("keepPlaying")->click(); });
+    app::askRealityCheck(&s.window(), a.session(), "Brisvale");
+}
+
 int main(int argc, char* argv[]) {
     // The pictures leave the user's window preferences alone.
     const QTemporaryDir preferences;
@@ -594,5 +625,6 @@ int main(int argc, char* argv[]) {
     statisticsSuper(out);
     simulate(out);
     watchedTables(out);
+    safePlay(out);
     return 0;
 }

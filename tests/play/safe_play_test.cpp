@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Safer play on a virtual clock: the limits the player sets (a tighter one at once, a looser
+// one a day later), the advice to stop at a limit or at a stake above the balance, the
+// question at a Start below the minimum balance, the session's figures through undo, and the
+// reality check.
+
+#include "support/advisor_fixture.hpp"
+
+namespace brisvale::testing {
+namespace {
+
+constexpr std::int64_t kHour = 3'600'000;
+
+class SafePlay : public AdvisorFixture {
+  protected:
+    // The fixture's script, and: limit:NAME=VALUE (set-limit), check:keep|stop|balance (the
+    // reality check's buttons), later:SECONDS (the clock moves on), undo, redo.
+    void step(std::string_view script) {
+        std::istringstream in{std::string(script)};
+        for (std::string t; in >> t && !HasFatalFailure();) {
+            const auto colon = t.find(':');
+            const std::string head = t.substr(0, colon);
+            const std::string arg = colon == std::string::npos ? "" : t.substr(colon + 1);
+            ActionResult r;
+            if (head == "limit") {
+                const auto eq = arg.find('=');
+                r = a().userSetLimit(arg.substr(0, eq), arg.substr(eq + 1));
+            } else if (head == "check") {
+                using A = Advisor::CheckAnswer;
+                r = a().userAnswerCheck(arg == "keep"   ? A::Keep
+                                        : arg == "stop" ? A::Stop
+                                                        : A::Balance);
+            } else if (head == "later") {
+                clock.now += std::stoll(arg) * 1000;
+            } else if (t == "undo" || t == "redo") {
+                r = t == "undo" ? a().userUndo() : a().userRedo();
+            } else {
+                act(t);
+                continue;
+            }
+            ASSERT_TRUE(r.ok) << t << ": " << r.error;
+        }
+    }
+    // The figures behind the advice: "reached" (the limit's name, or -), "session"
+    // (spins/staked/won/net), "check" (the reality check is open).
+    std::string figures() const {
+        const LimitsView limits = advisor->limits();
+        const SessionTally t = advisor->session().tally;
+        std::ostringstream out;
+        out << (limits.reached ? limitKey(*limits.reached) : "-") << " " << t.spins << "/"
+            << t.staked << "/" << t.won << "/" << t.net << " " << advisor->realityCheckOpen();
+        return out.str();
+    }
+    struct Step {
+        const char* script;
+        const char* want;     // as expect() reads it
+        const char* figures;  // as figures() shows them
+    };
+    void run(const char* name, std::initializer_list<Step> steps) {
+        SCOPED_TRACE(name);
+        advisor.reset();
+        dialogs = FakeDialogs{};
+        restart(dir.path / name);
+        for (const Step& s : steps) {
+            step(s.script);
+            if (HasFatalFailure()) return;
+            expect(s.want, s.script);
+            EXPECT_EQ(figures(), s.figures) << s.script;
+        }
+    }
+};
+
+// Red/Black at a threshold of 0 with $1000, the spin wait at 1 s: Black is bet after red.
+#define PLAY "style:1 watch:red-black threshold:even=0 start "
+
+TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
+    run("loss per session, and undo lifts the stop",
+        {{"limit:loss-session=3 " PLAY "5", "label=Bet $1 on Black", "- 1/0/0/0 0"},
+         {"3", "label=Bet $2 on Black; balance=999", "- 2/1/0/-1 0"},
+         // The spin that reaches the limit settles, then the advice stops.
+         {"1", "label=Loss limit reached: stop now; back=quit; button=Start; chips=; balance=997",
+          "loss-session 3/3/0/-3 0"},
+         {"undo", "label=Bet $2 on Black; button=Submit; back=bet; chips=0:2", "- 2/1/0/-1 0"},
+         {"redo", "label=Loss limit reached: stop now; balance=997", "loss-session 3/3/0/-3 0"},
+         // A Start under a limit that is still reached gives no bet.
+         {"wait start", "label=Loss limit reached: stop now; button=Start; back=quit",
+          "loss-session 3/3/0/-3 0"}});
+    run("win goal per session",
+        {{"limit:win-session=1 " PLAY "5 3", "label=Bet $2 on Black", "- 2/1/0/-1 0"},
+         {"2", "label=Win goal reached: stop now; button=Start; balance=1001",
+          "win-session 3/3/4/1 0"}});
+    run("time per day: the spin under way settles",
+        {{"limit:time-day=1 " PLAY "5", "label=Bet $1 on Black", "- 1/0/0/0 0"},
+         {"later:60 2", "label=Time limit reached: stop now; balance=1001", "time-day 2/1/2/1 0"}});
+    run("loss per day counts the day's earlier sessions",
+        {{"limit:loss-day=4 " PLAY "5 3 1", "label=Bet $4 on Black; balance=997", "- 3/3/0/-3 0"},
+         {"close restart " PLAY "5 3", "label=Loss limit reached: stop now; balance=999",
+          "loss-day 2/1/0/-1 0"}});
+}
+
+TEST_F(SafePlay, ATighterLimitAppliesAtOnceALooserOneADayLater) {
+    const auto limit = [&](LimitName name) { return a().limits().book.entry(name); };
+    step("limit:loss-session=100 limit:loss-session=50");
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
+    EXPECT_FALSE(limit(LimitName::LossSession).waiting);
+    const std::int64_t raised = clock.now;
+    step("limit:loss-session=200 limit:time-day=30 limit:time-day=none");
+    for (LimitName name : {LimitName::LossSession, LimitName::TimeDay}) {
+        SCOPED_TRACE(limitKey(name));
+        EXPECT_TRUE(limit(name).waiting);
+        EXPECT_EQ(limit(name).appliesMs, clock.now + 24 * kHour);
+    }
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
+    EXPECT_EQ(limit(LimitName::LossSession).pending.value_or(-1), 200.0);
+    EXPECT_EQ(limit(LimitName::TimeDay).value.value_or(-1), 30.0);
+    EXPECT_FALSE(limit(LimitName::TimeDay).pending.has_value());
+    // A restart within the day keeps the old limits and what waits.
+    step("later:3600 close restart");
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
+    EXPECT_EQ(limit(LimitName::LossSession).pending.value_or(-1), 200.0);
+    clock.now = raised + 24 * kHour - 1;
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
+    clock.now += 1;
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 200.0);
+    EXPECT_FALSE(limit(LimitName::TimeDay).value.has_value());
+    // A tighter value drops the looser one that waited.
+    step("limit:loss-session=20");
+    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 20.0);
+    EXPECT_FALSE(limit(LimitName::LossSession).waiting);
+    // The reality check: shorter at once, off only a day later.
+    step("limit:reality-check=15 limit:reality-check=0");
+    EXPECT_EQ(limit(LimitName::RealityCheck).value.value_or(-1), 15.0);
+    EXPECT_TRUE(limit(LimitName::RealityCheck).waiting);
+}
+
+TEST_F(SafePlay, BadLimitsAreRefusedAndChangeNothing) {
+    const std::pair<const char*, const char*> bad[] = {
+        {"loss-week", "no limit named \"loss-week\""},
+        {"loss-session", "loss-session takes a number or none, not \"ten\""},
+        {"win-session", "win-session takes dollars above 0"},
+        {"time-day", "time-day takes minutes above 0 and up to 1440"},
+        {"reality-check", "reality-check takes 0 (off), 15, 30, 60 or 120 minutes"}};
+    const char* values[] = {"10", "ten", "-5", "1441", "45"};
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        const ActionResult r = a().userSetLimit(bad[i].first, values[i]);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.error.starts_with(bad[i].second)) << r.error;
+    }
+    const LimitBook book = a().limits().book;
+    EXPECT_EQ(book.value(LimitName::RealityCheck).value_or(-1), 60.0);
+    for (LimitName name : {LimitName::LossSession, LimitName::WinSession, LimitName::TimeDay})
+        EXPECT_FALSE(book.value(name).has_value());
+}
+
+TEST_F(SafePlay, TheLimitsFileRoundTripsAndADamagedOneFallsBackToDefaults) {
+    LimitBook book;
+    book.set(LimitName::LossDay, 40, 1000);
+    book.set(LimitName::LossDay, 80, 2000);
+    book.set(LimitName::RealityCheck, 0, 3000);
+    const LimitBook back = LimitBook::fromLines(book.toLines());
+    for (LimitName name : kLimitNames) {
+        SCOPED_TRACE(limitKey(name));
+        EXPECT_EQ(back.entry(name).value.value_or(-1), book.entry(name).value.value_or(-1));
+        EXPECT_EQ(back.entry(name).pending.value_or(-1), book.entry(name).pending.value_or(-1));
+        EXPECT_EQ(back.entry(name).waiting, book.entry(name).waiting);
+        EXPECT_EQ(back.entry(name).appliesMs, book.entry(name).appliesMs);
+    }
+    const LimitBook damaged = LimitBook::fromLines(
+        {"loss-day=-3", "reality-check=45", "win-session=abc", "time-day.pending=90", "x=1"});
+    EXPECT_FALSE(damaged.value(LimitName::LossDay).has_value());
+    EXPECT_EQ(damaged.value(LimitName::RealityCheck).value_or(-1), 60.0);
+    EXPECT_FALSE(damaged.entry(LimitName::TimeDay).waiting);
+}
+
+TEST_F(SafePlay, TheRealityCheckComesAtTheEndOfTheSpinAndHoldsPlay) {
+    run("keep playing",
+        {{"limit:reality-check=15 " PLAY "5", "label=Bet $1 on Black", "- 1/0/0/0 0"},
+         // The interval passes during the spin: the box comes when it ends, after it settled.
+         {"later:900 3", "balance=999; label=Bet $2 on Black", "- 2/1/0/-1 1"}});
+    step("wait");
+    const ActionResult refused = a().userPress("Button1");
+    EXPECT_EQ(refused.error, "Answer the reality check first.");
+    EXPECT_EQ(a().userKey("Enter").error, "Answer the reality check first.");
+    EXPECT_EQ(state().TotalSpins, 2);
+    step("check:keep 2");
+    EXPECT_EQ(figures(), "- 3/3/4/1 0");
+    // The next one comes a whole interval after the answer.
+    step("later:880 7");
+    EXPECT_FALSE(a().realityCheckOpen());
+    step("later:30 7");
+    EXPECT_TRUE(a().realityCheckOpen());
+    step("check:balance");
+    EXPECT_TRUE(a().takeBalanceRequest());
+    EXPECT_FALSE(a().takeBalanceRequest());
+
+    run("stop here ends the run as Restart does",
+        {{"limit:reality-check=15 " PLAY "5 later:901 3", "label=Bet $2 on Black", "- 2/1/0/-1 1"},
+         {"check:stop", "button=Start; label=Configure Play Style and Press Start; picture=1",
+          "- 2/1/0/-1 0"}});
+    EXPECT_FALSE(a().userAnswerCheck(Advisor::CheckAnswer::Keep).ok);
+}
+
+TEST_F(SafePlay, NoStakeAboveTheBalanceAndALowStartAsksFirst) {
+    run("a low start asks, and No leaves everything",
+        {{"style:1 watch:red-black threshold:even=0 balance:20 start",
+          "button=Start; boxes=Your balance is below the minimum balance of $200 for this wager. "
+          "Start anyway?",
+          "- 0/0/0/0 0"},
+         {"answer:yes start 5 3 1 1", "label=Bet $8 on Black; balance=13", "- 4/7/0/-7 0"},
+         {"1",
+          "label=Balance too low: stop now; back=quit; button=Start; chips=; picture=1; "
+          "balance=5",
+          "- 5/15/0/-15 0"}});
+    EXPECT_EQ(a().userKey("Enter").error, "Press Start to begin a new run.");
+    EXPECT_TRUE(state().stop.balanceTooLow);
+}
+
+}  // namespace
+}  // namespace brisvale::testing
