@@ -8,11 +8,10 @@ namespace brisvale::reading {
 std::optional<Colour> colourOfNumber(int number) {
     if (number < 0 || number > 36) return std::nullopt;
     if (number == 0) return Colour::Green;
-    constexpr std::uint64_t reds = (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) |
-                                   (1ULL << 9) | (1ULL << 12) | (1ULL << 14) | (1ULL << 16) |
-                                   (1ULL << 18) | (1ULL << 19) | (1ULL << 21) | (1ULL << 23) |
-                                   (1ULL << 25) | (1ULL << 27) | (1ULL << 30) | (1ULL << 32) |
-                                   (1ULL << 34) | (1ULL << 36);
+    constexpr std::uint64_t reds =
+        (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) | (1ULL << 9) | (1ULL << 12) |
+        (1ULL << 14) | (1ULL << 16) | (1ULL << 18) | (1ULL << 19) | (1ULL << 21) | (1ULL << 23) |
+        (1ULL << 25) | (1ULL << 27) | (1ULL << 30) | (1ULL << 32) | (1ULL << 34) | (1ULL << 36);
     return (reds >> number) & 1 ? Colour::Red : Colour::Black;
 }
 

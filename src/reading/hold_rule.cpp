@@ -7,9 +7,8 @@
 namespace brisvale::reading {
 
 Reading Reading::of(std::vector<int> newestFirst) {
-    const bool valid = !newestFirst.empty() && std::ranges::all_of(newestFirst, [](int n) {
-        return n >= 0 && n <= 36;
-    });
+    const bool valid = !newestFirst.empty() &&
+                       std::ranges::all_of(newestFirst, [](int n) { return n >= 0 && n <= 36; });
     if (!valid) return unsure();
     return {Status::Numbers, std::move(newestFirst)};
 }

@@ -84,9 +84,9 @@ TEST(Region, ReadsBackWhatItWritesAndRefusesTheRest) {
     }
     EXPECT_EQ(regionText({1, 2, 30, 40, DisplayKind::Strip, NewestEnd::Right}),
               "1,2,30,40,strip-right");
-    for (const char* bad : {"", "1,2,30,40", "1,2,30,40,result,", "1,2,7,40,result",
-                            "1,2,30,x,result", "1,2,30,40,strip", "1, 2,30,40,result",
-                            "1,2,30,99999999999,result"}) {
+    for (const char* bad :
+         {"", "1,2,30,40", "1,2,30,40,result,", "1,2,7,40,result", "1,2,30,x,result",
+          "1,2,30,40,strip", "1, 2,30,40,result", "1,2,30,99999999999,result"}) {
         EXPECT_FALSE(regionFromText(bad)) << bad;
     }
 }
