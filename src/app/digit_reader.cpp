@@ -116,8 +116,8 @@ Ink findInk(const QImage& frame) {
             start = -1;
         }
     }
-    ink.bounds = QRect(QPoint(ink.groups.front().left(), top),
-                       QPoint(ink.groups.back().right(), bottom));
+    ink.bounds =
+        QRect(QPoint(ink.groups.front().left(), top), QPoint(ink.groups.back().right(), bottom));
     return ink;
 }
 

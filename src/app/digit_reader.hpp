@@ -41,7 +41,7 @@ class DigitReader {
     struct Word {
         QString text;
         float confidence = 0;  // the least sure digit's, for diagnostics
-        QRect box;  // in the frame's pixels
+        QRect box;             // in the frame's pixels
     };
     const std::vector<Word>& lastWords() const { return words_; }
 

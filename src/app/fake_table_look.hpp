@@ -21,10 +21,10 @@ enum class FakeLook {
 struct FakeFrame {
     FakeLook look = FakeLook::Disc;
     QString family = QStringLiteral("DejaVu Sans");
-    int pixelSize = 32;           // of the digits, 14..48
-    std::vector<int> numbers;     // newest first; none: a blank display
-    bool message = false;         // blank frames say "No more bets"
-    bool newestRight = false;     // strips only
+    int pixelSize = 32;        // of the digits, 14..48
+    std::vector<int> numbers;  // newest first; none: a blank display
+    bool message = false;      // blank frames say "No more bets"
+    bool newestRight = false;  // strips only
 };
 
 inline constexpr int kStripLength = 10;

@@ -161,6 +161,10 @@ void MainWindow::buildMenus() {
     view->addAction(statistics);
     connect(statistics, &QAction::toggled, this, [this] { savePreferences(); });
 
+    QMenu* play = menuBar()->addMenu("&Play");
+    play->setObjectName("mnuPlay");
+    buildReading(play);
+
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
     alwaysOnTop_ = item(tools, "mnuTop", "Always On Top", menuItem("mnuTop"));

@@ -22,6 +22,7 @@ class ControlBinder;
 class PlayPanel;
 class SimDialog;
 class StatsPanel;
+class TableReading;
 class WageringDialog;
 class WidgetScaler;
 struct WindowConf;
@@ -43,6 +44,8 @@ class MainWindow final : public QMainWindow {
     SimDialog* simDialog() const { return simulate_; }
     // View > Statistics.
     StatsPanel* statsPanel() const { return stats_; }
+    // Play > Read From Screen...: the run's own table read off the screen.
+    TableReading* tableReading() const { return reading_; }
     QAction* action(const QString& name) const;
     // The last refusal of the core, for diagnostics ("" when the last action was carried out).
     const std::string& lastRefusal() const { return lastRefusal_; }
@@ -59,6 +62,8 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenus();
+    // The Play menu's reading of the screen (main_window_reading.cpp).
+    void buildReading(QMenu* play);
     ActionResult act(const std::function<ActionResult()>& call, bool commitTyping = true);
     void renderWindow();
     // The window's size and scale: the content laid out at scale_, the window as large as it
@@ -107,6 +112,7 @@ class MainWindow final : public QMainWindow {
     bool onTopShown_ = false;
     bool flippedShown_ = false;
     std::unique_ptr<WindowConf> conf_;
+    TableReading* reading_ = nullptr;
 };
 
 }  // namespace brisvale::app

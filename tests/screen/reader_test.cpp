@@ -61,8 +61,7 @@ std::vector<Fixture> fixtures() {
         const QStringList parts = in.readLine().split(' ');
         if (parts.size() != 3) continue;
         Fixture f{parts[0], parts[1] == "result" ? DisplayKind::Result : DisplayKind::Strip,
-                  parts[1] == "strip-right" ? NewestEnd::Right : NewestEnd::Left,
-                  Reading::blank()};
+                  parts[1] == "strip-right" ? NewestEnd::Right : NewestEnd::Left, Reading::blank()};
         if (parts[2] != "-") {
             std::vector<int> numbers;
             for (const QString& n : parts[2].split('.')) numbers.push_back(n.toInt());
@@ -133,8 +132,8 @@ TEST(ScreenReader, EntersAResultOnceItHeldAndSeesARepeatOnAStrip) {
     const reading::Region result{0, 0, 80, 70, DisplayKind::Result, NewestEnd::Left};
     // No more bets, 19 held, no more bets, 19 again (a repeat after a blank), then a 0 seen once.
     const Played r = play(result, {"frame16.png", "frame16.png", "frame06.png", "frame06.png",
-                                    "frame06.png", "frame16.png", "frame16.png", "frame06.png",
-                                    "frame06.png", "frame00.png", "frame16.png"});
+                                   "frame06.png", "frame16.png", "frame16.png", "frame06.png",
+                                   "frame06.png", "frame00.png", "frame16.png"});
     EXPECT_EQ(r.read, (std::vector<int>{19, 19}));
     EXPECT_EQ(r.unsure, 0);
     // Only a changed picture is recognised.

@@ -49,7 +49,8 @@ int writeFixtures(const QString& folder) {
     const int sizes[] = {14, 20, 28, 36, 48};
     for (int i = 0; i < 8; ++i) {
         for (const FakeLook look : {FakeLook::Disc, FakeLook::Panel}) {
-            FakeFrame f{look, families[i % families.size()], sizes[i % 5], {numbers[i]}, false, false};
+            FakeFrame f{look, families[i % families.size()], sizes[i % 5], {numbers[i]}, false,
+                        false};
             add(f, "result");
         }
     }
