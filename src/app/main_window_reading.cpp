@@ -47,8 +47,8 @@ void MainWindow::buildReading(QMenu* play) {
         indicator->setVisible(on);
         if (on) {
             const QString shown = reading_->shown();
-            indicator->setText(QStringLiteral("Reading: %1")
-                                   .arg(shown.isEmpty() ? QStringLiteral("-") : shown));
+            indicator->setText(
+                QStringLiteral("Reading: %1").arg(shown.isEmpty() ? QStringLiteral("-") : shown));
             indicator->setToolTip(reading_->confirming()
                                       ? "New region: each number read waits for Enter."
                                       : "Numbers read are entered as they settle.");

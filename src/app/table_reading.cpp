@@ -49,11 +49,13 @@ TableReading::TableReading(std::string key, Entry entry, QWidget* window,
     const auto lines = readLines(conf_);
     if (!lines) return;
     if (const auto n = valueOf(*lines, key_ + ".confirmed")) {
-        for (int i = std::atoi(n->c_str()); i > 0 && confirm_.active(); --i) confirm_.answered(true);
+        for (int i = std::atoi(n->c_str()); i > 0 && confirm_.active(); --i)
+            confirm_.answered(true);
     }
     // A kept region is read again only where the screen can be read.
     const auto region = valueOf(*lines, key_ + ".region");
-    if (region && reader_.unavailable().isEmpty()) reader_.setRegion(reading::regionFromText(*region));
+    if (region && reader_.unavailable().isEmpty())
+        reader_.setRegion(reading::regionFromText(*region));
 }
 
 void TableReading::chooseRegion() {
