@@ -173,10 +173,20 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
     // binarised again after the smooth scaling, on a white margin.
     const int pad = std::max(1, group.height() / 8);
     const QRect box = group.adjusted(-pad, -pad, pad, pad).intersected(ink.shade.rect());
+    const QImage crop = ink.shade.copy(box);
+    // A number drawn exactly as one read before (a strip that moved on, a result shown again)
+    // is not recognised again.
+    QByteArray key(reinterpret_cast<const char*>(crop.constBits()), crop.sizeInBytes());
+    key += QByteArray::number(crop.width()) + 'x' + QByteArray::number(ink.threshold);
+    if (const auto known = known_.find(key); known != known_.end()) {
+        Word word = known->second;
+        word.box = group;
+        return word;
+    }
     const double scale = static_cast<double>(kReadHeight) / group.height();
-    const QImage scaled = ink.shade.copy(box).scaled(
-        std::max(1, static_cast<int>(box.width() * scale)), static_cast<int>(box.height() * scale),
-        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = crop.scaled(std::max(1, static_cast<int>(box.width() * scale)),
+                                      static_cast<int>(box.height() * scale), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
     // The number twice, a space apart: the line recogniser reads a lone digit (a 0 above all)
     // far more surely beside a copy of itself, and the two copies must then agree.
     const int space = kReadHeight;
@@ -210,6 +220,8 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
         }
     }
     api_->Clear();
+    if (known_.size() >= kKnownMost) known_.clear();
+    known_.emplace(key, word);
     return word;
 }
 

@@ -6,9 +6,11 @@
 // in the colour the wheel gives it. (Tesseract's own confidence of a lone digit swings from 0 to
 // 99 on clean pictures, so it decides nothing.)
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -48,7 +50,10 @@ class DigitReader {
   private:
     Word recognise(const Ink& ink, const QRect& group);
 
+    static constexpr std::size_t kKnownMost = 512;
+
     std::unique_ptr<tesseract::TessBaseAPI> api_;
+    std::map<QByteArray, Word> known_;  // pictures of numbers read before
     QString error_;
     std::vector<Word> words_;
 };

@@ -41,6 +41,8 @@ TableReading::TableReading(std::string key, Entry entry, QWidget* window,
                },
                [this](const QString& shown) {
                    shown_ = shown;
+                   if (qEnvironmentVariableIsSet("BRISVALE_READING_LOG"))
+                       qDebug("shown %s", qPrintable(shown));
                    if (entry_.changed) entry_.changed();
                }},
               this) {

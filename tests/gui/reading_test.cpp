@@ -80,9 +80,8 @@ TEST(ReadFromScreen, ANewRegionProposesItsFirstNumbersAndKeepsWhatWasConfirmed) 
     app::TableReading& table = *s.window->tableReading();
     EXPECT_FALSE(s.window->action("mnuStopReading")->isEnabled());
     // The overlay's answer: a rectangle dragged, the kind chosen.
-    auto* overlay = new app::RegionOverlay(std::nullopt, [&](std::optional<reading::Region> r) {
-        table.setRegion(r);
-    });
+    auto* overlay = new app::RegionOverlay(
+        std::nullopt, [&](std::optional<reading::Region> r) { table.setRegion(r); });
     overlay->select({100, 100}, {179, 171});
     EXPECT_TRUE(overlay->choicePanel()->isVisibleTo(overlay));
     overlay->finish(true);
