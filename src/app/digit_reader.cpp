@@ -157,11 +157,11 @@ Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
         // One digit is narrower than it is high, two are wider: a digit lost or made up by the
         // recogniser shows as a width that does not fit.
         const bool wide = group.width() >= group.height();
-        if (!ok || word.text.size() != (wide ? 2 : 1) ||
-            !reading::colourAgrees(n, colourAround(frame, group))) {
-            return Reading::unsure();
-        }
-        numbers.push_back(n);
+        const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
+                          reading::colourAgrees(n, colourAround(frame, group));
+        // A strip's cell that cannot be read is left open; a result must be read.
+        if (!sure && kind == reading::DisplayKind::Result) return Reading::unsure();
+        numbers.push_back(sure ? n : Reading::kUnread);
     }
     if (kind == reading::DisplayKind::Result && numbers.size() != 1) return Reading::unsure();
     if (newest == reading::NewestEnd::Right) std::ranges::reverse(numbers);
@@ -183,13 +183,26 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
         word.box = group;
         return word;
     }
-    const double scale = static_cast<double>(kReadHeight) / group.height();
-    const QImage scaled = crop.scaled(std::max(1, static_cast<int>(box.width() * scale)),
-                                      static_cast<int>(box.height() * scale), Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
+    Word word;
+    word.box = group;
+    // When the two copies disagree, other sizes are tried: the recogniser's slips depend on it.
+    for (const int height : {kReadHeight, kReadHeight * 3 / 2, kReadHeight * 3 / 4}) {
+        word = recogniseAt(ink.threshold, crop, height);
+        word.box = group;
+        if (!word.text.isEmpty()) break;
+    }
+    if (known_.size() >= kKnownMost) known_.clear();
+    known_.emplace(key, word);
+    return word;
+}
+
+DigitReader::Word DigitReader::recogniseAt(int threshold, const QImage& crop, int height) {
+    const double scale = static_cast<double>(height) / crop.height();
+    const QImage scaled = crop.scaled(std::max(1, static_cast<int>(crop.width() * scale)), height,
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // The number twice, a space apart: the line recogniser reads a lone digit (a 0 above all)
     // far more surely beside a copy of itself, and the two copies must then agree.
-    const int space = kReadHeight;
+    const int space = height;
     QImage page(2 * scaled.width() + space + 2 * kMargin, scaled.height() + 2 * kMargin,
                 QImage::Format_Grayscale8);
     page.fill(255);
@@ -197,19 +210,19 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
         const uchar* in = scaled.constScanLine(y);
         uchar* out = page.scanLine(y + kMargin) + kMargin;
         for (int x = 0; x < scaled.width(); ++x) {
-            out[x] = out[x + scaled.width() + space] = in[x] <= ink.threshold ? 0 : 255;
+            out[x] = out[x + scaled.width() + space] = in[x] <= threshold ? 0 : 255;
         }
     }
     api_->SetImage(page.constBits(), page.width(), page.height(), 1,
                    static_cast<int>(page.bytesPerLine()));
     Word word;
-    word.box = group;
     if (api_->Recognize(nullptr) == 0) {
         std::unique_ptr<char[]> text(api_->GetUTF8Text());
         const QString both =
             QString::fromUtf8(text ? text.get() : "").simplified().remove(QLatin1Char(' '));
         const auto half = both.size() / 2;
         if (both.size() % 2 == 0 && both.left(half) == both.mid(half)) word.text = both.left(half);
+        word.raw = both;
         // The least sure digit speaks for the number.
         word.confidence = 100;
         std::unique_ptr<tesseract::ResultIterator> it(api_->GetIterator());
@@ -220,8 +233,6 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
         }
     }
     api_->Clear();
-    if (known_.size() >= kKnownMost) known_.clear();
-    known_.emplace(key, word);
     return word;
 }
 

@@ -42,6 +42,7 @@ class DigitReader {
     // What the last read() saw, for the card and for diagnostics.
     struct Word {
         QString text;
+        QString raw;           // what Tesseract read of the two copies
         float confidence = 0;  // the least sure digit's, for diagnostics
         QRect box;             // in the frame's pixels
     };
@@ -49,6 +50,7 @@ class DigitReader {
 
   private:
     Word recognise(const Ink& ink, const QRect& group);
+    Word recogniseAt(int threshold, const QImage& crop, int height);
 
     static constexpr std::size_t kKnownMost = 512;
 

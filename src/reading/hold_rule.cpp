@@ -69,20 +69,30 @@ Settled HoldRule::settleStrip(const Reading& r) {
     }
     const std::vector<int>& was = settled_.numbers;
     const std::vector<int>& now = r.numbers;
-    // The smallest shift that lays the old strip over the new one: the numbers in front of it
-    // are new. A strip never shrinks, and an old strip must be seen again where it overlaps.
-    std::size_t shift = 0;
-    for (std::size_t k = 1; k <= kMostNewAtOnce && k <= now.size() && now.size() >= was.size();
-         ++k) {
-        const std::size_t overlap = std::min(was.size(), now.size() - k);
-        if (now.size() - k > was.size() || (overlap == 0 && !was.empty())) continue;
-        if (std::equal(was.begin(), was.begin() + static_cast<std::ptrdiff_t>(overlap),
-                       now.begin() + static_cast<std::ptrdiff_t>(k))) {
-            shift = k;
-            break;
+    const std::optional<std::size_t> found = shiftOf(was, now);
+    std::vector<int> merged = now;
+    // What was read of a cell before stays known where the new reading missed it.
+    if (found) {
+        for (std::size_t i = *found; i < merged.size() && i - *found < was.size(); ++i) {
+            if (merged[i] == Reading::kUnread) merged[i] = was[i - *found];
         }
     }
+    const bool newUnread =
+        found && std::any_of(now.begin(), now.begin() + static_cast<std::ptrdiff_t>(*found),
+                             [](int n) { return n == Reading::kUnread; });
+    if (found && *found == 0) {
+        settled_.numbers = merged;
+        return {};
+    }
+    if (newUnread) {
+        // The new numbers could not all be read: asked of the player, and the strip stays
+        // where it was, so the next sure reading still lines up with it.
+        askedOfPlayer_ = std::min<int>(askedOfPlayer_ + 1, kMostNewAtOnce);
+        return {{}, true};
+    }
+    const std::size_t shift = found.value_or(0);
     settled_ = r;
+    settled_.numbers = merged;
     const int asked = std::exchange(askedOfPlayer_, 0);
     if (shift == 0) return {{}, true};
     // The oldest new numbers are those the player was asked for.
@@ -90,6 +100,28 @@ Settled HoldRule::settleStrip(const Reading& r) {
     Settled s;
     for (std::size_t i = shift - skip; i-- > 0;) s.entered.push_back(now[i]);
     return s;
+}
+
+}  // namespace brisvale::reading
+
+namespace brisvale::reading {
+
+std::optional<std::size_t> HoldRule::shiftOf(const std::vector<int>& was,
+                                             const std::vector<int>& now) const {
+    // A strip never shrinks, and the old strip must be seen again where the two overlap.
+    if (now.size() < was.size()) return std::nullopt;
+    const auto same = [](int a, int b) {
+        return a == b || a == Reading::kUnread || b == Reading::kUnread;
+    };
+    for (std::size_t k = 0; k <= kMostNewAtOnce && k <= now.size(); ++k) {
+        const std::size_t overlap = std::min(was.size(), now.size() - k);
+        if (now.size() - k > was.size() || (overlap == 0 && !was.empty())) continue;
+        if (std::equal(was.begin(), was.begin() + static_cast<std::ptrdiff_t>(overlap),
+                       now.begin() + static_cast<std::ptrdiff_t>(k), same)) {
+            return k;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace brisvale::reading

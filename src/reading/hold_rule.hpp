@@ -6,6 +6,7 @@
 // that the player enters that spin by hand.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,10 @@ struct Reading {
 
     static Reading blank() { return {}; }
     static Reading unsure() { return {Status::Unsure, {}}; }
-    // Numbers outside 0..36, or none at all, make the reading unsure.
+    // Numbers outside 0..36, or none at all, make the reading unsure. A strip may hold cells
+    // that could not be read (kUnread), as long as it holds a number.
     static Reading of(std::vector<int> newestFirst);
+    static constexpr int kUnread = -1;
 };
 
 // What one capture settled.
@@ -53,6 +56,10 @@ class HoldRule {
   private:
     Settled settleResult(const Reading& r);
     Settled settleStrip(const Reading& r);
+    // The shift (0..kMostNewAtOnce) that lays the old strip over the new one, unread cells
+    // matching anything; nullopt when none does.
+    std::optional<std::size_t> shiftOf(const std::vector<int>& was,
+                                       const std::vector<int>& now) const;
 
     DisplayKind kind_;
     int hold_;

@@ -12,16 +12,20 @@
 namespace brisvale::reading {
 namespace {
 
-// "-" blank, "?" unsure, "17" a result, "17.5.9" a strip newest first.
+// "-" blank, "?" unsure, "17" a result, "17.5.9" a strip newest first, "x" a cell not read.
+int cell(const std::string& text) {
+    return text == "x" ? Reading::kUnread : std::stoi(text);
+}
+
 Reading parse(const std::string& word) {
     if (word == "-") return Reading::blank();
     if (word == "?") return Reading::unsure();
     std::vector<int> numbers;
     std::size_t start = 0;
     for (std::size_t dot; (dot = word.find('.', start)) != std::string::npos; start = dot + 1) {
-        numbers.push_back(std::stoi(word.substr(start, dot - start)));
+        numbers.push_back(cell(word.substr(start, dot - start)));
     }
-    numbers.push_back(std::stoi(word.substr(start)));
+    numbers.push_back(cell(word.substr(start)));
     return Reading::of(numbers);
 }
 

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     // A region chosen and confirmed before, around the fake table's display.
     std::filesystem::create_directories(app::TableReading::confPath().parent_path());
     std::ofstream(app::TableReading::confPath())
-        << "run.region: " << at.x() << "," << at.y() << "," << size.width() << ","
-        << size.height() << "," << (look == "strip" ? "strip-left" : "result") << "\r\n"
+        << "run.region: " << at.x() << "," << at.y() << "," << size.width() << "," << size.height()
+        << "," << (look == "strip" ? "strip-left" : "result") << "\r\n"
         << "run.confirmed: 5\r\n";
 
     testing::TempDir dir;
@@ -56,15 +56,20 @@ int main(int argc, char** argv) {
     window.move(0, 0);
     window.show();
     // A style that never bets, so no win or quit ends the run while the table plays.
-    for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
-             {"chk7_1", "1"}, {"Text3", "5000"}, {"Text2", "5000"}, {"Check1", "0"}, {"Text18", "1000"},
-             {"cboSpins", "1"}}) {
+    for (const auto& [name, value] :
+         std::vector<std::pair<std::string, std::string>>{{"chk7_1", "1"},
+                                                          {"Text3", "5000"},
+                                                          {"Text2", "5000"},
+                                                          {"Check1", "0"},
+                                                          {"Text18", "1000"},
+                                                          {"cboSpins", "1"}}) {
         if (!advisor.userSet(name, value).ok) std::fprintf(stderr, "cannot set %s\n", name.c_str());
     }
     dialogs.answers = {"yes", "yes"};
     if (const ActionResult r = advisor.userPress("Button1"); !r.ok || advisor.runEnded()) {
         std::fprintf(stderr, "no run: %s\n", r.error.c_str());
-        for (const std::string& text : dialogs.texts()) std::fprintf(stderr, "  %s\n", text.c_str());
+        for (const std::string& text : dialogs.texts())
+            std::fprintf(stderr, "  %s\n", text.c_str());
         return 1;
     }
     window.render();
@@ -99,11 +104,10 @@ int main(int argc, char** argv) {
         }
     });
     watch.start(5);
-    QObject::connect(&table, &QProcess::finished, [&] {
-        QTimer::singleShot(4000, &app, &QApplication::quit);
-    });
-    table.start(argv[1], {"--look", look, "--size", QString::number(px), "--seed", seed,
-                          "--spins", QString::number(spins), "--period", "2400", "--at",
+    QObject::connect(&table, &QProcess::finished,
+                     [&] { QTimer::singleShot(4000, &app, &QApplication::quit); });
+    table.start(argv[1], {"--look", look, "--size", QString::number(px), "--seed", seed, "--spins",
+                          QString::number(spins), "--period", "2400", "--at",
                           QStringLiteral("%1,%2").arg(at.x()).arg(at.y())});
     app.exec();
 
@@ -119,14 +123,14 @@ int main(int argc, char** argv) {
                     static_cast<long long>(latency[latency.size() / 2]),
                     static_cast<long long>(latency.back()));
     }
-    std::printf("captures %d unchanged (%.3f ms compare each), %d recognised (%.1f ms each), "
-                "%.2f ms per capture\n",
-                costs.unchanged, costs.unchanged ? costs.unchangedNs / 1e6 / costs.unchanged : 0.0,
-                costs.recognised,
-                costs.recognised ? costs.recognisedNs / 1e6 / costs.recognised : 0.0,
-                (costs.unchanged + costs.recognised)
-                    ? costs.captureNs / 1e6 / (costs.unchanged + costs.recognised)
-                    : 0.0);
+    std::printf(
+        "captures %d unchanged (%.3f ms compare each), %d recognised (%.1f ms each), "
+        "%.2f ms per capture\n",
+        costs.unchanged, costs.unchanged ? costs.unchangedNs / 1e6 / costs.unchanged : 0.0,
+        costs.recognised, costs.recognised ? costs.recognisedNs / 1e6 / costs.recognised : 0.0,
+        (costs.unchanged + costs.recognised)
+            ? costs.captureNs / 1e6 / (costs.unchanged + costs.recognised)
+            : 0.0);
     if (read != played) {
         std::printf("history differs from the spins played\n");
         for (std::size_t i = 0; i < std::max(read.size(), played.size()); ++i) {
