@@ -64,11 +64,10 @@ void playSeries(const FakeFrame& look, std::uint32_t seed, int count, Tally& tal
         return next;
     });
     const QSize size = app::fakeFrameSize(look.look, look.pixelSize);
-    reader.setRegion(reading::Region{0, 0, size.width(), size.height(),
-                                     strip ? reading::DisplayKind::Strip
-                                           : reading::DisplayKind::Result,
-                                     look.newestRight ? reading::NewestEnd::Right
-                                                      : reading::NewestEnd::Left});
+    reader.setRegion(
+        reading::Region{0, 0, size.width(), size.height(),
+                        strip ? reading::DisplayKind::Strip : reading::DisplayKind::Result,
+                        look.newestRight ? reading::NewestEnd::Right : reading::NewestEnd::Left});
     while (!frames.empty()) reader.capture();
     reader.setRegion(std::nullopt);
     // Entries are matched in order; an entry that is not the next spin played is wrong.
@@ -96,8 +95,7 @@ void costOf200x60() {
         image.fill(QColor(238, 234, 224));
         FakeFrame f{FakeLook::Panel, QStringLiteral("Liberation Sans"), 32, {n}, false, false};
         const QImage number = app::paintFakeFrame(f);
-        QPainter(&image).drawImage((200 - number.width()) / 2, (60 - number.height()) / 2,
-                                   number);
+        QPainter(&image).drawImage((200 - number.width()) / 2, (60 - number.height()) / 2, number);
         return image;
     };
     // Each number once (never read before), each shown for 8 captures.
@@ -113,10 +111,11 @@ void costOf200x60() {
     reader.setRegion(reading::Region{0, 0, 200, 60});
     while (!frames.empty()) reader.capture();
     const auto& c = reader.costs();
-    std::printf("200x60 region: %d unchanged frames, %.3f ms each (compare); %d recognitions, "
-                "%.1f ms each\n",
-                c.unchanged, c.unchangedNs / 1e6 / std::max(1, c.unchanged), c.recognised,
-                c.recognisedNs / 1e6 / std::max(1, c.recognised));
+    std::printf(
+        "200x60 region: %d unchanged frames, %.3f ms each (compare); %d recognitions, "
+        "%.1f ms each\n",
+        c.unchanged, c.unchangedNs / 1e6 / std::max(1, c.unchanged), c.recognised,
+        c.recognisedNs / 1e6 / std::max(1, c.recognised));
 }
 
 double cpuSeconds() {
@@ -149,10 +148,11 @@ int idle(QApplication& app, int seconds) {
     app.exec();
     const double cpu = cpuSeconds() - cpuStart;
     const auto& c = reader.costs();
-    std::printf("idle reading of one region: %.2f %% of a core over %d s (%d captures, %.2f ms "
-                "per screen grab)\n",
-                100.0 * cpu / (wall.elapsed() / 1000.0), seconds, c.unchanged + c.recognised,
-                c.captureNs / 1e6 / std::max(1, c.unchanged + c.recognised));
+    std::printf(
+        "idle reading of one region: %.2f %% of a core over %d s (%d captures, %.2f ms "
+        "per screen grab)\n",
+        100.0 * cpu / (wall.elapsed() / 1000.0), seconds, c.unchanged + c.recognised,
+        c.captureNs / 1e6 / std::max(1, c.unchanged + c.recognised));
     return 0;
 }
 
@@ -170,12 +170,11 @@ int failures() {
                     ++all;
                     if (r == reading::Reading::of({n})) continue;
                     ++failed;
-                    std::printf("%s %s %d px: %d read as %s\n",
-                                look == FakeLook::Disc ? "disc" : "panel", qPrintable(family), px,
-                                n,
-                                reader.lastWords().empty()
-                                    ? "nothing"
-                                    : qPrintable(reader.lastWords().front().raw));
+                    std::printf(
+                        "%s %s %d px: %d read as %s\n", look == FakeLook::Disc ? "disc" : "panel",
+                        qPrintable(family), px, n,
+                        reader.lastWords().empty() ? "nothing"
+                                                   : qPrintable(reader.lastWords().front().raw));
                 }
             }
         }
@@ -205,8 +204,8 @@ int main(int argc, char** argv) {
                 playSeries(f, seed++, perSeries, series);
                 if (series.wrong || series.unsure || series.missed) {
                     std::printf("  %s %d px: %d wrong, %d unsure, %d missed of %d\n",
-                                qPrintable(family), px, series.wrong, series.unsure,
-                                series.missed, series.played);
+                                qPrintable(family), px, series.wrong, series.unsure, series.missed,
+                                series.played);
                 }
                 one.played += series.played, one.entered += series.entered;
                 one.wrong += series.wrong, one.unsure += series.unsure;
@@ -214,19 +213,21 @@ int main(int argc, char** argv) {
                 one.stripRepeatsSeen += series.stripRepeatsSeen;
             }
         }
-        const char* name = look == FakeLook::Disc ? "disc" : look == FakeLook::Panel ? "panel"
-                                                                                      : "strip";
+        const char* name = look == FakeLook::Disc    ? "disc"
+                           : look == FakeLook::Panel ? "panel"
+                                                     : "strip";
         std::printf("%s: %d spins, %d entered, %d wrong, %d unsure (%.2f %%), %d missed\n", name,
-                    one.played, one.entered, one.wrong, one.unsure,
-                    100.0 * one.unsure / one.played, one.missed);
+                    one.played, one.entered, one.wrong, one.unsure, 100.0 * one.unsure / one.played,
+                    one.missed);
         all.played += one.played, all.entered += one.entered, all.wrong += one.wrong;
         all.unsure += one.unsure, all.missed += one.missed;
         all.stripRepeats += one.stripRepeats, all.stripRepeatsSeen += one.stripRepeatsSeen;
     }
-    std::printf("all looks: %d spins, %d entered, %d wrong, %d unsure (%.2f %%), %d missed; "
-                "repeats on strips seen %d of %d (%.1f s)\n",
-                all.played, all.entered, all.wrong, all.unsure, 100.0 * all.unsure / all.played,
-                all.missed, all.stripRepeatsSeen, all.stripRepeats, wall.elapsed() / 1000.0);
+    std::printf(
+        "all looks: %d spins, %d entered, %d wrong, %d unsure (%.2f %%), %d missed; "
+        "repeats on strips seen %d of %d (%.1f s)\n",
+        all.played, all.entered, all.wrong, all.unsure, 100.0 * all.unsure / all.played, all.missed,
+        all.stripRepeatsSeen, all.stripRepeats, wall.elapsed() / 1000.0);
     costOf200x60();
     return all.wrong == 0 ? 0 : 1;
 }

@@ -21,7 +21,6 @@ RegionOverlay::RegionOverlay(std::optional<reading::Region> current, Done done)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
       done_(std::move(done)) {
     setObjectName("ReadRegionOverlay");
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose);
     setCursor(Qt::CrossCursor);
     setWindowTitle("Read From Screen");
@@ -64,6 +63,18 @@ RegionOverlay::RegionOverlay(std::optional<reading::Region> current, Done done)
 void RegionOverlay::open() {
     QRect all;
     for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
+    // The screens as they stand, drawn under the shade: without a compositor a translucent
+    // window shows black, and the player must see what the rectangle will read.
+    backdrop_ = QPixmap(all.size());
+    backdrop_.fill(Qt::black);
+    {
+        QPainter p(&backdrop_);
+        for (QScreen* screen : QGuiApplication::screens()) {
+            const QRect g = screen->geometry();
+            p.drawPixmap(g.topLeft() - all.topLeft(),
+                         screen->grabWindow(0, 0, 0, g.width(), g.height()));
+        }
+    }
     setGeometry(all);
     show();
     raise();
@@ -113,12 +124,11 @@ void RegionOverlay::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor shade(0, 0, 0, 110);
     const QRect local = selection_.translated(-geometry().topLeft());
+    p.drawPixmap(0, 0, backdrop_);
     p.fillRect(rect(), shade);
     if (!local.isEmpty()) {
         // The rectangle shows the screen as it is, so the player sees what will be read.
-        p.setCompositionMode(QPainter::CompositionMode_Clear);
-        p.fillRect(local, Qt::transparent);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawPixmap(local, backdrop_, local);
         p.setPen(QPen(QColor(255, 216, 0), 2));
         p.drawRect(local.adjusted(-1, -1, 0, 0));
     }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Read From Screen...: a translucent overlay over all screens. The player drags a rectangle
-// around the casino's result display, then says what it holds: the last result, or a strip of
-// results with the newest at one end. Escape or Cancel leaves everything as it was.
+// Read From Screen...: a shaded overlay over all screens (a picture of them taken as it opens). The
+// player drags a rectangle around the casino's result display, then says what it holds: the last
+// result, or a strip of results with the newest at one end. Escape or Cancel leaves everything as
+// it was.
 
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
@@ -44,7 +46,8 @@ class RegionOverlay final : public QWidget {
     void showPanel();
 
     Done done_;
-    QRect selection_;  // global
+    QPixmap backdrop_;  // the screens when the overlay opened
+    QRect selection_;   // global
     std::optional<QPoint> dragFrom_;
     QFrame* panel_;
     QButtonGroup* kind_;
