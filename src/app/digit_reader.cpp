@@ -20,6 +20,7 @@ using reading::Reading;
 // Tesseract reads best with digits about 40 pixels high.
 constexpr int kReadHeight = 32;
 constexpr int kMargin = 20;
+constexpr int kSmallDigits = 14;
 
 int otsu(const std::array<int, 256>& histogram, int total) {
     long long sumAll = 0;
@@ -190,6 +191,11 @@ DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {
         word = recogniseAt(ink.threshold, crop, height);
         word.box = group;
         if (!word.text.isEmpty()) break;
+    }
+    // Digits drawn a dozen pixels high are few pixels to go on: a second size must agree.
+    if (!word.text.isEmpty() && group.height() < kSmallDigits &&
+        recogniseAt(ink.threshold, crop, kReadHeight * 3 / 2).text != word.text) {
+        word.text.clear();
     }
     if (known_.size() >= kKnownMost) known_.clear();
     known_.emplace(key, word);

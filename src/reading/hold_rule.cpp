@@ -77,26 +77,24 @@ Settled HoldRule::settleStrip(const Reading& r) {
             if (merged[i] == Reading::kUnread) merged[i] = was[i - *found];
         }
     }
-    const bool newUnread =
-        found && std::any_of(now.begin(), now.begin() + static_cast<std::ptrdiff_t>(*found),
-                             [](int n) { return n == Reading::kUnread; });
     if (found && *found == 0) {
         settled_.numbers = merged;
         return {};
     }
-    if (newUnread) {
-        // The new numbers could not all be read: asked of the player, and the strip stays
-        // where it was, so the next sure reading still lines up with it.
+    const std::size_t shift = found.value_or(0);
+    // The oldest new numbers are those the player was asked for; the others must all be read.
+    const std::size_t skip = std::min<std::size_t>(static_cast<std::size_t>(askedOfPlayer_), shift);
+    if (std::any_of(now.begin(), now.begin() + static_cast<std::ptrdiff_t>(shift - skip),
+                    [](int n) { return n == Reading::kUnread; })) {
+        // Asked of the player, and the strip stays where it was, so the next sure reading still
+        // lines up with it.
         askedOfPlayer_ = std::min<int>(askedOfPlayer_ + 1, kMostNewAtOnce);
         return {{}, true};
     }
-    const std::size_t shift = found.value_or(0);
     settled_ = r;
     settled_.numbers = merged;
-    const int asked = std::exchange(askedOfPlayer_, 0);
+    askedOfPlayer_ = 0;
     if (shift == 0) return {{}, true};
-    // The oldest new numbers are those the player was asked for.
-    const std::size_t skip = std::min<std::size_t>(static_cast<std::size_t>(asked), shift);
     Settled s;
     for (std::size_t i = shift - skip; i-- > 0;) s.entered.push_back(now[i]);
     return s;

@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
     app::MainWindow window(advisor);
     window.move(0, 0);
     window.show();
-    for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
-             {"chk7_1", "1"}, {"Text18", "1000"}}) {
+    for (const auto& [name, value] :
+         std::vector<std::pair<std::string, std::string>>{{"chk7_1", "1"}, {"Text18", "1000"}}) {
         advisor.userSet(name, value);
     }
     advisor.userPress("Button1");
