@@ -57,7 +57,11 @@ void playSeries(const FakeFrame& look, std::uint32_t seed, int count, Tally& tal
     }
     std::vector<int> entered;
     int unsure = 0;
-    app::ScreenReader reader({[&](int n) { entered.push_back(n); }, [&] { ++unsure; }, {}});
+    const bool log = qEnvironmentVariableIsSet("BRISVALE_READING_LOG");
+    app::ScreenReader reader({[&](int n) { entered.push_back(n); }, [&] { ++unsure; },
+                              [&](const QString& seen) {
+                                  if (log) std::printf("    shown %s\n", qPrintable(seen));
+                              }});
     reader.setSource([&](const reading::Region&) {
         QImage next = frames.front();
         frames.pop_front();
@@ -190,6 +194,8 @@ int main(int argc, char** argv) {
     if (argc > 2 && QString(argv[1]) == "--idle") return idle(app, std::atoi(argv[2]));
     if (argc > 1 && QString(argv[1]) == "--failures") return failures();
     const int perSeries = argc > 1 ? std::max(10, std::atoi(argv[1])) : 50;
+    // One series alone, to follow what it read: bench_reader N --only LOOK FAMILY PX
+    const bool only = argc > 5 && QString(argv[2]) == "--only";
     const int sizes[] = {14, 20, 28, 36, 48};
     Tally all;
     std::uint32_t seed = 1;
@@ -200,6 +206,13 @@ int main(int argc, char** argv) {
         for (const QString& family : app::fakeTableFamilies()) {
             for (const int px : sizes) {
                 FakeFrame f{look, family, px, {}, false, look == FakeLook::Strip && seed % 2};
+                if (only && (QString(argv[3]) != (look == FakeLook::Disc    ? "disc"
+                                                  : look == FakeLook::Panel ? "panel"
+                                                                            : "strip") ||
+                             family != argv[4] || px != std::atoi(argv[5]))) {
+                    ++seed;
+                    continue;
+                }
                 Tally series;
                 playSeries(f, seed++, perSeries, series);
                 if (series.wrong || series.unsure || series.missed) {

@@ -111,15 +111,18 @@ std::optional<std::size_t> HoldRule::shiftOf(const std::vector<int>& was,
     const auto same = [](int a, int b) {
         return a == b || a == Reading::kUnread || b == Reading::kUnread;
     };
+    // Cells not read match anything, so more than one shift may fit: then nothing is sure.
+    std::optional<std::size_t> fits;
     for (std::size_t k = 0; k <= kMostNewAtOnce && k <= now.size(); ++k) {
         const std::size_t overlap = std::min(was.size(), now.size() - k);
         if (now.size() - k > was.size() || (overlap == 0 && !was.empty())) continue;
         if (std::equal(was.begin(), was.begin() + static_cast<std::ptrdiff_t>(overlap),
                        now.begin() + static_cast<std::ptrdiff_t>(k), same)) {
-            return k;
+            if (fits) return std::nullopt;
+            fits = k;
         }
     }
-    return std::nullopt;
+    return fits;
 }
 
 }  // namespace brisvale::reading
