@@ -7,7 +7,7 @@ BUILD_TYPE ?= Release
 FUZZ_SECONDS ?= 30
 FUZZ_TARGETS = properties settings wagering remote casinos console runfile
 
-.PHONY: all deps configure build run test test-edge package sanitize tsan fuzz format format-check bench clean
+.PHONY: all deps configure build run test test-edge test-reader package sanitize tsan fuzz format format-check bench clean
 
 all: build
 
@@ -29,9 +29,13 @@ run: configure
 	@$(CMAKE_BUILD) --target brisvale
 	@exec $(BUILD)/bin/brisvale
 
-# The house-edge runs (label `edge`, millions of spins each) stay out of the quick suite.
+# The house-edge runs (label `edge`, millions of spins each) and the screen reader's runs on an
+# X server (label `reader`, minutes each) stay out of the quick suite.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE edge
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE 'edge|reader'
+
+test-reader: build
+	@cd $(BUILD) && ctest --output-on-failure -L reader
 
 test-edge: build
 	@cd $(BUILD) && ctest --output-on-failure -L edge

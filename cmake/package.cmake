@@ -25,8 +25,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The alert sounds play through Qt Multimedia and its media backends.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6")
+# The alert sounds play through Qt Multimedia and its media backends. Tesseract's library comes
+# with the shared-library dependencies; its English data, which the screen reader loads at run
+# time, does not.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, tesseract-ocr-eng")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

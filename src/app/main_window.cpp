@@ -160,6 +160,7 @@ void MainWindow::buildMenus() {
     QAction* limits = play->addAction("Limits...");
     limits->setObjectName("mnuLimits");
     connect(limits, &QAction::triggered, this, [this] { openLimits(); });
+    buildReading(play);
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");

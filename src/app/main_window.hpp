@@ -27,6 +27,7 @@ class PlayPanel;
 class SessionBar;
 class SimDialog;
 class StatsPanel;
+class TableReading;
 class WageringDialog;
 class WidgetScaler;
 struct WindowConf;
@@ -48,6 +49,8 @@ class MainWindow final : public QMainWindow {
     SimDialog* simDialog() const { return simulate_; }
     // View > Statistics.
     StatsPanel* statsPanel() const { return stats_; }
+    // Play > Read From Screen...: the run's own table read off the screen.
+    TableReading* tableReading() const { return reading_; }
     QAction* action(const QString& name) const;
     // The strip of watched tables (View > Tables) and the alerts it and the run raise.
     TablesStrip* tablesStrip() const { return strip_; }
@@ -67,6 +70,8 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenus();
+    // The Play menu's reading of the screen (main_window_reading.cpp).
+    void buildReading(QMenu* play);
     ActionResult act(const std::function<ActionResult()>& call, bool commitTyping = true);
     void renderWindow();
     // The window's size and scale: the content laid out at scale_, the window as large as it
@@ -133,6 +138,7 @@ class MainWindow final : public QMainWindow {
     AlertCentre* alerts_ = nullptr;
     QAction* alertSound_ = nullptr;
     QAction* alertNotify_ = nullptr;
+    TableReading* reading_ = nullptr;
 };
 
 }  // namespace brisvale::app

@@ -80,13 +80,10 @@ void MainWindow::buildTables() {
         });
     }
 
-    QMenu* play = new QMenu(QStringLiteral("&Play"), menuBar());
-    play->setObjectName(QStringLiteral("mnuPlay"));
+    QMenu* play = findChild<QMenu*>(QStringLiteral("mnuPlay"));
     QAction* watch = play->addAction(QStringLiteral("Watch Table..."));
     watch->setObjectName(QStringLiteral("mnuWatch"));
     connect(watch, &QAction::triggered, this, [this] { watchTable(); });
-    QMenu* tools = findChild<QMenu*>(QStringLiteral("mnuTools"));
-    menuBar()->insertMenu(tools->menuAction(), play);
     connect(play, &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, [this] { leaveMenuBar(); }); });
 

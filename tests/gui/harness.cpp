@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/identity.hpp"
+#include "app/table_reading.hpp"
 #include "app/window_conf.hpp"
 
 namespace brisvale::gui_test {
@@ -14,6 +15,7 @@ namespace brisvale::gui_test {
 Session::Session() {
     // Every window starts as on a first start, whatever an earlier test left in place.
     std::filesystem::remove(app::windowConfPath());
+    std::filesystem::remove(app::TableReading::confPath());
     advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
     advisor->userOpenWindow({dir.path, false, ""});
     window = std::make_unique<app::MainWindow>(*advisor);

@@ -9,7 +9,7 @@ import sys
 # Lowest first. A folder may use its own files and those of the rows above its own.
 ORDER = [
     ["util"],
-    ["model", "storage"],
+    ["model", "storage", "reading"],  # reading: what a screen reader saw becomes spins
     ["board", "wagering"],
     ["state"],  # the run state, the Form, the ports
     ["selection", "remote"],

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The screen reader measured on the fake table's pictures:
+//     bench_reader [spins per series]     accuracy over every look, font and size, and the
+//                                         cost of a 200x60 region (offscreen platform)
+//     bench_reader --idle SECONDS         CPU while reading one unchanging region (run under
+//                                         xvfb-run: the captures are real screen grabs)
+// Prints the figures; exits 1 when a number was entered wrongly.
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <cstdio>
+#include <deque>
+
+#include "app/digit_reader.hpp"
+#include "app/fake_table_look.hpp"
+#include "app/screen_reader.hpp"
+
+namespace {
+
+using namespace brisvale;
+using app::FakeFrame;
+using app::FakeLook;
+
+struct Tally {
+    int played = 0, entered = 0, wrong = 0, unsure = 0, missed = 0;
+    int stripRepeats = 0, stripRepeatsSeen = 0;
+};
+
+// One series: a table in one look, font and size plays `count` spins, each shown for three
+// captures after two or three blank ones ("No more bets" every other spin); strips move on.
+void playSeries(const FakeFrame& look, std::uint32_t seed, int count, Tally& tally) {
+    const bool strip = look.look == FakeLook::Strip;
+    std::vector<int> spins = app::fakeSpins(seed, count + app::kStripLength);
+    std::vector<int> shown(spins.rbegin() + count, spins.rend());
+    std::deque<QImage> frames;
+    const auto frame = [&](bool blank, bool message) {
+        FakeFrame f = look;
+        f.numbers = blank && !strip ? std::vector<int>() : shown;
+        f.message = message;
+        return app::paintFakeFrame(f);
+    };
+    std::vector<int> played;
+    for (int i = 0; i < 3; ++i) frames.push_back(frame(!strip, false));
+    for (int k = 0; k < count; ++k) {
+        const int n = spins[static_cast<std::size_t>(app::kStripLength + k)];
+        shown.insert(shown.begin(), n);
+        shown.resize(std::min<std::size_t>(shown.size(), app::kStripLength));
+        played.push_back(n);
+        for (int i = 0; i < 3; ++i) frames.push_back(frame(false, false));
+        for (int i = 0; i < 2 + k % 2; ++i) frames.push_back(frame(!strip, k % 2 == 0));
+        if (strip && k > 0 && n == played[played.size() - 2]) ++tally.stripRepeats;
+    }
+    std::vector<int> entered;
+    int unsure = 0;
+    const bool log = qEnvironmentVariableIsSet("BRISVALE_READING_LOG");
+    app::ScreenReader reader({[&](int n) { entered.push_back(n); }, [&] { ++unsure; },
+                              [&](const QString& seen) {
+                                  if (log) std::printf("    shown %s\n", qPrintable(seen));
+                              }});
+    reader.setSource([&](const reading::Region&) {
+        QImage next = frames.front();
+        frames.pop_front();
+        return next;
+    });
+    const QSize size = app::fakeFrameSize(look.look, look.pixelSize);
+    reader.setRegion(
+        reading::Region{0, 0, size.width(), size.height(),
+                        strip ? reading::DisplayKind::Strip : reading::DisplayKind::Result,
+                        look.newestRight ? reading::NewestEnd::Right : reading::NewestEnd::Left});
+    while (!frames.empty()) reader.capture();
+    reader.setRegion(std::nullopt);
+    // Entries are matched in order; an entry that is not the next spin played is wrong.
+    std::size_t p = 0;
+    for (const int n : entered) {
+        while (p < played.size() && played[p] != n) ++p, ++tally.missed;
+        if (p == played.size()) {
+            ++tally.wrong;
+        } else {
+            if (strip && p > 0 && played[p] == played[p - 1]) ++tally.stripRepeatsSeen;
+            ++p;
+        }
+    }
+    tally.missed += static_cast<int>(played.size() - std::min(p, played.size()));
+    tally.played += count;
+    tally.entered += static_cast<int>(entered.size());
+    tally.unsure += unsure;
+}
+
+// A 200x60 region: the panel look centred on a panel of that size.
+void costOf200x60() {
+    std::deque<QImage> frames;
+    const auto frame = [](int n) {
+        QImage image(200, 60, QImage::Format_RGB32);
+        image.fill(QColor(238, 234, 224));
+        FakeFrame f{FakeLook::Panel, QStringLiteral("Liberation Sans"), 32, {n}, false, false};
+        const QImage number = app::paintFakeFrame(f);
+        QPainter(&image).drawImage((200 - number.width()) / 2, (60 - number.height()) / 2, number);
+        return image;
+    };
+    // Each number once (never read before), each shown for 8 captures.
+    for (int n = 0; n <= 36; ++n) {
+        for (int i = 0; i < 8; ++i) frames.push_back(frame(n));
+    }
+    app::ScreenReader reader({{}, {}, {}});
+    reader.setSource([&](const reading::Region&) {
+        QImage next = frames.front();
+        frames.pop_front();
+        return next;
+    });
+    reader.setRegion(reading::Region{0, 0, 200, 60});
+    while (!frames.empty()) reader.capture();
+    const auto& c = reader.costs();
+    std::printf(
+        "200x60 region: %d unchanged frames, %.3f ms each (compare); %d recognitions, "
+        "%.1f ms each\n",
+        c.unchanged, c.unchangedNs / 1e6 / std::max(1, c.unchanged), c.recognised,
+        c.recognisedNs / 1e6 / std::max(1, c.recognised));
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+int idle(QApplication& app, int seconds) {
+    // A result that stays on the screen: every capture after the first is only compared.
+    QLabel table;
+    table.setWindowFlags(Qt::FramelessWindowHint);
+    FakeFrame f{FakeLook::Panel, QStringLiteral("DejaVu Sans"), 32, {17}, false, false};
+    table.setPixmap(QPixmap::fromImage(app::paintFakeFrame(f)));
+    table.move(200, 200);
+    table.show();
+    app::ScreenReader reader({{}, {}, {}});
+    const QSize size = app::fakeFrameSize(FakeLook::Panel, 32);
+    QTimer::singleShot(1000, [&] {
+        reader.setRegion(reading::Region{200, 200, size.width(), size.height()});
+    });
+    double cpuStart = 0;
+    QElapsedTimer wall;
+    QTimer::singleShot(3000, [&] {
+        cpuStart = cpuSeconds();
+        wall.start();
+    });
+    QTimer::singleShot(3000 + seconds * 1000, &app, &QApplication::quit);
+    app.exec();
+    const double cpu = cpuSeconds() - cpuStart;
+    const auto& c = reader.costs();
+    std::printf(
+        "idle reading of one region: %.2f %% of a core over %d s (%d captures, %.2f ms "
+        "per screen grab)\n",
+        100.0 * cpu / (wall.elapsed() / 1000.0), seconds, c.unchanged + c.recognised,
+        c.captureNs / 1e6 / std::max(1, c.unchanged + c.recognised));
+    return 0;
+}
+
+// Every number in every result look, font and size, read once: the ones not read exactly.
+int failures() {
+    app::DigitReader reader;
+    int failed = 0, all = 0;
+    for (const FakeLook look : {FakeLook::Disc, FakeLook::Panel}) {
+        for (const QString& family : app::fakeTableFamilies()) {
+            for (int px = 14; px <= 48; px += 2) {
+                for (int n = 0; n <= 36; ++n) {
+                    const FakeFrame f{look, family, px, {n}, false, false};
+                    const reading::Reading r =
+                        reader.read(app::paintFakeFrame(f), reading::DisplayKind::Result);
+                    ++all;
+                    if (r == reading::Reading::of({n})) continue;
+                    ++failed;
+                    std::printf(
+                        "%s %s %d px: %d read as %s\n", look == FakeLook::Disc ? "disc" : "panel",
+                        qPrintable(family), px, n,
+                        reader.lastWords().empty() ? "nothing"
+                                                   : qPrintable(reader.lastWords().front().raw));
+                }
+            }
+        }
+    }
+    std::printf("%d of %d not read exactly\n", failed, all);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 2 && QString(argv[1]) == "--idle") return idle(app, std::atoi(argv[2]));
+    if (argc > 1 && QString(argv[1]) == "--failures") return failures();
+    const int perSeries = argc > 1 ? std::max(10, std::atoi(argv[1])) : 50;
+    // One series alone, to follow what it read: bench_reader N --only LOOK FAMILY PX
+    const bool only = argc > 5 && QString(argv[2]) == "--only";
+    const int sizes[] = {14, 20, 28, 36, 48};
+    Tally all;
+    std::uint32_t seed = 1;
+    QElapsedTimer wall;
+    wall.start();
+    for (const FakeLook look : {FakeLook::Disc, FakeLook::Panel, FakeLook::Strip}) {
+        Tally one;
+        for (const QString& family : app::fakeTableFamilies()) {
+            for (const int px : sizes) {
+                FakeFrame f{look, family, px, {}, false, look == FakeLook::Strip && seed % 2};
+                if (only && (QString(argv[3]) != (look == FakeLook::Disc    ? "disc"
+                                                  : look == FakeLook::Panel ? "panel"
+                                                                            : "strip") ||
+                             family != argv[4] || px != std::atoi(argv[5]))) {
+                    ++seed;
+                    continue;
+                }
+                Tally series;
+                playSeries(f, seed++, perSeries, series);
+                if (series.wrong || series.unsure || series.missed) {
+                    std::printf("  %s %d px: %d wrong, %d unsure, %d missed of %d\n",
+                                qPrintable(family), px, series.wrong, series.unsure, series.missed,
+                                series.played);
+                }
+                one.played += series.played, one.entered += series.entered;
+                one.wrong += series.wrong, one.unsure += series.unsure;
+                one.missed += series.missed, one.stripRepeats += series.stripRepeats;
+                one.stripRepeatsSeen += series.stripRepeatsSeen;
+            }
+        }
+        const char* name = look == FakeLook::Disc    ? "disc"
+                           : look == FakeLook::Panel ? "panel"
+                                                     : "strip";
+        std::printf("%s: %d spins, %d entered, %d wrong, %d unsure (%.2f %%), %d missed\n", name,
+                    one.played, one.entered, one.wrong, one.unsure, 100.0 * one.unsure / one.played,
+                    one.missed);
+        all.played += one.played, all.entered += one.entered, all.wrong += one.wrong;
+        all.unsure += one.unsure, all.missed += one.missed;
+        all.stripRepeats += one.stripRepeats, all.stripRepeatsSeen += one.stripRepeatsSeen;
+    }
+    std::printf(
+        "all looks: %d spins, %d entered, %d wrong, %d unsure (%.2f %%), %d missed; "
+        "repeats on strips seen %d of %d (%.1f s)\n",
+        all.played, all.entered, all.wrong, all.unsure, 100.0 * all.unsure / all.played, all.missed,
+        all.stripRepeatsSeen, all.stripRepeats, wall.elapsed() / 1000.0);
+    costOf200x60();
+    return all.wrong == 0 ? 0 : 1;
+}

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Reads the numbers of a result display from one captured picture with Tesseract: digits only,
+// one line, each number upscaled, binarised and turned dark on light first. A number is sure
+// only when two copies of it side by side read alike, its digit count fits its width, and it is
+// in the colour the wheel gives it. (Tesseract's own confidence of a lone digit swings from 0 to
+// 99 on clean pictures, so it decides nothing.)
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "reading/hold_rule.hpp"
+#include "reading/region.hpp"
+
+namespace tesseract {
+class TessBaseAPI;
+}
+
+namespace brisvale::app {
+
+struct Ink;
+
+class DigitReader {
+  public:
+    DigitReader();
+    ~DigitReader();
+    DigitReader(const DigitReader&) = delete;
+    DigitReader& operator=(const DigitReader&) = delete;
+
+    // False when Tesseract or its English data could not be loaded; error() says why.
+    bool ready() const { return api_ != nullptr; }
+    const QString& error() const { return error_; }
+
+    reading::Reading read(const QImage& frame, reading::DisplayKind kind,
+                          reading::NewestEnd newest = reading::NewestEnd::Left);
+
+    // What the last read() saw, for the card and for diagnostics.
+    struct Word {
+        QString text;
+        QString raw;           // what Tesseract read of the two copies
+        float confidence = 0;  // the least sure digit's, for diagnostics
+        QRect box;             // in the frame's pixels
+    };
+    const std::vector<Word>& lastWords() const { return words_; }
+
+  private:
+    Word recognise(const Ink& ink, const QRect& group);
+    Word recogniseAt(int threshold, const QImage& crop, int height);
+
+    static constexpr std::size_t kKnownMost = 512;
+
+    std::unique_ptr<tesseract::TessBaseAPI> api_;
+    std::map<QByteArray, Word> known_;  // pictures of numbers read before
+    QString error_;
+    std::vector<Word> words_;
+};
+
+// A captured picture split for reading: each group of ink (a number, or a word of a message)
+// with the box it stands in. The digits' shade is the picture's lightest channel, which keeps
+// white digits on a coloured disc and coloured digits on a pale panel equally apart.
+struct Ink {
+    QImage shade;  // Format_Grayscale8, the frame's size, ink dark
+    int threshold = 128;
+    QRect bounds;               // all the ink
+    std::vector<QRect> groups;  // left to right
+};
+// Nothing (no groups) when the picture shows one shade only: a blank display.
+Ink findInk(const QImage& frame);
+
+}  // namespace brisvale::app

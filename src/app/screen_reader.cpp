@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/screen_reader.hpp"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <cstring>
+
+namespace brisvale::app {
+
+QImage grabRegion(const reading::Region& r) {
+    const QRect wanted(r.x, r.y, r.width, r.height);
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    // The whole desktop (window 0), from the region's place on it.
+    const QPixmap shot = screen->grabWindow(0, r.x - screen->geometry().x(),
+                                            r.y - screen->geometry().y(), r.width, r.height);
+    if (shot.isNull()) return {};
+    QImage image = shot.toImage().convertToFormat(QImage::Format_RGB32);
+    // A high-density screen gives device pixels; the reader works on the picture as it is.
+    return image;
+}
+
+ScreenReader::ScreenReader(Listener listener, QObject* parent)
+    : QObject(parent), listener_(std::move(listener)), source_(grabRegion) {
+    timer_.setInterval(kCaptureMs);
+    connect(&timer_, &QTimer::timeout, this, &ScreenReader::capture);
+}
+
+ScreenReader::~ScreenReader() = default;
+
+QString ScreenReader::unavailable() const {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return QStringLiteral(
+            "Reading the screen needs an X11 session; under Wayland the screen cannot be "
+            "captured. Log in with an X11 session to read results, or keep entering them on "
+            "the board.");
+    }
+    if (!digits_.ready()) return digits_.error();
+    return {};
+}
+
+void ScreenReader::setRegion(std::optional<reading::Region> region) {
+    region_ = region;
+    last_ = QImage();
+    lastReading_ = reading::Reading::blank();
+    lastShown_.clear();
+    if (region_) {
+        hold_ = reading::HoldRule(region_->kind);
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void ScreenReader::capture() {
+    if (!region_) return;
+    QElapsedTimer clock;
+    clock.start();
+    const QImage frame = source_(*region_).convertToFormat(QImage::Format_RGB32);
+    costs_.captureNs += clock.nsecsElapsed();
+    clock.restart();
+    reading::Reading now;
+    if (frame.isNull()) {
+        now = reading::Reading::unsure();
+    } else if (frame.size() == last_.size() &&
+               std::memcmp(frame.constBits(), last_.constBits(),
+                           static_cast<std::size_t>(frame.sizeInBytes())) == 0) {
+        now = lastReading_;
+        ++costs_.unchanged;
+        costs_.unchangedNs += clock.nsecsElapsed();
+    } else {
+        now = digits_.read(frame, region_->kind, region_->newest);
+        last_ = frame;
+        ++costs_.recognised;
+        costs_.recognisedNs += clock.nsecsElapsed();
+    }
+    lastReading_ = now;
+    const QString shown = describe(now);
+    if (shown != lastShown_) {
+        lastShown_ = shown;
+        if (listener_.shown) listener_.shown(shown);
+    }
+    const reading::Settled settled = hold_.observe(now);
+    if (settled.unsure && listener_.unsure) listener_.unsure();
+    for (const int n : settled.entered) {
+        if (listener_.read) listener_.read(n);
+    }
+}
+
+QString ScreenReader::describe(const reading::Reading& r) const {
+    switch (r.status) {
+        case reading::Reading::Status::Blank:
+            return {};
+        case reading::Reading::Status::Unsure:
+            return QStringLiteral("?");
+        case reading::Reading::Status::Numbers:
+            break;
+    }
+    QStringList numbers;
+    for (const int n : r.numbers) numbers << QString::number(n);
+    return numbers.join(QLatin1Char(' '));
+}
+
+}  // namespace brisvale::app
