@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/files.hpp"
 #include "support/ports.hpp"

@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "run/state.hpp"
 #include "selection/triggers.hpp"
-#include "state/state.hpp"
 
 namespace {
 

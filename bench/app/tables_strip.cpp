@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "advisor/advisor.hpp"
 #include "app/tables_strip.hpp"
-#include "play/advisor.hpp"
 #include "support/files.hpp"
 #include "support/ports.hpp"
 

@@ -2,9 +2,9 @@
 // The console's command interpreter fed any text, in-process, on a fresh data folder: every
 // command line a script may hold, with the core's handlers behind it.
 
+#include "advisor/advisor.hpp"
 #include "cli/console.hpp"
 #include "common.hpp"
-#include "play/advisor.hpp"
 
 using namespace brisvale;
 

@@ -5,9 +5,9 @@
 // resumed and open, or the file is set aside with one message. A resumed run, closed and
 // opened again, resumes to the same state.
 
+#include "advisor/advisor.hpp"
 #include "common.hpp"
-#include "play/advisor.hpp"
-#include "state/state_json.hpp"
+#include "run/state_json.hpp"
 #include "support/ports.hpp"
 
 using namespace brisvale;

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "advisor/control_table.hpp"
 #include "app/control_binder.hpp"
 #include "app/qt_ports.hpp"
 #include "model/bets.hpp"
-#include "play/control_table.hpp"
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 namespace brisvale::app {
 namespace {

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 class QGridLayout;
 class QLabel;

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "play/alerts.hpp"
+#include "advisor/alerts.hpp"
 
 class QSoundEffect;
 class QSystemTrayIcon;

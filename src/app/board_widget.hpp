@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 class QPushButton;
 

@@ -8,7 +8,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 class QPainter;
 

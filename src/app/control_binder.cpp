@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "advisor/control_table.hpp"
 #include "app/qt_ports.hpp"
-#include "play/control_table.hpp"
 
 namespace brisvale::app {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 class QCheckBox;
 class QComboBox;

@@ -10,8 +10,8 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "advisor/advisor.hpp"
 #include "app/qt_ports.hpp"
-#include "play/advisor.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale::app {

@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "advisor/advisor.hpp"
 #include "app/first_paint_quit.hpp"
 #include "app/identity.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
-#include "play/advisor.hpp"
 #ifdef BRISVALE_HAVE_NET
 #include "net/qt_fetcher.hpp"
 #endif

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 class QAction;
 class QDockWidget;

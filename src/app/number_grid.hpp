@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "advisor/statistics.hpp"
 #include "board/geometry.hpp"
-#include "play/statistics.hpp"
 
 namespace brisvale::app {
 

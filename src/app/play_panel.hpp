@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 class QLabel;
 class QListView;

@@ -7,7 +7,7 @@
 
 class QMessageBox;
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale::app {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 class QWidget;
 

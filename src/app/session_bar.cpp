@@ -3,8 +3,8 @@
 
 #include <QHBoxLayout>
 
+#include "advisor/advisor.hpp"
 #include "app/qt_ports.hpp"
-#include "play/advisor.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale::app {

@@ -23,9 +23,9 @@
 #include <optional>
 #include <tuple>
 
+#include "advisor/advisor.hpp"
 #include "app/colors.hpp"
 #include "app/sim_charts.hpp"
-#include "play/advisor.hpp"
 #include "sim/style_options.hpp"
 #include "storage/properties.hpp"
 #include "storage/whole_file.hpp"

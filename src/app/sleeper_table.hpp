@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <vector>
 
-#include "play/statistics.hpp"
+#include "advisor/statistics.hpp"
 
 class QSortFilterProxyModel;
 

@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "advisor/advisor.hpp"
 #include "app/colors.hpp"
 #include "app/number_grid.hpp"
 #include "app/sleeper_table.hpp"
 #include "model/numbers.hpp"
-#include "play/advisor.hpp"
 
 namespace brisvale::app {
 namespace {

@@ -8,7 +8,7 @@
 #include <QDockWidget>
 #include <vector>
 
-#include "play/statistics.hpp"
+#include "advisor/statistics.hpp"
 
 class QChartView;
 class QLabel;

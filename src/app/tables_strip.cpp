@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "advisor/advisor.hpp"
 #include "app/qt_ports.hpp"
 #include "model/numbers.hpp"
-#include "play/advisor.hpp"
 
 namespace brisvale::app {
 namespace {

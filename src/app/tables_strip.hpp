@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "play/watched_tables.hpp"
+#include "advisor/watched_tables.hpp"
 
 class QPushButton;
 class QHBoxLayout;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 class QCheckBox;
 class QComboBox;

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "advisor/advisor.hpp"
 #include "cli/show.hpp"
 #include "cli/tables.hpp"
-#include "play/advisor.hpp"
 #include "sim/style_options.hpp"
 #include "storage/properties.hpp"
 #include "util/numbers.hpp"

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "advisor/advisor.hpp"
 #include "cli/console_ports.hpp"
-#include "play/advisor.hpp"
 
 namespace brisvale::cli {
 

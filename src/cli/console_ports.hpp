@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale::cli {
 

@@ -12,9 +12,9 @@
 #include <memory>
 #include <random>
 
+#include "advisor/advisor.hpp"
 #include "cli/console.hpp"
 #include "cli/line_reader.hpp"
-#include "play/advisor.hpp"
 
 #ifdef BRISVALE_HAVE_NET
 #include "net/qt_fetcher.hpp"

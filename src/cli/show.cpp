@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "advisor/advisor.hpp"
 #include "cli/tables.hpp"
-#include "play/advisor.hpp"
 #include "util/json_number.hpp"
 #include "util/windows1252.hpp"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "advisor/alerts.hpp"
 #include "cli/console_ports.hpp"
-#include "play/alerts.hpp"
 
 namespace brisvale {
 class Advisor;

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 #include "util/windows1252.hpp"
 
 namespace brisvale::cli {

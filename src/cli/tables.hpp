@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "play/alerts.hpp"
+#include "advisor/alerts.hpp"
 
 namespace brisvale {
 class Advisor;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 class QNetworkAccessManager;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "remote/remote_settings.hpp"
-#include "state/form.hpp"
+#include "view/form.hpp"
 
 namespace brisvale {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 #include "util/numbers.hpp"
 #include "util/text.hpp"
 

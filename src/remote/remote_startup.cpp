@@ -2,7 +2,7 @@
 #include "remote/remote_startup.hpp"
 
 #include "remote/file_names.hpp"
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "state/state.hpp"
+#include "run/state.hpp"
 
 namespace brisvale {
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "state/state.hpp"
+#include "run/state.hpp"
 
 namespace brisvale {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/bets.hpp"
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale {
 

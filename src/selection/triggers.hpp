@@ -4,7 +4,7 @@
 // Classic play shows one bet (the last due bet of the scan wins); multi-bet play appends every
 // due bet that is not already running to its family list, within the family's count box.
 
-#include "state/state.hpp"
+#include "run/state.hpp"
 
 namespace brisvale {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale::sim {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 namespace brisvale::sim {
 

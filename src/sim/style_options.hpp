@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 namespace brisvale::sim {
 

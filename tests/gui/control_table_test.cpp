@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "advisor/control_table.hpp"
 #include "harness.hpp"
-#include "play/control_table.hpp"
 
 namespace brisvale::gui_test {
 namespace {

@@ -11,9 +11,10 @@ ORDER = [
     ["util"],
     ["model", "storage", "reading"],  # reading: what a screen reader saw becomes spins
     ["board", "wagering"],
-    ["state"],  # the run state, the Form, the ports
+    ["view"],  # the window model: what each control shows
+    ["run"],  # the run: phase, counters, style settings, advice, ports, the run file
     ["selection", "remote"],
-    ["play"],  # the Advisor
+    ["advisor"],  # the Advisor: the front of game verbs, its parts and the presenter
     ["sim"],  # the simulator: sessions on the Advisor, spin sources, the report
     ["net"],  # front-end services
     ["app", "cli", "sim-cli"],  # front ends

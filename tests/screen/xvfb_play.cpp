@@ -14,11 +14,11 @@
 #include <fstream>
 #include <vector>
 
+#include "advisor/advisor.hpp"
 #include "app/fake_table_look.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
 #include "app/table_reading.hpp"
-#include "play/advisor.hpp"
 #include "support/files.hpp"
 #include "support/ports.hpp"
 

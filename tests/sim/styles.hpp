@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 namespace brisvale::sim::test {
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 #include "storage/properties.hpp"
 #include "support/advisor_test_access.hpp"
 #include "support/colours.hpp"

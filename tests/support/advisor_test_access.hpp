@@ -3,7 +3,7 @@
 // The tests' one door behind the Advisor's public face, for states that no user action
 // reaches quickly. Front ends never see this header.
 
-#include "play/advisor.hpp"
+#include "advisor/advisor.hpp"
 
 namespace brisvale {
 

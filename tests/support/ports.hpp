@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "state/ports.hpp"
+#include "run/ports.hpp"
 
 namespace brisvale::testing {
 

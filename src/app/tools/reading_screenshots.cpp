@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "advisor/advisor.hpp"
 #include "app/fake_table_look.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
 #include "app/region_overlay.hpp"
 #include "app/table_reading.hpp"
-#include "play/advisor.hpp"
 
 namespace {
 

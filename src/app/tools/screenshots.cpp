@@ -32,6 +32,8 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "advisor/advisor.hpp"
+#include "advisor/control_table.hpp"
 #include "app/limits_dialog.hpp"
 #include "app/main_window.hpp"
 #include "app/qt_ports.hpp"
@@ -41,8 +43,6 @@
 #include "app/wagering_dialog.hpp"
 #include "app/window_conf.hpp"
 #include "board/chips.hpp"
-#include "play/advisor.hpp"
-#include "play/control_table.hpp"
 #include "remote/remote_startup.hpp"
 
 namespace {

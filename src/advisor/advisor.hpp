@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The Advisor: the one front of the core. It offers what a user or a simulated player does
+// (open the window, set a control, press, click the board, undo, start a run, enter a spin)
+// and what they see; its parts, on the desk, do the work.
+
+#include "advisor/desk.hpp"
+
+namespace brisvale {
+
+class Advisor {
+  public:
+    explicit Advisor(Ports ports);
+    // A second Advisor standing exactly where `other` stands, answering through its own ports.
+    Advisor(Ports ports, const Advisor& other);
+    Advisor(const Advisor&) = delete;
+    Advisor& operator=(const Advisor&) = delete;
+
+    // --- What a user can do; a refused action changes nothing ---
+    // Opening the window: start-up, in the window's order. Refused, with nothing written,
+    // while another program holds the data folder.
+    ActionResult userOpenWindow(const StartOptions& options);
+    // Takes the data folder before start-up, so that a second program on it is refused at
+    // once; userOpenWindow goes on with the folder held. Refused while another program holds it.
+    ActionResult claimDataFolder(const StartOptions& options);
+    // Closing the window with its close box (File, Exit closes it through userMenu).
+    void userCloseWindow();
+    ActionResult userSet(std::string_view name, std::string_view value);
+    ActionResult userPress(std::string_view name);
+    ActionResult userClickCell(int cell);
+    ActionResult userClickChip(int chip);
+    ActionResult userFlip();
+    ActionResult userMenu(std::string_view name, int k);
+    ActionResult userCloseWagering();
+    // A key typed on the main window: "0".."9" or "Enter". A digit selects its number; a
+    // second digit within a second of the first joins it into a two-digit number.
+    ActionResult userKey(std::string_view key);
+    // Timer1 fires; front ends call it every timerInterval() milliseconds.
+    void userTick();
+    // Edit > Undo Spin and Redo Spin: back to just before the last press of Button1, and on
+    // to just after it again.
+    ActionResult userUndo();
+    ActionResult userRedo();
+    // File > Import Spins... and Export Spins...: the file is asked for through the Dialogs
+    // port. Importing with no casino selected asks for a new casino's name first.
+    ActionResult userImportSpins();
+    ActionResult userExportSpins();
+    // The run file keeps an open run for the next session. The core notes what changed; the
+    // front end writes it when it suits (after its events), and the core when the window
+    // closes.
+    bool runFileDirty() const { return d_.keepRunFile_ && d_.runDirty_; }
+    void flushRunFile();
+
+    // --- The game's verbs, for a player that is a program (the simulator) ---
+    // The same user actions as above, named for what they do in the game.
+    ActionResult choosePlayStyle(PlayStyle style);
+    ActionResult enterBalance(double dollars);
+    ActionResult startRun();             // Start, with the balance entered
+    ActionResult enterSpin(int number);  // the number of the spin, then Submit
+    // The run has ended (or never started): the next press is a Start.
+    bool runEnded() const { return !s_.playing(); }
+    // The spin wait is over: the advisor takes the next spin.
+    bool awaitingSpin() const { return s_.acceptsPress; }
+    PlayStyle playStyle() const { return d_.style.panelStyle().style; }
+    // The balance as entered in the panel; 0 when it holds no number.
+    double balanceEntered() const;
+
+    // --- Safer play: the player's limits, the session's figures and the reality check ---
+    // Sets a limit by its name ("loss-session", ...) to a number, or removes it ("none").
+    ActionResult userSetLimit(std::string_view name, std::string_view value);
+    enum class CheckAnswer { Keep, Stop, Balance };
+    // The reality check's "Keep playing", "Stop here" (as Restart) and "Show my balance".
+    ActionResult userAnswerCheck(CheckAnswer answer);
+    bool realityCheckOpen() const { return d_.safe_.checkOpen(); }
+    // "Show my balance" was chosen: the front end shows the balance chart (once).
+    bool takeBalanceRequest() { return d_.safe_.takeBalanceAsked(); }
+    // The simulator's limits, applied to each session at once and kept in no file.
+    void limitSessions(LimitName name, std::optional<double> value) { d_.safe_.force(name, value); }
+    LimitsView limits() const;
+    SessionView session() const;
+    // The "Minimum Balance" for the minimum wager: a Start below it asks first.
+    long long minimumBalance() const;
+
+    // --- What the user sees ---
+    const PlayState& state() const { return s_; }
+    const Form& form() const { return s_.form; }
+    // The settings variables, as the settings file holds them.
+    const Settings& settings() const { return settings_; }
+    // The play style as the panel shows it: the settings closing the window would save, and
+    // the wager sequences in use.
+    StoredStyle styleShown() const;
+    // What the last press of Button1 settled: the open bets and the dollars each put on the
+    // table; empty when the press settled nothing.
+    const Settlement& settled() const { return s_.settled; }
+    // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
+    Statistics statistics() const;
+    // The dollars that the bets now open will put on the table at the next spin.
+    long long stakesOpen() const;
+    // False for a window opened on a stored style: it reads and writes no file.
+    bool usesFiles() const { return d_.files_; }
+    // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
+    std::vector<ControlView> panelControls() const;
+    std::vector<std::string> disabledControls() const;
+    bool exitRequested() const { return d_.exitRequested_; }
+    // Milliseconds between two ticks: 1 while a history replay runs.
+    int timerInterval() const { return d_.replay_ ? 1 : 1000; }
+    bool replayRunning() const { return d_.replay_.has_value(); }
+    const std::filesystem::path& dataDir() const { return d_.dataDir_; }
+    const std::filesystem::path& settingsFile() const { return d_.settingsFile_; }
+    const std::filesystem::path& wageringFile() const { return d_.wageringFile_; }
+    const std::filesystem::path& historyFile() const { return d_.historyFile_; }
+    const std::filesystem::path& runFile() const { return d_.runFile_; }
+    EditMenuView editMenu() const;
+    MenuItemView importSpinsItem() const;
+    MenuItemView exportSpinsItem() const;
+
+    // --- Watched tables (watching.cpp) ---
+    // Watch a casino's table beside the run (the casino is made when missing), and stop.
+    ActionResult userWatch(std::string_view name);
+    ActionResult userUnwatch(std::string_view name);
+    // Where clicks, typed digits and Submit enter spins: a watched table, or the run (nullopt).
+    ActionResult userTarget(std::optional<std::string_view> name);
+    // The card's "Play here": ends the table as the table-switch advice does, chooses that
+    // casino and starts the run warm, with the sleeper tables counted there.
+    ActionResult userPlayHere(std::string_view name);
+    const WatchedTables& watchedTables() const { return d_.watched_; }
+    std::optional<int> watchTarget() const { return d_.target_; }
+    // The number selected for the target table, waiting for Submit.
+    std::optional<int> watchPending() const { return d_.watchPending_; }
+    // The bets the play style shown plays, with the thresholds the run uses (before a Start:
+    // the Low entries).
+    const WatchStyle& watchStyle() const { return d_.watch.watchStyle(); }
+    // The table-switch advice names this table when it is given: the ripest watched one.
+    std::optional<int> ripestTable() const { return d_.watched_.ripestTable(watchStyle()); }
+    // The alerts raised since the last call, oldest first.
+    std::vector<Alert> takeAlerts() { return std::exchange(d_.alerts_, {}); }
+
+  private:
+    // Tests set up scenarios that no user action reaches quickly through this one door.
+    friend class AdvisorTestAccess;
+
+    // --- Events of the main window ---
+    ActionResult openWindow(const StartOptions& options);
+    // Tells the user of a program file that is not a file (a folder, a pipe, a device).
+    void tellNotAFile();
+
+    Desk d_;
+    PlayState& s_ = d_.s_;
+    Ports& ports_ = d_.ports_;
+    Settings& settings_ = d_.settings_;
+    DebugLog& log_ = d_.log_;
+};
+
+}  // namespace brisvale

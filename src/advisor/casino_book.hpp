@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The casinos and their recorded spins: the list, the history file, spin files.
+
+#include "advisor/advisor_types.hpp"
+
+namespace brisvale {
+
+struct Desk;
+
+class CasinoBook {
+  public:
+    explicit CasinoBook(Desk& desk);
+    CasinoBook(const CasinoBook&) = delete;
+    CasinoBook& operator=(const CasinoBook&) = delete;
+
+    // Casinos.
+    void fillCasinoList();
+    int selectedKey() const;  // the history key of the selected casino
+    void casinoChosen();
+    void endRecording();
+    void newCasino();
+    void loadCasino(int position);
+    std::optional<CasinoRecord> readCasino(int position) const;
+    void useCasino(const CasinoRecord& record);
+    void RecordCasinoSpin();
+    bool SaveCasinoHistory(
+        std::string_view kept = "The spin was kept and will be written with the next one.");
+    std::string recordedName() const;  // the recorded casino's name, from its line
+    void flushCasinoHistory();    // before the casino's spins are left: one more try to write them
+    void deleteSelectedCasino();  // delete the selected casino
+    // Spin files.
+    bool appendSpins(const std::vector<int>& spins);
+    bool importIntoNewCasino(const std::vector<int>& spins, const std::string& name);
+
+  private:
+    Desk& d_;
+    PlayState& s_;
+    Ports& ports_;
+    Settings& settings_;
+    DebugLog& log_;
+};
+
+}  // namespace brisvale

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pieces of the Advisor that every play style uses: colours, chips, captions, the wager.
+
+#include "advisor/advisor.hpp"
+#include "board/chips.hpp"
+#include "model/numbers.hpp"
+#include "util/numbers.hpp"
+
+namespace brisvale {
+
+// paint
+void Presenter::paint(std::string_view color) {
+    if (!d_.shown_) return;
+    if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
+        s_.form.backColor = *value;
+    }
+}
+
+void Presenter::hideChips() {
+    if (!d_.shown_) return;
+    for (Chip& chip : s_.form.chips) chip.visible = false;
+}
+
+void Presenter::PlaceChip(int chip, BetId id) {
+    Chip& c = s_.form.chips[chip];
+    if (const auto spot = chipSpot(id, s_.form.board.BoardFlipped())) {
+        c.left = spot->left;
+        c.top = spot->top;
+    }
+    c.bet = id;
+    c.visible = true;
+}
+
+void Presenter::setImage(int chip, BetId id, bool withSingle) {
+    Chip& c = s_.form.chips[chip];
+    c.image = withSingle ? familyImage(label(id)) : multiFamilyImage(label(id));
+    c.blackText = blackText(c.image);
+}
+
+void Presenter::writeRunCaption() {
+    if (!d_.shown_) return;
+    s_.form.caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
+                      " - Spins This Table: " + std::to_string(s_.TableSpins) + " " + s_.CasinoName;
+}
+
+void Presenter::showBalance() {
+    // Nobody reads a hidden window's balance box until the next Start.
+    if (!d_.shown_) {
+        d_.balanceStale_ = true;
+        return;
+    }
+    s_.form.balanceBox.text = formatNumber(s_.Balance);
+}
+
+// Every press starts from the minimum wager the list shows.
+void WageringEditor::syncUnitWager() {
+    s_.wager.UnitWager = s_.style.unitWager;
+}
+
+// The engine moves the minimum-wager list itself, which runs no click handler (only a user's
+// click does). The balance figures still follow the new minimum wager, as they do whenever it
+// changes.
+void WageringEditor::changeWager(std::initializer_list<WagerRule> rules) {
+    MinimumWager wager = s_.wager;
+    for (WagerRule rule : rules) rule(s_.wagering, wager);
+    const bool changed = s_.style.unitWager != wager.UnitWager;
+    s_.style.unitWager = wager.UnitWager;
+    s_.wager = wager;
+    d_.view.showUnitWager();
+    if (changed) d_.view.refreshBalanceLabels();
+}
+
+void Presenter::showQuit() {
+    showAdvice();
+    paint(s_.QuitColor);
+    s_.form.picture.visible = true;
+    s_.form.startButton.caption = "Start";
+}
+
+// The minimum-wager list shows the wager of the style.
+void Presenter::showUnitWager() {
+    s_.form.unitWagerList.index = static_cast<int>(s_.style.unitWager - kLowestWager);
+}
+
+void Presenter::showAdvice() {
+    if (d_.shown_) s_.form.adviceLabel.caption = s_.advice.text();
+}
+
+// The button takes a press exactly when the run does.
+void Presenter::showPressAccepted() {
+    s_.form.startButton.enabled = s_.acceptsPress;
+}
+
+void Presenter::runPrepared() {
+    Form& f = s_.form;
+    showPressAccepted();
+    hideChips();
+    f.marker.visible = false;
+    showAdvice();
+    f.adviceLabel.visible = true;
+    f.startButton.caption = "Start";
+    if (s_.RecordedSpins == 0) f.historyBox.clear();
+    paint(s_.NormalColor);
+    writeRunCaption();
+}
+
+// The style and the bankroll hold for the whole run.
+void Presenter::runBegun() {
+    setRunControlsEnabled(false);
+    showAdvice();
+    s_.form.startButton.caption = "Submit";
+}
+
+void Presenter::setRunControlsEnabled(bool on) {
+    Form& f = s_.form;
+    for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = on;
+    for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = on;
+    f.singleBox.enabled = on;
+    f.winLimitList.enabled = on;
+    f.timeLimitList.enabled = on;
+    f.unitWagerList.enabled = on;
+    f.balanceBox.enabled = on;
+    f.picture.visible = on;
+}
+
+void Presenter::spinWaitStarted() {
+    showBalance();
+    showPressAccepted();
+    s_.form.marker.visible = false;
+}
+
+void Presenter::spinWaitOver() {
+    showPressAccepted();
+    s_.form.adviceLabel.visible = true;
+}
+
+// The advice blinks while the spin wait runs, in a window someone looks at.
+void Presenter::blink() {
+    if (d_.shown_) s_.form.adviceLabel.visible = !s_.form.adviceLabel.visible;
+}
+
+void Presenter::betEnded() {
+    hideChips();
+    paint(s_.NormalColor);
+    showPressAccepted();
+    s_.form.marker.visible = false;
+    showAdvice();
+}
+
+void Presenter::showSwitchTable() {
+    showAdvice();
+    hideChips();
+    paint(s_.NormalColor);
+    s_.form.picture.visible = true;
+    s_.form.startButton.caption = "Start";
+}
+
+// Classic: the chip of the open bet, with its stake; a new bet's chip is laid on its spot.
+void Presenter::layClassicChip(bool newBet) {
+    paint(s_.BetColor);
+    if (!d_.shown_) return;
+    Chip& chip = s_.form.chips[0];
+    chip.caption = std::to_string(s_.Stake);
+    if (newBet) {
+        chip.image = board::kImageOther;
+        PlaceChip(0, s_.CurrentBet[0]);
+    }
+}
+
+// Restart: the panel is the player's again.
+void Presenter::panelReleased() {
+    setRunControlsEnabled(true);
+    s_.form.moreButton.enabled = true;
+    for (int i = 1; i <= 3; ++i) s_.form.styleButtons[i].enabled = true;
+}
+
+void Presenter::noBetsLaid() {
+    paint(s_.NormalColor);
+    showAdvice();
+    hideChips();
+}
+
+// A chip of a multi-bet pass before its bet is stepped: plain until it is laid.
+void Presenter::greyChip(int chip) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    c.image = board::kImageOther;
+    c.blackText = false;
+}
+
+void Presenter::emptyChip(int chip) {
+    if (d_.shown_) s_.form.chips[chip].caption.clear();
+}
+
+// A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
+void Presenter::layMultiChip(int chip, BetId id, bool super) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    c.caption = std::to_string(s_.Stake);
+    setImage(chip, id, super);
+    c.tooltip =
+        super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id)) : std::string();
+    PlaceChip(chip, id);
+}
+
+void Presenter::refreshBalanceLabels() {
+    const bool conservative = s_.form.conservativeBetting.value == 1;
+    const long long unit = s_.UnitWager();
+    s_.form.minimumBalanceLabel.caption =
+        "Minimum Balance:$" + std::to_string(brisvale::minimumBalance(unit, conservative));
+    s_.form.betCycleLabel.caption =
+        "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
+}
+
+void Presenter::refreshTotalRisk() {
+    int sum = 0;
+    for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
+    s_.form.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
+}
+
+void RunCycle::selectSpin(int number) {
+    s_.SpinPending = true;
+    s_.SpinNumber = number;
+    const std::string text = PadNumber(number);
+    s_.SpinText = {text[0], text[1], '\0'};
+}
+
+bool Desk::tellWrite(bool ok, const std::filesystem::path& file, std::string_view kept,
+                     bool asked) {
+    if (writeNotice_.tell(ok, file) || (asked && !ok)) {
+        ports_.dialogs.message(
+            "Brisvale could not write to " + file.filename().string() + ". " + std::string(kept),
+            s_.AppTitle);
+    }
+    return ok;
+}
+
+}  // namespace brisvale

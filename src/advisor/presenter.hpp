@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the window shows of the run: colours, chips, captions, labels.
+
+#include "advisor/advisor_types.hpp"
+
+namespace brisvale {
+
+struct Desk;
+
+class Presenter {
+  public:
+    explicit Presenter(Desk& desk);
+    Presenter(const Presenter&) = delete;
+    Presenter& operator=(const Presenter&) = delete;
+
+    // Shared pieces.
+    void paint(std::string_view color);
+    void hideChips();
+    void PlaceChip(int chip, BetId id);
+    void setImage(int chip, BetId id, bool withSingle);
+    void writeRunCaption();
+    // The spin just entered, on top of the history box.
+    void listSpin();
+    void showBalance();
+    void showQuit();
+    void refreshBalanceLabels();
+    // The advice of the run, in words.
+    void showAdvice();
+    void markSpinOnBoard();
+    void markSpinOnChip(int chip);
+    // The number a chip names (Super's single numbers), if any.
+    std::optional<int> numberOnChip(int chip) const;
+    void turnBoard();
+    void showUnitWager();
+    void showPressAccepted();
+    void runPrepared();
+    void runBegun();
+    // The panel's controls of a run: the style, the limits, the wager and the bankroll.
+    void setRunControlsEnabled(bool on);
+    void panelReleased();
+    void spinWaitStarted();
+    void spinWaitOver();
+    void blink();
+    void betEnded();
+    void showSwitchTable();
+    void layClassicChip(bool newBet);
+    void noBetsLaid();
+    void greyChip(int chip);
+    void emptyChip(int chip);
+    void layMultiChip(int chip, BetId id, bool super);
+    void refreshTotalRisk();
+    void writeTimerCaption();
+    void setStyleControlsEnabled(bool multi);
+    void ApplyHighBoxes();
+
+  private:
+    Desk& d_;
+    PlayState& s_;
+    Ports& ports_;
+    Settings& settings_;
+    DebugLog& log_;
+};
+
+}  // namespace brisvale

@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings variables and the controls they feed: loading, applying, capturing, saving.
+
+#include <cmath>
+
+#include "advisor/advisor.hpp"
+#include "advisor/control_table.hpp"
+#include "selection/thresholds.hpp"
+#include "storage/properties.hpp"
+#include "util/numbers.hpp"
+
+namespace brisvale {
+namespace {
+
+// The family check boxes of positions 0..10, as (array, index) of the Form.
+const CheckBox& familyBox(const Form& f, int pos);
+CheckBox& familyBox(Form& f, int pos) {
+    return const_cast<CheckBox&>(familyBox(static_cast<const Form&>(f), pos));
+}
+const CheckBox& familyBox(const Form& f, int pos) {
+    switch (pos) {
+        case EvenBets:
+            return f.familyBoxes[7];
+        case RedBlack:
+            return f.evenPairBoxes[1];
+        case OddEven:
+            return f.evenPairBoxes[2];
+        case HighLow:
+            return f.evenPairBoxes[3];
+        case Dozen:
+            return f.familyBoxes[6];
+        case Line:
+            return f.familyBoxes[2];
+        case Trio:
+            return f.familyBoxes[4];
+        case Row:
+            return f.familyBoxes[1];
+        case Corner:
+            return f.familyBoxes[3];
+        case Split:
+            return f.familyBoxes[5];
+        default:
+            return f.singleBox;
+    }
+}
+
+int checkValue(std::int32_t v) {
+    return v == 1 || v == 2 ? v : 0;
+}
+
+// Selects the entry that shows the number; a number the list does not hold leaves it alone.
+void selectNumber(ListBox& list, std::int32_t value) {
+    const std::string text = std::to_string(value);
+    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
+        if (list.items[i] == text) {
+            list.index = i;
+            return;
+        }
+    }
+}
+
+std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
+    return static_cast<std::int32_t>(parseWhole(list.text(), -32768, 32767).value_or(previous));
+}
+
+}  // namespace
+
+std::optional<Preset> StylePanel::shownPreset() const {
+    const bool aggressive = s_.form.aggressiveDefaults.value;
+    if (s_.form.styleButtons[1].value) {
+        return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
+    }
+    if (s_.form.styleButtons[3].value) {
+        return aggressive ? Preset::MultiAggressive : Preset::MultiConservative;
+    }
+    return std::nullopt;
+}
+
+void StylePanel::ApplySettings() {
+    Form& f = s_.form;
+    for (int pos = EvenBets; pos <= Single; ++pos)
+        familyBox(f, pos).value = checkValue(settings_[pos]);
+    selectNumber(f.winLimitList, settings_[WinsPer]);
+    selectNumber(f.timeLimitList, settings_[PlayTime]);
+    selectNumber(f.unitWagerList, settings_[MinWage]);
+    f.balanceBox.text = std::to_string(settings_[Acct]);
+    for (int style = 1; style <= 3; ++style) {
+        if (settings_[ProgSing + style - 1] != 0) {
+            for (int other = 1; other <= 3; ++other) f.styleButtons[other].value = other == style;
+        }
+    }
+    f.conservativeBetting.value = checkValue(settings_[ConsBetting]);
+    if (settings_[AggrDefault] != 0) {
+        f.aggressiveDefaults.value = true;
+        f.conservativeDefaults.value = false;
+    }
+    if (settings_[ConsDefault] != 0) {
+        f.aggressiveDefaults.value = false;
+        f.conservativeDefaults.value = true;
+    }
+    selectNumber(f.spinIntervalList, settings_[SpinInt]);
+    for (int k = 0; k < kHowManyCount; ++k) {
+        const int pos = settings_[CboDozen + k];
+        if (pos >= 0 && pos < static_cast<int>(f.howMany[k].items.size())) f.howMany[k].index = pos;
+    }
+
+    if (const auto preset = shownPreset()) {
+        for (int k = 0; k < kFamilyCount; ++k) {
+            f.threshold(k).random.value = checkValue(settings_[presetCheckPos(*preset, k)]);
+            if (presetLowPos(*preset, k) < 0) continue;
+            f.threshold(k).low.text = std::to_string(settings_[presetLowPos(*preset, k)]);
+            f.threshold(k).high.text = std::to_string(settings_[presetHighPos(*preset, k)]);
+        }
+    }
+    d_.view.ApplyHighBoxes();
+}
+
+// The High boxes follow their Random boxes; the Single pair stays off in Classic play.
+void Presenter::ApplyHighBoxes() {
+    Form& f = s_.form;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        ThresholdRow& row = f.threshold(k);
+        const bool on = row.random.value == 1 && (k != 7 || !f.styleButtons[1].value);
+        row.high.enabled = on;
+        row.highLabelEnabled = on;
+    }
+}
+
+StyleSettings StylePanel::panelStyle() const {
+    const Form& f = s_.form;
+    StyleSettings style;
+    // With no style chosen nothing is played; what is shown of it reads as Multi play.
+    style.style = f.styleButtons[1].value   ? PlayStyle::Classic
+                  : f.styleButtons[3].value ? PlayStyle::Super
+                                            : PlayStyle::Multi;
+    const CheckBox* boxes[kPassCount] = {
+        &f.evenPairBoxes[1], &f.evenPairBoxes[2], &f.evenPairBoxes[3], &f.familyBoxes[1],
+        &f.familyBoxes[6],   &f.familyBoxes[2],   &f.familyBoxes[3],   &f.familyBoxes[4],
+        &f.familyBoxes[5],   &f.singleBox};
+    for (int p = 0; p < kPassCount; ++p) style.watched[p] = boxes[p]->value == 1;
+    constexpr Family kCounted[kHowManyCount] = {Family::Dozen,  Family::Row,  Family::Line,
+                                                Family::Corner, Family::Trio, Family::Split,
+                                                Family::Single};
+    for (int k = 0; k < kHowManyCount; ++k) {
+        style.betsAtOnce[static_cast<int>(kCounted[k])] = f.howMany[k].index;
+    }
+    style.conservative = f.conservativeBetting.value == 1;
+    style.winsPerTable =
+        static_cast<int>(parseWhole(f.winLimitList.text(), 0, 1000000).value_or(0));
+    style.minutesPerTable =
+        static_cast<int>(parseWhole(f.timeLimitList.text(), 0, 1000000).value_or(0));
+    style.unitWager =
+        parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
+    return style;
+}
+
+bool StylePanel::styleChosen() const {
+    return s_.form.styleButtons[1].value || s_.form.styleButtons[2].value ||
+           s_.form.styleButtons[3].value;
+}
+
+ThresholdEntries StylePanel::thresholdEntries() const {
+    ThresholdEntries entries;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        entries[k] = {parseInt16(s_.form.threshold(k).low.text),
+                      parseInt16(s_.form.threshold(k).high.text),
+                      s_.form.threshold(k).random.value == 1};
+    }
+    return entries;
+}
+
+bool StylePanel::drawStartThresholds() {
+    const auto problem =
+        drawThresholds(thresholdEntries(), s_.MultiBetPlay, ports_.random, s_.StartThreshold);
+    if (!problem) return true;
+    ports_.dialogs.message(problem->message(), s_.AppTitle);
+    if (problem->kind == ThresholdProblem::Kind::NotNumeric) {
+        const int k = static_cast<int>(problem->family);
+        s_.form.requestFocus(std::string(thresholdBoxName(k, problem->high)));
+    }
+    return false;
+}
+
+// Everything of the panel that does not depend on the style shown.
+void StylePanel::capturePanel() {
+    capturePanelInto(settings_);
+}
+
+void StylePanel::CaptureSettings() {
+    CaptureSettingsInto(settings_);
+}
+
+StoredStyle Advisor::styleShown() const {
+    StoredStyle style;
+    style.settings.status = SettingsStatus::Loaded;
+    style.settings.values = settings_;
+    d_.style.CaptureSettingsInto(style.settings.values);
+    style.wagering = s_.wagering;
+    return style;
+}
+
+void StylePanel::capturePanelInto(Settings& out) const {
+    const Form& f = s_.form;
+    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBox(f, pos).value;
+    out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
+    out[PlayTime] = shownNumber(f.timeLimitList, out[PlayTime]);
+    out[MinWage] = shownNumber(f.unitWagerList, out[MinWage]);
+    // A balance box that holds no number keeps the last account figure.
+    if (const auto acct = parseNumber(f.balanceBox.text)) {
+        const double rounded = std::nearbyint(*acct);
+        if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
+            out[Acct] = static_cast<std::int32_t>(rounded);
+        }
+    }
+    out[ConsBetting] = f.conservativeBetting.value;
+    out[SpinInt] = shownNumber(f.spinIntervalList, out[SpinInt]);
+    for (int k = 0; k < kHowManyCount; ++k) {
+        out[CboDozen + k] = shownNumber(f.howMany[k], out[CboDozen + k]);
+    }
+}
+
+void StylePanel::CaptureSettingsInto(Settings& out) const {
+    capturePanelInto(out);
+    const Form& f = s_.form;
+    for (int style = 1; style <= 3; ++style)
+        out[ProgSing + style - 1] = f.styleButtons[style].value ? -1 : 0;
+    out[AggrDefault] = f.aggressiveDefaults.value ? -1 : 0;
+    out[ConsDefault] = f.conservativeDefaults.value ? -1 : 0;
+    const auto preset = shownPreset();
+    if (!preset) return;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        out[presetCheckPos(*preset, k)] = f.threshold(k).random.value;
+        if (presetLowPos(*preset, k) < 0) continue;
+        // A box that holds no number keeps the stored value.
+        const ThresholdRow& row = f.threshold(k);
+        for (const auto& [box, pos] : {std::pair{&row.low, presetLowPos(*preset, k)},
+                                       std::pair{&row.high, presetHighPos(*preset, k)}}) {
+            if (const auto value = parseInt16(box->text)) out[pos] = *value;
+        }
+    }
+}
+
+void StylePanel::SaveSettings() {
+    if (!d_.files_) return;
+    d_.tellWrite(writeSettingsFile(d_.settingsFile_, settings_, &log_), d_.settingsFile_,
+                 "The settings saved before were kept.");
+}
+
+void StylePanel::LoadSettings() {
+    const SettingsRead read =
+        d_.files_ ? readSettingsFile(d_.settingsFile_, &log_) : d_.style_->settings;
+    if (read.status == SettingsStatus::Loaded) {
+        settings_ = read.values;
+    } else {
+        settings_ = defaultSettings();
+        // Without files the damage was told when the style was read, and nothing is kept.
+        if (read.status == SettingsStatus::Damaged && d_.files_) {
+            keepDamagedSettings(d_.settingsFile_);
+            writeSettingsFile(d_.settingsFile_, settings_, &log_);
+            ports_.dialogs.message("The settings file could not be read (" + read.problem +
+                                       "). It has been kept as " +
+                                       d_.settingsFile_.filename().string() +
+                                       ".bad and the default settings are loaded.",
+                                   s_.AppTitle);
+        }
+    }
+    ApplySettings();
+}
+
+void StylePanel::WriteDefaultSettings() {
+    if (d_.files_) {
+        removeFile(d_.settingsFile_);
+        d_.tellWrite(writeSettingsFile(d_.settingsFile_, defaultSettings(), &log_),
+                     d_.settingsFile_, "The default settings are used for now.");
+        LoadSettings();
+    } else {
+        settings_ = defaultSettings();
+        ApplySettings();
+    }
+    // Applied, the default settings select Classic play and the conservative set themselves.
+}
+
+// After the program itself has loaded settings, the controls stand as the user's click on the
+// selected style would leave them.
+void StylePanel::settleStyleControls() {
+    Form& f = s_.form;
+    const bool multi = !f.styleButtons[1].value;
+    d_.view.setStyleControlsEnabled(multi);
+    s_.MultiBetPlay = multi;
+    if (multi) {
+        d_.view.refreshTotalRisk();
+    } else {
+        f.singleBox.value = 0;
+        f.totalRiskLabel.caption = "Total Risk: N/A";
+    }
+    d_.view.ApplyHighBoxes();
+    const Preset single =
+        f.aggressiveDefaults.value ? Preset::MultiAggressive : Preset::MultiConservative;
+    f.threshold(7).low.text = std::to_string(settings_[presetLowPos(single, 7)]);
+    f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
+    syncStyle();
+    d_.wagering.syncUnitWager();
+    d_.view.refreshBalanceLabels();
+    spinIntervalChosen();
+}
+
+}  // namespace brisvale

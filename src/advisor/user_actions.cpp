@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// User actions by control name: refused when the user could not reach the control, otherwise
+// carried out with the handlers the user's click, release or leaving of the box runs.
+
+#include <algorithm>
+
+#include "advisor/advisor.hpp"
+#include "advisor/control_table.hpp"
+#include "util/numbers.hpp"
+
+namespace brisvale {
+namespace {
+
+// Two digits typed within this time make one two-digit number.
+constexpr std::int64_t kDigitJoinMs = 1000;
+
+// A check box takes "0" or "1".
+std::optional<int> checkValue(std::string_view value) {
+    if (value != "0" && value != "1") return std::nullopt;
+    return value == "1" ? 1 : 0;
+}
+
+ActionResult unknown(std::string_view name) {
+    return ActionResult::refused("no control named " + std::string(name));
+}
+ActionResult disabled(std::string_view name) {
+    return ActionResult::refused(std::string(name) + " is disabled");
+}
+
+// Selects the entry whose text is the value, as a click on it in the open list would.
+ActionResult selectEntry(ListBox& list, std::string_view name, std::string_view value) {
+    if (!list.enabled) return disabled(name);
+    const auto it = std::find(list.items.begin(), list.items.end(), value);
+    if (it == list.items.end()) {
+        return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) +
+                                     "\"");
+    }
+    list.index = static_cast<int>(it - list.items.begin());
+    return {};
+}
+
+}  // namespace
+
+ActionResult Advisor::choosePlayStyle(PlayStyle style) {
+    return userSet("BetStyle" + std::to_string(static_cast<int>(style) + 1), "1");
+}
+
+ActionResult Advisor::enterBalance(double dollars) {
+    return userSet("Text18", formatNumber(dollars));
+}
+
+ActionResult Advisor::startRun() {
+    return userPress("Button1");
+}
+
+ActionResult Advisor::enterSpin(int number) {
+    if (const ActionResult clicked = userClickCell(number); !clicked.ok) return clicked;
+    return userPress("Button1");
+}
+
+double Advisor::balanceEntered() const {
+    return parseNumber(s_.form.balanceBox.text).value_or(0);
+}
+
+std::vector<ControlView> Advisor::panelControls() const {
+    const Form& f = s_.form;
+    std::vector<ControlView> out;
+    using K = ControlView::Kind;
+    for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog) continue;
+        const bool enabled = controlEnabled(f, c);
+        switch (c.kind) {
+            case ControlKind::Check:
+                out.push_back(
+                    {std::string(c.name), K::Check, checkBoxOf(f, c)->value, false, {}, enabled});
+                break;
+            case ControlKind::Option:
+                out.push_back(
+                    {std::string(c.name), K::Option, 0, optionOf(f, c)->value, {}, enabled});
+                break;
+            case ControlKind::Text:
+                out.push_back(
+                    {std::string(c.name), K::Text, 0, false, textBoxOf(f, c)->text, enabled});
+                break;
+            case ControlKind::List:
+                out.push_back({std::string(c.name), K::List, 0, false,
+                               std::string(listOf(f, c)->text()), enabled});
+                break;
+            case ControlKind::Button:
+            case ControlKind::Label:
+                break;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> Advisor::disabledControls() const {
+    std::vector<std::string> out;
+    for (const ControlEntry& c : controlTable()) {
+        if (!c.wageringDialog && !controlEnabled(s_.form, c)) out.emplace_back(c.name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
+    Form& f = s_.form;
+    if (name.substr(0, 12) == "frmWagering.") return d_.wagering.wageringSet(name, value);
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    if (!control || control->wageringDialog) return unknown(name);
+    const ControlEntry& c = *control;
+    switch (c.kind) {
+        case ControlKind::Check: {
+            // 0 or 1, and nothing to do when the box already shows it.
+            CheckBox& box = *checkBoxOf(f, c);
+            if (!box.enabled) return disabled(name);
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
+            if (box.value == *v) return {};
+            box.value = *v;
+            if (c.role == ControlRole::WatchFamily && c.index == 7) d_.style.evenBetsToggled();
+            if (c.role == ControlRole::WatchEvenChance) d_.style.evenPairReleased(c.index);
+            if (c.role == ControlRole::ConservativeBetting) d_.style.conservativeToggled();
+            if (c.role == ControlRole::RandomThreshold) {
+                d_.style.randomToggled(c.index);
+                d_.style.randomReleased(c.index);
+            }
+            return {};
+        }
+        case ControlKind::Option: {
+            OptionButton& option = *optionOf(f, c);
+            if (!option.enabled) return disabled(name);
+            if (value != "1") return ActionResult::refused("an option button takes 1");
+            if (c.role == ControlRole::PlayStyle) {
+                for (int i = 1; i <= 3; ++i) f.styleButtons[i].value = i == c.index;
+                if (c.index == 1) d_.style.chooseClassic();
+                if (c.index == 2) d_.style.chooseMulti();
+                if (c.index == 3) d_.style.chooseSuper();
+            } else {
+                f.aggressiveDefaults.value = &option == &f.aggressiveDefaults;
+                f.conservativeDefaults.value = &option == &f.conservativeDefaults;
+                if (&option == &f.aggressiveDefaults) d_.style.applyAggressiveDefaults();
+                if (&option == &f.conservativeDefaults) d_.style.applyConservativeDefaults();
+            }
+            return {};
+        }
+        case ControlKind::Text: {
+            // Typed into, then left.
+            TextBox& box = *textBoxOf(f, c);
+            if (!box.enabled) return disabled(name);
+            box.text = std::string(value);
+            if (c.role != ControlRole::Balance) {
+                d_.style.thresholdLeft(c.index, c.role == ControlRole::ThresholdHigh);
+            }
+            return {};
+        }
+        case ControlKind::List: {
+            // The entry whose text is the value.
+            if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
+            if (c.role == ControlRole::UnitWager) d_.style.unitWagerChosen();
+            if (c.role == ControlRole::SpinLimit) d_.style.spinIntervalChosen();
+            if (c.role == ControlRole::Casino) d_.casinos.casinoChosen();
+            if (c.role == ControlRole::HowMany) d_.style.howManyChosen(c.index);
+            return {};
+        }
+        case ControlKind::Button:
+        case ControlKind::Label:
+            break;
+    }
+    return unknown(name);
+}
+
+ActionResult WageringEditor::wageringSet(std::string_view name, std::string_view value) {
+    if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    if (!control || !control->wageringDialog) return unknown(name);
+    Form& f = s_.form;
+    switch (control->kind) {
+        case ControlKind::Text:
+            textBoxOf(f, *control)->text = std::string(value);
+            return {};
+        case ControlKind::Check: {
+            const std::optional<int> v = checkValue(value);
+            if (!v) return ActionResult::refused("a check box takes 0 or 1");
+            CheckBox& box = *checkBoxOf(f, *control);
+            if (box.value == *v) return {};
+            box.value = *v;
+            autoIncreaseToggled();
+            return {};
+        }
+        case ControlKind::List:
+            return selectEntry(*listOf(f, *control), name, value);
+        default:
+            return unknown(name);
+    }
+}
+
+ActionResult ControlAdapter::doPress(std::string_view name) {
+    Form& f = s_.form;
+    if (name.substr(0, 12) == "frmWagering.") {
+        if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
+        const ControlEntry* control = findControl(name);
+        if (!control) return unknown(name);
+        switch (control->role) {
+            case ControlRole::WageringDefaults:
+                d_.wagering.wageringDefaults();
+                return {};
+            case ControlRole::WageringOk:
+                d_.wagering.wageringOk();
+                return {};
+            case ControlRole::WageringCancel:
+                d_.wagering.wageringCancel();
+                return {};
+            default:
+                return unknown(name);
+        }
+    }
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    const ControlEntry* control = findControl(name);
+    Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
+    if (!button) return unknown(name);
+    if (!button->enabled) return disabled(name);
+    switch (control->role) {
+        case ControlRole::Start:
+            d_.run.pressPlay();
+            break;
+        case ControlRole::MoreOrLess:
+            d_.style.toggleAdvanced();
+            break;
+        case ControlRole::DeleteCasino:
+            d_.casinos.deleteSelectedCasino();
+            break;
+        default:
+            d_.replay.startReplay();
+            break;
+    }
+    return {};
+}
+
+ActionResult ControlAdapter::doClickCell(int cell) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (cell < 0 || cell >= board::kCellCount)
+        return ActionResult::refused("no board cell " + std::to_string(cell));
+    d_.run.clickBoard(cell);
+    return {};
+}
+
+ActionResult ControlAdapter::doClickChip(int chip) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (chip < 0 || chip >= board::kChipCount)
+        return ActionResult::refused("no chip " + std::to_string(chip));
+    if (!s_.form.chips[chip].visible)
+        return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
+    d_.run.clickChip(chip);
+    return {};
+}
+
+ActionResult ControlAdapter::doFlip() {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    d_.run.flipBoard();
+    return {};
+}
+
+ActionResult ControlAdapter::doMenu(std::string_view name, int k) {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (name == "mnuRestart")
+        d_.menus.restart();
+    else if (name == "mnuLoadSettings")
+        d_.menus.reloadSettings();
+    else if (name == "mnuExit")
+        d_.menus.exitProgram();
+    else if (name == "mnuTop")
+        d_.menus.toggleOnTop();
+    else if (name == "mnuProg")
+        d_.wagering.openWageringDialog();
+    else if (name == "mnuAbout")
+        d_.menus.showAbout();
+    else if (name == "mnuInstructions")
+        d_.menus.showInstructions();
+    else if (name == "mnuCasino") {
+        if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
+            return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
+        }
+        if (!s_.form.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
+        d_.menus.openCasinoSite(k);
+    } else {
+        return ActionResult::refused("no menu item named " + std::string(name));
+    }
+    return {};
+}
+
+ActionResult ControlAdapter::doKey(std::string_view key) {
+    const bool enter = key == "Enter";
+    if (!enter && (key.size() != 1 || key[0] < '0' || key[0] > '9')) {
+        return ActionResult::refused("no key named " + std::string(key));
+    }
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    // After the advice to stop, a new run begins only by a deliberate press of Start: a key
+    // meant as the next spin would start one unseen.
+    if (s_.phase == RunPhase::Quit || s_.phase == RunPhase::SwitchTable) {
+        return ActionResult::refused("Press Start to begin a new run.");
+    }
+    if (enter) {
+        // The number typed stays selected for the end of the spin wait.
+        if (!s_.acceptsPress && s_.SpinWaitActive && !d_.replay_) {
+            const int left = std::max(1, s_.SpinWaitLeft + 1);
+            return ActionResult::refused("Wait " + std::to_string(left) + " s for the next spin");
+        }
+        d_.typed_.reset();
+        return doPress("Button1");
+    }
+    const int digit = key[0] - '0';
+    const std::int64_t now = ports_.clock.nowMs();
+    if (d_.typed_ && now - d_.typed_->atMs < kDigitJoinMs) {
+        const int number = d_.typed_->digit * 10 + digit;
+        d_.typed_.reset();
+        // A pair that names no number on the wheel ("45") is a slip: the first digit stands.
+        return number <= 36 ? doClickCell(number) : ActionResult{};
+    }
+    d_.typed_ = TypedDigit{digit, now};
+    return doClickCell(digit);
+}
+
+}  // namespace brisvale
