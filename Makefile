@@ -46,13 +46,16 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 	@scripts/check-package $(BUILD)
 
-# The whole test suite under AddressSanitizer and UBSan, in build-asan.
+# The whole test suite under AddressSanitizer and UBSan, in build-asan; the screen reader's runs
+# on an X server (label `reader`, minutes each even without the sanitizers) are left to
+# `make test-reader`.
 sanitize: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
 		-DBRISVALE_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j$(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS) \
+		-LE reader
 
 # The simulator's worker threads under ThreadSanitizer, in build-tsan: only what its quick tests
 # (label `sim`: the unit tests and brisvale-sim from the command line) need is built; the first
