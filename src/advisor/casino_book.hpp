@@ -2,17 +2,13 @@
 #pragma once
 // The casinos and their recorded spins: the list, the history file, spin files.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class CasinoBook {
+class CasinoBook : public Part {
   public:
-    explicit CasinoBook(Desk& desk);
-    CasinoBook(const CasinoBook&) = delete;
-    CasinoBook& operator=(const CasinoBook&) = delete;
+    using Part::Part;
 
     // Casinos.
     void fillCasinoList();
@@ -32,13 +28,6 @@ class CasinoBook {
     // Spin files.
     bool appendSpins(const std::vector<int>& spins);
     bool importIntoNewCasino(const std::vector<int>& spins, const std::string& name);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

@@ -2,29 +2,18 @@
 #pragma once
 // Classic play: one bet at a time.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class ClassicEngine {
+class ClassicEngine : public Part {
   public:
-    explicit ClassicEngine(Desk& desk);
-    ClassicEngine(const ClassicEngine&) = delete;
-    ClassicEngine& operator=(const ClassicEngine&) = delete;
+    using Part::Part;
 
     // Classic play.
     void ProgSingle();
     void classicNoBet();
     void classicBetOpen();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

@@ -2,17 +2,13 @@
 #pragma once
 // User actions by control name: the console's and the window's way in.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class ControlAdapter {
+class ControlAdapter : public Part {
   public:
-    explicit ControlAdapter(Desk& desk);
-    ControlAdapter(const ControlAdapter&) = delete;
-    ControlAdapter& operator=(const ControlAdapter&) = delete;
+    using Part::Part;
 
     // User actions as carried out, without the undo history's bookkeeping.
     ActionResult doSet(std::string_view name, std::string_view value);
@@ -22,13 +18,6 @@ class ControlAdapter {
     ActionResult doFlip();
     ActionResult doMenu(std::string_view name, int k);
     ActionResult doKey(std::string_view key);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

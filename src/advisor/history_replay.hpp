@@ -2,29 +2,18 @@
 #pragma once
 // The history replay: a casino's recorded spins played again, one per tick.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class HistoryReplay {
+class HistoryReplay : public Part {
   public:
-    explicit HistoryReplay(Desk& desk);
-    HistoryReplay(const HistoryReplay&) = delete;
-    HistoryReplay& operator=(const HistoryReplay&) = delete;
+    using Part::Part;
 
     void startReplay();  // history replay, driven by the timer
     // The history replay, one step per tick.
     void replayStep();
     void endReplay();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

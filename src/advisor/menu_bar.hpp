@@ -2,17 +2,13 @@
 #pragma once
 // The menus of the main window.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class MenuBar {
+class MenuBar : public Part {
   public:
-    explicit MenuBar(Desk& desk);
-    MenuBar(const MenuBar&) = delete;
-    MenuBar& operator=(const MenuBar&) = delete;
+    using Part::Part;
 
     void closeWindow();
     // Menus.
@@ -24,13 +20,6 @@ class MenuBar {
     void showTerms();  // "Terms and Conditions"
     void showInstructions();
     void openCasinoSite(int k);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

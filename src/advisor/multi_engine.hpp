@@ -2,17 +2,13 @@
 #pragma once
 // Multi-bet play: several bets at once; Super is its configuration with singles.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class MultiEngine {
+class MultiEngine : public Part {
   public:
-    explicit MultiEngine(Desk& desk);
-    MultiEngine(const MultiEngine&) = delete;
-    MultiEngine& operator=(const MultiEngine&) = delete;
+    using Part::Part;
 
     bool ValidateMultiSettings();
     // Multi-bet play.
@@ -28,13 +24,6 @@ class MultiEngine {
     void layMultiChips(bool super, const BetList& former);
     int StepBet(BetId id);
     void ReleaseBet(BetId id);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

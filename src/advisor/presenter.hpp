@@ -2,17 +2,13 @@
 #pragma once
 // What the window shows of the run: colours, chips, captions, labels.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class Presenter {
+class Presenter : public Part {
   public:
-    explicit Presenter(Desk& desk);
-    Presenter(const Presenter&) = delete;
-    Presenter& operator=(const Presenter&) = delete;
+    using Part::Part;
 
     // Shared pieces.
     void paint(std::string_view color);
@@ -53,13 +49,6 @@ class Presenter {
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);
     void ApplyHighBoxes();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

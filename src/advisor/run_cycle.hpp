@@ -2,17 +2,13 @@
 #pragma once
 // A run from Start to its end: the press, the spin wait, the table-switch advice, the board.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class RunCycle {
+class RunCycle : public Part {
   public:
-    explicit RunCycle(Desk& desk);
-    RunCycle(const RunCycle&) = delete;
-    RunCycle& operator=(const RunCycle&) = delete;
+    using Part::Part;
 
     void pressPlay();
     void openRun(bool multi);
@@ -29,13 +25,6 @@ class RunCycle {
     void clickBoard(int cell);
     void clickChip(int chip);
     void flipBoard();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

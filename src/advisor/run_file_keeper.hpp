@@ -2,17 +2,13 @@
 #pragma once
 // The run file that keeps an open run for the next session.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class RunFileKeeper {
+class RunFileKeeper : public Part {
   public:
-    explicit RunFileKeeper(Desk& desk);
-    RunFileKeeper(const RunFileKeeper&) = delete;
-    RunFileKeeper& operator=(const RunFileKeeper&) = delete;
+    using Part::Part;
 
     // The run file.
     bool runOpen() const;
@@ -22,13 +18,6 @@ class RunFileKeeper {
     void markRunDirty();
     // Writes the run file when the run changed: the open run, or no file once it ended.
     void flush();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

@@ -6,17 +6,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class SafetyGuard {
+class SafetyGuard : public Part {
   public:
-    explicit SafetyGuard(Desk& desk);
-    SafetyGuard(const SafetyGuard&) = delete;
-    SafetyGuard& operator=(const SafetyGuard&) = delete;
+    using Part::Part;
 
     // What a press found before it ran.
     struct PressBefore {
@@ -30,13 +26,6 @@ class SafetyGuard {
     void stopAdvising(std::string_view advice);
     void safeOpen();
     void safeSave();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

@@ -2,17 +2,13 @@
 #pragma once
 // The play style: the settings file and the panel that edits it.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class StylePanel {
+class StylePanel : public Part {
   public:
-    explicit StylePanel(Desk& desk);
-    StylePanel(const StylePanel&) = delete;
-    StylePanel& operator=(const StylePanel&) = delete;
+    using Part::Part;
 
     std::optional<Preset> shownPreset() const;
     void ApplySettings();
@@ -53,13 +49,6 @@ class StylePanel {
     void evenBetsToggled();
     void evenPairReleased(int sub);  // chk7_1..chk7_3
     void toggleAdvanced();
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

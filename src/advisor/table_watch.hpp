@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
-
-struct Desk;
 
 // A spin entered at a watched table, as its undo step.
 struct TableStep {
@@ -21,11 +19,9 @@ struct TableStep {
     std::size_t stamp = 0;  // the run's undo steps when it was entered
 };
 
-class TableWatch {
+class TableWatch : public Part {
   public:
-    explicit TableWatch(Desk& desk);
-    TableWatch(const TableWatch&) = delete;
-    TableWatch& operator=(const TableWatch&) = delete;
+    using Part::Part;
 
     const WatchStyle& watchStyle() const;
     ActionResult watchClick(int cell);
@@ -46,13 +42,6 @@ class TableWatch {
     void rekeyWatched();
     Json watchingJson() const;
     void resumeWatching(const Json& watching);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

@@ -2,17 +2,13 @@
 #pragma once
 // The undo history: checkpoints, and actions carried out again.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class UndoJournal {
+class UndoJournal : public Part {
   public:
-    explicit UndoJournal(Desk& desk);
-    UndoJournal(const UndoJournal&) = delete;
-    UndoJournal& operator=(const UndoJournal&) = delete;
+    using Part::Part;
 
     // An action that is carried out again when the history goes back or on.
     template <class Action>
@@ -29,13 +25,6 @@ class UndoJournal {
     Json undoJson() const;
     // The undo history of a resumed run; false when the file's cannot be used.
     bool resumeUndo(const Json& undo, int casino);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale

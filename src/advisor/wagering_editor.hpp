@@ -2,17 +2,13 @@
 #pragma once
 // The wager sequences and their dialog, and the minimum wager.
 
-#include "advisor/advisor_types.hpp"
+#include "advisor/part.hpp"
 
 namespace brisvale {
 
-struct Desk;
-
-class WageringEditor {
+class WageringEditor : public Part {
   public:
-    explicit WageringEditor(Desk& desk);
-    WageringEditor(const WageringEditor&) = delete;
-    WageringEditor& operator=(const WageringEditor&) = delete;
+    using Part::Part;
 
     ActionResult refusedWhileWageringOpen() const;   // an action on the main window
     ActionResult refusedUnlessWageringOpen() const;  // an action on the dialog
@@ -33,13 +29,6 @@ class WageringEditor {
     void syncUnitWager();
     // Runs the automatic minimum-wager rules in order on the wager the list shows.
     void changeWager(std::initializer_list<WagerRule> rules);
-
-  private:
-    Desk& d_;
-    PlayState& s_;
-    Ports& ports_;
-    Settings& settings_;
-    DebugLog& log_;
 };
 
 }  // namespace brisvale
