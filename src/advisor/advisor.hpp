@@ -141,6 +141,8 @@ class Advisor {
 
     // --- Events of the main window ---
     ActionResult openWindow(const StartOptions& options);
+    // The start button pressed (Start, then Submit): at the target table, or in the run.
+    ActionResult pressStart();
     // Tells the user of a program file that is not a file (a folder, a pipe, a device).
     void tellNotAFile();
 

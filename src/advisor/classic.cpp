@@ -144,12 +144,7 @@ void RunCycle::adviseQuit() {
 }
 
 long long Advisor::stakesOpen() const {
-    // A run that has ended (quit, table switch) keeps BetOpen but stakes nothing more.
-    if (!s_.BetOpen || !s_.playing()) return 0;
-    const bool classic = s_.style.style == PlayStyle::Classic;
-    long long sum = 0;
-    for (BetId id : s_.CurrentBet) sum += classic ? classicStake(s_, id) : multiStake(s_, id);
-    return sum;
+    return brisvale::stakesOpen(s_);
 }
 
 // Takes the pending number; without one the press is refused and nothing changes.

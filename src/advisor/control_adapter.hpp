@@ -13,6 +13,8 @@ class ControlAdapter : public Part {
     // User actions as carried out, without the undo history's bookkeeping.
     ActionResult doSet(std::string_view name, std::string_view value);
     ActionResult doPress(std::string_view name);
+    // The start button (Start, then Submit), pressed by its role rather than its name.
+    ActionResult doPressStart();
     ActionResult doClickCell(int cell);
     ActionResult doClickChip(int chip);
     ActionResult doFlip();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/control_table.hpp"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace brisvale {
 namespace {
@@ -205,10 +207,18 @@ std::span<const ControlEntry> controlTable() {
 }
 
 const ControlEntry* findControl(std::string_view name) {
-    for (const ControlEntry& c : kControls) {
-        if (c.name == name) return &c;
-    }
-    return nullptr;
+    // Looked up on every press: the names once sorted, then halved.
+    static const auto byName = [] {
+        std::vector<const ControlEntry*> sorted;
+        for (const ControlEntry& c : kControls) sorted.push_back(&c);
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const ControlEntry* a, const ControlEntry* b) { return a->name < b->name; });
+        return sorted;
+    }();
+    const auto it =
+        std::lower_bound(byName.begin(), byName.end(), name,
+                         [](const ControlEntry* c, std::string_view n) { return c->name < n; });
+    return it != byName.end() && (*it)->name == name ? *it : nullptr;
 }
 
 std::string_view controlName(ControlRole role) {

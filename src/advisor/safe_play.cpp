@@ -39,6 +39,7 @@ void SafePlay::open(const std::filesystem::path& file, std::int64_t nowMs, const
     log_ = log;
     sessionStartMs_ = dayStartMs_ = checkFromMs_ = savedMs_ = nowMs;
     day_ = localDay(nowMs);
+    dayEndMs_ = localDayEndMs(nowMs);
     if (file_.empty()) return;
     const auto lines = readLines(file_, log_);
     if (!lines) return;
@@ -73,8 +74,11 @@ std::int64_t SafePlay::sessionSeconds(std::int64_t nowMs) const {
 }
 
 void SafePlay::rollDay(const SessionTally& session, std::int64_t nowMs) {
+    // The day's name is looked up only once its midnight has passed.
+    if (nowMs < dayEndMs_ || nowMs < dayStartMs_) return;
+    dayEndMs_ = localDayEndMs(nowMs);
     const std::string today = localDay(nowMs);
-    if (today == day_ || nowMs < dayStartMs_) return;
+    if (today == day_) return;
     day_ = today;
     dayNetBefore_ = 0;
     dayMsBefore_ = 0;

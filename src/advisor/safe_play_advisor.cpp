@@ -4,6 +4,7 @@
 // the reality check, and the limits the player sets.
 
 #include "advisor/advisor.hpp"
+#include "selection/bet_table.hpp"
 #include "storage/properties.hpp"
 #include "util/numbers.hpp"
 
@@ -53,7 +54,7 @@ void SafetyGuard::safeAfterPress(const PressBefore& before) {
             s_.stop.limit = reached;
             stopAdvising(stopAdvice(*reached));
         } else if (s_.BetOpen && !s_.QuitPending &&
-                   static_cast<double>(d_.front->stakesOpen()) > s_.Balance) {
+                   static_cast<double>(stakesOpen(s_)) > s_.Balance) {
             s_.stop.balanceTooLow = true;
             stopAdvising("Balance too low: stop now");
         }

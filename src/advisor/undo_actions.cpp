@@ -45,7 +45,7 @@ ActionResult UndoJournal::pressButton1(Act act, int arg) {
     if (taping) d_.clock_.tape();
     d_.pressTaken_ = false;
     const ActionResult result =
-        act == Act::Key ? d_.controls.doKey("Enter") : d_.controls.doPress("Button1");
+        act == Act::Key ? d_.controls.doKey("Enter") : d_.controls.doPressStart();
     if (taping) {
         const auto clocks = d_.clock_.taped();
         if (result.ok && d_.pressTaken_) {
@@ -94,10 +94,7 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 ActionResult Advisor::userPress(std::string_view name) {
     const ControlEntry* control = findControl(name);
     const auto is = [control](ControlRole role) { return control && control->role == role; };
-    if (is(ControlRole::Start)) {
-        return d_.target_ && !d_.replaying_ ? d_.watch.watchPress()
-                                            : d_.watch.runPress(Act::Press, kPressButton1);
-    }
+    if (is(ControlRole::Start)) return pressStart();
     if (is(ControlRole::MoreOrLess)) {
         return d_.journal.logged(Act::Press, kPressMore, [&] { return d_.controls.doPress(name); });
     }
@@ -111,6 +108,11 @@ ActionResult Advisor::userPress(std::string_view name) {
     if (result.ok) d_.runFile.markRunDirty();
     d_.style.syncStyle();
     return result;
+}
+
+ActionResult Advisor::pressStart() {
+    return d_.target_ && !d_.replaying_ ? d_.watch.watchPress()
+                                        : d_.watch.runPress(Act::Press, kPressButton1);
 }
 
 ActionResult Advisor::userClickCell(int cell) {

@@ -50,12 +50,12 @@ ActionResult Advisor::enterBalance(double dollars) {
 }
 
 ActionResult Advisor::startRun() {
-    return userPress("Button1");
+    return pressStart();
 }
 
 ActionResult Advisor::enterSpin(int number) {
     if (const ActionResult clicked = userClickCell(number); !clicked.ok) return clicked;
-    return userPress("Button1");
+    return pressStart();
 }
 
 double Advisor::balanceEntered() const {
@@ -223,8 +223,7 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
     if (!button->enabled) return disabled(name);
     switch (control->role) {
         case ControlRole::Start:
-            d_.run.pressPlay();
-            break;
+            return doPressStart();
         case ControlRole::MoreOrLess:
             d_.style.toggleAdvanced();
             break;
@@ -235,6 +234,13 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
             d_.replay.startReplay();
             break;
     }
+    return {};
+}
+
+ActionResult ControlAdapter::doPressStart() {
+    if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
+    if (!s_.form.startButton.enabled) return disabled(controlName(ControlRole::Start));
+    d_.run.pressPlay();
     return {};
 }
 
@@ -308,7 +314,7 @@ ActionResult ControlAdapter::doKey(std::string_view key) {
             return ActionResult::refused("Wait " + std::to_string(left) + " s for the next spin");
         }
         d_.typed_.reset();
-        return doPress("Button1");
+        return doPressStart();
     }
     const int digit = key[0] - '0';
     const std::int64_t now = ports_.clock.nowMs();

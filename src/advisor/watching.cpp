@@ -6,6 +6,7 @@
 
 #include "advisor/advisor.hpp"
 #include "run/state_json.hpp"
+#include "selection/bet_table.hpp"
 #include "selection/passes.hpp"
 #include "storage/casino_history.hpp"
 
@@ -183,15 +184,14 @@ void TableWatch::raise(Alert::Kind kind, std::string table, std::string text) {
 ActionResult TableWatch::runPress(Act act, int arg) {
     // Alerts are for someone looking: an engine nobody looks at raises none.
     if (!d_.shown_) return d_.journal.pressButton1(act, arg);
-    const long long stakes = d_.front->stakesOpen();
+    const long long stakes = stakesOpen(s_);
     const RunPhase phase = s_.phase;
     const ActionResult result = d_.journal.pressButton1(act, arg);
     if (!result.ok || !d_.pressTaken_ || d_.replaying_) return result;
     d_.tableRedo_.clear();
     if (s_.phase == RunPhase::Quit && phase != RunPhase::Quit) {
         raise(Alert::Kind::Quit, {}, s_.advice.text());
-    } else if (s_.playing() && s_.BetOpen && d_.front->stakesOpen() > 0 &&
-               d_.front->stakesOpen() != stakes) {
+    } else if (s_.playing() && s_.BetOpen && stakesOpen(s_) > 0 && stakesOpen(s_) != stakes) {
         raise(Alert::Kind::Stake, {}, s_.advice.text());
     }
     return result;

@@ -195,6 +195,17 @@ std::string localDay(std::int64_t ms) {
     return localFormat(ms, "%Y-%m-%d");
 }
 
+std::int64_t localDayEndMs(std::int64_t ms) {
+    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr) return ms;
+    local.tm_mday += 1;
+    local.tm_hour = local.tm_min = local.tm_sec = 0;
+    local.tm_isdst = -1;
+    const std::time_t end = std::mktime(&local);
+    return end == static_cast<std::time_t>(-1) ? ms : static_cast<std::int64_t>(end) * 1000;
+}
+
 std::string localIso(std::int64_t ms) {
     return localFormat(ms, "%Y-%m-%dT%H:%M:%S");
 }

@@ -100,6 +100,8 @@ std::string_view stopAdvice(LimitName name);
 // Local time: the day as "2026-12-06", and the moment as ISO 8601 "2026-12-06T21:40:00".
 std::string localDay(std::int64_t ms);
 std::string localIso(std::int64_t ms);
+// The local midnight that ends the day of the moment, in ms since the epoch.
+std::int64_t localDayEndMs(std::int64_t ms);
 // Play time as h:mm:ss.
 std::string clockText(std::int64_t seconds);
 

@@ -98,6 +98,14 @@ long long multiStake(const PlayState& s, BetId id) {
     return BetStake(s, id) * s.UnitWager();
 }
 
+long long stakesOpen(const PlayState& s) {
+    if (!s.BetOpen || !s.playing()) return 0;
+    const bool classic = s.style.style == PlayStyle::Classic;
+    long long sum = 0;
+    for (BetId id : s.CurrentBet) sum += classic ? classicStake(s, id) : multiStake(s, id);
+    return sum;
+}
+
 void SettleBalance(PlayState& s) {
     s.Balance = roundHalfEven(s.Balance);
     for (BetId id : s.CurrentBet) {

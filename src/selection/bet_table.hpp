@@ -32,6 +32,9 @@ bool CheckValidLose(PlayState& s, int spin);
 // own step of its sequence times UnitWager.
 long long classicStake(const PlayState& s, BetId id);
 long long multiStake(const PlayState& s, BetId id);
+// The dollars that the bets now open will put on the table at the next spin: nothing once the
+// run has ended (quit, table switch), which keeps BetOpen but stakes no more.
+long long stakesOpen(const PlayState& s);
 
 // Both settlements add each bet they settle to s.settled.
 // Classic settlement of the one open bet at Stake, with the net payouts.
