@@ -49,7 +49,7 @@ void BM_UndoMemoryPerPress(benchmark::State& st) {
             t.advisor.userPress("Button1");
             for (int i = 0; i < kPresses; ++i) t.spin((i * 17 + 5) % 37);
             held[record] = heapInUse() - before;
-            if (record && t.advisor.editMenu().undoSteps < kPresses) {
+            if (record && t.advisor.menus().edit.undoSteps < kPresses) {
                 st.SkipWithError("the run ended early");
             }
         }

@@ -85,7 +85,7 @@ void BM_WatchedSpinAdvisor(benchmark::State& st) {
         benchmark::DoNotOptimize(w.advisor->takeAlerts());
         at = (at + 1) % kMostWatched;
     }
-    st.counters["spins_watched"] = w.advisor->watchedTables()[0].spins;
+    st.counters["spins_watched"] = w.advisor->watching().tables()[0].spins;
     st.counters["run_open"] = w.advisor->state().playing();
 }
 BENCHMARK(BM_WatchedSpinAdvisor)->Arg(0)->Arg(1);

@@ -5,6 +5,7 @@
 // and what they see; its parts, on the desk, do the work.
 
 #include "advisor/desk.hpp"
+#include "advisor/views.hpp"
 
 namespace brisvale {
 
@@ -62,8 +63,6 @@ class Advisor {
     // The spin wait is over: the advisor takes the next spin.
     bool awaitingSpin() const { return s_.acceptsPress; }
     PlayStyle playStyle() const { return d_.style.panelStyle().style; }
-    // The balance as entered in the panel; 0 when it holds no number.
-    double balanceEntered() const;
 
     // --- Safer play: the player's limits, the session's figures and the reality check ---
     // Sets a limit by its name ("loss-session", ...) to a number, or removes it ("none").
@@ -71,15 +70,11 @@ class Advisor {
     enum class CheckAnswer { Keep, Stop, Balance };
     // The reality check's "Keep playing", "Stop here" (as Restart) and "Show my balance".
     ActionResult userAnswerCheck(CheckAnswer answer);
-    bool realityCheckOpen() const { return d_.safe_.checkOpen(); }
     // "Show my balance" was chosen: the front end shows the balance chart (once).
     bool takeBalanceRequest() { return d_.safe_.takeBalanceAsked(); }
     // The simulator's limits, applied to each session at once and kept in no file.
     void limitSessions(LimitName name, std::optional<double> value) { d_.safe_.force(name, value); }
-    LimitsView limits() const;
-    SessionView session() const;
-    // The "Minimum Balance" for the minimum wager: a Start below it asks first.
-    long long minimumBalance() const;
+    SafetyView safety() const { return SafetyView(d_); }
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
@@ -89,15 +84,10 @@ class Advisor {
     // The play style as the panel shows it: the settings closing the window would save, and
     // the wager sequences in use.
     StoredStyle styleShown() const;
-    // What the last press of Button1 settled: the open bets and the dollars each put on the
-    // table; empty when the press settled nothing.
-    const Settlement& settled() const { return s_.settled; }
     // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
     Statistics statistics() const;
     // The dollars that the bets now open will put on the table at the next spin.
     long long stakesOpen() const;
-    // False for a window opened on a stored style: it reads and writes no file.
-    bool usesFiles() const { return d_.files_; }
     // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
     std::vector<ControlView> panelControls() const;
     std::vector<std::string> disabledControls() const;
@@ -105,14 +95,11 @@ class Advisor {
     // Milliseconds between two ticks: 1 while a history replay runs.
     int timerInterval() const { return d_.replay_ ? 1 : 1000; }
     bool replayRunning() const { return d_.replay_.has_value(); }
-    const std::filesystem::path& dataDir() const { return d_.dataDir_; }
-    const std::filesystem::path& settingsFile() const { return d_.settingsFile_; }
-    const std::filesystem::path& wageringFile() const { return d_.wageringFile_; }
-    const std::filesystem::path& historyFile() const { return d_.historyFile_; }
-    const std::filesystem::path& runFile() const { return d_.runFile_; }
-    EditMenuView editMenu() const;
-    MenuItemView importSpinsItem() const;
-    MenuItemView exportSpinsItem() const;
+    DataFiles files() const {
+        return {d_.files_,        d_.dataDir_,     d_.settingsFile_,
+                d_.wageringFile_, d_.historyFile_, d_.runFile_};
+    }
+    MenusView menus() const;
 
     // --- Watched tables (watching.cpp) ---
     // Watch a casino's table beside the run (the casino is made when missing), and stop.
@@ -123,15 +110,7 @@ class Advisor {
     // The card's "Play here": ends the table as the table-switch advice does, chooses that
     // casino and starts the run warm, with the sleeper tables counted there.
     ActionResult userPlayHere(std::string_view name);
-    const WatchedTables& watchedTables() const { return d_.watched_; }
-    std::optional<int> watchTarget() const { return d_.target_; }
-    // The number selected for the target table, waiting for Submit.
-    std::optional<int> watchPending() const { return d_.watchPending_; }
-    // The bets the play style shown plays, with the thresholds the run uses (before a Start:
-    // the Low entries).
-    const WatchStyle& watchStyle() const { return d_.watch.watchStyle(); }
-    // The table-switch advice names this table when it is given: the ripest watched one.
-    std::optional<int> ripestTable() const { return d_.watched_.ripestTable(watchStyle()); }
+    WatchView watching() const { return WatchView(d_); }
     // The alerts raised since the last call, oldest first.
     std::vector<Alert> takeAlerts() { return std::exchange(d_.alerts_, {}); }
 

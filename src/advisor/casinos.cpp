@@ -238,14 +238,6 @@ void CasinoBook::deleteSelectedCasino() {
 
 // --- Spin files ---
 
-MenuItemView Advisor::importSpinsItem() const {
-    return {"Import Spins...", !d_.replay_ && !d_.wagering.wageringOpen()};
-}
-
-MenuItemView Advisor::exportSpinsItem() const {
-    return {"Export Spins...", s_.form.casinoList.index >= 2 && !d_.wagering.wageringOpen()};
-}
-
 ActionResult Advisor::userImportSpins() {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     // A replay walks the recorded spins while it plays them.

@@ -65,8 +65,8 @@ void SafetyGuard::safeAfterPress(const PressBefore& before) {
     if (d_.files_ && d_.safe_.saveDue(before.nowMs)) safeSave();
 }
 
-long long Advisor::minimumBalance() const {
-    return brisvale::minimumBalance(s_.UnitWager(), s_.style.conservative);
+long long SafetyView::minimumBalance() const {
+    return brisvale::minimumBalance(d_.s_.UnitWager(), d_.s_.style.conservative);
 }
 
 bool SafetyGuard::safeStartAllowed() {
@@ -140,20 +140,21 @@ ActionResult Advisor::userAnswerCheck(CheckAnswer answer) {
     return {};
 }
 
-LimitsView Advisor::limits() const {
-    const std::int64_t now = ports_.clock.nowMs();
+LimitsView SafetyView::limits() const {
+    const std::int64_t now = d_.ports_.clock.nowMs();
     SafePlay safe = d_.safe_;
     LimitsView view{safe.bookAt(now), std::nullopt};
-    view.reached = limitReached(view.book, safe.figures(s_.session, now));
+    view.reached = limitReached(view.book, safe.figures(d_.s_.session, now));
     return view;
 }
 
-SessionView Advisor::session() const {
+SessionView SafetyView::session() const {
+    const PlayState& s = d_.s_;
     SessionView view;
-    view.seconds = d_.safe_.sessionSeconds(ports_.clock.nowMs());
-    view.tally = s_.session;
-    if (s_.phase != RunPhase::Idle && !s_.RunBalances.empty())
-        view.runNet = s_.Balance - s_.RunBalances[0];
+    view.seconds = d_.safe_.sessionSeconds(d_.ports_.clock.nowMs());
+    view.tally = s.session;
+    if (s.phase != RunPhase::Idle && !s.RunBalances.empty())
+        view.runNet = s.Balance - s.RunBalances[0];
     return view;
 }
 

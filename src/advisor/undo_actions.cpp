@@ -262,8 +262,9 @@ void UndoJournal::carryOut(const LoggedAction& a, const LogPosition& at) {
     }
 }
 
-EditMenuView Advisor::editMenu() const {
-    EditMenuView view;
+MenusView Advisor::menus() const {
+    MenusView menus;
+    EditMenuView& view = menus.edit;
     const bool reachable = d_.recordUndo_ && !d_.replay_ && !d_.wagering.wageringOpen();
     view.undoSteps = static_cast<int>(d_.undo_.undoCount());
     view.redoSteps = static_cast<int>(d_.undo_.redoCount());
@@ -272,7 +273,10 @@ EditMenuView Advisor::editMenu() const {
     view.redo = {stepCaption("Redo", view.redoSteps ? &d_.undo_.redoStep() : nullptr),
                  reachable && view.redoSteps > 0};
     d_.watch.addTableSteps(view, !d_.replay_ && !d_.wagering.wageringOpen());
-    return view;
+    menus.importSpins = {"Import Spins...", !d_.replay_ && !d_.wagering.wageringOpen()};
+    menus.exportSpins = {"Export Spins...",
+                         s_.form.casinoList.index >= 2 && !d_.wagering.wageringOpen()};
+    return menus;
 }
 
 }  // namespace brisvale

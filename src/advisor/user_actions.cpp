@@ -58,10 +58,6 @@ ActionResult Advisor::enterSpin(int number) {
     return pressStart();
 }
 
-double Advisor::balanceEntered() const {
-    return parseNumber(s_.form.balanceBox.text).value_or(0);
-}
-
 std::vector<ControlView> Advisor::panelControls() const {
     const Form& f = s_.form;
     std::vector<ControlView> out;

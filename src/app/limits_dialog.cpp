@@ -81,7 +81,7 @@ LimitsDialog::LimitsDialog(Advisor& advisor, QWidget* parent)
 }
 
 void LimitsDialog::load() {
-    const LimitsView view = advisor_.limits();
+    const LimitsView view = advisor_.safety().limits();
     for (std::size_t i = 0; i < notes_.size(); ++i) {
         const LimitName name = kLimitNames[i];
         const LimitEntry& e = view.book.entry(name);
@@ -101,7 +101,7 @@ void LimitsDialog::load() {
 }
 
 QString LimitsDialog::apply() {
-    const LimitsView view = advisor_.limits();
+    const LimitsView view = advisor_.safety().limits();
     QStringList refused;
     const auto set = [&](LimitName name, double shown) {
         const std::optional<double> now = view.book.value(name);

@@ -241,7 +241,7 @@ void MainWindow::afterAction() {
     advisor_.flushRunFile();
     render();
     syncTimer();
-    if (advisor_.realityCheckOpen()) answerRealityCheck();
+    if (advisor_.safety().checkOpen()) answerRealityCheck();
     if (advisor_.exitRequested() && !closing_) close();
 }
 
@@ -333,7 +333,7 @@ void MainWindow::renderWindow() {
         savePreferences();
     }
     replay_->setEnabled(form.replayButton.enabled);
-    const EditMenuView edit = advisor_.editMenu();
+    const EditMenuView edit = advisor_.menus().edit;
     const auto show = [](QAction* action, const MenuItemView& view) {
         const QString text = toQt(view.caption);
         if (action->text() != text) action->setText(text);
@@ -341,8 +341,8 @@ void MainWindow::renderWindow() {
     };
     show(undo_, edit.undo);
     show(redo_, edit.redo);
-    show(importSpins_, advisor_.importSpinsItem());
-    show(exportSpins_, advisor_.exportSpinsItem());
+    show(importSpins_, advisor_.menus().importSpins);
+    show(exportSpins_, advisor_.menus().exportSpins);
 }
 
 void MainWindow::renderCasinoMenu() {

@@ -22,7 +22,7 @@ void MainWindow::answerRealityCheck() {
     if (askingCheck_) return;
     askingCheck_ = true;
     const Advisor::CheckAnswer answer =
-        askRealityCheck(this, advisor_.session(), toQt(advisor_.state().AppTitle));
+        askRealityCheck(this, advisor_.safety().session(), toQt(advisor_.state().AppTitle));
     askingCheck_ = false;
     act([&] { return advisor_.userAnswerCheck(answer); });
     if (!advisor_.takeBalanceRequest()) return;

@@ -48,12 +48,12 @@ void MainWindow::buildTables() {
 
     connect(strip_, &TablesStrip::cardClicked, this, [this](int i) { chooseTarget(i + 1); });
     connect(strip_, &TablesStrip::playHere, this, [this](int i) {
-        const std::string name = advisor_.watchedTables()[i].name;
+        const std::string name = advisor_.watching().tables()[i].name;
         const ActionResult r = act([&] { return advisor_.userPlayHere(name); });
         if (!r.ok) statusBar()->showMessage(toQt(r.error), 5000);
     });
     connect(strip_, &TablesStrip::unwatch, this, [this](int i) {
-        const std::string name = advisor_.watchedTables()[i].name;
+        const std::string name = advisor_.watching().tables()[i].name;
         act([&] { return advisor_.userUnwatch(name); });
     });
 
@@ -99,7 +99,7 @@ void MainWindow::buildTables() {
 }
 
 void MainWindow::chooseTarget(int card) {
-    const WatchedTables& tables = advisor_.watchedTables();
+    const WatchedTables& tables = advisor_.watching().tables();
     if (card > tables.size()) return;
     const std::string name = card > 0 ? tables[card - 1].name : std::string();
     act([&] {
@@ -131,11 +131,11 @@ int MainWindow::stripHeight() const {
 
 void MainWindow::renderTables() {
     if (!stripDock_->isHidden()) strip_->render(advisor_);
-    const auto target = advisor_.watchTarget();
+    const auto target = advisor_.watching().target();
     if (target) {
         QString text =
-            QStringLiteral("Entering for %1").arg(toQt(advisor_.watchedTables()[*target].name));
-        if (const auto pending = advisor_.watchPending())
+            QStringLiteral("Entering for %1").arg(toQt(advisor_.watching().tables()[*target].name));
+        if (const auto pending = advisor_.watching().pending())
             text += QStringLiteral(": %1").arg(*pending);
         if (targetLabel_->text() != text) {
             targetLabel_->setText(text);

@@ -37,7 +37,7 @@ SessionBar::SessionBar(const Advisor& advisor, QWidget* parent)
 }
 
 void SessionBar::render() {
-    const SessionView view = advisor_.session();
+    const SessionView view = advisor_.safety().session();
     const QString texts[] = {"Play " + toQt(clockText(view.seconds)),
                              "Spins " + QString::number(view.tally.spins),
                              "Staked " + dollars(static_cast<double>(view.tally.staked)),

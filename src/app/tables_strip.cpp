@@ -151,9 +151,9 @@ TablesStrip::TablesStrip(QWidget* parent) : QWidget(parent) {
 }
 
 void TablesStrip::render(const Advisor& advisor) {
-    const WatchedTables& tables = advisor.watchedTables();
-    const WatchStyle& style = advisor.watchStyle();
-    const auto target = advisor.watchTarget();
+    const WatchedTables& tables = advisor.watching().tables();
+    const WatchStyle& style = advisor.watching().style();
+    const auto target = advisor.watching().target();
     // "Switch Table/Press Start" names the ripest table by lighting its card.
     const bool switching = advisor.state().phase == RunPhase::SwitchTable;
     const auto ripest = switching ? tables.ripestTable(style) : std::nullopt;

@@ -21,7 +21,7 @@ json amount(const std::optional<double>& value) {
 }  // namespace
 
 std::string renderLimits(const Advisor& advisor) {
-    const LimitsView view = advisor.limits();
+    const LimitsView view = advisor.safety().limits();
     json out = json::object();
     for (LimitName name : kLimitNames) {
         const LimitEntry& e = view.book.entry(name);
@@ -45,7 +45,7 @@ void Console::setLimit(std::string_view rest) {
 }
 
 void Console::answerCheck() {
-    if (!opened_ || !advisor_.realityCheckOpen()) return;
+    if (!opened_ || !advisor_.safety().checkOpen()) return;
     const std::string* answer = dialogs_.firstAnswer();
     if (!answer) return;
     using A = Advisor::CheckAnswer;
@@ -55,7 +55,7 @@ void Console::answerCheck() {
     if (*answer == "balance") choice = A::Balance;
     // Another answer is for the next question; the check stays until it gets one of its own.
     if (!choice) return;
-    ShownBox box{"Reality check", realityCheckText(advisor_.session()), *answer};
+    ShownBox box{"Reality check", realityCheckText(advisor_.safety().session()), *answer};
     dialogs_.dropAnswer();
     dialogs_.noteShown(std::move(box));
     const ActionResult result = advisor_.userAnswerCheck(*choice);

@@ -191,12 +191,12 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
     o["alerts"] = alertsJson(alerts);
     o["state"] = stateJson(advisor.state());
     if (f.wageringDialog.open) o["frmWagering"] = wageringJson(f.wageringDialog);
-    const EditMenuView edit = advisor.editMenu();
+    const EditMenuView edit = advisor.menus().edit;
     o["undo"] = {{"undo", edit.undoSteps},
                  {"redo", edit.redoSteps},
                  {"undoCaption", text(edit.undo.caption)},
                  {"redoCaption", text(edit.redo.caption)}};
-    const SessionView session = advisor.session();
+    const SessionView session = advisor.safety().session();
     o["session"] = {{"seconds", session.seconds},
                     {"spins", session.tally.spins},
                     {"staked", session.tally.staked},
@@ -204,7 +204,7 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
                     {"net", jsonNumber(session.tally.net)}};
     // The reality check while it waits for its answer: what its box says.
     o["realityCheck"] =
-        advisor.realityCheckOpen() ? json(text(realityCheckText(session))) : json(nullptr);
+        advisor.safety().checkOpen() ? json(text(realityCheckText(session))) : json(nullptr);
     return o.dump();
 }
 

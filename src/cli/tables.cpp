@@ -22,8 +22,8 @@ json sleepingJson(const SleepingBet& b) {
 }  // namespace
 
 std::string renderTables(const Advisor& advisor) {
-    const WatchedTables& watched = advisor.watchedTables();
-    const WatchStyle& style = advisor.watchStyle();
+    const WatchedTables& watched = advisor.watching().tables();
+    const WatchStyle& style = advisor.watching().style();
     json tables = json::array();
     for (int i = 0; i < watched.size(); ++i) {
         const WatchedTable& t = watched[i];
@@ -38,7 +38,7 @@ std::string renderTables(const Advisor& advisor) {
                           {"due", std::move(due)},
                           {"ripest", ripest ? sleepingJson(*ripest) : json(nullptr)}});
     }
-    const auto target = advisor.watchTarget();
+    const auto target = advisor.watching().target();
     return json{{"tables", std::move(tables)},
                 {"target", target ? text(watched[*target].name) : json(nullptr)}}
         .dump();

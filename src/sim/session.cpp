@@ -145,7 +145,8 @@ std::string_view Table::styleName() const {
 }
 
 double Table::bankroll() const {
-    return opened_->balanceEntered();
+    // The balance entered, or else the one the stored style opens with.
+    return setup_.bankroll ? *setup_.bankroll : static_cast<double>(opened_->settings()[Acct]);
 }
 
 SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& spins,
@@ -193,10 +194,10 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         a.enterSpin(*spin);
         ++r.spins;
         clock.now += spinMs;
-        const long long staked = a.settled().total();
+        const long long staked = a.state().settled.total();
         r.staked += staked;
         r.largestStake = std::max(r.largestStake, staked);
-        if (staked > 0) r.stakeVariance += spinVariance(a.settled());
+        if (staked > 0) r.stakeVariance += spinVariance(a.state().settled);
         const double balance = a.state().Balance;
         peak = std::max(peak, balance);
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);

@@ -73,7 +73,7 @@ class Table {
     // The balance each session starts with, and the minimum balance the style asks for (the
     // sessions start below it without asking).
     double bankroll() const;
-    long long minimumBalance() const { return opened_->minimumBalance(); }
+    long long minimumBalance() const { return opened_->safety().minimumBalance(); }
     int maxSpins() const { return setup_.maxSpins; }
     // The same table opened again from a copy of the style, sharing nothing with this one, so
     // that threads never contend for it.

@@ -107,12 +107,12 @@ TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
     EXPECT_EQ(readBytes(historyFile()), "index: 1\r\nname1: Alpha,1,2,3,4,\r\n");
     block(historyFile(), true);
     act("5");
-    block(a().settingsFile(), true);
+    block(a().files().settings, true);
     act("menu:mnuExit");
     expect("boxes=" + kept + "|" + kept +
            "|Brisvale could not write to CasinoHistory.dat. The last spin of Alpha was not "
            "kept.|Brisvale could not write to " +
-           a().settingsFile().filename().string() + ". The settings saved before were kept.");
+           a().files().settings.filename().string() + ". The settings saved before were kept.");
 }
 
 // A history line that cannot be read when its casino is chosen is never written over, and a
@@ -136,7 +136,7 @@ TEST_F(Casinos, AFolderThatCannotBeWrittenIsTold) {
     dialogs.boxes.clear();
     act("menu:mnuProg frmWagering.Text1=2,Q frmWagering.Command2");
     const std::string wagering = "The wagering settings could not be saved to " +
-                                 a().wageringFile().filename().string() + ".";
+                                 a().files().wagering.filename().string() + ".";
     expect("dialog=1; boxes=" + wagering);
     act("frmWagering.Command3 answer:Alpha Casino=New... chk7_1=1 even:0 Text18=100 Button1 5");
     expect("boxes=" + wagering +

@@ -135,14 +135,14 @@ TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
     act("frmWagering.Text1=1,3,Q");
     ASSERT_TRUE(a().userCloseWagering().ok);
     expect("dialog=0; wagering:even=1,3,Q; wagering:autoincrease=0");
-    const std::string before = readBytes(a().wageringFile());
+    const std::string before = readBytes(a().files().wagering);
     for (const char* invalid : {"1,2,3", "Q,1,2", "1,,2,Q"}) {
         dialogs.boxes.clear();
         act(std::string("menu:mnuProg frmWagering.Text2=1,2,S frmWagering.Text6=") + invalid +
             " frmWagering.Command2");
         ASSERT_TRUE(view("boxes").starts_with("Invalid Wagering Values.")) << view("boxes");
         expect("dialog=1; focus=frmWagering.Text6", invalid);
-        EXPECT_EQ(readBytes(a().wageringFile()), before);
+        EXPECT_EQ(readBytes(a().files().wagering), before);
         ASSERT_TRUE(a().userCloseWagering().ok);  // tells again, closes, stores nothing
         expect("dialog=0; wagering:dozen=1,2,3,4,6,9,13,20,30,45,67,Q");
         EXPECT_EQ(state().wagering.of(Family::Dozen), splitSequence(view("wagering:dozen")));
@@ -155,7 +155,7 @@ TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
 TEST_F(Panel, WageringDialogReadsAsMeantAndNamesTheBadEntry) {
     act("menu:mnuProg frmWagering.Text3=~1~,~2~,s~ frmWagering.Text8=1,q frmWagering.Command2");
     expect("dialog=0; boxes=; wagering:row=1,2,S; wagering:single=1,Q");
-    const std::string before = readBytes(a().wageringFile());
+    const std::string before = readBytes(a().files().wagering);
     act("menu:mnuProg frmWagering.Text2=~1,2,q frmWagering.Text5=1,0,Q frmWagering.Text7=x "
         "frmWagering.Command2");
     expect("dialog=1; focus=frmWagering.Text5; frmWagering.Text2=1,2,Q; frmWagering.Text5=1,0,Q");
@@ -163,7 +163,7 @@ TEST_F(Panel, WageringDialogReadsAsMeantAndNamesTheBadEntry) {
     EXPECT_TRUE(text.starts_with("Invalid Wagering Values.\r\n") &&
                 text.ends_with("EG: 1,2,3,4,6,Q\r\n\r\nCorner: entry 2 \"0\" stakes nothing."))
         << text;
-    EXPECT_EQ(readBytes(a().wageringFile()), before);
+    EXPECT_EQ(readBytes(a().files().wagering), before);
     act("frmWagering.Text5=1,1,Q frmWagering.Command2");
     EXPECT_EQ(dialogs.boxes.back().text.substr(dialogs.boxes.back().text.rfind('\n') + 1),
               "Split: entry 1 \"x\" is not a whole number, S or Q.");

@@ -28,7 +28,7 @@ TEST(RemoteFileNames, TheProgramWritesOnlyInItsDataFolder) {
     EXPECT_EQ(readBytes(dir / "victim.txt"), "the user's own");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2)
         << "data, victim";
-    EXPECT_EQ(std::pair(advisor.settingsFile(), advisor.wageringFile()),
+    EXPECT_EQ(std::pair(advisor.files().settings, advisor.files().wagering),
               std::pair(data / builtInRemoteSettings().settingsFile,
                         data / builtInRemoteSettings().wageringFile));
     const std::string log = readBytes(data / "debug.txt");

@@ -28,7 +28,7 @@ TEST_F(Keys, NoKeyStartsARunAfterTheAdviceToStop) {
     for (const auto& [script, advice] : ends) {
         play(std::string("end :: ") + script + " wait => button=Start; label=" + advice);
         const Json before = toJson(state());
-        const auto undoSteps = a().editMenu().undoSteps;
+        const auto undoSteps = a().menus().edit.undoSteps;
         for (const char* key : {"Enter", "7", "1", "Enter"}) {
             const ActionResult r = a().userKey(key);
             EXPECT_EQ(std::pair(r.ok, r.error),
@@ -36,7 +36,7 @@ TEST_F(Keys, NoKeyStartsARunAfterTheAdviceToStop) {
                 << script << " " << key;
         }
         EXPECT_EQ(toJson(state()), before) << script;
-        EXPECT_EQ(a().editMenu().undoSteps, undoSteps);
+        EXPECT_EQ(a().menus().edit.undoSteps, undoSteps);
         act("Button1");
         expect("button=Submit; table=0", script);
     }
@@ -137,7 +137,7 @@ TEST_F(Resume, TheUndoHistoryComesBackWithTheRun) {
     act("close");
     clock.now += 60'000;
     act("answer:yes restart");
-    ASSERT_EQ(a().editMenu().undoSteps, 8);
+    ASSERT_EQ(a().menus().edit.undoSteps, 8);
     const auto moved = [](Json j) {
         j["runStart"] = j["runStart"].get<long long>() + 60'000;
         return j;
@@ -171,15 +171,15 @@ TEST_F(Resume, ARunFileWithoutAUsableUndoHistoryStillResumes) {
     for (std::size_t k = 0; k < std::size(changes); ++k) {
         SCOPED_TRACE(k);
         play("run :: answer:Alpha Casino=New... " RED_BLACK "5 3 close => button=Submit");
-        Json run = Json::parse(readBytes(a().runFile()));
+        Json run = Json::parse(readBytes(a().files().run));
         ASSERT_TRUE(run.contains("undo"));
         changes[k](run);
-        writeBytes(a().runFile(), run.dump());
+        writeBytes(a().files().run, run.dump());
         act("answer:yes restart");
         expect(
             "button=Submit; total=2; label=Bet $2 on Black; historyfile=index: 1/name1: "
             "Alpha,5,3,/");
-        EXPECT_EQ(a().editMenu().undoSteps, 0);
+        EXPECT_EQ(a().menus().edit.undoSteps, 0);
     }
 }
 

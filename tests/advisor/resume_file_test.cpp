@@ -17,9 +17,9 @@ class ResumeFile : public AdvisorFixture {
     // A Classic run on Red/Black with random thresholds, three spins in, closed.
     Json closedRun() {
         act("chk7_1=1 Text2=0 Text3=9 Check1=1 Text18=1000 Button1 17 4 0 close");
-        return Json::parse(readBytes(a().runFile()));
+        return Json::parse(readBytes(a().files().run));
     }
-    void rewrite(const Json& run) { writeBytes(advisor->runFile(), run.dump() + "\r\n"); }
+    void rewrite(const Json& run) { writeBytes(advisor->files().run, run.dump() + "\r\n"); }
 };
 
 TEST_F(ResumeFile, TheGeneratorGoesStraightToItsStateOrStepsThroughTheDrawsOfAnOlderFile) {
@@ -55,7 +55,7 @@ TEST_F(ResumeFile, ADrawCountOrAStateOutOfRangeIsRefusedAtOnce) {
         ASSERT_EQ(dialogs.boxes.size(), 1u) << member;
         EXPECT_NE(dialogs.boxes[0].text.find("random generator"), std::string::npos)
             << dialogs.boxes[0].text;
-        EXPECT_FALSE(fs::exists(a().runFile()));
+        EXPECT_FALSE(fs::exists(a().files().run));
         EXPECT_EQ(form().startButton.caption, "Start");
     }
 }

@@ -44,11 +44,11 @@ class SafePlay : public AdvisorFixture {
     // The figures behind the advice: "reached" (the limit's name, or -), "session"
     // (spins/staked/won/net), "check" (the reality check is open).
     std::string figures() const {
-        const LimitsView limits = advisor->limits();
-        const SessionTally t = advisor->session().tally;
+        const LimitsView limits = advisor->safety().limits();
+        const SessionTally t = advisor->safety().session().tally;
         std::ostringstream out;
         out << (limits.reached ? limitKey(*limits.reached) : "-") << " " << t.spins << "/"
-            << t.staked << "/" << t.won << "/" << t.net << " " << advisor->realityCheckOpen();
+            << t.staked << "/" << t.won << "/" << t.net << " " << advisor->safety().checkOpen();
         return out.str();
     }
     struct Step {
@@ -99,7 +99,7 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
 }
 
 TEST_F(SafePlay, ATighterLimitAppliesAtOnceALooserOneADayLater) {
-    const auto limit = [&](LimitName name) { return a().limits().book.entry(name); };
+    const auto limit = [&](LimitName name) { return a().safety().limits().book.entry(name); };
     step("limit:loss-session=100 limit:loss-session=50");
     EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
     EXPECT_FALSE(limit(LimitName::LossSession).waiting);
@@ -146,7 +146,7 @@ TEST_F(SafePlay, BadLimitsAreRefusedAndChangeNothing) {
         EXPECT_FALSE(r.ok);
         EXPECT_TRUE(r.error.starts_with(bad[i].second)) << r.error;
     }
-    const LimitBook book = a().limits().book;
+    const LimitBook book = a().safety().limits().book;
     EXPECT_EQ(book.value(LimitName::RealityCheck).value_or(-1), 60.0);
     for (LimitName name : {LimitName::LossSession, LimitName::WinSession, LimitName::TimeDay})
         EXPECT_FALSE(book.value(name).has_value());
@@ -186,9 +186,9 @@ TEST_F(SafePlay, TheRealityCheckComesAtTheEndOfTheSpinAndHoldsPlay) {
     EXPECT_EQ(figures(), "- 3/3/4/1 0");
     // The next one comes a whole interval after the answer.
     step("later:880 7");
-    EXPECT_FALSE(a().realityCheckOpen());
+    EXPECT_FALSE(a().safety().checkOpen());
     step("later:30 7");
-    EXPECT_TRUE(a().realityCheckOpen());
+    EXPECT_TRUE(a().safety().checkOpen());
     step("check:balance");
     EXPECT_TRUE(a().takeBalanceRequest());
     EXPECT_FALSE(a().takeBalanceRequest());

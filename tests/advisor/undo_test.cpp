@@ -101,8 +101,8 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
         before.push_back(toJson(state()));
         act("Button1");
     }
-    EXPECT_GE(a().editMenu().undoSteps, 1000);
-    EXPECT_EQ(a().editMenu().undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
+    EXPECT_GE(a().menus().edit.undoSteps, 1000);
+    EXPECT_EQ(a().menus().edit.undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
     for (int i = 1; i <= 1000; ++i) {
         ASSERT_TRUE(a().userUndo().ok) << i;
         ASSERT_TRUE((i % 97 && i < 1000) || toJson(state()) == before[before.size() - i]) << i;
@@ -121,9 +121,9 @@ TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
     advisor->userOpenWindow(options);
     act("chk7_1=1 even:0 Text18=1000 Button1 5");
     a().flushRunFile();
-    EXPECT_FALSE(a().userUndo().ok || a().editMenu().undo.enabled);
+    EXPECT_FALSE(a().userUndo().ok || a().menus().edit.undo.enabled);
     a().userCloseWindow();
-    EXPECT_FALSE(std::filesystem::exists(a().runFile()));
+    EXPECT_FALSE(std::filesystem::exists(a().files().run));
     EXPECT_EQ(dialogs.answers.size(), 1u);  // nothing was asked
 }
 

@@ -30,7 +30,7 @@ class Watching : public AdvisorFixture {
         }
     }
     const WatchedTable& table(const std::string& name) const {
-        return a_().watchedTables()[a_().watchedTables().find(name).value()];
+        return a_().watching().tables()[a_().watching().tables().find(name).value()];
     }
     const Advisor& a_() const { return *advisor; }
     std::string lastOf(const std::string& name) const {
@@ -64,7 +64,7 @@ TEST_F(Watching, DueListAndAlertsFollowTheSpinsEnteredThere) {
         for (const char* name : {"Table A", "Table B", "Table C"}) watch(name);
         std::vector<int> spins;
         std::vector<Alert> alerts;
-        const WatchStyle w = a().watchStyle();
+        const WatchStyle w = a().watching().style();
         for (int k = 0; k < 150; ++k) {
             const int n = std::uniform_int_distribution<int>(0, 36)(gen);
             spins.push_back(n);
@@ -96,7 +96,7 @@ TEST_F(Watching, DueListAndAlertsFollowTheSpinsEnteredThere) {
         EXPECT_EQ(got, want);
         ASSERT_FALSE(want.empty());  // the thresholds are met on these spins
 
-        const WatchedTables& watched = a().watchedTables();
+        const WatchedTables& watched = a().watching().tables();
         int best = std::numeric_limits<int>::min();
         std::vector<std::pair<int, int>> due;  // (past, bet)
         for (int b = 0; b < kBetCount; ++b) {
@@ -132,7 +132,7 @@ TEST_F(Watching, UndoAndRedoGoAcrossTablesAndTheRun) {
     };
     const std::string file = view("historyfile");
     EXPECT_EQ(seen(), "12 5 | 36 0 9 | 2");
-    EXPECT_EQ(a().editMenu().undo.caption, "Undo Spin 36 at B");
+    EXPECT_EQ(a().menus().edit.undo.caption, "Undo Spin 36 at B");
     const char* back[] = {"12 5 | 0 9 | 2", "12 5 | 9 | 2", "12 5 | 9 | 1", "5 | 9 | 1",
                           "5 | | 1",        "5 | | 0",      "| | 0"};
     for (const char* want : back) {
@@ -173,7 +173,7 @@ TEST_F(Watching, AWarmStartEqualsTheReplayOfTheSameSpins) {
         ASSERT_TRUE(a().userPlayHere("Table T").ok);
         const PlayState warm = state();
         ASSERT_TRUE(warm.playing());
-        EXPECT_EQ(a().watchedTables().size(), 0);
+        EXPECT_EQ(a().watching().tables().size(), 0);
         EXPECT_EQ(view("casinos").substr(view("casinos").rfind(',') + 1), "Table T");
 
         restart(dir.path / ("replayed" + std::to_string(gen())));
@@ -216,7 +216,7 @@ TEST_F(Watching, RefusalsSayWhy) {
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error, c.why);
     }
-    EXPECT_EQ(a().watchedTables().size(), 8);
+    EXPECT_EQ(a().watching().tables().size(), 8);
     // A bet open at the run keeps the player there.
     act("Button1 5");
     ASSERT_EQ(view("open"), "1");
@@ -243,11 +243,11 @@ TEST_F(Watching, ATableIsKeptWithTheRun) {
     a().flushRunFile();
     act("close answer:yes restart");
     ASSERT_EQ(view("total"), "1");
-    ASSERT_EQ(a().watchedTables().size(), 2);
+    ASSERT_EQ(a().watching().tables().size(), 2);
     EXPECT_EQ(lastOf("Left"), "8 7 ");
     EXPECT_EQ(table("Left").spins, 2);
     EXPECT_EQ(table("Right").spins, 1);
-    EXPECT_EQ(a().watchTarget(), 1);
+    EXPECT_EQ(a().watching().target(), 1);
     EXPECT_NE(view("historyfile").find("Left,7,8,"), std::string::npos);
 }
 

@@ -130,7 +130,7 @@ TEST(Menus, ExitAndTheCloseBoxSaveWhatIsTyped) {
         QTest::keyClicks(s.widget("Text18"), "2750");
         closeBox ? (void)s.window->close() : s.menu("mnuExit");
         EXPECT_TRUE(!s.window->isVisible() &&
-                    testing::readBytes(s.advisor->settingsFile()).find("2750") !=
+                    testing::readBytes(s.advisor->files().settings).find("2750") !=
                         std::string::npos);
     }
 }

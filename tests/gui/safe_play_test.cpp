@@ -38,7 +38,7 @@ TEST(SafePlay, TheLimitsDialogSetsWhatChangedAndShowsWhatWaits) {
     first.findChild<QDoubleSpinBox*>("loss-session")->setValue(50);
     first.findChild<QComboBox*>("reality-check")->setCurrentIndex(1);  // every 15 minutes
     EXPECT_EQ(first.apply(), "");
-    const LimitBook book = s.advisor->limits().book;
+    const LimitBook book = s.advisor->safety().limits().book;
     EXPECT_EQ(book.value(LimitName::LossSession).value_or(-1), 50);
     EXPECT_EQ(book.value(LimitName::RealityCheck).value_or(-1), 15);
     EXPECT_FALSE(book.value(LimitName::LossDay).has_value());
@@ -46,7 +46,7 @@ TEST(SafePlay, TheLimitsDialogSetsWhatChangedAndShowsWhatWaits) {
     app::LimitsDialog second(*s.advisor);
     second.findChild<QDoubleSpinBox*>("loss-session")->setValue(80);
     EXPECT_EQ(second.apply(), "");
-    EXPECT_EQ(s.advisor->limits().book.value(LimitName::LossSession).value_or(-1), 50);
+    EXPECT_EQ(s.advisor->safety().limits().book.value(LimitName::LossSession).value_or(-1), 50);
     app::LimitsDialog third(*s.advisor);
     bool noted = false;
     for (QLabel* label : third.findChildren<QLabel*>())

@@ -49,12 +49,12 @@ TEST(TablesStrip, ACardClickMakesItTheBoardsTarget) {
     EXPECT_TRUE(s.card(2).isVisible() && !s.card(3).isVisible());
     EXPECT_EQ(s.targetShown(), "");
     QTest::mouseClick(&s.card(1), Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(s.advisor->watchTarget(), 1);
+    EXPECT_EQ(s.advisor->watching().target(), 1);
     EXPECT_TRUE(s.card(1).view().target && !s.card(0).view().target);
     EXPECT_EQ(s.targetShown(), "Entering for Table B");
     s.spin(17);
     s.spin(0);
-    const WatchedTable& b = s.advisor->watchedTables()[1];
+    const WatchedTable& b = s.advisor->watching().tables()[1];
     EXPECT_EQ(b.spins, 2);
     EXPECT_EQ(s.card(1).view().last, (std::vector<int>{0, 17}));
     EXPECT_EQ(s.state().TotalSpins, 0);  // the run took none of them
@@ -66,7 +66,7 @@ TEST(TablesStrip, ACardClickMakesItTheBoardsTarget) {
     ASSERT_FALSE(s.form().startButton.enabled);
     QTest::mouseClick(&s.card(1), Qt::LeftButton, {}, QPoint(20, 10));
     s.spin(8);
-    EXPECT_EQ(s.advisor->watchedTables()[1].spins, 3);
+    EXPECT_EQ(s.advisor->watching().tables()[1].spins, 3);
     QTest::keyClick(s.window.get(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_FALSE(s.widget<QAbstractButton>("Button1")->isEnabled());
 }
@@ -85,15 +85,15 @@ TEST(TablesStrip, CtrlDigitsChooseTheTarget) {
         s.activate();
         QTest::keyClick(s.window.get(), step.key, Qt::ControlModifier);
         QApplication::processEvents();
-        EXPECT_EQ(s.advisor->watchTarget().value_or(-1), step.target) << step.shown;
+        EXPECT_EQ(s.advisor->watching().target().value_or(-1), step.target) << step.shown;
         EXPECT_EQ(s.targetShown(), step.shown);
     }
     // Typed digits go where the board enters.
     QTest::keyClick(s.window.get(), Qt::Key_2, Qt::ControlModifier);
     QTest::keyClick(s.window.get(), Qt::Key_9);
     QTest::keyClick(s.window.get(), Qt::Key_Return);
-    EXPECT_EQ(s.advisor->watchedTables()[1].spins, 1);
-    EXPECT_EQ(s.advisor->watchedTables()[1].lastNumbers()[0], 9);
+    EXPECT_EQ(s.advisor->watching().tables()[1].spins, 1);
+    EXPECT_EQ(s.advisor->watching().tables()[1].lastNumbers()[0], 9);
 }
 
 TEST(TablesStrip, AlertsReachTheSinkAsChosen) {

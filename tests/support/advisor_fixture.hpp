@@ -104,7 +104,7 @@ class AdvisorFixture : public ::testing::Test {
     // A new Advisor on the same data folder (or on another), as after closing and opening the
     // window.
     void restart(std::filesystem::path folder = {}) {
-        if (folder.empty()) folder = advisor ? advisor->dataDir() : dir.path;
+        if (folder.empty()) folder = advisor ? advisor->files().folder : dir.path;
         advisor.reset();  // the folder has one Advisor at a time
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
         advisor->userOpenWindow({folder, false, ""});
@@ -112,7 +112,7 @@ class AdvisorFixture : public ::testing::Test {
     Advisor& a() { return *advisor; }
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
-    std::filesystem::path historyFile() const { return advisor->historyFile(); }
+    std::filesystem::path historyFile() const { return advisor->files().history; }
 
     void tick() {
         clock.now += advisor->timerInterval();
@@ -151,7 +151,7 @@ class AdvisorFixture : public ::testing::Test {
                 act("Command2");
                 for (int i = 0; i < 10000 && advisor->replayRunning(); ++i) tick();
             } else if (head == "wagerfile") {
-                SetProperty(1, arg.substr(0, eq), arg.substr(eq + 1), advisor->wageringFile());
+                SetProperty(1, arg.substr(0, eq), arg.substr(eq + 1), advisor->files().wagering);
                 restart();
             } else if (t == "close") {
                 advisor->userCloseWindow();
@@ -218,8 +218,9 @@ class AdvisorFixture : public ::testing::Test {
         for (const auto& [name, value] : plain)
             if (key == name) return value;
         if (key.substr(0, 9) == "settings:" || key.substr(0, 9) == "wagering:")
-            return GetProperty(1, key.substr(9),
-                               key[0] == 's' ? advisor->settingsFile() : advisor->wageringFile());
+            return GetProperty(
+                1, key.substr(9),
+                key[0] == 's' ? advisor->files().settings : advisor->files().wagering);
         if (key.substr(0, 16) == "frmWagering.Text")
             return f.wageringDialog.sequenceBoxes[std::stoul(std::string(key.substr(16))) - 1].text;
         std::vector<std::string> items;

@@ -591,7 +591,7 @@ void safePlay(const QString& out) {
     limits.hide();
     s.expectBox("33-reality-check.png",
                 [](QWidget* box) { box->findChild<QPushButton*>("keepPlaying")->click(); });
-    app::askRealityCheck(&s.window(), a.session(), "Brisvale");
+    app::askRealityCheck(&s.window(), a.safety().session(), "Brisvale");
 }
 
 int main(int argc, char* argv[]) {
