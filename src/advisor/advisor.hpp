@@ -88,9 +88,6 @@ class Advisor {
     Statistics statistics() const;
     // The dollars that the bets now open will put on the table at the next spin.
     long long stakesOpen() const;
-    // The play-style panel as the user sees it, and the disabled controls of the window, sorted.
-    std::vector<ControlView> panelControls() const;
-    std::vector<std::string> disabledControls() const;
     bool exitRequested() const { return d_.exitRequested_; }
     // Milliseconds between two ticks: 1 while a history replay runs.
     int timerInterval() const { return d_.replay_ ? 1 : 1000; }

@@ -304,4 +304,44 @@ std::string_view randomBoxName(int family) {
     return {};
 }
 
+std::vector<ControlView> panelControls(const Form& f) {
+    std::vector<ControlView> out;
+    using K = ControlView::Kind;
+    for (const ControlEntry& c : controlTable()) {
+        if (c.wageringDialog) continue;
+        const bool enabled = controlEnabled(f, c);
+        switch (c.kind) {
+            case ControlKind::Check:
+                out.push_back(
+                    {std::string(c.name), K::Check, checkBoxOf(f, c)->value, false, {}, enabled});
+                break;
+            case ControlKind::Option:
+                out.push_back(
+                    {std::string(c.name), K::Option, 0, optionOf(f, c)->value, {}, enabled});
+                break;
+            case ControlKind::Text:
+                out.push_back(
+                    {std::string(c.name), K::Text, 0, false, textBoxOf(f, c)->text, enabled});
+                break;
+            case ControlKind::List:
+                out.push_back({std::string(c.name), K::List, 0, false,
+                               std::string(listOf(f, c)->text()), enabled});
+                break;
+            case ControlKind::Button:
+            case ControlKind::Label:
+                break;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> disabledControls(const Form& form) {
+    std::vector<std::string> out;
+    for (const ControlEntry& c : controlTable()) {
+        if (!c.wageringDialog && !controlEnabled(form, c)) out.emplace_back(c.name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 }  // namespace brisvale

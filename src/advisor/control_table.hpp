@@ -5,8 +5,11 @@
 // stands for in the game.
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "view/controls.hpp"
 #include "view/form.hpp"
 
 namespace brisvale {
@@ -80,6 +83,9 @@ Button* buttonOf(Form& form, const ControlEntry& control);
 const Button* buttonOf(const Form& form, const ControlEntry& control);
 // Whether the user can reach the control now.
 bool controlEnabled(const Form& form, const ControlEntry& control);
+// The play-style panel as the user sees it, and the disabled controls of the window, sorted.
+std::vector<ControlView> panelControls(const Form& form);
+std::vector<std::string> disabledControls(const Form& form);
 
 // Names of the how-many lists: "cboDozen", "cboRow", ...
 std::string_view howManyName(int k);

@@ -58,47 +58,6 @@ ActionResult Advisor::enterSpin(int number) {
     return pressStart();
 }
 
-std::vector<ControlView> Advisor::panelControls() const {
-    const Form& f = s_.form;
-    std::vector<ControlView> out;
-    using K = ControlView::Kind;
-    for (const ControlEntry& c : controlTable()) {
-        if (c.wageringDialog) continue;
-        const bool enabled = controlEnabled(f, c);
-        switch (c.kind) {
-            case ControlKind::Check:
-                out.push_back(
-                    {std::string(c.name), K::Check, checkBoxOf(f, c)->value, false, {}, enabled});
-                break;
-            case ControlKind::Option:
-                out.push_back(
-                    {std::string(c.name), K::Option, 0, optionOf(f, c)->value, {}, enabled});
-                break;
-            case ControlKind::Text:
-                out.push_back(
-                    {std::string(c.name), K::Text, 0, false, textBoxOf(f, c)->text, enabled});
-                break;
-            case ControlKind::List:
-                out.push_back({std::string(c.name), K::List, 0, false,
-                               std::string(listOf(f, c)->text()), enabled});
-                break;
-            case ControlKind::Button:
-            case ControlKind::Label:
-                break;
-        }
-    }
-    return out;
-}
-
-std::vector<std::string> Advisor::disabledControls() const {
-    std::vector<std::string> out;
-    for (const ControlEntry& c : controlTable()) {
-        if (!c.wageringDialog && !controlEnabled(s_.form, c)) out.emplace_back(c.name);
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
     Form& f = s_.form;
     if (name.substr(0, 12) == "frmWagering.") return d_.wagering.wageringSet(name, value);

@@ -16,7 +16,7 @@ namespace brisvale::app {
 namespace {
 
 std::optional<ControlView> viewOf(const Advisor& advisor, const std::string& name) {
-    for (ControlView& view : advisor.panelControls()) {
+    for (ControlView& view : panelControls(advisor.form())) {
         if (view.name == name) return std::move(view);
     }
     return std::nullopt;
@@ -74,7 +74,7 @@ QWidget* ControlBinder::widget(const std::string& name) const {
 void ControlBinder::render() {
     const Form& form = advisor_.form();
     rendering_ = true;
-    for (const ControlView& view : advisor_.panelControls()) {
+    for (const ControlView& view : panelControls(advisor_.form())) {
         const Binding* b = find(view.name);
         if (!b) continue;
         const QSignalBlocker blocker(b->widget);

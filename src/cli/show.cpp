@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "advisor/advisor.hpp"
+#include "advisor/control_table.hpp"
 #include "cli/tables.hpp"
 #include "util/json_number.hpp"
 #include "util/windows1252.hpp"
@@ -69,7 +70,7 @@ json cellsJson(const Form& f) {
 
 json controlsJson(const Advisor& advisor) {
     json out = json::object();
-    for (const ControlView& c : advisor.panelControls()) {
+    for (const ControlView& c : panelControls(advisor.form())) {
         json& value = out[utf8FromWindows1252(c.name)];
         switch (c.kind) {
             case ControlView::Kind::Check:
@@ -181,7 +182,7 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
     o["chips"] = chipsJson(f);
     o["cells"] = cellsJson(f);
     o["controls"] = controlsJson(advisor);
-    o["disabled"] = texts(advisor.disabledControls());
+    o["disabled"] = texts(disabledControls(advisor.form()));
     o["casinos"] = texts(f.casinoList.items);
     o["casinoMenu"] = casinoMenuJson(f);
     o["focus"] = text(f.focus);

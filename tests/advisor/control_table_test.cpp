@@ -79,7 +79,7 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
     const auto everythingOn = [&] {
         ASSERT_TRUE(a().userSet("BetStyle2", "1").ok);
         for (const auto& family : kFamilies) ASSERT_TRUE(a().userSet(family[3], "1").ok);
-        ASSERT_EQ(a().disabledControls(), std::vector<std::string>{});
+        ASSERT_EQ(disabledControls(a().form()), std::vector<std::string>{});
     };
     everythingOn();
     const auto reachable = [&](const ControlEntry& c) {
@@ -116,7 +116,7 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
                     break;
                 }
                 bool listed = false;
-                for (const ControlView& view : a().panelControls()) {
+                for (const ControlView& view : panelControls(a().form())) {
                     if (view.name != c.name) continue;
                     listed = true;
                     if (c.kind == ControlKind::Check) {
@@ -158,7 +158,7 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
 // A control the user cannot reach is refused by name and listed among the disabled ones.
 TEST_F(ControlTable, DisabledControlsRefusedAndListed) {
     ASSERT_TRUE(a().userSet("BetStyle1", "1").ok);
-    const std::vector<std::string> off = a().disabledControls();
+    const std::vector<std::string> off = disabledControls(a().form());
     ASSERT_FALSE(off.empty());
     for (const ControlEntry& c : controlTable()) {
         if (c.wageringDialog) continue;

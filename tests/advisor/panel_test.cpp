@@ -63,7 +63,7 @@ TEST_F(Panel, Controls) {
 // What the panel lists, the user can set: every name is a control, each listed once.
 TEST_F(Panel, ListsOnlyControlsTheUserHas) {
     std::set<std::string> names;
-    for (const ControlView& c : advisor->panelControls()) {
+    for (const ControlView& c : panelControls(advisor->form())) {
         EXPECT_TRUE(names.insert(c.name).second) << c.name;
         EXPECT_NE(advisor->userSet(c.name, "1").error.rfind("no control", 0), 0u) << c.name;
     }

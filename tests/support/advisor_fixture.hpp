@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "advisor/advisor.hpp"
+#include "advisor/control_table.hpp"
 #include "storage/properties.hpp"
 #include "support/advisor_test_access.hpp"
 #include "support/colours.hpp"
@@ -242,11 +243,11 @@ class AdvisorFixture : public ::testing::Test {
             return text;
         } else if (key == "boxes" || key == "casinos" || key == "disabled") {
             items = key == "boxes"      ? dialogs.texts()
-                    : key == "disabled" ? advisor->disabledControls()
+                    : key == "disabled" ? disabledControls(advisor->form())
                                         : std::vector<std::string>(f.casinoList.items);
         } else {
             using enum ControlView::Kind;
-            for (const ControlView& c : advisor->panelControls()) {
+            for (const ControlView& c : panelControls(advisor->form())) {
                 if (c.name == key)
                     return c.kind == Check ? n(c.check) : c.kind == Option ? n(c.option) : c.text;
             }
