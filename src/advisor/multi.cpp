@@ -214,9 +214,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
             if (super && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
             s_.CurrentBet.remove(id);
-            BetSet one;
-            one.set(id);
-            s_.sleepers.ZeroCountsMod(one, s_.SpinNumber);
+            s_.sleepers.ZeroCountsMod(id, s_.SpinNumber);
             if (s_.CurrentBet.empty()) s_.BetOpen = false;
             continue;
         }

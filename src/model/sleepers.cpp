@@ -64,6 +64,10 @@ void SleeperTables::ZeroCountsMod(const BetSet& bets, int spin) {
     }
 }
 
+void SleeperTables::ZeroCountsMod(BetId id, int spin) {
+    if (spin >= 1 && spin <= 36 && bet(id).covers(spin)) clearBet(id);
+}
+
 void SleeperTables::ZeroCountsMod(std::string_view labels, std::string_view spinText) {
     const auto spin = spinOf(spinText);
     if (!spin || *spin == 0 || labels.empty()) return;
