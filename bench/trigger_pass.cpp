@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
+
 #include "run/state.hpp"
 #include "selection/triggers.hpp"
 
@@ -19,8 +21,11 @@ constexpr void (*kTriggers[])(PlayState&) = {
 PlayState multiState(int threshold) {
     PlayState s;
     s.MultiBetPlay = true;
-    const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
-    for (int k = 0; k < kHowManyCount; ++k) s.form.howMany[k].index = maxima[k];
+    // The largest entry of each family's count box.
+    const std::pair<Family, int> maxima[] = {
+        {Family::Dozen, 2}, {Family::Row, 2},    {Family::Line, 4},   {Family::Corner, 6},
+        {Family::Trio, 10}, {Family::Split, 16}, {Family::Single, 34}};
+    for (const auto& [family, most] : maxima) s.style.betsAtOnce[static_cast<int>(family)] = most;
     s.StartThreshold.fill(static_cast<std::int16_t>(threshold));
     s.wager.UnitWager = 1;
     // Counters as after a run of spins: number n last came up n spins ago.
