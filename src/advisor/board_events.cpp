@@ -31,6 +31,7 @@ void RunCycle::flipBoard() {
 
 // The marker on the cell of the selected number.
 void Presenter::markSpinOnBoard() {
+    if (!d_.shown_) return;
     const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
     s_.form.marker.left = spot.left;
     s_.form.marker.top = spot.top;
@@ -38,6 +39,7 @@ void Presenter::markSpinOnBoard() {
 }
 
 void Presenter::markSpinOnChip(int chip) {
+    if (!d_.shown_) return;
     const Chip& c = s_.form.chips[chip];
     const Point spot = markerOnChip({c.left, c.top});
     s_.form.marker.left = spot.left;

@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <set>
 
+#include "run/json_checks.hpp"
 #include "sim/random_streams.hpp"
 #include "sim/simulation.hpp"
 #include "sim/styles.hpp"
 #include "support/files.hpp"
+#include "support/ports.hpp"
 
 namespace brisvale::sim {
 namespace {
@@ -114,6 +116,41 @@ TEST(Simulation, SameResultsOnAnyNumberOfThreadsStopsWhenAskedAndBacktests) {
     EXPECT_EQ(std::tuple(run.sessions[1].firstSpin, run.sessions[2].ending,
                          run.sessions[0].spins + run.sessions[1].spins + run.sessions[2].spins),
               std::tuple(static_cast<std::size_t>(run.sessions[0].spins), Ending::OutOfSpins, 25));
+}
+
+// An engine nobody looks at keeps no window: the spins of a session, played through the verbs,
+// leave the window model as the Start left it.
+TEST(Session, PlayedUnseenTheWindowModelStaysAsOpened) {
+    for (const auto style : {PlayStyle::Classic, PlayStyle::Multi, PlayStyle::Super}) {
+        testing::FakeDialogs dialogs;
+        testing::FakeBrowser browser;
+        testing::FakeClock clock;
+        StreamRandom random{1, 0};
+        Advisor a(Ports{dialogs, browser, clock, random, nullptr});
+        StartOptions options;
+        // Red/Black, the dozens and the splits, two of each at once.
+        options.style = test::makeStyle([](Settings& st) {
+            st[EvenBets] = 2;
+            st[RedBlack] = st[Dozen] = st[Split] = 1;
+            st[CboDozen] = st[CboSplit] = 2;
+            st[Acct] = 100000;
+        });
+        options.shown = false;
+        a.userOpenWindow(options);
+        a.choosePlayStyle(style);
+        ASSERT_TRUE(a.startRun().ok);
+        const std::string started = json::toJson(a.form()).dump();
+        auto feed = wheelFeed(7, 0);
+        for (int spin = 0; spin < 300 && !a.runEnded(); ++spin) {
+            while (!a.awaitingSpin()) a.userTick();
+            ASSERT_TRUE(a.enterSpin(*feed->next()).ok);
+            // The end of the run shows (the Start button comes back); the spins do not.
+            if (a.runEnded()) break;
+            ASSERT_EQ(json::toJson(a.form()).dump(), started) << static_cast<int>(style);
+        }
+        EXPECT_GT(a.state().TotalSpins, 20);
+        EXPECT_GT(a.state().session.staked, 0);
+    }
 }
 
 }  // namespace
