@@ -8,6 +8,22 @@
 
 namespace brisvale {
 
+void Presenter::showRandomRow(int family) {
+    ThresholdRow& row = s_.form.threshold(family);
+    const bool on = row.random.value == 1;
+    row.high.enabled = on;
+    row.highLabelEnabled = on;
+}
+
+void Presenter::clearTotalRisk() {
+    s_.form.totalRiskLabel.caption = "Total Risk: N/A";
+}
+
+void Presenter::showAdvanced() {
+    s_.form.height = s_.advancedShown ? 5610 : 3350;
+    s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
+}
+
 void Presenter::setStyleControlsEnabled(bool multi) {
     Form& f = s_.form;
     f.threshold(7).random.enabled = multi;
@@ -24,7 +40,7 @@ void Presenter::setStyleControlsEnabled(bool multi) {
 void StylePanel::chooseClassic() {
     capturePanel();
     d_.view.setStyleControlsEnabled(false);
-    s_.form.totalRiskLabel.caption = "Total Risk: N/A";
+    d_.view.clearTotalRisk();
     settings_[ProgSing] = 1;
     settings_[MultiBet] = 0;
     settings_[ProgMulti] = 0;
@@ -76,10 +92,7 @@ void StylePanel::applyConservativeDefaults() {
 
 // RandomBox_Click
 void StylePanel::randomToggled(int family) {
-    ThresholdRow& row = s_.form.threshold(family);
-    const bool on = row.random.value == 1;
-    row.high.enabled = on;
-    row.highLabelEnabled = on;
+    d_.view.showRandomRow(family);
 }
 
 // RandomBox_MouseUp
@@ -140,8 +153,7 @@ void StylePanel::evenPairReleased(int) {
 // cmdMore_Click
 void StylePanel::toggleAdvanced() {
     s_.advancedShown = !s_.advancedShown;
-    s_.form.height = s_.advancedShown ? 5610 : 3350;
-    s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
+    d_.view.showAdvanced();
 }
 
 }  // namespace brisvale

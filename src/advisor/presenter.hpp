@@ -6,6 +6,9 @@
 
 namespace brisvale {
 
+struct ChipSetup;
+struct RemoteStartup;
+
 class Presenter : public Part {
   public:
     using Part::Part;
@@ -49,6 +52,15 @@ class Presenter : public Part {
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);
     void ApplyHighBoxes();
+    // One family's High box and its label follow its Random box.
+    void showRandomRow(int family);
+    // Classic play has no total risk.
+    void clearTotalRisk();
+    // The advanced settings open or closed, as the run has them.
+    void showAdvanced();
+    // The wagering dialog's chips list follows its auto-increase box.
+    void showAutoIncrease();
+    void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
 };
 
 }  // namespace brisvale

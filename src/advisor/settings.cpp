@@ -291,7 +291,7 @@ void StylePanel::settleStyleControls() {
         d_.view.refreshTotalRisk();
     } else {
         f.singleBox.value = 0;
-        f.totalRiskLabel.caption = "Total Risk: N/A";
+        d_.view.clearTotalRisk();
     }
     d_.view.ApplyHighBoxes();
     const Preset single =

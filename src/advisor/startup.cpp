@@ -121,6 +121,32 @@ ActionResult Advisor::claimDataFolder(const StartOptions& options) {
 }
 
 // openWindow
+// The window as the remote settings lay it out: the casino sites, the chips' look, the marker,
+// the board picture and the window's size.
+void Presenter::layOutWindow(const RemoteStartup& remote, const ChipSetup& setup) {
+    const RemoteSettings& rs = remote.settings;
+    Form& f = s_.form;
+    f.casinoMenu.clear();
+    for (const CasinoSite& site : remote.casinos) f.casinoMenu.push_back({site.name, site.address});
+    // The menu always drops down, so the user sees that there are no sites rather than nothing.
+    if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
+    f.caption = s_.AppTitle;
+    f.chipWidth = setup.width;
+    f.chipHeight = setup.height;
+    for (Chip& chip : f.chips) {
+        chip.appearance = setup.appearance;
+        chip.borderStyle = setup.borderStyle;
+        chip.label = setup.label;
+        chip.caption.clear();
+    }
+    hideChips();
+    f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
+    f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
+    f.picture = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};
+    if (rs.windowWidth > 0) f.width = rs.windowWidth;
+    if (rs.windowHeight > 0) f.height = rs.windowHeight;
+}
+
 ActionResult Advisor::openWindow(const StartOptions& options) {
     d_.files_ = options.style == nullptr;
     d_.style_ = options.style;
@@ -154,29 +180,12 @@ ActionResult Advisor::openWindow(const StartOptions& options) {
     d_.instructionsAddress_ = rs.instructionsAddress;
     d_.termsAddress_ = rs.termsAddress;
 
-    Form& f = s_.form;
-    f.casinoMenu.clear();
-    for (const CasinoSite& site : remote.casinos) f.casinoMenu.push_back({site.name, site.address});
-    // The menu always drops down, so the user sees that there are no sites rather than nothing.
-    if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
-    f.caption = s_.AppTitle;
-
     // The debug log is off, but a site's values that cannot be used are worth its lines.
     const ChipSetup setup = chipSetup(rs);
     for (const std::string& note : setup.notes) log_.forceWrite(note);
-    f.chipWidth = setup.width;
-    f.chipHeight = setup.height;
-    for (Chip& chip : f.chips) {
-        chip.appearance = setup.appearance;
-        chip.borderStyle = setup.borderStyle;
-        chip.label = setup.label;
-        chip.caption.clear();
-    }
-    d_.view.hideChips();
-    f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
-    f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
-    f.picture = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};
+    d_.view.layOutWindow(remote, setup);
 
+    Form& f = s_.form;
     s_.NormalColor = std::to_string(f.backColor);
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
@@ -197,9 +206,6 @@ ActionResult Advisor::openWindow(const StartOptions& options) {
     f.timeLimitList.items = f.winLimitList.items;
     f.winLimitList.index = 2;
     f.timeLimitList.index = 14;
-
-    if (rs.windowWidth > 0) f.width = rs.windowWidth;
-    if (rs.windowHeight > 0) f.height = rs.windowHeight;
 
     d_.casinos.fillCasinoList();
     const bool stored = d_.files_ ? FileExists(d_.settingsFile_)

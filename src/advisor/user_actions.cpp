@@ -194,7 +194,8 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
 
 ActionResult ControlAdapter::doPressStart() {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
-    if (!s_.form.startButton.enabled) return disabled(controlName(ControlRole::Start));
+    // The button is greyed exactly while the run takes no press.
+    if (!s_.acceptsPress) return disabled(controlName(ControlRole::Start));
     d_.run.pressPlay();
     return {};
 }

@@ -41,7 +41,12 @@ void WageringEditor::LoadControls() {
 
 // frmWagering_Check1_Click
 void WageringEditor::autoIncreaseToggled() {
-    s_.form.wageringDialog.increaseChips.enabled = s_.form.wageringDialog.autoIncrease.value == 1;
+    d_.view.showAutoIncrease();
+}
+
+void Presenter::showAutoIncrease() {
+    WageringForm& w = s_.form.wageringDialog;
+    w.increaseChips.enabled = w.autoIncrease.value == 1;
 }
 
 // frmWagering_Command1_Click

@@ -270,7 +270,8 @@ ActionResult Advisor::userPlayHere(std::string_view name) {
     d_.casinos.casinoChosen();  // no longer watched: its spins are the run's now
     d_.journal.endUndoHistory();
     // The table is left now: the spin wait of the last one does not hold the Start back.
-    s_.acceptsPress = s_.form.startButton.enabled = true;
+    s_.acceptsPress = true;
+    d_.view.showPressAccepted();
     s_.SpinWaitActive = false;
     d_.run.pressPlay();
     if (!s_.playing()) {
