@@ -306,25 +306,25 @@ std::string_view randomBoxName(int family) {
 
 std::vector<ControlView> panelControls(const Form& f) {
     std::vector<ControlView> out;
-    using K = ControlView::Kind;
+    using V = ControlView::Kind;
     for (const ControlEntry& c : controlTable()) {
         if (c.wageringDialog) continue;
         const bool enabled = controlEnabled(f, c);
         switch (c.kind) {
             case ControlKind::Check:
                 out.push_back(
-                    {std::string(c.name), K::Check, checkBoxOf(f, c)->value, false, {}, enabled});
+                    {std::string(c.name), V::Check, checkBoxOf(f, c)->value, false, {}, enabled});
                 break;
             case ControlKind::Option:
                 out.push_back(
-                    {std::string(c.name), K::Option, 0, optionOf(f, c)->value, {}, enabled});
+                    {std::string(c.name), V::Option, 0, optionOf(f, c)->value, {}, enabled});
                 break;
             case ControlKind::Text:
                 out.push_back(
-                    {std::string(c.name), K::Text, 0, false, textBoxOf(f, c)->text, enabled});
+                    {std::string(c.name), V::Text, 0, false, textBoxOf(f, c)->text, enabled});
                 break;
             case ControlKind::List:
-                out.push_back({std::string(c.name), K::List, 0, false,
+                out.push_back({std::string(c.name), V::List, 0, false,
                                std::string(listOf(f, c)->text()), enabled});
                 break;
             case ControlKind::Button:

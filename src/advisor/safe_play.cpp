@@ -39,7 +39,7 @@ void SafePlay::open(const std::filesystem::path& file, std::int64_t nowMs, const
     log_ = log;
     sessionStartMs_ = dayStartMs_ = checkFromMs_ = savedMs_ = nowMs;
     day_ = localDay(nowMs);
-    dayEndMs_ = localDayEndMs(nowMs);
+    daySureUntilMs_ = localDaySureUntilMs(nowMs);
     if (file_.empty()) return;
     const auto lines = readLines(file_, log_);
     if (!lines) return;
@@ -74,9 +74,9 @@ std::int64_t SafePlay::sessionSeconds(std::int64_t nowMs) const {
 }
 
 void SafePlay::rollDay(const SessionTally& session, std::int64_t nowMs) {
-    // The day's name is looked up only once its midnight has passed.
-    if (nowMs < dayEndMs_ || nowMs < dayStartMs_) return;
-    dayEndMs_ = localDayEndMs(nowMs);
+    // The day's name is looked up only where the day may have changed.
+    if (nowMs < daySureUntilMs_ || nowMs < dayStartMs_) return;
+    daySureUntilMs_ = localDaySureUntilMs(nowMs);
     const std::string today = localDay(nowMs);
     if (today == day_) return;
     day_ = today;

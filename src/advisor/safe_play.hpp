@@ -92,7 +92,7 @@ class SafePlay {
     std::int64_t dayMsBefore_ = 0;
     double daySessionNet_ = 0;
     std::int64_t dayStartMs_ = 0;
-    std::int64_t dayEndMs_ = 0;  // the local midnight after dayStartMs_
+    std::int64_t daySureUntilMs_ = 0;  // the day goes on at least until then
 
     std::int64_t savedMs_ = 0;
     bool checkOpen_ = false;

@@ -195,15 +195,14 @@ std::string localDay(std::int64_t ms) {
     return localFormat(ms, "%Y-%m-%d");
 }
 
-std::int64_t localDayEndMs(std::int64_t ms) {
+std::int64_t localDaySureUntilMs(std::int64_t ms) {
+    // From the clock's reading alone (mktime would read the time zone again, under no lock):
+    // a day of summer time's change is an hour shorter, so the last hour is never taken as sure.
     const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
     std::tm local{};
     if (localtime_r(&seconds, &local) == nullptr) return ms;
-    local.tm_mday += 1;
-    local.tm_hour = local.tm_min = local.tm_sec = 0;
-    local.tm_isdst = -1;
-    const std::time_t end = std::mktime(&local);
-    return end == static_cast<std::time_t>(-1) ? ms : static_cast<std::int64_t>(end) * 1000;
+    const std::int64_t left = 86400 - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+    return left <= 3600 ? ms : ms + (left - 3600) * 1000;
 }
 
 std::string localIso(std::int64_t ms) {
