@@ -151,22 +151,42 @@ Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
     }
     std::vector<int> numbers;
     for (const QRect& group : ink.groups) {
-        const Word word = recognise(ink, group);
-        words_.push_back(word);
-        bool ok = false;
-        const int n = word.text.toInt(&ok);
-        // One digit is narrower than it is high, two are wider: a digit lost or made up by the
-        // recogniser shows as a width that does not fit.
-        const bool wide = group.width() >= group.height();
-        const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
-                          reading::colourAgrees(n, colourAround(frame, group));
+        const int n = readGroup(frame, ink, group);
         // A strip's cell that cannot be read is left open; a result must be read.
-        if (!sure && kind == reading::DisplayKind::Result) return Reading::unsure();
-        numbers.push_back(sure ? n : Reading::kUnread);
+        if (n == Reading::kUnread && kind == reading::DisplayKind::Result) return Reading::unsure();
+        numbers.push_back(n);
     }
     if (kind == reading::DisplayKind::Result && numbers.size() != 1) return Reading::unsure();
     if (newest == reading::NewestEnd::Right) std::ranges::reverse(numbers);
     return Reading::of(std::move(numbers));
+}
+
+DigitReader::Newest DigitReader::readNewest(const QImage& frameIn, reading::NewestEnd newest,
+                                            std::size_t count) {
+    words_.clear();
+    Newest result;
+    if (!api_) return result;
+    const QImage frame = frameIn.convertToFormat(QImage::Format_RGB32);
+    const Ink ink = findInk(frame);
+    result.cells = ink.groups.size();
+    for (std::size_t i = 0; i < std::min(count, ink.groups.size()); ++i) {
+        const std::size_t g = newest == reading::NewestEnd::Left ? i : ink.groups.size() - 1 - i;
+        result.numbers.push_back(readGroup(frame, ink, ink.groups[g]));
+    }
+    return result;
+}
+
+int DigitReader::readGroup(const QImage& frame, const Ink& ink, const QRect& group) {
+    const Word word = recognise(ink, group);
+    words_.push_back(word);
+    bool ok = false;
+    const int n = word.text.toInt(&ok);
+    // One digit is narrower than it is high, two are wider: a digit lost or made up by the
+    // recogniser shows as a width that does not fit.
+    const bool wide = group.width() >= group.height();
+    const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
+                      reading::colourAgrees(n, colourAround(frame, group));
+    return sure ? n : Reading::kUnread;
 }
 
 DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {

@@ -38,6 +38,13 @@ class DigitReader {
 
     reading::Reading read(const QImage& frame, reading::DisplayKind kind,
                           reading::NewestEnd newest = reading::NewestEnd::Left);
+    // Only the `count` newest cells of a strip whose other cells are known already: those
+    // numbers newest first (kUnread where not sure), and how many cells the strip shows.
+    struct Newest {
+        std::vector<int> numbers;
+        std::size_t cells = 0;
+    };
+    Newest readNewest(const QImage& frame, reading::NewestEnd newest, std::size_t count);
 
     // What the last read() saw, for the card and for diagnostics.
     struct Word {
@@ -49,6 +56,8 @@ class DigitReader {
     const std::vector<Word>& lastWords() const { return words_; }
 
   private:
+    // The number of one group, or kUnread when it is not sure.
+    int readGroup(const QImage& frame, const Ink& ink, const QRect& group);
     Word recognise(const Ink& ink, const QRect& group);
     Word recogniseAt(int threshold, const QImage& crop, int height);
 

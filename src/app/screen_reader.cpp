@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <cstring>
 
+#include "app/strip_shift.hpp"
+
 namespace brisvale::app {
 
 QImage grabRegion(const reading::Region& r) {
@@ -45,6 +47,8 @@ void ScreenReader::setRegion(std::optional<reading::Region> region) {
     region_ = region;
     last_ = QImage();
     lastReading_ = reading::Reading::blank();
+    settledFrame_ = QImage();
+    settles_ = 0;
     lastShown_.clear();
     if (region_) {
         hold_ = reading::HoldRule(region_->kind);
@@ -71,7 +75,7 @@ void ScreenReader::capture() {
         ++costs_.unchanged;
         costs_.unchangedNs += clock.nsecsElapsed();
     } else {
-        now = digits_.read(frame, region_->kind, region_->newest);
+        now = readFrame(frame);
         last_ = frame;
         ++costs_.recognised;
         costs_.recognisedNs += clock.nsecsElapsed();
@@ -83,10 +87,42 @@ void ScreenReader::capture() {
         if (listener_.shown) listener_.shown(shown);
     }
     const reading::Settled settled = hold_.observe(now);
+    if (hold_.settles() != settles_) {
+        settles_ = hold_.settles();
+        settledFrame_ = frame;
+    }
     if (settled.unsure && listener_.unsure) listener_.unsure();
     for (const int n : settled.entered) {
         if (listener_.read) listener_.read(n);
     }
+}
+
+reading::Reading ScreenReader::readFrame(const QImage& frame) {
+    using reading::Reading;
+    const Reading& was = hold_.settled();
+    if (region_->kind != reading::DisplayKind::Strip || settledFrame_.isNull() ||
+        was.status != Reading::Status::Numbers) {
+        return digits_.read(frame, region_->kind, region_->newest);
+    }
+    const int moved = stripMoved(settledFrame_, frame, region_->newest);
+    if (moved == 0) return was;
+    if (moved > 0) {
+        const auto count = static_cast<std::size_t>(moved);
+        DigitReader::Newest fresh = digits_.readNewest(frame, region_->newest, count);
+        if (fresh.numbers.size() == count && fresh.cells >= was.numbers.size()) {
+            std::vector<int> numbers = std::move(fresh.numbers);
+            for (std::size_t i = count; i < fresh.cells; ++i) {
+                numbers.push_back(i - count < was.numbers.size() ? was.numbers[i - count]
+                                                                 : Reading::kUnread);
+            }
+            Reading r = Reading::of(std::move(numbers));
+            if (r.status == Reading::Status::Numbers) {
+                r.moved = moved;
+                return r;
+            }
+        }
+    }
+    return digits_.read(frame, region_->kind, region_->newest);
 }
 
 QString ScreenReader::describe(const reading::Reading& r) const {

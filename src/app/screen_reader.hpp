@@ -55,6 +55,9 @@ class ScreenReader final : public QObject {
 
   private:
     QString describe(const reading::Reading& r) const;
+    // A changed picture's reading. A strip that only moved on from the picture it settled on
+    // reads its new cells alone and keeps the numbers it knew of the others.
+    reading::Reading readFrame(const QImage& frame);
 
     Listener listener_;
     Source source_;
@@ -64,6 +67,8 @@ class ScreenReader final : public QObject {
     QTimer timer_;
     QImage last_;
     reading::Reading lastReading_;
+    QImage settledFrame_;  // the picture the hold rule last settled on
+    int settles_ = 0;
     QString lastShown_;
     Costs costs_;
 };
