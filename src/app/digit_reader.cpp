@@ -122,6 +122,22 @@ Ink findInk(const QImage& frame) {
     return ink;
 }
 
+reading::Shape shapeOf(const Ink& ink, const QRect& group) {
+    reading::Shape shape;
+    shape.width = group.width();
+    shape.height = group.height();
+    const QImage grid = ink.shade.copy(group)
+                            .scaled(reading::Shape::kWidth, reading::Shape::kHeight,
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < reading::Shape::kHeight; ++y) {
+        const uchar* line = grid.constScanLine(y);
+        std::copy(line, line + reading::Shape::kWidth,
+                  shape.grey.begin() + static_cast<std::ptrdiff_t>(y) * reading::Shape::kWidth);
+    }
+    return shape;
+}
+
 DigitReader::DigitReader() : api_(std::make_unique<tesseract::TessBaseAPI>()) {
     if (api_->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
         api_.reset();
@@ -140,6 +156,7 @@ DigitReader::~DigitReader() {
 Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
                           reading::NewestEnd newest) {
     words_.clear();
+    unsureShape_.reset();
     if (!api_) return Reading::unsure();
     const QImage frame = frameIn.convertToFormat(QImage::Format_RGB32);
     const Ink ink = findInk(frame);
@@ -153,9 +170,16 @@ Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
     for (const QRect& group : ink.groups) {
         const int n = readGroup(frame, ink, group);
         // A strip's cell that cannot be read is left open; a result must be read.
-        if (n == Reading::kUnread && kind == reading::DisplayKind::Result) return Reading::unsure();
+        if (n == Reading::kUnread && kind == reading::DisplayKind::Result) {
+            unsureShape_ = shapeOf(ink, group);
+            return Reading::unsure();
+        }
         numbers.push_back(n);
     }
+    const std::size_t newestCell = newest == reading::NewestEnd::Left ? 0 : numbers.size() - 1;
+    unsureShape_.reset();
+    if (numbers[newestCell] == Reading::kUnread)
+        unsureShape_ = shapeOf(ink, ink.groups[newestCell]);
     if (kind == reading::DisplayKind::Result && numbers.size() != 1) return Reading::unsure();
     if (newest == reading::NewestEnd::Right) std::ranges::reverse(numbers);
     return Reading::of(std::move(numbers));
@@ -164,6 +188,7 @@ Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
 DigitReader::Newest DigitReader::readNewest(const QImage& frameIn, reading::NewestEnd newest,
                                             std::size_t count) {
     words_.clear();
+    unsureShape_.reset();
     Newest result;
     if (!api_) return result;
     const QImage frame = frameIn.convertToFormat(QImage::Format_RGB32);
@@ -172,11 +197,23 @@ DigitReader::Newest DigitReader::readNewest(const QImage& frameIn, reading::Newe
     for (std::size_t i = 0; i < std::min(count, ink.groups.size()); ++i) {
         const std::size_t g = newest == reading::NewestEnd::Left ? i : ink.groups.size() - 1 - i;
         result.numbers.push_back(readGroup(frame, ink, ink.groups[g]));
+        if (i == 0 && result.numbers.front() == Reading::kUnread)
+            unsureShape_ = shapeOf(ink, ink.groups[g]);
     }
     return result;
 }
 
 int DigitReader::readGroup(const QImage& frame, const Ink& ink, const QRect& group) {
+    const reading::Shape shape = shapeOf(ink, group);
+    if (useShapes_) {
+        const int n = shapes_.match(shape).value_or(Reading::kUnread);
+        if (n != Reading::kUnread && reading::colourAgrees(n, colourAround(frame, group))) {
+            ++byShape_;
+            words_.push_back({QString::number(n), QStringLiteral("shape"), 100, group});
+            return n;
+        }
+    }
+    ++byRecogniser_;
     const Word word = recognise(ink, group);
     words_.push_back(word);
     bool ok = false;
@@ -186,7 +223,9 @@ int DigitReader::readGroup(const QImage& frame, const Ink& ink, const QRect& gro
     const bool wide = group.width() >= group.height();
     const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
                       reading::colourAgrees(n, colourAround(frame, group));
-    return sure ? n : Reading::kUnread;
+    if (!sure) return Reading::kUnread;
+    shapes_.learn(n, shape);
+    return n;
 }
 
 DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {

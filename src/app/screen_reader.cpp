@@ -50,6 +50,9 @@ void ScreenReader::setRegion(std::optional<reading::Region> region) {
     settledFrame_ = QImage();
     settles_ = 0;
     lastShown_.clear();
+    toTeach_.reset();
+    // Another region may be another table's look: its shapes are learned anew.
+    digits_.shapes().clear();
     if (region_) {
         hold_ = reading::HoldRule(region_->kind);
         timer_.start();
@@ -91,10 +94,18 @@ void ScreenReader::capture() {
         settles_ = hold_.settles();
         settledFrame_ = frame;
     }
-    if (settled.unsure && listener_.unsure) listener_.unsure();
+    if (settled.unsure) {
+        toTeach_ = digits_.unsureShape();
+        if (listener_.unsure) listener_.unsure();
+    }
     for (const int n : settled.entered) {
         if (listener_.read) listener_.read(n);
     }
+}
+
+void ScreenReader::teach(int number) {
+    if (toTeach_) digits_.shapes().learn(number, *toTeach_);
+    toTeach_.reset();
 }
 
 reading::Reading ScreenReader::readFrame(const QImage& frame) {
@@ -135,7 +146,9 @@ QString ScreenReader::describe(const reading::Reading& r) const {
             break;
     }
     QStringList numbers;
-    for (const int n : r.numbers) numbers << QString::number(n);
+    for (const int n : r.numbers) {
+        numbers << (n == reading::Reading::kUnread ? QStringLiteral("?") : QString::number(n));
+    }
     return numbers.join(QLatin1Char(' '));
 }
 

@@ -25,7 +25,8 @@ class ScreenReader final : public QObject {
     struct Listener {
         std::function<void(int number)> read;
         std::function<void()> unsure;
-        // The display as last read: "17", "5 8 9", "" blank, "?" unsure.
+        // The display as last read: "17", "5 8 9" ("5 ? 9": a cell not read), "" blank, "?"
+        // unsure.
         std::function<void(const QString& shown)> shown;
     };
     // Captures come from the screen unless a test gives its own source of pictures.
@@ -42,6 +43,9 @@ class ScreenReader final : public QObject {
     void setSource(Source source) { source_ = std::move(source); }
     // One capture, as the timer makes it.
     void capture();
+    // The player entered `number` for the result last asked of them: the reader learns its shape.
+    void teach(int number);
+    DigitReader& digits() { return digits_; }
 
     // Work done so far, for the benchmark: captures unchanged and recognised, and their cost.
     struct Costs {
@@ -67,6 +71,7 @@ class ScreenReader final : public QObject {
     QTimer timer_;
     QImage last_;
     reading::Reading lastReading_;
+    std::optional<reading::Shape> toTeach_;
     QImage settledFrame_;  // the picture the hold rule last settled on
     int settles_ = 0;
     QString lastShown_;
