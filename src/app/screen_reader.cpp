@@ -27,6 +27,8 @@ QImage grabRegion(const reading::Region& r) {
 ScreenReader::ScreenReader(Listener listener, QObject* parent)
     : QObject(parent), listener_(std::move(listener)), source_(grabRegion) {
     timer_.setInterval(kCaptureMs);
+    // Four captures a second exactly: a coarse timer's slack would add to every result's wait.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ScreenReader::capture);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fake roulette table for the screen reader's tests and demonstrations. It shows seeded
-// results in a small frameless window and prints each one ("spin 17") as it shows it:
+// results in a small frameless window and prints each one as it shows it ("spin 17 T", T the
+// monotonic clock's milliseconds):
 //     brisvale_fake_table [--look disc|panel|strip] [--font FAMILY] [--size PX] [--seed N]
 //                         [--spins N] [--period MS] [--at X,Y] [--newest-right] [--plain]
 // Between two results the display is blank, or says "No more bets" (a strip keeps its numbers).
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTextStream>
@@ -149,7 +151,12 @@ int main(int argc, char** argv) {
         shown.insert(shown.begin(), n);
         if (shown.size() > kStripLength) shown.pop_back();
         show(false);
-        std::printf("spin %d\n", n);
+        // Painted now, so that the time printed is when the result stands on the screen: the
+        // monotonic clock's milliseconds, which a reader's test can compare with its own.
+        display.repaint();
+        QElapsedTimer now;
+        now.start();
+        std::printf("spin %d %lld\n", n, static_cast<long long>(now.msecsSinceReference()));
         std::fflush(stdout);
         blank.start(ms / 2);
     });
