@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/digit_reader.hpp"
 
+#include <dlfcn.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
@@ -139,6 +140,13 @@ reading::Shape shapeOf(const Ink& ink, const QRect& group) {
 }
 
 DigitReader::DigitReader() : api_(std::make_unique<tesseract::TessBaseAPI>()) {
+    // Debian's Tesseract runs parts of a recognition on OpenMP threads, which spin while they
+    // wait for each other: on a busy machine one small number then takes several times as long.
+    // Its parallel regions are run on one thread (the library is found if it is there).
+    using SetLevels = void (*)(int);
+    if (auto* setLevels =
+            reinterpret_cast<SetLevels>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+        setLevels(0);
     if (api_->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
         api_.reset();
         error_ = "Tesseract could not load its English data (Debian package tesseract-ocr-eng).";

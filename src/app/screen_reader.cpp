@@ -25,7 +25,10 @@ QImage grabRegion(const reading::Region& r) {
 }
 
 ScreenReader::ScreenReader(Listener listener, QObject* parent)
-    : QObject(parent), listener_(std::move(listener)), source_(grabRegion) {
+    : QObject(parent),
+      listener_(std::move(listener)),
+      source_(grabRegion),
+      log_(qEnvironmentVariableIsSet("BRISVALE_READING_LOG")) {
     timer_.setInterval(kCaptureMs);
     // Four captures a second exactly: a coarse timer's slack would add to every result's wait.
     timer_.setTimerType(Qt::PreciseTimer);
@@ -84,6 +87,10 @@ void ScreenReader::capture() {
         last_ = frame;
         ++costs_.recognised;
         costs_.recognisedNs += clock.nsecsElapsed();
+        if (log_) {
+            qDebug("read in %.1f ms (moved %d): %s", clock.nsecsElapsed() / 1e6, now.moved,
+                   qPrintable(describe(now)));
+        }
     }
     lastReading_ = now;
     const QString shown = describe(now);

@@ -76,6 +76,7 @@ class ScreenReader final : public QObject {
     int settles_ = 0;
     QString lastShown_;
     Costs costs_;
+    bool log_;  // BRISVALE_READING_LOG: each picture read, and what it took
 };
 
 // The picture of a region of the screen; null when the screen cannot be read.
