@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <deque>
 
 #include "app/digit_reader.hpp"
 #include "app/screen_reader.hpp"
 #include "app/strip_shift.hpp"
+#include "app/table_reading.hpp"
 #include "reading/colour.hpp"
 
 namespace brisvale::reading {
@@ -173,6 +177,49 @@ TEST(ScreenReader, ThePlayersAnswerTeachesTheShapeOfANumberTheRecogniserCannotRe
     const Played untaught = play(strip, files);
     EXPECT_EQ(untaught.read, (std::vector<int>{23}));
     EXPECT_EQ(untaught.unsure, 2);
+}
+
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+TEST(TableReading, ThePlayersEntryAfterAQuestionTeachesTheReader) {
+    application();
+    QTemporaryDir folder;
+    int spins = 0, newest = -1, asked = 0;
+    std::vector<int> proposed;
+    TableReading::Entry entry;
+    entry.enter = [&](int) { return TableReading::Entered::Yes; };
+    entry.propose = [&](int n) { proposed.push_back(n); };
+    entry.spinsTaken = [&] { return spins; };
+    entry.newestSpin = [&] { return newest; };
+    entry.note = [&](const QString& note) { asked += note.startsWith("Not sure") ? 1 : 0; };
+    TableReading table("t", entry, nullptr,
+                       std::filesystem::path(folder.path().toStdString()) / "reading.conf");
+    // The 14 px strip: 23 read, then a 0 it cannot read (asked), then the 0 again.
+    bool answered = false;
+    std::deque<QString> queue = {"frame23.png", "frame23.png", "frame24.png",
+                                 "frame24.png", "frame25.png", "frame25.png"};
+    table.reader().setSource([&](const reading::Region&) {
+        if (queue.empty()) return picture(answered ? "frame26.png" : "frame25.png");
+        const QString next = queue.front();
+        queue.pop_front();
+        return picture(next);
+    });
+    table.setRegion(reading::Region{0, 0, 400, 40, DisplayKind::Strip, NewestEnd::Right});
+    for (int i = 0; i < 40 && asked == 0; ++i) wait(50);
+    ASSERT_EQ(asked, 1);
+    // The player enters the 0 on the board.
+    ++spins, newest = 0;
+    wait(400);
+    answered = true;
+    for (int i = 0; i < 40 && proposed.size() < 2; ++i) wait(50);
+    // A new region's numbers are proposed: 23, then the repeated 0 read by its learned shape.
+    EXPECT_EQ(proposed, (std::vector<int>{23, 0}));
+    EXPECT_EQ(asked, 1);
+    table.stop();
 }
 
 TEST(ShapeBook, TakesAPictureOnlyForANumberItLearned) {
