@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/digit_reader.hpp"
 
+#include <dlfcn.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
@@ -122,7 +123,30 @@ Ink findInk(const QImage& frame) {
     return ink;
 }
 
+reading::Shape shapeOf(const Ink& ink, const QRect& group) {
+    reading::Shape shape;
+    shape.width = group.width();
+    shape.height = group.height();
+    const QImage grid = ink.shade.copy(group)
+                            .scaled(reading::Shape::kWidth, reading::Shape::kHeight,
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < reading::Shape::kHeight; ++y) {
+        const uchar* line = grid.constScanLine(y);
+        std::copy(line, line + reading::Shape::kWidth,
+                  shape.grey.begin() + static_cast<std::ptrdiff_t>(y) * reading::Shape::kWidth);
+    }
+    return shape;
+}
+
 DigitReader::DigitReader() : api_(std::make_unique<tesseract::TessBaseAPI>()) {
+    // Debian's Tesseract runs parts of a recognition on OpenMP threads, which spin while they
+    // wait for each other: on a busy machine one small number then takes several times as long.
+    // Its parallel regions are run on one thread (the library is found if it is there).
+    using SetLevels = void (*)(int);
+    if (auto* setLevels =
+            reinterpret_cast<SetLevels>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+        setLevels(0);
     if (api_->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
         api_.reset();
         error_ = "Tesseract could not load its English data (Debian package tesseract-ocr-eng).";
@@ -140,6 +164,7 @@ DigitReader::~DigitReader() {
 Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
                           reading::NewestEnd newest) {
     words_.clear();
+    unsureShape_.reset();
     if (!api_) return Reading::unsure();
     const QImage frame = frameIn.convertToFormat(QImage::Format_RGB32);
     const Ink ink = findInk(frame);
@@ -151,22 +176,64 @@ Reading DigitReader::read(const QImage& frameIn, reading::DisplayKind kind,
     }
     std::vector<int> numbers;
     for (const QRect& group : ink.groups) {
-        const Word word = recognise(ink, group);
-        words_.push_back(word);
-        bool ok = false;
-        const int n = word.text.toInt(&ok);
-        // One digit is narrower than it is high, two are wider: a digit lost or made up by the
-        // recogniser shows as a width that does not fit.
-        const bool wide = group.width() >= group.height();
-        const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
-                          reading::colourAgrees(n, colourAround(frame, group));
+        const int n = readGroup(frame, ink, group);
         // A strip's cell that cannot be read is left open; a result must be read.
-        if (!sure && kind == reading::DisplayKind::Result) return Reading::unsure();
-        numbers.push_back(sure ? n : Reading::kUnread);
+        if (n == Reading::kUnread && kind == reading::DisplayKind::Result) {
+            unsureShape_ = shapeOf(ink, group);
+            return Reading::unsure();
+        }
+        numbers.push_back(n);
     }
+    const std::size_t newestCell = newest == reading::NewestEnd::Left ? 0 : numbers.size() - 1;
+    unsureShape_.reset();
+    if (numbers[newestCell] == Reading::kUnread)
+        unsureShape_ = shapeOf(ink, ink.groups[newestCell]);
     if (kind == reading::DisplayKind::Result && numbers.size() != 1) return Reading::unsure();
     if (newest == reading::NewestEnd::Right) std::ranges::reverse(numbers);
     return Reading::of(std::move(numbers));
+}
+
+DigitReader::Newest DigitReader::readNewest(const QImage& frameIn, reading::NewestEnd newest,
+                                            std::size_t count) {
+    words_.clear();
+    unsureShape_.reset();
+    Newest result;
+    if (!api_) return result;
+    const QImage frame = frameIn.convertToFormat(QImage::Format_RGB32);
+    const Ink ink = findInk(frame);
+    result.cells = ink.groups.size();
+    for (std::size_t i = 0; i < std::min(count, ink.groups.size()); ++i) {
+        const std::size_t g = newest == reading::NewestEnd::Left ? i : ink.groups.size() - 1 - i;
+        result.numbers.push_back(readGroup(frame, ink, ink.groups[g]));
+        if (i == 0 && result.numbers.front() == Reading::kUnread)
+            unsureShape_ = shapeOf(ink, ink.groups[g]);
+    }
+    return result;
+}
+
+int DigitReader::readGroup(const QImage& frame, const Ink& ink, const QRect& group) {
+    const reading::Shape shape = shapeOf(ink, group);
+    if (useShapes_) {
+        const int n = shapes_.match(shape).value_or(Reading::kUnread);
+        if (n != Reading::kUnread && reading::colourAgrees(n, colourAround(frame, group))) {
+            ++byShape_;
+            words_.push_back({QString::number(n), QStringLiteral("shape"), 100, group});
+            return n;
+        }
+    }
+    ++byRecogniser_;
+    const Word word = recognise(ink, group);
+    words_.push_back(word);
+    bool ok = false;
+    const int n = word.text.toInt(&ok);
+    // One digit is narrower than it is high, two are wider: a digit lost or made up by the
+    // recogniser shows as a width that does not fit.
+    const bool wide = group.width() >= group.height();
+    const bool sure = ok && word.text.size() == (wide ? 2 : 1) &&
+                      reading::colourAgrees(n, colourAround(frame, group));
+    if (!sure) return Reading::kUnread;
+    shapes_.learn(n, shape);
+    return n;
 }
 
 DigitReader::Word DigitReader::recognise(const Ink& ink, const QRect& group) {

@@ -12,10 +12,12 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "reading/hold_rule.hpp"
 #include "reading/region.hpp"
+#include "reading/shapes.hpp"
 
 namespace tesseract {
 class TessBaseAPI;
@@ -38,6 +40,13 @@ class DigitReader {
 
     reading::Reading read(const QImage& frame, reading::DisplayKind kind,
                           reading::NewestEnd newest = reading::NewestEnd::Left);
+    // Only the `count` newest cells of a strip whose other cells are known already: those
+    // numbers newest first (kUnread where not sure), and how many cells the strip shows.
+    struct Newest {
+        std::vector<int> numbers;
+        std::size_t cells = 0;
+    };
+    Newest readNewest(const QImage& frame, reading::NewestEnd newest, std::size_t count);
 
     // What the last read() saw, for the card and for diagnostics.
     struct Word {
@@ -48,7 +57,20 @@ class DigitReader {
     };
     const std::vector<Word>& lastWords() const { return words_; }
 
+    // The table's own number shapes: matched before the recogniser is asked, learned from the
+    // numbers read surely and from the player's answers (teach()). On by default.
+    void useShapes(bool on) { useShapes_ = on; }
+    reading::ShapeBook& shapes() { return shapes_; }
+    // The shape of the newest number the last read could not read surely, to be taught by the
+    // player's answer.
+    const std::optional<reading::Shape>& unsureShape() const { return unsureShape_; }
+    // Numbers settled by shape and by the recogniser since the start, for the benchmark.
+    int byShape() const { return byShape_; }
+    int byRecogniser() const { return byRecogniser_; }
+
   private:
+    // The number of one group, or kUnread when it is not sure.
+    int readGroup(const QImage& frame, const Ink& ink, const QRect& group);
     Word recognise(const Ink& ink, const QRect& group);
     Word recogniseAt(int threshold, const QImage& crop, int height);
 
@@ -56,6 +78,10 @@ class DigitReader {
 
     std::unique_ptr<tesseract::TessBaseAPI> api_;
     std::map<QByteArray, Word> known_;  // pictures of numbers read before
+    reading::ShapeBook shapes_;
+    bool useShapes_ = true;
+    std::optional<reading::Shape> unsureShape_;  // of the newest number last read, if unsure
+    int byShape_ = 0, byRecogniser_ = 0;
     QString error_;
     std::vector<Word> words_;
 };
@@ -71,5 +97,7 @@ struct Ink {
 };
 // Nothing (no groups) when the picture shows one shade only: a blank display.
 Ink findInk(const QImage& frame);
+// The shape of one group of ink for matching: its box in the shade, scaled to the shapes' grid.
+reading::Shape shapeOf(const Ink& ink, const QRect& group);
 
 }  // namespace brisvale::app

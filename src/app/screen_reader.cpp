@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <cstring>
 
+#include "app/strip_shift.hpp"
+
 namespace brisvale::app {
 
 QImage grabRegion(const reading::Region& r) {
@@ -23,8 +25,13 @@ QImage grabRegion(const reading::Region& r) {
 }
 
 ScreenReader::ScreenReader(Listener listener, QObject* parent)
-    : QObject(parent), listener_(std::move(listener)), source_(grabRegion) {
+    : QObject(parent),
+      listener_(std::move(listener)),
+      source_(grabRegion),
+      log_(qEnvironmentVariableIsSet("BRISVALE_READING_LOG")) {
     timer_.setInterval(kCaptureMs);
+    // Four captures a second exactly: a coarse timer's slack would add to every result's wait.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ScreenReader::capture);
 }
 
@@ -45,7 +52,12 @@ void ScreenReader::setRegion(std::optional<reading::Region> region) {
     region_ = region;
     last_ = QImage();
     lastReading_ = reading::Reading::blank();
+    settledFrame_ = QImage();
+    settles_ = 0;
     lastShown_.clear();
+    toTeach_.reset();
+    // Another region may be another table's look: its shapes are learned anew.
+    digits_.shapes().clear();
     if (region_) {
         hold_ = reading::HoldRule(region_->kind);
         timer_.start();
@@ -71,10 +83,14 @@ void ScreenReader::capture() {
         ++costs_.unchanged;
         costs_.unchangedNs += clock.nsecsElapsed();
     } else {
-        now = digits_.read(frame, region_->kind, region_->newest);
+        now = readFrame(frame);
         last_ = frame;
         ++costs_.recognised;
         costs_.recognisedNs += clock.nsecsElapsed();
+        if (log_) {
+            qDebug("read in %.1f ms (moved %d): %s", clock.nsecsElapsed() / 1e6, now.moved,
+                   qPrintable(describe(now)));
+        }
     }
     lastReading_ = now;
     const QString shown = describe(now);
@@ -83,10 +99,50 @@ void ScreenReader::capture() {
         if (listener_.shown) listener_.shown(shown);
     }
     const reading::Settled settled = hold_.observe(now);
-    if (settled.unsure && listener_.unsure) listener_.unsure();
+    if (hold_.settles() != settles_) {
+        settles_ = hold_.settles();
+        settledFrame_ = frame;
+    }
+    if (settled.unsure) {
+        toTeach_ = digits_.unsureShape();
+        if (listener_.unsure) listener_.unsure();
+    }
     for (const int n : settled.entered) {
         if (listener_.read) listener_.read(n);
     }
+}
+
+void ScreenReader::teach(int number) {
+    if (toTeach_) digits_.shapes().learn(number, *toTeach_);
+    toTeach_.reset();
+}
+
+reading::Reading ScreenReader::readFrame(const QImage& frame) {
+    using reading::Reading;
+    const Reading& was = hold_.settled();
+    if (region_->kind != reading::DisplayKind::Strip || settledFrame_.isNull() ||
+        was.status != Reading::Status::Numbers) {
+        return digits_.read(frame, region_->kind, region_->newest);
+    }
+    const int moved = stripMoved(settledFrame_, frame, region_->newest);
+    if (moved == 0) return was;
+    if (moved > 0) {
+        const auto count = static_cast<std::size_t>(moved);
+        DigitReader::Newest fresh = digits_.readNewest(frame, region_->newest, count);
+        if (fresh.numbers.size() == count && fresh.cells >= was.numbers.size()) {
+            std::vector<int> numbers = std::move(fresh.numbers);
+            for (std::size_t i = count; i < fresh.cells; ++i) {
+                numbers.push_back(i - count < was.numbers.size() ? was.numbers[i - count]
+                                                                 : Reading::kUnread);
+            }
+            Reading r = Reading::of(std::move(numbers));
+            if (r.status == Reading::Status::Numbers) {
+                r.moved = moved;
+                return r;
+            }
+        }
+    }
+    return digits_.read(frame, region_->kind, region_->newest);
 }
 
 QString ScreenReader::describe(const reading::Reading& r) const {
@@ -99,7 +155,9 @@ QString ScreenReader::describe(const reading::Reading& r) const {
             break;
     }
     QStringList numbers;
-    for (const int n : r.numbers) numbers << QString::number(n);
+    for (const int n : r.numbers) {
+        numbers << (n == reading::Reading::kUnread ? QStringLiteral("?") : QString::number(n));
+    }
     return numbers.join(QLatin1Char(' '));
 }
 

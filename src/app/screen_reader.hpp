@@ -25,7 +25,8 @@ class ScreenReader final : public QObject {
     struct Listener {
         std::function<void(int number)> read;
         std::function<void()> unsure;
-        // The display as last read: "17", "5 8 9", "" blank, "?" unsure.
+        // The display as last read: "17", "5 8 9" ("5 ? 9": a cell not read), "" blank, "?"
+        // unsure.
         std::function<void(const QString& shown)> shown;
     };
     // Captures come from the screen unless a test gives its own source of pictures.
@@ -42,6 +43,9 @@ class ScreenReader final : public QObject {
     void setSource(Source source) { source_ = std::move(source); }
     // One capture, as the timer makes it.
     void capture();
+    // The player entered `number` for the result last asked of them: the reader learns its shape.
+    void teach(int number);
+    DigitReader& digits() { return digits_; }
 
     // Work done so far, for the benchmark: captures unchanged and recognised, and their cost.
     struct Costs {
@@ -55,6 +59,9 @@ class ScreenReader final : public QObject {
 
   private:
     QString describe(const reading::Reading& r) const;
+    // A changed picture's reading. A strip that only moved on from the picture it settled on
+    // reads its new cells alone and keeps the numbers it knew of the others.
+    reading::Reading readFrame(const QImage& frame);
 
     Listener listener_;
     Source source_;
@@ -64,8 +71,12 @@ class ScreenReader final : public QObject {
     QTimer timer_;
     QImage last_;
     reading::Reading lastReading_;
+    std::optional<reading::Shape> toTeach_;
+    QImage settledFrame_;  // the picture the hold rule last settled on
+    int settles_ = 0;
     QString lastShown_;
     Costs costs_;
+    bool log_;  // BRISVALE_READING_LOG: each picture read, and what it took
 };
 
 // The picture of a region of the screen; null when the screen cannot be read.

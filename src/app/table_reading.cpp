@@ -2,8 +2,11 @@
 #include "app/table_reading.hpp"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSoundEffect>
 #include <string_view>
 
 #include "app/region_overlay.hpp"
@@ -33,12 +36,7 @@ TableReading::TableReading(std::string key, Entry entry, QWidget* window,
       entry_(std::move(entry)),
       window_(window),
       conf_(std::move(conf)),
-      reader_({[this](int n) { read(n); },
-               [this] {
-                   // The player enters this spin by hand.
-                   QApplication::beep();
-                   if (entry_.note) entry_.note("Not sure of the result read: enter it by hand.");
-               },
+      reader_({[this](int n) { read(n); }, [this] { ask(); },
                [this](const QString& shown) {
                    shown_ = shown;
                    if (qEnvironmentVariableIsSet("BRISVALE_READING_LOG"))
@@ -60,6 +58,29 @@ TableReading::TableReading(std::string key, Entry entry, QWidget* window,
         reader_.setRegion(reading::regionFromText(*region));
 }
 
+TableReading::~TableReading() = default;
+
+void TableReading::ask() {
+    // The question's own chime (one of the program's sounds), a beep without an audio device;
+    // nothing where nobody hears (the offscreen platform).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        if (QMediaDevices::audioOutputs().isEmpty()) {
+            QApplication::beep();
+        } else {
+            if (!chime_) {
+                chime_ = std::make_unique<QSoundEffect>();
+                chime_->setSource(QUrl(QStringLiteral("qrc:/sounds/ask.wav")));
+                chime_->setVolume(0.6f);
+            }
+            chime_->play();
+        }
+    }
+    if (entry_.note) entry_.note("Not sure of the result read: enter it by hand.");
+    // The player enters this spin by hand; the next spin taken is theirs.
+    askedAt_ = entry_.spinsTaken ? entry_.spinsTaken() : -1;
+    if (askedAt_ >= 0 && !pump_.isActive()) pump_.start();
+}
+
 void TableReading::chooseRegion() {
     const QString why = reader_.unavailable();
     if (!why.isEmpty()) {
@@ -78,6 +99,7 @@ void TableReading::setRegion(std::optional<reading::Region> region) {
     reader_.setRegion(region);
     waiting_.clear();
     proposal_.reset();
+    askedAt_ = -1;
     // A new region is confirmed anew.
     if (changed && region) confirm_ = {};
     shown_.clear();
@@ -86,11 +108,17 @@ void TableReading::setRegion(std::optional<reading::Region> region) {
 }
 
 void TableReading::read(int number) {
+    // A number read before the player answered: the next spin taken may not be the answer.
+    askedAt_ = -1;
     waiting_.push_back(number);
     pump();
 }
 
 void TableReading::pump() {
+    if (askedAt_ >= 0 && entry_.spinsTaken() > askedAt_) {
+        reader_.teach(entry_.newestSpin());
+        askedAt_ = -1;
+    }
     if (proposal_ && entry_.spinsTaken() > proposal_->spinsBefore) {
         confirm_.answered(entry_.newestSpin() == proposal_->number);
         proposal_.reset();
@@ -114,7 +142,7 @@ void TableReading::pump() {
         if (entered == Entered::Later) break;
         waiting_.pop_front();
     }
-    const bool busy = !waiting_.empty() || proposal_;
+    const bool busy = !waiting_.empty() || proposal_ || askedAt_ >= 0;
     if (busy && !pump_.isActive()) pump_.start();
     if (!busy) pump_.stop();
 }

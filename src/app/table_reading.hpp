@@ -11,11 +11,13 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/screen_reader.hpp"
 #include "reading/region.hpp"
 
+class QSoundEffect;
 class QWidget;
 
 namespace brisvale::app {
@@ -41,6 +43,7 @@ class TableReading final : public QObject {
 
     TableReading(std::string key, Entry entry, QWidget* window,
                  std::filesystem::path conf = confPath());
+    ~TableReading() override;
 
     // Read From Screen...: the overlay, or the message why the screen cannot be read here.
     void chooseRegion();
@@ -57,6 +60,9 @@ class TableReading final : public QObject {
 
   private:
     void read(int number);
+    // A result was asked of the player: a chime, a note, and the player's entry teaches the
+    // reader its shape.
+    void ask();
     void pump();
     void save() const;
 
@@ -72,6 +78,8 @@ class TableReading final : public QObject {
         int spinsBefore;
     };
     std::optional<Proposal> proposal_;
+    int askedAt_ = -1;  // the spins taken when a result was asked of the player; -1 none
+    std::unique_ptr<QSoundEffect> chime_;
     QTimer pump_;
     QString shown_;
 };

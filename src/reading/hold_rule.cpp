@@ -7,8 +7,9 @@
 namespace brisvale::reading {
 
 Reading Reading::of(std::vector<int> newestFirst) {
-    const bool valid = !newestFirst.empty() &&
-                       std::ranges::all_of(newestFirst, [](int n) { return n >= 0 && n <= 36; });
+    const bool valid =
+        std::ranges::any_of(newestFirst, [](int n) { return n != kUnread; }) &&
+        std::ranges::all_of(newestFirst, [](int n) { return n == kUnread || (n >= 0 && n <= 36); });
     if (!valid) return unsure();
     return {Status::Numbers, std::move(newestFirst)};
 }
@@ -22,6 +23,14 @@ void HoldRule::reset() {
     started_ = false;
     settled_ = {};
     askedOfPlayer_ = 0;
+    settles_ = 0;
+}
+
+void HoldRule::settle(const Reading& r) {
+    settled_ = r;
+    // What is settled is where the next move is counted from.
+    settled_.moved = kind_ == DisplayKind::Strip ? 0 : Reading::kMoveUnknown;
+    ++settles_;
 }
 
 Settled HoldRule::observe(const Reading& reading) {
@@ -37,14 +46,14 @@ Settled HoldRule::observe(const Reading& reading) {
         // A strip hidden at the start says nothing of where it stands.
         if (kind_ == DisplayKind::Strip && reading.status == Reading::Status::Blank) return {};
         started_ = true;
-        if (reading.status != Reading::Status::Unsure) settled_ = reading;
+        if (reading.status != Reading::Status::Unsure) settle(reading);
         return {};
     }
     return kind_ == DisplayKind::Result ? settleResult(reading) : settleStrip(reading);
 }
 
 Settled HoldRule::settleResult(const Reading& r) {
-    settled_ = r;
+    settle(r);
     switch (r.status) {
         case Reading::Status::Blank:
             askedOfPlayer_ = 0;
@@ -69,7 +78,8 @@ Settled HoldRule::settleStrip(const Reading& r) {
     }
     const std::vector<int>& was = settled_.numbers;
     const std::vector<int>& now = r.numbers;
-    const std::optional<std::size_t> found = shiftOf(was, now);
+    const std::optional<std::size_t> found =
+        r.moved >= 0 ? movedAsShown(was, now, r.moved) : shiftOf(was, now);
     std::vector<int> merged = now;
     // What was read of a cell before stays known where the new reading missed it.
     if (found) {
@@ -78,7 +88,9 @@ Settled HoldRule::settleStrip(const Reading& r) {
         }
     }
     if (found && *found == 0) {
-        settled_.numbers = merged;
+        Reading same = settled_;
+        same.numbers = merged;
+        settle(same);
         return {};
     }
     const std::size_t shift = found.value_or(0);
@@ -91,8 +103,9 @@ Settled HoldRule::settleStrip(const Reading& r) {
         askedOfPlayer_ = std::min<int>(askedOfPlayer_ + 1, kMostNewAtOnce);
         return {{}, true};
     }
-    settled_ = r;
-    settled_.numbers = merged;
+    Reading moved = r;
+    moved.numbers = merged;
+    settle(moved);
     askedOfPlayer_ = 0;
     if (shift == 0) return {{}, true};
     Settled s;
@@ -123,6 +136,17 @@ std::optional<std::size_t> HoldRule::shiftOf(const std::vector<int>& was,
         }
     }
     return fits;
+}
+
+std::optional<std::size_t> HoldRule::movedAsShown(const std::vector<int>& was,
+                                                  const std::vector<int>& now, int moved) {
+    const auto k = static_cast<std::size_t>(moved);
+    if (k > kMostNewAtOnce || now.size() < was.size() || k > now.size()) return std::nullopt;
+    for (std::size_t i = k; i < now.size() && i - k < was.size(); ++i) {
+        const int a = now[i], b = was[i - k];
+        if (a != b && a != Reading::kUnread && b != Reading::kUnread) return std::nullopt;
+    }
+    return k;
 }
 
 }  // namespace brisvale::reading

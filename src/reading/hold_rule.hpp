@@ -20,6 +20,10 @@ struct Reading {
     Status status = Status::Blank;
     // Newest first: one number for a result display, the whole strip for a strip.
     std::vector<int> numbers;
+    // A strip only: by how many cells the picture moved since the reading settled last, when the
+    // pictures themselves show it (kMoveUnknown when they do not). A repeat of the newest number
+    // moves the picture although the numbers read may fit no move as well as one.
+    int moved = kMoveUnknown;
     bool operator==(const Reading&) const = default;
 
     static Reading blank() { return {}; }
@@ -28,6 +32,7 @@ struct Reading {
     // that could not be read (kUnread), as long as it holds a number.
     static Reading of(std::vector<int> newestFirst);
     static constexpr int kUnread = -1;
+    static constexpr int kMoveUnknown = -1;
 };
 
 // What one capture settled.
@@ -52,6 +57,10 @@ class HoldRule {
     void reset();
 
     DisplayKind kind() const { return kind_; }
+    // The reading the display last settled on, and how many times it settled so far (so that a
+    // reader can keep the picture it settled on).
+    const Reading& settled() const { return settled_; }
+    int settles() const { return settles_; }
 
   private:
     Settled settleResult(const Reading& r);
@@ -60,6 +69,10 @@ class HoldRule {
     // matching anything; nullopt when none does.
     std::optional<std::size_t> shiftOf(const std::vector<int>& was,
                                        const std::vector<int>& now) const;
+    // The move the pictures showed, if the numbers read where old and new overlap agree with it.
+    static std::optional<std::size_t> movedAsShown(const std::vector<int>& was,
+                                                   const std::vector<int>& now, int moved);
+    void settle(const Reading& r);
 
     DisplayKind kind_;
     int hold_;
@@ -71,6 +84,7 @@ class HoldRule {
     // is never entered beside the player's own entry of it. Strip: how many of the next new
     // numbers were already asked of the player.
     int askedOfPlayer_ = 0;
+    int settles_ = 0;
 };
 
 }  // namespace brisvale::reading

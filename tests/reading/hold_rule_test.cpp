@@ -12,12 +12,18 @@
 namespace brisvale::reading {
 namespace {
 
-// "-" blank, "?" unsure, "17" a result, "17.5.9" a strip newest first, "x" a cell not read.
+// "-" blank, "?" unsure, "17" a result, "17.5.9" a strip newest first, "x" a cell not read,
+// ">1" after a strip: the pictures showed it moved by one cell since it last settled.
 int cell(const std::string& text) {
     return text == "x" ? Reading::kUnread : std::stoi(text);
 }
 
-Reading parse(const std::string& word) {
+Reading parse(std::string word) {
+    int moved = Reading::kMoveUnknown;
+    if (const auto mark = word.find('>'); mark != std::string::npos) {
+        moved = std::stoi(word.substr(mark + 1));
+        word.resize(mark);
+    }
     if (word == "-") return Reading::blank();
     if (word == "?") return Reading::unsure();
     std::vector<int> numbers;
@@ -26,7 +32,9 @@ Reading parse(const std::string& word) {
         numbers.push_back(cell(word.substr(start, dot - start)));
     }
     numbers.push_back(cell(word.substr(start)));
-    return Reading::of(numbers);
+    Reading r = Reading::of(numbers);
+    r.moved = moved;
+    return r;
 }
 
 struct Captures {
@@ -93,6 +101,27 @@ TEST(HoldRule, EntersWhatChangedAndHeldAndAsksWhatIsUnsure) {
          Strip,
          {"1.2.3", "1.2.3", "6.1.8", "6.1.8", "5.6.1", "5.6.1"},
          {5},
+         1},
+        {"cells not read fit two moves: unsure",
+         Strip,
+         {"5.x.x", "5.x.x", "5.5.x", "5.5.x"},
+         {},
+         1},
+        {"the pictures' move makes the repeat sure",
+         Strip,
+         {"5.x.x", "5.x.x", "5.5.x>1", "5.5.x>1"},
+         {5},
+         0},
+        {"a move the numbers contradict is unsure",
+         Strip,
+         {"1.2.3", "1.2.3", "4.9.2>1", "4.9.2>1"},
+         {},
+         1},
+        {"no move shown, nothing new", Strip, {"1.x.3", "1.x.3", "1.2.3>0", "1.2.3>0"}, {}, 0},
+        {"a new cell not read is asked, the next move counts from the last settled",
+         Strip,
+         {"1.2.3", "1.2.3", "x.1.2>1", "x.1.2>1", "7.x.1>2", "7.x.1>2"},
+         {7},
          1},
     };
     for (const Captures& run : runs) {

@@ -81,16 +81,23 @@ int main(int argc, char** argv) {
 
     std::vector<int> played;
     std::vector<qint64> shownAt;
-    QElapsedTimer clockMs;
-    clockMs.start();
+    // The monotonic clock, as the fake table prints it: display to entry across the processes.
+    const auto nowMs = [] {
+        QElapsedTimer now;
+        now.start();
+        return now.msecsSinceReference();
+    };
     QProcess table;
     table.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QObject::connect(&table, &QProcess::readyReadStandardOutput, [&] {
         while (table.canReadLine()) {
             const QByteArray line = table.readLine().trimmed();
             if (line.startsWith("spin ")) {
-                played.push_back(line.mid(5).toInt());
-                shownAt.push_back(clockMs.elapsed());
+                const QList<QByteArray> fields = line.split(' ');
+                played.push_back(fields.value(1).toInt());
+                shownAt.push_back(fields.size() > 2 ? fields[2].toLongLong() : nowMs());
+                if (qEnvironmentVariableIsSet("BRISVALE_READING_LOG"))
+                    qDebug("table shows %s", line.constData());
             }
         }
     });
@@ -100,7 +107,7 @@ int main(int argc, char** argv) {
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const int now = static_cast<int>(advisor.form().historyBox.lineCount());
         for (; entered < now && entered < static_cast<int>(shownAt.size()); ++entered) {
-            latency.push_back(clockMs.elapsed() - shownAt[static_cast<std::size_t>(entered)]);
+            latency.push_back(nowMs() - shownAt[static_cast<std::size_t>(entered)]);
         }
     });
     watch.start(5);
@@ -115,6 +122,16 @@ int main(int argc, char** argv) {
     std::vector<int> read;
     for (std::size_t i = history.lineCount(); i-- > 0;) read.push_back(history.number(i));
     const auto& costs = window.tableReading()->reader().costs();
+    std::vector<std::size_t> slow;
+    for (std::size_t i = 0; i < latency.size(); ++i) {
+        if (latency[i] > 600) slow.push_back(i);
+    }
+    if (!slow.empty()) {
+        std::printf("over 600 ms:");
+        for (const std::size_t i : slow)
+            std::printf(" spin %zu (%lld ms)", i + 1, static_cast<long long>(latency[i]));
+        std::printf("\n");
+    }
     std::sort(latency.begin(), latency.end());
     std::printf("played %zu, read %zu, run open %d\n", played.size(), read.size(),
                 !advisor.runEnded());

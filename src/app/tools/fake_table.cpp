@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fake roulette table for the screen reader's tests and demonstrations. It shows seeded
-// results in a small frameless window and prints each one ("spin 17") as it shows it:
+// results in a small frameless window and prints each one as it shows it ("spin 17 T", T the
+// monotonic clock's milliseconds):
 //     brisvale_fake_table [--look disc|panel|strip] [--font FAMILY] [--size PX] [--seed N]
 //                         [--spins N] [--period MS] [--at X,Y] [--newest-right] [--plain]
 // Between two results the display is blank, or says "No more bets" (a strip keeps its numbers).
@@ -9,10 +10,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/fake_table_look.hpp"
@@ -28,7 +31,7 @@ FakeLook lookNamed(const QString& name) {
 }
 
 // The pictures of the unit tests and fixtures.txt: "file kind expected", kind "result" or
-// "strip", expected "-" (blank) or the numbers newest first.
+// "strip", expected "-" (blank) or the numbers newest first, "x" for a cell not read.
 int writeFixtures(const QString& folder) {
     QDir().mkpath(folder);
     QFile list(folder + "/fixtures.txt");
@@ -36,11 +39,14 @@ int writeFixtures(const QString& folder) {
     QTextStream out(&list);
     const QStringList families = fakeTableFamilies();
     int k = 0;
-    const auto add = [&](const FakeFrame& f, const char* kind) {
+    // `beyond`: numbers the recogniser cannot read in that picture, expected as "x" (not read).
+    const auto add = [&](const FakeFrame& f, const char* kind, std::vector<int> beyond = {}) {
         const QString name = QStringLiteral("frame%1.png").arg(k++, 2, 10, QLatin1Char('0'));
         paintFakeFrame(f).save(folder + "/" + name);
         QStringList expected;
-        for (const int n : f.numbers) expected << QString::number(n);
+        for (const int n : f.numbers) {
+            expected << (std::ranges::count(beyond, n) ? QStringLiteral("x") : QString::number(n));
+        }
         out << name << ' ' << kind << ' ' << (expected.isEmpty() ? "-" : expected.join('.'))
             << '\n';
     };
@@ -65,6 +71,25 @@ int writeFixtures(const QString& folder) {
     add({FakeLook::Strip, families[0], 20, strip, false, false}, "strip");
     add({FakeLook::Strip, families[0], 20, repeated, false, false}, "strip");
     add({FakeLook::Strip, families[3], 16, strip, false, true}, "strip-right");
+    // Two new numbers at once; then a repeat at 14 px, newest at the right (0 and 30 are beyond
+    // the recogniser at that size).
+    std::vector<int> twoMore = repeated;
+    twoMore.insert(twoMore.begin(), 8);
+    twoMore.pop_back();
+    add({FakeLook::Strip, families[0], 20, twoMore, false, false}, "strip");
+    const std::vector<int> small = {23, 5, 36, 11, 0, 14, 30, 6, 19, 27};
+    std::vector<int> smallRepeat = small;
+    smallRepeat.insert(smallRepeat.begin(), 23);
+    smallRepeat.pop_back();
+    add({FakeLook::Strip, families[4], 14, small, false, true}, "strip-right", {0, 30});
+    add({FakeLook::Strip, families[4], 14, smallRepeat, false, true}, "strip-right", {0, 30});
+    // Then a 0, which the recogniser cannot read at that size, and its repeat.
+    std::vector<int> zero = smallRepeat;
+    for (int i = 0; i < 2; ++i) {
+        zero.insert(zero.begin(), 0);
+        zero.pop_back();
+        add({FakeLook::Strip, families[4], 14, zero, false, true}, "strip-right", {0, 30});
+    }
     return 0;
 }
 
@@ -126,7 +151,12 @@ int main(int argc, char** argv) {
         shown.insert(shown.begin(), n);
         if (shown.size() > kStripLength) shown.pop_back();
         show(false);
-        std::printf("spin %d\n", n);
+        // Painted now, so that the time printed is when the result stands on the screen: the
+        // monotonic clock's milliseconds, which a reader's test can compare with its own.
+        display.repaint();
+        QElapsedTimer now;
+        now.start();
+        std::printf("spin %d %lld\n", n, static_cast<long long>(now.msecsSinceReference()));
         std::fflush(stdout);
         blank.start(ms / 2);
     });
