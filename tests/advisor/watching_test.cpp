@@ -251,6 +251,19 @@ TEST_F(Watching, ATableIsKeptWithTheRun) {
     EXPECT_NE(view("historyfile").find("Left,7,8,"), std::string::npos);
 }
 
+// The target stays on its own table when another one stops being watched.
+TEST_F(Watching, TheTargetFollowsItsTableWhenAnotherIsUnwatched) {
+    for (const char* name : {"A", "B", "C"}) watch(name);
+    ASSERT_TRUE(a().userTarget("B").ok);
+    ASSERT_TRUE(a().userUnwatch("C").ok);
+    EXPECT_EQ(a().watchTarget(), 1);
+    ASSERT_TRUE(a().userUnwatch("A").ok);
+    EXPECT_EQ(std::pair(a().watchTarget(), a().watchedTables()[0].name),
+              std::pair(std::optional<int>(0), std::string("B")));
+    ASSERT_TRUE(a().userUnwatch("B").ok);
+    EXPECT_EQ(a().watchTarget(), std::nullopt);
+}
+
 // The list below the Advisor keeps its own bound, and counts every number of the wheel, zero
 // too, and nothing else.
 TEST(WatchedTableList, HoldsAtMostEightAndSkipsWhatIsNoNumber) {
