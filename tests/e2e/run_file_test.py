@@ -103,6 +103,11 @@ class RunFile(bvcli.CliTest):
         for f in V1.iterdir():
             if f.name != "shown_before.json":
                 shutil.copy(f, self.data)
+        # Its settings file held the run's own values, one a line after the index; the file is
+        # read by position, so the names matter not.
+        settings = json.loads((V1 / RUN).read_text(encoding="utf-8"))["settings"]
+        self.write("brisvale-settings.txt", b"index: 1\r\n" + b"".join(
+            b"Setting%d: %d\r\n" % (k, v) for k, v in enumerate(settings)))
         before = json.loads((V1 / "shown_before.json").read_text(encoding="utf-8"))
         r = self.run_cli(["answer yes", "show"])
         after = r.last
