@@ -90,6 +90,18 @@ TEST_F(Casinos, HistoryLinesAsFound) {
     }
 }
 
+// A casino whose line left the file after the list was read (another program took it out) is
+// chosen under its own name, with nothing recorded.
+TEST_F(Casinos, AChosenCasinoWhoseLineLeftTheFileKeepsItsName) {
+    writeBytes(historyFile(), "index: 1\r\nname1: Alpha,4,\r\nname2: Beta,5,\r\n");
+    restart();
+    writeBytes(historyFile(), "index: 1\r\nname1: Alpha,4,\r\n");
+    act("Casino=Beta tick");
+    expect(
+        "recorded=0; history=; caption=Brisvale - Total Spins: 0 - Spins This Table: 0 - Wins: "
+        "0 - Beta - 0 Recorded Spins");
+}
+
 // A write that fails (a folder stands where the file should be, as a full disk would refuse it)
 // is told once while it keeps failing; the spin stays counted and goes with the next write that
 // succeeds. Closing tells what could not be kept.

@@ -83,7 +83,7 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
          {"undo", "label=Bet $2 on Black; button=Submit; back=bet; chips=0:2", "- 2/1/0/-1 0"},
          {"redo", "label=Loss limit reached: stop now; balance=997", "loss-session 3/3/0/-3 0"},
          // A Start under a limit that is still reached gives no bet.
-         {"wait start", "label=Loss limit reached: stop now; button=Start; back=quit",
+         {"wait start", "label=Loss limit reached: stop now; button=Start; back=quit; table=3",
           "loss-session 3/3/0/-3 0"}});
     run("win goal per session",
         {{"limit:win-session=1 " PLAY "5 3", "label=Bet $2 on Black", "- 2/1/0/-1 0"},

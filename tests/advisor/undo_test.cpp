@@ -64,6 +64,7 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     PlayState untouched = live;
     for (const auto& [key, value] : {std::pair{"/window/chips/90/image", Json(10)},
                                      {"/window/chips/0/image", Json(0)},
+                                     {"/window/chips/0/bet", Json(kBetCount)},
                                      {"/settled/stakes", Json({5})},
                                      {"/runTally/since/3", Json(-2)},
                                      // the history box: numbers of the wheel, one per field

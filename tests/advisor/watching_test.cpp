@@ -251,5 +251,31 @@ TEST_F(Watching, ATableIsKeptWithTheRun) {
     EXPECT_NE(view("historyfile").find("Left,7,8,"), std::string::npos);
 }
 
+// The target stays on its own table when another one stops being watched.
+TEST_F(Watching, TheTargetFollowsItsTableWhenAnotherIsUnwatched) {
+    for (const char* name : {"A", "B", "C"}) watch(name);
+    ASSERT_TRUE(a().userTarget("B").ok);
+    ASSERT_TRUE(a().userUnwatch("C").ok);
+    EXPECT_EQ(a().watchTarget(), 1);
+    ASSERT_TRUE(a().userUnwatch("A").ok);
+    EXPECT_EQ(std::pair(a().watchTarget(), a().watchedTables()[0].name),
+              std::pair(std::optional<int>(0), std::string("B")));
+    ASSERT_TRUE(a().userUnwatch("B").ok);
+    EXPECT_EQ(a().watchTarget(), std::nullopt);
+}
+
+// The list below the Advisor keeps its own bound, and counts every number of the wheel, zero
+// too, and nothing else.
+TEST(WatchedTableList, HoldsAtMostEightAndSkipsWhatIsNoNumber) {
+    WatchedTables list;
+    const int recorded[] = {5, 0, 37, -1, 17};
+    for (int k = 0; k < kMostWatched; ++k)
+        ASSERT_TRUE(list.add("T" + std::to_string(k), k + 1, "", recorded)) << k;
+    EXPECT_FALSE(list.add("one more", 99, "", recorded));
+    EXPECT_EQ(std::pair(list.size(), list.find("one more").has_value()), std::pair(8, false));
+    const auto last = list[0].lastNumbers();
+    EXPECT_EQ(std::vector<int>(last.begin(), last.end()), (std::vector<int>{17, 0, 5}));
+}
+
 }  // namespace
 }  // namespace brisvale::testing

@@ -32,19 +32,6 @@ class HostileFiles(bvcli.CliTest):
             kept = os.path.join(self.data, name + (".bad" if name == "run.json" else ""))
             self.assertTrue(stat.S_ISFIFO(os.lstat(kept).st_mode), name)
 
-    def test_a_lock_file_that_cannot_be_had_still_keeps_a_second_program_out(self):
-        for make in (os.mkdir, lambda p: os.symlink(os.path.join(self.tmp, "gone", "x"), p)):
-            self.data = os.path.join(self.tmp, "data%d" % id(make))
-            os.makedirs(self.data)
-            make(os.path.join(self.data, "brisvale.lock"))
-            first = Live(self.data)
-            first.ask()
-            second = self.quick(["show"])
-            self.assertEqual((second.returncode, second.errors, second.shows),
-                             (1, ["error: Brisvale is already running with this data folder."], []))
-            self.assertEqual(first.close(), [])
-        self.assertFalse(os.path.exists(os.path.join(self.tmp, "gone")))
-
     def test_a_settings_file_that_cannot_be_written_is_told(self):
         os.makedirs(os.path.join(self.data, "brisvale-settings.txt", "inside"))
         r = self.quick(["show"])

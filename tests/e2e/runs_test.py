@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Whole runs of the console on one data folder, across restarts: a Classic run, the settings,
-# the casinos and their history, the wagering dialog's file, spin files in and out.
+# Whole runs of the console on one data folder, across restarts: the settings, the casinos and
+# their history, the wagering dialog's file, spin files in and out.
 import os, pathlib, re
 
 import bvcli
@@ -10,20 +10,6 @@ SETTINGS, WAGERING, HISTORY = "brisvale-settings.txt", "brisvale-wagering.txt", 
 
 
 class Runs(bvcli.CliTest):
-    def test_a_classic_run(self):
-        r = self.run_cli(CLASSIC + ["press", "show", WAIT, "click 5", "press", "show", WAIT,
-                                    "click 1", "press", "show", WAIT, "click 2", "press", "show", "tick",
-                                    "show"])
-        start, bet, loss, win, ticked = r.shows
-        self.assertEqual((start["Button1"], start["Label1"]), (
-            {"caption": "Submit", "enabled": False}, {"caption": "Spin Only", "visible": True}))
-        self.assertEqual((bet["Label1"]["caption"], [c["caption"] for c in bet["chips"]]),
-                         ("Bet $1 on Black", ["1"]))
-        self.assertEqual((loss["Label1"]["caption"], loss["Text18"], win["Label1"]["caption"], win["Text18"],
-                          win["chips"], win["Text1"]), ("Bet $2 on Black", "999", "Spin Only", "1001", [],
-                                                        "2\r\n     1\r\n     5\r\n"))
-        self.assertEqual(ticked["caption"], "Brisvale - Total Spins: 3 - Spins This Table: 3 - Wins: 1 ")
-
     def test_settings_across_restarts(self):
         fresh = self.run_cli(["show"]).last
         self.assertEqual((fresh["messages"], fresh["controls"]["Option3"], self.read(WAGERING) is None), ([], True, False))
