@@ -4,6 +4,9 @@
 // (open the window, set a control, press, click the board, undo, start a run, enter a spin)
 // and what they see; its parts, on the desk, do the work.
 
+#include <iterator>
+#include <vector>
+
 #include "advisor/desk.hpp"
 #include "advisor/views.hpp"
 
@@ -109,7 +112,12 @@ class Advisor {
     ActionResult userPlayHere(std::string_view name);
     WatchView watching() const { return WatchView(d_); }
     // The alerts raised since the last call, oldest first.
-    std::vector<Alert> takeAlerts() { return std::exchange(d_.alerts_, {}); }
+    std::vector<Alert> takeAlerts() {
+        std::vector<Alert> taken(std::make_move_iterator(d_.alerts_.begin()),
+                                 std::make_move_iterator(d_.alerts_.end()));
+        d_.alerts_.clear();
+        return taken;
+    }
 
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.

@@ -90,7 +90,7 @@ struct Desk {
     std::optional<TypedDigit> watchTyped_;
     std::deque<TableStep> tableUndo_;
     std::vector<TableStep> tableRedo_;
-    std::vector<Alert> alerts_;
+    std::deque<Alert> alerts_;  // the oldest go first when nobody takes them
     std::vector<SleepingBet> newlyDue_;
     mutable std::optional<WatchStyle> watchStyleKept_;
     mutable StyleSettings watchStyleOf_;

@@ -177,7 +177,7 @@ void TableWatch::writeTableLine(const WatchedTable& table) {
 
 void TableWatch::raise(Alert::Kind kind, std::string table, std::string text) {
     if (d_.replaying_) return;
-    if (d_.alerts_.size() >= kMostAlerts) d_.alerts_.erase(d_.alerts_.begin());
+    if (d_.alerts_.size() >= kMostAlerts) d_.alerts_.pop_front();
     d_.alerts_.push_back({kind, std::move(table), std::move(text)});
 }
 

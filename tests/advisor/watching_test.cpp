@@ -256,12 +256,12 @@ TEST_F(Watching, TheTargetFollowsItsTableWhenAnotherIsUnwatched) {
     for (const char* name : {"A", "B", "C"}) watch(name);
     ASSERT_TRUE(a().userTarget("B").ok);
     ASSERT_TRUE(a().userUnwatch("C").ok);
-    EXPECT_EQ(a().watchTarget(), 1);
+    EXPECT_EQ(a().watching().target(), 1);
     ASSERT_TRUE(a().userUnwatch("A").ok);
-    EXPECT_EQ(std::pair(a().watchTarget(), a().watchedTables()[0].name),
+    EXPECT_EQ(std::pair(a().watching().target(), a().watching().tables()[0].name),
               std::pair(std::optional<int>(0), std::string("B")));
     ASSERT_TRUE(a().userUnwatch("B").ok);
-    EXPECT_EQ(a().watchTarget(), std::nullopt);
+    EXPECT_EQ(a().watching().target(), std::nullopt);
 }
 
 // The list below the Advisor keeps its own bound, and counts every number of the wheel, zero
