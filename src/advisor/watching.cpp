@@ -191,7 +191,8 @@ ActionResult TableWatch::runPress(Act act, int arg) {
     d_.tableRedo_.clear();
     if (s_.phase == RunPhase::Quit && phase != RunPhase::Quit) {
         raise(Alert::Kind::Quit, {}, s_.advice.text());
-    } else if (s_.playing() && s_.BetOpen && stakesOpen(s_) > 0 && stakesOpen(s_) != stakes) {
+    } else if (const long long now = stakesOpen(s_); now > 0 && now != stakes) {
+        // (Nothing is staked once the run has ended or no bet is open.)
         raise(Alert::Kind::Stake, {}, s_.advice.text());
     }
     return result;
