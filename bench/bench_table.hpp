@@ -51,6 +51,9 @@ struct BenchTable {
             advisor.userTick();
         }
         advisor.userClickCell(number);
+        // A new run below the minimum balance asks first: the player starts anyway, or every
+        // later Start would be refused and the figures would be those of refusals.
+        if (dialogs.answers.empty()) dialogs.answers.push_back("yes");
         advisor.userPress("Button1");
     }
 };

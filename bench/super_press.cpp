@@ -30,13 +30,15 @@ void BM_SuperPress(benchmark::State& st) {
     SuperTable table(st.range(0) != 0);
     unsigned seed = 1;
     long long bets = 0;
-    long long presses = 0;
+    long long presses = 0, playing = 0;
     for (auto _ : st) {
         seed = seed * 1103515245u + 12345u;
         table.spin(static_cast<int>((seed >> 16) % 37));
         bets += table.advisor.state().CurrentBet.size();
         ++presses;
+        playing += table.advisor.state().playing() ? 1 : 0;
     }
+    st.counters["playing"] = presses ? static_cast<double>(playing) / presses : 0.0;
     st.counters["open_bets_avg"] = presses ? static_cast<double>(bets) / presses : 0.0;
 }
 BENCHMARK(BM_SuperPress)->Arg(1)->Arg(0);
