@@ -61,7 +61,7 @@ void MultiEngine::multiNoBet() {
     countUp(s_.TotalSpins);
     countUp(s_.TableSpins);
     d_.view.writeRunCaption();
-    multiPasses(s_.style.style == PlayStyle::Super);
+    multiPasses();
     if (s_.BetOpen) {
         multiCaption();
     } else {
@@ -83,7 +83,7 @@ void MultiEngine::multiLoss() {
     SettleMultiBalance(s_);
     d_.view.showBalance();
     s_.QuitPending = false;
-    multiPasses(s_.style.style == PlayStyle::Super);
+    multiPasses();
     if (s_.BetOpen) {
         multiCaption();
     } else {
@@ -115,7 +115,7 @@ void MultiEngine::multiWin() {
     d_.run.EndBet();
     d_.view.showBalance();
     s_.BetOpen = false;
-    multiPasses(s_.style.style == PlayStyle::Super);
+    multiPasses();
     // A quit mark met in this pass is not announced: the spin was a win.
     if (s_.BetOpen) {
         multiCaption();
@@ -133,8 +133,12 @@ void MultiEngine::multiEnding() {
 
 // ProgMultiBet (Super) and ContMultiBet (Multi): choose the bets of the next spin and lay
 // their chips.
-void MultiEngine::multiPasses(bool super) {
-    if (super) {
+const MultiBetRules& MultiEngine::rules() const {
+    return s_.style.style == PlayStyle::Super ? kSuperRules : kMultiRules;
+}
+
+void MultiEngine::multiPasses() {
+    if (rules().keepsBets) {
         ProgMultiBet();
     } else {
         ContMultiBet();
@@ -152,7 +156,7 @@ void MultiEngine::ProgMultiBet() {
     s_.BetOpen = false;
 
     for (const FamilyPass& pass : familyPasses()) runPass(s_, pass, s_.TableSpins);
-    layMultiChips(true, former);
+    layMultiChips(former);
 }
 
 void MultiEngine::ContMultiBet() {
@@ -181,10 +185,11 @@ void MultiEngine::ContMultiBet() {
             if (threshold > -kCountMax - 1) --threshold;  // stays put rather than wrap round
         } while (s_.list(pass.family).size() < s_.style.atOnce(pass.family) && threshold >= 0);
     }
-    layMultiChips(false, former);
+    layMultiChips(former);
 }
 
-void MultiEngine::layMultiChips(bool super, const BetList& former) {
+void MultiEngine::layMultiChips(const BetList& former) {
+    const MultiBetRules& rules = this->rules();
     if (!s_.BetOpen) {
         s_.advice = Advice::spinOnly();
         d_.view.noBetsLaid();
@@ -193,7 +198,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
     s_.Stake = stakeOf(1, s_.UnitWager());
     s_.StepIndex = 1;
     for (Family family : kJoinOrder) {
-        if (!super && family == Family::Single) continue;
+        if (!rules.betsSingles && family == Family::Single) continue;
         for (BetId id : s_.list(family)) s_.CurrentBet.push_back(id);
     }
     d_.view.hideChips();
@@ -210,8 +215,8 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
         const int code = StepBet(id);
         if (code != kStepStake) {
             d_.view.emptyChip(i);
-            if (super && code == kStepStop) s_.betSteps[id] = 0;
-            if (super && code == kStepQuit) s_.QuitPending = true;
+            if (rules.marksPerBet && code == kStepStop) s_.betSteps[id] = 0;
+            if (rules.marksPerBet && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
             s_.CurrentBet.remove(id);
             s_.sleepers.ZeroCountsMod(id, s_.SpinNumber);
@@ -222,7 +227,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
         d_.laid_.stake = s_.Stake;
         ++d_.laid_.count;
         carriedOn = carriedOn || former.contains(id);
-        d_.view.layMultiChip(i, id, super);
+        d_.view.layMultiChip(i, id, rules);
     }
     if (s_.BetOpen) {
         s_.advice = Advice::of(Advice::Kind::Silent);
@@ -230,7 +235,7 @@ void MultiEngine::layMultiChips(bool super, const BetList& former) {
         d_.view.showAdvice();
     }
     // Super: once the wins per table are reached, no new progression starts.
-    if (super && !carriedOn && s_.Wins >= s_.style.winsPerTable) {
+    if (rules.marksPerBet && !carriedOn && s_.Wins >= s_.style.winsPerTable) {
         s_.BetOpen = false;
     }
     // A pass that leaves nothing open looks like one that opened nothing.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the Advisor that every play style uses: colours, chips, captions, the wager.
 
+#include <charconv>
+
 #include "advisor/advisor.hpp"
 #include "board/chips.hpp"
 #include "model/numbers.hpp"
@@ -33,7 +35,7 @@ void Presenter::PlaceChip(int chip, BetId id) {
 
 void Presenter::setImage(int chip, BetId id, bool withSingle) {
     Chip& c = s_.form.chips[chip];
-    c.image = withSingle ? familyImage(label(id)) : multiFamilyImage(label(id));
+    c.image = chipImage(id, withSingle);
     c.blackText = blackText(c.image);
 }
 
@@ -193,13 +195,18 @@ void Presenter::emptyChip(int chip) {
 }
 
 // A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
-void Presenter::layMultiChip(int chip, BetId id, bool super) {
+void Presenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules) {
     if (!d_.shown_) return;
     Chip& c = s_.form.chips[chip];
-    c.caption = std::to_string(s_.Stake);
-    setImage(chip, id, super);
-    c.tooltip =
-        super ? "Bet " + std::to_string(s_.Stake) + " on " + std::string(label(id)) : std::string();
+    // Every laid chip is written on every spin: the texts reuse their buffers.
+    char stake[24];
+    const std::string_view digits(stake, std::to_chars(stake, stake + sizeof stake, s_.Stake).ptr);
+    c.caption.assign(digits);
+    setImage(chip, id, rules.betsSingles);
+    c.tooltip.clear();
+    if (rules.chipsInWords) {
+        c.tooltip.append("Bet ").append(digits).append(" on ").append(label(id));
+    }
     PlaceChip(chip, id);
 }
 

@@ -7,6 +7,7 @@
 namespace brisvale {
 
 struct ChipSetup;
+struct MultiBetRules;
 struct RemoteStartup;
 
 class Presenter : public Part {
@@ -47,7 +48,7 @@ class Presenter : public Part {
     void noBetsLaid();
     void greyChip(int chip);
     void emptyChip(int chip);
-    void layMultiChip(int chip, BetId id, bool super);
+    void layMultiChip(int chip, BetId id, const MultiBetRules& rules);
     void refreshTotalRisk();
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);

@@ -97,10 +97,7 @@ int imageByWords(std::string_view label, bool withSingle) {
     return image;
 }
 
-}  // namespace
-
-std::optional<Point> chipSpot(BetId id, bool flipped) {
-    if (id >= kBetCount) return std::nullopt;
+std::optional<Point> chipSpotByFamily(BetId id, bool flipped) {
     const Bet& b = bet(id);
     const int low = b.list[0];
     switch (b.family) {
@@ -117,6 +114,32 @@ std::optional<Point> chipSpot(BetId id, bool flipped) {
         default:
             return outsideSpot(id, flipped);
     }
+}
+
+// Laid chips are placed on every spin: the spots and pictures are worked out once.
+template <class T, class F>
+std::array<std::array<T, kBetCount>, 2> byBet(F of) {
+    std::array<std::array<T, kBetCount>, 2> table{};
+    for (int view = 0; view < 2; ++view) {
+        for (int id = 0; id < kBetCount; ++id) {
+            table[view][id] = of(static_cast<BetId>(id), view == 1);
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+std::optional<Point> chipSpot(BetId id, bool flipped) {
+    static const auto spots = byBet<std::optional<Point>>(chipSpotByFamily);
+    if (id >= kBetCount) return std::nullopt;
+    return spots[flipped ? 1 : 0][id];
+}
+
+int chipImage(BetId id, bool withSingle) {
+    static const auto images =
+        byBet<int>([](BetId b, bool single) { return imageByWords(label(b), single); });
+    return images[withSingle ? 1 : 0][id];
 }
 
 std::optional<Point> chipSpot(std::string_view label, bool flipped) {
