@@ -100,11 +100,11 @@ void MultiEngine::multiLoss() {
 
 void MultiEngine::multiWin() {
     d_.view.listSpin();
-    BetList losers = s_.CurrentBet;
     for (BetId w : s_.WinningBets) {
         s_.wager.NetChips += ChipsForResult(s_.wagering, bet(w).family, s_.betSteps[w] - 1, true);
-        losers.remove(w);
     }
+    BetList losers = s_.CurrentBet;
+    losers.removeAll(s_.WinningBets.members());
     countUp(s_.Wins, s_.WinningBets.size());
     for (BetId id : losers) {
         s_.wager.NetChips -=
@@ -150,9 +150,7 @@ void MultiEngine::ProgMultiBet() {
     d_.view.showAdvice();
     const BetList former = s_.CurrentBet;
     s_.CurrentBet.clear();
-    for (BetId w : s_.WinningBets) {
-        for (BetList& list : s_.lists) list.remove(w);
-    }
+    for (BetList& list : s_.lists) list.removeAll(s_.WinningBets.members());
     s_.BetOpen = false;
 
     for (const FamilyPass& pass : familyPasses()) runPass(s_, pass, s_.TableSpins);

@@ -14,6 +14,16 @@ void BetList::remove(BetId id) {
     for (int i = 0; i < count_; ++i) printed_ |= bet(ids_[i]).printed;
 }
 
+void BetList::removeAll(const BetSet& gone) {
+    if ((members_ & gone).none()) return;
+    auto* last = std::remove_if(ids_.begin(), ids_.begin() + count_,
+                                [&gone](BetId id) { return gone.test(id); });
+    count_ = static_cast<int>(last - ids_.begin());
+    members_ &= ~gone;
+    printed_ = 0;
+    for (int i = 0; i < count_; ++i) printed_ |= bet(ids_[i]).printed;
+}
+
 std::string BetList::listText() const {
     std::string out;
     for (int i = 0; i < count_; ++i) {

@@ -30,6 +30,8 @@ class BetList {
         printed_ |= bet(id).printed;
     }
     void remove(BetId id);
+    // Removes every member of `gone` in one walk.
+    void removeAll(const BetSet& gone);
     void clear() {
         count_ = 0;
         members_.reset();
