@@ -196,13 +196,21 @@ std::string localDay(std::int64_t ms) {
 }
 
 std::int64_t localDaySureUntilMs(std::int64_t ms) {
-    // From the clock's reading alone (mktime would read the time zone again, under no lock):
-    // a day of summer time's change is an hour shorter, so the last hour is never taken as sure.
+    // From the clock's readings alone (mktime would read the time zone again, under no lock).
     const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
     std::tm local{};
     if (localtime_r(&seconds, &local) == nullptr) return ms;
     const std::int64_t left = 86400 - (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
-    return left <= 3600 ? ms : ms + (left - 3600) * 1000;
+    // The next midnight as the clock now counts, if summer time neither starts nor ends before
+    // it: the offset from UTC is the same on its eve, and the eve is still today.
+    const std::time_t eve = static_cast<std::time_t>(seconds + left - 1);
+    std::tm atEve{};
+    if (localtime_r(&eve, &atEve) != nullptr && atEve.tm_gmtoff == local.tm_gmtoff &&
+        atEve.tm_yday == local.tm_yday) {
+        return (static_cast<std::int64_t>(seconds) + left) * 1000;
+    }
+    // A day of summer time's change is an hour shorter or longer: its last hour is never sure.
+    return left <= 3600 ? ms : (static_cast<std::int64_t>(seconds) + left - 3600) * 1000;
 }
 
 std::string localIso(std::int64_t ms) {

@@ -100,8 +100,9 @@ std::string_view stopAdvice(LimitName name);
 // Local time: the day as "2026-12-06", and the moment as ISO 8601 "2026-12-06T21:40:00".
 std::string localDay(std::int64_t ms);
 std::string localIso(std::int64_t ms);
-// A moment, in ms since the epoch, before which the local day of `ms` surely goes on: `ms`
-// itself within the day's last hour.
+// A moment, in ms since the epoch, before which the local day of `ms` surely goes on: the next
+// local midnight, or on a day when summer time starts or ends an hour less (`ms` itself within
+// that day's last hour).
 std::int64_t localDaySureUntilMs(std::int64_t ms);
 // Play time as h:mm:ss.
 std::string clockText(std::int64_t seconds);

@@ -4,6 +4,10 @@
 // question at a Start below the minimum balance, the session's figures through undo, and the
 // reality check.
 
+#include <cstdlib>
+#include <ctime>
+
+#include "run/limits.hpp"
 #include "support/advisor_fixture.hpp"
 
 namespace brisvale::testing {
@@ -213,6 +217,43 @@ TEST_F(SafePlay, NoStakeAboveTheBalanceAndALowStartAsksFirst) {
           "- 5/15/0/-15 0"}});
     EXPECT_EQ(a().userKey("Enter").error, "Press Start to begin a new run.");
     EXPECT_TRUE(state().stop.balanceTooLow);
+}
+
+// The day's name is looked up again only once the day may have changed: never later than the
+// change (on the days summer time starts or ends too), and without summer time exactly at
+// midnight.
+TEST(LocalDay, IsSureUntilItsMidnightAndNeverPastIt) {
+    const char* const before = std::getenv("TZ");
+    const std::string kept = before ? before : "";
+    struct Zone {
+        const char* tz;
+        bool summerTime;
+    };
+    for (const Zone zone :
+         {Zone{"UTC0", false}, Zone{"JST-9", false}, Zone{"CET-1CEST,M3.5.0,M10.5.0/3", true},
+          Zone{"EST5EDT,M3.2.0,M11.1.0", true}}) {
+        setenv("TZ", zone.tz, 1);
+        tzset();
+        // Four days around each change of summer time in 2026, every 37 minutes.
+        for (const std::int64_t from :
+             {1'772'668'800'000LL, 1'774'483'200'000LL, 1'792'713'600'000LL, 1'793'404'800'000LL}) {
+            for (std::int64_t ms = from; ms < from + 4 * 24 * kHour; ms += 37 * 60'000 + 123) {
+                SCOPED_TRACE(std::string(zone.tz) + " at " + localIso(ms));
+                const std::int64_t sure = localDaySureUntilMs(ms);
+                ASSERT_GE(sure, ms);
+                EXPECT_EQ(localDay(sure - 1), localDay(ms));
+                if (!zone.summerTime) {
+                    EXPECT_NE(localDay(sure), localDay(ms));
+                }
+            }
+        }
+    }
+    if (before) {
+        setenv("TZ", kept.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 }  // namespace
