@@ -39,7 +39,7 @@ class Advisor {
     // A key typed on the main window: "0".."9" or "Enter". A digit selects its number; a
     // second digit within a second of the first joins it into a two-digit number.
     ActionResult userKey(std::string_view key);
-    // Timer1 fires; front ends call it every timerInterval() milliseconds.
+    // Timer1 fires; front ends call it every timer().interval milliseconds.
     void userTick();
     // Edit > Undo Spin and Redo Spin: back to just before the last press of Button1, and on
     // to just after it again.
@@ -61,11 +61,8 @@ class Advisor {
     ActionResult enterBalance(double dollars);
     ActionResult startRun();             // Start, with the balance entered
     ActionResult enterSpin(int number);  // the number of the spin, then Submit
-    // The run has ended (or never started): the next press is a Start.
-    bool runEnded() const { return !s_.playing(); }
-    // The spin wait is over: the advisor takes the next spin.
-    bool awaitingSpin() const { return s_.acceptsPress; }
-    PlayStyle playStyle() const { return d_.style.panelStyle().style; }
+    // The run's end, the spin wait and the stakes, as such a player asks after them.
+    GameView game() const { return GameView(d_); }
 
     // --- Safer play: the player's limits, the session's figures and the reality check ---
     // Sets a limit by its name ("loss-session", ...) to a number, or removes it ("none").
@@ -75,8 +72,6 @@ class Advisor {
     ActionResult userAnswerCheck(CheckAnswer answer);
     // "Show my balance" was chosen: the front end shows the balance chart (once).
     bool takeBalanceRequest() { return d_.safe_.takeBalanceAsked(); }
-    // The simulator's limits, applied to each session at once and kept in no file.
-    void limitSessions(LimitName name, std::optional<double> value) { d_.safe_.force(name, value); }
     SafetyView safety() const { return SafetyView(d_); }
 
     // --- What the user sees ---
@@ -89,17 +84,14 @@ class Advisor {
     StoredStyle styleShown() const;
     // How long every bet has slept, the numbers' hits and the run's balance, as they stand.
     Statistics statistics() const;
-    // The dollars that the bets now open will put on the table at the next spin.
-    long long stakesOpen() const;
-    bool exitRequested() const { return d_.exitRequested_; }
-    // Milliseconds between two ticks: 1 while a history replay runs.
-    int timerInterval() const { return d_.replay_ ? 1 : 1000; }
-    bool replayRunning() const { return d_.replay_.has_value(); }
     DataFiles files() const {
         return {d_.files_,        d_.dataDir_,     d_.settingsFile_,
                 d_.wageringFile_, d_.historyFile_, d_.runFile_};
     }
     MenusView menus() const;
+    TimerView timer() const {
+        return {d_.replay_ ? 1 : 1000, d_.replay_.has_value(), d_.exitRequested_};
+    }
 
     // --- Watched tables (watching.cpp) ---
     // Watch a casino's table beside the run (the casino is made when missing), and stop.
@@ -122,13 +114,6 @@ class Advisor {
   private:
     // Tests set up scenarios that no user action reaches quickly through this one door.
     friend class AdvisorTestAccess;
-
-    // --- Events of the main window ---
-    ActionResult openWindow(const StartOptions& options);
-    // The start button pressed (Start, then Submit): at the target table, or in the run.
-    ActionResult pressStart();
-    // Tells the user of a program file that is not a file (a folder, a pipe, a device).
-    void tellNotAFile();
 
     Desk d_;
     PlayState& s_ = d_.s_;

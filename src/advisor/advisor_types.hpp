@@ -62,6 +62,9 @@ struct StartOptions {
     // False for a window nobody looks at (the simulator's): the texts that only tell the user
     // (the window caption, the blinking advice) are not kept up to date.
     bool shown = true;
+    // The simulator's limits, applied to each session at once and kept in no file; nullopt:
+    // no limit of that name.
+    std::vector<std::pair<LimitName, std::optional<double>>> sessionLimits = {};
 };
 
 // A casino's history as the history file holds it.

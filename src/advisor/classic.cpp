@@ -143,10 +143,6 @@ void RunCycle::adviseQuit() {
     d_.view.showQuit();
 }
 
-long long Advisor::stakesOpen() const {
-    return brisvale::stakesOpen(s_);
-}
-
 // Takes the pending number; without one the press is refused and nothing changes.
 bool RunCycle::takeSpin() {
     if (!s_.SpinPending) {

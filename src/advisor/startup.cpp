@@ -104,7 +104,7 @@ StoredStyle readStoredStyle(const std::filesystem::path& dataDir) {
     return style;
 }
 
-ActionResult Advisor::claimDataFolder(const StartOptions& options) {
+ActionResult MenuBar::claimDataFolder(const StartOptions& options) {
     if (options.style) return {};  // no folder is used
     if (d_.lock_.status() == FolderLock::Status::None) {
         d_.dataDir_ = options.dataDir;
@@ -118,6 +118,10 @@ ActionResult Advisor::claimDataFolder(const StartOptions& options) {
         return ActionResult::refused(std::string(kAlreadyRunning));
     }
     return {};
+}
+
+ActionResult Advisor::claimDataFolder(const StartOptions& options) {
+    return d_.menus.claimDataFolder(options);
 }
 
 // openWindow
@@ -147,7 +151,7 @@ void Presenter::layOutWindow(const RemoteStartup& remote, const ChipSetup& setup
     if (rs.windowHeight > 0) f.height = rs.windowHeight;
 }
 
-ActionResult Advisor::openWindow(const StartOptions& options) {
+ActionResult MenuBar::openWindow(const StartOptions& options) {
     d_.files_ = options.style == nullptr;
     d_.style_ = options.style;
     if (d_.files_) {
@@ -221,7 +225,7 @@ ActionResult Advisor::openWindow(const StartOptions& options) {
 
 // A folder, a pipe or a device where a file of the program belongs is left alone and never
 // waited on; the user hears of it once, and not again at each failed write.
-void Advisor::tellNotAFile() {
+void MenuBar::tellNotAFile() {
     for (const auto* file : {&d_.settingsFile_, &d_.wageringFile_, &d_.historyFile_}) {
         const std::string there = whatIsThere(*file);
         if (there.empty() || !d_.writeNotice_.tell(false, *file)) continue;

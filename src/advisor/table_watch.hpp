@@ -27,6 +27,8 @@ class TableWatch : public Part {
     ActionResult watchClick(int cell);
     ActionResult watchKey(std::string_view key);
     ActionResult watchPress();
+    // The start button pressed (Start, then Submit): at the target table, or in the run.
+    ActionResult pressStart();
     // A press of the start button for the run, with the alerts it raises.
     ActionResult runPress(Act act, int arg);
     void raise(Alert::Kind kind, std::string table, std::string text);

@@ -67,7 +67,8 @@ ActionResult Advisor::userOpenWindow(const StartOptions& options) {
     d_.recordUndo_ = options.recordUndo && !options.style;
     d_.keepRunFile_ = options.keepRunFile && !options.style;
     d_.shown_ = options.shown;
-    const ActionResult result = openWindow(options);
+    const ActionResult result = d_.menus.openWindow(options);
+    for (const auto& [name, value] : options.sessionLimits) d_.safe_.force(name, value);
     d_.style.syncStyle();
     return result;
 }
@@ -94,7 +95,7 @@ ActionResult Advisor::userSet(std::string_view name, std::string_view value) {
 ActionResult Advisor::userPress(std::string_view name) {
     const ControlEntry* control = findControl(name);
     const auto is = [control](ControlRole role) { return control && control->role == role; };
-    if (is(ControlRole::Start)) return pressStart();
+    if (is(ControlRole::Start)) return d_.watch.pressStart();
     if (is(ControlRole::MoreOrLess)) {
         return d_.journal.logged(Act::Press, kPressMore, [&] { return d_.controls.doPress(name); });
     }
@@ -110,9 +111,8 @@ ActionResult Advisor::userPress(std::string_view name) {
     return result;
 }
 
-ActionResult Advisor::pressStart() {
-    return d_.target_ && !d_.replaying_ ? d_.watch.watchPress()
-                                        : d_.watch.runPress(Act::Press, kPressButton1);
+ActionResult TableWatch::pressStart() {
+    return d_.target_ && !d_.replaying_ ? watchPress() : runPress(Act::Press, kPressButton1);
 }
 
 ActionResult Advisor::userClickCell(int cell) {

@@ -50,12 +50,12 @@ ActionResult Advisor::enterBalance(double dollars) {
 }
 
 ActionResult Advisor::startRun() {
-    return pressStart();
+    return d_.watch.pressStart();
 }
 
 ActionResult Advisor::enterSpin(int number) {
     if (const ActionResult clicked = userClickCell(number); !clicked.ok) return clicked;
-    return pressStart();
+    return d_.watch.pressStart();
 }
 
 ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {

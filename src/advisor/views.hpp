@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "advisor/desk.hpp"
+#include "selection/bet_table.hpp"
 
 namespace brisvale {
 
@@ -44,6 +45,30 @@ class WatchView {
 
   private:
     const Desk& d_;
+};
+
+// The run as a player that is a program follows it (the simulator, the screen reader).
+class GameView {
+  public:
+    explicit GameView(const Desk& desk) : d_(desk) {}
+    // The run has ended (or never started): the next press is a Start.
+    bool runEnded() const { return !d_.s_.playing(); }
+    // The spin wait is over: the advisor takes the next spin.
+    bool awaitingSpin() const { return d_.s_.acceptsPress; }
+    PlayStyle playStyle() const { return d_.style.panelStyle().style; }
+    // The dollars that the bets now open will put on the table at the next spin.
+    long long stakesOpen() const { return brisvale::stakesOpen(d_.s_); }
+
+  private:
+    const Desk& d_;
+};
+
+// What the front end's timer and its close need to know.
+struct TimerView {
+    // Milliseconds between two ticks: 1 while a history replay runs.
+    int interval = 1000;
+    bool replayRunning = false;
+    bool exitRequested = false;  // File > Exit, or a close the core decided
 };
 
 // Safer play as the window shows it: the player's limits, the session's figures and the

@@ -242,11 +242,11 @@ void MainWindow::afterAction() {
     render();
     syncTimer();
     if (advisor_.safety().checkOpen()) answerRealityCheck();
-    if (advisor_.exitRequested() && !closing_) close();
+    if (advisor_.timer().exitRequested && !closing_) close();
 }
 
 void MainWindow::startTimer1() {
-    timer1_.start(advisor_.timerInterval());
+    timer1_.start(advisor_.timer().interval);
 }
 
 void MainWindow::tick() {
@@ -257,8 +257,8 @@ void MainWindow::tick() {
 }
 
 void MainWindow::syncTimer() {
-    if (timer1_.isActive() && timer1_.interval() != advisor_.timerInterval()) {
-        timer1_.setInterval(advisor_.timerInterval());
+    if (timer1_.isActive() && timer1_.interval() != advisor_.timer().interval) {
+        timer1_.setInterval(advisor_.timer().interval);
     }
 }
 
@@ -368,7 +368,7 @@ void MainWindow::renderCasinoMenu() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!advisor_.exitRequested()) {
+    if (!advisor_.timer().exitRequested) {
         binder_->commitFocusedText();
         advisor_.userCloseWindow();
     }

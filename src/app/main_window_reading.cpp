@@ -19,13 +19,13 @@ void MainWindow::buildReading(QMenu* play) {
     statusBar()->addPermanentWidget(indicator);
     TableReading::Entry entry;
     entry.enter = [this](int n) {
-        if (advisor_.runEnded()) {
+        if (advisor_.game().runEnded()) {
             statusBar()->showMessage(
                 QStringLiteral("Read %1: not entered, no run is open. Press Start first.").arg(n),
                 8000);
             return TableReading::Entered::Refused;
         }
-        if (!advisor_.awaitingSpin()) return TableReading::Entered::Later;
+        if (!advisor_.game().awaitingSpin()) return TableReading::Entered::Later;
         // Exactly the board's path: the cell, then Submit.
         if (act([&] { return advisor_.userClickCell(n); }).ok &&
             act([&] { return advisor_.userPress("Button1"); }).ok) {

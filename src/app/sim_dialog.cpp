@@ -327,7 +327,7 @@ void SimDialog::showOutcome(const std::shared_ptr<Outcome>& outcome) {
 void SimDialog::saveStyle() {
     const QString file = chooseFile_(true);
     if (file.isEmpty()) return;
-    const std::string text = sim::styleFileText(advisor_.styleShown(), advisor_.playStyle());
+    const std::string text = sim::styleFileText(advisor_.styleShown(), advisor_.game().playStyle());
     if (!writeFileAtomic(std::filesystem::path(file.toStdU16String()), text, nullptr, true)) {
         return showProblem("Cannot write the style file " + file + ".");
     }

@@ -52,7 +52,7 @@ std::string typed(std::string_view value) {
 }  // namespace
 
 bool Console::run(std::string_view line, bool moreWaiting) {
-    if (advisor_.exitRequested()) return false;
+    if (advisor_.timer().exitRequested) return false;
     const std::string_view body = trimLeft(line);
     if (body.empty() || body.front() == '#') return true;
     std::size_t n = 0;
@@ -65,9 +65,9 @@ bool Console::run(std::string_view line, bool moreWaiting) {
     dispatch(command, rest);
     answerCheck();
     // The boxes of closing (File, Exit) would never be listed by a later show.
-    if (advisor_.exitRequested()) reportBoxesSince(shown);
+    if (advisor_.timer().exitRequested) reportBoxesSince(shown);
     keepRun(moreWaiting);
-    return !advisor_.exitRequested();
+    return !advisor_.timer().exitRequested;
 }
 
 // A box shown while the window closes tells of something lost (spins that could not be
@@ -89,7 +89,7 @@ void Console::open() {
 
 void Console::close() {
     open();
-    if (advisor_.exitRequested()) return;
+    if (advisor_.timer().exitRequested) return;
     const std::size_t shown = dialogs_.shownCount();
     advisor_.userCloseWindow();
     reportBoxesSince(shown);
@@ -155,7 +155,8 @@ void Console::dispatch(std::string_view command, std::string_view rest) {
     } else if (command == "style") {
         // The style as the panel shows it, as a style file for brisvale-sim --style-file.
         if (rest.empty()) return fail("style takes a file name");
-        const std::string text = sim::styleFileText(advisor_.styleShown(), advisor_.playStyle());
+        const std::string text =
+            sim::styleFileText(advisor_.styleShown(), advisor_.game().playStyle());
         if (!writeFileAtomic(std::filesystem::path(std::string(rest)), text, nullptr, true)) {
             fail("cannot write the style file " + std::string(rest));
         }
@@ -202,7 +203,7 @@ void Console::press(std::string_view rest) {
     if (!result.ok) return fail(result.error);
     // The history replay plays on the timer; the command runs it to its end.
     if (name == "Command2") {
-        while (advisor_.replayRunning()) tickOnce();
+        while (advisor_.timer().replayRunning) tickOnce();
     }
 }
 
@@ -236,7 +237,7 @@ void Console::tick(std::string_view rest) {
 }
 
 void Console::tickOnce() {
-    clock_.advance(advisor_.timerInterval());
+    clock_.advance(advisor_.timer().interval);
     advisor_.userTick();
 }
 

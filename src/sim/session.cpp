@@ -107,10 +107,10 @@ Table::Table(const TableSetup& setup) : setup_(setup), ports_(std::make_unique<P
     StartOptions options;
     options.style = setup_.style;
     options.shown = false;
+    options.sessionLimits = {{LimitName::LossSession, setup_.lossLimit},
+                             {LimitName::WinSession, setup_.winGoal},
+                             {LimitName::TimeDay, setup_.timeLimit}};
     opened_->userOpenWindow(options);
-    opened_->limitSessions(LimitName::LossSession, setup_.lossLimit);
-    opened_->limitSessions(LimitName::WinSession, setup_.winGoal);
-    opened_->limitSessions(LimitName::TimeDay, setup_.timeLimit);
     if (setup_.playStyle) opened_->choosePlayStyle(*setup_.playStyle);
     if (setup_.bankroll) opened_->enterBalance(*setup_.bankroll);
 }
@@ -128,12 +128,12 @@ std::optional<std::string> Table::startProblem() const {
     Advisor a(brisvale::Ports{ports.dialogs, ports.browser, ports.clock, ports.random, nullptr},
               *opened_);
     a.startRun();
-    if (!a.runEnded()) return std::nullopt;
+    if (!a.game().runEnded()) return std::nullopt;
     return ports.dialogs.last.empty() ? std::string("the run does not start") : ports.dialogs.last;
 }
 
 std::string_view Table::styleName() const {
-    switch (opened_->playStyle()) {
+    switch (opened_->game().playStyle()) {
         case PlayStyle::Classic:
             return "classic";
         case PlayStyle::Multi:
@@ -164,14 +164,14 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
     const auto waitForButton = [&a] {
         do {
             a.userTick();
-            if (a.runEnded()) return false;
-        } while (!a.awaitingSpin());
+            if (a.game().runEnded()) return false;
+        } while (!a.game().awaitingSpin());
         return true;
     };
     const double bankroll = a.state().Balance;
     double peak = bankroll;
     if (balances) balances->push_back(bankroll);
-    if (a.runEnded() || !waitForButton()) {
+    if (a.game().runEnded() || !waitForButton()) {
         r.ending = Ending::SwitchTable;
         return r;
     }
@@ -181,7 +181,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
             break;
         }
         // The player cannot lay the chips the advice asks for.
-        if (a.state().Balance < static_cast<double>(a.stakesOpen())) {
+        if (a.state().Balance < static_cast<double>(a.game().stakesOpen())) {
             r.ending = Ending::Broke;
             break;
         }
@@ -202,7 +202,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
         peak = std::max(peak, balance);
         r.maxDrawdown = std::max(r.maxDrawdown, peak - balance);
         if (balances) balances->push_back(balance);
-        if (a.runEnded()) {
+        if (a.game().runEnded()) {
             // The advisor stops at a stake the balance cannot cover, as the player must.
             const AdviceStop& why = a.state().stop;
             r.ending = why.balanceTooLow ? Ending::Broke : why.limit ? Ending::Limit : Ending::Quit;

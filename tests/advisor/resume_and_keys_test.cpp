@@ -80,7 +80,7 @@ TEST_F(ReplayBeside, ReplayHistoryAsksBeforeItEndsALiveRun) {
               (Box{"question", "Brisvale",
                    "Replaying ends the current run. Replay the history of Alpha?"}));
     EXPECT_EQ(toJson(state()), before);
-    EXPECT_FALSE(a().replayRunning());
+    EXPECT_FALSE(a().timer().replayRunning);
 
     // Yes: the run ends as Restart ends it, and the five recorded spins are played once.
     play("yes :: " LIVE_AT_ALPHA

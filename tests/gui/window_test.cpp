@@ -155,7 +155,7 @@ TEST(Menus, HelpKeysAndOrder) {
     EXPECT_EQ(s.dialogs.guides, 1);
     EXPECT_TRUE(s.dialogs.boxes.empty());  // no web page to announce
     QTest::keyClick(s.window.get(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(s.advisor->exitRequested() && !s.window->isVisible());
+    EXPECT_TRUE(s.advisor->timer().exitRequested && !s.window->isVisible());
 }
 
 // Every control of the play-style panel says what it is for; the flip button has its own.

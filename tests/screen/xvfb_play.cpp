@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
         if (!advisor.userSet(name, value).ok) std::fprintf(stderr, "cannot set %s\n", name.c_str());
     }
     dialogs.answers = {"yes", "yes"};
-    if (const ActionResult r = advisor.userPress("Button1"); !r.ok || advisor.runEnded()) {
+    if (const ActionResult r = advisor.userPress("Button1"); !r.ok || advisor.game().runEnded()) {
         std::fprintf(stderr, "no run: %s\n", r.error.c_str());
         for (const std::string& text : dialogs.texts())
             std::fprintf(stderr, "  %s\n", text.c_str());
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     }
     std::sort(latency.begin(), latency.end());
     std::printf("played %zu, read %zu, run open %d\n", played.size(), read.size(),
-                !advisor.runEnded());
+                !advisor.game().runEnded());
     if (!latency.empty()) {
         std::printf("display to entry: median %lld ms, worst %lld ms\n",
                     static_cast<long long>(latency[latency.size() / 2]),

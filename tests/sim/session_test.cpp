@@ -141,11 +141,11 @@ TEST(Session, PlayedUnseenTheWindowModelStaysAsOpened) {
         ASSERT_TRUE(a.startRun().ok);
         const std::string started = json::toJson(a.form()).dump();
         auto feed = wheelFeed(7, 0);
-        for (int spin = 0; spin < 300 && !a.runEnded(); ++spin) {
-            while (!a.awaitingSpin()) a.userTick();
+        for (int spin = 0; spin < 300 && !a.game().runEnded(); ++spin) {
+            while (!a.game().awaitingSpin()) a.userTick();
             ASSERT_TRUE(a.enterSpin(*feed->next()).ok);
             // The end of the run shows (the Start button comes back); the spins do not.
-            if (a.runEnded()) break;
+            if (a.game().runEnded()) break;
             ASSERT_EQ(json::toJson(a.form()).dump(), started) << static_cast<int>(style);
         }
         EXPECT_GT(a.state().TotalSpins, 20);

@@ -116,7 +116,7 @@ class AdvisorFixture : public ::testing::Test {
     std::filesystem::path historyFile() const { return advisor->files().history; }
 
     void tick() {
-        clock.now += advisor->timerInterval();
+        clock.now += advisor->timer().interval;
         advisor->userTick();
     }
     // Carries out a script of user actions separated by blanks:
@@ -150,7 +150,7 @@ class AdvisorFixture : public ::testing::Test {
                 restart();
             } else if (t == "replay") {
                 act("Command2");
-                for (int i = 0; i < 10000 && advisor->replayRunning(); ++i) tick();
+                for (int i = 0; i < 10000 && advisor->timer().replayRunning; ++i) tick();
             } else if (head == "wagerfile") {
                 SetProperty(1, arg.substr(0, eq), arg.substr(eq + 1), advisor->files().wagering);
                 restart();
@@ -210,7 +210,7 @@ class AdvisorFixture : public ::testing::Test {
             {"back", backColourName(f.backColor)}, {"marker", n(f.marker.visible)},
             {"pending", n(s.SpinPending)}, {"spin", std::string(s.spinText())},
             {"open", n(s.BetOpen)}, {"caption", f.caption}, {"focus", f.focus},
-            {"interval", n(advisor->timerInterval())}, {"visible", n(f.adviceLabel.visible)},
+            {"interval", n(advisor->timer().interval)}, {"visible", n(f.adviceLabel.visible)},
             {"picture", n(f.picture.visible)}, {"height", n(f.height)},
             {"dialog", n(f.wageringDialog.open)}, {"frmWagering.Check1", n(f.wageringDialog.autoIncrease.value)},
             {"frmWagering.Combo1", std::string(f.wageringDialog.increaseChips.text())},

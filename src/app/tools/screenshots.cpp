@@ -138,7 +138,7 @@ class Scene {
         press();
     }
     void tick() {
-        clock_.now += advisor_->timerInterval();
+        clock_.now += advisor_->timer().interval;
         advisor_->userTick();
         window_->render();
     }
