@@ -8,9 +8,11 @@
 
 namespace brisvale {
 
+// A row's High box is open while its Random box is ticked; the Single row's never in Classic
+// play, which bets no singles.
 void Presenter::showRandomRow(int family) {
     ThresholdRow& row = s_.form.threshold(family);
-    const bool on = row.random.value == 1;
+    const bool on = row.random.value == 1 && (family != 7 || !s_.form.styleButtons[1].value);
     row.high.enabled = on;
     row.highLabelEnabled = on;
 }

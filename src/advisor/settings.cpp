@@ -117,13 +117,7 @@ void StylePanel::ApplySettings() {
 
 // The High boxes follow their Random boxes; the Single pair stays off in Classic play.
 void Presenter::ApplyHighBoxes() {
-    Form& f = s_.form;
-    for (int k = 0; k < kFamilyCount; ++k) {
-        ThresholdRow& row = f.threshold(k);
-        const bool on = row.random.value == 1 && (k != 7 || !f.styleButtons[1].value);
-        row.high.enabled = on;
-        row.highLabelEnabled = on;
-    }
+    for (int k = 0; k < kFamilyCount; ++k) showRandomRow(k);
 }
 
 StyleSettings StylePanel::panelStyle() const {
