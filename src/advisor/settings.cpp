@@ -145,6 +145,7 @@ StyleSettings StylePanel::panelStyle() const {
         static_cast<int>(parseWhole(f.timeLimitList.text(), 0, 1000000).value_or(0));
     style.unitWager =
         parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
+    style.thresholds = thresholdEntries();
     return style;
 }
 
@@ -165,7 +166,7 @@ ThresholdEntries StylePanel::thresholdEntries() const {
 
 bool StylePanel::drawStartThresholds() {
     const auto problem =
-        drawThresholds(thresholdEntries(), s_.MultiBetPlay, ports_.random, s_.StartThreshold);
+        drawThresholds(s_.style.thresholds, s_.MultiBetPlay, ports_.random, s_.StartThreshold);
     if (!problem) return true;
     ports_.dialogs.message(problem->message(), s_.AppTitle);
     if (problem->kind == ThresholdProblem::Kind::NotNumeric) {

@@ -27,7 +27,7 @@ const WatchStyle& TableWatch::watchStyle() const {
     Thresholds thresholds = s_.StartThreshold;
     if (s_.phase == RunPhase::Idle) {
         // Before the first Start nothing is drawn yet: a table is judged by the Low entries.
-        const ThresholdEntries entries = d_.style.thresholdEntries();
+        const ThresholdEntries& entries = s_.style.thresholds;
         for (int f = 0; f < kFamilyCount; ++f) {
             thresholds[static_cast<std::size_t>(f)] =
                 entries[static_cast<std::size_t>(f)].low.value_or(0);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,15 @@ enum class Pass : std::uint8_t {
 inline constexpr int kPassCount = 10;
 inline constexpr int kEvenPasses = 3;
 
+// One family's threshold as the player set it: its Low and High (nullopt: not a whole number
+// from -32768 to 32767), and whether the threshold is drawn between them.
+struct ThresholdEntry {
+    std::optional<std::int16_t> low;
+    std::optional<std::int16_t> high;
+    bool random = false;
+};
+using ThresholdEntries = std::array<ThresholdEntry, kFamilyCount>;
+
 // The play style the player chose: what the rules read of the panel.
 struct StyleSettings {
     PlayStyle style = PlayStyle::Classic;
@@ -97,6 +107,8 @@ struct StyleSettings {
     int winsPerTable = 0;     // the table-switch advice after this many wins
     int minutesPerTable = 0;  // or after this many minutes at the table
     long long unitWager = 1;  // the minimum wager, in dollars
+    // Where each family's threshold is drawn at Start and after every bet.
+    ThresholdEntries thresholds{};
 
     bool watches(Pass p) const { return watched[static_cast<int>(p)]; }
     int atOnce(Family f) const { return betsAtOnce[static_cast<int>(f)]; }

@@ -9,17 +9,10 @@
 
 #include "model/bets.hpp"
 #include "run/ports.hpp"
+#include "run/state.hpp"
 
 namespace brisvale {
 
-// One family's threshold as the player set it: its Low and High (nullopt: not a whole number
-// from -32768 to 32767), and whether the threshold is drawn between them.
-struct ThresholdEntry {
-    std::optional<std::int16_t> low;
-    std::optional<std::int16_t> high;
-    bool random = false;
-};
-using ThresholdEntries = std::array<ThresholdEntry, kFamilyCount>;
 using Thresholds = std::array<std::int16_t, kFamilyCount>;
 
 // Why the thresholds cannot be drawn: an entry that is no number (the first, Low before High),
