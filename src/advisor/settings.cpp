@@ -146,12 +146,12 @@ StyleSettings StylePanel::panelStyle() const {
     style.unitWager =
         parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
     style.thresholds = thresholdEntries();
+    style.chosen = f.styleButtons[1].value || f.styleButtons[2].value || f.styleButtons[3].value;
     return style;
 }
 
 bool StylePanel::styleChosen() const {
-    return s_.form.styleButtons[1].value || s_.form.styleButtons[2].value ||
-           s_.form.styleButtons[3].value;
+    return s_.style.chosen;
 }
 
 ThresholdEntries StylePanel::thresholdEntries() const {

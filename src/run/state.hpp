@@ -99,6 +99,7 @@ using ThresholdEntries = std::array<ThresholdEntry, kFamilyCount>;
 
 // The play style the player chose: what the rules read of the panel.
 struct StyleSettings {
+    bool chosen = false;  // a play style is chosen at all: without one nothing is played
     PlayStyle style = PlayStyle::Classic;
     std::array<bool, kPassCount> watched{};
     // Multi and Super: how many bets of each family at once (the even-money pairs have none).
