@@ -106,17 +106,13 @@ TEST(Help, AboutShowsTheBuildDateAndTheTermsOrTheLicence) {
 }
 
 TEST(Help, LongDates) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"2026-12-06", "December 6, 2026"},
-        {"2012-05-23", "May 23, 2012"},
-        {"2030-01-31", "January 31, 2030"},
-        {"2026-13-01", "2026-13-01"},
-        {"2026-00-10", "2026-00-10"},
-        {"2026-1-1", "2026-1-1"},
-        {"", ""},
-        {"yesterday", "yesterday"},
-    };
+    const std::pair<std::string, std::string> rows[] = {{"2026-12-06", "December 6, 2026"},
+                                                        {"2012-05-23", "May 23, 2012"},
+                                                        {"2030-01-31", "January 31, 2030"}};
     for (const auto& [iso, text] : rows) EXPECT_EQ(longDate(iso), text) << iso;
+    // What is no date comes back as it is.
+    for (const char* text : {"2026-13-01", "2026-00-10", "2026-1-1", "", "yesterday"})
+        EXPECT_EQ(longDate(text), text);
     EXPECT_EQ(longDate(buildDate()), buildDate());  // already long: comes back as it is
 }
 

@@ -88,8 +88,6 @@ TEST_F(Panel, Settings) {
         "settings:ProgSing=0; settings:ConsDefault=-1",
         "a single-number box without a number keeps the stored value :: BetStyle3=1 Text16=x close "
         "restart => Text16=60",
-        "a balance box without a number keeps the last account figure :: Text18=2500 close restart "
-        "Text18=lots close restart => Text18=2500",
         // Every family's Random box goes into the preset shown, the first family's too.
         "the Random boxes of the Classic preset are kept :: " ALL_RANDOM("0") " close restart => "
         "Check1=0; Check2=0; Check3=0; Check4=0; Check5=0; Check6=0; Check7=0 || " ALL_RANDOM("1")

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Safer play on a virtual clock: the limits the player sets (a tighter one at once, a looser
-// one a day later), the advice to stop at a limit or at a stake above the balance, the
-// question at a Start below the minimum balance, the session's figures through undo, and the
-// reality check.
+// one a day later), the advice to stop at each limit, and the reality check. The console's
+// tests play the loss limit through undo and the stops at the balance.
 
 #include <cstdlib>
 #include <ctime>
@@ -78,17 +77,6 @@ class SafePlay : public AdvisorFixture {
 #define PLAY "style:1 watch:red-black threshold:even=0 start "
 
 TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
-    run("loss per session, and undo lifts the stop",
-        {{"limit:loss-session=3 " PLAY "5", "label=Bet $1 on Black", "- 1/0/0/0 0"},
-         {"3", "label=Bet $2 on Black; balance=999", "- 2/1/0/-1 0"},
-         // The spin that reaches the limit settles, then the advice stops.
-         {"1", "label=Loss limit reached: stop now; back=quit; button=Start; chips=; balance=997",
-          "loss-session 3/3/0/-3 0"},
-         {"undo", "label=Bet $2 on Black; button=Submit; back=bet; chips=0:2", "- 2/1/0/-1 0"},
-         {"redo", "label=Loss limit reached: stop now; balance=997", "loss-session 3/3/0/-3 0"},
-         // A Start under a limit that is still reached gives no bet.
-         {"wait start", "label=Loss limit reached: stop now; button=Start; back=quit; table=3",
-          "loss-session 3/3/0/-3 0"}});
     run("win goal per session",
         {{"limit:win-session=1 " PLAY "5 3", "label=Bet $2 on Black", "- 2/1/0/-1 0"},
          {"2", "label=Win goal reached: stop now; button=Start; balance=1001",
@@ -202,21 +190,6 @@ TEST_F(SafePlay, TheRealityCheckComesAtTheEndOfTheSpinAndHoldsPlay) {
          {"check:stop", "button=Start; label=Configure Play Style and Press Start; picture=1",
           "- 2/1/0/-1 0"}});
     EXPECT_FALSE(a().userAnswerCheck(Advisor::CheckAnswer::Keep).ok);
-}
-
-TEST_F(SafePlay, NoStakeAboveTheBalanceAndALowStartAsksFirst) {
-    run("a low start asks, and No leaves everything",
-        {{"style:1 watch:red-black threshold:even=0 balance:20 start",
-          "button=Start; boxes=Your balance is below the minimum balance of $200 for this wager. "
-          "Start anyway?",
-          "- 0/0/0/0 0"},
-         {"answer:yes start 5 3 1 1", "label=Bet $8 on Black; balance=13", "- 4/7/0/-7 0"},
-         {"1",
-          "label=Balance too low: stop now; back=quit; button=Start; chips=; picture=1; "
-          "balance=5",
-          "- 5/15/0/-15 0"}});
-    EXPECT_EQ(a().userKey("Enter").error, "Press Start to begin a new run.");
-    EXPECT_TRUE(state().stop.balanceTooLow);
 }
 
 // The day's name is looked up again only once the day may have changed: never later than the

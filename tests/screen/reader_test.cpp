@@ -244,15 +244,10 @@ TEST(ShapeBook, TakesAPictureOnlyForANumberItLearned) {
         std::size_t cell;  // in frame20
         std::optional<int> taken;
     };
-    const Case cases[] = {{0, 17},
-                          {1, 17},
-                          {2, 4},
-                          {4, 33},
-                          // Never learned: 0, 21, 28 and 35 (two digits, as 33 is).
-                          {3, std::nullopt},
-                          {5, std::nullopt},
-                          {8, std::nullopt},
-                          {9, std::nullopt}};
+    // Never learned: 0, 21, 28 and 35 (two digits, as 33 is).
+    const Case cases[] = {{0, 17},           {1, 17},           {2, 4},
+                          {4, 33},           {3, std::nullopt}, {5, std::nullopt},
+                          {8, std::nullopt}, {9, std::nullopt}};
     for (const Case& c : cases) {
         EXPECT_EQ(book.match(shapeOf(movedInk, movedInk.groups[c.cell])), c.taken)
             << "cell " << c.cell;

@@ -32,25 +32,16 @@ inline constexpr std::array<const char*, 4> kFamilies[] = {
     {"corner", "Text10", "Text11", "Check5"}, {"trio", "Text12", "Text13", "Check6"},
     {"split", "Text14", "Text15", "Check7"},  {"single", "Text16", "Text17", "Check9"}};
 
+// clang-format off
 // The families a player watches, by the name a script gives them, with their check boxes.
 inline constexpr std::array<std::array<const char*, 2>, 10> kWatched{{{"red-black", "chk7_1"},
-                                                                      {"odd-even", "chk7_2"},
-                                                                      {"high-low", "chk7_3"},
-                                                                      {"dozen", "chk6"},
-                                                                      {"row", "chk1"},
-                                                                      {"line", "chk2"},
-                                                                      {"corner", "chk3"},
-                                                                      {"trio", "chk4"},
-                                                                      {"split", "chk5"},
-                                                                      {"single", "Chk8"}}};
+    {"odd-even", "chk7_2"}, {"high-low", "chk7_3"}, {"dozen", "chk6"}, {"row", "chk1"},
+    {"line", "chk2"}, {"corner", "chk3"}, {"trio", "chk4"}, {"split", "chk5"}, {"single", "Chk8"}}};
 // The how-many lists of Multi play by family.
 inline constexpr std::array<std::array<const char*, 2>, 7> kCounts{{{"dozen", "cboDozen"},
-                                                                    {"row", "cboRow"},
-                                                                    {"line", "cboLine"},
-                                                                    {"corner", "cboCorner"},
-                                                                    {"trio", "cboTrio"},
-                                                                    {"split", "cboSplit"},
-                                                                    {"single", "cboSingle"}}};
+    {"row", "cboRow"}, {"line", "cboLine"}, {"corner", "cboCorner"}, {"trio", "cboTrio"},
+    {"split", "cboSplit"}, {"single", "cboSingle"}}};
+// clang-format on
 inline constexpr std::array<const char*, 3> kStyles{"classic", "multi", "super"};
 
 // The script a word of the game stands for, or nothing when it is none:

@@ -11,26 +11,18 @@ namespace brisvale {
 namespace {
 
 TEST(JsonNumber, WholeAmountsWithoutAFractionOthersShortest) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
-        {1000, "1000"},
-        {-0.0, "0"},
-        {100000, "100000"},  // not 1e+05
-        {-985, "-985"},
-        {1234.56, "1234.56"},
-        {0.5, "0.5"},
-        {-0.027027027027027029, "-0.02702702702702703"},
-        {123456789012, "123456789012"},
-        {9007199254740992.0, "9007199254740992"},  // 2^53, the last whole double kept whole
-        {9.1e15, "9.1e+15"},
-        {std::numeric_limits<double>::quiet_NaN(), "null"},
-        {std::numeric_limits<double>::infinity(), "null"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(jsonNumber(c.value).dump(), c.text) << c.value;
-        EXPECT_EQ(jsonNumber<nlohmann::ordered_json>(c.value).dump(), c.text) << c.value;
+    // 100000 is not 1e+05; 2^53 is the last whole double kept whole.
+    // clang-format off
+    const std::pair<double, const char*> cases[] = {
+        {1000, "1000"}, {-0.0, "0"}, {100000, "100000"}, {-985, "-985"}, {1234.56, "1234.56"},
+        {0.5, "0.5"}, {-0.027027027027027029, "-0.02702702702702703"},
+        {123456789012, "123456789012"}, {9007199254740992.0, "9007199254740992"},
+        {9.1e15, "9.1e+15"}, {std::numeric_limits<double>::quiet_NaN(), "null"},
+        {std::numeric_limits<double>::infinity(), "null"}};
+    // clang-format on
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(jsonNumber(value).dump(), text) << value;
+        EXPECT_EQ(jsonNumber<nlohmann::ordered_json>(value).dump(), text) << value;
     }
 }
 

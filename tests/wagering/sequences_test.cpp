@@ -70,25 +70,18 @@ TEST(Elements, OneReadingEverywhere) {
 // The editor reads what is typed as meant (blanks around elements, lower-case marks), stores it
 // normalised, and names the first entry it cannot take.
 TEST(Elements, TheEditorReadsTypedSequencesAndNamesTheFirstBadEntry) {
+    // clang-format off
     const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"1,2,Q", "1,2,Q", ""},
-        {" 1 , 2,\ts ", "1,2,S", ""},
-        {"1,q", "1,Q", ""},
-        {"007,S,3,Q", "007,S,3,Q", ""},
-        {"", "", "it is empty"},
-        {"1,2,3", "1,2,3", "it has no S or Q"},
-        {"1, ,Q", "1,,Q", "entry 2 is empty"},
-        {"1,2,Q,", "1,2,Q,", "entry 4 is empty"},
-        {"q,1,2", "Q,1,2", "entry 1 \"Q\" is a mark; a sequence starts with a stake"},
-        {"1,0,Q", "1,0,Q", "entry 2 \"0\" stakes nothing"},
-        {"0,Q", "0,Q", "entry 1 \"0\" stakes nothing"},
+        {"1,2,Q", "1,2,Q", ""}, {" 1 , 2,\ts ", "1,2,S", ""}, {"1,q", "1,Q", ""}, {"007,S,3,Q", "007,S,3,Q", ""},
+        {"", "", "it is empty"}, {"1,2,3", "1,2,3", "it has no S or Q"}, {"1, ,Q", "1,,Q", "entry 2 is empty"},
+        {"1,2,Q,", "1,2,Q,", "entry 4 is empty"}, {"q,1,2", "Q,1,2", "entry 1 \"Q\" is a mark; a sequence starts with a stake"},
+        {"1,0,Q", "1,0,Q", "entry 2 \"0\" stakes nothing"}, {"0,Q", "0,Q", "entry 1 \"0\" stakes nothing"},
         {"1,00,x,Q", "1,00,x,Q", "entry 2 \"00\" stakes nothing"},
         {"1,2 3,Q", "1,2 3,Q", "entry 2 \"2 3\" is not a whole number, S or Q"},
         {"1,-2,Q", "1,-2,Q", "entry 2 \"-2\" is not a whole number, S or Q"},
         {"1,x,0", "1,x,0", "entry 2 \"x\" is not a whole number, S or Q"},
-        {"1,2147483648,Q", "1,2147483648,Q",
-         "entry 2 \"2147483648\" is not a whole number, S or Q"},
-    };
+        {"1,2147483648,Q", "1,2147483648,Q", "entry 2 \"2147483648\" is not a whole number, S or Q"}};
+    // clang-format on
     for (const auto& [typed, text, problem] : rows) {
         const TypedSequence read = readTypedSequence(typed);
         EXPECT_EQ(std::pair(read.text, read.problem),
