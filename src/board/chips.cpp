@@ -139,6 +139,7 @@ std::optional<Point> chipSpot(BetId id, bool flipped) {
 int chipImage(BetId id, bool withSingle) {
     static const auto images =
         byBet<int>([](BetId b, bool single) { return imageByWords(label(b), single); });
+    if (id >= kBetCount) return board::kImageOther;
     return images[withSingle ? 1 : 0][id];
 }
 

@@ -49,7 +49,8 @@ std::optional<int> outsideCell(BetId id);
 int familyImage(std::string_view label);
 // The same without the Single check, as the Multi style paints its chips.
 int multiFamilyImage(std::string_view label);
-// The image of bet `id`'s chip: familyImage of its label with singles, else multiFamilyImage.
+// The image of bet `id`'s chip: familyImage of its label with singles, else multiFamilyImage
+// (kImageOther for an id outside the catalogue).
 int chipImage(BetId id, bool withSingle);
 
 // Corner, Trio and Single chips are light enough to need black stake text.

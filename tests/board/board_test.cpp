@@ -92,6 +92,10 @@ TEST(Chips, EveryChipSitsOnItsBet) {
             const Bet& b = bet(id);
             const std::optional<Point> spot = chipSpot(id, flipped);
             ASSERT_TRUE(spot && chipSpot(label(id), flipped) == spot) << label(id);
+            // The picture by id is the picture by the label's words (flipped or not alike).
+            EXPECT_EQ(chipImage(id, !flipped),
+                      flipped ? multiFamilyImage(label(id)) : familyImage(label(id)))
+                << label(id);
             EXPECT_TRUE(seen.insert({spot->left, spot->top}).second) << label(id);
             const int x = spot->left + board::kChipWidth / 2,
                       y = spot->top + board::kChipHeight / 2;
@@ -118,6 +122,9 @@ TEST(Chips, EveryChipSitsOnItsBet) {
     for (const char* text : {"", "Red,", "red", " Red", "Single 1", "Single 00", "Split 01/04"}) {
         EXPECT_FALSE(chipSpot(text, false) || chipSpot(text, true)) << text;
     }
+    const auto none = static_cast<BetId>(kBetCount);
+    EXPECT_FALSE(chipSpot(none, false) || chipSpot(none, true));
+    EXPECT_EQ(chipImage(none, true), board::kImageOther);
     EXPECT_FALSE(chipSpot(BetId{150}, false) || chipSpot(BetId{255}, true));
 }
 
