@@ -200,6 +200,17 @@ std::span<const BetId> winnersOrder() {
     return kWinnersOrder;
 }
 
+const std::array<BetSet, 37>& betsCovering() {
+    static const std::array<BetSet, 37> sets = [] {
+        std::array<BetSet, 37> out{};
+        for (int id = 0; id < kBetCount; ++id) {
+            for (std::uint8_t n : numbersOf(static_cast<BetId>(id))) out[n].set(id);
+        }
+        return out;
+    }();
+    return sets;
+}
+
 std::span<const BetId> zeroCountsOrder() {
     return kWinnersOrder;
 }

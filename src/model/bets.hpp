@@ -82,8 +82,10 @@ std::span<const BetId> naturalSplitOrder();  // column splits by column, then ro
 // Trigger order inside a family. Even: Red, Black, 01 to 18, 19 to 36, Even, Odd.
 // Split: natural order (Classic); multi-bet play scans multiSplitOrder().
 std::span<const BetId> triggerOrder(Family family);
-std::span<const BetId> winnersOrder();     // trios; Red, Black, 01 to 18, 19 to 36, Even, Odd; ...
-std::span<const BetId> zeroCountsOrder();  // the same order as the winners text
+std::span<const BetId> winnersOrder();  // trios; Red, Black, 01 to 18, 19 to 36, Even, Odd; ...
+std::span<const BetId> zeroCountsOrder();
+// For each number 0..36, the bets that cover it.
+const std::array<BetSet, 37>& betsCovering();  // the same order as the winners text
 
 // Lookups by label text.
 std::optional<BetId> findLabel(std::string_view label);

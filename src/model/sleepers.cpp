@@ -59,16 +59,9 @@ void SleeperTables::AdvanceDozenCounts(int spin) {
 
 void SleeperTables::ZeroCountsMod(const BetSet& bets, int spin) {
     if (spin < 1 || spin > 36) return;
-    // The bets that cover each number. Clearing counters is the same in any order, so only
-    // the bets both open and hit are visited.
-    static const auto covering = [] {
-        std::array<BetSet, kNumberCount> table{};
-        for (BetId id : zeroCountsOrder()) {
-            for (int n = 1; n < kNumberCount; ++n) table[n].set(id, bet(id).covers(n));
-        }
-        return table;
-    }();
-    const BetSet hit = bets & covering[spin];
+    // Clearing counters is the same in any order, so only the bets both open and hit are
+    // visited.
+    const BetSet hit = bets & betsCovering()[spin];
     if (hit.none()) return;
     for (int id = 0; id < kBetCount; ++id) {
         if (hit.test(id)) clearBet(static_cast<BetId>(id));

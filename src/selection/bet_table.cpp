@@ -7,20 +7,6 @@
 namespace brisvale {
 namespace {
 
-// For each number, the bets that cover it.
-const std::array<BetSet, 37>& coverSets() {
-    static const std::array<BetSet, 37> sets = [] {
-        std::array<BetSet, 37> out{};
-        for (int id = 0; id < kBetCount; ++id) {
-            for (int i = 0; i < bet(static_cast<BetId>(id)).count; ++i) {
-                out[bet(static_cast<BetId>(id)).list[i]].set(id);
-            }
-        }
-        return out;
-    }();
-    return sets;
-}
-
 // Classic settlement goes by the words of the open bet: the even-money bets and the dozens by
 // their own label, the other families by their family word; singles have none.
 int classicPayout(BetId id) {
@@ -77,7 +63,7 @@ long long BetWinAmount(const PlayState& s, std::string_view label) {
 bool CheckValidLose(PlayState& s, int spin) {
     s.WinningBets.clear();
     if (spin < 1 || spin > 36) return true;
-    const BetSet hit = s.CurrentBet.members() & coverSets()[spin];
+    const BetSet hit = s.CurrentBet.members() & betsCovering()[spin];
     if (hit.none()) return true;
     for (BetId id : winnersOrder()) {
         if (hit.test(id)) s.WinningBets.push_back(id);
