@@ -75,6 +75,12 @@ struct CasinoRecord {
     int key = 0;        // the key it is written under
 };
 
+// A casino of the history file: its name and the key of its line.
+struct CasinoEntry {
+    std::string name;
+    int key = 0;
+};
+
 // A menu item as the user sees it.
 struct MenuItemView {
     std::string caption;

@@ -11,14 +11,18 @@ class CasinoBook : public Part {
     using Part::Part;
 
     // Casinos.
-    void fillCasinoList();
-    int selectedKey() const;  // the history key of the selected casino
-    void casinoChosen();
+    void fillCasinoList();  // reads the casinos of the history file; none is chosen
+    // The casino whose spins the run records, if one is chosen.
+    const CasinoEntry* chosenCasino() const;
+    std::optional<std::size_t> findCasino(std::string_view name) const;
+    // casinoChosen: the player chose no casino, a new one (asked for its name), or casino k.
+    void chooseNoCasino();
+    void chooseNewCasino();
+    void chooseCasino(std::size_t k);
     void endRecording();
-    void newCasino();
-    void loadCasino(int position);
-    std::optional<CasinoRecord> readCasino(int position) const;
+    std::optional<CasinoRecord> readCasino(std::size_t k) const;
     void useCasino(const CasinoRecord& record);
+    void addChosen(const CasinoRecord& record);
     void RecordCasinoSpin();
     bool SaveCasinoHistory(
         std::string_view kept = "The spin was kept and will be written with the next one.");

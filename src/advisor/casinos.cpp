@@ -48,33 +48,33 @@ std::string casinoNameProblem(std::string_view name) {
 }
 
 void CasinoBook::fillCasinoList() {
-    ListBox& list = s_.form.casinoList;
-    list.items = {"Select Casino", "New..."};
-    d_.casinoKeys_.clear();
+    d_.casinos_.clear();
+    d_.chosen_.reset();
     // A damaged (even empty) line keeps its place, so every entry stays on its own key.
     const auto casinos = d_.files_ ? readCasinos(d_.historyFile_, &log_) : std::nullopt;
     for (const CasinoLine& casino : casinos ? *casinos : std::vector<CasinoLine>{}) {
-        list.items.push_back(casino.value.substr(0, casino.value.find(',')));
-        d_.casinoKeys_.push_back(casino.key);
+        d_.casinos_.push_back({casino.value.substr(0, casino.value.find(',')), casino.key});
     }
-    list.index = 0;
+    d_.view.showCasinos();
 }
 
-int CasinoBook::selectedKey() const {
-    return d_.casinoKeys_.at(static_cast<std::size_t>(s_.form.casinoList.index - 2));
+const CasinoEntry* CasinoBook::chosenCasino() const {
+    return d_.chosen_ ? &d_.casinos_.at(*d_.chosen_) : nullptr;
 }
 
-// casinoChosen
-void CasinoBook::casinoChosen() {
+// The first casino of that name, as the list shows them.
+std::optional<std::size_t> CasinoBook::findCasino(std::string_view name) const {
+    for (std::size_t k = 0; k < d_.casinos_.size(); ++k) {
+        if (d_.casinos_[k].name == name) return k;
+    }
+    return std::nullopt;
+}
+
+void CasinoBook::chooseNoCasino() {
     flushCasinoHistory();
-    const int position = s_.form.casinoList.index;
-    if (position == 1) {
-        newCasino();
-    } else if (position > 1) {
-        loadCasino(position);
-    } else {
-        endRecording();
-    }
+    d_.chosen_.reset();
+    d_.view.showChosenCasino();
+    endRecording();
 }
 
 // No casino is recorded any more: the caption stops naming it and a replay has nothing to play.
@@ -86,15 +86,16 @@ void CasinoBook::endRecording() {
     d_.unwrittenSpins_ = 0;
 }
 
-void CasinoBook::newCasino() {
-    ListBox& list = s_.form.casinoList;
+void CasinoBook::chooseNewCasino() {
+    flushCasinoHistory();
     // Without files there is no history to record into.
     const auto answer = d_.files_
                             ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "")
                             : std::nullopt;
     // Without a new casino the list shows "Select Casino", and nothing is recorded.
     const auto none = [&] {
-        list.index = 0;
+        d_.chosen_.reset();
+        d_.view.showChosenCasino();
         endRecording();
     };
     if (!answer || answer->empty()) return none();
@@ -111,26 +112,35 @@ void CasinoBook::newCasino() {
             s_.AppTitle);
         return none();
     }
-    list.items.push_back(name);
-    d_.casinoKeys_.push_back(*key);
-    list.index = static_cast<int>(list.items.size()) - 1;
-    s_.form.historyBox.clear();
     CasinoRecord record{name, {}, {}, *key};
     record.line.append(name.data(), name.size());
     record.line.push_back(',');
+    addChosen(record);
+}
+
+// A casino just written to the file: it joins the list, chosen, and its spins are recorded.
+void CasinoBook::addChosen(const CasinoRecord& record) {
+    d_.casinos_.push_back({record.name, record.key});
+    d_.chosen_ = d_.casinos_.size() - 1;
+    d_.view.showCasinos();
+    s_.form.historyBox.clear();
     useCasino(record);
 }
 
-void CasinoBook::loadCasino(int position) {
+void CasinoBook::chooseCasino(std::size_t k) {
+    flushCasinoHistory();
+    const std::string name = d_.casinos_.at(k).name;
+    d_.chosen_ = k;
+    d_.view.showChosenCasino();
     s_.form.historyBox.clear();
-    s_.CasinoName = "- " + s_.form.casinoList.items[position];
-    d_.watch.unwatchChosen(s_.form.casinoList.items[position]);
-    useCasino(readCasino(position).value_or(CasinoRecord{}));
+    s_.CasinoName = "- " + name;
+    d_.watch.unwatchChosen(name);
+    useCasino(readCasino(k).value_or(CasinoRecord{}));
 }
 
-std::optional<CasinoRecord> CasinoBook::readCasino(int position) const {
-    const std::string item = s_.form.casinoList.items[position];
-    const int key = d_.casinoKeys_.at(static_cast<std::size_t>(position - 2));
+std::optional<CasinoRecord> CasinoBook::readCasino(std::size_t k) const {
+    const std::string item = d_.casinos_.at(k).name;
+    const int key = d_.casinos_.at(k).key;
     const auto value = casinoValue(key, d_.historyFile_, &log_);
     // Unreadable: nothing is recorded, so the line that could not be read is never overwritten.
     if (!value) return std::nullopt;
@@ -176,7 +186,7 @@ void CasinoBook::useCasino(const CasinoRecord& record) {
 
 void CasinoBook::RecordCasinoSpin() {
     // A replay feeds recorded spins; recording them again would double the history.
-    if (s_.form.casinoList.index < 2 || s_.ReplayMode || d_.historyLine_.empty()) return;
+    if (!d_.chosen_ || s_.ReplayMode || d_.historyLine_.empty()) return;
     d_.history_.push_back(s_.SpinNumber);
     const std::string field = std::to_string(s_.SpinNumber) + ",";
     d_.historyLine_.append(field.data(), field.size());
@@ -215,14 +225,13 @@ void CasinoBook::flushCasinoHistory() {
 
 // deleteSelectedCasino
 void CasinoBook::deleteSelectedCasino() {
-    const int position = s_.form.casinoList.index;
-    if (position <= 1) return;
+    const CasinoEntry* chosen = chosenCasino();
+    if (!chosen) return;
     // A casino's spins cannot be had back once deleted, so the user confirms first.
-    const std::string question = "Delete casino " + s_.form.casinoList.items[position] +
-                                 " and its " + std::to_string(d_.history_.size()) +
-                                 " recorded spins?";
+    const std::string question = "Delete casino " + chosen->name + " and its " +
+                                 std::to_string(d_.history_.size()) + " recorded spins?";
     if (!ports_.dialogs.askYesNo(question, s_.AppTitle)) return;
-    if (!deleteCasino(d_.historyFile_, selectedKey(), &log_)) {
+    if (!deleteCasino(d_.historyFile_, chosen->key, &log_)) {
         ports_.dialogs.message(
             "The casino could not be deleted from " + d_.historyFile_.filename().string() + ".",
             s_.AppTitle);
@@ -231,7 +240,6 @@ void CasinoBook::deleteSelectedCasino() {
     fillCasinoList();
     d_.watch.rekeyWatched();
     s_.form.historyBox.clear();
-    s_.form.casinoList.index = 0;
     endRecording();
     d_.journal.endUndoHistory();
 }
@@ -243,7 +251,7 @@ ActionResult Advisor::userImportSpins() {
     // A replay walks the recorded spins while it plays them.
     if (d_.replay_) return ActionResult::refused("spins cannot be imported while the replay runs");
     std::string newName;
-    if (s_.form.casinoList.index < 2) {
+    if (!d_.casinos.chosenCasino()) {
         const auto answer = ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "");
         if (!answer || answer->empty()) return {};
         if (const std::string problem = nameProblem(*answer); !problem.empty()) {
@@ -266,7 +274,7 @@ ActionResult Advisor::userImportSpins() {
     d_.journal.endUndoHistory();
     d_.runFile.markRunDirty();
     ports_.dialogs.message(std::to_string(read.spins.size()) + " spins imported into " +
-                               s_.form.casinoList.items[s_.form.casinoList.index] + ".",
+                               d_.casinos.chosenCasino()->name + ".",
                            s_.AppTitle);
     return {};
 }
@@ -274,7 +282,7 @@ ActionResult Advisor::userImportSpins() {
 // One write of the casino's line with the new spins after its own; the state follows only when
 // the file took them.
 bool CasinoBook::appendSpins(const std::vector<int>& spins) {
-    const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
+    const std::string name = chosenCasino()->name;
     if (d_.historyLine_.empty()) {
         ports_.dialogs.message(
             "The history of " + name + " could not be read, so nothing was imported.", s_.AppTitle);
@@ -306,28 +314,24 @@ bool CasinoBook::appendSpins(const std::vector<int>& spins) {
 
 // The new casino is written with its spins at once, so a failed import leaves no empty casino.
 bool CasinoBook::importIntoNewCasino(const std::vector<int>& spins, const std::string& name) {
-    ListBox& list = s_.form.casinoList;
     std::string line = name + ",";
     line.reserve(line.size() + spins.size() * 3);
     for (int n : spins) line.append(std::to_string(n)).push_back(',');
     const std::optional<int> key = addCasino(d_.historyFile_, line, &log_);
     if (!d_.tellWrite(key.has_value(), d_.historyFile_, "Nothing was imported.", true))
         return false;
-    list.items.push_back(name);
-    d_.casinoKeys_.push_back(*key);
-    list.index = static_cast<int>(list.items.size()) - 1;
-    s_.form.historyBox.clear();
     CasinoRecord record{name, SpinHistory(spins), {}, *key};
     record.line.append(line.data(), line.size());
-    useCasino(record);
+    addChosen(record);
     d_.view.writeTimerCaption();
     return true;
 }
 
 ActionResult Advisor::userExportSpins() {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
-    if (s_.form.casinoList.index < 2) return ActionResult::refused("no casino is selected");
-    const std::string& name = s_.form.casinoList.items[s_.form.casinoList.index];
+    const CasinoEntry* chosen = d_.casinos.chosenCasino();
+    if (!chosen) return ActionResult::refused("no casino is selected");
+    const std::string name = chosen->name;
     std::string suggested = name + ".txt";
     for (char& c : suggested) {
         if (c == '/' || c == '\\') c = '-';

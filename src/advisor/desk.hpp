@@ -52,11 +52,12 @@ struct Desk {
     std::filesystem::path wageringFile_;
     std::filesystem::path historyFile_;
     std::filesystem::path runFile_;
-    SpinHistory history_;              // the selected casino's recorded spins, oldest first
-    Series<char> historyLine_;         // its line in the history file, kept ready for the next spin
-    std::vector<int> casinoKeys_;      // the history key of each casino of the list, in list order
-    int historyKey_ = 0;               // the key historyLine_ is written under
-    HistoryAppender historyAppender_;  // new spins go to the end of the casino's line
+    SpinHistory history_;       // the selected casino's recorded spins, oldest first
+    Series<char> historyLine_;  // its line in the history file, kept ready for the next spin
+    std::vector<CasinoEntry> casinos_;   // the casinos of the history file, in its order
+    std::optional<std::size_t> chosen_;  // the casino the run records into, if any
+    int historyKey_ = 0;                 // the key historyLine_ is written under
+    HistoryAppender historyAppender_;    // new spins go to the end of the casino's line
     int unwrittenSpins_ = 0;  // spins in historyLine_ that a failed write left out of the file
     WriteNotice writeNotice_;
     bool exitRequested_ = false;

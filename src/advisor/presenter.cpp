@@ -225,6 +225,18 @@ void Presenter::refreshTotalRisk() {
     s_.form.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
 }
 
+void Presenter::showCasinos() {
+    std::vector<std::string> items{"Select Casino", "New..."};
+    items.reserve(d_.casinos_.size() + 2);
+    for (const CasinoEntry& casino : d_.casinos_) items.push_back(casino.name);
+    s_.form.casinoList.items = std::move(items);
+    showChosenCasino();
+}
+
+void Presenter::showChosenCasino() {
+    s_.form.casinoList.index = d_.chosen_ ? static_cast<int>(*d_.chosen_) + 2 : 0;
+}
+
 void RunCycle::selectSpin(int number) {
     s_.SpinPending = true;
     s_.SpinNumber = number;

@@ -61,6 +61,9 @@ class Presenter : public Part {
     void showAdvanced();
     // The wagering dialog's chips list follows its auto-increase box.
     void showAutoIncrease();
+    // The casino list: the casinos of the book after its two entries, and the one chosen.
+    void showCasinos();
+    void showChosenCasino();
     void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
 };
 

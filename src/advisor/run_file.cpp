@@ -88,8 +88,8 @@ struct SavedRun {
     RandomState random;
     std::string engine;  // the generator's own state, when the file holds it
     std::int64_t savedAt = 0;
-    std::int64_t away = 0;  // the time it stood closed before
-    int casino = 0;         // its position in the casino list
+    std::int64_t away = 0;              // the time it stood closed before
+    std::optional<std::size_t> casino;  // its casino in the book
     CasinoRecord record;
     Json undo;      // its undo history, when it was closed with one
     Json watching;  // the tables watched beside it
@@ -116,13 +116,13 @@ void RunFileKeeper::flush() {
 }
 
 bool RunFileKeeper::writeRunFile(bool closing) {
-    const int casino = s_.form.casinoList.index;
+    const CasinoEntry* casino = d_.casinos.chosenCasino();
     const RandomState random = ports_.random.state();
     Json run = {
         {"version", kRunFileVersion},
         {"savedAt", ports_.clock.nowMs()},
         {"away", d_.awayMs_},
-        {"casino", textJson(casino >= 2 ? s_.form.casinoList.items[casino] : std::string())},
+        {"casino", textJson(casino ? casino->name : std::string())},
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
@@ -148,7 +148,7 @@ void RunFileKeeper::offerResume() {
     const WholeFile file = readWholeFile(d_.runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, {}, 0, 0, 0, {}, nullptr, nullptr};
+    SavedRun run{s_, settings_, {}, {}, 0, 0, std::nullopt, {}, nullptr, nullptr};
     std::string problem;
     try {
         if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
@@ -164,20 +164,15 @@ void RunFileKeeper::offerResume() {
         run.savedAt = wholeMember(doc, "savedAt", 0, 1LL << 53);
         const std::string casino = textMember(doc, "casino");
         if (!casino.empty()) {
-            const ItemList& items = s_.form.casinoList.items;
-            for (std::size_t i = 2; i < items.size() && !run.casino; ++i) {
-                if (items[i] == casino) run.casino = static_cast<int>(i);
-            }
+            // The casino is found by its name: others may have come or gone since.
+            run.casino = d_.casinos.findCasino(casino);
             if (!run.casino) throw BadStateJson("its casino " + casino + " no longer exists");
-            auto record = d_.casinos.readCasino(run.casino);
+            auto record = d_.casinos.readCasino(*run.casino);
             if (!record || record->line.empty()) {
                 throw BadStateJson("the history of its casino " + casino + " cannot be read");
             }
             run.record = std::move(*record);
         }
-        // The casino is found by its name: others may have come or gone since.
-        member(member(member(doc, "state"), "window"), "casinoList");
-        doc["state"]["window"]["casinoList"]["index"] = run.casino;
         fromJson(member(doc, "state"), run.state);
         if (!run.state.playing() || run.state.ReplayMode) {
             throw BadStateJson("it holds no open run");
@@ -240,6 +235,8 @@ void RunFileKeeper::offerResume() {
     }
     s_ = std::move(run.state);
     settings_ = run.settings;
+    d_.chosen_ = run.casino;
+    d_.view.showCasinos();
     if (run.engine.empty() || !ports_.random.restoreEngine(run.random, run.engine)) {
         ports_.random.restore(run.random);
     }
@@ -259,7 +256,7 @@ void RunFileKeeper::offerResume() {
     s_.RunStart += away;
     d_.awayMs_ = run.away + away;
     d_.undo_.clear();
-    if (d_.recordUndo_ && !run.undo.is_null() && d_.journal.resumeUndo(run.undo, run.casino)) {
+    if (d_.recordUndo_ && !run.undo.is_null() && d_.journal.resumeUndo(run.undo)) {
         d_.undo_.shiftTime(away);
     }
     d_.watch.resumeWatching(run.watching);
@@ -305,7 +302,7 @@ Json UndoJournal::undoJson() const {
             {"present", d_.historyLine_.size()}};
 }
 
-bool UndoJournal::resumeUndo(const Json& undo, int casino) {
+bool UndoJournal::resumeUndo(const Json& undo) {
     try {
         const std::string line = textMember(undo, "line");
         std::vector<int> spins;
@@ -324,10 +321,8 @@ bool UndoJournal::resumeUndo(const Json& undo, int casino) {
         UndoHistory loaded;
         loaded.fromJson(member(undo, "history"), [&](const Json& j) {
             Checkpoint c{s_, settings_, {}, {}, {}, std::nullopt};
-            Json state = member(j, "state");
-            member(member(state, "window"), "casinoList");
-            state["window"]["casinoList"]["index"] = casino;
-            fromJson(state, c.state);
+            // The casino list it holds is left as it was: undoing shows the book's.
+            fromJson(member(j, "state"), c.state);
             c.settings = settingsOf(member(j, "settings"));
             const Json& random = member(j, "random");
             c.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};

@@ -206,6 +206,8 @@ ActionResult Advisor::userRedo() {
 ActionResult UndoJournal::travel(const UndoHistory::Route& route) {
     const std::size_t lineBefore = d_.historyLine_.size();
     if (route.from) restore(*route.from);
+    // The casinos are the book's, which no press changes: the list shows them as they are.
+    d_.view.showCasinos();
     d_.style.syncStyle();
     d_.replaying_ = true;
     d_.dialogs_.quiet = true;
@@ -274,8 +276,7 @@ MenusView Advisor::menus() const {
                  reachable && view.redoSteps > 0};
     d_.watch.addTableSteps(view, !d_.replay_ && !d_.wagering.wageringOpen());
     menus.importSpins = {"Import Spins...", !d_.replay_ && !d_.wagering.wageringOpen()};
-    menus.exportSpins = {"Export Spins...",
-                         s_.form.casinoList.index >= 2 && !d_.wagering.wageringOpen()};
+    menus.exportSpins = {"Export Spins...", d_.chosen_.has_value() && !d_.wagering.wageringOpen()};
     return menus;
 }
 

@@ -24,7 +24,7 @@ class UndoJournal : public Part {
     bool recording() const;
     Json undoJson() const;
     // The undo history of a resumed run; false when the file's cannot be used.
-    bool resumeUndo(const Json& undo, int casino);
+    bool resumeUndo(const Json& undo);
 };
 
 }  // namespace brisvale

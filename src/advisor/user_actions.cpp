@@ -115,7 +115,13 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
             if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
             if (c.role == ControlRole::UnitWager) d_.style.unitWagerChosen();
             if (c.role == ControlRole::SpinLimit) d_.style.spinIntervalChosen();
-            if (c.role == ControlRole::Casino) d_.casinos.casinoChosen();
+            if (c.role == ControlRole::Casino) {
+                // The list's two first entries are no casinos.
+                const int position = listOf(f, c)->index;
+                if (position == 0) d_.casinos.chooseNoCasino();
+                if (position == 1) d_.casinos.chooseNewCasino();
+                if (position >= 2) d_.casinos.chooseCasino(static_cast<std::size_t>(position - 2));
+            }
             if (c.role == ControlRole::HowMany) d_.style.howManyChosen(c.index);
             return {};
         }

@@ -50,9 +50,8 @@ ActionResult Advisor::userWatch(std::string_view name) {
     }
     if (d_.watched_.find(name))
         return ActionResult::refused(std::string(name) + " is watched already.");
-    const ItemList& items = s_.form.casinoList.items;
-    const int chosen = s_.form.casinoList.index;
-    if (chosen >= 2 && items[static_cast<std::size_t>(chosen)] == name) {
+    const CasinoEntry* chosen = d_.casinos.chosenCasino();
+    if (chosen && chosen->name == name) {
         return ActionResult::refused(std::string(name) + " is the table the run plays at.");
     }
     if (d_.watched_.size() >= kMostWatched) {
@@ -60,12 +59,8 @@ ActionResult Advisor::userWatch(std::string_view name) {
                                      " tables can be watched.");
     }
     CasinoRecord record;
-    int position = 0;
-    for (std::size_t i = 2; i < items.size() && !position; ++i) {
-        if (items[i] == name) position = static_cast<int>(i);
-    }
-    if (position) {
-        const auto read = d_.casinos.readCasino(position);
+    if (const auto k = d_.casinos.findCasino(name)) {
+        const auto read = d_.casinos.readCasino(*k);
         if (!read || read->line.empty()) {
             return ActionResult::refused("The history of " + std::string(name) +
                                          " cannot be read.");
@@ -81,8 +76,8 @@ ActionResult Advisor::userWatch(std::string_view name) {
                                              d_.historyFile_.filename().string() + ".");
             }
             record.key = *key;
-            s_.form.casinoList.items.push_back(record.name);
-            d_.casinoKeys_.push_back(*key);
+            d_.casinos_.push_back({record.name, *key});
+            d_.view.showCasinos();
         }
         record.line.append(line.data(), line.size());
     }
@@ -259,16 +254,11 @@ ActionResult Advisor::userPlayHere(std::string_view name) {
                                      std::string(name) + ".");
     }
     const WatchedTable table = d_.watched_[*i];
-    ItemList& items = s_.form.casinoList.items;
-    int position = 0;
-    for (std::size_t k = 2; k < items.size() && !position; ++k) {
-        if (items[k] == name) position = static_cast<int>(k);
-    }
-    if (!position) return ActionResult::refused(std::string(name) + " is no casino of the list.");
+    const auto k = d_.casinos.findCasino(name);
+    if (!k) return ActionResult::refused(std::string(name) + " is no casino of the list.");
     if (s_.playing()) d_.run.adviseSwitchTable();
-    const int before = s_.form.casinoList.index;
-    s_.form.casinoList.index = position;
-    d_.casinos.casinoChosen();  // no longer watched: its spins are the run's now
+    const std::optional<std::size_t> before = d_.chosen_;
+    d_.casinos.chooseCasino(*k);  // no longer watched: its spins are the run's now
     d_.journal.endUndoHistory();
     // The table is left now: the spin wait of the last one does not hold the Start back.
     s_.acceptsPress = true;
@@ -277,8 +267,11 @@ ActionResult Advisor::userPlayHere(std::string_view name) {
     d_.run.pressPlay();
     if (!s_.playing()) {
         // The Start told why it could not start; the table goes on being watched.
-        s_.form.casinoList.index = before == 1 ? 0 : before;
-        d_.casinos.casinoChosen();
+        if (before) {
+            d_.casinos.chooseCasino(*before);
+        } else {
+            d_.casinos.chooseNoCasino();
+        }
         d_.watched_.add(table.name, table.key, table.line, {});
         d_.watched_.put(d_.watched_.size() - 1, table);
         return ActionResult::refused("the run could not start at " + std::string(name));
@@ -302,13 +295,9 @@ void TableWatch::unwatchChosen(std::string_view name) {
 }
 
 void TableWatch::rekeyWatched() {
-    const ItemList& items = s_.form.casinoList.items;
     for (int t = 0; t < d_.watched_.size(); ++t) {
-        for (std::size_t k = 2; k < items.size(); ++k) {
-            if (items[k] == d_.watched_[t].name) {
-                d_.watched_.setKey(t, d_.casinoKeys_.at(k - 2));
-                break;
-            }
+        if (const auto k = d_.casinos.findCasino(d_.watched_[t].name)) {
+            d_.watched_.setKey(t, d_.casinos_[*k].key);
         }
     }
 }

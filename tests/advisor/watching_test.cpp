@@ -247,6 +247,17 @@ TEST_F(Watching, ATableIsKeptWithTheRun) {
 }
 
 // The target stays on its own table when another one stops being watched.
+// A table watched during a run is a casino of the book, which no undo takes back: a casino
+// created after it records into its own line, and is found again by its own name.
+TEST_F(Watching, UndoLeavesTheCasinosAsTheFileHasThem) {
+    act("answer:Alpha Casino=New... Text18=1000 chk6=1 dozen:30 Button1 5 17");
+    watch("Beta");
+    ASSERT_TRUE(a().userUndo().ok);
+    expect("casinos=Select Casino,New...,Alpha,Beta; Casino=Alpha");
+    act("answer:Gamma Casino=New... 7 Casino=Alpha Casino=Gamma");
+    expect("history=     7/; historyfile=index: 1/name2: Beta,/name1: Alpha,5,/name3: Gamma,7,/");
+}
+
 TEST_F(Watching, TheTargetFollowsItsTableWhenAnotherIsUnwatched) {
     for (const char* name : {"A", "B", "C"}) watch(name);
     ASSERT_TRUE(a().userTarget("B").ok);
