@@ -57,12 +57,7 @@ bool RunCycle::ValidateStart() {
         s_.form.balanceBox.text = formatNumber(s_.Balance);
         d_.balanceStale_ = false;
     }
-    const Form& f = s_.form;
-    // A grey Even Bets box (some of its pairs ticked) is a play style too.
-    bool watched =
-        f.familyBoxes[7].value == 1 || f.familyBoxes[7].value == 2 || f.singleBox.value == 1;
-    for (int i = 1; i <= 6; ++i) watched = watched || f.familyBoxes[i].value == 1;
-    if (!watched) {
+    if (!s_.style.anyWatched) {
         ports_.dialogs.message("Play Style is not properly set up", s_.AppTitle);
         return false;
     }

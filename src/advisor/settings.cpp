@@ -147,6 +147,10 @@ StyleSettings StylePanel::panelStyle() const {
         parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
     style.thresholds = thresholdEntries();
     style.chosen = f.styleButtons[1].value || f.styleButtons[2].value || f.styleButtons[3].value;
+    // A grey Even Bets box (some of its pairs ticked) is a play style too.
+    style.anyWatched =
+        f.familyBoxes[7].value == 1 || f.familyBoxes[7].value == 2 || f.singleBox.value == 1;
+    for (int i = 1; i <= 6; ++i) style.anyWatched = style.anyWatched || f.familyBoxes[i].value == 1;
     return style;
 }
 

@@ -100,6 +100,8 @@ using ThresholdEntries = std::array<ThresholdEntry, kFamilyCount>;
 // The play style the player chose: what the rules read of the panel.
 struct StyleSettings {
     bool chosen = false;  // a play style is chosen at all: without one nothing is played
+    // Some family is watched, or the Even Bets box is ticked or grey: without one nothing is.
+    bool anyWatched = false;
     PlayStyle style = PlayStyle::Classic;
     std::array<bool, kPassCount> watched{};
     // Multi and Super: how many bets of each family at once (the even-money pairs have none).
