@@ -170,6 +170,20 @@ void Advisor::userTick() {
         dirty || s_.acceptsPress != ready || d_.runFile.runOpen() != open || s_.BetOpen != bet;
 }
 
+bool Advisor::passSpinWait() {
+    // With no undo history to tape and no run file to keep, a tick is the timer's step alone.
+    const bool plain = !d_.journal.recording() && !d_.keepRunFile_;
+    do {
+        if (plain) {
+            d_.run.tick();
+        } else {
+            userTick();
+        }
+        if (!s_.playing()) return false;
+    } while (!s_.acceptsPress);
+    return true;
+}
+
 // --- Undo and redo ---
 
 Checkpoint UndoJournal::checkpoint() const {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/sleepers.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <optional>
 
@@ -32,28 +36,36 @@ std::optional<int> spinOf(std::string_view text) {
 }  // namespace
 
 void SleeperTables::clearAll() {
-    for (Counters& t : tables_) t.fill(0);
+    counters_.fill(0);
 }
 
 void SleeperTables::AdvanceCounters(int spin) {
     if (!isNumber(spin)) return;
-    for (Counters& t : tables_) {
-        // Every other number counts the spin (none after a zero); the spin's own starts again.
-        if (spin != 0) {
-            for (std::int16_t& v : t) v = bumped(v);
+    // Every other number counts the spin (none after a zero); the spin's own starts again. The
+    // padding counts along, and nothing reads it.
+    if (spin != 0) {
+#if defined(__SSE2__)
+        // Eight counters at once, adding with saturation: what bumped() does to each.
+        static_assert(kCounterMax == 32767 && kTableCount * kStride % 8 == 0);
+        for (std::size_t i = 0; i < counters_.size(); i += 8) {
+            auto* eight = reinterpret_cast<__m128i*>(counters_.data() + i);
+            _mm_storeu_si128(eight, _mm_adds_epi16(_mm_loadu_si128(eight), _mm_set1_epi16(1)));
         }
-        t[spin] = 0;
+#else
+        for (std::int16_t& v : counters_) v = bumped(v);
+#endif
     }
+    ResetNumberCounters(spin);
 }
 
 void SleeperTables::ResetNumberCounters(int n) {
     if (!isNumber(n)) return;
-    for (Counters& t : tables_) t[n] = 0;
+    for (int t = 0; t < kTableCount; ++t) counters_[static_cast<std::size_t>(t * kStride + n)] = 0;
 }
 
 void SleeperTables::AdvanceDozenCounts(int spin) {
     if (!isNumber(spin)) return;
-    Counters& t = tables_[static_cast<int>(Table::Dozen)];
+    std::int16_t* t = table(Table::Dozen);
     for (int i = 0; i < kNumberCount; ++i) t[i] = (i == spin) ? std::int16_t{0} : bumped(t[i]);
 }
 
@@ -79,7 +91,7 @@ void SleeperTables::ZeroCountsMod(std::string_view labels, std::string_view spin
 }
 
 void SleeperTables::clearBet(BetId id) {
-    Counters& t = tables_[static_cast<int>(tableOf(id))];
+    std::int16_t* t = table(tableOf(id));
     for (std::uint8_t n : numbersOf(id)) t[n] = 0;
 }
 
@@ -88,7 +100,7 @@ Table SleeperTables::triggerTable(BetId id, bool multiBetPlay) {
 }
 
 std::int16_t SleeperTables::slept(BetId id, bool multiBetPlay) const {
-    const Counters& t = tables_[static_cast<int>(triggerTable(id, multiBetPlay))];
+    const std::int16_t* t = table(triggerTable(id, multiBetPlay));
     std::int16_t least = kCounterMax;
     for (std::uint8_t n : numbersOf(id)) least = std::min(least, t[n]);
     return least;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "model/bets.hpp"
@@ -29,10 +30,12 @@ inline constexpr std::int16_t kCounterMax = 32767;
 class SleeperTables {
   public:
     using Counters = std::array<std::int16_t, 37>;
+    // One table's counters, by number, where they are kept.
+    using CountersView = std::span<const std::int16_t, 37>;
 
-    const Counters& operator[](Table t) const { return tables_[static_cast<int>(t)]; }
-    std::int16_t at(Table t, int n) const { return tables_[static_cast<int>(t)][n]; }
-    void set(Table t, int n, std::int16_t value) { tables_[static_cast<int>(t)][n] = value; }
+    CountersView operator[](Table t) const { return CountersView(table(t), 37); }
+    std::int16_t at(Table t, int n) const { return table(t)[n]; }
+    void set(Table t, int n, std::int16_t value) { table(t)[n] = value; }
 
     // Counters stop at kCounterMax instead of wrapping. Numbers outside 0..36 change nothing.
     void clearAll();
@@ -62,7 +65,14 @@ class SleeperTables {
     std::int16_t slept(BetId id, bool multiBetPlay) const;
 
   private:
-    std::array<Counters, kTableCount> tables_{};
+    // The tables one after another, each padded to 40 counters, so that every spin counts in
+    // one sweep over them all, and each table begins on 16 bytes.
+    static constexpr int kStride = 40;
+    std::int16_t* table(Table t) { return counters_.data() + static_cast<int>(t) * kStride; }
+    const std::int16_t* table(Table t) const {
+        return counters_.data() + static_cast<int>(t) * kStride;
+    }
+    alignas(16) std::array<std::int16_t, kTableCount * kStride> counters_{};
 };
 
 }  // namespace brisvale

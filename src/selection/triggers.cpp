@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "selection/triggers.hpp"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <limits>
 #include <span>
 
@@ -63,9 +66,40 @@ void openClassic(PlayState& s, BetId id, Family family) {
     s.BetOpen = true;
 }
 
+// How many numbers a mask holds. Without the processor's own count (x86-64 before POPCNT) the
+// standard one is a library call, too slow for a test made at every pass of every spin.
+int countNumbers(NumberMask m) {
+#if defined(__POPCNT__) || !defined(__x86_64__)
+    return std::popcount(m);
+#else
+    m -= (m >> 1) & 0x5555555555555555ULL;
+    m = (m & 0x3333333333333333ULL) + ((m >> 2) & 0x3333333333333333ULL);
+    m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((m * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
+// The fewest numbers of the wheel (1..36) that a bet of the order covers: with fewer numbers
+// sleeping, none of them can be due.
+int fewestNumbers(std::span<const BetId> order) {
+    int fewest = 36;
+    for (BetId id : order)
+        fewest = std::min(fewest, countNumbers(bet(id).numbers & ~NumberMask{1}));
+    return fewest;
+}
+
 // Classic play: the last due bet of the scan is shown, so the scan runs from the end.
 void classicScan(PlayState& s, std::span<const BetId> order, Table table, Family family) {
     const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(family));
+    static const auto fewest = [] {
+        std::array<int, kFamilyCount> out{};
+        for (int f = 0; f < kFamilyCount; ++f) {
+            out[f] = fewestNumbers(triggerOrder(static_cast<Family>(f)));
+        }
+        return out;
+    }();
+    // Most spins leave too few numbers asleep in a table for any of its bets.
+    if (countNumbers(sleeping) < fewest[static_cast<int>(family)]) return;
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         if (inside(*it, sleeping)) {
             openClassic(s, *it, family);

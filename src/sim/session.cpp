@@ -161,17 +161,10 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
     SessionResult r;
     a.startRun();
     // The spin interval runs after Start as after every spin; the button comes back with it.
-    const auto waitForButton = [&a] {
-        do {
-            a.userTick();
-            if (a.game().runEnded()) return false;
-        } while (!a.game().awaitingSpin());
-        return true;
-    };
     const double bankroll = a.state().Balance;
     double peak = bankroll;
     if (balances) balances->push_back(bankroll);
-    if (a.game().runEnded() || !waitForButton()) {
+    if (a.game().runEnded() || !a.passSpinWait()) {
         r.ending = Ending::SwitchTable;
         return r;
     }
@@ -209,7 +202,7 @@ SessionResult Table::play(std::uint64_t seed, std::uint64_t session, SpinFeed& s
             r.limit = why.limit;
             break;
         }
-        if (!waitForButton()) {
+        if (!a.passSpinWait()) {
             r.ending = Ending::SwitchTable;
             break;
         }

@@ -164,6 +164,38 @@ bool due(const PlayState& s, BetId id, Table table) {
                                [&](int n) { return s.sleepers.at(table, n) >= least; });
 }
 
+// Classic: a bet opens as soon as its own numbers sleep, and not while one of them is awake,
+// whatever few numbers sleep besides; a bet with zero among its numbers never does.
+TEST(Triggers, ClassicOpensABetWhoseNumbersAloneSleep) {
+    const std::pair<void (*)(PlayState&), Family> passes[] = {
+        {TriggerRedBlack, Family::Even}, {TriggerDozen, Family::Dozen},
+        {TriggerRow, Family::Row},       {TriggerLine, Family::Line},
+        {TriggerCorner, Family::Corner}, {TriggerTrio, Family::Trio},
+        {TriggerSplit, Family::Split}};
+    for (const auto& [trigger, family] : passes) {
+        const auto order =
+            family == Family::Even ? triggerOrder(family).first(2) : triggerOrder(family);
+        for (BetId id : order) {
+            for (const int short_ : {0, 1}) {
+                PlayState s;
+                s.StartThreshold[static_cast<int>(family)] = 7;
+                const Table table = SleeperTables::triggerTable(id, false);
+                for (std::uint8_t n : numbersOf(id)) {
+                    if (n != 0) s.sleepers.set(table, n, 7);
+                }
+                const std::uint8_t first = numbersOf(id).back();
+                if (short_) s.sleepers.set(table, first, 6);
+                trigger(s);
+                const bool opens = !short_ && numbersOf(id).front() != 0;
+                EXPECT_EQ(s.BetOpen, opens) << label(id) << " short " << short_;
+                if (opens) {
+                    EXPECT_EQ(s.CurrentBet.listText(), std::string(label(id)) + ",");
+                }
+            }
+        }
+    }
+}
+
 TEST(Triggers, FollowTheirRulesOverRandomTables) {
     using F = Family;
     using T = Table;
