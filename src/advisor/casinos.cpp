@@ -123,7 +123,7 @@ void CasinoBook::addChosen(const CasinoRecord& record) {
     d_.casinos_.push_back({record.name, record.key});
     d_.chosen_ = d_.casinos_.size() - 1;
     d_.view.showCasinos();
-    s_.form.historyBox.clear();
+    d_.view.clearHistory();
     useCasino(record);
 }
 
@@ -132,7 +132,7 @@ void CasinoBook::chooseCasino(std::size_t k) {
     const std::string name = d_.casinos_.at(k).name;
     d_.chosen_ = k;
     d_.view.showChosenCasino();
-    s_.form.historyBox.clear();
+    d_.view.clearHistory();
     s_.CasinoName = "- " + name;
     d_.watch.unwatchChosen(name);
     useCasino(readCasino(k).value_or(CasinoRecord{}));
@@ -177,9 +177,7 @@ void CasinoBook::useCasino(const CasinoRecord& record) {
     d_.historyLine_ = record.line;
     d_.historyKey_ = record.key;
     d_.unwrittenSpins_ = 0;
-    for (int n : d_.history_) {
-        if (n >= 0) s_.form.historyBox.AddHistoryLine(n);
-    }
+    d_.view.listRecorded(d_.history_.spins());
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(d_.history_.size(), kCountMax));
     if (!record.line.empty()) s_.CasinoName = "- " + record.name;
 }
@@ -239,7 +237,7 @@ void CasinoBook::deleteSelectedCasino() {
     }
     fillCasinoList();
     d_.watch.rekeyWatched();
-    s_.form.historyBox.clear();
+    d_.view.clearHistory();
     endRecording();
     d_.journal.endUndoHistory();
 }
@@ -303,10 +301,8 @@ bool CasinoBook::appendSpins(const std::vector<int>& spins) {
     d_.historyLine_.append(line.data() + old, line.size() - old);
     // The whole line is in the file now, spins that once failed included.
     d_.unwrittenSpins_ = 0;
-    for (int n : spins) {
-        d_.history_.push_back(n);
-        s_.form.historyBox.AddHistoryLine(n);
-    }
+    for (int n : spins) d_.history_.push_back(n);
+    d_.view.listRecorded(spins);
     s_.RecordedSpins = static_cast<int>(std::min<std::size_t>(d_.history_.size(), kCountMax));
     d_.view.writeTimerCaption();
     return true;

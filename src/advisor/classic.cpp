@@ -54,7 +54,7 @@ void RunCycle::openRun(bool multi) {
 
 bool RunCycle::ValidateStart() {
     if (d_.balanceStale_) {
-        s_.form.balanceBox.text = formatNumber(s_.Balance);
+        d_.view.showBalanceAgain();
         d_.balanceStale_ = false;
     }
     if (!s_.style.anyWatched) {
@@ -62,13 +62,12 @@ bool RunCycle::ValidateStart() {
         return false;
     }
     if (s_.form.balanceBox.text.empty()) {
-        s_.form.requestFocus("Text18");
+        d_.view.askForBalance();
         ports_.dialogs.message("You need to enter your account balance.", s_.AppTitle);
         return false;
     }
     if (!parseNumber(s_.form.balanceBox.text)) {
-        s_.form.balanceBox.text.clear();
-        s_.form.requestFocus("Text18");
+        d_.view.askForBalance();
         ports_.dialogs.message("Enter numbers only.", s_.AppTitle);
         return false;
     }

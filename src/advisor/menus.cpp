@@ -29,7 +29,7 @@ void MenuBar::exitProgram() {
 
 // mnuTop_Click
 void MenuBar::toggleOnTop() {
-    s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
+    d_.view.toggleOnTop();
 }
 
 // mnuAbout_Click

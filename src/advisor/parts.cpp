@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/desk.hpp"
+#include "util/numbers.hpp"
 
 namespace brisvale {
 
@@ -8,6 +9,29 @@ Part::Part(Desk& desk)
 
 void Presenter::listSpin() {
     if (d_.shown_) s_.form.historyBox.AddHistoryLine(s_.SpinNumber);
+}
+
+void Presenter::clearHistory() {
+    s_.form.historyBox.clear();
+}
+
+void Presenter::listRecorded(std::span<const int> spins) {
+    for (int n : spins) {
+        if (n >= 0) s_.form.historyBox.AddHistoryLine(n);
+    }
+}
+
+void Presenter::showBalanceAgain() {
+    s_.form.balanceBox.text = formatNumber(s_.Balance);
+}
+
+void Presenter::askForBalance() {
+    s_.form.balanceBox.text.clear();
+    s_.form.requestFocus("Text18");
+}
+
+void Presenter::toggleOnTop() {
+    s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
 }
 
 void UndoJournal::endUndoHistory() {

@@ -22,6 +22,13 @@ class Presenter : public Part {
     void writeRunCaption();
     // The spin just entered, on top of the history box.
     void listSpin();
+    // The history box empty, or listing the recorded spins that are numbers of the wheel.
+    void clearHistory();
+    void listRecorded(std::span<const int> spins);
+    // The balance box: the balance once more, or emptied for a new entry with the focus in it.
+    void showBalanceAgain();
+    void askForBalance();
+    void toggleOnTop();
     void showBalance();
     void showQuit();
     void refreshBalanceLabels();

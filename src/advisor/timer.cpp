@@ -101,7 +101,7 @@ void HistoryReplay::startReplay() {
     // recorded spin would only repeat that message.
     if (starting && !s_.playing()) return;
     // The box lists the casino's spins already, and the replay lists each one as it plays it.
-    if (!d_.history_.empty()) s_.form.historyBox.clear();
+    if (!d_.history_.empty()) d_.view.clearHistory();
     s_.ReplayMode = true;
     d_.replay_ = Replay{};
     d_.selected_ = false;
