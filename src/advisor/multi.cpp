@@ -15,6 +15,16 @@ namespace {
 constexpr Family kJoinOrder[] = {Family::Split, Family::Corner, Family::Trio, Family::Line,
                                  Family::Dozen, Family::Row,    Family::Even, Family::Single};
 
+// The bets whose step count is not zero, built a word at a time: every spin of multi-bet play
+// asks it once.
+BetSet betsWithSteps(const std::array<std::int16_t, kBetCount>& steps) {
+    std::array<std::uint64_t, 3> words{};
+    for (int id = 0; id < kBetCount; ++id) {
+        words[static_cast<std::size_t>(id >> 6)] |= std::uint64_t{steps[id] != 0} << (id & 63);
+    }
+    return (BetSet(words[2]) << 128) | (BetSet(words[1]) << 64) | BetSet(words[0]);
+}
+
 }  // namespace
 
 bool MultiEngine::ValidateMultiSettings() {
@@ -200,8 +210,7 @@ void MultiEngine::layMultiChips(const BetList& former) {
         for (BetId id : s_.list(family)) s_.CurrentBet.push_back(id);
     }
     d_.view.hideChips();
-    d_.nonzeroSteps_.reset();
-    for (int id = 0; id < kBetCount; ++id) d_.nonzeroSteps_.set(id, s_.betSteps[id] != 0);
+    d_.nonzeroSteps_ = betsWithSteps(s_.betSteps);
 
     // Chip i belongs to the i-th bet as the bets stand now, whatever is dropped on the way.
     const BetList laid = s_.CurrentBet;
@@ -209,9 +218,10 @@ void MultiEngine::layMultiChips(const BetList& former) {
     d_.laid_ = {};
     for (int i = 0; i < laid.size() && i < board::kChipCount; ++i) {
         const BetId id = laid[i];
-        d_.view.greyChip(i);
         const int code = StepBet(id);
         if (code != kStepStake) {
+            // Plain and empty: the chip of a bet that stops here.
+            d_.view.greyChip(i);
             d_.view.emptyChip(i);
             if (rules.marksPerBet && code == kStepStop) s_.betSteps[id] = 0;
             if (rules.marksPerBet && code == kStepQuit) s_.QuitPending = true;
