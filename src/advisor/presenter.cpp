@@ -41,8 +41,14 @@ void Presenter::setImage(int chip, BetId id, bool withSingle) {
 
 void Presenter::writeRunCaption() {
     if (!d_.shown_) return;
-    s_.form.caption = s_.AppTitle + " - Total Spins: " + std::to_string(s_.TotalSpins) +
-                      " - Spins This Table: " + std::to_string(s_.TableSpins) + " " + s_.CasinoName;
+    // Written at every spin: the caption's buffer is reused.
+    std::string& caption = s_.form.caption;
+    char number[24];
+    caption.assign(s_.AppTitle).append(" - Total Spins: ");
+    caption.append(number, std::to_chars(number, number + sizeof number, s_.TotalSpins).ptr);
+    caption.append(" - Spins This Table: ");
+    caption.append(number, std::to_chars(number, number + sizeof number, s_.TableSpins).ptr);
+    caption.append(" ").append(s_.CasinoName);
 }
 
 void Presenter::showBalance() {
