@@ -170,7 +170,7 @@ void ClassicEngine::classicNoBet() {
     if (s_.BetOpen) {
         // The first spin of a bet is played and settled at one unit, whatever the sequence says.
         s_.Stake = stakeOf(1, s_.UnitWager());
-        d_.view.layClassicChip(true);
+        d_.board.layClassicChip(true);
     }
     d_.run.CommonEnding();
 }
@@ -206,11 +206,11 @@ void ClassicEngine::classicBetOpen() {
         if (code == kStepQuit) s_.QuitPending = true;
         if (!s_.QuitPending) {
             s_.advice = Advice::betAgain(s_.CurrentBet[0], s_.Stake);
-            d_.view.layClassicChip(false);
+            d_.board.layClassicChip(false);
             d_.view.showAdvice();
         } else {
             d_.run.adviseQuit();
-            d_.view.hideChips();
+            d_.board.hideChips();
         }
         d_.run.CommonEnding();
         return;

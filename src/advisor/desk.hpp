@@ -4,6 +4,7 @@
 // the parts themselves, each of one concept.
 
 #include "advisor/advisor_types.hpp"
+#include "advisor/board_presenter.hpp"
 #include "advisor/casino_book.hpp"
 #include "advisor/classic_engine.hpp"
 #include "advisor/control_adapter.hpp"
@@ -99,6 +100,7 @@ struct Desk {
     // The front door, through which the undo history carries the user's actions out again.
     Advisor* front = nullptr;
     Presenter view{*this};
+    BoardPresenter board{*this};
     RunCycle run{*this};
     ClassicEngine classic{*this};
     MultiEngine multi{*this};

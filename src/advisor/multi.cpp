@@ -102,7 +102,7 @@ void MultiEngine::multiLoss() {
     if (s_.QuitPending) {
         // No bet is advised beside "Quit NOW".
         d_.run.adviseQuit();
-        d_.view.hideChips();
+        d_.board.hideChips();
     }
     d_.view.showBalance();
     multiEnding();
@@ -209,7 +209,7 @@ void MultiEngine::layMultiChips(const BetList& former) {
         if (!rules.betsSingles && family == Family::Single) continue;
         for (BetId id : s_.list(family)) s_.CurrentBet.push_back(id);
     }
-    d_.view.hideChips();
+    d_.board.hideChips();
     d_.nonzeroSteps_ = betsWithSteps(s_.betSteps);
 
     // Chip i belongs to the i-th bet as the bets stand now, whatever is dropped on the way.
@@ -221,8 +221,8 @@ void MultiEngine::layMultiChips(const BetList& former) {
         const int code = StepBet(id);
         if (code != kStepStake) {
             // Plain and empty: the chip of a bet that stops here.
-            d_.view.greyChip(i);
-            d_.view.emptyChip(i);
+            d_.board.greyChip(i);
+            d_.board.emptyChip(i);
             if (rules.marksPerBet && code == kStepStop) s_.betSteps[id] = 0;
             if (rules.marksPerBet && code == kStepQuit) s_.QuitPending = true;
             ReleaseBet(id);
@@ -235,7 +235,7 @@ void MultiEngine::layMultiChips(const BetList& former) {
         d_.laid_.stake = s_.Stake;
         ++d_.laid_.count;
         carriedOn = carriedOn || former.contains(id);
-        d_.view.layMultiChip(i, id, rules);
+        d_.board.layMultiChip(i, id, rules);
     }
     if (s_.BetOpen) {
         s_.advice = Advice::of(Advice::Kind::Silent);

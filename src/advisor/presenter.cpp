@@ -18,27 +18,6 @@ void Presenter::paint(std::string_view color) {
     }
 }
 
-void Presenter::hideChips() {
-    if (!d_.shown_) return;
-    for (Chip& chip : s_.form.chips) chip.visible = false;
-}
-
-void Presenter::PlaceChip(int chip, BetId id) {
-    Chip& c = s_.form.chips[chip];
-    if (const auto spot = chipSpot(id, s_.form.board.BoardFlipped())) {
-        c.left = spot->left;
-        c.top = spot->top;
-    }
-    c.bet = id;
-    c.visible = true;
-}
-
-void Presenter::setImage(int chip, BetId id, bool withSingle) {
-    Chip& c = s_.form.chips[chip];
-    c.image = chipImage(id, withSingle);
-    c.blackText = blackText(c.image);
-}
-
 void Presenter::writeRunCaption() {
     if (!d_.shown_) return;
     // Written at every spin: the caption's buffer is reused.
@@ -102,8 +81,8 @@ void Presenter::showPressAccepted() {
 void Presenter::runPrepared() {
     Form& f = s_.form;
     showPressAccepted();
-    hideChips();
-    f.marker.visible = false;
+    d_.board.hideChips();
+    d_.board.hideMarker();
     showAdvice();
     f.adviceLabel.visible = true;
     f.startButton.caption = "Start";
@@ -134,7 +113,7 @@ void Presenter::setRunControlsEnabled(bool on) {
 void Presenter::spinWaitStarted() {
     showBalance();
     showPressAccepted();
-    s_.form.marker.visible = false;
+    d_.board.hideMarker();
 }
 
 void Presenter::spinWaitOver() {
@@ -148,31 +127,19 @@ void Presenter::blink() {
 }
 
 void Presenter::betEnded() {
-    hideChips();
+    d_.board.hideChips();
     paint(s_.NormalColor);
     showPressAccepted();
-    s_.form.marker.visible = false;
+    d_.board.hideMarker();
     showAdvice();
 }
 
 void Presenter::showSwitchTable() {
     showAdvice();
-    hideChips();
+    d_.board.hideChips();
     paint(s_.NormalColor);
     s_.form.picture.visible = true;
     s_.form.startButton.caption = "Start";
-}
-
-// Classic: the chip of the open bet, with its stake; a new bet's chip is laid on its spot.
-void Presenter::layClassicChip(bool newBet) {
-    paint(s_.BetColor);
-    if (!d_.shown_) return;
-    Chip& chip = s_.form.chips[0];
-    chip.caption = std::to_string(s_.Stake);
-    if (newBet) {
-        chip.image = board::kImageOther;
-        PlaceChip(0, s_.CurrentBet[0]);
-    }
 }
 
 // Restart: the panel is the player's again.
@@ -185,35 +152,7 @@ void Presenter::panelReleased() {
 void Presenter::noBetsLaid() {
     paint(s_.NormalColor);
     showAdvice();
-    hideChips();
-}
-
-// A chip of a multi-bet pass before its bet is stepped: plain until it is laid.
-void Presenter::greyChip(int chip) {
-    if (!d_.shown_) return;
-    Chip& c = s_.form.chips[chip];
-    c.image = board::kImageOther;
-    c.blackText = false;
-}
-
-void Presenter::emptyChip(int chip) {
-    if (d_.shown_) s_.form.chips[chip].caption.clear();
-}
-
-// A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
-void Presenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules) {
-    if (!d_.shown_) return;
-    Chip& c = s_.form.chips[chip];
-    // Every laid chip is written on every spin: the texts reuse their buffers.
-    char stake[24];
-    const std::string_view digits(stake, std::to_chars(stake, stake + sizeof stake, s_.Stake).ptr);
-    c.caption.assign(digits);
-    setImage(chip, id, rules.betsSingles);
-    c.tooltip.clear();
-    if (rules.chipsInWords) {
-        c.tooltip.append("Bet ").append(digits).append(" on ").append(label(id));
-    }
-    PlaceChip(chip, id);
+    d_.board.hideChips();
 }
 
 void Presenter::refreshBalanceLabels() {

@@ -7,7 +7,6 @@
 namespace brisvale {
 
 struct ChipSetup;
-struct MultiBetRules;
 struct RemoteStartup;
 
 class Presenter : public Part {
@@ -16,9 +15,6 @@ class Presenter : public Part {
 
     // Shared pieces.
     void paint(std::string_view color);
-    void hideChips();
-    void PlaceChip(int chip, BetId id);
-    void setImage(int chip, BetId id, bool withSingle);
     void writeRunCaption();
     // The spin just entered, on top of the history box.
     void listSpin();
@@ -34,11 +30,6 @@ class Presenter : public Part {
     void refreshBalanceLabels();
     // The advice of the run, in words.
     void showAdvice();
-    void markSpinOnBoard();
-    void markSpinOnChip(int chip);
-    // The number a chip names (Super's single numbers), if any.
-    std::optional<int> numberOnChip(int chip) const;
-    void turnBoard();
     void showUnitWager();
     void showPressAccepted();
     void runPrepared();
@@ -51,11 +42,7 @@ class Presenter : public Part {
     void blink();
     void betEnded();
     void showSwitchTable();
-    void layClassicChip(bool newBet);
     void noBetsLaid();
-    void greyChip(int chip);
-    void emptyChip(int chip);
-    void layMultiChip(int chip, BetId id, const MultiBetRules& rules);
     void refreshTotalRisk();
     void writeTimerCaption();
     void setStyleControlsEnabled(bool multi);

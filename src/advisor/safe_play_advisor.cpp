@@ -94,7 +94,7 @@ void SafetyGuard::stopAdvising(std::string_view advice) {
     s_.phase = RunPhase::Quit;
     s_.advice = Advice::stop(advice);
     d_.view.showQuit();
-    d_.view.hideChips();
+    d_.board.hideChips();
 }
 
 ActionResult Advisor::userSetLimit(std::string_view name, std::string_view value) {

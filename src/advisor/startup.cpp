@@ -144,7 +144,7 @@ void Presenter::layOutWindow(const RemoteStartup& remote, const ChipSetup& setup
         chip.label = setup.label;
         chip.caption.clear();
     }
-    hideChips();
+    d_.board.hideChips();
     f.marker.width = rs.markerWidth > 0 ? rs.markerWidth : board::kMarkerWidth;
     f.marker.height = rs.markerHeight > 0 ? rs.markerHeight : board::kMarkerHeight;
     f.picture = {true, rs.picture4Left, rs.picture4Top, rs.picture4Width, rs.picture4Height};

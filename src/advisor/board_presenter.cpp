@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board as the window shows it: chips and the marker.
+
+#include <charconv>
+
+#include "advisor/advisor.hpp"
+#include "board/chips.hpp"
+#include "board/spin_entry.hpp"
+
+namespace brisvale {
+
+void BoardPresenter::hideChips() {
+    if (!d_.shown_) return;
+    for (Chip& chip : s_.form.chips) chip.visible = false;
+}
+
+void BoardPresenter::PlaceChip(int chip, BetId id) {
+    Chip& c = s_.form.chips[chip];
+    if (const auto spot = chipSpot(id, s_.form.board.BoardFlipped())) {
+        c.left = spot->left;
+        c.top = spot->top;
+    }
+    c.bet = id;
+    c.visible = true;
+}
+
+void BoardPresenter::setImage(int chip, BetId id, bool withSingle) {
+    Chip& c = s_.form.chips[chip];
+    c.image = chipImage(id, withSingle);
+    c.blackText = blackText(c.image);
+}
+
+// Classic: the chip of the open bet, with its stake; a new bet's chip is laid on its spot.
+void BoardPresenter::layClassicChip(bool newBet) {
+    d_.view.paint(s_.BetColor);
+    if (!d_.shown_) return;
+    Chip& chip = s_.form.chips[0];
+    chip.caption = std::to_string(s_.Stake);
+    if (newBet) {
+        chip.image = board::kImageOther;
+        PlaceChip(0, s_.CurrentBet[0]);
+    }
+}
+
+// A chip of a multi-bet pass before its bet is stepped: plain until it is laid.
+void BoardPresenter::greyChip(int chip) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    c.image = board::kImageOther;
+    c.blackText = false;
+}
+
+void BoardPresenter::emptyChip(int chip) {
+    if (d_.shown_) s_.form.chips[chip].caption.clear();
+}
+
+// A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
+void BoardPresenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules) {
+    if (!d_.shown_) return;
+    Chip& c = s_.form.chips[chip];
+    // Every laid chip is written on every spin: the texts reuse their buffers.
+    char stake[24];
+    const std::string_view digits(stake, std::to_chars(stake, stake + sizeof stake, s_.Stake).ptr);
+    c.caption.assign(digits);
+    setImage(chip, id, rules.betsSingles);
+    c.tooltip.clear();
+    if (rules.chipsInWords) {
+        c.tooltip.append("Bet ").append(digits).append(" on ").append(label(id));
+    }
+    PlaceChip(chip, id);
+}
+
+// The marker on the cell of the selected number.
+void BoardPresenter::markSpinOnBoard() {
+    if (!d_.shown_) return;
+    const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    s_.form.marker.visible = true;
+}
+
+void BoardPresenter::markSpinOnChip(int chip) {
+    if (!d_.shown_) return;
+    const Chip& c = s_.form.chips[chip];
+    const Point spot = markerOnChip({c.left, c.top});
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    s_.form.marker.visible = true;
+}
+
+std::optional<int> BoardPresenter::numberOnChip(int chip) const {
+    if (chip < 0 || chip >= board::kChipCount) return std::nullopt;
+    return numberFromSingleTooltip(s_.form.chips[chip].tooltip);
+}
+
+void BoardPresenter::turnBoard() {
+    // The window draws the Form only after the handler, so no half-turned board is ever shown.
+    s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
+    const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
+    s_.form.marker.left = spot.left;
+    s_.form.marker.top = spot.top;
+    // Only the chips that are shown move; a hidden chip stays hidden.
+    for (int i = 0; i < board::kChipCount; ++i) {
+        Chip& chip = s_.form.chips[i];
+        if (!chip.visible || chip.bet < 0) continue;
+        chip.image = familyImage(label(static_cast<BetId>(chip.bet)));
+        PlaceChip(i, static_cast<BetId>(chip.bet));
+    }
+}
+
+void BoardPresenter::hideMarker() {
+    s_.form.marker.visible = false;
+}
+
+}  // namespace brisvale
