@@ -46,8 +46,6 @@
 
 namespace brisvale::shots {
 
-
-
 class ManualClock final : public Clock {
   public:
     std::int64_t nowMs() override { return now; }
