@@ -144,6 +144,19 @@ TEST_F(SafePlay, BadLimitsAreRefusedAndChangeNothing) {
         EXPECT_FALSE(book.value(name).has_value());
 }
 
+// A setting says what it did: nothing (the same value, or none again), at once (tighter), or
+// later (looser, which waits a day).
+TEST(LimitBook, ASettingSaysWhetherItChangedTheLimit) {
+    using C = LimitBook::Change;
+    LimitBook book;
+    const std::pair<std::optional<double>, C> steps[] = {
+        {std::nullopt, C::Unchanged}, {50.0, C::AtOnce}, {50.0, C::Unchanged}, {20.0, C::AtOnce},
+        {80.0, C::Waiting},           {20.0, C::AtOnce}};
+    for (const auto& [value, change] : steps) {
+        EXPECT_EQ(book.set(LimitName::LossSession, value, 1000), change) << value.value_or(-1);
+    }
+}
+
 TEST_F(SafePlay, TheLimitsFileRoundTripsAndADamagedOneFallsBackToDefaults) {
     LimitBook book;
     book.set(LimitName::LossDay, 40, 1000);

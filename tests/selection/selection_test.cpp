@@ -164,6 +164,37 @@ bool due(const PlayState& s, BetId id, Table table) {
                                [&](int n) { return s.sleepers.at(table, n) >= least; });
 }
 
+// Taking bets off a list keeps the rest in order, with the numbers their labels print: the
+// multi-bet overlap search reads them.
+TEST(BetLists, RemovingBetsKeepsTheRestAndTheirPrintedNumbers) {
+    std::mt19937 gen(9);
+    for (int round = 0; round < 300; ++round) {
+        BetList list;
+        BetSet gone;
+        std::vector<BetId> kept;
+        for (int k = static_cast<int>(gen() % 12); k > 0; --k) {
+            const auto id = static_cast<BetId>(gen() % kBetCount);
+            if (list.contains(id)) continue;
+            list.push_back(id);
+            if (gen() % 3 == 0) {
+                gone.set(id);
+            } else {
+                kept.push_back(id);
+            }
+        }
+        list.removeAll(gone);
+        NumberMask printed = 0;
+        std::string text;
+        for (BetId id : kept) {
+            printed |= bet(id).printed;
+            text += std::string(label(id)) + ",";
+        }
+        EXPECT_EQ(list.printed(), printed);
+        EXPECT_EQ(list.listText(), text);
+        EXPECT_EQ(list.plainText(), kept.empty() ? "" : std::string(label(kept[0])));
+    }
+}
+
 // Classic: a bet opens as soon as its own numbers sleep, and not while one of them is awake,
 // whatever few numbers sleep besides; a bet with zero among its numbers never does.
 TEST(Triggers, ClassicOpensABetWhoseNumbersAloneSleep) {

@@ -81,6 +81,26 @@ TEST(Report, JsonKeepsItsMemberOrderAndNumberTexts) {
               "\"ruin_spins\":{\"p50\":10,\"p90\":10}}\n");
 }
 
+// The text report says the same figures in words: the interval of the ruin, and every ending
+// (out of spins only for a backtest, which can run out of them).
+TEST(Report, TextNamesTheRuinIntervalAndEveryEnding) {
+    RunResult run;
+    for (double net : {-20.5, 10.0, 0.0, 37.0}) run.sessions.push_back(session(net, 100));
+    run.sessions[0].ending = Ending::Broke;
+    for (const bool backtest : {true, false}) {
+        const std::string text = textReport(summarize(run, "multi", 42, 2500, backtest));
+        EXPECT_NE(text.find("went broke            25.00 %, 1 sessions (95 % CI 4.56 % to "
+                            "69.94 %)\n"),
+                  std::string::npos)
+            << text;
+        const std::string ended =
+            "ended by              quit 3, switch table 0, broke 1, max "
+            "spins 0, limit 0";
+        EXPECT_NE(text.find(ended + (backtest ? ", out of spins 0\n" : "\n")), std::string::npos)
+            << text;
+    }
+}
+
 TEST(Report, TheSentenceSaysWhatTheStyleCost) {
     Report r;
     r.spins = 1200;
