@@ -87,6 +87,13 @@ TEST(StyleOptions, StyleFileGivesBackItsStyle) {
     std::optional<PlayStyle> playStyle;
     ASSERT_EQ(applyStyleFile(read, playStyle, text), std::nullopt) << text;
     EXPECT_EQ(playStyle, PlayStyle::Super);
+    for (PlayStyle each : {PlayStyle::Classic, PlayStyle::Multi}) {
+        std::optional<PlayStyle> back;
+        StoredStyle again;
+        again.wagering = defaultWagering();
+        ASSERT_EQ(applyStyleFile(again, back, styleFileText(style, each)), std::nullopt);
+        EXPECT_EQ(back, each);
+    }
     EXPECT_EQ(read.wagering.WagerSequence, style.wagering.WagerSequence);
     const Settings& a = style.settings.values;
     const Settings& b = read.settings.values;
