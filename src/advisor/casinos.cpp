@@ -92,12 +92,9 @@ void CasinoBook::chooseNewCasino() {
     const auto answer = d_.files_
                             ? ports_.dialogs.inputBox("Enter the Casino Name", "New Casino", "")
                             : std::nullopt;
-    // Without a new casino the list shows "Select Casino", and nothing is recorded.
-    const auto none = [&] {
-        d_.chosen_.reset();
-        d_.view.showChosenCasino();
-        endRecording();
-    };
+    // Without a new casino the list shows "Select Casino", and nothing is recorded (the spins
+    // of the casino left were written above).
+    const auto none = [&] { chooseNoCasino(); };
     if (!answer || answer->empty()) return none();
     if (const std::string problem = nameProblem(*answer); !problem.empty()) {
         ports_.dialogs.message(problem, s_.AppTitle);

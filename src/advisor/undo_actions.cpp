@@ -192,6 +192,8 @@ Checkpoint UndoJournal::checkpoint() const {
 
 void UndoJournal::restore(const Checkpoint& c) {
     s_ = c.state;
+    // The casinos are the book's, which no press changes: the list shows them as they are.
+    d_.view.showCasinos();
     settings_ = c.settings;
     d_.history_ = c.history;
     d_.historyLine_ = c.historyLine;
@@ -220,8 +222,6 @@ ActionResult Advisor::userRedo() {
 ActionResult UndoJournal::travel(const UndoHistory::Route& route) {
     const std::size_t lineBefore = d_.historyLine_.size();
     if (route.from) restore(*route.from);
-    // The casinos are the book's, which no press changes: the list shows them as they are.
-    d_.view.showCasinos();
     d_.style.syncStyle();
     d_.replaying_ = true;
     d_.dialogs_.quiet = true;
