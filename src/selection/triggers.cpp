@@ -83,8 +83,9 @@ int countNumbers(NumberMask m) {
 // sleeping, none of them can be due.
 int fewestNumbers(std::span<const BetId> order) {
     int fewest = 36;
-    for (BetId id : order)
-        fewest = std::min(fewest, countNumbers(bet(id).numbers & ~NumberMask{1}));
+    for (BetId id : order) {
+        fewest = std::min(fewest, bet(id).count - static_cast<int>(bet(id).numbers & 1));
+    }
     return fewest;
 }
 
