@@ -80,7 +80,7 @@ void superStyle(Table& t) {
     const char* maxima[] = {"2", "2", "4", "6", "10", "16", "34"};
     for (int k = 0; k < 7; ++k) t.set(lists[k], maxima[k]);
     for (const char* list : {"cboWins", "cboTime"}) t.set(list, "999");
-    t.set("Text18", "1000000");
+    t.set("Text18", "1000000000");
 }
 
 // Classic play on Red/Black that only counts and records (both thresholds at their top), at the

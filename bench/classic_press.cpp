@@ -22,7 +22,7 @@ void BM_ClassicPress(benchmark::State& st) {
     t.set("cboSpins", "1");
     t.set("cboWins", "999");
     t.set("cboTime", "999");
-    t.set("Text18", "100000");
+    t.set("Text18", "1000000000");
     t.advisor.userPress("Button1");
     std::mt19937 wheel(7);
     long long presses = 0, playing = 0;

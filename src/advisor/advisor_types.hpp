@@ -124,6 +124,16 @@ struct Replay {
     std::size_t next = 0;
     ReplayPhase phase = ReplayPhase::WaitButton;
 };
+// What the timer's caption was last written from: each tick writes it only when one of these
+// changed. Forgotten whenever a whole run state is put back.
+struct TimerCaptionKey {
+    int totalSpins = 0;
+    int tableSpins = 0;
+    int wins = 0;
+    int recordedSpins = 0;
+    std::string casinoName;
+    std::string appTitle;
+};
 // The stakes a multi-bet pass laid on its chips: how many, and whether all are one stake.
 struct LaidStakes {
     int count = 0;

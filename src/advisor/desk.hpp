@@ -70,6 +70,7 @@ struct Desk {
     bool selected_ = false;  // the replay has selected the number of its next step
     BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips
     LaidStakes laid_;
+    std::optional<TimerCaptionKey> timerCaption_;  // none: the caption says something else
     // The first digit typed, waiting up to a second for a second one.
     std::optional<TypedDigit> typed_;
     UndoHistory undo_;

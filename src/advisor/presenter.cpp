@@ -18,8 +18,14 @@ void Presenter::paint(std::string_view color) {
     }
 }
 
+void Presenter::stateRestored() {
+    d_.timerCaption_.reset();
+    showCasinos();
+}
+
 void Presenter::writeRunCaption() {
     if (!d_.shown_) return;
+    d_.timerCaption_.reset();
     // Written at every spin: the caption's buffer is reused.
     std::string& caption = s_.form.caption;
     char number[24];

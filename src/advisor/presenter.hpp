@@ -57,6 +57,8 @@ class Presenter : public Part {
     void showAutoIncrease();
     // The casino list: the casinos of the book after its two entries, and the one chosen.
     void showCasinos();
+    // A whole run state was put back (undo, resume): the window follows it.
+    void stateRestored();
     void showChosenCasino();
     void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
 };

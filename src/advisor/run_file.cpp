@@ -236,7 +236,7 @@ void RunFileKeeper::offerResume() {
     s_ = std::move(run.state);
     settings_ = run.settings;
     d_.chosen_ = run.casino;
-    d_.view.showCasinos();
+    d_.view.stateRestored();
     if (run.engine.empty() || !ports_.random.restoreEngine(run.random, run.engine)) {
         ports_.random.restore(run.random);
     }

@@ -22,7 +22,16 @@ void appendNumber(std::string& out, long long n) {
 
 void Presenter::writeTimerCaption() {
     if (!d_.shown_) return;
-    // Rebuilt in place every tick, so the caption's buffer is reused.
+    // Every tick asks for it, while its figures change only with a press or a casino.
+    const auto same = [&](const TimerCaptionKey& k) {
+        return k.totalSpins == s_.TotalSpins && k.tableSpins == s_.TableSpins &&
+               k.wins == s_.Wins && k.recordedSpins == s_.RecordedSpins &&
+               k.casinoName == s_.CasinoName && k.appTitle == s_.AppTitle;
+    };
+    if (d_.timerCaption_ && same(*d_.timerCaption_)) return;
+    d_.timerCaption_ = TimerCaptionKey{s_.TotalSpins,    s_.TableSpins, s_.Wins,
+                                       s_.RecordedSpins, s_.CasinoName, s_.AppTitle};
+    // Rebuilt in place, so the caption's buffer is reused.
     std::string& caption = s_.form.caption;
     caption.assign(s_.AppTitle);
     caption += " - Total Spins: ";

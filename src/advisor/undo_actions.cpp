@@ -193,7 +193,7 @@ Checkpoint UndoJournal::checkpoint() const {
 void UndoJournal::restore(const Checkpoint& c) {
     s_ = c.state;
     // The casinos are the book's, which no press changes: the list shows them as they are.
-    d_.view.showCasinos();
+    d_.view.stateRestored();
     settings_ = c.settings;
     d_.history_ = c.history;
     d_.historyLine_ = c.historyLine;
