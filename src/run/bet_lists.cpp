@@ -10,8 +10,7 @@ void BetList::remove(BetId id) {
     auto* last = std::remove(ids_.begin(), ids_.begin() + count_, id);
     count_ = static_cast<int>(last - ids_.begin());
     members_.reset(id);
-    printed_ = 0;
-    for (int i = 0; i < count_; ++i) printed_ |= bet(ids_[i]).printed;
+    printedStale_ = true;
 }
 
 void BetList::removeAll(const BetSet& gone) {
@@ -20,8 +19,13 @@ void BetList::removeAll(const BetSet& gone) {
                                 [&gone](BetId id) { return gone.test(id); });
     count_ = static_cast<int>(last - ids_.begin());
     members_ &= ~gone;
+    printedStale_ = true;
+}
+
+void BetList::gatherPrinted() const {
     printed_ = 0;
     for (int i = 0; i < count_; ++i) printed_ |= bet(ids_[i]).printed;
+    printedStale_ = false;
 }
 
 std::string BetList::listText() const {

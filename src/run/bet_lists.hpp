@@ -20,14 +20,18 @@ class BetList {
     const BetId* end() const { return ids_.data() + count_; }
     bool contains(BetId id) const { return members_.test(id); }
     const BetSet& members() const { return members_; }
-    // The numbers printed in the labels of the list (the overlap search of inside bets).
-    NumberMask printed() const { return printed_; }
+    // The numbers printed in the labels of the list (the overlap search of inside bets). Only
+    // the inside families' lists are asked, so a removal leaves it to be gathered again then.
+    NumberMask printed() const {
+        if (printedStale_) gatherPrinted();
+        return printed_;
+    }
 
     // Inline: the triggers add and clear inside their scans.
     void push_back(BetId id) {
         ids_[count_++] = id;
         members_.set(id);
-        printed_ |= bet(id).printed;
+        printed_ |= bet(id).printed;  // (still stale if it was: the gathering adds it then)
     }
     void remove(BetId id);
     // Removes every member of `gone` in one walk.
@@ -36,6 +40,7 @@ class BetList {
         count_ = 0;
         members_.reset();
         printed_ = 0;
+        printedStale_ = false;
     }
     void assignSingle(BetId id) {
         clear();
@@ -49,10 +54,13 @@ class BetList {
     std::string plainText() const;
 
   private:
+    void gatherPrinted() const;
+
     std::array<BetId, kBetCount> ids_{};
     int count_ = 0;
     BetSet members_;
-    NumberMask printed_ = 0;
+    mutable NumberMask printed_ = 0;
+    mutable bool printedStale_ = false;
 };
 
 }  // namespace brisvale
