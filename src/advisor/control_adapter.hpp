@@ -20,6 +20,10 @@ class ControlAdapter : public Part {
     ActionResult doFlip();
     ActionResult doMenu(std::string_view name, int k);
     ActionResult doKey(std::string_view key);
+
+  private:
+    // An entry typed, ticked or chosen in the open wagering dialog.
+    ActionResult setInWageringDialog(std::string_view name, std::string_view value);
 };
 
 }  // namespace brisvale

@@ -11,6 +11,7 @@
 #include "advisor/history_replay.hpp"
 #include "advisor/menu_bar.hpp"
 #include "advisor/multi_engine.hpp"
+#include "advisor/panel_presenter.hpp"
 #include "advisor/presenter.hpp"
 #include "advisor/run_cycle.hpp"
 #include "advisor/run_file_keeper.hpp"
@@ -102,6 +103,7 @@ struct Desk {
     Advisor* front = nullptr;
     Presenter view{*this};
     BoardPresenter board{*this};
+    PanelPresenter panel{*this};
     RunCycle run{*this};
     ClassicEngine classic{*this};
     MultiEngine multi{*this};

@@ -8,31 +8,8 @@
 
 namespace brisvale {
 
-// A row's High box is open while its Random box is ticked; the Single row's never in Classic
-// play, which bets no singles.
-void Presenter::showRandomRow(int family) {
-    ThresholdRow& row = s_.form.threshold(family);
-    const bool on = row.random.value == 1 && (family != 7 || !s_.form.styleButtons[1].value);
-    row.high.enabled = on;
-    row.highLabelEnabled = on;
-}
-
 void Presenter::clearTotalRisk() {
     s_.form.totalRiskLabel.caption = "Total Risk: N/A";
-}
-
-void Presenter::showAdvanced() {
-    s_.form.height = s_.advancedShown ? 5610 : 3350;
-    s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
-}
-
-void Presenter::setStyleControlsEnabled(bool multi) {
-    Form& f = s_.form;
-    f.threshold(7).random.enabled = multi;
-    f.threshold(7).low.enabled = multi;
-    f.threshold(7).high.enabled = multi;
-    for (ListBox& list : f.howMany) list.enabled = multi;
-    f.singleBox.enabled = multi;
 }
 
 // The style and preset options carry their choice into the settings variables before
@@ -41,13 +18,13 @@ void Presenter::setStyleControlsEnabled(bool multi) {
 // BetStyle1_Click
 void StylePanel::chooseClassic() {
     capturePanel();
-    d_.view.setStyleControlsEnabled(false);
+    d_.panel.setStyleControlsEnabled(false);
     d_.view.clearTotalRisk();
     settings_[ProgSing] = 1;
     settings_[MultiBet] = 0;
     settings_[ProgMulti] = 0;
     s_.MultiBetPlay = false;
-    s_.form.singleBox.value = 0;
+    d_.panel.untickSingles();
     settings_[Single] = 0;
     ApplySettings();
 }
@@ -55,7 +32,7 @@ void StylePanel::chooseClassic() {
 // BetStyle2_Click
 void StylePanel::chooseMulti() {
     capturePanel();
-    d_.view.setStyleControlsEnabled(true);
+    d_.panel.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
     d_.view.refreshTotalRisk();
     settings_[ProgSing] = 0;
@@ -68,7 +45,7 @@ void StylePanel::chooseMulti() {
 // BetStyle3_Click
 void StylePanel::chooseSuper() {
     capturePanel();
-    d_.view.setStyleControlsEnabled(true);
+    d_.panel.setStyleControlsEnabled(true);
     s_.MultiBetPlay = true;
     settings_[ProgSing] = 0;
     settings_[MultiBet] = 0;
@@ -94,7 +71,7 @@ void StylePanel::applyConservativeDefaults() {
 
 // RandomBox_Click
 void StylePanel::randomToggled(int family) {
-    d_.view.showRandomRow(family);
+    d_.panel.showRandomRow(family);
 }
 
 // RandomBox_MouseUp
@@ -109,7 +86,7 @@ void StylePanel::thresholdLeft(int family, bool high) {
     const ThresholdRow& row = s_.form.threshold(family);
     if (!parseInt16(high ? row.high.text : row.low.text)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
-        s_.form.requestFocus(std::string(thresholdBoxName(family, high)));
+        d_.panel.focusOn(std::string(thresholdBoxName(family, high)));
         return;
     }
     CaptureSettings();
@@ -139,23 +116,19 @@ void StylePanel::spinIntervalChosen() {
 
 // chk7_Click
 void StylePanel::evenBetsToggled() {
-    const int value = s_.form.familyBoxes[7].value;
-    if (value == 2) return;
-    for (int i = 1; i <= 3; ++i) s_.form.evenPairBoxes[i].value = value;
+    d_.panel.showPairsOnEvenBets();
 }
 
 // chk7_sub_MouseUp
 void StylePanel::evenPairReleased(int) {
-    int ticked = 0;
-    for (int i = 1; i <= 3; ++i) ticked += s_.form.evenPairBoxes[i].value == 1 ? 1 : 0;
-    s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
+    d_.panel.showEvenBetsOnPairs();
 }
 
 // Opens or closes the advanced settings below the board.
 // cmdMore_Click
 void StylePanel::toggleAdvanced() {
     s_.advancedShown = !s_.advancedShown;
-    d_.view.showAdvanced();
+    d_.panel.showAdvanced();
 }
 
 }  // namespace brisvale

@@ -27,7 +27,7 @@ void Presenter::showBalanceAgain() {
 
 void Presenter::askForBalance() {
     s_.form.balanceBox.text.clear();
-    s_.form.requestFocus("Text18");
+    d_.panel.focusOn("Text18");
 }
 
 void Presenter::toggleOnTop() {

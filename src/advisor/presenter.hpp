@@ -45,16 +45,8 @@ class Presenter : public Part {
     void noBetsLaid();
     void refreshTotalRisk();
     void writeTimerCaption();
-    void setStyleControlsEnabled(bool multi);
-    void ApplyHighBoxes();
-    // One family's High box and its label follow its Random box.
-    void showRandomRow(int family);
     // Classic play has no total risk.
     void clearTotalRisk();
-    // The advanced settings open or closed, as the run has them.
-    void showAdvanced();
-    // The wagering dialog's chips list follows its auto-increase box.
-    void showAutoIncrease();
     // The casino list: the casinos of the book after its two entries, and the one chosen.
     void showCasinos();
     // A whole run state was put back (undo, resume): the window follows it.

@@ -5,59 +5,13 @@
 
 #include "advisor/advisor.hpp"
 #include "advisor/control_table.hpp"
+#include "advisor/panel_presenter.hpp"
 #include "selection/thresholds.hpp"
 #include "storage/properties.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale {
 namespace {
-
-// The family check boxes of positions 0..10, as (array, index) of the Form.
-const CheckBox& familyBox(const Form& f, int pos);
-CheckBox& familyBox(Form& f, int pos) {
-    return const_cast<CheckBox&>(familyBox(static_cast<const Form&>(f), pos));
-}
-const CheckBox& familyBox(const Form& f, int pos) {
-    switch (pos) {
-        case EvenBets:
-            return f.familyBoxes[7];
-        case RedBlack:
-            return f.evenPairBoxes[1];
-        case OddEven:
-            return f.evenPairBoxes[2];
-        case HighLow:
-            return f.evenPairBoxes[3];
-        case Dozen:
-            return f.familyBoxes[6];
-        case Line:
-            return f.familyBoxes[2];
-        case Trio:
-            return f.familyBoxes[4];
-        case Row:
-            return f.familyBoxes[1];
-        case Corner:
-            return f.familyBoxes[3];
-        case Split:
-            return f.familyBoxes[5];
-        default:
-            return f.singleBox;
-    }
-}
-
-int checkValue(std::int32_t v) {
-    return v == 1 || v == 2 ? v : 0;
-}
-
-// Selects the entry that shows the number; a number the list does not hold leaves it alone.
-void selectNumber(ListBox& list, std::int32_t value) {
-    const std::string text = std::to_string(value);
-    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
-        if (list.items[i] == text) {
-            list.index = i;
-            return;
-        }
-    }
-}
 
 std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
     return static_cast<std::int32_t>(parseWhole(list.text(), -32768, 32767).value_or(previous));
@@ -76,48 +30,9 @@ std::optional<Preset> StylePanel::shownPreset() const {
     return std::nullopt;
 }
 
+// ApplySettings
 void StylePanel::ApplySettings() {
-    Form& f = s_.form;
-    for (int pos = EvenBets; pos <= Single; ++pos)
-        familyBox(f, pos).value = checkValue(settings_[pos]);
-    selectNumber(f.winLimitList, settings_[WinsPer]);
-    selectNumber(f.timeLimitList, settings_[PlayTime]);
-    selectNumber(f.unitWagerList, settings_[MinWage]);
-    f.balanceBox.text = std::to_string(settings_[Acct]);
-    for (int style = 1; style <= 3; ++style) {
-        if (settings_[ProgSing + style - 1] != 0) {
-            for (int other = 1; other <= 3; ++other) f.styleButtons[other].value = other == style;
-        }
-    }
-    f.conservativeBetting.value = checkValue(settings_[ConsBetting]);
-    if (settings_[AggrDefault] != 0) {
-        f.aggressiveDefaults.value = true;
-        f.conservativeDefaults.value = false;
-    }
-    if (settings_[ConsDefault] != 0) {
-        f.aggressiveDefaults.value = false;
-        f.conservativeDefaults.value = true;
-    }
-    selectNumber(f.spinIntervalList, settings_[SpinInt]);
-    for (int k = 0; k < kHowManyCount; ++k) {
-        const int pos = settings_[CboDozen + k];
-        if (pos >= 0 && pos < static_cast<int>(f.howMany[k].items.size())) f.howMany[k].index = pos;
-    }
-
-    if (const auto preset = shownPreset()) {
-        for (int k = 0; k < kFamilyCount; ++k) {
-            f.threshold(k).random.value = checkValue(settings_[presetCheckPos(*preset, k)]);
-            if (presetLowPos(*preset, k) < 0) continue;
-            f.threshold(k).low.text = std::to_string(settings_[presetLowPos(*preset, k)]);
-            f.threshold(k).high.text = std::to_string(settings_[presetHighPos(*preset, k)]);
-        }
-    }
-    d_.view.ApplyHighBoxes();
-}
-
-// The High boxes follow their Random boxes; the Single pair stays off in Classic play.
-void Presenter::ApplyHighBoxes() {
-    for (int k = 0; k < kFamilyCount; ++k) showRandomRow(k);
+    d_.panel.showSettings();
 }
 
 StyleSettings StylePanel::panelStyle() const {
@@ -175,7 +90,7 @@ bool StylePanel::drawStartThresholds() {
     ports_.dialogs.message(problem->message(), s_.AppTitle);
     if (problem->kind == ThresholdProblem::Kind::NotNumeric) {
         const int k = static_cast<int>(problem->family);
-        s_.form.requestFocus(std::string(thresholdBoxName(k, problem->high)));
+        d_.panel.focusOn(std::string(thresholdBoxName(k, problem->high)));
     }
     return false;
 }
@@ -200,7 +115,7 @@ StoredStyle Advisor::styleShown() const {
 
 void StylePanel::capturePanelInto(Settings& out) const {
     const Form& f = s_.form;
-    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBox(f, pos).value;
+    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBoxAt(f, pos).value;
     out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
     out[PlayTime] = shownNumber(f.timeLimitList, out[PlayTime]);
     out[MinWage] = shownNumber(f.unitWagerList, out[MinWage]);
@@ -282,21 +197,19 @@ void StylePanel::WriteDefaultSettings() {
 // After the program itself has loaded settings, the controls stand as the user's click on the
 // selected style would leave them.
 void StylePanel::settleStyleControls() {
-    Form& f = s_.form;
+    const Form& f = s_.form;
     const bool multi = !f.styleButtons[1].value;
-    d_.view.setStyleControlsEnabled(multi);
+    d_.panel.setStyleControlsEnabled(multi);
     s_.MultiBetPlay = multi;
     if (multi) {
         d_.view.refreshTotalRisk();
     } else {
-        f.singleBox.value = 0;
+        d_.panel.untickSingles();
         d_.view.clearTotalRisk();
     }
-    d_.view.ApplyHighBoxes();
-    const Preset single =
-        f.aggressiveDefaults.value ? Preset::MultiAggressive : Preset::MultiConservative;
-    f.threshold(7).low.text = std::to_string(settings_[presetLowPos(single, 7)]);
-    f.threshold(7).high.text = std::to_string(settings_[presetHighPos(single, 7)]);
+    d_.panel.ApplyHighBoxes();
+    d_.panel.showSingleThresholds(f.aggressiveDefaults.value ? Preset::MultiAggressive
+                                                             : Preset::MultiConservative);
     syncStyle();
     d_.wagering.syncUnitWager();
     d_.view.refreshBalanceLabels();

@@ -14,39 +14,12 @@
 #include "storage/whole_file.hpp"
 
 namespace brisvale {
-namespace {
-
-std::vector<std::string> numberItems(int from, int to) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(to - from + 1));
-    for (int i = from; i <= to; ++i) items.push_back(std::to_string(i));
-    return items;
-}
-
-}  // namespace
 
 Desk::Desk(Ports ports)
     : dialogs_(ports.dialogs),
       clock_(ports.clock),
       ports_{dialogs_, ports.browser, clock_, ports.random, ports.fetcher} {
-    Form& f = s_.form;
-    const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
-    for (int k = 0; k < kHowManyCount; ++k) {
-        f.howMany[k].items = numberItems(0, maxima[k]);
-        f.howMany[k].index = 0;
-    }
-    f.spinIntervalList.items = numberItems(1, 9);
-    f.casinoList.items = {"Select Casino", "New..."};
-    f.casinoList.index = 0;
-    f.styleButtons[1].value = true;
-    f.conservativeDefaults.value = true;
-    f.conservativeBetting.value = 1;
-    for (ThresholdRow& row : f.thresholds) {
-        row.low.text = row.high.text = "0";
-        row.highLabelEnabled = true;
-    }
-    f.wageringDialog.increaseChips.items = numberItems(1, 1000);
-    f.wageringDialog.increaseSteps.items = numberItems(1, 10);
+    panel.setUpPanel();
 }
 
 // The folder's lock stays with `other`, and the copy's undo history starts empty: its first
@@ -190,7 +163,7 @@ ActionResult MenuBar::openWindow(const StartOptions& options) {
     for (const std::string& note : setup.notes) log_.forceWrite(note);
     d_.view.layOutWindow(remote, setup);
 
-    Form& f = s_.form;
+    const Form& f = s_.form;
     s_.NormalColor = std::to_string(f.backColor);
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
@@ -201,16 +174,9 @@ ActionResult MenuBar::openWindow(const StartOptions& options) {
         s_.wagering = d_.style_->wagering;
     }
 
-    f.unitWagerList.items = numberItems(1, 100);
-    f.conservativeBetting.value = 1;
-    f.unitWagerList.index = 0;
-    f.spinIntervalList.index = 2;
+    d_.panel.setUpRunLists();
     d_.style.spinIntervalChosen();
     d_.run.PrepareRun();
-    f.winLimitList.items = numberItems(1, 999);
-    f.timeLimitList.items = f.winLimitList.items;
-    f.winLimitList.index = 2;
-    f.timeLimitList.index = 14;
 
     d_.casinos.fillCasinoList();
     const bool stored = d_.files_ ? FileExists(d_.settingsFile_)

@@ -60,7 +60,7 @@ ActionResult Advisor::enterSpin(int number) {
 
 ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
     Form& f = s_.form;
-    if (name.substr(0, 12) == "frmWagering.") return d_.wagering.wageringSet(name, value);
+    if (name.substr(0, 12) == "frmWagering.") return setInWageringDialog(name, value);
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || control->wageringDialog) return unknown(name);
@@ -132,8 +132,8 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
     return unknown(name);
 }
 
-ActionResult WageringEditor::wageringSet(std::string_view name, std::string_view value) {
-    if (ActionResult r = refusedUnlessWageringOpen(); !r.ok) return r;
+ActionResult ControlAdapter::setInWageringDialog(std::string_view name, std::string_view value) {
+    if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || !control->wageringDialog) return unknown(name);
     Form& f = s_.form;
@@ -147,7 +147,7 @@ ActionResult WageringEditor::wageringSet(std::string_view name, std::string_view
             CheckBox& box = *checkBoxOf(f, *control);
             if (box.value == *v) return {};
             box.value = *v;
-            autoIncreaseToggled();
+            d_.wagering.autoIncreaseToggled();
             return {};
         }
         case ControlKind::List:

@@ -21,32 +21,16 @@ ActionResult WageringEditor::refusedUnlessWageringOpen() const {
 // mnuProg_Click
 void WageringEditor::openWageringDialog() {
     LoadControls();
-    s_.form.wageringDialog.open = true;
+    d_.panel.showWageringDialog(true);
 }
 
 void WageringEditor::LoadControls() {
-    WageringForm& w = s_.form.wageringDialog;
-    for (int k = 0; k < kFamilyCount; ++k) {
-        w.sequenceBoxes[k].text = joinSequence(s_.wagering.WagerSequence[k]);
-    }
-    w.autoIncrease.value = s_.wagering.AutoIncrease == 1 ? 1 : 0;
-    const auto select = [](ListBox& list, int value) {
-        const int last = static_cast<int>(list.items.size()) - 1;
-        list.index = std::clamp(value - 1, 0, last);
-    };
-    select(w.increaseChips, s_.wagering.IncreaseChips);
-    select(w.increaseSteps, s_.wagering.IncreaseSteps);
-    autoIncreaseToggled();
+    d_.panel.showWagering();
 }
 
 // frmWagering_Check1_Click
 void WageringEditor::autoIncreaseToggled() {
-    d_.view.showAutoIncrease();
-}
-
-void Presenter::showAutoIncrease() {
-    WageringForm& w = s_.form.wageringDialog;
-    w.increaseChips.enabled = w.autoIncrease.value == 1;
+    d_.panel.showAutoIncrease();
 }
 
 // frmWagering_Command1_Click
@@ -62,30 +46,30 @@ void WageringEditor::wageringDefaults() {
 
 // frmWagering_Command2_Click
 void WageringEditor::wageringOk() {
-    if (SaveWagering()) s_.form.wageringDialog.open = false;
+    if (SaveWagering()) d_.panel.showWageringDialog(false);
 }
 
 // frmWagering_Command3_Click
 void WageringEditor::wageringCancel() {
-    s_.form.wageringDialog.open = false;
+    d_.panel.showWageringDialog(false);
 }
 
 // frmWagering_QueryUnload
 void WageringEditor::wageringClosed() {
     SaveWagering();
-    s_.form.wageringDialog.open = false;
+    d_.panel.showWageringDialog(false);
 }
 
 bool WageringEditor::SaveWagering() {
-    WageringForm& w = s_.form.wageringDialog;
+    const WageringForm& w = s_.form.wageringDialog;
     // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
     // they are stored.
     int invalid = 0;  // the first box that does not hold a sequence
     std::string problem;
     for (int i = 1; i <= kFamilyCount; ++i) {
-        TextBox& box = w.sequenceBoxes[static_cast<std::size_t>(i - 1)];
-        TypedSequence typed = readTypedSequence(box.text);
-        box.text = std::move(typed.text);
+        TypedSequence typed =
+            readTypedSequence(w.sequenceBoxes[static_cast<std::size_t>(i - 1)].text);
+        d_.panel.showSequence(i - 1, std::move(typed.text));
         if (!invalid && !typed.problem.empty()) {
             invalid = i;
             problem = std::move(typed.problem);
@@ -94,7 +78,7 @@ bool WageringEditor::SaveWagering() {
     if (invalid) {
         static constexpr const char* kFields[] = {"Even",   "Dozen", "Row",   "Line",
                                                   "Corner", "Trio",  "Split", "Single"};
-        s_.form.requestFocus("frmWagering.Text" + std::to_string(invalid));
+        d_.panel.focusOn("frmWagering.Text" + std::to_string(invalid));
         ports_.dialogs.message(
             "Invalid Wagering Values.\r\n\r\nNumerical: '1', '2'\r\n\r\nAllowed Characters: 'Q', "
             "'S', or ',' \r\n\r\nAll sequences must have an 'S' or a 'Q'\r\n\r\n'S' or 'Q' can't "

@@ -22,7 +22,6 @@ class WageringEditor : public Part {
     void wageringCancel();    // Cancel
     void wageringClosed();    // the close box
     bool SaveWagering();
-    ActionResult wageringSet(std::string_view name, std::string_view value);
     // The dialog is modal: while it is open, the main window takes no action. Each guard
     // refuses with the reason the user reads, and is ok otherwise.
     bool wageringOpen() const { return s_.form.wageringDialog.open; }

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The panel and the wagering dialog as the window shows them: what the settings and the
+// sequences put in the boxes, which of them are open, and where the focus goes. The
+// presenter's half for the left column and the dialog; only the user's own typing reaches
+// those boxes another way, through the control adapter.
+
+#include <string>
+#include <string_view>
+
+#include "advisor/part.hpp"
+
+namespace brisvale {
+
+// The check box of a family's settings position (EvenBets .. Single).
+const CheckBox& familyBoxAt(const Form& form, int settingsPos);
+
+class PanelPresenter : public Part {
+  public:
+    using Part::Part;
+
+    // A new window's lists and boxes, before any settings are read.
+    void setUpPanel();
+    // The lists of a run's limits and wager, with their first entries chosen.
+    void setUpRunLists();
+    // ApplySettings: the settings variables in the boxes and lists, the style and preset
+    // options, and the shown preset's thresholds.
+    void showSettings();
+    // The Single row holds the Multi preset's pair whatever style is shown.
+    void showSingleThresholds(Preset preset);
+    void untickSingles();
+    // The Even Bets box and its three pairs follow each other.
+    void showEvenBetsOnPairs();
+    void showPairsOnEvenBets();
+    void focusOn(std::string control);
+    // A row's High box is open while its Random box is ticked.
+    void showRandomRow(int family);
+    void ApplyHighBoxes();
+    void setStyleControlsEnabled(bool multi);
+    // The advanced settings open or closed, as the run has them.
+    void showAdvanced();
+
+    // The wagering dialog.
+    void showWageringDialog(bool open);
+    // The sequences and the auto-increase as the wagering holds them.
+    void showWagering();
+    // A family's sequence as it is stored, after the user's typing was read.
+    void showSequence(int family, std::string text);
+    // The chips list follows the auto-increase box.
+    void showAutoIncrease();
+};
+
+}  // namespace brisvale
