@@ -3,6 +3,7 @@
 // and only the first write of a session rewrites the file.
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -73,6 +74,52 @@ TEST(HistoryAppender, AKeyWrittenTwiceOrAMissingOneIsWrittenAsSetPropertyWould) 
     ASSERT_TRUE(appender.write(file, 4, "D,7,"));
     EXPECT_EQ(GetProperty(1, "name4", file), "D,7,");
     EXPECT_EQ(GetProperty(1, "name1", file), "A,1,3,4,");
+}
+
+// While it lives, files may not grow past `bytes`: a longer write fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        handler_ = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, before_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        ::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit before_{};
+    sighandler_t handler_ = SIG_DFL;
+};
+
+TEST(HistoryAppender, AWriteThatFailsSaysSoAndLeavesTheFileAsItWas) {
+    TempDir dir;
+    const auto file = dir / "CasinoHistory.dat";
+    const std::string start = "index: 1\r\nname1: A,1,\r\nname2: B,2,\r\n";
+    writeBytes(file, start);
+    HistoryAppender appender;
+    {
+        // The first write of a session rewrites the file, which has no room to grow.
+        FileSizeLimit limit(start.size());
+        EXPECT_FALSE(appender.write(file, 1, "A,1,17,"));
+    }
+    EXPECT_EQ(readBytes(file), start);
+    ASSERT_TRUE(appender.write(file, 1, "A,1,17,"));
+    const std::string written = readBytes(file);
+    {
+        // Later spins go in place, where the file has no room either.
+        FileSizeLimit limit(written.size());
+        EXPECT_FALSE(appender.write(file, 1, "A,1,17,4,"));
+    }
+    EXPECT_EQ(readBytes(file), written);
+    // With room again the spin is recorded after the line as the file holds it.
+    ASSERT_TRUE(appender.write(file, 1, "A,1,17,4,"));
+    EXPECT_EQ(readBytes(file), "index: 1\r\nname2: B,2,\r\nname1: A,1,17,4,\r\n");
 }
 
 // The spins 0, 1, 2, ... (modulo 37) after the name: what the killed recorder below writes.
