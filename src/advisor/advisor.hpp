@@ -42,7 +42,7 @@ class Advisor {
     // Timer1 fires; front ends call it every timer().interval milliseconds.
     void userTick();
     // A program playing the run lets the spin wait run out: timer ticks until the run takes a
-    // spin again (true) or has ended (false).
+    // spin again (true) or has ended (false). The clock stands still while it does.
     bool passSpinWait();
     // Edit > Undo Spin and Redo Spin: back to just before the last press of Button1, and on
     // to just after it again.

@@ -173,9 +173,13 @@ void Advisor::userTick() {
 bool Advisor::passSpinWait() {
     // With no undo history to tape and no run file to keep, a tick is the timer's step alone.
     const bool plain = !d_.journal.recording() && !d_.keepRunFile_;
+    // Nobody looks, and the clock stands still: the ticks between the first and the last only
+    // count the wait down, since nothing else they look at can change.
+    const bool unseen = plain && !d_.shown_ && !d_.replay_;
     do {
         if (plain) {
             d_.run.tick();
+            if (unseen && s_.SpinWaitActive && s_.SpinWaitLeft > 0) s_.SpinWaitLeft = 0;
         } else {
             userTick();
         }
