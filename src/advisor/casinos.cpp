@@ -94,11 +94,10 @@ void CasinoBook::chooseNewCasino() {
                             : std::nullopt;
     // Without a new casino the list shows "Select Casino", and nothing is recorded (the spins
     // of the casino left were written above).
-    const auto none = [&] { chooseNoCasino(); };
-    if (!answer || answer->empty()) return none();
+    if (!answer || answer->empty()) return chooseNoCasino();
     if (const std::string problem = nameProblem(*answer); !problem.empty()) {
         ports_.dialogs.message(problem, s_.AppTitle);
-        return none();
+        return chooseNoCasino();
     }
     // The file keeps values trimmed; the name is kept as it will read back.
     const std::string name(trimBlanks(*answer));
@@ -107,7 +106,7 @@ void CasinoBook::chooseNewCasino() {
         ports_.dialogs.message(
             "The casino could not be saved to " + d_.historyFile_.filename().string() + ".",
             s_.AppTitle);
-        return none();
+        return chooseNoCasino();
     }
     CasinoRecord record{name, {}, {}, *key};
     record.line.append(name.data(), name.size());
