@@ -90,7 +90,6 @@ void PanelPresenter::setUpPanel() {
 void PanelPresenter::setUpRunLists() {
     Form& f = s_.form;
     f.unitWagerList.items = numberItems(1, 100);
-    f.conservativeBetting.value = 1;
     f.unitWagerList.index = 0;
     f.spinIntervalList.index = 2;
     f.winLimitList.items = numberItems(1, 999);

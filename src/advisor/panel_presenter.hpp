@@ -21,7 +21,8 @@ class PanelPresenter : public Part {
 
     // A new window's lists and boxes, before any settings are read.
     void setUpPanel();
-    // The lists of a run's limits and wager, with their first entries chosen.
+    // The lists of the minimum wager and the table's limits, and the spin interval's entry, as
+    // they stand before the settings are shown.
     void setUpRunLists();
     // ApplySettings: the settings variables in the boxes and lists, the style and preset
     // options, and the shown preset's thresholds.
