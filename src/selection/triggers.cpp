@@ -6,6 +6,7 @@
 #include <bit>
 #include <limits>
 #include <span>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -66,54 +67,94 @@ void openClassic(PlayState& s, BetId id, Family family) {
     s.BetOpen = true;
 }
 
-// How many numbers a mask holds. Without the processor's own count (x86-64 before POPCNT) the
-// standard one is a library call, too slow for a test made at every pass of every spin.
-int countNumbers(NumberMask m) {
-#if defined(__POPCNT__) || !defined(__x86_64__)
-    return std::popcount(m);
-#else
-    m -= (m >> 1) & 0x5555555555555555ULL;
-    m = (m & 0x3333333333333333ULL) + ((m >> 2) & 0x3333333333333333ULL);
-    m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return static_cast<int>((m * 0x0101010101010101ULL) >> 56);
-#endif
-}
+// A Classic scan order with its bets' numbers side by side, so that the scan reads one short
+// array. Most spins leave no bet of a long order due; the bets of such an order come in a few
+// shapes (a split across, a split down, a corner, ...), and a shape's bets are all asked at
+// once: the numbers where a shape starts with every number of it asleep are the starts whose
+// numbers shifted by each of the shape's offsets sleep too.
+struct ClassicOrder {
+    struct Shape {
+        NumberMask offsets = 0;  // the bet's numbers, counted up from its lowest
+        NumberMask starts = 0;   // the lowest numbers of the order's bets of this shape
+    };
+    std::span<const BetId> ids;
+    std::vector<NumberMask> numbers;
+    std::vector<Shape> shapes;
+    bool byShape = false;  // asking the shapes first is cheaper than reading the bets
 
-// The fewest numbers of the wheel (1..36) that a bet of the order covers: with fewer numbers
-// sleeping, none of them can be due.
-int fewestNumbers(std::span<const BetId> order) {
-    int fewest = 36;
-    for (BetId id : order) {
-        fewest = std::min(fewest, bet(id).count - static_cast<int>(bet(id).numbers & 1));
+    explicit ClassicOrder(std::span<const BetId> order) : ids(order) {
+        int offsets = 0;
+        for (BetId id : order) {
+            const NumberMask m = bet(id).numbers;
+            numbers.push_back(m);
+            // Zero never sleeps, so a bet on it is never due.
+            if ((m & 1) != 0) continue;
+            const int low = std::countr_zero(m);
+            const NumberMask shape = m >> low;
+            auto it = std::find_if(shapes.begin(), shapes.end(),
+                                   [&](const Shape& s) { return s.offsets == shape; });
+            if (it == shapes.end()) {
+                shapes.push_back({shape, 0});
+                it = shapes.end() - 1;
+                offsets += std::popcount(shape);
+            }
+            it->starts |= NumberMask{1} << low;
+        }
+        byShape = offsets < static_cast<int>(order.size());
     }
-    return fewest;
-}
 
-// Classic play: the last due bet of the scan is shown, so the scan runs from the end.
-void classicScan(PlayState& s, std::span<const BetId> order, Table table, Family family) {
-    const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(family));
-    static const auto fewest = [] {
-        std::array<int, kFamilyCount> out{};
-        for (int f = 0; f < kFamilyCount; ++f) {
-            out[f] = fewestNumbers(triggerOrder(static_cast<Family>(f)));
+    bool anyDue(NumberMask sleeping) const {
+        for (const Shape& shape : shapes) {
+            NumberMask due = shape.starts;
+            for (NumberMask rest = shape.offsets; rest != 0 && due != 0; rest &= rest - 1) {
+                due &= sleeping >> std::countr_zero(rest);
+            }
+            if (due != 0) return true;
+        }
+        return false;
+    }
+};
+
+// The orders of Classic play: the three even pairs, then Dozen to Trio, then the splits.
+enum ClassicScan : int { RedBlackScan, LowHighScan, EvenOddScan, FamilyScan };
+inline constexpr BetId kRedBlack[] = {Red, Black}, kLowHigh[] = {Low, High},
+                       kEvenOdd[] = {Even, Odd};
+
+const ClassicOrder& classicOrder(int scan) {
+    static const auto orders = [] {
+        std::vector<ClassicOrder> out{ClassicOrder(kRedBlack), ClassicOrder(kLowHigh),
+                                      ClassicOrder(kEvenOdd)};
+        for (int f = 1; f < kFamilyCount; ++f) {
+            const auto family = static_cast<Family>(f);
+            out.emplace_back(family == Family::Split ? naturalSplitOrder() : triggerOrder(family));
         }
         return out;
     }();
-    // Most spins leave too few numbers asleep in a table for any of its bets.
-    if (countNumbers(sleeping) < fewest[static_cast<int>(family)]) return;
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (inside(*it, sleeping)) {
-            openClassic(s, *it, family);
+    return orders[static_cast<std::size_t>(scan)];
+}
+
+int familyScan(Family family) {
+    return FamilyScan + static_cast<int>(family) - 1;
+}
+
+// Classic play: the last due bet of the scan is shown, so the scan runs from the end.
+void classicScan(PlayState& s, const ClassicOrder& order, Table table, Family family) {
+    const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(family));
+    if (sleeping == 0 || (order.byShape && !order.anyDue(sleeping))) return;
+    const NumberMask awake = ~sleeping;
+    for (std::size_t i = order.ids.size(); i-- > 0;) {
+        if ((order.numbers[i] & awake) == 0) {
+            openClassic(s, order.ids[i], family);
             return;
         }
     }
 }
 
-void evenPair(PlayState& s, BetId first, BetId second) {
-    const BetId pair[] = {first, second};
-    const Table table = SleeperTables::triggerTable(first, s.MultiBetPlay);
+void evenPair(PlayState& s, int scan) {
+    const std::span<const BetId> pair = classicOrder(scan).ids;
+    const Table table = SleeperTables::triggerTable(pair[0], s.MultiBetPlay);
     if (!s.MultiBetPlay) {
-        classicScan(s, pair, table, Family::Even);
+        classicScan(s, classicOrder(scan), table, Family::Even);
         return;
     }
     BetList& list = s.list(Family::Even);
@@ -158,24 +199,23 @@ void multiScan(PlayState& s, std::span<const BetId> order, const MultiRule& rule
 }
 
 void family(PlayState& s, const MultiRule& rule) {
-    const auto order = triggerOrder(rule.family);
     if (s.MultiBetPlay) {
-        multiScan(s, order, rule);
+        multiScan(s, triggerOrder(rule.family), rule);
     } else {
-        classicScan(s, order, rule.table, rule.family);
+        classicScan(s, classicOrder(familyScan(rule.family)), rule.table, rule.family);
     }
 }
 
 }  // namespace
 
 void TriggerRedBlack(PlayState& s) {
-    evenPair(s, Red, Black);
+    evenPair(s, RedBlackScan);
 }
 void TriggerHighLow(PlayState& s) {
-    evenPair(s, Low, High);
+    evenPair(s, LowHighScan);
 }
 void TriggerOddEven(PlayState& s) {
-    evenPair(s, Even, Odd);
+    evenPair(s, EvenOddScan);
 }
 
 void TriggerDozen(PlayState& s) {
@@ -198,7 +238,7 @@ void TriggerSplit(PlayState& s) {
     if (s.MultiBetPlay) {
         multiScan(s, multiSplitOrder(), {Family::Split, Table::Split, Overlap::Numbers, true});
     } else {
-        classicScan(s, naturalSplitOrder(), Table::Split, Family::Split);
+        classicScan(s, classicOrder(familyScan(Family::Split)), Table::Split, Family::Split);
     }
 }
 
