@@ -34,6 +34,12 @@ class SleeperTables {
     using CountersView = std::span<const std::int16_t, 37>;
 
     CountersView operator[](Table t) const { return CountersView(table(t), 37); }
+    // A table's counters with the padding behind them, to be read eight at a time. The
+    // padding's values mean nothing.
+    static constexpr int kPaddedLength = 40;
+    std::span<const std::int16_t, kPaddedLength> padded(Table t) const {
+        return std::span<const std::int16_t, kPaddedLength>(table(t), kPaddedLength);
+    }
     std::int16_t at(Table t, int n) const { return table(t)[n]; }
     void set(Table t, int n, std::int16_t value) { table(t)[n] = value; }
 
@@ -67,7 +73,7 @@ class SleeperTables {
   private:
     // The tables one after another, each padded to 40 counters, so that every spin counts in
     // one sweep over them all, and each table begins on 16 bytes.
-    static constexpr int kStride = 40;
+    static constexpr int kStride = kPaddedLength;
     std::int16_t* table(Table t) { return counters_.data() + static_cast<int>(t) * kStride; }
     const std::int16_t* table(Table t) const {
         return counters_.data() + static_cast<int>(t) * kStride;

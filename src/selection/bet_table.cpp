@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "selection/bet_table.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -11,6 +12,18 @@ namespace {
 // their own label, the other families by their family word; singles have none.
 int classicPayout(BetId id) {
     return bet(id).family == Family::Single ? 0 : bet(id).netPayout;
+}
+
+// Each bet's place in the winners order, -1 for a bet that is never listed as a winner.
+const std::array<int, kBetCount>& winnersPlace() {
+    static const auto places = [] {
+        std::array<int, kBetCount> out;
+        out.fill(-1);
+        const auto order = winnersOrder();
+        for (std::size_t i = 0; i < order.size(); ++i) out[order[i]] = static_cast<int>(i);
+        return out;
+    }();
+    return places;
 }
 
 }  // namespace
@@ -65,9 +78,20 @@ bool CheckValidLose(PlayState& s, int spin) {
     if (spin < 1 || spin > 36) return true;
     const BetSet hit = s.CurrentBet.members() & betsCovering()[spin];
     if (hit.none()) return true;
-    for (BetId id : winnersOrder()) {
-        if (hit.test(id)) s.WinningBets.push_back(id);
+    // A spin hits a few of the open bets: they are picked from the open list and put in the
+    // winners order.
+    const auto& place = winnersPlace();
+    std::array<BetId, kBetCount> winners;
+    std::size_t count = 0;
+    BetSet left = hit;
+    for (BetId id : s.CurrentBet) {
+        if (!left.test(id) || place[id] < 0) continue;
+        left.reset(id);
+        winners[count++] = id;
     }
+    std::sort(winners.begin(), winners.begin() + static_cast<std::ptrdiff_t>(count),
+              [&](BetId a, BetId b) { return place[a] < place[b]; });
+    for (std::size_t i = 0; i < count; ++i) s.WinningBets.push_back(winners[i]);
     return false;
 }
 

@@ -22,16 +22,16 @@ using namespace bet_ids;
 // The numbers of a table whose counters reach the threshold; a bet is due when it lies inside.
 // Every pass asks this of its table after every spin: eight counters are compared at once.
 NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int threshold) {
-    const auto& counters = tables[table];
     NumberMask mask = 0;
-    int n = 1;
 #if defined(__SSE2__)
+    const auto counters = tables.padded(table);
     if (threshold <= std::numeric_limits<std::int16_t>::min())
         return ((NumberMask{1} << 37) - 1) & ~NumberMask{1};
     if (threshold > std::numeric_limits<std::int16_t>::max()) return 0;
-    // counter >= threshold, as counter > threshold - 1, in 16-bit lanes.
+    // counter >= threshold, as counter > threshold - 1, in 16-bit lanes; the padding's lanes
+    // are masked off at the end.
     const __m128i below = _mm_set1_epi16(static_cast<std::int16_t>(threshold - 1));
-    for (int base = 0; base < 32; base += 8) {
+    for (int base = 0; base < SleeperTables::kPaddedLength; base += 8) {
         const __m128i eight =
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(counters.data() + base));
         const __m128i reached = _mm_cmpgt_epi16(eight, below);
@@ -39,11 +39,12 @@ NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int thresho
             static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(reached, _mm_setzero_si128())));
         mask |= NumberMask{bits & 0xFFu} << base;
     }
-    mask &= ~NumberMask{1};  // zero is never a sleeper
-    n = 32;
-#endif
+    mask &= ((NumberMask{1} << 37) - 1) & ~NumberMask{1};  // zero is never a sleeper
+#else
+    const auto& counters = tables[table];
     // Without a branch: which numbers sleep is a coin toss for the branch predictor.
-    for (; n <= 36; ++n) mask |= NumberMask{counters[n] >= threshold} << n;
+    for (int n = 1; n <= 36; ++n) mask |= NumberMask{counters[n] >= threshold} << n;
+#endif
     return mask;
 }
 
