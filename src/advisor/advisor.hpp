@@ -52,11 +52,11 @@ class Advisor {
     // port. Importing with no casino selected asks for a new casino's name first.
     ActionResult userImportSpins();
     ActionResult userExportSpins();
-    // The run file keeps an open run for the next session. The core notes what changed; the
-    // front end writes it when it suits (after its events), and the core when the window
-    // closes.
-    bool runFileDirty() const { return d_.keepRunFile_ && d_.runDirty_; }
-    void flushRunFile();
+    // The run file keeps an open run for the next session, and the limits file the day's
+    // figures. The core notes what changed; the front end writes them when it suits (after its
+    // events), and the core when the window closes.
+    bool filesDirty() const { return (d_.keepRunFile_ && d_.runDirty_) || d_.limitsDue_; }
+    void flushFiles();
 
     // --- The game's verbs, for a player that is a program (the simulator) ---
     // The same user actions as above, named for what they do in the game.

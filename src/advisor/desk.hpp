@@ -86,6 +86,7 @@ struct Desk {
     bool shown_ = true;
     bool balanceStale_ = false;    // the balance box of a window nobody looks at lags the balance
     SafePlay safe_;                // the player's limits, the day's figures, the reality check
+    bool limitsDue_ = false;       // the day's figures wait to be kept with the run file
     std::int64_t pressNowMs_ = 0;  // the clock at the press under way
     // The tables watched beside the run, and where entered spins go (none: the run).
     WatchedTables watched_;

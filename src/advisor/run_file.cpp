@@ -101,8 +101,9 @@ bool RunFileKeeper::runOpen() const {
     return s_.playing() && !d_.replay_;
 }
 
-void Advisor::flushRunFile() {
+void Advisor::flushFiles() {
     d_.runFile.flush();
+    if (d_.limitsDue_) d_.guard.safeSave();
 }
 
 void RunFileKeeper::flush() {

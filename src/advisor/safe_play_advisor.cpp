@@ -20,6 +20,7 @@ void SafetyGuard::safeOpen() {
 }
 
 void SafetyGuard::safeSave() {
+    d_.limitsDue_ = false;
     if (!d_.files_) return;
     d_.tellWrite(d_.safe_.save(s_.session, ports_.clock.nowMs()), d_.dataDir_ / kLimitsFileName,
                  "The limits hold for this session.");
@@ -61,8 +62,9 @@ void SafetyGuard::safeAfterPress(const PressBefore& before) {
     }
     if (!before.playing || !real || d_.replaying_) return;
     if (d_.safe_.checkDue(before.nowMs)) d_.safe_.openCheck();
-    // The day's figures are kept now and then, and when the window closes.
-    if (d_.files_ && d_.safe_.saveDue(before.nowMs)) safeSave();
+    // The day's figures are kept now and then, after the press with the run file, and when the
+    // window closes.
+    if (d_.files_ && d_.safe_.saveDue(before.nowMs)) d_.limitsDue_ = true;
 }
 
 long long SafetyView::minimumBalance() const {

@@ -237,8 +237,9 @@ ActionResult MainWindow::act(const std::function<ActionResult()>& call, bool com
 }
 
 void MainWindow::afterAction() {
-    // A person presses a few times a second at most: the run file keeps every press.
-    advisor_.flushRunFile();
+    // A person presses a few times a second at most: the run file keeps every press, and the
+    // limits file the day's figures once they are due.
+    advisor_.flushFiles();
     render();
     syncTimer();
     if (advisor_.safety().checkOpen()) answerRealityCheck();
@@ -251,7 +252,7 @@ void MainWindow::startTimer1() {
 
 void MainWindow::tick() {
     advisor_.userTick();
-    advisor_.flushRunFile();
+    advisor_.flushFiles();
     render();
     syncTimer();
 }

@@ -95,15 +95,16 @@ void Console::close() {
     reportBoxesSince(shown);
 }
 
-// The run file is written after each command that changed the run, unless more commands are
-// already waiting; then at least every kKeepEvery, so a script of many presses costs a few
-// writes a second, and a person typing has every press kept.
+// The run file is written after each command that changed the run, and the limits file once
+// the day's figures are due, unless more commands are already waiting; then at least every
+// kKeepEvery, so a script of many presses costs a few writes a second, and a person typing has
+// every press kept.
 void Console::keepRun(bool moreWaiting) {
     constexpr auto kKeepEvery = std::chrono::milliseconds(200);
-    if (!opened_ || !advisor_.runFileDirty()) return;
+    if (!opened_ || !advisor_.filesDirty()) return;
     const auto now = std::chrono::steady_clock::now();
     if (moreWaiting && now - lastKept_ < kKeepEvery) return;
-    advisor_.flushRunFile();
+    advisor_.flushFiles();
     lastKept_ = now;
 }
 
@@ -259,9 +260,10 @@ void Console::menu(std::string_view rest) {
 }
 
 void Console::print(std::string json) {
-    // What a program reads here is in the data folder by then: the run file is not behind.
-    if (advisor_.runFileDirty()) {
-        advisor_.flushRunFile();
+    // What a program reads here is in the data folder by then: neither the run file nor the
+    // limits file is behind.
+    if (advisor_.filesDirty()) {
+        advisor_.flushFiles();
         lastKept_ = std::chrono::steady_clock::now();
     }
     json += '\n';

@@ -17,7 +17,8 @@ constexpr std::int64_t kHour = 3'600'000;
 class SafePlay : public AdvisorFixture {
   protected:
     // The fixture's script, and: limit:NAME=VALUE (set-limit), check:keep|stop|balance (the
-    // reality check's buttons), later:SECONDS (the clock moves on), undo, redo.
+    // reality check's buttons), later:SECONDS (the clock moves on), undo, redo, flush (the
+    // files written after a front end's event).
     void step(std::string_view script) {
         std::istringstream in{std::string(script)};
         for (std::string t; in >> t && !HasFatalFailure();) {
@@ -35,6 +36,8 @@ class SafePlay : public AdvisorFixture {
                                                         : A::Balance);
             } else if (head == "later") {
                 clock.now += std::stoll(arg) * 1000;
+            } else if (t == "flush") {
+                a().flushFiles();
             } else if (t == "undo" || t == "redo") {
                 r = t == "undo" ? a().userUndo() : a().userRedo();
             } else {
@@ -87,6 +90,12 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
     run("loss per day counts the day's earlier sessions",
         {{"limit:loss-day=4 " PLAY "5 3 1", "label=Bet $4 on Black; balance=997", "- 3/3/0/-3 0"},
          {"close restart " PLAY "5 3", "label=Loss limit reached: stop now; balance=999",
+          "loss-day 2/1/0/-1 0"}});
+    // A minute into play the day's figures are kept after the press, so a crash loses none.
+    run("loss per day after a crash",
+        {{"limit:loss-day=4 " PLAY "5 3 later:60 1", "label=Bet $4 on Black; balance=997",
+          "- 3/3/0/-3 0"},
+         {"flush restart " PLAY "5 3", "label=Loss limit reached: stop now; balance=999",
           "loss-day 2/1/0/-1 0"}});
 }
 

@@ -121,7 +121,7 @@ TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
     options.recordUndo = options.keepRunFile = false;
     advisor->userOpenWindow(options);
     act("chk7_1=1 even:0 Text18=1000 Button1 5");
-    a().flushRunFile();
+    a().flushFiles();
     EXPECT_FALSE(a().userUndo().ok || a().menus().edit.undo.enabled);
     a().userCloseWindow();
     EXPECT_FALSE(std::filesystem::exists(a().files().run));

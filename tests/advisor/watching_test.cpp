@@ -237,7 +237,7 @@ TEST_F(Watching, ATableIsKeptWithTheRun) {
     spinAt("Left", 8);
     spinAt("Right", 9);
     ASSERT_TRUE(a().userTarget("Right").ok);
-    a().flushRunFile();
+    a().flushFiles();
     act("close answer:yes restart");
     ASSERT_EQ(view("total"), "1");
     ASSERT_EQ(a().watching().tables().size(), 2);
