@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board as the window shows it: chips and the marker.
 
+#include <array>
 #include <charconv>
+#include <cstring>
 
 #include "advisor/advisor.hpp"
 #include "board/chips.hpp"
@@ -58,14 +60,23 @@ void BoardPresenter::emptyChip(int chip) {
 void BoardPresenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules) {
     if (!d_.shown_) return;
     Chip& c = s_.form.chips[chip];
-    // Every laid chip is written on every spin: the texts reuse their buffers.
-    char stake[24];
-    const std::string_view digits(stake, std::to_chars(stake, stake + sizeof stake, s_.Stake).ptr);
-    c.caption.assign(digits);
+    // Every laid chip is written on every spin: the texts reuse their buffers, and the tooltip
+    // "Bet 5 on Single 17" is put together in place, its parts copied whole (the stake's
+    // buffer and the label's array), each over the spare end of the one before.
+    const Bet& b = bet(id);
+    constexpr std::string_view kBet = "Bet ", kOn = " on ";
+    std::array<char, kBet.size() + 24 + kOn.size() + sizeof b.text> text;
+    char* const stake = text.data() + kBet.size();
+    char* const stakeEnd = std::to_chars(stake, stake + 24, s_.Stake).ptr;
+    c.caption.assign(stake, stakeEnd);
     setImage(chip, id, rules.betsSingles);
-    c.tooltip.clear();
     if (rules.chipsInWords) {
-        c.tooltip.append("Bet ").append(digits).append(" on ").append(label(id));
+        std::memcpy(text.data(), kBet.data(), kBet.size());
+        std::memcpy(stakeEnd, kOn.data(), kOn.size());
+        std::memcpy(stakeEnd + kOn.size(), b.text.data(), sizeof b.text);
+        c.tooltip.assign(text.data(), stakeEnd + kOn.size() + b.length);
+    } else {
+        c.tooltip.clear();
     }
     PlaceChip(chip, id);
 }
