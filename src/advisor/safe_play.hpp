@@ -50,6 +50,8 @@ class SafePlay {
     bool usesFile() const { return !file_.empty(); }
     // The limits as they stand at `nowMs`, a looser value whose time has come put in place.
     LimitBook bookAt(std::int64_t nowMs) const;
+    // The limits as they stand since the last applyDue.
+    const LimitBook& book() const { return book_; }
     // Puts the due looser values in place; true when one was (the file wants writing).
     bool applyDue(std::int64_t nowMs) { return book_.applyDue(nowMs); }
     LimitBook::Change set(LimitName name, std::optional<double> value, std::int64_t nowMs);

@@ -48,9 +48,10 @@ void SafetyGuard::safeAfterPress(const PressBefore& before) {
         t.net += net;
     }
     if (s_.playing()) {
-        const auto reached = real ? limitReached(d_.safe_.bookAt(before.nowMs),
-                                                 d_.safe_.figures(s_.session, before.nowMs))
-                                  : std::nullopt;
+        // The press put the limits due at its time in place before it played.
+        const auto reached =
+            real ? limitReached(d_.safe_.book(), d_.safe_.figures(s_.session, before.nowMs))
+                 : std::nullopt;
         if (reached) {
             s_.stop.limit = reached;
             stopAdvising(stopAdvice(*reached));
