@@ -117,7 +117,8 @@ void RunCycle::CommonEnding() {
 }
 
 void RunCycle::EndBet(bool countSpin) {
-    s_.sleepers.ZeroCountsMod(s_.CurrentBet.members(), s_.SpinNumber);
+    s_.sleepers.ZeroCountsMod(std::span<const BetId>(s_.CurrentBet.begin(), s_.CurrentBet.end()),
+                              s_.SpinNumber);
     d_.style.drawStartThresholds();
     if (countSpin) {
         countUp(s_.TotalSpins);

@@ -33,6 +33,20 @@ std::optional<int> spinOf(std::string_view text) {
     return n;
 }
 
+// Counts a spin in `count` counters, a multiple of eight.
+void bumpAll(std::int16_t* counters, std::size_t count) {
+#if defined(__SSE2__)
+    // Eight counters at once, adding with saturation: what bumped() does to each.
+    static_assert(kCounterMax == 32767);
+    for (std::size_t i = 0; i < count; i += 8) {
+        auto* eight = reinterpret_cast<__m128i*>(counters + i);
+        _mm_storeu_si128(eight, _mm_adds_epi16(_mm_loadu_si128(eight), _mm_set1_epi16(1)));
+    }
+#else
+    for (std::size_t i = 0; i < count; ++i) counters[i] = bumped(counters[i]);
+#endif
+}
+
 }  // namespace
 
 void SleeperTables::clearAll() {
@@ -43,18 +57,8 @@ void SleeperTables::AdvanceCounters(int spin) {
     if (!isNumber(spin)) return;
     // Every other number counts the spin (none after a zero); the spin's own starts again. The
     // padding counts along, and nothing reads it.
-    if (spin != 0) {
-#if defined(__SSE2__)
-        // Eight counters at once, adding with saturation: what bumped() does to each.
-        static_assert(kCounterMax == 32767 && kTableCount * kStride % 8 == 0);
-        for (std::size_t i = 0; i < counters_.size(); i += 8) {
-            auto* eight = reinterpret_cast<__m128i*>(counters_.data() + i);
-            _mm_storeu_si128(eight, _mm_adds_epi16(_mm_loadu_si128(eight), _mm_set1_epi16(1)));
-        }
-#else
-        for (std::int16_t& v : counters_) v = bumped(v);
-#endif
-    }
+    static_assert(kTableCount * kStride % 8 == 0);
+    if (spin != 0) bumpAll(counters_.data(), counters_.size());
     ResetNumberCounters(spin);
 }
 
@@ -65,8 +69,10 @@ void SleeperTables::ResetNumberCounters(int n) {
 
 void SleeperTables::AdvanceDozenCounts(int spin) {
     if (!isNumber(spin)) return;
+    static_assert(kStride % 8 == 0);
     std::int16_t* t = table(Table::Dozen);
-    for (int i = 0; i < kNumberCount; ++i) t[i] = (i == spin) ? std::int16_t{0} : bumped(t[i]);
+    bumpAll(t, kStride);
+    t[spin] = 0;
 }
 
 void SleeperTables::ZeroCountsMod(const BetSet& bets, int spin) {
@@ -77,6 +83,13 @@ void SleeperTables::ZeroCountsMod(const BetSet& bets, int spin) {
     if (hit.none()) return;
     for (int id = 0; id < kBetCount; ++id) {
         if (hit.test(id)) clearBet(static_cast<BetId>(id));
+    }
+}
+
+void SleeperTables::ZeroCountsMod(std::span<const BetId> bets, int spin) {
+    if (spin < 1 || spin > 36) return;
+    for (BetId id : bets) {
+        if (bet(id).covers(spin)) clearBet(id);
     }
 }
 

@@ -53,6 +53,8 @@ class SleeperTables {
     void AdvanceDozenCounts(int spin);
     // Clears the numbers of every bet of `bets` that the spin hit, in its family's table.
     void ZeroCountsMod(const BetSet& bets, int spin);
+    // The same for the bets of a list (a bet twice clears once).
+    void ZeroCountsMod(std::span<const BetId> bets, int spin);
     // The same for one bet.
     void ZeroCountsMod(BetId id, int spin);
     // The same, given a text of labels (substring search) and the spin's two-digit text
