@@ -31,14 +31,20 @@ NumberMask sleepingNumbers(const SleeperTables& tables, Table table, int thresho
     // counter >= threshold, as counter > threshold - 1, in 16-bit lanes; the padding's lanes
     // are masked off at the end.
     const __m128i below = _mm_set1_epi16(static_cast<std::int16_t>(threshold - 1));
-    for (int base = 0; base < SleeperTables::kPaddedLength; base += 8) {
-        const __m128i eight =
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(counters.data() + base));
-        const __m128i reached = _mm_cmpgt_epi16(eight, below);
-        const auto bits =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(reached, _mm_setzero_si128())));
-        mask |= NumberMask{bits & 0xFFu} << base;
+    const auto reached = [&](int base) {
+        return _mm_cmpgt_epi16(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(counters.data() + base)), below);
+    };
+    // Sixteen answers to a byte mask at a time: 0..15, 16..31, then 32..39.
+    static_assert(SleeperTables::kPaddedLength == 40);
+    for (int base = 0; base < 32; base += 16) {
+        const auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_packs_epi16(reached(base), reached(base + 8))));
+        mask |= NumberMask{bits & 0xFFFFu} << base;
     }
+    const auto bits =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(reached(32), _mm_setzero_si128())));
+    mask |= NumberMask{bits & 0xFFu} << 32;
     mask &= ((NumberMask{1} << 37) - 1) & ~NumberMask{1};  // zero is never a sleeper
 #else
     const auto& counters = tables[table];
