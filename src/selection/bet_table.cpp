@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace brisvale {
 namespace {
@@ -19,8 +20,8 @@ const std::array<int, kBetCount>& winnersPlace() {
     static const auto places = [] {
         std::array<int, kBetCount> out;
         out.fill(-1);
-        const auto order = winnersOrder();
-        for (std::size_t i = 0; i < order.size(); ++i) out[order[i]] = static_cast<int>(i);
+        int place = 0;
+        for (BetId id : winnersOrder()) out[id] = place++;
         return out;
     }();
     return places;
@@ -89,8 +90,7 @@ bool CheckValidLose(PlayState& s, int spin) {
         left.reset(id);
         winners[count++] = id;
     }
-    std::sort(winners.begin(), winners.begin() + static_cast<std::ptrdiff_t>(count),
-              [&](BetId a, BetId b) { return place[a] < place[b]; });
+    std::ranges::sort(std::span(winners).first(count), {}, [&](BetId id) { return place[id]; });
     for (std::size_t i = 0; i < count; ++i) s.WinningBets.push_back(winners[i]);
     return false;
 }

@@ -127,6 +127,19 @@ TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
            a().files().settings.filename().string() + ". The settings saved before were kept.");
 }
 
+// A resumed run starts with every spin of its casino written: a failed write after it counts
+// from the resume.
+TEST_F(Casinos, AResumedRunCountsTheSpinsNotKeptFromTheResume) {
+    act("answer:Alpha Casino=New... " WATCH "1 2 close answer:yes restart");
+    dialogs.boxes.clear();
+    block(historyFile(), true);
+    act("3 menu:mnuExit");
+    expect(
+        "boxes=Brisvale could not write to CasinoHistory.dat. The spin was kept and will be "
+        "written with the next one.|Brisvale could not write to CasinoHistory.dat. The last "
+        "spin of Alpha was not kept.");
+}
+
 // A history line that cannot be read when its casino is chosen is never written over, and a
 // delete that cannot be written is told.
 TEST_F(Casinos, AnUnreadableLineIsNeverWrittenOver) {

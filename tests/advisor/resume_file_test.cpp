@@ -58,6 +58,16 @@ TEST_F(ResumeFile, ADrawCountOrAStateOutOfRangeIsRefusedAtOnce) {
         EXPECT_FALSE(fs::exists(a().files().run));
         EXPECT_EQ(form().startButton.caption, "Start");
     }
+    // The most draws a run can make are taken, with the generator's own state.
+    Json run = whole;
+    run["random"]["draws"] = 100'000'000;
+    rewrite(run);
+    dialogs.boxes.clear();
+    act("answer:yes restart");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);  // the question, and no word of the generator
+    EXPECT_EQ(dialogs.boxes[0].text.find("random generator"), std::string::npos);
+    EXPECT_TRUE(state().playing());
+    EXPECT_EQ(random.state().draws, 100'000'000u);
 }
 
 // A settings value is taken from the run file only within the range the settings file's reader

@@ -91,6 +91,13 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
         {{"limit:loss-day=4 " PLAY "5 3 1", "label=Bet $4 on Black; balance=997", "- 3/3/0/-3 0"},
          {"close restart " PLAY "5 3", "label=Loss limit reached: stop now; balance=999",
           "loss-day 2/1/0/-1 0"}});
+    // Between runs a limit already passed stops nothing yet: the next Start is refused.
+    run("a limit set between runs waits for the Start",
+        {{PLAY "5 3 1 menu:mnuRestart", "label=Configure Play Style and Press Start",
+          "- 3/3/0/-3 0"},
+         {"limit:loss-session=2", "label=Configure Play Style and Press Start",
+          "loss-session 3/3/0/-3 0"},
+         {"start", "label=Loss limit reached: stop now; button=Start", "loss-session 3/3/0/-3 0"}});
     // A minute into play the day's figures are kept after the press, so a crash loses none.
     run("loss per day after a crash",
         {{"limit:loss-day=4 " PLAY "5 3 later:60 1", "label=Bet $4 on Black; balance=997",

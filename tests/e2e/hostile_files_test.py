@@ -123,6 +123,11 @@ class HostileFiles(bvcli.CliTest):
         self.assertEqual(r.errors, ["error: tick takes at most 10000000 ticks at once"] * 2 +
                          ["error: tick takes a count of 0 or more"] * 2)
 
+    def test_commands_with_the_wrong_arguments(self):
+        r = self.quick(["close", "close frmMain", "close frmWagering now", "flip over", "show"])
+        self.assertEqual(r.errors, ["error: close takes frmWagering"] * 3 +
+                         ["error: flip takes no arguments"])
+
 
 if __name__ == "__main__":
     bvcli.main()
