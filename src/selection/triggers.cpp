@@ -167,10 +167,7 @@ void evenPair(PlayState& s, int scan) {
     BetList& list = s.list(Family::Even);
     const NumberMask sleeping = sleepingNumbers(s.sleepers, table, s.threshold(Family::Even));
     for (BetId id : pair) {
-        if (inside(id, sleeping) && !list.contains(id) && !spinHits(s, id)) {
-            list.push_back(id);
-            s.BetOpen = true;
-        }
+        if (inside(id, sleeping) && !list.contains(id) && !spinHits(s, id)) list.push_back(id);
     }
     if (!list.empty()) s.BetOpen = true;
 }
@@ -199,7 +196,6 @@ void multiScan(PlayState& s, std::span<const BetId> order, const MultiRule& rule
         if (overlaps) continue;
         if (rule.spinExcludes && spinHits(s, id)) continue;
         list.push_back(id);
-        s.BetOpen = true;
         ++added;
     }
     if (!list.empty()) s.BetOpen = true;
