@@ -13,12 +13,6 @@
 namespace brisvale {
 namespace {
 
-// Counters stop at the largest 16-bit value rather than wrapping to a negative count, which
-// would make a long sleeper look freshly hit.
-constexpr std::int16_t bumped(std::int16_t v) {
-    return v < kCounterMax ? static_cast<std::int16_t>(v + 1) : kCounterMax;
-}
-
 constexpr bool isNumber(int n) {
     return n >= 0 && n <= 36;
 }
@@ -33,17 +27,21 @@ std::optional<int> spinOf(std::string_view text) {
     return n;
 }
 
-// Counts a spin in `count` counters, a multiple of eight.
+// Counts a spin in `count` counters, a multiple of eight. Counters stop at the largest 16-bit
+// value rather than wrapping to a negative count, which would make a long sleeper look freshly
+// hit.
 void bumpAll(std::int16_t* counters, std::size_t count) {
 #if defined(__SSE2__)
-    // Eight counters at once, adding with saturation: what bumped() does to each.
+    // Eight counters at once, adding with saturation.
     static_assert(kCounterMax == 32767);
     for (std::size_t i = 0; i < count; i += 8) {
         auto* eight = reinterpret_cast<__m128i*>(counters + i);
         _mm_storeu_si128(eight, _mm_adds_epi16(_mm_loadu_si128(eight), _mm_set1_epi16(1)));
     }
 #else
-    for (std::size_t i = 0; i < count; ++i) counters[i] = bumped(counters[i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (counters[i] < kCounterMax) ++counters[i];
+    }
 #endif
 }
 
