@@ -37,6 +37,8 @@ TEST(RemoteSettings, EveryLayoutGivesEveryItem) {
         for (std::size_t i = 4; i <= 19; ++i) EXPECT_EQ(numbers(s)[i - 4], 10 * i + 1) << i;
         // The message items show in the start-up's rows, the file names in the play tests.
         EXPECT_EQ(s.instructionsAddress, values[25]);
+        EXPECT_EQ(std::tie(s.messageText, s.messageTitle, s.messageAddress),
+                  std::tie(values[0], values[1], values[2]));
     }
     EXPECT_TRUE(parseRemoteSettings(builtInRemoteSettingsText()).ok()) << "the shipped text";
 }

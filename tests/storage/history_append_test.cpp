@@ -31,6 +31,7 @@ TEST(HistoryAppender, NewSpinsGoInPlaceAndTheFileReadsAsIfRewritten) {
     TempDir dir;
     const auto file = dir / "CasinoHistory.dat";
     writeBytes(file, "index: 1\r\nname1: A,1,\r\nname2: B,2,\r\nname3: C,3,\r\n");
+    const long openBefore = openDescriptors();
     HistoryAppender appender;
     // The first write moves B's line to the end; the spins after it are written in place.
     ASSERT_TRUE(appender.write(file, 2, "B,2,17,"));
@@ -59,6 +60,7 @@ TEST(HistoryAppender, NewSpinsGoInPlaceAndTheFileReadsAsIfRewritten) {
          {std::pair{"name1", "A,1,5,"}, {"name2", "B,2,17,4,9,9,8,"}, {"name3", "C,3,1,"}}) {
         EXPECT_EQ(GetProperty(1, key, file), expected);
     }
+    EXPECT_EQ(openDescriptors(), openBefore) << "every write closes what it opened";
 }
 
 TEST(HistoryAppender, AKeyWrittenTwiceOrAMissingOneIsWrittenAsSetPropertyWould) {

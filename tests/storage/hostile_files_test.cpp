@@ -116,6 +116,39 @@ TEST(WholeFile, WhatIsNotAFileIsToldAndLeftAlone) {
     }
 }
 
+// A file that opens but fails to read (the process's own memory at an unmapped address) says
+// why, and every way out of a read closes the file.
+TEST(WholeFile, AReadThatFailsSaysWhyAndLeavesNothingOpen) {
+    TempDir dir;
+    writeBytes(dir / "file", "x");
+    const long before = openDescriptors();
+    const WholeFile failed = readWholeFile("/proc/self/mem", 1000);
+    EXPECT_EQ(failed.status, WholeFile::Status::Unreadable);
+    EXPECT_EQ(failed.why, "it cannot be read (Input/output error)");
+    EXPECT_EQ(failed.bytes, "") << "nothing half read";
+    EXPECT_EQ(readWholeFile(dir / "file", 1000).status, WholeFile::Status::Read);
+    EXPECT_EQ(readWholeFile(dir / "file", 0).status, WholeFile::Status::TooLarge);
+    EXPECT_EQ(readWholeFile(dir.path, 1000).status, WholeFile::Status::Unreadable);
+    EXPECT_EQ(openDescriptors(), before);
+}
+
+// Older programs lock only the lock file: a lock handed on by assignment keeps holding it, and
+// the lock it replaced lets its own folder go.
+TEST(FolderLock, ALockAssignedKeepsTheLockFileAndFreesTheOneItReplaced) {
+    TempDir first, second;
+    FolderLock kept(first.path);
+    {
+        FolderLock handed(second.path);
+        kept = std::move(handed);
+    }
+    EXPECT_EQ(FolderLock(first.path).status(), Status::Held);
+    EXPECT_EQ(FolderLock(second.path).status(), Status::Busy);
+    const int older = ::open((second / "brisvale.lock").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(older, 0);
+    EXPECT_NE(::flock(older, LOCK_EX | LOCK_NB), 0) << "the lock file is still held";
+    ::close(older);
+}
+
 TEST(SpinFile, MoreSpinsThanAHistoryTakesAreRefusedWhole) {
     TempDir dir;
     std::string many;

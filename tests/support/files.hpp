@@ -52,4 +52,11 @@ inline void writeBytes(const std::filesystem::path& path, std::string_view bytes
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// How many files this process holds open: a code path that forgets to close one shows here.
+inline long openDescriptors() {
+    std::error_code ec;
+    const std::filesystem::directory_iterator fds("/proc/self/fd", ec);
+    return ec ? -1 : std::distance(fds, std::filesystem::directory_iterator());
+}
+
 }  // namespace brisvale::testing
