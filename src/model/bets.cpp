@@ -170,10 +170,6 @@ std::span<const BetId> multiSplitOrder() {
     return block(ids::FirstSplit, 57);
 }
 
-std::span<const BetId> naturalSplitOrder() {
-    return kNaturalSplits;
-}
-
 std::span<const BetId> triggerOrder(Family family) {
     switch (family) {
         case Family::Even:

@@ -76,11 +76,11 @@ std::string caption(BetId id, long long amount);
 BetId singleOf(int n);
 
 // Scan orders, as ordered id lists.
-std::span<const BetId> betTableOrder();      // 0..149
-std::span<const BetId> multiSplitOrder();    // the 57 splits, bet-table order
-std::span<const BetId> naturalSplitOrder();  // column splits by column, then row splits
+std::span<const BetId> betTableOrder();    // 0..149
+std::span<const BetId> multiSplitOrder();  // the 57 splits, bet-table order
 // Trigger order inside a family. Even: Red, Black, 01 to 18, 19 to 36, Even, Odd.
-// Split: natural order (Classic); multi-bet play scans multiSplitOrder().
+// Split: natural order, column splits by column, then row splits (Classic); multi-bet play
+// scans multiSplitOrder().
 std::span<const BetId> triggerOrder(Family family);
 std::span<const BetId> winnersOrder();  // trios; Red, Black, 01 to 18, 19 to 36, Even, Odd; ...
 std::span<const BetId> zeroCountsOrder();

@@ -133,7 +133,7 @@ const ClassicOrder& classicOrder(int scan) {
                                       ClassicOrder(kEvenOdd)};
         for (int f = 1; f < kFamilyCount; ++f) {
             const auto family = static_cast<Family>(f);
-            out.emplace_back(family == Family::Split ? naturalSplitOrder() : triggerOrder(family));
+            out.emplace_back(triggerOrder(family));
         }
         return out;
     }();
