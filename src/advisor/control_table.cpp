@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 namespace brisvale {
@@ -207,18 +208,14 @@ std::span<const ControlEntry> controlTable() {
 }
 
 const ControlEntry* findControl(std::string_view name) {
-    // Looked up on every press: the names once sorted, then halved.
+    // Looked up on every press and every click.
     static const auto byName = [] {
-        std::vector<const ControlEntry*> sorted;
-        for (const ControlEntry& c : kControls) sorted.push_back(&c);
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const ControlEntry* a, const ControlEntry* b) { return a->name < b->name; });
-        return sorted;
+        std::unordered_map<std::string_view, const ControlEntry*> names;
+        for (const ControlEntry& c : kControls) names.emplace(c.name, &c);
+        return names;
     }();
-    const auto it =
-        std::lower_bound(byName.begin(), byName.end(), name,
-                         [](const ControlEntry* c, std::string_view n) { return c->name < n; });
-    return it != byName.end() && (*it)->name == name ? *it : nullptr;
+    const auto it = byName.find(name);
+    return it != byName.end() ? it->second : nullptr;
 }
 
 std::string_view controlName(ControlRole role) {

@@ -22,7 +22,7 @@ void Presenter::listRecorded(std::span<const int> spins) {
 }
 
 void Presenter::showBalanceAgain() {
-    s_.form.balanceBox.text = formatNumber(s_.Balance);
+    formatNumberInto(s_.form.balanceBox.text, s_.Balance);
 }
 
 void Presenter::askForBalance() {

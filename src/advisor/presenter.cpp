@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the Advisor that every play style uses: colours, chips, captions, the wager.
 
+#include <algorithm>
 #include <charconv>
 
 #include "advisor/advisor.hpp"
@@ -13,9 +14,15 @@ namespace brisvale {
 // paint
 void Presenter::paint(std::string_view color) {
     if (!d_.shown_) return;
-    if (const auto value = parseWhole(color, -2147483648LL, 4294967295LL)) {
-        s_.form.backColor = *value;
+    // A run paints with the same few colours over and over: the last ones are kept read.
+    auto kept = std::ranges::find(painted_, color, &PaintedColor::text);
+    if (kept == painted_.end()) {
+        kept = painted_.begin() + static_cast<std::ptrdiff_t>(nextPainted_);
+        nextPainted_ = (nextPainted_ + 1) % painted_.size();
+        kept->text.assign(color);
+        kept->value = parseWhole(color, -2147483648LL, 4294967295LL);
     }
+    if (kept->value) s_.form.backColor = *kept->value;
 }
 
 void Presenter::stateRestored() {
@@ -42,7 +49,12 @@ void Presenter::showBalance() {
         d_.balanceStale_ = true;
         return;
     }
-    s_.form.balanceBox.text = formatNumber(s_.Balance);
+    // Most presses settle nothing: the box may say this balance already.
+    std::string& text = s_.form.balanceBox.text;
+    if (shownBalance_ == s_.Balance && text == shownText_) return;
+    formatNumberInto(text, s_.Balance);
+    shownBalance_ = s_.Balance;
+    shownText_ = text;
 }
 
 // Every press starts from the minimum wager the list shows.

@@ -2,6 +2,11 @@
 #pragma once
 // What the window shows of the run: colours, chips, captions, labels.
 
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
 #include "advisor/part.hpp"
 
 namespace brisvale {
@@ -53,6 +58,18 @@ class Presenter : public Part {
     void stateRestored();
     void showChosenCasino();
     void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
+
+  private:
+    // The colours last painted, as the settings give them, and their values.
+    struct PaintedColor {
+        std::string text;
+        std::optional<long long> value;
+    };
+    std::array<PaintedColor, 3> painted_;
+    std::size_t nextPainted_ = 0;
+    // The balance the box was last given, and its text then.
+    std::optional<double> shownBalance_;
+    std::string shownText_;
 };
 
 }  // namespace brisvale

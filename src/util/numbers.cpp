@@ -99,13 +99,24 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
-std::string formatNumber(double value) {
-    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
-        return std::to_string(static_cast<long long>(value));
-    }
+void formatNumberInto(std::string& out, double value) {
     char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+    char* end = buffer;
+    if (std::fabs(value) < 1e15 && static_cast<double>(static_cast<long long>(value)) == value) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+    } else if (const auto [at, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+               ec == std::errc()) {
+        end = at;
+    } else {
+        *end++ = '0';
+    }
+    out.assign(buffer, end);
+}
+
+std::string formatNumber(double value) {
+    std::string text;
+    formatNumberInto(text, value);
+    return text;
 }
 
 }  // namespace brisvale

@@ -26,5 +26,7 @@ std::optional<double> parseNumber(std::string_view text);
 
 // Plain decimal text: whole values without a fraction ("1000"), others as short as exact.
 std::string formatNumber(double value);
+// The same, written over `out`, whose room is reused.
+void formatNumberInto(std::string& out, double value);
 
 }  // namespace brisvale

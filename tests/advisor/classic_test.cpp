@@ -43,6 +43,9 @@ TEST_F(Classic, Runs) {
         "1 1 1 1 1 => label=Bet $32 on Black; chips=0:32 || 1 => label=Quit NOW; back=quit; "
         "button=Start; picture=1; chips=; bet=Black, ||  => balance=938; Text18=938; total=10; "
         "table=10 || wait start => button=Submit; table=0; total=10; bet=; picture=0",
+        "the balance box shows the balance as the program writes it :: " RED_BLACK
+        "menu:mnuRestart tick:3 balance:1e3 start => Text18=1000; balance=1000 || 5 3 => "
+        "Text18=999",
         "a sequence starting with 2 shows 2 but stakes 1 :: seq:1=2,4,8,Q " RED_BLACK
         "5 => label=Bet $2 on Black; chips=0:1 || 3 => balance=999; label=Bet $4 on Black",
         "a stop mark takes the spin :: seq:1=1,2,S Check8=0 " RED_BLACK
