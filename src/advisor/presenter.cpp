@@ -34,13 +34,33 @@ void Presenter::writeRunCaption() {
     if (!d_.shown_) return;
     d_.timerCaption_.reset();
     // Written at every spin: the caption's buffer is reused.
-    std::string& caption = s_.form.caption;
-    char number[24];
-    caption.assign(s_.AppTitle).append(" - Total Spins: ");
-    caption.append(number, std::to_chars(number, number + sizeof number, s_.TotalSpins).ptr);
-    caption.append(" - Spins This Table: ");
-    caption.append(number, std::to_chars(number, number + sizeof number, s_.TableSpins).ptr);
-    caption.append(" ").append(s_.CasinoName);
+    s_.form.caption.assign(captionStart()).append(" ").append(s_.CasinoName);
+}
+
+const std::string& Presenter::captionStart() {
+    // Each press changes it, and the timer's caption at the next tick starts the same way.
+    if (start_.totalSpins == s_.TotalSpins && start_.tableSpins == s_.TableSpins &&
+        start_.appTitle == s_.AppTitle) {
+        return start_.text;
+    }
+    start_.totalSpins = s_.TotalSpins;
+    start_.tableSpins = s_.TableSpins;
+    start_.appTitle = s_.AppTitle;
+    // The figures go into room made at the end, each part copied whole.
+    constexpr std::string_view kTotal = " - Total Spins: ", kTable = " - Spins This Table: ";
+    constexpr std::size_t kRoom = kTotal.size() + kTable.size() + 2 * 11;
+    std::string& text = start_.text;
+    text.assign(s_.AppTitle);
+    const std::size_t title = text.size();
+    text.resize(title + kRoom);
+    char* at = text.data() + title;
+    char* const end = at + kRoom;
+    at = std::copy(kTotal.begin(), kTotal.end(), at);
+    at = std::to_chars(at, end, s_.TotalSpins).ptr;
+    at = std::copy(kTable.begin(), kTable.end(), at);
+    at = std::to_chars(at, end, s_.TableSpins).ptr;
+    text.resize(static_cast<std::size_t>(at - text.data()));
+    return text;
 }
 
 void Presenter::showBalance() {
@@ -88,7 +108,13 @@ void Presenter::showUnitWager() {
 }
 
 void Presenter::showAdvice() {
-    if (d_.shown_) s_.form.adviceLabel.caption = s_.advice.text();
+    if (!d_.shown_) return;
+    // Spin after spin the advice is often the same, and the label says it already.
+    std::string& caption = s_.form.adviceLabel.caption;
+    if (shownAdvice_ == s_.advice && caption == shownAdviceText_) return;
+    caption = s_.advice.text();
+    shownAdvice_ = s_.advice;
+    shownAdviceText_ = caption;
 }
 
 // The button takes a press exactly when the run does.

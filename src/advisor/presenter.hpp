@@ -60,6 +60,17 @@ class Presenter : public Part {
     void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
 
   private:
+    // "Brisvale - Total Spins: 5 - Spins This Table: 5", the start of the run's caption and of
+    // the timer's.
+    const std::string& captionStart();
+
+    struct CaptionStart {
+        int totalSpins = -1;
+        int tableSpins = -1;
+        std::string appTitle;
+        std::string text;
+    };
+    CaptionStart start_;
     // The colours last painted, as the settings give them, and their values.
     struct PaintedColor {
         std::string text;
@@ -70,6 +81,9 @@ class Presenter : public Part {
     // The balance the box was last given, and its text then.
     std::optional<double> shownBalance_;
     std::string shownText_;
+    // The advice the label was last given, and its words then.
+    std::optional<Advice> shownAdvice_;
+    std::string shownAdviceText_;
 };
 
 }  // namespace brisvale

@@ -33,11 +33,7 @@ void Presenter::writeTimerCaption() {
                                        s_.RecordedSpins, s_.CasinoName, s_.AppTitle};
     // Rebuilt in place, so the caption's buffer is reused.
     std::string& caption = s_.form.caption;
-    caption.assign(s_.AppTitle);
-    caption += " - Total Spins: ";
-    appendNumber(caption, s_.TotalSpins);
-    caption += " - Spins This Table: ";
-    appendNumber(caption, s_.TableSpins);
+    caption.assign(captionStart());
     caption += " - Wins: ";
     appendNumber(caption, s_.Wins);
     caption += ' ';

@@ -142,6 +142,7 @@ struct Advice {
     static Advice of(Kind kind) { return {kind, 0, 0}; }
     static Advice stop(std::string_view why) { return {Kind::Stop, 0, 0, why}; }
     std::string text() const;
+    bool operator==(const Advice&) const = default;
 };
 
 struct PlayState {
