@@ -29,9 +29,14 @@ void Presenter::writeTimerCaption() {
                k.casinoName == s_.CasinoName && k.appTitle == s_.AppTitle;
     };
     if (d_.timerCaption_ && same(*d_.timerCaption_)) return;
-    d_.timerCaption_ = TimerCaptionKey{s_.TotalSpins,    s_.TableSpins, s_.Wins,
-                                       s_.RecordedSpins, s_.CasinoName, s_.AppTitle};
-    // Rebuilt in place, so the caption's buffer is reused.
+    // The key and the caption are rebuilt in place, so that their buffers are reused.
+    TimerCaptionKey& key = d_.timerCaption_ ? *d_.timerCaption_ : d_.timerCaption_.emplace();
+    key.totalSpins = s_.TotalSpins;
+    key.tableSpins = s_.TableSpins;
+    key.wins = s_.Wins;
+    key.recordedSpins = s_.RecordedSpins;
+    key.casinoName.assign(s_.CasinoName);
+    key.appTitle.assign(s_.AppTitle);
     std::string& caption = s_.form.caption;
     caption.assign(captionStart());
     caption += " - Wins: ";
