@@ -41,6 +41,10 @@ TEST(Windows1252, WhatItCannotHold) {
     EXPECT_EQ(windows1252FromUtf8("A\u4E2D\U0001F600\u0100z"), "A???z");
     // Bytes that are no UTF-8 are taken as the Windows-1252 text they already are.
     EXPECT_EQ(windows1252FromUtf8("\xE9t\xE9 \xC0\x80 \xE2\x82"), "\xE9t\xE9 \xC0\x80 \xE2\x82");
+    // Nor are the halves of a surrogate pair, the first and the last of them.
+    EXPECT_EQ(windows1252FromUtf8("\xED\xA0\x80\xED\xBF\xBF"), "\xED\xA0\x80\xED\xBF\xBF");
+    // The C1 controls have no byte of their own: 0x85 and 0x9E are an ellipsis and a letter.
+    EXPECT_EQ(windows1252FromUtf8("\xC2\x85\xC2\x9E"), "??");
 }
 
 }  // namespace
