@@ -110,11 +110,11 @@ void Presenter::showUnitWager() {
 void Presenter::showAdvice() {
     if (!d_.shown_) return;
     // Spin after spin the advice is often the same, and the label says it already.
-    std::string& caption = s_.form.adviceLabel.caption;
-    if (shownAdvice_ == s_.advice && caption == shownAdviceText_) return;
-    caption = s_.advice.text();
+    std::string& words = s_.form.adviceLabel.caption;
+    if (shownAdvice_ == s_.advice && words == shownAdviceText_) return;
+    words = s_.advice.text();
     shownAdvice_ = s_.advice;
-    shownAdviceText_ = caption;
+    shownAdviceText_ = words;
 }
 
 // The button takes a press exactly when the run does.
