@@ -71,10 +71,9 @@ void Presenter::showBalance() {
     }
     // Most presses settle nothing: the box may say this balance already.
     std::string& text = s_.form.balanceBox.text;
-    if (shownBalance_ == s_.Balance && text == shownText_) return;
+    if (balance_.holds(s_.Balance, text)) return;
     formatNumberInto(text, s_.Balance);
-    shownBalance_ = s_.Balance;
-    shownText_ = text;
+    balance_.note(s_.Balance, text);
 }
 
 // Every press starts from the minimum wager the list shows.
@@ -111,10 +110,9 @@ void Presenter::showAdvice() {
     if (!d_.shown_) return;
     // Spin after spin the advice is often the same, and the label says it already.
     std::string& words = s_.form.adviceLabel.caption;
-    if (shownAdvice_ == s_.advice && words == shownAdviceText_) return;
+    if (advice_.holds(s_.advice, words)) return;
     words = s_.advice.text();
-    shownAdvice_ = s_.advice;
-    shownAdviceText_ = words;
+    advice_.note(s_.advice, words);
 }
 
 // The button takes a press exactly when the run does.

@@ -78,12 +78,24 @@ class Presenter : public Part {
     };
     std::array<PaintedColor, 3> painted_;
     std::size_t nextPainted_ = 0;
-    // The balance the box was last given, and its text then.
-    std::optional<double> shownBalance_;
-    std::string shownText_;
-    // The advice the label was last given, and its words then.
-    std::optional<Advice> shownAdvice_;
-    std::string shownAdviceText_;
+    // A text of the Form as the presenter last wrote it, and what it wrote it from. While the
+    // Form still holds that text, the same source needs no writing again; anything else that
+    // writes the text (an undo, a Start) leaves it different, and it is written again.
+    template <class Source>
+    struct Written {
+        std::optional<Source> source;
+        std::string text;
+
+        bool holds(const Source& now, const std::string& shown) const {
+            return source == now && shown == text;
+        }
+        void note(const Source& now, const std::string& shown) {
+            source = now;
+            text = shown;
+        }
+    };
+    Written<double> balance_;  // the balance box
+    Written<Advice> advice_;   // the advice label
 };
 
 }  // namespace brisvale
