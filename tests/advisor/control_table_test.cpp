@@ -16,26 +16,23 @@ std::string unknownName(std::string_view name) {
     return "no control named " + std::string(name);
 }
 
+// What the control shows, as a set gives it ("" for the others).
+std::string shown(const ControlEntry& c, const Form& form) {
+    return c.kind == ControlKind::Check  ? std::to_string(checkBoxOf(form, c)->value)
+           : c.kind == ControlKind::Text ? textBoxOf(form, c)->text
+           : c.kind == ControlKind::List ? std::string(listOf(form, c)->text())
+                                         : "";
+}
+
 // The value a set gives the control: a change from what it shows, or an entry of its list.
 std::string valueFor(const ControlEntry& c, const Form& form) {
-    switch (c.kind) {
-        case ControlKind::Check:
-            return checkBoxOf(form, c)->value == 1 ? "0" : "1";
-        case ControlKind::Option:
-            return "1";
-        case ControlKind::Text:
-            return textBoxOf(form, c)->text == "9" ? "8" : "9";
-        case ControlKind::List: {
-            const ListBox& list = *listOf(form, c);
-            // The casino list's second entry, "New...", asks for a name first.
-            if (c.role == ControlRole::Casino) return std::string(list.text());
-            return list.items.empty() ? "" : list.items[list.items.size() > 1 ? 1 : 0];
-        }
-        case ControlKind::Button:
-        case ControlKind::Label:
-            break;
-    }
-    return "";
+    if (c.kind == ControlKind::Check) return shown(c, form) == "1" ? "0" : "1";
+    if (c.kind == ControlKind::Text) return shown(c, form) == "9" ? "8" : "9";
+    if (c.kind != ControlKind::List) return c.kind == ControlKind::Option ? "1" : "";
+    const ListBox& list = *listOf(form, c);
+    // The casino list's second entry, "New...", asks for a name first.
+    if (c.role == ControlRole::Casino) return std::string(list.text());
+    return list.items.empty() ? "" : list.items[list.items.size() > 1 ? 1 : 0];
 }
 
 TEST_F(ControlTable, EveryNameOnce) {
@@ -84,56 +81,32 @@ TEST_F(ControlTable, EveryControlReachableByItsAction) {
     everythingOn();
     const auto reachable = [&](const ControlEntry& c) {
         SCOPED_TRACE(std::string(c.name));
-        switch (c.kind) {
-            case ControlKind::Button:
-                EXPECT_EQ(a().userSet(c.name, "1").error, unknownName(c.name));
-                break;
-            case ControlKind::Label:
-                EXPECT_EQ(a().userSet(c.name, "1").error, unknownName(c.name));
-                EXPECT_EQ(a().userPress(c.name).error, unknownName(c.name));
-                break;
-            default: {
-                const std::string value = valueFor(c, a().form());
-                const std::string before =
-                    c.kind == ControlKind::Check  ? std::to_string(checkBoxOf(a().form(), c)->value)
-                    : c.kind == ControlKind::Text ? textBoxOf(a().form(), c)->text
-                    : c.kind == ControlKind::List ? std::string(listOf(a().form(), c)->text())
-                                                  : "";
-                const ActionResult set = a().userSet(c.name, value);
-                EXPECT_TRUE(set.ok) << set.error;
-                EXPECT_EQ(a().userPress(c.name).error, unknownName(c.name));
-                if (c.wageringDialog) {
-                    if (c.kind == ControlKind::Check) {
-                        EXPECT_EQ(std::to_string(checkBoxOf(a().form(), c)->value), value);
-                    } else if (c.kind == ControlKind::Text) {
-                        EXPECT_EQ(textBoxOf(a().form(), c)->text, value);
-                    } else {
-                        EXPECT_EQ(listOf(a().form(), c)->text(), value);
-                    }
-                    if (!before.empty()) {
-                        EXPECT_TRUE(a().userSet(c.name, before).ok) << before;
-                    }
-                    break;
-                }
-                bool listed = false;
-                for (const ControlView& view : panelControls(a().form())) {
-                    if (view.name != c.name) continue;
-                    listed = true;
-                    if (c.kind == ControlKind::Check) {
-                        EXPECT_EQ(std::to_string(view.check), value);
-                    } else if (c.kind == ControlKind::Option) {
-                        EXPECT_TRUE(view.option);
-                    } else if (c.kind == ControlKind::List) {
-                        EXPECT_EQ(view.text, value);
-                    }
-                }
-                EXPECT_TRUE(listed);
-                if (!before.empty()) {
-                    EXPECT_TRUE(a().userSet(c.name, before).ok) << before;
-                }
-                if (!c.wageringDialog) everythingOn();
-            }
+        if (c.kind != ControlKind::Button) {
+            EXPECT_EQ(a().userPress(c.name).error, unknownName(c.name));
         }
+        if (c.kind == ControlKind::Button || c.kind == ControlKind::Label) {
+            EXPECT_EQ(a().userSet(c.name, "1").error, unknownName(c.name));
+            return;
+        }
+        const std::string value = valueFor(c, a().form()), before = shown(c, a().form());
+        const ActionResult set = a().userSet(c.name, value);
+        EXPECT_TRUE(set.ok) << set.error;
+        if (c.wageringDialog) {
+            EXPECT_EQ(shown(c, a().form()), value);
+        } else {
+            const std::vector<ControlView> views = panelControls(a().form());
+            const auto view = std::ranges::find(views, c.name, &ControlView::name);
+            ASSERT_NE(view, views.end());
+            using enum ControlKind;
+            EXPECT_EQ(c.kind == Check    ? std::to_string(view->check)
+                      : c.kind == Option ? std::to_string(view->option)
+                                         : view->text,
+                      value);
+        }
+        if (!before.empty()) {
+            EXPECT_TRUE(a().userSet(c.name, before).ok) << before;
+        }
+        if (!c.wageringDialog) everythingOn();
     };
     for (const ControlEntry& c : controlTable()) {
         if (!c.wageringDialog) reachable(c);
