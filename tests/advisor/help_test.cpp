@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Help > Instructions and the About box: what opens, and what the player is told, with and
-// without web pages named by the remote settings.
+// without web pages named by the remote settings; and file names from the remote site, which
+// cannot make the program write outside its data folder.
 
-#include <algorithm>
-#include <sstream>
+#include <gmock/gmock.h>
+
+#include <functional>
 
 #include "../remote/remote_text.hpp"
 #include "remote/remote_settings.hpp"
@@ -15,19 +17,30 @@ namespace {
 constexpr std::string_view kAnnouncement =
     "The Instructions section of the Brisvale Website will open.";
 
-// An Advisor whose vendor's site names these instructions and terms pages ("" for none).
+// An Advisor on dir/data whose vendor's site gives these remote settings, opened after
+// `first` had its way with dir.
 struct Site {
-    Site(const std::string& instructions, const std::string& terms, bool browserWorks) {
-        std::vector<std::string> values(builtInRemoteSettings().items.begin(),
-                                        builtInRemoteSettings().items.end());
-        values[25] = instructions;
-        values[26] = terms;
+    explicit Site(const std::vector<std::string>& values, bool browserWorks = true,
+                  const std::function<void(const TempDir&)>& first = {}) {
+        if (first) first(dir);
         fetcher.files = {{"http://vendor.example/firewall.html", "ok"},
                          {"http://vendor.example/settings15.html", test::oneLine(values)}};
         browser.works = browserWorks;
         advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, &fetcher});
-        EXPECT_TRUE(advisor->userOpenWindow({dir.path, false, "http://vendor.example"}).ok);
+        EXPECT_TRUE(
+            advisor->userOpenWindow({dir.path / "data", false, "http://vendor.example"}).ok);
         dialogs.boxes.clear();
+    }
+    // The built-in settings, naming these instructions and terms pages ("" for none).
+    Site(const std::string& instructions, const std::string& terms, bool browserWorks)
+        : Site(pages(instructions, terms), browserWorks) {}
+    static std::vector<std::string> pages(const std::string& instructions,
+                                          const std::string& terms) {
+        std::vector<std::string> values(builtInRemoteSettings().items.begin(),
+                                        builtInRemoteSettings().items.end());
+        values[25] = instructions;
+        values[26] = terms;
+        return values;
     }
     TempDir dir;
     MapFetcher fetcher;
@@ -79,17 +92,10 @@ TEST(Help, AboutShowsTheBuildDateAndTheTermsOrTheLicence) {
         const Box about = site.dialogs.boxes.front();
         EXPECT_EQ(about.kind, "about");
         // "December 6, 2026": a month's name, a day and a year of this millennium.
-        std::istringstream date(about.text);
-        std::string month, rest;
-        int day = 0, year = 0;
-        char comma = 0;
-        date >> month >> day >> comma >> year;
-        const char* months[] = {"January",   "February", "March",    "April",
-                                "May",       "June",     "July",     "August",
-                                "September", "October",  "November", "December"};
-        EXPECT_TRUE(std::ranges::find(months, month) != std::end(months) && day >= 1 && day <= 31 &&
-                    comma == ',' && year >= 2000 && year <= 2999 && !(date >> rest))
-            << about.text;
+        EXPECT_THAT(about.text,
+                    ::testing::MatchesRegex("(January|February|March|April|May|June|"
+                                            "July|August|September|October|November|"
+                                            "December) ([1-9]|[12][0-9]|3[01]), 2[0-9]{3}"));
         EXPECT_NE(about.text, "May 23, 2012");
         ASSERT_TRUE(site.dialogs.termsLink);
         site.dialogs.termsLink();
@@ -114,6 +120,28 @@ TEST(Help, LongDates) {
     for (const char* text : {"2026-13-01", "2026-00-10", "2026-1-1", "", "yesterday"})
         EXPECT_EQ(longDate(text), text);
     EXPECT_EQ(longDate(buildDate()), buildDate());  // already long: comes back as it is
+}
+
+// File names from the remote site cannot make the program write outside its data folder.
+TEST(RemoteFileNames, TheProgramWritesOnlyInItsDataFolder) {
+    TempDir elsewhere;
+    std::vector<std::string> values = test::siteValues();
+    values[20] = "../victim.txt";
+    values[22] = (elsewhere.path / "elsewhere.txt").string();
+    Site site(values, true,
+              [](const TempDir& dir) { writeBytes(dir / "victim.txt", "the user's own"); });
+    ASSERT_TRUE(site.advisor->userMenu("mnuExit", 0).ok);
+    EXPECT_EQ(readBytes(site.dir / "victim.txt"), "the user's own");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(site.dir.path), {}), 2)
+        << "data, victim";
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path));
+    const std::filesystem::path data = site.dir.path / "data";
+    EXPECT_EQ(std::pair(site.advisor->files().settings, site.advisor->files().wagering),
+              std::pair(data / builtInRemoteSettings().settingsFile,
+                        data / builtInRemoteSettings().wageringFile));
+    const std::string log = readBytes(data / "debug.txt");
+    EXPECT_NE(log.find("Remote file name \"../victim.txt\" not used"), std::string::npos) << log;
+    EXPECT_NE(log.find("elsewhere.txt\" not used"), std::string::npos) << log;
 }
 
 }  // namespace
