@@ -107,52 +107,46 @@ TEST_F(SafePlay, EachLimitStopsTheAdviceAtTheSpinThatReachesIt) {
 }
 
 TEST_F(SafePlay, ATighterLimitAppliesAtOnceALooserOneADayLater) {
-    const auto limit = [&](LimitName name) { return a().safety().limits().book.entry(name); };
+    // "value pending", -1 for none, and how long a looser value still waits.
+    const auto limit = [&](LimitName name) {
+        const LimitEntry e = a().safety().limits().book.entry(name);
+        std::ostringstream out;
+        out << e.value.value_or(-1) << " " << e.pending.value_or(-1);
+        if (e.waiting) out << " in " << e.appliesMs - clock.now;
+        return out.str();
+    };
+    const std::string day = " in " + std::to_string(24 * kHour);
     step("limit:loss-session=100 limit:loss-session=50");
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
-    EXPECT_FALSE(limit(LimitName::LossSession).waiting);
+    EXPECT_EQ(limit(LimitName::LossSession), "50 -1");
     const std::int64_t raised = clock.now;
     step("limit:loss-session=200 limit:time-day=30 limit:time-day=none");
-    for (LimitName name : {LimitName::LossSession, LimitName::TimeDay}) {
-        SCOPED_TRACE(limitKey(name));
-        EXPECT_TRUE(limit(name).waiting);
-        EXPECT_EQ(limit(name).appliesMs, clock.now + 24 * kHour);
-    }
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
-    EXPECT_EQ(limit(LimitName::LossSession).pending.value_or(-1), 200.0);
-    EXPECT_EQ(limit(LimitName::TimeDay).value.value_or(-1), 30.0);
-    EXPECT_FALSE(limit(LimitName::TimeDay).pending.has_value());
+    EXPECT_EQ(limit(LimitName::LossSession), "50 200" + day);
+    EXPECT_EQ(limit(LimitName::TimeDay), "30 -1" + day);
     // A restart within the day keeps the old limits and what waits.
     step("later:3600 close restart");
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
-    EXPECT_EQ(limit(LimitName::LossSession).pending.value_or(-1), 200.0);
+    EXPECT_EQ(limit(LimitName::LossSession), "50 200 in " + std::to_string(23 * kHour));
     clock.now = raised + 24 * kHour - 1;
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 50.0);
+    EXPECT_EQ(limit(LimitName::LossSession), "50 200 in 1");
     clock.now += 1;
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 200.0);
-    EXPECT_FALSE(limit(LimitName::TimeDay).value.has_value());
+    EXPECT_EQ(limit(LimitName::LossSession) + ", " + limit(LimitName::TimeDay), "200 -1, -1 -1");
     // A tighter value drops the looser one that waited.
     step("limit:loss-session=20");
-    EXPECT_EQ(limit(LimitName::LossSession).value.value_or(-1), 20.0);
-    EXPECT_FALSE(limit(LimitName::LossSession).waiting);
+    EXPECT_EQ(limit(LimitName::LossSession), "20 -1");
     // The reality check: shorter at once, off only a day later.
     step("limit:reality-check=15 limit:reality-check=0");
-    EXPECT_EQ(limit(LimitName::RealityCheck).value.value_or(-1), 15.0);
-    EXPECT_TRUE(limit(LimitName::RealityCheck).waiting);
+    EXPECT_EQ(limit(LimitName::RealityCheck), "15 -1" + day);
 }
 
 TEST_F(SafePlay, BadLimitsAreRefusedAndChangeNothing) {
-    const std::pair<const char*, const char*> bad[] = {
-        {"loss-week", "no limit named \"loss-week\""},
-        {"loss-session", "loss-session takes a number or none, not \"ten\""},
-        {"win-session", "win-session takes dollars above 0"},
-        {"time-day", "time-day takes minutes above 0 and up to 1440"},
-        {"reality-check", "reality-check takes 0 (off), 15, 30, 60 or 120 minutes"}};
-    const char* values[] = {"10", "ten", "-5", "1441", "45"};
-    for (std::size_t i = 0; i < std::size(bad); ++i) {
-        const ActionResult r = a().userSetLimit(bad[i].first, values[i]);
-        EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.error.starts_with(bad[i].second)) << r.error;
+    const std::tuple<const char*, const char*, const char*> bad[] = {
+        {"loss-week", "10", "no limit named \"loss-week\""},
+        {"loss-session", "ten", "loss-session takes a number or none, not \"ten\""},
+        {"win-session", "-5", "win-session takes dollars above 0"},
+        {"time-day", "1441", "time-day takes minutes above 0 and up to 1440"},
+        {"reality-check", "45", "reality-check takes 0 (off), 15, 30, 60 or 120 minutes"}};
+    for (const auto& [name, value, why] : bad) {
+        const ActionResult r = a().userSetLimit(name, value);
+        EXPECT_TRUE(!r.ok && r.error.starts_with(why)) << r.error;
     }
     const LimitBook book = a().safety().limits().book;
     EXPECT_EQ(book.value(LimitName::RealityCheck).value_or(-1), 60.0);
@@ -181,10 +175,10 @@ TEST_F(SafePlay, TheLimitsFileRoundTripsAndADamagedOneFallsBackToDefaults) {
     const LimitBook back = LimitBook::fromLines(book.toLines());
     for (LimitName name : kLimitNames) {
         SCOPED_TRACE(limitKey(name));
-        EXPECT_EQ(back.entry(name).value.value_or(-1), book.entry(name).value.value_or(-1));
-        EXPECT_EQ(back.entry(name).pending.value_or(-1), book.entry(name).pending.value_or(-1));
-        EXPECT_EQ(back.entry(name).waiting, book.entry(name).waiting);
-        EXPECT_EQ(back.entry(name).appliesMs, book.entry(name).appliesMs);
+        const auto fields = [](const LimitEntry& e) {
+            return std::tuple(e.value, e.pending, e.waiting, e.appliesMs);
+        };
+        EXPECT_EQ(fields(back.entry(name)), fields(book.entry(name)));
     }
     const LimitBook damaged = LimitBook::fromLines(
         {"loss-day=-3", "reality-check=45", "win-session=abc", "time-day.pending=90", "x=1"});
