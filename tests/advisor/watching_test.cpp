@@ -63,53 +63,45 @@ TEST_F(Watching, DueListAndAlertsFollowTheSpinsEnteredThere) {
         act(std::string(style[6] == 'c' ? "" : kAllFamilies) + " " + style);
         for (const char* name : {"Table A", "Table B", "Table C"}) watch(name);
         std::vector<int> spins;
-        std::vector<Alert> alerts;
+        std::vector<std::string> got, want;
         const WatchStyle w = a().watching().style();
         for (int k = 0; k < 150; ++k) {
-            const int n = std::uniform_int_distribution<int>(0, 36)(gen);
-            spins.push_back(n);
-            spinAt("Table B", n);
-            for (Alert& al : a().takeAlerts()) alerts.push_back(std::move(al));
+            spins.push_back(std::uniform_int_distribution<int>(0, 36)(gen));
+            spinAt("Table B", spins.back());
+            for (const Alert& al : a().takeAlerts()) {
+                EXPECT_EQ(al.kind, Alert::Kind::Due);
+                got.push_back(al.table + ": " + al.text);
+            }
         }
-        // Each alert names a bet whose count reached its threshold at exactly that spin.
-        std::vector<std::string> want;
-        for (std::size_t k = 1; k <= spins.size(); ++k) {
-            for (int b = 0; b < kBetCount; ++b) {
-                const auto id = static_cast<BetId>(b);
-                if (!w.bets.test(b)) continue;
-                const int t = w.thresholds[static_cast<int>(bet(id).family)];
-                if (sleptOver(id, spins, k) >= t && sleptOver(id, spins, k - 1) < t) {
-                    want.push_back(std::string(label(id)) + " is due at Table B (slept " +
-                                   std::to_string(sleptOver(id, spins, k)) + " of " +
+        // Each alert names a bet whose count reached its threshold at exactly that spin; the
+        // due list holds the bets at or past their thresholds, the longest past first.
+        int best = std::numeric_limits<int>::min();
+        std::vector<std::pair<int, int>> due;  // (-past, bet)
+        for (int b = 0; b < kBetCount; ++b) {
+            const auto id = static_cast<BetId>(b);
+            if (!w.bets.test(b)) continue;
+            const int t = w.thresholds[static_cast<int>(bet(id).family)];
+            for (std::size_t k = 1; k <= spins.size(); ++k) {
+                const int slept = sleptOver(id, spins, k);
+                if (slept >= t && sleptOver(id, spins, k - 1) < t) {
+                    want.push_back("Table B: " + std::string(label(id)) +
+                                   " is due at Table B (slept " + std::to_string(slept) + " of " +
                                    std::to_string(t) + ")");
                 }
             }
-        }
-        std::vector<std::string> got;
-        for (const Alert& al : alerts) {
-            EXPECT_EQ(al.kind, Alert::Kind::Due);
-            EXPECT_EQ(al.table, "Table B");
-            got.push_back(al.text);
+            const int past = sleptOver(id, spins, spins.size()) - t;
+            best = std::max(best, past);
+            if (past >= 0) due.emplace_back(-past, b);
         }
         std::ranges::sort(want);
         std::ranges::sort(got);
         EXPECT_EQ(got, want);
         ASSERT_FALSE(want.empty());  // the thresholds are met on these spins
-
-        const WatchedTables& watched = a().watching().tables();
-        int best = std::numeric_limits<int>::min();
-        std::vector<std::pair<int, int>> due;  // (past, bet)
-        for (int b = 0; b < kBetCount; ++b) {
-            if (!w.bets.test(b)) continue;
-            const int past = sleptOver(static_cast<BetId>(b), spins, spins.size()) -
-                             w.thresholds[static_cast<int>(bet(static_cast<BetId>(b)).family)];
-            best = std::max(best, past);
-            if (past >= 0) due.emplace_back(-past, b);
-        }
         std::ranges::stable_sort(due, {}, [](auto& p) { return p.first; });
-        const auto list = watched.due(1, w);
-        ASSERT_EQ(list.size(), due.size());
-        for (std::size_t i = 0; i < due.size(); ++i) EXPECT_EQ(list[i].bet, due[i].second) << i;
+        const WatchedTables& watched = a().watching().tables();
+        std::vector<std::pair<int, int>> listed;
+        for (const SleepingBet& d : watched.due(1, w)) listed.emplace_back(-d.past(), d.bet);
+        EXPECT_EQ(listed, due);
         EXPECT_EQ(watched.ripest(1, w)->past(), best);
         EXPECT_EQ(table("Table B").spins, 150);
         EXPECT_EQ(table("Table A").spins + table("Table C").spins, 0);
