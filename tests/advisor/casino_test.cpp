@@ -17,6 +17,13 @@ class Casinos : public AdvisorFixture {
     }
 };
 
+// What the user is told of a spin not written to the history file, and of one lost at the end.
+const std::string kKept =
+    "Brisvale could not write to CasinoHistory.dat. The spin was kept and will be written with the "
+    "next one.";
+const std::string kLost =
+    "Brisvale could not write to CasinoHistory.dat. The last spin of Alpha was not kept.";
+
 // Classic play on Red/Black that never bets: every press only counts and records its spin.
 #define WATCH "chk7_1=1 even:50 Text18=1000 Button1 "
 // Alpha with four recorded spins, opened again after a restart.
@@ -106,14 +113,11 @@ TEST_F(Casinos, AChosenCasinoWhoseLineLeftTheFileKeepsItsName) {
 // is told once while it keeps failing; the spin stays counted and goes with the next write that
 // succeeds. Closing tells what could not be kept.
 TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
-    const std::string kept =
-        "Brisvale could not write to CasinoHistory.dat. The spin was kept and will be written with "
-        "the next one.";
     act("answer:Alpha Casino=New... " WATCH "1");
     dialogs.boxes.clear();
     block(historyFile(), true);
     act("2 3");
-    expect("boxes=" + kept + "; recorded=3");
+    expect("boxes=" + kKept + "; recorded=3");
     block(historyFile(), false);
     act("4");
     EXPECT_EQ(readBytes(historyFile()), "index: 1\r\nname1: Alpha,1,2,3,4,\r\n");
@@ -121,9 +125,7 @@ TEST_F(Casinos, FailedWritesAreToldOnceAndLoseNoSpin) {
     act("5");
     block(a().files().settings, true);
     act("menu:mnuExit");
-    expect("boxes=" + kept + "|" + kept +
-           "|Brisvale could not write to CasinoHistory.dat. The last spin of Alpha was not "
-           "kept.|Brisvale could not write to " +
+    expect("boxes=" + kKept + "|" + kKept + "|" + kLost + "|Brisvale could not write to " +
            a().files().settings.filename().string() + ". The settings saved before were kept.");
 }
 
@@ -134,10 +136,7 @@ TEST_F(Casinos, AResumedRunCountsTheSpinsNotKeptFromTheResume) {
     dialogs.boxes.clear();
     block(historyFile(), true);
     act("3 menu:mnuExit");
-    expect(
-        "boxes=Brisvale could not write to CasinoHistory.dat. The spin was kept and will be "
-        "written with the next one.|Brisvale could not write to CasinoHistory.dat. The last "
-        "spin of Alpha was not kept.");
+    expect("boxes=" + kKept + "|" + kLost);
 }
 
 // A history line that cannot be read when its casino is chosen is never written over, and a

@@ -12,17 +12,21 @@ namespace {
 
 using Multi = AdvisorFixture;
 
+// Red/Black at a fixed threshold of 0, with the count box Multi play needs: Black is due after
+// any red spin.
+#define BLACK_DUE "watch:red-black threshold:even=0 count:row=1 start "
+
 TEST_F(Multi, Presses) {
     const Scenario scenarios[] = {
         "no bet due :: style:super watch:dozen count:dozen=2 threshold:dozen=5 start spin:7 => "
         "label=Spin Only; open=0; chips=; back=normal; table=1; total=1; enabled=0",
-        "a press without a number changes nothing :: answer:Kept Casino=New... style:multi "
-        "watch:red-black threshold:even=0 count:row=1 start spin:5 wait submit => boxes=Enter the "
-        "Casino Name|Select a Number!; total=1; recorded=1; balance=1000; bet=Black,; history=     "
-        "5/; enabled=1",
-        "Super: one winner, one loser :: style:super watch:red-black threshold:even=0 count:row=1 "
-        "start spin:5 => bet=Black,; label=Bet $1 on all chips shown.; back=bet; chips=0:1; "
-        "tips=Bet 1 on Black || "
+        "a press without a number changes nothing :: answer:Kept Casino=New... "
+        "style:multi " BLACK_DUE
+        "spin:5 wait submit => boxes=Enter the Casino Name|Select a Number!; total=1; recorded=1; "
+        "balance=1000; bet=Black,; history=     5/; enabled=1",
+        "Super: one winner, one loser :: style:super " BLACK_DUE
+        "spin:5 => bet=Black,; label=Bet $1 on all chips shown.; back=bet; chips=0:1; tips=Bet 1 "
+        "on Black || "
         // Black loses and goes on at 2; Red opens beside it.
         "spin:0 => net=-1; balance=999; Text18=999; bet=Black,Red,; chips=0:2 1:1; wins=0; "
         "label=Bet the stake shown on each chip. ||  => spots=2940,1600 4650,1600 || "
@@ -59,24 +63,21 @@ TEST_F(Multi, Presses) {
         "count:dozen=1 watch:red-black threshold:dozen=0 threshold:even=0 start spin:5 => bet=2nd "
         "12,Black, || spin:3 => bet=Black,; chips=1:2; tips=Bet 2 on Black; spots=2940,1600; "
         "label=Bet $2 on all chips shown.; button=Submit || flip => chips=1:2; spots=4640,1600",
-        "a quit mark ends a Super run after a loss :: seq:1=1,Q style:super watch:red-black "
-        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; back=quit; picture=1; "
-        "button=Start; chips=; balance=999 || wait start => button=Submit; table=0; total=2",
+        "a quit mark ends a Super run after a loss :: seq:1=1,Q style:super " BLACK_DUE
+        "spin:5 spin:3 => label=Quit NOW; back=quit; picture=1; button=Start; chips=; balance=999 "
+        "|| wait start => button=Submit; table=0; total=2",
         "no chip of the bets beside a Super quit mark stays :: seq:1=1,Q style:super "
         "watch:red-black watch:dozen count:dozen=1 threshold:even=0 threshold:dozen=0 start spin:5 "
         "spin:3 => label=Quit NOW; back=quit; button=Start; chips=; open=1 || flip => chips=",
-        "a Multi quit mark drops its bet silently :: seq:1=1,Q style:multi watch:red-black "
-        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Spin Only; button=Submit; "
-        "back=normal; open=0; chips=; boxes=",
+        "a Multi quit mark drops its bet silently :: seq:1=1,Q style:multi " BLACK_DUE
+        "spin:5 spin:3 => label=Spin Only; button=Submit; back=normal; open=0; chips=; boxes=",
         "a quit mark met on a winning spin is not announced :: seq:2=1,Q style:super watch:dozen "
         "watch:red-black count:dozen=1 threshold:dozen=0 threshold:even=0 start spin:5 spin:2 => "
         "label=Bet $1 on all chips shown.; button=Submit; back=bet",
-        "an unreadable step quits :: wagerfile:even=1,x,4,Q style:super watch:red-black "
-        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; button=Start; "
-        "balance=999",
-        "a step beyond the sequence quits :: wagerfile:even=1 style:super watch:red-black "
-        "threshold:even=0 count:row=1 start spin:5 spin:3 => label=Quit NOW; button=Start; "
-        "balance=999",
+        "an unreadable step quits :: wagerfile:even=1,x,4,Q style:super " BLACK_DUE
+        "spin:5 spin:3 => label=Quit NOW; button=Start; balance=999",
+        "a step beyond the sequence quits :: wagerfile:even=1 style:super " BLACK_DUE
+        "spin:5 spin:3 => label=Quit NOW; button=Start; balance=999",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -86,15 +87,15 @@ TEST_F(Multi, Presses) {
     "menu:mnuProg frmWagering.Text1=1,S frmWagering.Combo1=1 frmWagering.Command2 "
 TEST_F(Multi, TablesAndWagers) {
     const Scenario scenarios[] = {
-        "Super stops opening bets at the wins per table :: style:super cboWins=1 watch:red-black "
-        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=0; chips=; label=Spin Only; "
-        "back=normal || tick => label=Switch Table/Press Start; button=Start; back=normal",
+        "Super stops opening bets at the wins per table :: style:super cboWins=1 " BLACK_DUE
+        "5 6 => wins=1; open=0; chips=; label=Spin Only; back=normal || tick => label=Switch "
+        "Table/Press Start; button=Start; back=normal",
         "Super carries a progression past the wins per table :: style:super cboWins=1 "
         "watch:red-black watch:odd-even threshold:even=0 count:row=1 start 5 => bet=Black,Even, || "
         "11 => wins=1; open=1; bet=Even,Red,; chips=0:2 1:1 || tick => button=Submit; label=Bet "
         "the stake shown on each chip.",
-        "Multi has no wins per table stop :: style:multi cboWins=1 watch:red-black "
-        "threshold:even=0 count:row=1 start 5 6 => wins=1; open=1; bet=Red,",
+        "Multi has no wins per table stop :: style:multi cboWins=1 " BLACK_DUE
+        "5 6 => wins=1; open=1; bet=Red,",
         "a win that leaves nothing open raises the wager and keeps it :: " RAISE_EVERY_CHIP
         "style:super watch:red-black threshold:even=2 count:row=1 start 4 6 => bet=Red, || 1 => "
         "open=0; cboWager=2; net=0; balance=1001; Label12=Minimum Balance:$400 || 8 10 => "
@@ -102,9 +103,8 @@ TEST_F(Multi, TablesAndWagers) {
         "no raise while auto-increase is off :: menu:mnuProg frmWagering.Combo1=1 "
         "frmWagering.Check1=0 frmWagering.Command2 style:super watch:red-black threshold:even=2 "
         "count:row=1 start 4 6 1 => net=1; cboWager=1",
-        "no raise while a bet stays open :: " RAISE_EVERY_CHIP
-        "style:super watch:red-black threshold:even=0 count:row=1 start 5 6 => open=1; net=1; "
-        "cboWager=1",
+        "no raise while a bet stays open :: " RAISE_EVERY_CHIP "style:super " BLACK_DUE
+        "5 6 => open=1; net=1; cboWager=1",
     };
     for (const Scenario& s : scenarios) play(s);
 }
@@ -161,10 +161,9 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
     unsigned seed = 11;
     for (const auto& [setupText, threshold, sixths] : runs) {
         SCOPED_TRACE(setupText);
-        std::string setup =
-            std::string(setupText) +
-            " cboWins=999 cboTime=999 chk7=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 chk6=1 "
-            "balance:1000000 ";
+        std::string setup = std::string(setupText) +
+                            " cboWins=999 cboTime=999 chk7=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 "
+                            "chk6=1 balance:1000000 ";
         for (const auto& f : kFamilies) setup += f[0] + (":" + std::to_string(threshold)) + " ";
         for (const auto& [box, max] : counts)
             setup += box + ("=" + std::to_string(max * sixths / 6)) + " ";

@@ -20,6 +20,16 @@ class ResumeFile : public AdvisorFixture {
         return Json::parse(readBytes(a().files().run));
     }
     void rewrite(const Json& run) { writeBytes(advisor->files().run, run.dump() + "\r\n"); }
+    // The run file refused as the window opens: one box that says why, no run, no file kept.
+    void expectRefused(const Json& run, const std::string& why, const std::string& what) {
+        rewrite(run);
+        dialogs.boxes.clear();
+        restart();
+        ASSERT_EQ(dialogs.boxes.size(), 1u) << what;
+        EXPECT_NE(dialogs.boxes[0].text.find(why), std::string::npos) << dialogs.boxes[0].text;
+        EXPECT_FALSE(fs::exists(a().files().run)) << what;
+        EXPECT_EQ(form().startButton.caption, "Start") << what;
+    }
 };
 
 TEST_F(ResumeFile, TheGeneratorGoesStraightToItsStateOrStepsThroughTheDrawsOfAnOlderFile) {
@@ -49,14 +59,7 @@ TEST_F(ResumeFile, ADrawCountOrAStateOutOfRangeIsRefusedAtOnce) {
           {"engine", Json(whole["random"]["engine"].get<std::string>() + " 9")}}) {
         Json run = whole;
         run["random"][member] = value;
-        rewrite(run);
-        dialogs.boxes.clear();
-        restart();
-        ASSERT_EQ(dialogs.boxes.size(), 1u) << member;
-        EXPECT_NE(dialogs.boxes[0].text.find("random generator"), std::string::npos)
-            << dialogs.boxes[0].text;
-        EXPECT_FALSE(fs::exists(a().files().run));
-        EXPECT_EQ(form().startButton.caption, "Start");
+        expectRefused(run, "random generator", member);
     }
     // The most draws a run can make are taken, with the generator's own state.
     Json run = whole;
@@ -78,12 +81,7 @@ TEST_F(ResumeFile, SettingsValuesTakeTheSettingsFilesOwnRange) {
     for (const auto& [pos, value] : outside) {
         Json run = whole;
         run["settings"][static_cast<std::size_t>(pos)] = value;
-        rewrite(run);
-        dialogs.boxes.clear();
-        restart();
-        ASSERT_EQ(dialogs.boxes.size(), 1u) << pos;
-        EXPECT_NE(dialogs.boxes[0].text.find("cannot be resumed"), std::string::npos) << pos;
-        EXPECT_EQ(form().startButton.caption, "Start");
+        expectRefused(run, "cannot be resumed", std::to_string(pos));
     }
     // The range's ends are what the settings file reads back.
     for (int pos = 0; pos < kSettingsCount; ++pos) {
