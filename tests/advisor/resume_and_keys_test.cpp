@@ -83,8 +83,7 @@ TEST_F(ReplayBeside, ReplayHistoryAsksBeforeItEndsALiveRun) {
               "Replaying ends the current run. Replay the history of Alpha?");
     // Between runs nothing is asked.
     play("between :: " LIVE_AT_ALPHA
-         "menu:mnuRestart replay => table=5; boxes=Enter the Casino "
-         "Name");
+         "menu:mnuRestart replay => table=5; boxes=Enter the Casino Name");
 }
 
 using Resume = AdvisorFixture;

@@ -113,8 +113,7 @@ TEST_F(Watching, DueListAndAlertsFollowTheSpinsEnteredThere) {
 // entered (the history file too), and redone in their order.
 TEST_F(Watching, UndoAndRedoGoAcrossTablesAndTheRun) {
     act("Text18=1000 chk6=1 dozen:30");
-    watch("A");
-    watch("B");
+    for (const char* name : {"A", "B"}) watch(name);
     act("Button1");
     const std::pair<const char*, int> steps[] = {{"A", 5}, {"", 17}, {"B", 9}, {"A", 12},
                                                  {"", 3},  {"B", 0}, {"B", 36}};
@@ -177,15 +176,15 @@ TEST_F(Watching, AWarmStartEqualsTheReplayOfTheSameSpins) {
         const PlayState& replayed = state();
         ASSERT_EQ(replayed.RecordedSpins, static_cast<int>(spins.size()));
         ASSERT_FALSE(replayed.BetOpen);
-        for (int t = 0; t < kTableCount; ++t) {
-            const auto counters = [t](const PlayState& s) {
+        const auto counts = [](const PlayState& s) {
+            std::vector<std::vector<int>> tables;
+            for (int t = 0; t < kTableCount; ++t) {
                 const auto table = s.sleepers[static_cast<Table>(t)];
-                return std::vector<int>(table.begin(), table.end());
-            };
-            EXPECT_EQ(counters(warm), counters(replayed)) << "table " << t;
-        }
-        EXPECT_EQ(warm.TableSpins, replayed.TableSpins);
-        EXPECT_EQ(warm.TotalSpins, replayed.TotalSpins);
+                tables.emplace_back(table.begin(), table.end());
+            }
+            return std::tuple(tables, s.TableSpins, s.TotalSpins);
+        };
+        EXPECT_EQ(counts(warm), counts(replayed));
     }
 }
 
@@ -194,28 +193,19 @@ TEST_F(Watching, AWarmStartEqualsTheReplayOfTheSameSpins) {
 TEST_F(Watching, RefusalsSayWhy) {
     act("Text18=1000 chk6=1 dozen:0 answer:Home Casino=New...");
     for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8"}) watch(name);
-    const struct {
-        std::function<ActionResult()> action;
-        const char* why;
-    } cases[] = {
-        {[&] { return a().userWatch("T9"); }, "At most 8 tables can be watched."},
-        {[&] { return a().userWatch("T1"); }, "T1 is watched already."},
-        {[&] { return a().userWatch("Home"); }, "Home is the table the run plays at."},
-        {[&] { return a().userTarget("Home"); }, "Home is not watched."},
-        {[&] { return a().userPlayHere("T9"); }, "T9 is not watched."},
+    const auto refused = [](const ActionResult& r, const std::string& why) {
+        EXPECT_EQ(std::pair(r.ok, r.error), std::pair(false, why));
     };
-    for (const auto& c : cases) {
-        const ActionResult r = c.action();
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error, c.why);
-    }
+    refused(a().userWatch("T9"), "At most 8 tables can be watched.");
+    refused(a().userWatch("T1"), "T1 is watched already.");
+    refused(a().userWatch("Home"), "Home is the table the run plays at.");
+    refused(a().userTarget("Home"), "Home is not watched.");
+    refused(a().userPlayHere("T9"), "T9 is not watched.");
     EXPECT_EQ(a().watching().tables().size(), 8);
     // A bet open at the run keeps the player there.
     act("Button1 5");
     ASSERT_EQ(view("open"), "1");
-    const ActionResult r = a().userPlayHere("T3");
-    EXPECT_EQ(r.error, "A bet is open: settle it before going to T3.");
-    EXPECT_EQ(view("casinos").find("Home") != std::string::npos, true);
+    refused(a().userPlayHere("T3"), "A bet is open: settle it before going to T3.");
     EXPECT_EQ(form().casinoList.items[form().casinoList.index], "Home");
 }
 
@@ -223,11 +213,8 @@ TEST_F(Watching, RefusalsSayWhy) {
 // spins entered stay in the casinos' lines.
 TEST_F(Watching, ATableIsKeptWithTheRun) {
     act("Text18=1000 chk6=1 dozen:30 Button1 4");
-    watch("Left");
-    watch("Right");
-    spinAt("Left", 7);
-    spinAt("Left", 8);
-    spinAt("Right", 9);
+    for (const char* name : {"Left", "Right"}) watch(name);
+    for (const auto& [at, n] : {std::pair("Left", 7), {"Left", 8}, {"Right", 9}}) spinAt(at, n);
     ASSERT_TRUE(a().userTarget("Right").ok);
     a().flushFiles();
     act("close answer:yes restart");
