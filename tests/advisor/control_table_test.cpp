@@ -53,20 +53,17 @@ TEST_F(ControlTable, HowManyListsAndFamilyBoxesByPosition) {
         {0, "cboDozen"}, {3, "cboCorner"}, {6, "cboSingle"}, {7, ""}, {-1, ""}};
     for (const auto& [k, name] : lists) EXPECT_EQ(howManyName(k), name) << k;
     // By family: its High label, Low and High boxes and Random box.
-    struct Row {
-        int family;
-        std::string_view label, low, high, random;
-    };
-    const Row rows[] = {{0, "Label15", "Text2", "Text3", "Check1"},
-                        {6, "Label33", "Text14", "Text15", "Check7"},
-                        {7, "Label43", "Text16", "Text17", "Check9"},
-                        {8, "", "", "", ""},
-                        {-1, "", "", "", ""}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(highLabelName(r.family), r.label) << r.family;
-        EXPECT_EQ(thresholdBoxName(r.family, false), r.low) << r.family;
-        EXPECT_EQ(thresholdBoxName(r.family, true), r.high) << r.family;
-        EXPECT_EQ(randomBoxName(r.family), r.random) << r.family;
+    using V = std::string_view;
+    const std::tuple<int, V, V, V, V> rows[] = {{0, "Label15", "Text2", "Text3", "Check1"},
+                                                {6, "Label33", "Text14", "Text15", "Check7"},
+                                                {7, "Label43", "Text16", "Text17", "Check9"},
+                                                {8, "", "", "", ""},
+                                                {-1, "", "", "", ""}};
+    for (const auto& [family, label, low, high, randomBox] : rows) {
+        EXPECT_EQ(highLabelName(family), label) << family;
+        EXPECT_EQ(thresholdBoxName(family, false), low) << family;
+        EXPECT_EQ(thresholdBoxName(family, true), high) << family;
+        EXPECT_EQ(randomBoxName(family), randomBox) << family;
     }
 }
 

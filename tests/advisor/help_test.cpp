@@ -79,14 +79,11 @@ TEST(Help, InstructionsAnnounceOnlyAPageThatOpens) {
 // About names the day this build's sources were made, never a fixed date of the past; its terms
 // link shows the licence unless the site names a terms page that opens.
 TEST(Help, AboutShowsTheBuildDateAndTheTermsOrTheLicence) {
-    struct Case {
-        std::string terms;
-        bool browserWorks;
-        bool licence;
-    };
-    for (const Case& c : {Case{"", true, true}, Case{"www.vendor.example/terms.html", true, false},
-                          Case{"www.vendor.example/terms.html", false, true}}) {
-        Site site("", c.terms, c.browserWorks);
+    const std::string terms = "www.vendor.example/terms.html";
+    for (const auto& [page, browserWorks, licence] :
+         {std::tuple{std::string(), true, true}, std::tuple{terms, true, false},
+          std::tuple{terms, false, true}}) {
+        Site site("", page, browserWorks);
         ASSERT_TRUE(site.advisor->userMenu("mnuAbout", 0).ok);
         ASSERT_EQ(site.dialogs.boxes.size(), 1U);
         const Box about = site.dialogs.boxes.front();
@@ -99,14 +96,14 @@ TEST(Help, AboutShowsTheBuildDateAndTheTermsOrTheLicence) {
         EXPECT_NE(about.text, "May 23, 2012");
         ASSERT_TRUE(site.dialogs.termsLink);
         site.dialogs.termsLink();
-        if (c.licence) {
-            ASSERT_EQ(site.dialogs.boxes.size(), 2U) << c.terms;
+        if (licence) {
+            ASSERT_EQ(site.dialogs.boxes.size(), 2U) << page;
             EXPECT_EQ(site.dialogs.boxes[1].title, "Terms and Conditions");
             EXPECT_NE(site.dialogs.boxes[1].text.find("GPL-3.0-or-later"), std::string::npos);
             EXPECT_TRUE(site.browser.opened.empty());
         } else {
             EXPECT_EQ(site.dialogs.boxes.size(), 1U);
-            EXPECT_EQ(site.browser.opened, std::vector<std::string>{"http://" + c.terms});
+            EXPECT_EQ(site.browser.opened, std::vector<std::string>{"http://" + page});
         }
     }
 }

@@ -193,9 +193,8 @@ TEST_F(SafePlay, TheRealityCheckComesAtTheEndOfTheSpinAndHoldsPlay) {
          // The interval passes during the spin: the box comes when it ends, after it settled.
          {"later:900 3", "balance=999; label=Bet $2 on Black", "- 2/1/0/-1 1"}});
     step("wait");
-    const ActionResult refused = a().userPress("Button1");
-    EXPECT_EQ(refused.error, "Answer the reality check first.");
-    EXPECT_EQ(a().userKey("Enter").error, "Answer the reality check first.");
+    for (const ActionResult& refused : {a().userPress("Button1"), a().userKey("Enter")})
+        EXPECT_EQ(refused.error, "Answer the reality check first.");
     EXPECT_EQ(state().TotalSpins, 2);
     step("check:keep 2");
     EXPECT_EQ(figures(), "- 3/3/4/1 0");
@@ -221,34 +220,26 @@ TEST_F(SafePlay, TheRealityCheckComesAtTheEndOfTheSpinAndHoldsPlay) {
 TEST(LocalDay, IsSureUntilItsMidnightAndNeverPastIt) {
     const char* const before = std::getenv("TZ");
     const std::string kept = before ? before : "";
-    struct Zone {
-        const char* tz;
-        bool summerTime;
-    };
-    for (const Zone zone :
-         {Zone{"UTC0", false}, Zone{"JST-9", false}, Zone{"CET-1CEST,M3.5.0,M10.5.0/3", true},
-          Zone{"EST5EDT,M3.2.0,M11.1.0", true}}) {
-        setenv("TZ", zone.tz, 1);
+    for (const auto& [tz, summerTime] : {std::pair{"UTC0", false}, std::pair{"JST-9", false},
+                                         std::pair{"CET-1CEST,M3.5.0,M10.5.0/3", true},
+                                         std::pair{"EST5EDT,M3.2.0,M11.1.0", true}}) {
+        setenv("TZ", tz, 1);
         tzset();
         // Four days around each change of summer time in 2026, every 37 minutes.
         for (const std::int64_t from :
              {1'772'668'800'000LL, 1'774'483'200'000LL, 1'792'713'600'000LL, 1'793'404'800'000LL}) {
             for (std::int64_t ms = from; ms < from + 4 * 24 * kHour; ms += 37 * 60'000 + 123) {
-                SCOPED_TRACE(std::string(zone.tz) + " at " + localIso(ms));
+                SCOPED_TRACE(std::string(tz) + " at " + localIso(ms));
                 const std::int64_t sure = localDaySureUntilMs(ms);
                 ASSERT_GE(sure, ms);
                 EXPECT_EQ(localDay(sure - 1), localDay(ms));
-                if (!zone.summerTime) {
+                if (!summerTime) {
                     EXPECT_NE(localDay(sure), localDay(ms));
                 }
             }
         }
     }
-    if (before) {
-        setenv("TZ", kept.c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
+    before ? setenv("TZ", kept.c_str(), 1) : unsetenv("TZ");
     tzset();
 }
 
