@@ -19,21 +19,15 @@ constexpr const char* kAllFamilies =
 class Watching : public AdvisorFixture {
   protected:
     void watch(const std::string& name) { ASSERT_TRUE(a().userWatch(name).ok) << name; }
-    // A spin entered at `table` ("" for the run): target, click, Submit.
+    // A spin entered at `table` ("" for the run, after the spin wait): target, click, Submit.
     void spinAt(const std::string& table, int n) {
         ASSERT_TRUE(table.empty() ? a().userTarget(std::nullopt).ok : a().userTarget(table).ok);
-        if (table.empty()) {
-            act(std::to_string(n));
-        } else {
-            ASSERT_TRUE(a().userClickCell(n).ok);
-            ASSERT_TRUE(a().userPress("Button1").ok);
-        }
+        act(table.empty() ? std::to_string(n) : "@" + std::to_string(n) + " Button1");
     }
-    const WatchedTable& table(const std::string& name) const {
-        return a_().watching().tables()[a_().watching().tables().find(name).value()];
+    const WatchedTable& table(const std::string& name) {
+        return a().watching().tables()[a().watching().tables().find(name).value()];
     }
-    const Advisor& a_() const { return *advisor; }
-    std::string lastOf(const std::string& name) const {
+    std::string lastOf(const std::string& name) {
         std::string out;
         for (int n : table(name).lastNumbers()) out += std::to_string(n) + " ";
         return out;
