@@ -155,9 +155,7 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
         {"seq:1=1,2,S style:3 Chk8=1 Check8=1", 4, 3},
         {"menu:mnuProg frmWagering.Combo1=10 frmWagering.Command2 style:3 Chk8=1", 8, 2},
     };
-    const std::pair<const char*, int> counts[] = {
-        {"cboDozen", 2}, {"cboRow", 2},    {"cboLine", 4},   {"cboCorner", 6},
-        {"cboTrio", 10}, {"cboSplit", 16}, {"cboSingle", 34}};  // and their maxima
+    const int most[] = {2, 2, 4, 6, 10, 16, 34};  // the maxima of the count lists of kCounts
     unsigned seed = 11;
     for (const auto& [setupText, threshold, sixths] : runs) {
         SCOPED_TRACE(setupText);
@@ -165,8 +163,8 @@ TEST_F(Multi, RandomRunsKeepChipsBetsAndBalanceTrue) {
                             " cboWins=999 cboTime=999 chk7=1 chk1=1 chk2=1 chk3=1 chk4=1 chk5=1 "
                             "chk6=1 balance:1000000 ";
         for (const auto& f : kFamilies) setup += f[0] + (":" + std::to_string(threshold)) + " ";
-        for (const auto& [box, max] : counts)
-            setup += box + ("=" + std::to_string(max * sixths / 6)) + " ";
+        for (std::size_t k = 0; k < kCounts.size(); ++k)
+            setup += kCounts[k][1] + ("=" + std::to_string(most[k] * sixths / 6)) + " ";
         play("setup :: " + setup + "Button1 => button=Submit");
         const bool multi = setupText[std::string(setupText).find("style:") + 6] == '2';
         int settled = 0;

@@ -129,8 +129,7 @@ TEST_F(Panel, WageringDialog) {
 TEST_F(Panel, WageringDialogCloseBoxAndInvalidText) {
     act("menu:mnuProg frmWagering.Check1=0");
     EXPECT_FALSE(a().userSet("frmWagering.Combo1", "5").ok);
-    EXPECT_TRUE(a().userSet("frmWagering.Combo2", "5").ok);
-    act("frmWagering.Text1=1,3,Q");
+    act("frmWagering.Combo2=5 frmWagering.Text1=1,3,Q");
     ASSERT_TRUE(a().userCloseWagering().ok);
     expect("dialog=0; wagering:even=1,3,Q; wagering:autoincrease=0");
     const std::string before = readBytes(a().files().wagering);
