@@ -54,11 +54,10 @@ TEST(TablesStrip, ACardClickMakesItTheBoardsTarget) {
     EXPECT_EQ(s.targetShown(), "Entering for Table B");
     s.spin(17);
     s.spin(0);
-    const WatchedTable& b = s.advisor->watching().tables()[1];
-    EXPECT_EQ(b.spins, 2);
-    EXPECT_EQ(s.card(1).view().last, (std::vector<int>{0, 17}));
-    EXPECT_EQ(s.state().TotalSpins, 0);  // the run took none of them
-    EXPECT_EQ(s.card(1).view().spins, 2);
+    // Table B took both spins, and its card shows them; the run took none of them.
+    EXPECT_EQ(std::tuple(s.advisor->watching().tables()[1].spins, s.card(1).view().spins,
+                         s.card(1).view().last, s.state().TotalSpins),
+              std::tuple(2, 2, std::vector<int>{0, 17}, 0));
     // In the run's spin wait the board still takes a table's spins; back at the run, the
     // run's button is as the run left it.
     s.advisor->userTarget(std::nullopt);
@@ -92,8 +91,8 @@ TEST(TablesStrip, CtrlDigitsChooseTheTarget) {
     QTest::keyClick(s.window.get(), Qt::Key_2, Qt::ControlModifier);
     QTest::keyClick(s.window.get(), Qt::Key_9);
     QTest::keyClick(s.window.get(), Qt::Key_Return);
-    EXPECT_EQ(s.advisor->watching().tables()[1].spins, 1);
-    EXPECT_EQ(s.advisor->watching().tables()[1].lastNumbers()[0], 9);
+    const WatchedTable& b = s.advisor->watching().tables()[1];
+    EXPECT_EQ(std::tuple(b.spins, b.lastNumbers()[0]), std::tuple(1, 9));
 }
 
 TEST(TablesStrip, AlertsReachTheSinkAsChosen) {
@@ -127,8 +126,7 @@ TEST(TablesStrip, AlertsReachTheSinkAsChosen) {
     other->activateWindow();
     (void)QTest::qWaitForWindowActive(other);
     s.window->render();
-    EXPECT_EQ(raised.count(), 4);
-    EXPECT_EQ(sink.sounds.size(), 1u);
+    EXPECT_EQ(std::tuple(raised.count(), sink.sounds.size()), std::tuple(4, 1u));
     EXPECT_EQ(sink.notes, QStringList({"2nd 12 is due at Table B (slept 2 of 2)",
                                        "3rd 12 is due at Table B (slept 2 of 2)"}));
     // An alert never takes the focus from the other window.
@@ -143,10 +141,10 @@ TEST(TablesStrip, PlayHereStartsTheRunThere) {
     s.spin(5);
     QTest::mouseClick(s.card(2).playButton(), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(s.form().startButton.caption, "Submit");
-    EXPECT_EQ(s.form().casinoList.items[s.form().casinoList.index], "Table C");
-    EXPECT_EQ(s.window->tablesStrip()->cardsShown(), 2);
-    EXPECT_EQ(s.state().TableSpins, 1);
+    EXPECT_EQ(std::tuple(s.form().startButton.caption,
+                         s.form().casinoList.items[s.form().casinoList.index],
+                         s.window->tablesStrip()->cardsShown(), s.state().TableSpins),
+              std::tuple("Submit", "Table C", 2, 1));
 }
 
 // "Switch Table/Press Start" keeps its words; the ripest table's card is lit beside it.
@@ -159,8 +157,9 @@ TEST(TablesStrip, TheSwitchAdviceLightsTheRipestCard) {
     s.advisor->userTarget(std::nullopt);
     s.core("Button1 wait @5 Button1 wait @30 Button1 wait");
     ASSERT_EQ(s.form().adviceLabel.caption, "Switch Table/Press Start");
-    EXPECT_TRUE(s.card(2).view().switchTo);
-    EXPECT_FALSE(s.card(0).view().switchTo || s.card(1).view().switchTo);
+    EXPECT_EQ(
+        std::tuple(s.card(0).view().switchTo, s.card(1).view().switchTo, s.card(2).view().switchTo),
+        std::tuple(false, false, true));
 }
 
 }  // namespace
