@@ -118,16 +118,13 @@ class RunFile(bvcli.CliTest):
         shown, resumed = bvcli.window(before), bvcli.window(after)
         # The session's figures begin with each program: that version showed none.
         self.assertEqual(resumed.pop("session"), {"spins": 0, "staked": 0, "won": 0, "net": 0})
-        for name in shown:
-            self.assertEqual(resumed.get(name), shown[name], name)
-        self.assertEqual(sorted(resumed), sorted(shown))
+        self.assertEqual(resumed, shown)
         # The run goes on, and is kept again in the present version.
         r = self.run_cli(["answer yes", "press", WAIT, "show"])
         self.assertEqual((r.last["state"]["TotalSpins"], r.last["Text1"].split("\r\n")[0].strip()),
                          (8, "12"))
         written = json.loads(self.read(RUN))
-        self.assertEqual(written["version"], 2)
-        self.assertEqual(controls(keys(written)), [])
+        self.assertEqual((written["version"], controls(keys(written))), (2, []))
 
     # Closed with a bet open and an undo history, at a casino: the file names no control, and
     # the same run written in the first version's shape resumes with its undo history too.
@@ -138,8 +135,8 @@ class RunFile(bvcli.CliTest):
         names = list(keys(written))
         self.assertGreater(len(names), 200)
         self.assertEqual(controls(names), [])
-        self.assertEqual(written["state"]["window"]["startButton"]["caption"], "Submit")
-        self.assertEqual(written["state"]["phase"], "playing")
+        self.assertEqual((written["state"]["window"]["startButton"]["caption"], written["state"]["phase"]),
+                         ("Submit", "playing"))
         # The patterns do catch the names they are there for, and only those.
         self.assertEqual(controls(["chk7_1", "cboWager", "Text18", "Label41", "Picture4", "Text",
                                    "Check", "BetStyle", "frmWagering", "casinoList", "balanceBox",

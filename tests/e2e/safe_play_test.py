@@ -79,10 +79,9 @@ class SafePlay(bvcli.CliTest):
                          "You have played for 0:15:08.\r\n\r\nSpins: 2\r\nStaked: $1\r\nWon: $0"
                          "\r\nNet since the session started: -$1\r\nNet of this run: -$1")
         self.assertEqual((waiting["state"]["TotalSpins"], waiting["Text18"]), (2, "999"))
-        self.assertEqual(answered["messages"],
-                         [{"title": "Reality check", "text": waiting["realityCheck"].replace(
-                             "0:15:08", "0:15:12"), "answer": "keep"}])
-        self.assertIsNone(answered["realityCheck"])
+        self.assertEqual((answered["messages"], answered["realityCheck"]),
+                         ([{"title": "Reality check", "text": waiting["realityCheck"].replace(
+                             "0:15:08", "0:15:12"), "answer": "keep"}], None))
         self.assertEqual((played["state"]["TotalSpins"], played["Text18"]), (3, "1001"))
         # "Stop here" ends the run as Restart does; the spin that brought the check settled.
         self.assertEqual((stopped["Button1"]["caption"], stopped["state"]["TotalSpins"],
@@ -100,9 +99,8 @@ class SafePlay(bvcli.CliTest):
         self.assertEqual((refused["Button1"]["caption"], refused["messages"]),
                          ("Start", [{"title": "Brisvale", "text": question, "answer": "no"}]))
         self.assertEqual((stopped["Label1"]["caption"], stopped["backColor"], stopped["chips"],
-                          stopped["Button1"]["caption"], stopped["Text18"]),
-                         ("Balance too low: stop now", "192", [], "Start", "5"))
-        self.assertEqual(stopped["session"]["staked"], 15)
+                          stopped["Button1"]["caption"], stopped["Text18"], stopped["session"]["staked"]),
+                         ("Balance too low: stop now", "192", [], "Start", "5", 15))
 
 
 if __name__ == "__main__":
