@@ -23,8 +23,7 @@ class HostileFiles(bvcli.CliTest):
             os.makedirs(self.data)
             os.mkfifo(os.path.join(self.data, name))
             r = self.quick(["show"])
-            self.assertEqual(r.returncode, 0, (name, r.errors))
-            self.assertEqual(r.last["Button1"]["caption"], "Start", name)
+            self.assertEqual((r.returncode, r.last["Button1"]["caption"]), (0, "Start"), (name, r.errors))
             # One message tells of it (the lock needs none: the folder itself is locked).
             told = [m["text"] for m in r.last["messages"] if "named pipe" in m["text"]]
             self.assertEqual(len(told), 0 if name == "brisvale.lock" else 1, (name, r.last["messages"]))
@@ -86,10 +85,9 @@ class HostileFiles(bvcli.CliTest):
         shown = live.ask()
         live.close()
         self.assertNotEqual(live.proc.returncode, -signal.SIGXFSZ)
-        self.assertEqual(shown["Button1"]["caption"], "Submit")
-        self.assertEqual([m["text"] for m in shown["messages"]],
-                         ["Brisvale could not write to run.json. The run goes on; it is kept for "
-                          "the next start once a write succeeds."])
+        self.assertEqual((shown["Button1"]["caption"], [m["text"] for m in shown["messages"]]),
+                         ("Submit", ["Brisvale could not write to run.json. The run goes on; it is kept for "
+                                     "the next start once a write succeeds."]))
         # 1 KiB does not take the settings file that start-up writes: that is told too.
         data = os.path.join(self.tmp, "small")
         r = bvcli.run(data, ["show"], seed=None, preexec_fn=limit(1024))

@@ -26,19 +26,12 @@ MULTI = ["set BetStyle2 1", "set cboRow 2", "set cboDozen 1", "set chk1 1", "set
 
 
 # The shape of the first version: the run under the window's control names, items 0 of the
-# indexed controls unused.
-RENAMED = dict(totalSpins="TotalSpins", tableSpins="TableSpins", wins="Wins",
-               recordedSpins="RecordedSpins", betOpen="BetOpen", currentBet="CurrentBet",
-               winningBets="WinningBets", betLists="lists", stepIndex="StepIndex", stake="Stake",
-               balance="Balance", runBalances="RunBalances", quitPending="QuitPending",
-               spinPending="SpinPending", spinNumber="SpinNumber", spinText="SpinText",
-               spinWaitActive="SpinWaitActive", spinWaitLeft="SpinWaitLeft",
-               spinInterval="SpinInterval", runStart="RunStart", replayMode="ReplayMode",
-               multiBetPlay="MultiBetPlay", startThresholds="StartThreshold",
-               casinoName="CasinoName")
+# indexed controls unused; the state's own names began with a capital, but for those kept and
+# those renamed.
+KEPT = {"acceptsPress", "advancedShown", "betSteps", "runTally", "settled", "sleepers"}
+RENAMED = dict(betLists="lists", startThresholds="StartThreshold")
 FAMILIES = ["even", "dozen", "row", "line", "corner", "trio", "split", "single"]
 BOXES = dict(row=1, line=2, corner=3, trio=4, split=5, dozen=6, evenBets=7)
-UNIT = dict(unitWager="UnitWager", startUnitWager="StartUnitWager", netChips="NetChips")
 SEQUENCES = dict(sequences="WagerSequence", autoIncrease="AutoIncrease",
                  increaseChips="IncreaseChips", increaseSteps="IncreaseSteps")
 CONTROLS = dict(picture="Picture4", startButton="Button1", adviceLabel="Label1",
@@ -77,9 +70,9 @@ def first_version_form(w):
 
 
 def first_version_state(s):
-    old = {RENAMED.get(k, k): v for k, v in s.items()
-           if k not in ("minimumWager", "wagering", "window", "phase")}
-    old["wager"] = {UNIT[k]: v for k, v in s["minimumWager"].items()}
+    capital = lambda k: RENAMED.get(k, k if k in KEPT else k[0].upper() + k[1:])
+    old = {capital(k): v for k, v in s.items() if k not in ("minimumWager", "wagering", "window", "phase")}
+    old["wager"] = {capital(k): v for k, v in s["minimumWager"].items()}
     old["wagering"] = {SEQUENCES[k]: v for k, v in s["wagering"].items()}
     old["form"] = first_version_form(s["window"])
     # Those after 0.1.0 also kept the phase, by its number.
@@ -158,8 +151,8 @@ class RunFile(bvcli.CliTest):
                 self.write(RUN, json.dumps(run).encode())
             r = self.run_cli(backwards)
             shows.append([bvcli.window(s) for s in r.shows])
-        self.assertEqual([s["state"]["TotalSpins"] for s in shows[0]], [5, 4, 3, 2, 1])
-        self.assertEqual(shows[0][0]["Button1"]["caption"], "Submit")
+        self.assertEqual(([s["state"]["TotalSpins"] for s in shows[0]], shows[0][0]["Button1"]["caption"]),
+                         ([5, 4, 3, 2, 1], "Submit"))
         self.assertEqual(shows[1], shows[0])
 
 if __name__ == "__main__":
