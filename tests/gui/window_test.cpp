@@ -192,8 +192,7 @@ TEST(SecondInstance, TheBoxStandsAboveAllAndEndsWhenAnswered) {
         if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     app::messageAboveAll(kAlreadyRunning, "Brisvale");  // returns only once answered
-    EXPECT_TRUE(onTop) << text.toStdString();
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(onTop && shown) << text.toStdString();
     EXPECT_EQ(text, QString::fromUtf8(kAlreadyRunning.data(),
                                       static_cast<qsizetype>(kAlreadyRunning.size())));
 }
