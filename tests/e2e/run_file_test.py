@@ -151,8 +151,8 @@ class RunFile(bvcli.CliTest):
                 self.write(RUN, json.dumps(run).encode())
             r = self.run_cli(backwards)
             shows.append([bvcli.window(s) for s in r.shows])
-        self.assertEqual(([s["state"]["TotalSpins"] for s in shows[0]], shows[0][0]["Button1"]["caption"]),
-                         ([5, 4, 3, 2, 1], "Submit"))
+        self.assertEqual([s["state"]["TotalSpins"] for s in shows[0]], [5, 4, 3, 2, 1])
+        self.assertEqual(shows[0][0]["Button1"]["caption"], "Submit")
         self.assertEqual(shows[1], shows[0])
 
 if __name__ == "__main__":

@@ -58,10 +58,10 @@ TEST(ReadFromScreen, EntersANumberReadAsAClickAndSubmit) {
     s.core("chk6=1 Text18=1000 Button1 wait");
     screen.show(disc({}));
     screen.show(disc({19}));
-    EXPECT_EQ(std::tuple(s.state().TotalSpins, s.form().historyBox.number(0),
-                         s.window->action("mnuUndo")->text(),
-                         s.widget<QLabel>("ReadingIndicator")->text()),
-              std::tuple(1, 19, QString("Undo Spin 19"), QString("Reading: 19")));
+    EXPECT_EQ(s.state().TotalSpins, 1);
+    EXPECT_EQ(s.form().historyBox.number(0), 19);
+    EXPECT_EQ(s.window->action("mnuUndo")->text(), "Undo Spin 19");
+    EXPECT_EQ(s.widget<QLabel>("ReadingIndicator")->text(), "Reading: 19");
     // The same number after a blank is a new spin, taken once the spin interval is over.
     screen.show(disc({}));
     screen.show(disc({19}));
