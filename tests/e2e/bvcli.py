@@ -21,12 +21,12 @@ class Result:
         self.last = (self.shows or [None])[-1]
 
 
-def run(data, commands=(), seed=1, args=(), env=None):
+def run(data, commands=(), seed=1, args=(), env=None, **popen):
     # Commands go to standard input, one per line; errors are "error: " lines and nothing else.
     argv = [CLI] + (["--data-dir", data] if data else []) + (["--seed", str(seed)] if seed else [])
     proc = subprocess.run(argv + list(args), input="".join(c + "\n" for c in commands),
                           capture_output=True, text=True, env=dict(os.environ, **(env or {})),
-                          timeout=120)
+                          timeout=120, **popen)
     for line in proc.stderr.splitlines():
         assert line.startswith("error: "), "stray standard error line: %r" % line
     return Result(proc)
@@ -35,11 +35,11 @@ def run(data, commands=(), seed=1, args=(), env=None):
 # brisvale-cli driven one command at a time, so that the data folder can be looked at between
 # commands; ask() reads the line a `show` or `stats` prints.
 class Live:
-    def __init__(self, data_dir, seed=1):
+    def __init__(self, data_dir, seed=1, **popen):
         self._errors = tempfile.TemporaryFile(mode="w+")
         self.proc = subprocess.Popen([CLI, "--data-dir", data_dir, "--seed", str(seed)],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                     stderr=self._errors, text=True, encoding="utf-8")
+                                     stderr=self._errors, text=True, encoding="utf-8", **popen)
 
     def send(self, *commands):
         self.proc.stdin.write("".join(c + "\n" for c in commands)), self.proc.stdin.flush()

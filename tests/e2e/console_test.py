@@ -90,22 +90,6 @@ class Console(bvcli.CliTest):
         self.assertEqual((r.returncode, len(r.errors), r.last["messages"], r.last["controls"]["cboWager"]),
                          (1, 1, [dict(question, answer="no")], "5"))
 
-    def test_show_has_its_members(self):
-        s = self.run_cli(["show"]).last
-        kinds = {str: "caption backColor Text1 Text18 Label12 Label35 Label41", int: "height",
-                 dict: "Label1 Button1 marker controls state", list: "chips cells disabled casinos messages opened"}
-        state = {int: "TotalSpins TableSpins Wins RecordedSpins StepIndex Stake UnitWager StartUnitWager "
-                      "NetChips SpinNumber SpinWaitLeft SpinInterval",
-                 bool: "BetOpen QuitPending SpinPending SpinWaitActive BoardFlipped ReplayMode",
-                 str: "CurrentBet WinningBets SpinText", list: "StartThreshold"}
-        for show, names in ((s, kinds), (s["state"], state)):
-            self.assertEqual({k: type(show[k]) for t in names for k in names[t].split()},
-                             {k: t for t in names for k in names[t].split()})
-        self.assertEqual(("frmWagering" in s, s["disabled"], len(s["cells"]), len(s["state"]["StartThreshold"]),
-                          s["casinos"]), (False, sorted(s["disabled"]), 49, 8, ["Select Casino", "New..."]))
-        self.assertEqual([type(s["controls"][n]) for n in ("chk6", "BetStyle1", "cboWager", "Casino")],
-                         [int, bool, str, str])
-
     def test_typed_digits_and_enter(self):
         # A second digit within a second joins the first, a tick (one second) parts them; Enter
         # presses Button1, and is refused during the spin wait with the seconds still to wait.

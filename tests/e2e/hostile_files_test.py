@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pipes, folders, devices and links where the program's files belong, a file size limit, spins
 # that cannot be written at the end, and counts and texts out of the ordinary. Nothing waits.
-import json, os, pathlib, resource, signal, stat, subprocess, time
+import os, pathlib, resource, signal, stat, time
 
 import bvcli
 from bvcli import CLASSIC, WAIT, Live, spins
@@ -23,8 +23,7 @@ class HostileFiles(bvcli.CliTest):
             os.makedirs(self.data)
             os.mkfifo(os.path.join(self.data, name))
             r = self.quick(["show"])
-            self.assertEqual(r.returncode, 0, (name, r.errors))
-            self.assertEqual(r.last["Button1"]["caption"], "Start", name)
+            self.assertEqual((r.returncode, r.last["Button1"]["caption"]), (0, "Start"), (name, r.errors))
             # One message tells of it (the lock needs none: the folder itself is locked).
             told = [m["text"] for m in r.last["messages"] if "named pipe" in m["text"]]
             self.assertEqual(len(told), 0 if name == "brisvale.lock" else 1, (name, r.last["messages"]))
@@ -79,30 +78,22 @@ class HostileFiles(bvcli.CliTest):
 
     def test_a_file_size_limit_is_told_like_a_full_disk(self):
         # 4 KiB takes the settings and wagering files, not the run file.
-        def limit():
-            resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
-        proc = subprocess.Popen([bvcli.CLI, "--data-dir", self.data, "--seed", "1"],
-                                stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, text=True, preexec_fn=limit)
-        proc.stdin.write("\n".join(CLASSIC + ["press"]) + "\n"), proc.stdin.flush()
+        limit = lambda size: lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (size, size))
+        live = Live(self.data, preexec_fn=limit(4096))
+        live.send(*CLASSIC, "press")
         time.sleep(0.5)  # the run file is written once no command waits
-        out, err = proc.communicate("show\n", timeout=20)
-        self.assertNotEqual(proc.returncode, -signal.SIGXFSZ)
-        shown = [json.loads(line) for line in out.splitlines()][-1]
-        self.assertEqual(shown["Button1"]["caption"], "Submit")
-        self.assertEqual([m["text"] for m in shown["messages"]],
-                         ["Brisvale could not write to run.json. The run goes on; it is kept for "
-                          "the next start once a write succeeds."])
+        shown = live.ask()
+        live.close()
+        self.assertNotEqual(live.proc.returncode, -signal.SIGXFSZ)
+        self.assertEqual((shown["Button1"]["caption"], [m["text"] for m in shown["messages"]]),
+                         ("Submit", ["Brisvale could not write to run.json. The run goes on; it is kept for "
+                                     "the next start once a write succeeds."]))
         # 1 KiB does not take the settings file that start-up writes: that is told too.
-        def smaller():
-            resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024))
         data = os.path.join(self.tmp, "small")
-        proc = subprocess.run([bvcli.CLI, "--data-dir", data], input="show\n", text=True,
-                              capture_output=True, timeout=20, preexec_fn=smaller)
-        self.assertEqual(proc.returncode, 0, proc.stderr)
+        r = bvcli.run(data, ["show"], seed=None, preexec_fn=limit(1024))
+        self.assertEqual(r.returncode, 0, r.errors)
         self.assertIn("Brisvale could not write to brisvale-settings.txt. The default settings "
-                      "are used for now.",
-                      [m["text"] for m in json.loads(proc.stdout)["messages"]])
+                      "are used for now.", [m["text"] for m in r.last["messages"]])
 
     def test_spins_unwritten_at_the_end_are_told_and_fail_the_exit(self):
         live = Live(self.data)
@@ -118,16 +109,12 @@ class HostileFiles(bvcli.CliTest):
                                   "The last 2 spins of Alpha were not kept."])
         self.assertEqual(live.proc.returncode, 1)
 
-    def test_tick_counts_out_of_reach(self):
-        r = self.quick(["tick 999999999999", "tick 10000001", "tick -1", "tick 2 3", "show"])
+    def test_counts_and_arguments_out_of_reach(self):
+        r = self.quick(["tick 999999999999", "tick 10000001", "tick -1", "tick 2 3", "close", "close frmMain",
+                        "close frmWagering now", "flip over", "show"])
         self.assertEqual(r.errors, ["error: tick takes at most 10000000 ticks at once"] * 2 +
-                         ["error: tick takes a count of 0 or more"] * 2)
-
-    def test_commands_with_the_wrong_arguments(self):
-        r = self.quick(["close", "close frmMain", "close frmWagering now", "flip over", "show"])
-        self.assertEqual(r.errors, ["error: close takes frmWagering"] * 3 +
-                         ["error: flip takes no arguments"])
-
+                         ["error: tick takes a count of 0 or more"] * 2 +
+                         ["error: close takes frmWagering"] * 3 + ["error: flip takes no arguments"])
 
 if __name__ == "__main__":
     bvcli.main()

@@ -56,10 +56,9 @@ class SafePlay(bvcli.CliTest):
                           stopped["Button1"]["caption"], stopped["chips"], stopped["Text18"],
                           stopped["session"]["net"], stopped["session"]["staked"]),
                          ("Loss limit reached: stop now", "192", "Start", [], "997", -3, 3))
-        self.assertEqual((reached["reached"], lifted["reached"]), ("loss-session", None))
-        self.assertEqual(bvcli.window(undone), bvcli.window(dict(before, session=undone["session"])))
-        self.assertEqual(undone["session"], before["session"])
-        self.assertEqual(redone["Label1"]["caption"], "Loss limit reached: stop now")
+        self.assertEqual((reached["reached"], lifted["reached"], redone["Label1"]["caption"]),
+                         ("loss-session", None, "Loss limit reached: stop now"))
+        self.assertEqual((bvcli.window(undone), undone["session"]), (bvcli.window(before), before["session"]))
         # A Start while the limit is reached starts nothing.
         self.assertEqual((again["Label1"]["caption"], again["Button1"]["caption"],
                           again["state"]["TotalSpins"]),
@@ -79,10 +78,9 @@ class SafePlay(bvcli.CliTest):
                          "You have played for 0:15:08.\r\n\r\nSpins: 2\r\nStaked: $1\r\nWon: $0"
                          "\r\nNet since the session started: -$1\r\nNet of this run: -$1")
         self.assertEqual((waiting["state"]["TotalSpins"], waiting["Text18"]), (2, "999"))
-        self.assertEqual(answered["messages"],
-                         [{"title": "Reality check", "text": waiting["realityCheck"].replace(
-                             "0:15:08", "0:15:12"), "answer": "keep"}])
-        self.assertIsNone(answered["realityCheck"])
+        self.assertEqual((answered["messages"], answered["realityCheck"]),
+                         ([{"title": "Reality check", "text": waiting["realityCheck"].replace(
+                             "0:15:08", "0:15:12"), "answer": "keep"}], None))
         self.assertEqual((played["state"]["TotalSpins"], played["Text18"]), (3, "1001"))
         # "Stop here" ends the run as Restart does; the spin that brought the check settled.
         self.assertEqual((stopped["Button1"]["caption"], stopped["state"]["TotalSpins"],
@@ -100,9 +98,8 @@ class SafePlay(bvcli.CliTest):
         self.assertEqual((refused["Button1"]["caption"], refused["messages"]),
                          ("Start", [{"title": "Brisvale", "text": question, "answer": "no"}]))
         self.assertEqual((stopped["Label1"]["caption"], stopped["backColor"], stopped["chips"],
-                          stopped["Button1"]["caption"], stopped["Text18"]),
-                         ("Balance too low: stop now", "192", [], "Start", "5"))
-        self.assertEqual(stopped["session"]["staked"], 15)
+                          stopped["Button1"]["caption"], stopped["Text18"], stopped["session"]["staked"]),
+                         ("Balance too low: stop now", "192", [], "Start", "5", 15))
 
 
 if __name__ == "__main__":

@@ -65,22 +65,19 @@ class Sites(bvcli.CliTest):
     # A second program on a folder in use is refused before it writes anything, and the first
     # one's files come out whole.
     def test_a_second_program_on_the_folder_is_refused(self):
-        first = subprocess.Popen([bvcli.CLI, "--data-dir", self.data, "--seed", "1"], text=True,
-                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-        self.addCleanup(lambda: (first.kill(), first.wait(), first.stdout.close()))
+        first = bvcli.Live(self.data)
+        self.addCleanup(first.proc.kill)
         # Red/Black watched at a threshold no run reaches: every press counts and records a spin.
-        watch = ["set chk7_1 1", "set Check1 1", "set Text3 50", "set Text2 50", "set Check1 0",
-                 "set Text18 1000", "press", WAIT]
-        first.stdin.write("\n".join(["answer Alpha", "set Casino New..."] + watch + spins(*range(1, 31)) +
-                                    ["show\n"])), first.stdin.flush()
-        first.stdout.readline()  # the first program has carried them out
+        first.send("answer Alpha", "set Casino New...", "set chk7_1 1", "set Check1 1", "set Text3 50",
+                   "set Text2 50", "set Check1 0", "set Text18 1000", "press", WAIT, *spins(*range(1, 31)))
+        first.ask()  # the first program has carried them out
         folder = lambda: {name: self.read(name) for name in os.listdir(self.data)}
         before = folder()
         second = bvcli.run(self.data, ["answer Beta", "set Casino New...", "show"])
         self.assertEqual((second.returncode, second.errors, second.shows, folder()),
                          (1, ["error: Brisvale is already running with this data folder."], [], before))
-        first.stdin.write("click 31\npress\n"), first.stdin.close()
-        self.assertEqual(first.wait(timeout=60), 0)
+        first.send("click 31", "press")
+        self.assertEqual((first.close(), first.proc.returncode), ([], 0))
         self.assertEqual(self.read("CasinoHistory.dat"), b"index: 1\r\nname1: Alpha,%s,\r\n"
                          % ",".join(map(str, range(1, 32))).encode())
         self.run_cli(["answer no", "set Casino Alpha"])  # the folder is free again

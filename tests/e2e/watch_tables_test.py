@@ -2,7 +2,7 @@
 # Watched tables through the console: three tables watched, spins entered at each in turn,
 # `tables` and the alerts of `show` checked against the spins, then the ripest table played
 # warm, and "Play here" refused while a bet is open.
-import json, os
+import json
 
 import bvcli
 from bvcli import WAIT
@@ -38,8 +38,7 @@ class WatchTables(bvcli.CliTest):
                          [("Table A", 5, [5, 4, 3, 2, 1]), ("Table B", 2, [25, 13]),
                           ("Table C", 3, [36, 0, 36])])
         a, b, c = tables["tables"]
-        self.assertEqual(a["due"], [bet("2nd 12", 5), bet("3rd 12", 5)])
-        self.assertEqual(a["ripest"], bet("2nd 12", 5))
+        self.assertEqual((a["due"], a["ripest"]), ([bet("2nd 12", 5), bet("3rd 12", 5)], bet("2nd 12", 5)))
         self.assertEqual((b["due"], b["ripest"]), ([], bet("1st 12", 2)))
         # The zero is no counted spin.
         self.assertEqual((c["due"], c["ripest"]), ([], bet("1st 12", 2)))
@@ -50,21 +49,16 @@ class WatchTables(bvcli.CliTest):
         self.assertEqual(shown["Button1"]["caption"], "Start")  # no run was played meanwhile
 
         # Played: the casino is chosen, the run started with the table's five spins counted.
-        self.assertEqual(played["controls"]["Casino"], "Table A")
-        self.assertEqual(played["Button1"]["caption"], "Submit")
-        self.assertEqual((played["state"]["TableSpins"], played["state"]["RecordedSpins"]), (5, 5))
-        self.assertEqual(played["alerts"], [])
+        self.assertEqual((played["controls"]["Casino"], played["Button1"]["caption"], played["alerts"],
+                          played["state"]["TableSpins"], played["state"]["RecordedSpins"]), ("Table A", "Submit", [], 5, 5))
         self.assertEqual([t["name"] for t in left["tables"]], ["Table B", "Table C"])
         # Warm: one more spin without a dozen of the second or third puts them past 4 at once.
-        self.assertEqual(betting["Label1"]["caption"], "Bet $1 on 3rd 12")
-        self.assertTrue(betting["state"]["BetOpen"])
-        self.assertEqual([x["kind"] for x in betting["alerts"]], ["stake"])
-        with open(os.path.join(self.data, "CasinoHistory.dat"), encoding="cp1252") as f:
-            lines = f.read().splitlines()
+        self.assertEqual((betting["Label1"]["caption"], betting["state"]["BetOpen"],
+                          [x["kind"] for x in betting["alerts"]]), ("Bet $1 on 3rd 12", True, ["stake"]))
+        lines = self.read("CasinoHistory.dat").decode("cp1252").splitlines()
         self.assertIn("Table A,1,2,3,4,5,7,", [l.split(": ", 1)[-1] for l in lines])
         # The run file keeps the tables still watched beside the open run.
-        with open(os.path.join(self.data, "run.json"), encoding="utf-8") as f:
-            watching = json.load(f)["watching"]
+        watching = json.loads(self.read("run.json"))["watching"]
         self.assertEqual([t["name"] for t in watching["tables"]], ["Table B", "Table C"])
 
     def test_bad_names_and_targets_are_refused(self):

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the window's picture: what a click at a point goes to, pixel checks of what is
-// drawn; View > Statistics, the panel beside the board, its place kept between starts, following
-// every press, undo and redo; the Edit menu.
+// drawn; View > Statistics, the panel beside the board, its numbers read at a glance, its place
+// kept between starts, following every press, undo and redo; the File, Edit and Help menus.
 
 #include <gtest/gtest.h>
 
 #include <QLineSeries>
+#include <cmath>
 
 #include "app/number_grid.hpp"
 #include "app/sleeper_table.hpp"
@@ -139,11 +140,30 @@ QStringList entries(const Session& s, int index) {
     return out;
 }
 
-TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
+// The contrast ratio of two colours, as accessibility guidelines measure it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            v /= 255;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// F9 shows the panel beside the board. Its Numbers tab reads at a glance: the board's colours
+// and places, counts in a type of a useful size, white on a plate that keeps its contrast on
+// red cells, and a legend without figures. Hidden it takes no room; floating it stays so.
+TEST(StatsPanel, F9ShowsItBesideTheBoardReadableHiddenItTakesNoRoomFloatingItStays) {
     Session s;
     EXPECT_EQ(entries(s, 0), (QStringList{"Restart", "Default Settings", "-", "Import Spins...",
                                           "Export Spins...", "-", "Exit"}));
     EXPECT_EQ(entries(s, 1), (QStringList{"Undo Spin", "Redo Spin"}));
+    // Help: Instructions before About.
+    EXPECT_EQ(entries(s, s.window->menuBar()->actions().size() - 1),
+              (QStringList{"Instructions", "-", "About Brisvale"}));
     EXPECT_FALSE(s.window->action("mnuExport")->isEnabled());  // no casino to export
 
     auto* panel = s.window->statsPanel();
@@ -161,6 +181,28 @@ TEST(StatsPanel, F9ShowsItBesideTheBoardHiddenItTakesNoRoomFloatingItStays) {
             near(pixel(image, grid->cellRect(n).topLeft().toPoint() + QPoint(3, 3)), colour));
     EXPECT_EQ(grid->cellRect(1).left(), grid->cellRect(2).left());
     EXPECT_GT(grid->cellRect(1).left(), grid->cellRect(4).left());
+    s.core(
+        "chk7_1=1 Check1=0 Text2=1 Text18=1000 Button1 wait @1 Button1 wait @1 Button1 wait "
+        "@2 Button1");
+    QApplication::processEvents();
+    EXPECT_EQ(std::tuple(grid->countShown(1), grid->countShown(2), grid->countShown(3)),
+              std::tuple(2, 1, 0));
+    const QImage counted = grid->grab().toImage();
+    for (int n = 0; n <= 36; ++n) {
+        EXPECT_GE(QFontInfo(grid->countFont(n)).pixelSize(), 11) << n;
+        const QRectF plate = grid->countRect(n);
+        EXPECT_TRUE(grid->cellRect(n).contains(plate)) << n;
+        // The plate beside the figures, against the white figures.
+        const QColor back = pixel(counted, QPoint(int(plate.left()) + 2, int(plate.center().y())));
+        EXPECT_GE(contrast(back, Qt::white), 4.5) << n << " " << back.name().toStdString();
+    }
+    auto* legend = panel->findChild<QLabel*>("numbersLegend");
+    ASSERT_TRUE(legend);
+    QTextDocument text;
+    text.setHtml(legend->text());
+    const QString words = text.toPlainText();
+    EXPECT_TRUE(words.startsWith("Hits this run")) << words.toStdString();
+    EXPECT_FALSE(words.contains(QRegularExpression("[0-9]"))) << words.toStdString();
     s.menu("mnuStatistics");
     EXPECT_TRUE(panel->isHidden() && s.window->size() == size);
     // Shown and floating, it opens so again.

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What only the window does with its controls: each kind of control sends its action, typed
 // text and the focus, rendering that never acts, the modal wagering dialog, the
-// Exit and the close box; the Qt ports' real boxes and the simulator's dialog.
+// Exit and the close box; the Qt ports' real boxes.
 
 #include <gtest/gtest.h>
 
 #include "app/qt_ports.hpp"
-#include "app/sim_dialog.hpp"
 #include "harness.hpp"
 #include "support/advisor_test_access.hpp"
 
@@ -96,8 +95,8 @@ TEST(Controls, RenderingNeverActsForTheUser) {
     EXPECT_EQ(s.state().UnitWager(), 1);  // no list handler ran
 }
 
-// Modal, not under an always-on-top window; a refused sequence keeps the focus in its box;
-// the close box saves.
+// Modal, not under an always-on-top window; each sequence box shows its whole default
+// sequence; a refused sequence keeps the focus in its box; the close box saves.
 TEST(Controls, TheModalWageringDialog) {
     Session s;
     s.menu("mnuTop");
@@ -106,6 +105,21 @@ TEST(Controls, TheModalWageringDialog) {
     const auto box = [&](const char* name) { return dialog->findChild<QLineEdit*>(name); };
     EXPECT_TRUE(dialog->isModal() && !s.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(box("Text5")->cursorPosition(), 0);  // shows its start
+    QApplication::processEvents();
+    for (int i = 1; i <= 8; ++i) {
+        QWidget* w = dialog->findChild<QWidget*>(QStringLiteral("Text%1").arg(i));
+        ASSERT_TRUE(w) << i;
+        if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            const int room = line->contentsRect().width() - 8;  // the box's own text margins
+            EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), room) << i;
+        } else {
+            auto* tall = qobject_cast<QPlainTextEdit*>(w);
+            ASSERT_TRUE(tall);
+            EXPECT_FALSE(tall->toPlainText().isEmpty());
+            EXPECT_FALSE(tall->verticalScrollBar()->isVisible()) << i;
+            EXPECT_EQ(tall->verticalScrollBar()->maximum(), 0) << i;
+        }
+    }
     QLineEdit* rows = box("Text3");
     rows->setText("1,2,3");
     box("Text1")->setFocus();
@@ -154,21 +168,6 @@ TEST(QtPorts, BoxesShowTitleAndTextAndAnswer) {
         whenModal([b = button](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(b)->click(); });
         EXPECT_EQ(dialogs.askYesNo("Confirm Restore Default Settings", "Default Settings"), yes);
     }
-}
-
-// The dialog plays the panel's style on its own, and a close cancels a long run.
-TEST(Simulator, PlaysThePanelsStyleAndCancelsOnClose) {
-    Session s;
-    s.core("chk7=1 Text18=500");
-    s.menu("mnuSimulate");
-    app::SimDialog& dialog = *s.window->simDialog();
-    EXPECT_EQ(dialog.findChild<QLineEdit*>("bankroll")->text(), "500");
-    dialog.findChild<QSpinBox*>("sessions")->setValue(10'000'000);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
-    ASSERT_TRUE(dialog.running());
-    dialog.close();
-    EXPECT_FALSE(dialog.running());
-    EXPECT_EQ(dialog.findChild<QLabel*>("sentence")->text(), "Cancelled.");
 }
 
 }  // namespace

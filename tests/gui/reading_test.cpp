@@ -68,8 +68,7 @@ TEST(ReadFromScreen, EntersANumberReadAsAClickAndSubmit) {
     EXPECT_EQ(s.state().TotalSpins, 1);
     s.waitSpinInterval();
     QTest::qWait(3 * app::ScreenReader::kCaptureMs);
-    EXPECT_EQ(s.state().TotalSpins, 2);
-    EXPECT_EQ(s.form().historyBox.number(0), 19);
+    EXPECT_EQ(std::tuple(s.state().TotalSpins, s.form().historyBox.number(0)), std::tuple(2, 19));
     // Undo takes it back as it takes back a click.
     s.menu("mnuUndo");
     EXPECT_EQ(s.state().TotalSpins, 1);
@@ -86,16 +85,14 @@ TEST(ReadFromScreen, ANewRegionProposesItsFirstNumbersAndKeepsWhatWasConfirmed) 
     EXPECT_TRUE(overlay->choicePanel()->isVisibleTo(overlay));
     overlay->finish(true);
     ASSERT_EQ(table.region(), kRegion);
-    EXPECT_TRUE(s.window->action("mnuStopReading")->isEnabled());
-    EXPECT_TRUE(table.confirming());
+    EXPECT_TRUE(s.window->action("mnuStopReading")->isEnabled() && table.confirming());
     Screen screen(table);
     s.core("chk6=1 Text18=1000 Button1 wait");
     screen.show(disc({}));
     screen.show(disc({7}));
     // Chosen on the board, not entered.
-    EXPECT_EQ(s.state().TotalSpins, 0);
-    EXPECT_TRUE(s.state().SpinPending);
-    EXPECT_EQ(s.state().SpinNumber, 7);
+    EXPECT_EQ(std::tuple(s.state().TotalSpins, s.state().SpinPending, s.state().SpinNumber),
+              std::tuple(0, true, 7));
     s.activate();
     QTest::keyClick(s.window.get(), Qt::Key_Return);
     QTest::qWait(2 * app::ScreenReader::kCaptureMs);

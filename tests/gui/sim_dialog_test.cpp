@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The simulator's dialog with a second style: Save Style... writes the panel's style, Compare
-// With... plays a style file on the same spins, and the panel's own style compared with itself
-// differs by nothing. The chart's axis labels never read the same twice.
+// The simulator's dialog: it plays the panel's style on its own, Save Style... writes that
+// style, Compare With... plays a style file on the same spins, and the panel's own style
+// compared with itself differs by nothing; a close cancels a long run. The chart's axis labels
+// never read the same twice.
 
 #include <gtest/gtest.h>
 
@@ -24,11 +25,12 @@ QString row(const QTableWidget& table, const QString& name) {
     return "(no row " + name + ")";
 }
 
-TEST(SimulatorDialog, SavesTheStyleAndComparesItWithItself) {
+TEST(SimulatorDialog, SavesTheStyleComparesItWithItselfAndCancelsOnClose) {
     Session s;
     s.core("chk7=1 Text18=500");
     s.menu("mnuSimulate");
     app::SimDialog& dialog = *s.window->simDialog();
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("bankroll")->text(), "500");
     const QTemporaryDir folder;
     const QString file = folder.filePath("style.json");
     dialog.setFileChooser([file](bool) { return file; });
@@ -51,6 +53,13 @@ TEST(SimulatorDialog, SavesTheStyleAndComparesItWithItself) {
     EXPECT_EQ(row(table, "Mean session, less compared"), "$0 ($0 to $0)");
     EXPECT_EQ(row(table, "Went broke, less compared"), "0.00 % (0.00 % to 0.00 %)");
     EXPECT_NE(row(table, "Sessions that never bet"), "(no row Sessions that never bet)");
+    // A long run ends with the dialog.
+    dialog.findChild<QSpinBox*>("sessions")->setValue(10'000'000);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("run"), Qt::LeftButton);
+    ASSERT_TRUE(dialog.running());
+    dialog.close();
+    EXPECT_FALSE(dialog.running());
+    EXPECT_EQ(dialog.findChild<QLabel*>("sentence")->text(), "Cancelled.");
 }
 
 TEST(SimulatorDialog, AxisLabelsCarryTheDecimalsTheirStepNeeds) {

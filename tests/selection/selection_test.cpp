@@ -158,6 +158,24 @@ struct Rule {
     bool byNumbers, spinExcludes;
 };
 
+using F = Family;
+using T = Table;
+// clang-format off
+const Rule rules[] = {
+    {TriggerRedBlack, F::Even, T::RedBlack, false, false, true}, {TriggerHighLow, F::Even, T::HighLow, false, false, true},
+    {TriggerOddEven, F::Even, T::OddEven, false, false, true}, {TriggerDozen, F::Dozen, T::Dozen, true, false, true},
+    {TriggerRow, F::Row, T::Row, true, false, true}, {TriggerLine, F::Line, T::Line, true, true, false},
+    {TriggerCorner, F::Corner, T::Corner, true, true, true}, {TriggerTrio, F::Trio, T::Trio, true, true, false},
+    {TriggerSplit, F::Split, T::Split, true, true, true}, {TriggerSingle, F::Single, T::Single, true, true, true}};
+// clang-format on
+
+// The bets a rule's trigger scans: each even-money trigger its own pair (Red/Black, 01 to 18/19
+// to 36, Even/Odd).
+std::span<const BetId> scanned(const Rule& rule) {
+    const auto r = static_cast<std::size_t>(&rule - rules);
+    return r < 3 ? triggerOrder(rule.family).subspan(2 * r, 2) : triggerOrder(rule.family);
+}
+
 bool due(const PlayState& s, BetId id, Table table) {
     const int least = s.threshold(bet(id).family);
     return std::ranges::all_of(numbersOf(id),
@@ -198,25 +216,18 @@ TEST(BetLists, RemovingBetsKeepsTheRestAndTheirPrintedNumbers) {
 // Classic: a bet opens as soon as its own numbers sleep, and not while one of them is awake,
 // whatever few numbers sleep besides; a bet with zero among its numbers never does.
 TEST(Triggers, ClassicOpensABetWhoseNumbersAloneSleep) {
-    const std::pair<void (*)(PlayState&), Family> passes[] = {
-        {TriggerRedBlack, Family::Even}, {TriggerDozen, Family::Dozen},
-        {TriggerRow, Family::Row},       {TriggerLine, Family::Line},
-        {TriggerCorner, Family::Corner}, {TriggerTrio, Family::Trio},
-        {TriggerSplit, Family::Split}};
-    for (const auto& [trigger, family] : passes) {
-        const auto order =
-            family == Family::Even ? triggerOrder(family).first(2) : triggerOrder(family);
-        for (BetId id : order) {
+    for (const Rule& rule : std::span(rules).first(9)) {  // all but the singles
+        for (BetId id : scanned(rule)) {
             for (const int short_ : {0, 1}) {
                 PlayState s;
-                s.StartThreshold[static_cast<int>(family)] = 7;
+                s.StartThreshold[static_cast<int>(rule.family)] = 7;
                 const Table table = SleeperTables::triggerTable(id, false);
                 for (std::uint8_t n : numbersOf(id)) {
                     if (n != 0) s.sleepers.set(table, n, 7);
                 }
                 const std::uint8_t first = numbersOf(id).back();
                 if (short_) s.sleepers.set(table, first, 6);
-                trigger(s);
+                rule.trigger(s);
                 const bool opens = !short_ && numbersOf(id).front() != 0;
                 EXPECT_EQ(s.BetOpen, opens) << label(id) << " short " << short_;
                 if (opens) {
@@ -228,23 +239,12 @@ TEST(Triggers, ClassicOpensABetWhoseNumbersAloneSleep) {
 }
 
 TEST(Triggers, FollowTheirRulesOverRandomTables) {
-    using F = Family;
-    using T = Table;
-    // clang-format off
-    const Rule rules[] = {
-        {TriggerRedBlack, F::Even, T::RedBlack, false, false, true}, {TriggerHighLow, F::Even, T::HighLow, false, false, true},
-        {TriggerOddEven, F::Even, T::OddEven, false, false, true}, {TriggerDozen, F::Dozen, T::Dozen, true, false, true},
-        {TriggerRow, F::Row, T::Row, true, false, true}, {TriggerLine, F::Line, T::Line, true, true, false},
-        {TriggerCorner, F::Corner, T::Corner, true, true, true}, {TriggerTrio, F::Trio, T::Trio, true, true, false},
-        {TriggerSplit, F::Split, T::Split, true, true, true}, {TriggerSingle, F::Single, T::Single, true, true, true}};
-    // clang-format on
     std::mt19937 gen(11);
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(gen); };
     for (int round = 0; round < 400; ++round) {
         for (const Rule& rule : rules) {
             const int r = static_cast<int>(&rule - rules);
-            std::span<const BetId> order = triggerOrder(rule.family);
-            if (r < 3) order = order.subspan(2 * r, 2);  // Red/Black, 01 to 18/19 to 36, Even/Odd
+            const std::span<const BetId> order = scanned(rule);
             PlayState s;
             s.MultiBetPlay = round % 2 == 1;
             const int awake = pick(0, 1) ? 50 : 97;  // per cent of the counters at the top

@@ -16,20 +16,19 @@ namespace {
 
 using namespace brisvale::bet_ids;
 
-struct WilsonCase {
-    long long hits, trials;
-    double low, high;
-};
-
 TEST(Intervals, WilsonMatchesPublishedValues) {
     // Newcombe (1998) and the usual tables, to four places.
-    for (const WilsonCase c : {WilsonCase{0, 10, 0.0, 0.2775}, WilsonCase{5, 10, 0.2366, 0.7634},
-                               WilsonCase{10, 100, 0.0552, 0.1744},
-                               WilsonCase{1, 4, 0.0456, 0.6994}, WilsonCase{10, 10, 0.7225, 1.0}}) {
-        const auto ci = wilsonInterval(c.hits, c.trials, kZ95);
+    // Hits, trials, and the interval's ends.
+    const std::tuple<long long, long long, double, double> cases[] = {{0, 10, 0.0, 0.2775},
+                                                                      {5, 10, 0.2366, 0.7634},
+                                                                      {10, 100, 0.0552, 0.1744},
+                                                                      {1, 4, 0.0456, 0.6994},
+                                                                      {10, 10, 0.7225, 1.0}};
+    for (const auto& [hits, trials, low, high] : cases) {
+        const auto ci = wilsonInterval(hits, trials, kZ95);
         ASSERT_TRUE(ci);
-        EXPECT_NEAR((*ci)[0], c.low, 5e-5) << c.hits << "/" << c.trials;
-        EXPECT_NEAR((*ci)[1], c.high, 5e-5) << c.hits << "/" << c.trials;
+        EXPECT_NEAR((*ci)[0], low, 5e-5) << hits << "/" << trials;
+        EXPECT_NEAR((*ci)[1], high, 5e-5) << hits << "/" << trials;
     }
     EXPECT_FALSE(wilsonInterval(0, 0, kZ95));
 }
@@ -67,13 +66,8 @@ TEST(Intervals, SpinVarianceIsThatOfTheNetOverTheWheel) {
 }
 
 TEST(Intervals, ReturnIntervalComesFromTheStakesVariance) {
-    std::vector<SessionResult> sessions(2);
-    sessions[0].net = -10;
-    sessions[0].staked = 100;
-    sessions[0].stakeVariance = 300;
-    sessions[1].net = 4;
-    sessions[1].staked = 100;
-    sessions[1].stakeVariance = 100;
+    const std::vector<SessionResult> sessions = {{.staked = 100, .net = -10, .stakeVariance = 300},
+                                                 {.staked = 100, .net = 4, .stakeVariance = 100}};
     const auto ci = stakeInterval(sessions, 2.0);
     ASSERT_TRUE(ci);
     EXPECT_DOUBLE_EQ((*ci)[0], -0.03 - 2 * 20.0 / 200);
@@ -95,12 +89,7 @@ TEST(Intervals, PairedDifference) {
 
 // Red/Black at threshold 1 from $40: a few sessions in ten go broke.
 Table smallBankroll() {
-    TableSetup setup{test::makeStyle(
-        [](Settings& s) {
-            s[EvenBets] = 2;
-            s[RedBlack] = 1;
-        },
-        1)};
+    TableSetup setup{test::redBlack(999, 999, 1)};
     setup.bankroll = 40;
     setup.maxSpins = 200;
     return Table(setup);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions played through the Advisor: a backtest worked out by hand, the ways a session ends,
-// the spin streams and threads, and a window that touches no file.
+// the player's limits, the spin streams and threads, and a window that touches no file.
 
 #include <gtest/gtest.h>
 
@@ -17,18 +17,7 @@
 namespace brisvale::sim {
 namespace {
 
-// Classic, Red/Black only, threshold 2, sequence 1,2,4,...,Q, $1000 at Start.
-std::shared_ptr<StoredStyle> redBlack(int winsPerTable = 999, int minutes = 999, int low = 2) {
-    return test::makeStyle(
-        [&](Settings& s) {
-            s[EvenBets] = 2;
-            s[RedBlack] = 1;
-            s[Acct] = 1000;
-            s[WinsPer] = winsPerTable;
-            s[PlayTime] = minutes;
-        },
-        low);
-}
+using test::redBlack;
 
 TEST(Session, BacktestWorkedOutByHand) {
     // 2, 4: black twice, so every red number has slept 2 spins and Red is bet at $1.
@@ -70,6 +59,52 @@ TEST(Session, EndsAsThePlayerMust) {
                               std::make_shared<StoredStyle>(readStoredStyle(dir / "never"))})
         EXPECT_EQ(Table({style}).startProblem(), "Play Style is not properly set up");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+}
+
+// The player's limits: each session stops at the spin that reaches a limit, so a loss limit
+// costs at most the limit and the one stake of that spin.
+TEST(Limits, EachSessionStopsAtTheSpinThatReachesItsLimit) {
+    struct Case {
+        const char* name;
+        std::optional<double> loss, win, minutes;
+        LimitName hit;
+    };
+    const Case cases[] = {
+        {"loss limit $20", 20, std::nullopt, std::nullopt, LimitName::LossSession},
+        {"win goal $5", std::nullopt, 5, std::nullopt, LimitName::WinSession},
+        {"time limit 10 min", std::nullopt, std::nullopt, 10, LimitName::TimeDay}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSetup setup{redBlack(999, 999, 1)};
+        setup.lossLimit = c.loss;
+        setup.winGoal = c.win;
+        setup.timeLimit = c.minutes;
+        const Table table(setup);
+        int hits = 0;
+        for (std::uint64_t session = 0; session < 300; ++session) {
+            const SessionResult r = table.play(11, session, *wheelFeed(11, session));
+            ASSERT_EQ(r.ending == Ending::Limit, r.limit.has_value());
+            if (r.limit) {
+                ++hits;
+                EXPECT_EQ(*r.limit, c.hit);
+            }
+            // The spin that reaches the limit settles; nothing is staked after it.
+            if (c.loss) {
+                EXPECT_GT(r.net, -*c.loss - static_cast<double>(r.largestStake));
+            }
+            if (c.loss && r.limit) {
+                EXPECT_LE(r.net, -*c.loss);
+            }
+            if (c.win && r.limit) {
+                EXPECT_GE(r.net, *c.win);
+            }
+            // 40 s a spin: the spin that starts at or after 10 minutes is the last.
+            if (c.minutes) {
+                EXPECT_LE(r.spins, 16);
+            }
+        }
+        EXPECT_GT(hits, 30) << "the limit must end sessions for the test to mean anything";
+    }
 }
 
 TEST(Streams, UniformAndIndependent) {

@@ -9,12 +9,9 @@
 namespace brisvale::sim {
 namespace {
 
-struct BadValue {
-    std::string option, value, message;
-};
-
 TEST(StyleOptions, BadValuesAreNamedWithWhatTheOptionTakes) {
-    for (const BadValue& c : std::vector<BadValue>{
+    for (const auto& [option, value, message] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
              {"watch", "red", "--watch takes family names separated by commas"},
              {"watch", "dozen,,row", "not \"\""},
              {"threshold", "dozen", "--threshold takes FAMILY=LOW[-HIGH]"},
@@ -32,25 +29,30 @@ TEST(StyleOptions, BadValuesAreNamedWithWhatTheOptionTakes) {
              {"unit-wager", "101", "--unit-wager takes a whole number from 1 to 100"},
          }) {
         StoredStyle style;
-        const auto why = applyStyleOption(style, c.option, c.value);
-        ASSERT_TRUE(why) << c.option << " " << c.value;
-        EXPECT_NE(why->find(c.message), std::string::npos) << *why;
+        const auto why = applyStyleOption(style, option, value);
+        ASSERT_TRUE(why) << option << " " << value;
+        EXPECT_NE(why->find(message), std::string::npos) << *why;
     }
+}
+
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+// Applies the options in turn, each of them taken.
+void apply(StoredStyle& style, const Options& options) {
+    for (const auto& [option, value] : options)
+        ASSERT_EQ(applyStyleOption(style, option, value), std::nullopt) << option;
 }
 
 TEST(StyleOptions, EachOptionSetsWhatThePanelWould) {
     StoredStyle style;
-    for (const auto& [option, value] :
-         std::vector<std::pair<std::string, std::string>>{{"watch", "red-black,high-low,dozen"},
-                                                          {"threshold", "dozen=5"},
-                                                          {"threshold", "odd-even=3-8"},
-                                                          {"sequence", "dozen=1, 2,3,q"},
-                                                          {"count", "single=12"},
-                                                          {"wins", "7"},
-                                                          {"minutes", "30"},
-                                                          {"unit-wager", "5"}}) {
-        ASSERT_EQ(applyStyleOption(style, option, value), std::nullopt) << option;
-    }
+    apply(style, {{"watch", "red-black,high-low,dozen"},
+                  {"threshold", "dozen=5"},
+                  {"threshold", "odd-even=3-8"},
+                  {"sequence", "dozen=1, 2,3,q"},
+                  {"count", "single=12"},
+                  {"wins", "7"},
+                  {"minutes", "30"},
+                  {"unit-wager", "5"}});
     const Settings& s = style.settings.values;
     EXPECT_EQ(style.settings.status, SettingsStatus::Loaded);
     EXPECT_EQ(std::vector<int>(s.values.begin() + EvenBets, s.values.begin() + Single + 1),
@@ -68,41 +70,36 @@ TEST(StyleOptions, EachOptionSetsWhatThePanelWould) {
     EXPECT_EQ(joinSequence(style.wagering.of(Family::Dozen)), "1,2,3,Q");
 }
 
+// Written as each play style, the file reads back that style, the sequences and the settings the
+// options set; in multi-bet play, the Multi Conservative thresholds too.
 TEST(StyleOptions, StyleFileGivesBackItsStyle) {
     StoredStyle style;
     style.wagering = defaultWagering();
-    for (const auto& [option, value] :
-         std::vector<std::pair<std::string, std::string>>{{"watch", "single,corner"},
-                                                          {"threshold", "single=30-40"},
-                                                          {"threshold", "corner=12"},
-                                                          {"sequence", "corner=1,1,2,3,S,5,Q"},
-                                                          {"count", "corner=4"},
-                                                          {"wins", "2"}}) {
-        ASSERT_EQ(applyStyleOption(style, option, value), std::nullopt) << option;
-    }
+    apply(style, {{"watch", "single,corner"},
+                  {"threshold", "single=30-40"},
+                  {"threshold", "corner=12"},
+                  {"sequence", "corner=1,1,2,3,S,5,Q"},
+                  {"count", "corner=4"},
+                  {"wins", "2"}});
     style.settings.values[ConsDefault] = 1;
-    const std::string text = styleFileText(style, PlayStyle::Super);
-    StoredStyle read;
-    read.wagering = defaultWagering();
-    std::optional<PlayStyle> playStyle;
-    ASSERT_EQ(applyStyleFile(read, playStyle, text), std::nullopt) << text;
-    EXPECT_EQ(playStyle, PlayStyle::Super);
-    for (PlayStyle each : {PlayStyle::Classic, PlayStyle::Multi}) {
-        std::optional<PlayStyle> back;
-        StoredStyle again;
-        again.wagering = defaultWagering();
-        ASSERT_EQ(applyStyleFile(again, back, styleFileText(style, each)), std::nullopt);
-        EXPECT_EQ(back, each);
-    }
-    EXPECT_EQ(read.wagering.WagerSequence, style.wagering.WagerSequence);
     const Settings& a = style.settings.values;
-    const Settings& b = read.settings.values;
-    for (int pos = EvenBets; pos <= CboSingle; ++pos) EXPECT_EQ(a[pos], b[pos]) << pos;
-    const Preset p = Preset::MultiConservative;
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_EQ(std::tuple(b[presetLowPos(p, k)], b[presetHighPos(p, k)]),
-                  std::tuple(a[presetLowPos(p, k)], a[presetHighPos(p, k)]))
-            << k;
+    for (PlayStyle each : {PlayStyle::Super, PlayStyle::Classic, PlayStyle::Multi}) {
+        const std::string text = styleFileText(style, each);
+        StoredStyle read;
+        read.wagering = defaultWagering();
+        std::optional<PlayStyle> back;
+        ASSERT_EQ(applyStyleFile(read, back, text), std::nullopt) << text;
+        EXPECT_EQ(back, each);
+        EXPECT_EQ(read.wagering.WagerSequence, style.wagering.WagerSequence);
+        const Settings& b = read.settings.values;
+        for (int pos = EvenBets; pos <= CboSingle; ++pos) EXPECT_EQ(a[pos], b[pos]) << pos;
+        if (each == PlayStyle::Classic) continue;  // a Classic file keeps the single-bet tables
+        const Preset p = Preset::MultiConservative;
+        for (int k = 0; k < 8; ++k) {
+            EXPECT_EQ(std::tuple(b[presetLowPos(p, k)], b[presetHighPos(p, k)]),
+                      std::tuple(a[presetLowPos(p, k)], a[presetHighPos(p, k)]))
+                << k;
+        }
     }
 }
 
@@ -124,14 +121,14 @@ TEST(StyleOptions, BadStyleFilesSayWhichMember) {
     }
 }
 
+// The option that mends each of Start's refusals, none for another text.
 TEST(StyleOptions, MendingOptions) {
-    EXPECT_NE(mendingOption("Play Style is not properly set up").find("--watch"),
-              std::string::npos);
-    EXPECT_NE(mendingOption("You need to enter your account balance.").find("--bankroll"),
-              std::string::npos);
-    EXPECT_NE(mendingOption("You need to increase your Multi settings (Advanced Settings).")
-                  .find("--count"),
-              std::string::npos);
+    const std::pair<const char*, const char*> rows[] = {
+        {"Play Style is not properly set up", "--watch"},
+        {"You need to enter your account balance.", "--bankroll"},
+        {"You need to increase your Multi settings (Advanced Settings).", "--count"}};
+    for (const auto& [problem, option] : rows)
+        EXPECT_NE(mendingOption(problem).find(option), std::string::npos) << problem;
     EXPECT_EQ(mendingOption("something else"), "");
 }
 

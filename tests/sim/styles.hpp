@@ -32,4 +32,18 @@ inline std::shared_ptr<StoredStyle> makeStyle(const std::function<void(Settings&
     return style;
 }
 
+// Classic, Red/Black only at a threshold of `low` spins, sequence 1,2,4,...,Q, $1000 at Start.
+inline std::shared_ptr<StoredStyle> redBlack(int winsPerTable = 999, int minutes = 999,
+                                             int low = 2) {
+    return makeStyle(
+        [&](Settings& s) {
+            s[EvenBets] = 2;
+            s[RedBlack] = 1;
+            s[Acct] = 1000;
+            s[WinsPer] = winsPerTable;
+            s[PlayTime] = minutes;
+        },
+        low);
+}
+
 }  // namespace brisvale::sim::test

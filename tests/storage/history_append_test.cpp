@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -78,26 +79,19 @@ TEST(HistoryAppender, AKeyWrittenTwiceOrAMissingOneIsWrittenAsSetPropertyWould) 
     EXPECT_EQ(GetProperty(1, "name1", file), "A,1,3,4,");
 }
 
-// While it lives, files may not grow past `bytes`: a longer write fails as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        handler_ = ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, before_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        ::signal(SIGXFSZ, handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit before_{};
-    sighandler_t handler_ = SIG_DFL;
-};
+// What `write` returns while files may not grow past `bytes`: a longer write fails as on a full
+// disk.
+bool withFileSizeLimit(rlim_t bytes, const std::function<bool()>& write) {
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const sighandler_t handler = ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, before.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = write();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, handler);
+    return written;
+}
 
 TEST(HistoryAppender, AWriteThatFailsSaysSoAndLeavesTheFileAsItWas) {
     TempDir dir;
@@ -105,19 +99,15 @@ TEST(HistoryAppender, AWriteThatFailsSaysSoAndLeavesTheFileAsItWas) {
     const std::string start = "index: 1\r\nname1: A,1,\r\nname2: B,2,\r\n";
     writeBytes(file, start);
     HistoryAppender appender;
-    {
-        // The first write of a session rewrites the file, which has no room to grow.
-        FileSizeLimit limit(start.size());
-        EXPECT_FALSE(appender.write(file, 1, "A,1,17,"));
-    }
+    // The first write of a session rewrites the file, which has no room to grow.
+    EXPECT_FALSE(
+        withFileSizeLimit(start.size(), [&] { return appender.write(file, 1, "A,1,17,"); }));
     EXPECT_EQ(readBytes(file), start);
     ASSERT_TRUE(appender.write(file, 1, "A,1,17,"));
     const std::string written = readBytes(file);
-    {
-        // Later spins go in place, where the file has no room either.
-        FileSizeLimit limit(written.size());
-        EXPECT_FALSE(appender.write(file, 1, "A,1,17,4,"));
-    }
+    // Later spins go in place, where the file has no room either.
+    EXPECT_FALSE(
+        withFileSizeLimit(written.size(), [&] { return appender.write(file, 1, "A,1,17,4,"); }));
     EXPECT_EQ(readBytes(file), written);
     // With room again the spin is recorded after the line as the file holds it.
     ASSERT_TRUE(appender.write(file, 1, "A,1,17,4,"));

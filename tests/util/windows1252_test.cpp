@@ -23,17 +23,15 @@ TEST(Windows1252, EveryByteComesBackUnchanged) {
 }
 
 TEST(Windows1252, KnownCharacters) {
-    const struct {
-        std::string bytes;
-        std::string utf8;
-    } cases[] = {
+    // The bytes and their characters.
+    const std::pair<std::string, std::string> cases[] = {
         {"Caf\xE9 \x80 5", "Caf\u00E9 \u20AC 5"},
         {"\x8A\x9F\xA0\xFF", "\u0160\u0178\u00A0\u00FF"},
         {"\x81\x8D\x8F\x90\x9D", "\u0081\u008D\u008F\u0090\u009D"},  // undefined in Windows-1252
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(utf8FromWindows1252(c.bytes), c.utf8);
-        EXPECT_EQ(windows1252FromUtf8(c.utf8), c.bytes);
+    for (const auto& [bytes, utf8] : cases) {
+        EXPECT_EQ(utf8FromWindows1252(bytes), utf8);
+        EXPECT_EQ(windows1252FromUtf8(utf8), bytes);
     }
 }
 
