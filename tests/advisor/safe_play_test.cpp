@@ -146,7 +146,8 @@ TEST_F(SafePlay, BadLimitsAreRefusedAndChangeNothing) {
         {"reality-check", "45", "reality-check takes 0 (off), 15, 30, 60 or 120 minutes"}};
     for (const auto& [name, value, why] : bad) {
         const ActionResult r = a().userSetLimit(name, value);
-        EXPECT_TRUE(!r.ok && r.error.starts_with(why)) << r.error;
+        EXPECT_FALSE(r.ok) << name;
+        EXPECT_TRUE(r.error.starts_with(why)) << r.error;
     }
     const LimitBook book = a().safety().limits().book;
     EXPECT_EQ(book.value(LimitName::RealityCheck).value_or(-1), 60.0);
@@ -239,7 +240,11 @@ TEST(LocalDay, IsSureUntilItsMidnightAndNeverPastIt) {
             }
         }
     }
-    before ? setenv("TZ", kept.c_str(), 1) : unsetenv("TZ");
+    if (before) {
+        setenv("TZ", kept.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
     tzset();
 }
 
