@@ -50,13 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!std::filesystem::exists(runFile));
             return 0;
         }
-        saved = toJson(first.advisor.state());
+        saved = toJson(first.advisor.state(), first.advisor.form());
         random = first.random.state();
         first.advisor.userCloseWindow();
     }
     Session second(folder);
     FUZZ_CHECK(second.resumed());
-    FUZZ_CHECK(toJson(second.advisor.state()) == saved);
+    FUZZ_CHECK(toJson(second.advisor.state(), second.advisor.form()) == saved);
     FUZZ_CHECK(second.random.state() == random);
     return 0;
 }

@@ -79,7 +79,7 @@ class Advisor {
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
-    const Form& form() const { return s_.form; }
+    const Form& form() const { return form_; }
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
     // The play style as the panel shows it: the settings closing the window would save, and
@@ -120,6 +120,7 @@ class Advisor {
 
     Desk d_;
     PlayState& s_ = d_.s_;
+    Form& form_ = d_.form_;
     Ports& ports_ = d_.ports_;
     Settings& settings_ = d_.settings_;
     DebugLog& log_ = d_.log_;

@@ -13,12 +13,12 @@ namespace brisvale {
 
 void BoardPresenter::hideChips() {
     if (!d_.shown_) return;
-    for (Chip& chip : s_.form.chips) chip.visible = false;
+    for (Chip& chip : form_.chips) chip.visible = false;
 }
 
 void BoardPresenter::PlaceChip(int chip, BetId id) {
-    Chip& c = s_.form.chips[chip];
-    if (const auto spot = chipSpot(id, s_.form.board.BoardFlipped())) {
+    Chip& c = form_.chips[chip];
+    if (const auto spot = chipSpot(id, form_.board.BoardFlipped())) {
         c.left = spot->left;
         c.top = spot->top;
     }
@@ -27,7 +27,7 @@ void BoardPresenter::PlaceChip(int chip, BetId id) {
 }
 
 void BoardPresenter::setImage(int chip, BetId id, bool withSingle) {
-    Chip& c = s_.form.chips[chip];
+    Chip& c = form_.chips[chip];
     c.image = chipImage(id, withSingle);
     c.blackText = blackText(c.image);
 }
@@ -36,7 +36,7 @@ void BoardPresenter::setImage(int chip, BetId id, bool withSingle) {
 void BoardPresenter::layClassicChip(bool newBet) {
     d_.view.paint(s_.BetColor);
     if (!d_.shown_) return;
-    Chip& chip = s_.form.chips[0];
+    Chip& chip = form_.chips[0];
     chip.caption = std::to_string(s_.Stake);
     if (newBet) {
         chip.image = board::kImageOther;
@@ -47,19 +47,19 @@ void BoardPresenter::layClassicChip(bool newBet) {
 // A chip of a multi-bet pass before its bet is stepped: plain until it is laid.
 void BoardPresenter::greyChip(int chip) {
     if (!d_.shown_) return;
-    Chip& c = s_.form.chips[chip];
+    Chip& c = form_.chips[chip];
     c.image = board::kImageOther;
     c.blackText = false;
 }
 
 void BoardPresenter::emptyChip(int chip) {
-    if (d_.shown_) s_.form.chips[chip].caption.clear();
+    if (d_.shown_) form_.chips[chip].caption.clear();
 }
 
 // A multi-bet chip laid on its bet with the stake; Super names the bet in its tooltip.
 void BoardPresenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules) {
     if (!d_.shown_) return;
-    Chip& c = s_.form.chips[chip];
+    Chip& c = form_.chips[chip];
     // Every laid chip is written on every spin: the texts reuse their buffers, and the tooltip
     // "Bet 5 on Single 17" is put together in place, its parts copied whole (the stake's
     // buffer and the label's array), each over the spare end of the one before.
@@ -84,35 +84,35 @@ void BoardPresenter::layMultiChip(int chip, BetId id, const MultiBetRules& rules
 // The marker on the cell of the selected number.
 void BoardPresenter::markSpinOnBoard() {
     if (!d_.shown_) return;
-    const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
-    s_.form.marker.left = spot.left;
-    s_.form.marker.top = spot.top;
-    s_.form.marker.visible = true;
+    const Point spot = markerSpot(form_.board, s_.SpinNumber);
+    form_.marker.left = spot.left;
+    form_.marker.top = spot.top;
+    form_.marker.visible = true;
 }
 
 void BoardPresenter::markSpinOnChip(int chip) {
     if (!d_.shown_) return;
-    const Chip& c = s_.form.chips[chip];
+    const Chip& c = form_.chips[chip];
     const Point spot = markerOnChip({c.left, c.top});
-    s_.form.marker.left = spot.left;
-    s_.form.marker.top = spot.top;
-    s_.form.marker.visible = true;
+    form_.marker.left = spot.left;
+    form_.marker.top = spot.top;
+    form_.marker.visible = true;
 }
 
 std::optional<int> BoardPresenter::numberOnChip(int chip) const {
     if (chip < 0 || chip >= board::kChipCount) return std::nullopt;
-    return numberFromSingleTooltip(s_.form.chips[chip].tooltip);
+    return numberFromSingleTooltip(form_.chips[chip].tooltip);
 }
 
 void BoardPresenter::turnBoard() {
     // The window draws the Form only after the handler, so no half-turned board is ever shown.
-    s_.form.board.FlipBoard(!s_.form.board.BoardFlipped());
-    const Point spot = markerSpot(s_.form.board, s_.SpinNumber);
-    s_.form.marker.left = spot.left;
-    s_.form.marker.top = spot.top;
+    form_.board.FlipBoard(!form_.board.BoardFlipped());
+    const Point spot = markerSpot(form_.board, s_.SpinNumber);
+    form_.marker.left = spot.left;
+    form_.marker.top = spot.top;
     // Only the chips that are shown move; a hidden chip stays hidden.
     for (int i = 0; i < board::kChipCount; ++i) {
-        Chip& chip = s_.form.chips[i];
+        Chip& chip = form_.chips[i];
         if (!chip.visible || chip.bet < 0) continue;
         chip.image = familyImage(label(static_cast<BetId>(chip.bet)));
         PlaceChip(i, static_cast<BetId>(chip.bet));
@@ -120,7 +120,7 @@ void BoardPresenter::turnBoard() {
 }
 
 void BoardPresenter::hideMarker() {
-    s_.form.marker.visible = false;
+    form_.marker.visible = false;
 }
 
 }  // namespace brisvale

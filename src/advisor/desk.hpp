@@ -47,6 +47,7 @@ struct Desk {
     std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
     FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
+    Form form_;  // the window that shows the run: only the presenters write it
     Settings settings_ = defaultSettings();
     DebugLog log_;
     std::filesystem::path dataDir_;

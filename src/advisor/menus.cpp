@@ -61,8 +61,8 @@ void MenuBar::showInstructions() {
 
 // mnuCasino_Click
 void MenuBar::openCasinoSite(int k) {
-    if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) return;
-    openInBrowser(ports_.browser, s_.form.casinoMenu[k].address);
+    if (k < 0 || k >= static_cast<int>(form_.casinoMenu.size())) return;
+    openInBrowser(ports_.browser, form_.casinoMenu[k].address);
 }
 
 }  // namespace brisvale

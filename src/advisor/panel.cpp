@@ -9,7 +9,7 @@
 namespace brisvale {
 
 void Presenter::clearTotalRisk() {
-    s_.form.totalRiskLabel.caption = "Total Risk: N/A";
+    form_.totalRiskLabel.caption = "Total Risk: N/A";
 }
 
 // The style and preset options carry their choice into the settings variables before
@@ -83,7 +83,7 @@ void StylePanel::randomReleased(int) {
 // Text_LostFocus
 void StylePanel::thresholdLeft(int family, bool high) {
     if (family < 0 || family >= static_cast<int>(Family::Single)) return;
-    const ThresholdRow& row = s_.form.threshold(family);
+    const ThresholdRow& row = form_.threshold(family);
     if (!parseInt16(high ? row.high.text : row.low.text)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
         d_.panel.focusOn(std::string(thresholdBoxName(family, high)));
@@ -111,7 +111,7 @@ void StylePanel::conservativeToggled() {
 
 // cboSpins_Click
 void StylePanel::spinIntervalChosen() {
-    s_.SpinInterval = s_.form.spinIntervalList.index + 1;
+    s_.SpinInterval = form_.spinIntervalList.index + 1;
 }
 
 // chk7_Click

@@ -67,7 +67,7 @@ const CheckBox& familyBoxAt(const Form& f, int settingsPos) {
 }
 
 void PanelPresenter::setUpPanel() {
-    Form& f = s_.form;
+    Form& f = form_;
     const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
     for (int k = 0; k < kHowManyCount; ++k) {
         f.howMany[k].items = numberItems(0, maxima[k]);
@@ -88,7 +88,7 @@ void PanelPresenter::setUpPanel() {
 }
 
 void PanelPresenter::setUpRunLists() {
-    Form& f = s_.form;
+    Form& f = form_;
     f.unitWagerList.items = numberItems(1, 100);
     f.unitWagerList.index = 0;
     f.spinIntervalList.index = 2;
@@ -99,7 +99,7 @@ void PanelPresenter::setUpRunLists() {
 }
 
 void PanelPresenter::showSettings() {
-    Form& f = s_.form;
+    Form& f = form_;
     for (int pos = EvenBets; pos <= Single; ++pos)
         familyBoxAt(f, pos).value = checkValue(settings_[pos]);
     selectNumber(f.winLimitList, settings_[WinsPer]);
@@ -139,36 +139,36 @@ void PanelPresenter::showSettings() {
 
 void PanelPresenter::showSingleThresholds(Preset preset) {
     const int single = static_cast<int>(Family::Single);
-    s_.form.threshold(single).low.text = std::to_string(settings_[presetLowPos(preset, single)]);
-    s_.form.threshold(single).high.text = std::to_string(settings_[presetHighPos(preset, single)]);
+    form_.threshold(single).low.text = std::to_string(settings_[presetLowPos(preset, single)]);
+    form_.threshold(single).high.text = std::to_string(settings_[presetHighPos(preset, single)]);
 }
 
 void PanelPresenter::untickSingles() {
-    s_.form.singleBox.value = 0;
+    form_.singleBox.value = 0;
 }
 
 // chk7_Click: a grey Even Bets box leaves its pairs as they are.
 void PanelPresenter::showPairsOnEvenBets() {
-    const int value = s_.form.familyBoxes[7].value;
+    const int value = form_.familyBoxes[7].value;
     if (value == 2) return;
-    for (int i = 1; i <= 3; ++i) s_.form.evenPairBoxes[i].value = value;
+    for (int i = 1; i <= 3; ++i) form_.evenPairBoxes[i].value = value;
 }
 
 // chk7_sub_MouseUp: all three pairs tick the Even Bets box, some of them grey it.
 void PanelPresenter::showEvenBetsOnPairs() {
     int ticked = 0;
-    for (int i = 1; i <= 3; ++i) ticked += s_.form.evenPairBoxes[i].value == 1 ? 1 : 0;
-    s_.form.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
+    for (int i = 1; i <= 3; ++i) ticked += form_.evenPairBoxes[i].value == 1 ? 1 : 0;
+    form_.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
 void PanelPresenter::focusOn(std::string control) {
-    s_.form.requestFocus(std::move(control));
+    form_.requestFocus(std::move(control));
 }
 
 // The Single row's High box is never open in Classic play, which bets no singles.
 void PanelPresenter::showRandomRow(int family) {
-    ThresholdRow& row = s_.form.threshold(family);
-    const bool on = row.random.value == 1 && (family != 7 || !s_.form.styleButtons[1].value);
+    ThresholdRow& row = form_.threshold(family);
+    const bool on = row.random.value == 1 && (family != 7 || !form_.styleButtons[1].value);
     row.high.enabled = on;
     row.highLabelEnabled = on;
 }
@@ -179,7 +179,7 @@ void PanelPresenter::ApplyHighBoxes() {
 }
 
 void PanelPresenter::setStyleControlsEnabled(bool multi) {
-    Form& f = s_.form;
+    Form& f = form_;
     f.threshold(7).random.enabled = multi;
     f.threshold(7).low.enabled = multi;
     f.threshold(7).high.enabled = multi;
@@ -188,17 +188,17 @@ void PanelPresenter::setStyleControlsEnabled(bool multi) {
 }
 
 void PanelPresenter::showAdvanced() {
-    s_.form.height = s_.advancedShown ? 5610 : 3350;
-    s_.form.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
+    form_.height = s_.advancedShown ? 5610 : 3350;
+    form_.moreButton.caption = s_.advancedShown ? "<< Less" : "More >>";
 }
 
 void PanelPresenter::showWageringDialog(bool open) {
-    s_.form.wageringDialog.open = open;
+    form_.wageringDialog.open = open;
 }
 
 // LoadControls
 void PanelPresenter::showWagering() {
-    WageringForm& w = s_.form.wageringDialog;
+    WageringForm& w = form_.wageringDialog;
     for (int k = 0; k < kFamilyCount; ++k) {
         w.sequenceBoxes[k].text = joinSequence(s_.wagering.WagerSequence[k]);
     }
@@ -213,11 +213,11 @@ void PanelPresenter::showWagering() {
 }
 
 void PanelPresenter::showSequence(int family, std::string text) {
-    s_.form.wageringDialog.sequenceBoxes[static_cast<std::size_t>(family)].text = std::move(text);
+    form_.wageringDialog.sequenceBoxes[static_cast<std::size_t>(family)].text = std::move(text);
 }
 
 void PanelPresenter::showAutoIncrease() {
-    WageringForm& w = s_.form.wageringDialog;
+    WageringForm& w = form_.wageringDialog;
     w.increaseChips.enabled = w.autoIncrease.value == 1;
 }
 

@@ -20,6 +20,7 @@ class Part {
 
     Desk& d_;
     PlayState& s_;
+    Form& form_;
     Ports& ports_;
     Settings& settings_;
     DebugLog& log_;

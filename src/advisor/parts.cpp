@@ -5,33 +5,38 @@
 namespace brisvale {
 
 Part::Part(Desk& desk)
-    : d_(desk), s_(desk.s_), ports_(desk.ports_), settings_(desk.settings_), log_(desk.log_) {}
+    : d_(desk),
+      s_(desk.s_),
+      form_(desk.form_),
+      ports_(desk.ports_),
+      settings_(desk.settings_),
+      log_(desk.log_) {}
 
 void Presenter::listSpin() {
-    if (d_.shown_) s_.form.historyBox.AddHistoryLine(s_.SpinNumber);
+    if (d_.shown_) form_.historyBox.AddHistoryLine(s_.SpinNumber);
 }
 
 void Presenter::clearHistory() {
-    s_.form.historyBox.clear();
+    form_.historyBox.clear();
 }
 
 void Presenter::listRecorded(std::span<const int> spins) {
     for (int n : spins) {
-        if (n >= 0) s_.form.historyBox.AddHistoryLine(n);
+        if (n >= 0) form_.historyBox.AddHistoryLine(n);
     }
 }
 
 void Presenter::showBalanceAgain() {
-    formatNumberInto(s_.form.balanceBox.text, s_.Balance);
+    formatNumberInto(form_.balanceBox.text, s_.Balance);
 }
 
 void Presenter::askForBalance() {
-    s_.form.balanceBox.text.clear();
+    form_.balanceBox.text.clear();
     d_.panel.focusOn("Text18");
 }
 
 void Presenter::toggleOnTop() {
-    s_.form.alwaysOnTop = !s_.form.alwaysOnTop;
+    form_.alwaysOnTop = !form_.alwaysOnTop;
 }
 
 void UndoJournal::endUndoHistory() {

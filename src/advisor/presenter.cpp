@@ -22,7 +22,7 @@ void Presenter::paint(std::string_view color) {
         kept->text.assign(color);
         kept->value = parseWhole(color, -2147483648LL, 4294967295LL);
     }
-    if (kept->value) s_.form.backColor = *kept->value;
+    if (kept->value) form_.backColor = *kept->value;
 }
 
 void Presenter::stateRestored() {
@@ -34,7 +34,7 @@ void Presenter::writeRunCaption() {
     if (!d_.shown_) return;
     d_.timerCaption_.reset();
     // Written at every spin: the caption's buffer is reused.
-    s_.form.caption.assign(captionStart()).append(" ").append(s_.CasinoName);
+    form_.caption.assign(captionStart()).append(" ").append(s_.CasinoName);
 }
 
 const std::string& Presenter::captionStart() {
@@ -70,7 +70,7 @@ void Presenter::showBalance() {
         return;
     }
     // Most presses settle nothing: the box may say this balance already.
-    std::string& text = s_.form.balanceBox.text;
+    std::string& text = form_.balanceBox.text;
     if (balance_.holds(s_.Balance, text)) return;
     formatNumberInto(text, s_.Balance);
     balance_.note(s_.Balance, text);
@@ -97,19 +97,19 @@ void WageringEditor::changeWager(std::initializer_list<WagerRule> rules) {
 void Presenter::showQuit() {
     showAdvice();
     paint(s_.QuitColor);
-    s_.form.picture.visible = true;
-    s_.form.startButton.caption = "Start";
+    form_.picture.visible = true;
+    form_.startButton.caption = "Start";
 }
 
 // The minimum-wager list shows the wager of the style.
 void Presenter::showUnitWager() {
-    s_.form.unitWagerList.index = static_cast<int>(s_.style.unitWager - kLowestWager);
+    form_.unitWagerList.index = static_cast<int>(s_.style.unitWager - kLowestWager);
 }
 
 void Presenter::showAdvice() {
     if (!d_.shown_) return;
     // Spin after spin the advice is often the same, and the label says it already.
-    std::string& words = s_.form.adviceLabel.caption;
+    std::string& words = form_.adviceLabel.caption;
     if (advice_.holds(s_.advice, words)) return;
     words = s_.advice.text();
     advice_.note(s_.advice, words);
@@ -117,11 +117,11 @@ void Presenter::showAdvice() {
 
 // The button takes a press exactly when the run does.
 void Presenter::showPressAccepted() {
-    s_.form.startButton.enabled = s_.acceptsPress;
+    form_.startButton.enabled = s_.acceptsPress;
 }
 
 void Presenter::runPrepared() {
-    Form& f = s_.form;
+    Form& f = form_;
     showPressAccepted();
     d_.board.hideChips();
     d_.board.hideMarker();
@@ -137,11 +137,11 @@ void Presenter::runPrepared() {
 void Presenter::runBegun() {
     setRunControlsEnabled(false);
     showAdvice();
-    s_.form.startButton.caption = "Submit";
+    form_.startButton.caption = "Submit";
 }
 
 void Presenter::setRunControlsEnabled(bool on) {
-    Form& f = s_.form;
+    Form& f = form_;
     for (int i = 1; i <= 7; ++i) f.familyBoxes[i].enabled = on;
     for (int i = 1; i <= 3; ++i) f.evenPairBoxes[i].enabled = on;
     f.singleBox.enabled = on;
@@ -160,12 +160,12 @@ void Presenter::spinWaitStarted() {
 
 void Presenter::spinWaitOver() {
     showPressAccepted();
-    s_.form.adviceLabel.visible = true;
+    form_.adviceLabel.visible = true;
 }
 
 // The advice blinks while the spin wait runs, in a window someone looks at.
 void Presenter::blink() {
-    if (d_.shown_) s_.form.adviceLabel.visible = !s_.form.adviceLabel.visible;
+    if (d_.shown_) form_.adviceLabel.visible = !form_.adviceLabel.visible;
 }
 
 void Presenter::betEnded() {
@@ -180,15 +180,15 @@ void Presenter::showSwitchTable() {
     showAdvice();
     d_.board.hideChips();
     paint(s_.NormalColor);
-    s_.form.picture.visible = true;
-    s_.form.startButton.caption = "Start";
+    form_.picture.visible = true;
+    form_.startButton.caption = "Start";
 }
 
 // Restart: the panel is the player's again.
 void Presenter::panelReleased() {
     setRunControlsEnabled(true);
-    s_.form.moreButton.enabled = true;
-    for (int i = 1; i <= 3; ++i) s_.form.styleButtons[i].enabled = true;
+    form_.moreButton.enabled = true;
+    for (int i = 1; i <= 3; ++i) form_.styleButtons[i].enabled = true;
 }
 
 void Presenter::noBetsLaid() {
@@ -198,30 +198,30 @@ void Presenter::noBetsLaid() {
 }
 
 void Presenter::refreshBalanceLabels() {
-    const bool conservative = s_.form.conservativeBetting.value == 1;
+    const bool conservative = form_.conservativeBetting.value == 1;
     const long long unit = s_.UnitWager();
-    s_.form.minimumBalanceLabel.caption =
+    form_.minimumBalanceLabel.caption =
         "Minimum Balance:$" + std::to_string(brisvale::minimumBalance(unit, conservative));
-    s_.form.betCycleLabel.caption =
+    form_.betCycleLabel.caption =
         "$" + std::to_string(unit * (conservative ? 30 : 67)) + " per spot";
 }
 
 void Presenter::refreshTotalRisk() {
     int sum = 0;
-    for (const ListBox& list : s_.form.howMany) sum += list.index > 0 ? list.index : 0;
-    s_.form.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
+    for (const ListBox& list : form_.howMany) sum += list.index > 0 ? list.index : 0;
+    form_.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
 }
 
 void Presenter::showCasinos() {
     std::vector<std::string> items{"Select Casino", "New..."};
     items.reserve(d_.casinos_.size() + 2);
     for (const CasinoEntry& casino : d_.casinos_) items.push_back(casino.name);
-    s_.form.casinoList.items = std::move(items);
+    form_.casinoList.items = std::move(items);
     showChosenCasino();
 }
 
 void Presenter::showChosenCasino() {
-    s_.form.casinoList.index = d_.chosen_ ? static_cast<int>(*d_.chosen_) + 2 : 0;
+    form_.casinoList.index = d_.chosen_ ? static_cast<int>(*d_.chosen_) + 2 : 0;
 }
 
 void RunCycle::selectSpin(int number) {

@@ -84,6 +84,7 @@ void upgradeRunFileV1(Json& doc) {
 // A run read from the run file, not yet in use.
 struct SavedRun {
     PlayState state;
+    Form window;
     Settings settings;
     RandomState random;
     std::string engine;  // the generator's own state, when the file holds it
@@ -127,7 +128,7 @@ bool RunFileKeeper::writeRunFile(bool closing) {
         {"random",
          {{"seed", random.seed}, {"draws", random.draws}, {"engine", ports_.random.engineText()}}},
         {"settings", settingsJson(settings_)},
-        {"state", toJson(s_)},
+        {"state", toJson(s_, form_)},
         {"watching", d_.watch.watchingJson()}};
     // The undo history is large and needed only by the next session: it goes with the close.
     if (closing && d_.recordUndo_ && d_.undo_.active()) {
@@ -149,7 +150,7 @@ void RunFileKeeper::offerResume() {
     const WholeFile file = readWholeFile(d_.runFile_, kRunFileLimit);
     if (file.status == WholeFile::Status::Missing) return;
     // Everything is read and checked into copies: a fault anywhere leaves the session as it is.
-    SavedRun run{s_, settings_, {}, {}, 0, 0, std::nullopt, {}, nullptr, nullptr};
+    SavedRun run{s_, form_, settings_, {}, {}, 0, 0, std::nullopt, {}, nullptr, nullptr};
     std::string problem;
     try {
         if (file.status == WholeFile::Status::TooLarge) throw BadStateJson("it is too large");
@@ -174,7 +175,7 @@ void RunFileKeeper::offerResume() {
             }
             run.record = std::move(*record);
         }
-        fromJson(member(doc, "state"), run.state);
+        fromJson(member(doc, "state"), run.state, run.window);
         if (!run.state.playing() || run.state.ReplayMode) {
             throw BadStateJson("it holds no open run");
         }
@@ -220,7 +221,7 @@ void RunFileKeeper::offerResume() {
     const PlayState& saved = run.state;
     std::string question = "Resume the run of " + localMinute(saved.RunStart - run.away) + " (" +
                            std::to_string(saved.TotalSpins) + " spins, balance $" +
-                           saved.form.balanceBox.text + ")";
+                           run.window.balanceBox.text + ")";
     if (run.casino) question += " at " + run.record.name;
     if (saved.BetOpen && !saved.CurrentBet.empty()) {
         question += saved.CurrentBet.size() == 1 ? ", bet open: " : ", bets open: ";
@@ -235,6 +236,7 @@ void RunFileKeeper::offerResume() {
         return;
     }
     s_ = std::move(run.state);
+    form_ = std::move(run.window);
     settings_ = run.settings;
     d_.chosen_ = run.casino;
     d_.view.stateRestored();
@@ -287,7 +289,7 @@ Json UndoJournal::undoJson() const {
         whole = whole && begins(c.historyLine, c.history);
         Json typed = nullptr;
         if (c.typed) typed = Json::array({c.typed->digit, c.typed->atMs});
-        return {{"state", toJson(c.state)},
+        return {{"state", toJson(c.state, c.window)},
                 {"settings", settingsJson(c.settings)},
                 {"random", {{"seed", c.random.seed}, {"draws", c.random.draws}}},
                 {"line", c.historyLine.size()},
@@ -321,9 +323,9 @@ bool UndoJournal::resumeUndo(const Json& undo) {
         }
         UndoHistory loaded;
         loaded.fromJson(member(undo, "history"), [&](const Json& j) {
-            Checkpoint c{s_, settings_, {}, {}, {}, std::nullopt};
+            Checkpoint c{s_, form_, settings_, {}, {}, {}, std::nullopt};
             // The casino list it holds is left as it was: undoing shows the book's.
-            fromJson(member(j, "state"), c.state);
+            fromJson(member(j, "state"), c.state, c.window);
             c.settings = settingsOf(member(j, "settings"));
             const Json& random = member(j, "random");
             c.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};

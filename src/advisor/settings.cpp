@@ -20,11 +20,11 @@ std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
 }  // namespace
 
 std::optional<Preset> StylePanel::shownPreset() const {
-    const bool aggressive = s_.form.aggressiveDefaults.value;
-    if (s_.form.styleButtons[1].value) {
+    const bool aggressive = form_.aggressiveDefaults.value;
+    if (form_.styleButtons[1].value) {
         return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
     }
-    if (s_.form.styleButtons[3].value) {
+    if (form_.styleButtons[3].value) {
         return aggressive ? Preset::MultiAggressive : Preset::MultiConservative;
     }
     return std::nullopt;
@@ -36,7 +36,7 @@ void StylePanel::ApplySettings() {
 }
 
 StyleSettings StylePanel::panelStyle() const {
-    const Form& f = s_.form;
+    const Form& f = form_;
     StyleSettings style;
     // With no style chosen nothing is played; what is shown of it reads as Multi play.
     style.style = f.styleButtons[1].value   ? PlayStyle::Classic
@@ -76,9 +76,9 @@ bool StylePanel::styleChosen() const {
 ThresholdEntries StylePanel::thresholdEntries() const {
     ThresholdEntries entries;
     for (int k = 0; k < kFamilyCount; ++k) {
-        entries[k] = {parseInt16(s_.form.threshold(k).low.text),
-                      parseInt16(s_.form.threshold(k).high.text),
-                      s_.form.threshold(k).random.value == 1};
+        entries[k] = {parseInt16(form_.threshold(k).low.text),
+                      parseInt16(form_.threshold(k).high.text),
+                      form_.threshold(k).random.value == 1};
     }
     return entries;
 }
@@ -114,7 +114,7 @@ StoredStyle Advisor::styleShown() const {
 }
 
 void StylePanel::capturePanelInto(Settings& out) const {
-    const Form& f = s_.form;
+    const Form& f = form_;
     for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBoxAt(f, pos).value;
     out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
     out[PlayTime] = shownNumber(f.timeLimitList, out[PlayTime]);
@@ -135,7 +135,7 @@ void StylePanel::capturePanelInto(Settings& out) const {
 
 void StylePanel::CaptureSettingsInto(Settings& out) const {
     capturePanelInto(out);
-    const Form& f = s_.form;
+    const Form& f = form_;
     for (int style = 1; style <= 3; ++style)
         out[ProgSing + style - 1] = f.styleButtons[style].value ? -1 : 0;
     out[AggrDefault] = f.aggressiveDefaults.value ? -1 : 0;
@@ -197,7 +197,7 @@ void StylePanel::WriteDefaultSettings() {
 // After the program itself has loaded settings, the controls stand as the user's click on the
 // selected style would leave them.
 void StylePanel::settleStyleControls() {
-    const Form& f = s_.form;
+    const Form& f = form_;
     const bool multi = !f.styleButtons[1].value;
     d_.panel.setStyleControlsEnabled(multi);
     s_.MultiBetPlay = multi;

@@ -31,6 +31,7 @@ Desk::Desk(Ports ports, const Desk& other)
       files_(other.files_),
       style_(other.style_),
       s_(other.s_),
+      form_(other.form_),
       settings_(other.settings_),
       log_(other.log_),
       dataDir_(other.dataDir_),
@@ -103,7 +104,7 @@ ActionResult Advisor::claimDataFolder(const StartOptions& options) {
 // the board picture and the window's size.
 void Presenter::layOutWindow(const RemoteStartup& remote, const ChipSetup& setup) {
     const RemoteSettings& rs = remote.settings;
-    Form& f = s_.form;
+    Form& f = form_;
     f.casinoMenu.clear();
     for (const CasinoSite& site : remote.casinos) f.casinoMenu.push_back({site.name, site.address});
     // The menu always drops down, so the user sees that there are no sites rather than nothing.
@@ -163,7 +164,7 @@ ActionResult MenuBar::openWindow(const StartOptions& options) {
     for (const std::string& note : setup.notes) log_.forceWrite(note);
     d_.view.layOutWindow(remote, setup);
 
-    const Form& f = s_.form;
+    const Form& f = form_;
     s_.NormalColor = std::to_string(f.backColor);
     s_.BetColor = "8454016";
     s_.QuitColor = "192";

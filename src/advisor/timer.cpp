@@ -37,7 +37,7 @@ void Presenter::writeTimerCaption() {
     key.recordedSpins = s_.RecordedSpins;
     key.casinoName.assign(s_.CasinoName);
     key.appTitle.assign(s_.AppTitle);
-    std::string& caption = s_.form.caption;
+    std::string& caption = form_.caption;
     caption.assign(captionStart());
     caption += " - Wins: ";
     appendNumber(caption, s_.Wins);

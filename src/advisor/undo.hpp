@@ -17,6 +17,10 @@
 #include <string_view>
 #include <vector>
 
+// The window before the settings file: the settings' positions (Line, Row, ...) are plain
+// names of the namespace, and would hide the board's Line from the window's headers.
+#include "view/form.hpp"
+
 #include "run/ports.hpp"
 #include "run/spin_history.hpp"
 #include "run/state.hpp"
@@ -36,6 +40,7 @@ struct TypedDigit {
 // Everything of the Advisor that a user action can change.
 struct Checkpoint {
     PlayState state;
+    Form window;
     Settings settings;
     SpinHistory history;       // the selected casino's recorded spins
     Series<char> historyLine;  // its line in the history file

@@ -191,11 +191,12 @@ bool Advisor::passSpinWait() {
 // --- Undo and redo ---
 
 Checkpoint UndoJournal::checkpoint() const {
-    return {s_, settings_, d_.history_, d_.historyLine_, ports_.random.state(), d_.typed_};
+    return {s_, form_, settings_, d_.history_, d_.historyLine_, ports_.random.state(), d_.typed_};
 }
 
 void UndoJournal::restore(const Checkpoint& c) {
     s_ = c.state;
+    form_ = c.window;
     // The casinos are the book's, which no press changes: the list shows them as they are.
     d_.view.stateRestored();
     settings_ = c.settings;

@@ -59,7 +59,7 @@ ActionResult Advisor::enterSpin(int number) {
 }
 
 ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
-    Form& f = s_.form;
+    Form& f = form_;
     if (name.substr(0, 12) == "frmWagering.") return setInWageringDialog(name, value);
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
@@ -136,7 +136,7 @@ ActionResult ControlAdapter::setInWageringDialog(std::string_view name, std::str
     if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || !control->wageringDialog) return unknown(name);
-    Form& f = s_.form;
+    Form& f = form_;
     switch (control->kind) {
         case ControlKind::Text:
             textBoxOf(f, *control)->text = std::string(value);
@@ -158,7 +158,7 @@ ActionResult ControlAdapter::setInWageringDialog(std::string_view name, std::str
 }
 
 ActionResult ControlAdapter::doPress(std::string_view name) {
-    Form& f = s_.form;
+    Form& f = form_;
     if (name.substr(0, 12) == "frmWagering.") {
         if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
         const ControlEntry* control = findControl(name);
@@ -218,7 +218,7 @@ ActionResult ControlAdapter::doClickChip(int chip) {
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     if (chip < 0 || chip >= board::kChipCount)
         return ActionResult::refused("no chip " + std::to_string(chip));
-    if (!s_.form.chips[chip].visible)
+    if (!form_.chips[chip].visible)
         return ActionResult::refused("chip " + std::to_string(chip) + " is hidden");
     d_.run.clickChip(chip);
     return {};
@@ -247,10 +247,10 @@ ActionResult ControlAdapter::doMenu(std::string_view name, int k) {
     else if (name == "mnuInstructions")
         d_.menus.showInstructions();
     else if (name == "mnuCasino") {
-        if (k < 0 || k >= static_cast<int>(s_.form.casinoMenu.size())) {
+        if (k < 0 || k >= static_cast<int>(form_.casinoMenu.size())) {
             return ActionResult::refused("no Casinos menu entry " + std::to_string(k));
         }
-        if (!s_.form.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
+        if (!form_.casinoMenu[k].enabled) return disabled("mnuCasino " + std::to_string(k));
         d_.menus.openCasinoSite(k);
     } else {
         return ActionResult::refused("no menu item named " + std::string(name));

@@ -61,7 +61,7 @@ void WageringEditor::wageringClosed() {
 }
 
 bool WageringEditor::SaveWagering() {
-    const WageringForm& w = s_.form.wageringDialog;
+    const WageringForm& w = form_.wageringDialog;
     // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
     // they are stored.
     int invalid = 0;  // the first box that does not hold a sequence

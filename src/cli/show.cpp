@@ -98,7 +98,7 @@ json messagesJson(const std::vector<ShownBox>& shown) {
     return out;
 }
 
-json stateJson(const PlayState& s) {
+json stateJson(const PlayState& s, const Form& f) {
     json thresholds = json::array();
     for (std::int16_t t : s.StartThreshold) thresholds.push_back(t);
     const std::string current = s.MultiBetPlay ? s.CurrentBet.listText() : s.CurrentBet.plainText();
@@ -119,7 +119,7 @@ json stateJson(const PlayState& s) {
             {"QuitPending", s.QuitPending},
             {"SpinPending", s.SpinPending},
             {"SpinWaitActive", s.SpinWaitActive},
-            {"BoardFlipped", s.form.board.BoardFlipped()},
+            {"BoardFlipped", f.board.BoardFlipped()},
             {"ReplayMode", s.ReplayMode},
             {"MultiBetPlay", s.MultiBetPlay},
             {"CurrentBet", text(current)},
@@ -190,7 +190,7 @@ std::string renderShow(const Advisor& advisor, const std::vector<ShownBox>& show
     o["opened"] = texts(opened);
     o["guide"] = guide;
     o["alerts"] = alertsJson(alerts);
-    o["state"] = stateJson(advisor.state());
+    o["state"] = stateJson(advisor.state(), f);
     if (f.wageringDialog.open) o["frmWagering"] = wageringJson(f.wageringDialog);
     const EditMenuView edit = advisor.menus().edit;
     o["undo"] = {{"undo", edit.undoSteps},

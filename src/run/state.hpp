@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play data that the triggers, the settlement and the engine share: the run state, the
-// sleeper tables, the family lists, the bet table, the wager sequences and the Form.
+// sleeper tables, the family lists, the bet table and the wager sequences. The window that
+// shows them is kept beside them, never in them.
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,6 @@
 #include "run/bet_lists.hpp"
 #include "run/limits.hpp"
 #include "util/series.hpp"
-#include "view/form.hpp"
 #include "wagering/sequences.hpp"
 
 namespace brisvale {
@@ -197,7 +197,6 @@ struct PlayState {
     Advice advice;        // what the passes of the last spin advise
     SleeperTables sleepers;
     Wagering wagering;
-    Form form;
     // Kept here so that undo takes them back with the press: the session's figures, and why
     // the advisor stopped advising.
     SessionTally session;

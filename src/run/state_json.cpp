@@ -55,7 +55,7 @@ static_assert(memberCount<Settlement>() == 2);
 static_assert(memberCount<RunTally>() == 2);
 // Not kept: the session's figures (each program starts a session of its own) and why advice
 // stopped (a stopped run has ended, and no run file keeps it).
-static_assert(memberCount<PlayState>() == 42);
+static_assert(memberCount<PlayState>() == 41);
 
 Json toJson(const BetList& list) {
     Json out = Json::array();
@@ -222,7 +222,7 @@ Json textJson(std::string_view text) {
 
 // Not stored, being the session's own: AppTitle, NormalColor, BetColor, QuitColor; nor style
 // and advice, which every press reads and decides anew.
-Json toJson(const PlayState& s) {
+Json toJson(const PlayState& s, const Form& window) {
     Json lists = Json::array();
     for (const BetList& list : s.lists) lists.push_back(toJson(list));
     Json balances = Json::array();
@@ -261,10 +261,10 @@ Json toJson(const PlayState& s) {
             {"casinoName", textJson(s.CasinoName)},
             {"sleepers", toJson(s.sleepers)},
             {"wagering", toJson(s.wagering)},
-            {"window", toJson(s.form)}};
+            {"window", toJson(window)}};
 }
 
-void fromJson(const Json& j, PlayState& s) {
+void fromJson(const Json& j, PlayState& s, Form& window) {
     s.TotalSpins = static_cast<int>(wholeMember(j, "totalSpins", 0, kInt16Max));
     s.TableSpins = static_cast<int>(wholeMember(j, "tableSpins", 0, kInt16Max));
     s.Wins = static_cast<int>(wholeMember(j, "wins", 0, kInt16Max));
@@ -306,7 +306,7 @@ void fromJson(const Json& j, PlayState& s) {
     s.CasinoName = textMember(j, "casinoName");
     fromJson(member(j, "sleepers"), s.sleepers);
     fromJson(member(j, "wagering"), s.wagering);
-    fromJson(member(j, "window"), s.form);
+    fromJson(member(j, "window"), window);
     s.phase = phaseOf(member(j, "phase"));
     s.acceptsPress = flagMember(j, "acceptsPress");
     // Files written before the flag was kept open with the advanced settings closed.

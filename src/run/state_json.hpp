@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "run/state.hpp"
+#include "view/form.hpp"
 
 namespace brisvale {
 
@@ -25,9 +26,11 @@ struct BadStateJson : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-Json toJson(const PlayState& s);
-// Reads what toJson wrote into `into`, which should hold the live state beforehand.
-void fromJson(const Json& j, PlayState& into);
+// The run state, with the window that shows it under "window".
+Json toJson(const PlayState& s, const Form& window);
+// Reads what toJson wrote into `into` and `window`, which should hold the live state and
+// window beforehand.
+void fromJson(const Json& j, PlayState& into, Form& window);
 // Brings a run state of the first version of the run file (kept under the window's control
 // names) into the shape fromJson reads. Faults are left for fromJson to find.
 void upgradeStateJsonV1(Json& state);

@@ -27,7 +27,7 @@ TEST_F(Keys, NoKeyStartsARunAfterTheAdviceToStop) {
     };
     for (const auto& [script, advice] : ends) {
         play(std::string("end :: ") + script + " wait => button=Start; label=" + advice);
-        const Json before = toJson(state());
+        const Json before = runJson();
         const auto undoSteps = a().menus().edit.undoSteps;
         for (const char* key : {"Enter", "7", "1", "Enter"}) {
             const ActionResult r = a().userKey(key);
@@ -35,7 +35,7 @@ TEST_F(Keys, NoKeyStartsARunAfterTheAdviceToStop) {
                       std::pair(false, std::string("Press Start to begin a new run.")))
                 << script << " " << key;
         }
-        EXPECT_EQ(toJson(state()), before) << script;
+        EXPECT_EQ(runJson(), before) << script;
         EXPECT_EQ(a().menus().edit.undoSteps, undoSteps);
         act("Button1");
         expect("button=Submit; table=0", script);
@@ -120,10 +120,10 @@ TEST_F(Resume, TheUndoHistoryComesBackWithTheRun) {
     std::vector<Json> before;
     for (int n : {5, 3, 2, 17, 0, 8, 11}) {
         act("wait @" + std::to_string(n));
-        before.push_back(toJson(state()));
+        before.push_back(runJson());
         act("Button1");
     }
-    const Json after = toJson(state());
+    const Json after = runJson();
     const std::string file = view("historyfile");
     act("close");
     clock.now += 60'000;
@@ -135,14 +135,14 @@ TEST_F(Resume, TheUndoHistoryComesBackWithTheRun) {
     };
     for (std::size_t i = before.size(); i-- > 0;) {
         ASSERT_TRUE(a().userUndo().ok);
-        EXPECT_EQ(toJson(state()), moved(before[i])) << i;
+        EXPECT_EQ(runJson(), moved(before[i])) << i;
     }
     expect("historyfile=index: 1/name1: Alpha,/; button=Submit");
     ASSERT_TRUE(a().userUndo().ok);
     expect("button=Start");
     while (a().userRedo().ok) {
     }
-    EXPECT_EQ(toJson(state()), moved(after));
+    EXPECT_EQ(runJson(), moved(after));
     EXPECT_EQ(view("historyfile"), file);
 }
 

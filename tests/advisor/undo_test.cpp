@@ -30,12 +30,13 @@ void changeEverything(Json& j, const std::string& key = {}) {
 
 TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
     PlayState& live = AdvisorTestAccess::state(a());
+    Form& window = AdvisorTestAccess::form(a());
     // The chips' look is the session's, from its site: reading keeps the live one.
-    Chip& look = live.form.chips[5];
+    Chip& look = window.chips[5];
     look.appearance = look.borderStyle = 1;
     look.label.alignment = AlignLeft;
     look.label.fontSize = 14;
-    Json changed = toJson(live);
+    Json changed = toJson(live, window);
     changeEverything(changed);
     // Members that must agree with each other, and lists that start empty.
     changed.merge_patch(
@@ -48,20 +49,22 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
          {"window",
           {{"board", {{"flipped", true}, {"colored", true}}}, {"historyBox", "5,0,36"}}}});
     changed["betLists"][4] = {17, 20};
-    ASSERT_NE(changed, toJson(live));
+    ASSERT_NE(changed, toJson(live, window));
     PlayState read = live;
-    fromJson(changed, read);
-    EXPECT_EQ(toJson(read), changed);
+    Form readWindow = window;
+    fromJson(changed, read, readWindow);
+    EXPECT_EQ(toJson(read, readWindow), changed);
     BoardLayout flipped;
     flipped.FlipBoard(true);
-    EXPECT_EQ(read.form.board, flipped);
+    EXPECT_EQ(readWindow.board, flipped);
     EXPECT_EQ(read.settled.total(), 45);
     EXPECT_EQ(read.runTally.since[0], 0);  // changed from never (-1)
-    EXPECT_EQ(std::tuple(read.form.chips[5].label.fontSize, read.form.chips[5].appearance,
-                         read.form.chips[4].appearance),
+    EXPECT_EQ(std::tuple(readWindow.chips[5].label.fontSize, readWindow.chips[5].appearance,
+                         readWindow.chips[4].appearance),
               std::tuple(14, 1, 0));
     // One member out of its range fails the whole read.
     PlayState untouched = live;
+    Form untouchedWindow = window;
     for (const auto& [key, value] : {std::pair{"/window/chips/90/image", Json(10)},
                                      {"/window/chips/0/image", Json(0)},
                                      {"/window/chips/0/bet", Json(kBetCount)},
@@ -79,7 +82,7 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
                                      {"/phase", Json("ended")}}) {
         Json wrong = changed;
         wrong[Json::json_pointer(key)] = value;
-        EXPECT_THROW(fromJson(wrong, untouched), BadStateJson) << key;
+        EXPECT_THROW(fromJson(wrong, untouched, untouchedWindow), BadStateJson) << key;
     }
 }
 
@@ -87,10 +90,10 @@ TEST_F(Undo, EveryStoredMemberOfTheRunStateComesBack) {
 TEST_F(Undo, TextTypedInACancelledWageringDialogComesBack) {
     act("chk7_1=1 even:32767 cboSpins=1 Text18=1000 Button1 wait @5 Button1 wait");
     act("menu:mnuProg frmWagering.Text1=1,2,3,S frmWagering.Command3 @7");
-    const Json before = toJson(state());
+    const Json before = runJson();
     act("Button1");
     ASSERT_TRUE(a().userUndo().ok);
-    EXPECT_EQ(toJson(state()), before);
+    EXPECT_EQ(runJson(), before);
 }
 
 TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
@@ -99,18 +102,18 @@ TEST_F(Undo, UndoReachesBackAThousandPressesExactly) {
     std::vector<Json> before;
     for (int i = 0; i < 1100; ++i) {
         act("wait @" + std::to_string((i * 7 + i / 37) % 37));
-        before.push_back(toJson(state()));
+        before.push_back(runJson());
         act("Button1");
     }
     EXPECT_GE(a().menus().edit.undoSteps, 1000);
     EXPECT_EQ(a().menus().edit.undo.caption, "Undo Spin " + std::to_string(state().SpinNumber));
     for (int i = 1; i <= 1000; ++i) {
         ASSERT_TRUE(a().userUndo().ok) << i;
-        ASSERT_TRUE((i % 97 && i < 1000) || toJson(state()) == before[before.size() - i]) << i;
+        ASSERT_TRUE((i % 97 && i < 1000) || runJson() == before[before.size() - i]) << i;
     }
     for (int i = 0; i < 1000; ++i) ASSERT_TRUE(a().userRedo().ok) << i;
     act("wait @4");
-    EXPECT_EQ(toJson(state())["totalSpins"], 1100);
+    EXPECT_EQ(runJson()["totalSpins"], 1100);
 }
 
 TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {

@@ -114,8 +114,7 @@ TEST(Window, ABetAsTheWindowShowsIt) {
     // The title is the caption exactly: no display name for the window system to append.
     EXPECT_EQ(s.window->windowTitle().toStdString(), s.form().caption);
     EXPECT_TRUE(s.widget("Label1")->isHidden());
-    for (int n = 0; n <= 36; ++n)
-        AdvisorTestAccess::state(*s.advisor).form.historyBox.AddHistoryLine(n);
+    for (int n = 0; n <= 36; ++n) AdvisorTestAccess::form(*s.advisor).historyBox.AddHistoryLine(n);
     s.window->render();
     QApplication::processEvents();
     for (const char* n : {"BetStyle1", "chk7_3", "Chk8", "Text18", "Casino", "cmdMore", "Text1"}) {

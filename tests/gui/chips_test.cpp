@@ -16,7 +16,7 @@ const QColor kCloth(0, 0xC0, 0);
 
 // Lays a chip with a stake on each of the given bets, chip 0 first, at the Form's spots.
 std::vector<int> lay(Session& s, const std::vector<BetId>& bets) {
-    Form& form = AdvisorTestAccess::state(*s.advisor).form;
+    Form& form = AdvisorTestAccess::form(*s.advisor);
     std::vector<int> chips;
     for (const BetId id : bets) {
         const int i = static_cast<int>(chips.size());

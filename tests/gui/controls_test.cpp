@@ -78,7 +78,7 @@ TEST(Controls, TypedDigitsChooseANumber) {
 TEST(Controls, RenderingNeverActsForTheUser) {
     Session s;
     const auto settingsBefore = s.advisor->settings().values;
-    Form& form = AdvisorTestAccess::state(*s.advisor).form;
+    Form& form = AdvisorTestAccess::form(*s.advisor);
     form.threshold(1).low.text = "abc";
     form.styleButtons[1].value = false;
     form.styleButtons[3].value = true;

@@ -17,6 +17,7 @@
 
 #include "advisor/advisor.hpp"
 #include "advisor/control_table.hpp"
+#include "run/state_json.hpp"
 #include "storage/properties.hpp"
 #include "support/advisor_test_access.hpp"
 #include "support/colours.hpp"
@@ -104,6 +105,8 @@ class AdvisorFixture : public ::testing::Test {
     Advisor& a() { return *advisor; }
     const Form& form() const { return advisor->form(); }
     const PlayState& state() const { return advisor->state(); }
+    // The run as the run file keeps it: the state, and the window under "window".
+    Json runJson() const { return toJson(state(), form()); }
     std::filesystem::path historyFile() const { return advisor->files().history; }
 
     void tick() {

@@ -10,6 +10,7 @@ namespace brisvale {
 class AdvisorTestAccess {
   public:
     static PlayState& state(Advisor& a) { return a.d_.s_; }
+    static Form& form(Advisor& a) { return a.d_.form_; }
 };
 
 }  // namespace brisvale
