@@ -47,7 +47,9 @@ struct Desk {
     std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
     FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
-    Form form_;  // the window that shows the run: only the presenters write it
+    // The window that shows the run, beside its state. The panel's entries live only here yet,
+    // so the parts that read what the player typed read it from here too.
+    Form form_;
     Settings settings_ = defaultSettings();
     DebugLog log_;
     std::filesystem::path dataDir_;
