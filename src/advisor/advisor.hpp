@@ -79,7 +79,11 @@ class Advisor {
 
     // --- What the user sees ---
     const PlayState& state() const { return s_; }
-    const Form& form() const { return form_; }
+    // The window, its boxes showing what the player has entered.
+    const Form& form() const {
+        d_.panel.showEntries();
+        return form_;
+    }
     // The settings variables, as the settings file holds them.
     const Settings& settings() const { return settings_; }
     // The play style as the panel shows it: the settings closing the window would save, and

@@ -61,12 +61,12 @@ bool RunCycle::ValidateStart() {
         ports_.dialogs.message("Play Style is not properly set up", s_.AppTitle);
         return false;
     }
-    if (form_.balanceBox.text.empty()) {
+    if (entries_.balance.empty()) {
         d_.view.askForBalance();
         ports_.dialogs.message("You need to enter your account balance.", s_.AppTitle);
         return false;
     }
-    if (!parseNumber(form_.balanceBox.text)) {
+    if (!parseNumber(entries_.balance)) {
         d_.view.askForBalance();
         ports_.dialogs.message("Enter numbers only.", s_.AppTitle);
         return false;
@@ -96,7 +96,7 @@ void RunCycle::PrepareRun() {
 
 void RunCycle::BeginRun() {
     // The bankroll as the player entered it.
-    s_.Balance = parseNumber(form_.balanceBox.text).value_or(0);
+    s_.Balance = parseNumber(entries_.balance).value_or(0);
     s_.RunStart = ports_.clock.nowMs();
     // The undo history replays the Start of a resumed run on the resumed run's times.
     if (!d_.replaying_) d_.awayMs_ = 0;

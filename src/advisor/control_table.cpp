@@ -254,6 +254,70 @@ const Button* buttonOf(const Form& form, const ControlEntry& control) {
     return buttonIn(form, control);
 }
 
+int* tickOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Check) return nullptr;
+    switch (control.role) {
+        case R::WatchFamily:
+            return &e.families[static_cast<std::size_t>(control.index)];
+        case R::WatchEvenChance:
+            return &e.evenPairs[static_cast<std::size_t>(control.index)];
+        case R::WatchSingle:
+            return &e.singles;
+        case R::RandomThreshold:
+            return &e.threshold(control.index).random;
+        case R::ConservativeBetting:
+            return &e.conservativeBetting;
+        case R::AutoIncrease:
+            return &e.wagering.autoIncrease;
+        default:
+            return nullptr;
+    }
+}
+
+bool* choiceOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Option) return nullptr;
+    if (control.role == R::PlayStyle) return &e.style[static_cast<std::size_t>(control.index)];
+    return control.index == 2 ? &e.aggressiveDefaults : &e.conservativeDefaults;
+}
+
+std::string* typedOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Text) return nullptr;
+    switch (control.role) {
+        case R::ThresholdLow:
+            return &e.threshold(control.index).low;
+        case R::ThresholdHigh:
+            return &e.threshold(control.index).high;
+        case R::Balance:
+            return &e.balance;
+        case R::WagerSequence:
+            return &e.wagering.sequences[static_cast<std::size_t>(control.index)];
+        default:
+            return nullptr;
+    }
+}
+
+int* numberOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::List) return nullptr;
+    switch (control.role) {
+        case R::HowMany:
+            return &e.betsAtOnce[static_cast<std::size_t>(control.index)];
+        case R::UnitWager:
+            return &e.unitWager;
+        case R::SpinLimit:
+            return &e.spinInterval;
+        case R::WinLimit:
+            return &e.winLimit;
+        case R::TimeLimit:
+            return &e.timeLimit;
+        case R::IncreaseChips:
+            return &e.wagering.increaseChips;
+        case R::IncreaseSteps:
+            return &e.wagering.increaseSteps;
+        default:
+            return nullptr;
+    }
+}
+
 bool controlEnabled(const Form& form, const ControlEntry& control) {
     switch (control.kind) {
         case K::Check:

@@ -11,6 +11,7 @@
 #include "advisor/history_replay.hpp"
 #include "advisor/menu_bar.hpp"
 #include "advisor/multi_engine.hpp"
+#include "advisor/panel_entries.hpp"
 #include "advisor/panel_presenter.hpp"
 #include "advisor/presenter.hpp"
 #include "advisor/run_cycle.hpp"
@@ -20,6 +21,7 @@
 #include "advisor/table_watch.hpp"
 #include "advisor/undo_journal.hpp"
 #include "advisor/wagering_editor.hpp"
+#include "remote/remote_settings.hpp"
 
 namespace brisvale {
 
@@ -47,9 +49,11 @@ struct Desk {
     std::shared_ptr<const StoredStyle> style_;  // the style read beforehand, when files_ is false
     FolderLock lock_;  // held for the Advisor's life, which is the program's
     PlayState s_;
-    // The window that shows the run, beside its state. The panel's entries live only here yet,
-    // so the parts that read what the player typed read it from here too.
+    // What the player has put into the panel, and the window that shows the run and them.
+    // Only the presenters write the window; nothing decides on what it shows.
+    PanelEntries entries_;
     Form form_;
+    bool entriesShown_ = false;  // the window's boxes show the entries as they stand
     Settings settings_ = defaultSettings();
     DebugLog log_;
     std::filesystem::path dataDir_;
@@ -70,6 +74,7 @@ struct Desk {
     // empty: none to open.
     std::string instructionsAddress_;
     std::string termsAddress_;
+    std::vector<CasinoSite> casinoSites_;  // the Casinos menu's sites, in its order
     std::optional<Replay> replay_;
     bool selected_ = false;  // the replay has selected the number of its next step
     BetSet nonzeroSteps_;    // bets with a step count, while a pass lays its chips

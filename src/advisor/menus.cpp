@@ -61,8 +61,8 @@ void MenuBar::showInstructions() {
 
 // mnuCasino_Click
 void MenuBar::openCasinoSite(int k) {
-    if (k < 0 || k >= static_cast<int>(form_.casinoMenu.size())) return;
-    openInBrowser(ports_.browser, form_.casinoMenu[k].address);
+    if (k < 0 || k >= static_cast<int>(d_.casinoSites_.size())) return;
+    openInBrowser(ports_.browser, d_.casinoSites_[static_cast<std::size_t>(k)].address);
 }
 
 }  // namespace brisvale

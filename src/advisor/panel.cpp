@@ -83,8 +83,8 @@ void StylePanel::randomReleased(int) {
 // Text_LostFocus
 void StylePanel::thresholdLeft(int family, bool high) {
     if (family < 0 || family >= static_cast<int>(Family::Single)) return;
-    const ThresholdRow& row = form_.threshold(family);
-    if (!parseInt16(high ? row.high.text : row.low.text)) {
+    const TypedThresholds& row = entries_.threshold(family);
+    if (!parseInt16(high ? row.high : row.low)) {
         ports_.dialogs.message("Value must be numeric!", s_.AppTitle);
         d_.panel.focusOn(std::string(thresholdBoxName(family, high)));
         return;
@@ -111,7 +111,7 @@ void StylePanel::conservativeToggled() {
 
 // cboSpins_Click
 void StylePanel::spinIntervalChosen() {
-    s_.SpinInterval = form_.spinIntervalList.index + 1;
+    s_.SpinInterval = entries_.spinInterval;
 }
 
 // chk7_Click

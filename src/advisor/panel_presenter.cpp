@@ -15,15 +15,11 @@ int checkValue(std::int32_t v) {
     return v == 1 || v == 2 ? v : 0;
 }
 
-// Selects the entry that shows the number; a number the list does not hold leaves it alone.
-void selectNumber(ListBox& list, std::int32_t value) {
+// Chooses the number when the list holds it; a number the list does not hold leaves the
+// choice alone.
+void chooseNumber(int& chosen, const ListBox& list, std::int32_t value) {
     const std::string text = std::to_string(value);
-    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
-        if (list.items[i] == text) {
-            list.index = i;
-            return;
-        }
-    }
+    if (std::find(list.items.begin(), list.items.end(), text) != list.items.end()) chosen = value;
 }
 
 std::vector<std::string> numberItems(int from, int to) {
@@ -33,55 +29,64 @@ std::vector<std::string> numberItems(int from, int to) {
     return items;
 }
 
-CheckBox& familyBoxAt(Form& form, int settingsPos) {
-    return const_cast<CheckBox&>(familyBoxAt(static_cast<const Form&>(form), settingsPos));
+int& familyTickAt(PanelEntries& entries, int settingsPos) {
+    return const_cast<int&>(familyTickAt(static_cast<const PanelEntries&>(entries), settingsPos));
 }
 
 }  // namespace
 
-const CheckBox& familyBoxAt(const Form& f, int settingsPos) {
+const int& familyTickAt(const PanelEntries& e, int settingsPos) {
     switch (settingsPos) {
         case EvenBets:
-            return f.familyBoxes[7];
+            return e.families[7];
         case RedBlack:
-            return f.evenPairBoxes[1];
+            return e.evenPairs[1];
         case OddEven:
-            return f.evenPairBoxes[2];
+            return e.evenPairs[2];
         case HighLow:
-            return f.evenPairBoxes[3];
+            return e.evenPairs[3];
         case Dozen:
-            return f.familyBoxes[6];
+            return e.families[6];
         case Line:
-            return f.familyBoxes[2];
+            return e.families[2];
         case Trio:
-            return f.familyBoxes[4];
+            return e.families[4];
         case Row:
-            return f.familyBoxes[1];
+            return e.families[1];
         case Corner:
-            return f.familyBoxes[3];
+            return e.families[3];
         case Split:
-            return f.familyBoxes[5];
+            return e.families[5];
         default:
-            return f.singleBox;
+            return e.singles;
     }
+}
+
+// What the player has put into the panel, in the window's boxes and lists.
+void PanelPresenter::showEntries() const {
+    // Front ends ask for the window at every event; most events change no entry.
+    if (d_.entriesShown_) return;
+    showEntriesIn(entries_, form_);
+    d_.entriesShown_ = true;
 }
 
 void PanelPresenter::setUpPanel() {
     Form& f = form_;
+    PanelEntries& e = changeEntries();
     const int maxima[kHowManyCount] = {2, 2, 4, 6, 10, 16, 34};
     for (int k = 0; k < kHowManyCount; ++k) {
         f.howMany[k].items = numberItems(0, maxima[k]);
-        f.howMany[k].index = 0;
+        e.betsAtOnce[k] = 0;
     }
     f.spinIntervalList.items = numberItems(1, 9);
     f.casinoList.items = {"Select Casino", "New..."};
     f.casinoList.index = 0;
-    f.styleButtons[1].value = true;
-    f.conservativeDefaults.value = true;
-    f.conservativeBetting.value = 1;
-    for (ThresholdRow& row : f.thresholds) {
-        row.low.text = row.high.text = "0";
-        row.highLabelEnabled = true;
+    e.style[1] = true;
+    e.conservativeDefaults = true;
+    e.conservativeBetting = 1;
+    for (int k = 0; k < kFamilyCount; ++k) {
+        e.threshold(k).low = e.threshold(k).high = "0";
+        f.threshold(k).highLabelEnabled = true;
     }
     f.wageringDialog.increaseChips.items = numberItems(1, 1000);
     f.wageringDialog.increaseSteps.items = numberItems(1, 10);
@@ -90,48 +95,53 @@ void PanelPresenter::setUpPanel() {
 void PanelPresenter::setUpRunLists() {
     Form& f = form_;
     f.unitWagerList.items = numberItems(1, 100);
-    f.unitWagerList.index = 0;
-    f.spinIntervalList.index = 2;
     f.winLimitList.items = numberItems(1, 999);
     f.timeLimitList.items = f.winLimitList.items;
-    f.winLimitList.index = 2;
-    f.timeLimitList.index = 14;
+    PanelEntries& e = changeEntries();
+    e.unitWager = 1;
+    e.spinInterval = 3;
+    e.winLimit = 3;
+    e.timeLimit = 15;
 }
 
 void PanelPresenter::showSettings() {
-    Form& f = form_;
+    const Form& f = form_;
+    PanelEntries& e = changeEntries();
     for (int pos = EvenBets; pos <= Single; ++pos)
-        familyBoxAt(f, pos).value = checkValue(settings_[pos]);
-    selectNumber(f.winLimitList, settings_[WinsPer]);
-    selectNumber(f.timeLimitList, settings_[PlayTime]);
-    selectNumber(f.unitWagerList, settings_[MinWage]);
-    f.balanceBox.text = std::to_string(settings_[Acct]);
+        familyTickAt(e, pos) = checkValue(settings_[pos]);
+    chooseNumber(e.winLimit, f.winLimitList, settings_[WinsPer]);
+    chooseNumber(e.timeLimit, f.timeLimitList, settings_[PlayTime]);
+    chooseNumber(e.unitWager, f.unitWagerList, settings_[MinWage]);
+    e.balance = std::to_string(settings_[Acct]);
     for (int style = 1; style <= 3; ++style) {
         if (settings_[ProgSing + style - 1] != 0) {
-            for (int other = 1; other <= 3; ++other) f.styleButtons[other].value = other == style;
+            for (int other = 1; other <= 3; ++other) e.style[other] = other == style;
         }
     }
-    f.conservativeBetting.value = checkValue(settings_[ConsBetting]);
+    e.conservativeBetting = checkValue(settings_[ConsBetting]);
     if (settings_[AggrDefault] != 0) {
-        f.aggressiveDefaults.value = true;
-        f.conservativeDefaults.value = false;
+        e.aggressiveDefaults = true;
+        e.conservativeDefaults = false;
     }
     if (settings_[ConsDefault] != 0) {
-        f.aggressiveDefaults.value = false;
-        f.conservativeDefaults.value = true;
+        e.aggressiveDefaults = false;
+        e.conservativeDefaults = true;
     }
-    selectNumber(f.spinIntervalList, settings_[SpinInt]);
+    chooseNumber(e.spinInterval, f.spinIntervalList, settings_[SpinInt]);
     for (int k = 0; k < kHowManyCount; ++k) {
-        const int pos = settings_[CboDozen + k];
-        if (pos >= 0 && pos < static_cast<int>(f.howMany[k].items.size())) f.howMany[k].index = pos;
+        // The lists count from none, so a position is the number of bets.
+        const int count = settings_[CboDozen + k];
+        if (count >= 0 && count < static_cast<int>(f.howMany[k].items.size())) {
+            e.betsAtOnce[k] = count;
+        }
     }
 
     if (const auto preset = d_.style.shownPreset()) {
         for (int k = 0; k < kFamilyCount; ++k) {
-            f.threshold(k).random.value = checkValue(settings_[presetCheckPos(*preset, k)]);
+            e.threshold(k).random = checkValue(settings_[presetCheckPos(*preset, k)]);
             if (presetLowPos(*preset, k) < 0) continue;
-            f.threshold(k).low.text = std::to_string(settings_[presetLowPos(*preset, k)]);
-            f.threshold(k).high.text = std::to_string(settings_[presetHighPos(*preset, k)]);
+            e.threshold(k).low = std::to_string(settings_[presetLowPos(*preset, k)]);
+            e.threshold(k).high = std::to_string(settings_[presetHighPos(*preset, k)]);
         }
     }
     ApplyHighBoxes();
@@ -139,26 +149,28 @@ void PanelPresenter::showSettings() {
 
 void PanelPresenter::showSingleThresholds(Preset preset) {
     const int single = static_cast<int>(Family::Single);
-    form_.threshold(single).low.text = std::to_string(settings_[presetLowPos(preset, single)]);
-    form_.threshold(single).high.text = std::to_string(settings_[presetHighPos(preset, single)]);
+    TypedThresholds& row = changeEntries().threshold(single);
+    row.low = std::to_string(settings_[presetLowPos(preset, single)]);
+    row.high = std::to_string(settings_[presetHighPos(preset, single)]);
 }
 
 void PanelPresenter::untickSingles() {
-    form_.singleBox.value = 0;
+    changeEntries().singles = 0;
 }
 
 // chk7_Click: a grey Even Bets box leaves its pairs as they are.
 void PanelPresenter::showPairsOnEvenBets() {
-    const int value = form_.familyBoxes[7].value;
+    const int value = entries_.families[7];
     if (value == 2) return;
-    for (int i = 1; i <= 3; ++i) form_.evenPairBoxes[i].value = value;
+    PanelEntries& e = changeEntries();
+    for (int i = 1; i <= 3; ++i) e.evenPairs[i] = value;
 }
 
 // chk7_sub_MouseUp: all three pairs tick the Even Bets box, some of them grey it.
 void PanelPresenter::showEvenBetsOnPairs() {
     int ticked = 0;
-    for (int i = 1; i <= 3; ++i) ticked += form_.evenPairBoxes[i].value == 1 ? 1 : 0;
-    form_.familyBoxes[7].value = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
+    for (int i = 1; i <= 3; ++i) ticked += entries_.evenPairs[i] == 1 ? 1 : 0;
+    changeEntries().families[7] = ticked == 3 ? 1 : ticked == 0 ? 0 : 2;
 }
 
 void PanelPresenter::focusOn(std::string control) {
@@ -168,7 +180,7 @@ void PanelPresenter::focusOn(std::string control) {
 // The Single row's High box is never open in Classic play, which bets no singles.
 void PanelPresenter::showRandomRow(int family) {
     ThresholdRow& row = form_.threshold(family);
-    const bool on = row.random.value == 1 && (family != 7 || !form_.styleButtons[1].value);
+    const bool on = entries_.threshold(family).random == 1 && (family != 7 || !entries_.style[1]);
     row.high.enabled = on;
     row.highLabelEnabled = on;
 }
@@ -193,32 +205,32 @@ void PanelPresenter::showAdvanced() {
 }
 
 void PanelPresenter::showWageringDialog(bool open) {
-    form_.wageringDialog.open = open;
+    changeEntries().wagering.open = open;
 }
 
 // LoadControls
 void PanelPresenter::showWagering() {
-    WageringForm& w = form_.wageringDialog;
+    WageringEntries& w = changeEntries().wagering;
     for (int k = 0; k < kFamilyCount; ++k) {
-        w.sequenceBoxes[k].text = joinSequence(s_.wagering.WagerSequence[k]);
+        w.sequences[k] = joinSequence(s_.wagering.WagerSequence[k]);
     }
-    w.autoIncrease.value = s_.wagering.AutoIncrease == 1 ? 1 : 0;
-    const auto select = [](ListBox& list, int value) {
-        const int last = static_cast<int>(list.items.size()) - 1;
-        list.index = std::clamp(value - 1, 0, last);
+    w.autoIncrease = s_.wagering.AutoIncrease == 1 ? 1 : 0;
+    // The lists run from 1 up; a number beyond them shows as the nearest they hold.
+    const auto choose = [](int& chosen, const ListBox& list, int value) {
+        chosen = std::clamp(value, 1, std::max(static_cast<int>(list.items.size()), 1));
     };
-    select(w.increaseChips, s_.wagering.IncreaseChips);
-    select(w.increaseSteps, s_.wagering.IncreaseSteps);
+    const WageringForm& dialog = form_.wageringDialog;
+    choose(w.increaseChips, dialog.increaseChips, s_.wagering.IncreaseChips);
+    choose(w.increaseSteps, dialog.increaseSteps, s_.wagering.IncreaseSteps);
     showAutoIncrease();
 }
 
 void PanelPresenter::showSequence(int family, std::string text) {
-    form_.wageringDialog.sequenceBoxes[static_cast<std::size_t>(family)].text = std::move(text);
+    changeEntries().wagering.sequences[static_cast<std::size_t>(family)] = std::move(text);
 }
 
 void PanelPresenter::showAutoIncrease() {
-    WageringForm& w = form_.wageringDialog;
-    w.increaseChips.enabled = w.autoIncrease.value == 1;
+    form_.wageringDialog.increaseChips.enabled = entries_.wagering.autoIncrease == 1;
 }
 
 }  // namespace brisvale

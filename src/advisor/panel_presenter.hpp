@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The panel and the wagering dialog as the window shows them: what the settings and the
-// sequences put in the boxes, which of them are open, and where the focus goes. The
-// presenter's half for the left column and the dialog; only the user's own typing reaches
-// those boxes another way, through the control adapter.
+// The panel and the wagering dialog: what the settings and the sequences put into the
+// player's entries, the window's boxes showing those entries, which boxes are open, and where
+// the focus goes. The presenter's half for the left column and the dialog; the user's own
+// typing reaches the entries through the control adapter.
 
 #include <string>
 #include <string_view>
@@ -12,13 +12,15 @@
 
 namespace brisvale {
 
-// The check box of a family's settings position (EvenBets .. Single).
-const CheckBox& familyBoxAt(const Form& form, int settingsPos);
+// The tick of a family's settings position (EvenBets .. Single).
+const int& familyTickAt(const PanelEntries& entries, int settingsPos);
 
 class PanelPresenter : public Part {
   public:
     using Part::Part;
 
+    // What the player has put into the panel, in the window's boxes and lists.
+    void showEntries() const;
     // A new window's lists and boxes, before any settings are read.
     void setUpPanel();
     // The lists of the minimum wager and the table's limits, and the spin interval's entry, as

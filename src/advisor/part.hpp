@@ -4,6 +4,7 @@
 // state, the ports, the settings and the debug log on that desk.
 
 #include "advisor/advisor_types.hpp"
+#include "advisor/panel_entries.hpp"
 
 namespace brisvale {
 
@@ -20,6 +21,10 @@ class Part {
 
     Desk& d_;
     PlayState& s_;
+    // What the player has entered, to read; every change goes through changeEntries(), so
+    // that the window shows it.
+    const PanelEntries& entries_;
+    PanelEntries& changeEntries();
     Form& form_;
     Ports& ports_;
     Settings& settings_;

@@ -7,10 +7,16 @@ namespace brisvale {
 Part::Part(Desk& desk)
     : d_(desk),
       s_(desk.s_),
+      entries_(desk.entries_),
       form_(desk.form_),
       ports_(desk.ports_),
       settings_(desk.settings_),
       log_(desk.log_) {}
+
+PanelEntries& Part::changeEntries() {
+    d_.entriesShown_ = false;
+    return d_.entries_;
+}
 
 void Presenter::listSpin() {
     if (d_.shown_) form_.historyBox.AddHistoryLine(s_.SpinNumber);
@@ -27,11 +33,11 @@ void Presenter::listRecorded(std::span<const int> spins) {
 }
 
 void Presenter::showBalanceAgain() {
-    formatNumberInto(form_.balanceBox.text, s_.Balance);
+    formatNumberInto(changeEntries().balance, s_.Balance);
 }
 
 void Presenter::askForBalance() {
-    form_.balanceBox.text.clear();
+    changeEntries().balance.clear();
     d_.panel.focusOn("Text18");
 }
 

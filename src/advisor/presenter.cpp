@@ -25,7 +25,8 @@ void Presenter::paint(std::string_view color) {
     if (kept->value) form_.backColor = *kept->value;
 }
 
-void Presenter::stateRestored() {
+void Presenter::stateRestored(Form window) {
+    form_ = std::move(window);
     d_.timerCaption_.reset();
     showCasinos();
 }
@@ -70,8 +71,8 @@ void Presenter::showBalance() {
         return;
     }
     // Most presses settle nothing: the box may say this balance already.
-    std::string& text = form_.balanceBox.text;
-    if (balance_.holds(s_.Balance, text)) return;
+    if (balance_.holds(s_.Balance, entries_.balance)) return;
+    std::string& text = changeEntries().balance;
     formatNumberInto(text, s_.Balance);
     balance_.note(s_.Balance, text);
 }
@@ -103,7 +104,8 @@ void Presenter::showQuit() {
 
 // The minimum-wager list shows the wager of the style.
 void Presenter::showUnitWager() {
-    form_.unitWagerList.index = static_cast<int>(s_.style.unitWager - kLowestWager);
+    const int wager = static_cast<int>(s_.style.unitWager);
+    if (entries_.unitWager != wager) changeEntries().unitWager = wager;
 }
 
 void Presenter::showAdvice() {
@@ -198,7 +200,7 @@ void Presenter::noBetsLaid() {
 }
 
 void Presenter::refreshBalanceLabels() {
-    const bool conservative = form_.conservativeBetting.value == 1;
+    const bool conservative = entries_.conservativeBetting == 1;
     const long long unit = s_.UnitWager();
     form_.minimumBalanceLabel.caption =
         "Minimum Balance:$" + std::to_string(brisvale::minimumBalance(unit, conservative));
@@ -208,7 +210,7 @@ void Presenter::refreshBalanceLabels() {
 
 void Presenter::refreshTotalRisk() {
     int sum = 0;
-    for (const ListBox& list : form_.howMany) sum += list.index > 0 ? list.index : 0;
+    for (const int count : entries_.betsAtOnce) sum += count > 0 ? count : 0;
     form_.totalRiskLabel.caption = "Total Risk: " + std::to_string(sum) + " Chips";
 }
 

@@ -54,8 +54,9 @@ class Presenter : public Part {
     void clearTotalRisk();
     // The casino list: the casinos of the book after its two entries, and the one chosen.
     void showCasinos();
-    // A whole run state was put back (undo, resume): the window follows it.
-    void stateRestored();
+    // A whole run state was put back (undo, resume): the window kept with it comes back, and
+    // shows the casinos of the book.
+    void stateRestored(Form window);
     void showChosenCasino();
     void layOutWindow(const RemoteStartup& remote, const ChipSetup& setup);
 

@@ -120,6 +120,7 @@ void RunFileKeeper::flush() {
 bool RunFileKeeper::writeRunFile(bool closing) {
     const CasinoEntry* casino = d_.casinos.chosenCasino();
     const RandomState random = ports_.random.state();
+    d_.panel.showEntries();  // the window is kept showing what the player has entered
     Json run = {
         {"version", kRunFileVersion},
         {"savedAt", ports_.clock.nowMs()},
@@ -236,10 +237,10 @@ void RunFileKeeper::offerResume() {
         return;
     }
     s_ = std::move(run.state);
-    form_ = std::move(run.window);
+    changeEntries() = entriesShownIn(run.window);
     settings_ = run.settings;
     d_.chosen_ = run.casino;
-    d_.view.stateRestored();
+    d_.view.stateRestored(std::move(run.window));
     if (run.engine.empty() || !ports_.random.restoreEngine(run.random, run.engine)) {
         ports_.random.restore(run.random);
     }
@@ -289,7 +290,9 @@ Json UndoJournal::undoJson() const {
         whole = whole && begins(c.historyLine, c.history);
         Json typed = nullptr;
         if (c.typed) typed = Json::array({c.typed->digit, c.typed->atMs});
-        return {{"state", toJson(c.state, c.window)},
+        Form window = c.window;
+        showEntriesIn(c.entries, window);
+        return {{"state", toJson(c.state, window)},
                 {"settings", settingsJson(c.settings)},
                 {"random", {{"seed", c.random.seed}, {"draws", c.random.draws}}},
                 {"line", c.historyLine.size()},
@@ -323,9 +326,10 @@ bool UndoJournal::resumeUndo(const Json& undo) {
         }
         UndoHistory loaded;
         loaded.fromJson(member(undo, "history"), [&](const Json& j) {
-            Checkpoint c{s_, form_, settings_, {}, {}, {}, std::nullopt};
+            Checkpoint c{s_, form_, entries_, settings_, {}, {}, {}, std::nullopt};
             // The casino list it holds is left as it was: undoing shows the book's.
             fromJson(member(j, "state"), c.state, c.window);
+            c.entries = entriesShownIn(c.window);
             c.settings = settingsOf(member(j, "settings"));
             const Json& random = member(j, "random");
             c.random = {unsignedMember(random, "seed"), unsignedMember(random, "draws")};

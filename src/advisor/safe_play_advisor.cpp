@@ -84,7 +84,7 @@ bool SafetyGuard::safeStartAllowed() {
     }
     // Undo carries out a Start that was accepted: it is not asked again.
     if (!d_.shown_ || d_.replaying_) return true;
-    const double balance = parseNumber(form_.balanceBox.text).value_or(0);
+    const double balance = parseNumber(entries_.balance).value_or(0);
     const long long least = brisvale::minimumBalance(s_.UnitWager(), s_.style.conservative);
     if (balance >= static_cast<double>(least)) return true;
     return ports_.dialogs.askYesNo("Your balance is below the minimum balance of $" +

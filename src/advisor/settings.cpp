@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings variables and the controls they feed: loading, applying, capturing, saving.
 
+#include <algorithm>
 #include <cmath>
 
 #include "advisor/advisor.hpp"
@@ -13,18 +14,20 @@
 namespace brisvale {
 namespace {
 
-std::int32_t shownNumber(const ListBox& list, std::int32_t previous) {
-    return static_cast<std::int32_t>(parseWhole(list.text(), -32768, 32767).value_or(previous));
+// A list's number, or the previous value when the list shows none (`none`) or one beyond a
+// setting's range.
+std::int32_t chosenNumber(int number, int none, std::int32_t previous) {
+    return number != none && number >= -32768 && number <= 32767 ? number : previous;
 }
 
 }  // namespace
 
 std::optional<Preset> StylePanel::shownPreset() const {
-    const bool aggressive = form_.aggressiveDefaults.value;
-    if (form_.styleButtons[1].value) {
+    const bool aggressive = entries_.aggressiveDefaults;
+    if (entries_.style[1]) {
         return aggressive ? Preset::SingleAggressive : Preset::SingleConservative;
     }
-    if (form_.styleButtons[3].value) {
+    if (entries_.style[3]) {
         return aggressive ? Preset::MultiAggressive : Preset::MultiConservative;
     }
     return std::nullopt;
@@ -36,36 +39,32 @@ void StylePanel::ApplySettings() {
 }
 
 StyleSettings StylePanel::panelStyle() const {
-    const Form& f = form_;
+    const PanelEntries& e = entries_;
     StyleSettings style;
     // With no style chosen nothing is played; what is shown of it reads as Multi play.
-    style.style = f.styleButtons[1].value   ? PlayStyle::Classic
-                  : f.styleButtons[3].value ? PlayStyle::Super
-                                            : PlayStyle::Multi;
-    const CheckBox* boxes[kPassCount] = {
-        &f.evenPairBoxes[1], &f.evenPairBoxes[2], &f.evenPairBoxes[3], &f.familyBoxes[1],
-        &f.familyBoxes[6],   &f.familyBoxes[2],   &f.familyBoxes[3],   &f.familyBoxes[4],
-        &f.familyBoxes[5],   &f.singleBox};
-    for (int p = 0; p < kPassCount; ++p) style.watched[p] = boxes[p]->value == 1;
+    style.style = e.style[1]   ? PlayStyle::Classic
+                  : e.style[3] ? PlayStyle::Super
+                               : PlayStyle::Multi;
+    const int ticks[kPassCount] = {e.evenPairs[1], e.evenPairs[2], e.evenPairs[3], e.families[1],
+                                   e.families[6],  e.families[2],  e.families[3],  e.families[4],
+                                   e.families[5],  e.singles};
+    for (int p = 0; p < kPassCount; ++p) style.watched[p] = ticks[p] == 1;
     constexpr Family kCounted[kHowManyCount] = {Family::Dozen,  Family::Row,  Family::Line,
                                                 Family::Corner, Family::Trio, Family::Split,
                                                 Family::Single};
     for (int k = 0; k < kHowManyCount; ++k) {
-        style.betsAtOnce[static_cast<int>(kCounted[k])] = f.howMany[k].index;
+        style.betsAtOnce[static_cast<int>(kCounted[k])] = e.betsAtOnce[k];
     }
-    style.conservative = f.conservativeBetting.value == 1;
-    style.winsPerTable =
-        static_cast<int>(parseWhole(f.winLimitList.text(), 0, 1000000).value_or(0));
-    style.minutesPerTable =
-        static_cast<int>(parseWhole(f.timeLimitList.text(), 0, 1000000).value_or(0));
+    style.conservative = e.conservativeBetting == 1;
+    style.winsPerTable = std::max(e.winLimit, 0);
+    style.minutesPerTable = std::max(e.timeLimit, 0);
     style.unitWager =
-        parseWhole(f.unitWagerList.text(), kLowestWager, kHighestWager).value_or(kLowestWager);
+        e.unitWager >= kLowestWager && e.unitWager <= kHighestWager ? e.unitWager : kLowestWager;
     style.thresholds = thresholdEntries();
-    style.chosen = f.styleButtons[1].value || f.styleButtons[2].value || f.styleButtons[3].value;
+    style.chosen = e.style[1] || e.style[2] || e.style[3];
     // A grey Even Bets box (some of its pairs ticked) is a play style too.
-    style.anyWatched =
-        f.familyBoxes[7].value == 1 || f.familyBoxes[7].value == 2 || f.singleBox.value == 1;
-    for (int i = 1; i <= 6; ++i) style.anyWatched = style.anyWatched || f.familyBoxes[i].value == 1;
+    style.anyWatched = e.families[7] == 1 || e.families[7] == 2 || e.singles == 1;
+    for (int i = 1; i <= 6; ++i) style.anyWatched = style.anyWatched || e.families[i] == 1;
     return style;
 }
 
@@ -76,9 +75,8 @@ bool StylePanel::styleChosen() const {
 ThresholdEntries StylePanel::thresholdEntries() const {
     ThresholdEntries entries;
     for (int k = 0; k < kFamilyCount; ++k) {
-        entries[k] = {parseInt16(form_.threshold(k).low.text),
-                      parseInt16(form_.threshold(k).high.text),
-                      form_.threshold(k).random.value == 1};
+        const TypedThresholds& typed = entries_.threshold(k);
+        entries[k] = {parseInt16(typed.low), parseInt16(typed.high), typed.random == 1};
     }
     return entries;
 }
@@ -114,42 +112,41 @@ StoredStyle Advisor::styleShown() const {
 }
 
 void StylePanel::capturePanelInto(Settings& out) const {
-    const Form& f = form_;
-    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyBoxAt(f, pos).value;
-    out[WinsPer] = shownNumber(f.winLimitList, out[WinsPer]);
-    out[PlayTime] = shownNumber(f.timeLimitList, out[PlayTime]);
-    out[MinWage] = shownNumber(f.unitWagerList, out[MinWage]);
+    const PanelEntries& e = entries_;
+    for (int pos = EvenBets; pos <= Single; ++pos) out[pos] = familyTickAt(e, pos);
+    out[WinsPer] = chosenNumber(e.winLimit, 0, out[WinsPer]);
+    out[PlayTime] = chosenNumber(e.timeLimit, 0, out[PlayTime]);
+    out[MinWage] = chosenNumber(e.unitWager, 0, out[MinWage]);
     // A balance box that holds no number keeps the last account figure.
-    if (const auto acct = parseNumber(f.balanceBox.text)) {
+    if (const auto acct = parseNumber(e.balance)) {
         const double rounded = std::nearbyint(*acct);
         if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
             out[Acct] = static_cast<std::int32_t>(rounded);
         }
     }
-    out[ConsBetting] = f.conservativeBetting.value;
-    out[SpinInt] = shownNumber(f.spinIntervalList, out[SpinInt]);
+    out[ConsBetting] = e.conservativeBetting;
+    out[SpinInt] = chosenNumber(e.spinInterval, 0, out[SpinInt]);
     for (int k = 0; k < kHowManyCount; ++k) {
-        out[CboDozen + k] = shownNumber(f.howMany[k], out[CboDozen + k]);
+        out[CboDozen + k] = chosenNumber(e.betsAtOnce[k], -1, out[CboDozen + k]);
     }
 }
 
 void StylePanel::CaptureSettingsInto(Settings& out) const {
     capturePanelInto(out);
-    const Form& f = form_;
-    for (int style = 1; style <= 3; ++style)
-        out[ProgSing + style - 1] = f.styleButtons[style].value ? -1 : 0;
-    out[AggrDefault] = f.aggressiveDefaults.value ? -1 : 0;
-    out[ConsDefault] = f.conservativeDefaults.value ? -1 : 0;
+    const PanelEntries& e = entries_;
+    for (int style = 1; style <= 3; ++style) out[ProgSing + style - 1] = e.style[style] ? -1 : 0;
+    out[AggrDefault] = e.aggressiveDefaults ? -1 : 0;
+    out[ConsDefault] = e.conservativeDefaults ? -1 : 0;
     const auto preset = shownPreset();
     if (!preset) return;
     for (int k = 0; k < kFamilyCount; ++k) {
-        out[presetCheckPos(*preset, k)] = f.threshold(k).random.value;
+        out[presetCheckPos(*preset, k)] = e.threshold(k).random;
         if (presetLowPos(*preset, k) < 0) continue;
         // A box that holds no number keeps the stored value.
-        const ThresholdRow& row = f.threshold(k);
-        for (const auto& [box, pos] : {std::pair{&row.low, presetLowPos(*preset, k)},
-                                       std::pair{&row.high, presetHighPos(*preset, k)}}) {
-            if (const auto value = parseInt16(box->text)) out[pos] = *value;
+        const TypedThresholds& row = e.threshold(k);
+        for (const auto& [text, pos] : {std::pair{&row.low, presetLowPos(*preset, k)},
+                                        std::pair{&row.high, presetHighPos(*preset, k)}}) {
+            if (const auto value = parseInt16(*text)) out[pos] = *value;
         }
     }
 }
@@ -197,8 +194,7 @@ void StylePanel::WriteDefaultSettings() {
 // After the program itself has loaded settings, the controls stand as the user's click on the
 // selected style would leave them.
 void StylePanel::settleStyleControls() {
-    const Form& f = form_;
-    const bool multi = !f.styleButtons[1].value;
+    const bool multi = !entries_.style[1];
     d_.panel.setStyleControlsEnabled(multi);
     s_.MultiBetPlay = multi;
     if (multi) {
@@ -208,8 +204,8 @@ void StylePanel::settleStyleControls() {
         d_.view.clearTotalRisk();
     }
     d_.panel.ApplyHighBoxes();
-    d_.panel.showSingleThresholds(f.aggressiveDefaults.value ? Preset::MultiAggressive
-                                                             : Preset::MultiConservative);
+    d_.panel.showSingleThresholds(entries_.aggressiveDefaults ? Preset::MultiAggressive
+                                                              : Preset::MultiConservative);
     syncStyle();
     d_.wagering.syncUnitWager();
     d_.view.refreshBalanceLabels();

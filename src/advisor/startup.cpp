@@ -31,6 +31,7 @@ Desk::Desk(Ports ports, const Desk& other)
       files_(other.files_),
       style_(other.style_),
       s_(other.s_),
+      entries_(other.entries_),
       form_(other.form_),
       settings_(other.settings_),
       log_(other.log_),
@@ -49,6 +50,7 @@ Desk::Desk(Ports ports, const Desk& other)
       exitRequested_(other.exitRequested_),
       instructionsAddress_(other.instructionsAddress_),
       termsAddress_(other.termsAddress_),
+      casinoSites_(other.casinoSites_),
       replay_(other.replay_),
       selected_(other.selected_),
       nonzeroSteps_(other.nonzeroSteps_),
@@ -106,7 +108,8 @@ void Presenter::layOutWindow(const RemoteStartup& remote, const ChipSetup& setup
     const RemoteSettings& rs = remote.settings;
     Form& f = form_;
     f.casinoMenu.clear();
-    for (const CasinoSite& site : remote.casinos) f.casinoMenu.push_back({site.name, site.address});
+    for (const CasinoSite& site : d_.casinoSites_)
+        f.casinoMenu.push_back({site.name, site.address});
     // The menu always drops down, so the user sees that there are no sites rather than nothing.
     if (f.casinoMenu.empty()) f.casinoMenu.push_back({"(no casino sites)", "", false});
     f.caption = s_.AppTitle;
@@ -158,14 +161,14 @@ ActionResult MenuBar::openWindow(const StartOptions& options) {
     s_.AppTitle = rs.appTitle;
     d_.instructionsAddress_ = rs.instructionsAddress;
     d_.termsAddress_ = rs.termsAddress;
+    d_.casinoSites_ = remote.casinos;
 
     // The debug log is off, but a site's values that cannot be used are worth its lines.
     const ChipSetup setup = chipSetup(rs);
     for (const std::string& note : setup.notes) log_.forceWrite(note);
     d_.view.layOutWindow(remote, setup);
 
-    const Form& f = form_;
-    s_.NormalColor = std::to_string(f.backColor);
+    s_.NormalColor = std::to_string(kWindowColor);
     s_.BetColor = "8454016";
     s_.QuitColor = "192";
 

@@ -19,6 +19,7 @@
 
 // The window before the settings file: the settings' positions (Line, Row, ...) are plain
 // names of the namespace, and would hide the board's Line from the window's headers.
+#include "advisor/panel_entries.hpp"
 #include "view/form.hpp"
 
 #include "run/ports.hpp"
@@ -40,7 +41,9 @@ struct TypedDigit {
 // Everything of the Advisor that a user action can change.
 struct Checkpoint {
     PlayState state;
+    // The window as it stood, and the player's entries, which its boxes show once it is kept.
     Form window;
+    PanelEntries entries;
     Settings settings;
     SpinHistory history;       // the selected casino's recorded spins
     Series<char> historyLine;  // its line in the history file

@@ -191,14 +191,16 @@ bool Advisor::passSpinWait() {
 // --- Undo and redo ---
 
 Checkpoint UndoJournal::checkpoint() const {
-    return {s_, form_, settings_, d_.history_, d_.historyLine_, ports_.random.state(), d_.typed_};
+    return {
+        s_,       form_, entries_, settings_, d_.history_, d_.historyLine_, ports_.random.state(),
+        d_.typed_};
 }
 
 void UndoJournal::restore(const Checkpoint& c) {
     s_ = c.state;
-    form_ = c.window;
+    changeEntries() = c.entries;
     // The casinos are the book's, which no press changes: the list shows them as they are.
-    d_.view.stateRestored();
+    d_.view.stateRestored(c.window);
     settings_ = c.settings;
     d_.history_ = c.history;
     d_.historyLine_ = c.historyLine;

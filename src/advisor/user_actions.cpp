@@ -3,6 +3,7 @@
 // carried out with the handlers the user's click, release or leaving of the box runs.
 
 #include <algorithm>
+#include <variant>
 
 #include "advisor/advisor.hpp"
 #include "advisor/control_table.hpp"
@@ -27,16 +28,24 @@ ActionResult disabled(std::string_view name) {
     return ActionResult::refused(std::string(name) + " is disabled");
 }
 
-// Selects the entry whose text is the value, as a click on it in the open list would.
-ActionResult selectEntry(ListBox& list, std::string_view name, std::string_view value) {
+// The number the list's entry shows.
+int numberIn(const ListBox& list, int position) {
+    return static_cast<int>(
+        parseWhole(list.items[static_cast<std::size_t>(position)], -2147483647, 2147483647)
+            .value_or(0));
+}
+
+// The position of the entry whose text is the value, as a click on it in the open list picks
+// it; refused when the list is closed or holds no such entry.
+std::variant<int, ActionResult> pickEntry(const ListBox& list, std::string_view name,
+                                          std::string_view value) {
     if (!list.enabled) return disabled(name);
     const auto it = std::find(list.items.begin(), list.items.end(), value);
     if (it == list.items.end()) {
         return ActionResult::refused(std::string(name) + " has no entry \"" + std::string(value) +
                                      "\"");
     }
-    list.index = static_cast<int>(it - list.items.begin());
-    return {};
+    return static_cast<int>(it - list.items.begin());
 }
 
 }  // namespace
@@ -59,7 +68,7 @@ ActionResult Advisor::enterSpin(int number) {
 }
 
 ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value) {
-    Form& f = form_;
+    const Form& f = form_;
     if (name.substr(0, 12) == "frmWagering.") return setInWageringDialog(name, value);
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
@@ -68,12 +77,12 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
     switch (c.kind) {
         case ControlKind::Check: {
             // 0 or 1, and nothing to do when the box already shows it.
-            CheckBox& box = *checkBoxOf(f, c);
-            if (!box.enabled) return disabled(name);
+            if (!checkBoxOf(f, c)->enabled) return disabled(name);
             const std::optional<int> v = checkValue(value);
             if (!v) return ActionResult::refused("a check box takes 0 or 1");
-            if (box.value == *v) return {};
-            box.value = *v;
+            int& tick = *tickOf(changeEntries(), c);
+            if (tick == *v) return {};
+            tick = *v;
             if (c.role == ControlRole::WatchFamily && c.index == 7) d_.style.evenBetsToggled();
             if (c.role == ControlRole::WatchEvenChance) d_.style.evenPairReleased(c.index);
             if (c.role == ControlRole::ConservativeBetting) d_.style.conservativeToggled();
@@ -84,27 +93,28 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
             return {};
         }
         case ControlKind::Option: {
-            OptionButton& option = *optionOf(f, c);
-            if (!option.enabled) return disabled(name);
+            if (!optionOf(f, c)->enabled) return disabled(name);
             if (value != "1") return ActionResult::refused("an option button takes 1");
             if (c.role == ControlRole::PlayStyle) {
-                for (int i = 1; i <= 3; ++i) f.styleButtons[i].value = i == c.index;
+                PanelEntries& e = changeEntries();
+                for (int i = 1; i <= 3; ++i) e.style[i] = i == c.index;
                 if (c.index == 1) d_.style.chooseClassic();
                 if (c.index == 2) d_.style.chooseMulti();
                 if (c.index == 3) d_.style.chooseSuper();
             } else {
-                f.aggressiveDefaults.value = &option == &f.aggressiveDefaults;
-                f.conservativeDefaults.value = &option == &f.conservativeDefaults;
-                if (&option == &f.aggressiveDefaults) d_.style.applyAggressiveDefaults();
-                if (&option == &f.conservativeDefaults) d_.style.applyConservativeDefaults();
+                PanelEntries& e = changeEntries();
+                const bool aggressive = choiceOf(e, c) == &e.aggressiveDefaults;
+                e.aggressiveDefaults = aggressive;
+                e.conservativeDefaults = !aggressive;
+                if (aggressive) d_.style.applyAggressiveDefaults();
+                if (!aggressive) d_.style.applyConservativeDefaults();
             }
             return {};
         }
         case ControlKind::Text: {
             // Typed into, then left.
-            TextBox& box = *textBoxOf(f, c);
-            if (!box.enabled) return disabled(name);
-            box.text = std::string(value);
+            if (!textBoxOf(f, c)->enabled) return disabled(name);
+            typedOf(changeEntries(), c)->assign(value);
             if (c.role != ControlRole::Balance) {
                 d_.style.thresholdLeft(c.index, c.role == ControlRole::ThresholdHigh);
             }
@@ -112,12 +122,15 @@ ActionResult ControlAdapter::doSet(std::string_view name, std::string_view value
         }
         case ControlKind::List: {
             // The entry whose text is the value.
-            if (ActionResult r = selectEntry(*listOf(f, c), name, value); !r.ok) return r;
+            const auto picked = pickEntry(*listOf(f, c), name, value);
+            if (const auto* refused = std::get_if<ActionResult>(&picked)) return *refused;
+            const int position = std::get<int>(picked);
+            if (int* number = numberOf(changeEntries(), c))
+                *number = numberIn(*listOf(f, c), position);
             if (c.role == ControlRole::UnitWager) d_.style.unitWagerChosen();
             if (c.role == ControlRole::SpinLimit) d_.style.spinIntervalChosen();
             if (c.role == ControlRole::Casino) {
                 // The list's two first entries are no casinos.
-                const int position = listOf(f, c)->index;
                 if (position == 0) d_.casinos.chooseNoCasino();
                 if (position == 1) d_.casinos.chooseNewCasino();
                 if (position >= 2) d_.casinos.chooseCasino(static_cast<std::size_t>(position - 2));
@@ -136,29 +149,34 @@ ActionResult ControlAdapter::setInWageringDialog(std::string_view name, std::str
     if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
     if (!control || !control->wageringDialog) return unknown(name);
-    Form& f = form_;
+    const Form& f = form_;
     switch (control->kind) {
         case ControlKind::Text:
-            textBoxOf(f, *control)->text = std::string(value);
+            typedOf(changeEntries(), *control)->assign(value);
             return {};
         case ControlKind::Check: {
             const std::optional<int> v = checkValue(value);
             if (!v) return ActionResult::refused("a check box takes 0 or 1");
-            CheckBox& box = *checkBoxOf(f, *control);
-            if (box.value == *v) return {};
-            box.value = *v;
+            int& tick = *tickOf(changeEntries(), *control);
+            if (tick == *v) return {};
+            tick = *v;
             d_.wagering.autoIncreaseToggled();
             return {};
         }
-        case ControlKind::List:
-            return selectEntry(*listOf(f, *control), name, value);
+        case ControlKind::List: {
+            const ListBox& list = *listOf(f, *control);
+            const auto picked = pickEntry(list, name, value);
+            if (const auto* refused = std::get_if<ActionResult>(&picked)) return *refused;
+            *numberOf(changeEntries(), *control) = numberIn(list, std::get<int>(picked));
+            return {};
+        }
         default:
             return unknown(name);
     }
 }
 
 ActionResult ControlAdapter::doPress(std::string_view name) {
-    Form& f = form_;
+    const Form& f = form_;
     if (name.substr(0, 12) == "frmWagering.") {
         if (ActionResult r = d_.wagering.refusedUnlessWageringOpen(); !r.ok) return r;
         const ControlEntry* control = findControl(name);
@@ -179,7 +197,7 @@ ActionResult ControlAdapter::doPress(std::string_view name) {
     }
     if (ActionResult r = d_.wagering.refusedWhileWageringOpen(); !r.ok) return r;
     const ControlEntry* control = findControl(name);
-    Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
+    const Button* button = control && !control->wageringDialog ? buttonOf(f, *control) : nullptr;
     if (!button) return unknown(name);
     if (!button->enabled) return disabled(name);
     switch (control->role) {

@@ -7,6 +7,14 @@
 #include "storage/properties.hpp"
 
 namespace brisvale {
+namespace {
+
+// A list's number as the file keeps it; nothing chosen is an empty value.
+std::string chosen(int number) {
+    return number > 0 ? std::to_string(number) : std::string();
+}
+
+}  // namespace
 
 ActionResult WageringEditor::refusedWhileWageringOpen() const {
     return wageringOpen() ? ActionResult::refused("the Custom Wagering dialog is open")
@@ -61,14 +69,13 @@ void WageringEditor::wageringClosed() {
 }
 
 bool WageringEditor::SaveWagering() {
-    const WageringForm& w = form_.wageringDialog;
+    const WageringEntries& w = entries_.wagering;
     // Blanks and lower-case marks are taken as meant, and the boxes show the sequences as
     // they are stored.
     int invalid = 0;  // the first box that does not hold a sequence
     std::string problem;
     for (int i = 1; i <= kFamilyCount; ++i) {
-        TypedSequence typed =
-            readTypedSequence(w.sequenceBoxes[static_cast<std::size_t>(i - 1)].text);
+        TypedSequence typed = readTypedSequence(w.sequences[static_cast<std::size_t>(i - 1)]);
         d_.panel.showSequence(i - 1, std::move(typed.text));
         if (!invalid && !typed.problem.empty()) {
             invalid = i;
@@ -88,15 +95,15 @@ bool WageringEditor::SaveWagering() {
         return false;
     }
     for (int k = 0; k < kFamilyCount; ++k) {
-        s_.wagering.WagerSequence[k] = splitSequence(w.sequenceBoxes[k].text);
+        s_.wagering.WagerSequence[k] = splitSequence(w.sequences[k]);
     }
-    s_.wagering.AutoIncrease = w.autoIncrease.value == 1 ? 1 : 0;
-    s_.wagering.IncreaseChips = w.increaseChips.index + 1;
-    s_.wagering.IncreaseSteps = w.increaseSteps.index + 1;
+    s_.wagering.AutoIncrease = w.autoIncrease == 1 ? 1 : 0;
+    s_.wagering.IncreaseChips = w.increaseChips;
+    s_.wagering.IncreaseSteps = w.increaseSteps;
     if (!d_.files_) return true;
     bool stored = true;
     for (int k = 0; k < kFamilyCount; ++k) {
-        stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.sequenceBoxes[k].text,
+        stored = SetProperty(1, sequenceKey(static_cast<Family>(k)), w.sequences[k],
                              d_.wageringFile_, &log_) &&
                  stored;
     }
@@ -104,9 +111,9 @@ bool WageringEditor::SaveWagering() {
                          d_.wageringFile_, &log_) &&
              stored;
     stored =
-        SetProperty(1, "wagerincreasechips", w.increaseChips.text(), d_.wageringFile_, &log_) &&
+        SetProperty(1, "wagerincreasechips", chosen(w.increaseChips), d_.wageringFile_, &log_) &&
         stored;
-    stored = SetProperty(1, "wagerincreasehowmanychips", w.increaseSteps.text(), d_.wageringFile_,
+    stored = SetProperty(1, "wagerincreasehowmanychips", chosen(w.increaseSteps), d_.wageringFile_,
                          &log_) &&
              stored;
     if (!stored) {

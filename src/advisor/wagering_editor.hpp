@@ -24,7 +24,7 @@ class WageringEditor : public Part {
     bool SaveWagering();
     // The dialog is modal: while it is open, the main window takes no action. Each guard
     // refuses with the reason the user reads, and is ok otherwise.
-    bool wageringOpen() const { return form_.wageringDialog.open; }
+    bool wageringOpen() const { return entries_.wagering.open; }
     void syncUnitWager();
     // Runs the automatic minimum-wager rules in order on the wager the list shows.
     void changeWager(std::initializer_list<WagerRule> rules);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Form: the presentation model of the main window and its dialogs, as plain data.
-// Handlers change it; the window and the console render it. Nothing here decides play.
+// The presenters write it; the window and the console render it. Nothing here decides play.
 
 #include <array>
 #include <cstdint>
@@ -161,15 +161,18 @@ struct ThresholdRow {
 enum HowMany : int { DozenBox = 0, RowBox, LineBox, CornerBox, TrioBox, SplitBox, SingleBox };
 inline constexpr int kHowManyCount = 7;
 
+// The window's own grey, which the run's normal colour is.
+inline constexpr std::int64_t kWindowColor = 15790320;
+
 struct Form {
     // The window.
     std::string caption;
     int width = 12135;
     int height = 3350;
-    std::int64_t backColor = 15790320;  // set_backcolor paints the panel and the window alike
-    bool alwaysOnTop = false;           // mnuTop's check mark
-    std::string focus;                  // the control that has the focus
-    int focusRequests = 0;              // counts the moves of the focus, so each is made once
+    std::int64_t backColor = kWindowColor;  // set_backcolor paints the panel and the window alike
+    bool alwaysOnTop = false;               // mnuTop's check mark
+    std::string focus;                      // the control that has the focus
+    int focusRequests = 0;                  // counts the moves of the focus, so each is made once
 
     // The board.
     BoardLayout board;

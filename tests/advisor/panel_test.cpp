@@ -69,6 +69,55 @@ TEST_F(Panel, ListsOnlyControlsTheUserHas) {
     }
 }
 
+// The window shows what the player entered, and a window kept in a file gives it all back. A
+// number that no list holds shows as nothing chosen, and comes back as none.
+TEST_F(Panel, TheWindowGivesBackWhatThePlayerEntered) {
+    const std::pair<const char*, const char*> typed[] = {{"BetStyle3", "1"},
+                                                         {"Option2", "1"},
+                                                         {"chk7_2", "1"},
+                                                         {"Chk8", "1"},
+                                                         {"Check4", "1"},
+                                                         {"Check8", "0"},
+                                                         {"Text10", "12"},
+                                                         {"Text11", "-3"},
+                                                         {"Text18", "12.5"},
+                                                         {"cboSplit", "5"},
+                                                         {"cboWager", "7"},
+                                                         {"cboSpins", "9"},
+                                                         {"cboWins", "20"},
+                                                         {"cboTime", "45"},
+                                                         {"menu", "mnuProg"},
+                                                         {"frmWagering.Text3", "2,4,s"},
+                                                         {"frmWagering.Check1", "1"},
+                                                         {"frmWagering.Combo1", "30"},
+                                                         {"frmWagering.Combo2", "6"}};
+    for (const auto& [name, value] : typed) {
+        const ActionResult done =
+            std::string_view(name) == "menu" ? a().userMenu(value, 0) : a().userSet(name, value);
+        ASSERT_TRUE(done.ok) << name << ": " << done.error;
+    }
+    const PanelEntries& entries = AdvisorTestAccess::entries(a());
+    const Form& window = form();
+    EXPECT_EQ(std::tuple(window.unitWagerList.text(), window.howMany[SplitBox].text(),
+                         window.wageringDialog.increaseSteps.text(), window.threshold(4).high.text,
+                         window.familyBoxes[7].value, window.wageringDialog.open),
+              std::tuple("7", "5", "6", "-3", 2, true));
+    EXPECT_EQ(entriesShownIn(window), entries);
+
+    PanelEntries unheld = entries;
+    unheld.unitWager = 101;
+    unheld.betsAtOnce[SplitBox] = 17;
+    unheld.wagering.increaseSteps = 0;
+    Form shown = window;
+    showEntriesIn(unheld, shown);
+    EXPECT_EQ(std::tuple(shown.unitWagerList.index, shown.howMany[SplitBox].index,
+                         shown.wageringDialog.increaseSteps.index),
+              std::tuple(-1, -1, -1));
+    const PanelEntries back = entriesShownIn(shown);
+    EXPECT_EQ(std::tuple(back.unitWager, back.betsAtOnce[SplitBox], back.wagering.increaseSteps),
+              std::tuple(0, -1, 0));
+}
+
 #define ALL_RANDOM(v) \
     "Check1=" v " Check2=" v " Check3=" v " Check4=" v " Check5=" v " Check6=" v " Check7=" v
 TEST_F(Panel, Settings) {

@@ -78,12 +78,12 @@ TEST(Controls, TypedDigitsChooseANumber) {
 TEST(Controls, RenderingNeverActsForTheUser) {
     Session s;
     const auto settingsBefore = s.advisor->settings().values;
-    Form& form = AdvisorTestAccess::form(*s.advisor);
-    form.threshold(1).low.text = "abc";
-    form.styleButtons[1].value = false;
-    form.styleButtons[3].value = true;
-    form.familyBoxes[7].value = 2;
-    form.unitWagerList.index = 9;
+    PanelEntries& entries = AdvisorTestAccess::entries(*s.advisor);
+    entries.threshold(1).low = "abc";
+    entries.style[1] = false;
+    entries.style[3] = true;
+    entries.families[7] = 2;
+    entries.unitWager = 10;
     s.window->render();
     QApplication::processEvents();
     EXPECT_TRUE(s.dialogs.boxes.empty() && s.advisor->settings().values == settingsBefore);

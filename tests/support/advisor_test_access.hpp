@@ -10,7 +10,15 @@ namespace brisvale {
 class AdvisorTestAccess {
   public:
     static PlayState& state(Advisor& a) { return a.d_.s_; }
-    static Form& form(Advisor& a) { return a.d_.form_; }
+    // The window as the front ends see it; what the player has entered lives in the entries.
+    static Form& form(Advisor& a) {
+        a.d_.panel.showEntries();
+        return a.d_.form_;
+    }
+    static PanelEntries& entries(Advisor& a) {
+        a.d_.entriesShown_ = false;
+        return a.d_.entries_;
+    }
 };
 
 }  // namespace brisvale
