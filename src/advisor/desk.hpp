@@ -53,7 +53,9 @@ struct Desk {
     // Only the presenters write the window; nothing decides on what it shows.
     PanelEntries entries_;
     Form form_;
-    bool entriesShown_ = false;  // the window's boxes show the entries as they stand
+    // The window's boxes show the entries as they stand: all of them, and the balance box.
+    bool entriesShown_ = false;
+    bool balanceShown_ = false;
     Settings settings_ = defaultSettings();
     DebugLog log_;
     std::filesystem::path dataDir_;

@@ -64,10 +64,14 @@ const int& familyTickAt(const PanelEntries& e, int settingsPos) {
 
 // What the player has put into the panel, in the window's boxes and lists.
 void PanelPresenter::showEntries() const {
-    // Front ends ask for the window at every event; most events change no entry.
-    if (d_.entriesShown_) return;
-    showEntriesIn(entries_, form_);
-    d_.entriesShown_ = true;
+    // Front ends ask for the window at every event; most events change no entry, or only the
+    // balance.
+    if (!d_.entriesShown_) {
+        showEntriesIn(entries_, form_);
+    } else if (!d_.balanceShown_) {
+        form_.balanceBox.text = entries_.balance;
+    }
+    d_.entriesShown_ = d_.balanceShown_ = true;
 }
 
 void PanelPresenter::setUpPanel() {

@@ -21,10 +21,11 @@ class Part {
 
     Desk& d_;
     PlayState& s_;
-    // What the player has entered, to read; every change goes through changeEntries(), so
-    // that the window shows it.
+    // What the player has entered, to read; every change goes through changeEntries(), or
+    // changeBalance() for the balance box alone, so that the window shows it.
     const PanelEntries& entries_;
     PanelEntries& changeEntries();
+    std::string& changeBalance();
     Form& form_;
     Ports& ports_;
     Settings& settings_;

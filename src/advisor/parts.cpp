@@ -18,6 +18,12 @@ PanelEntries& Part::changeEntries() {
     return d_.entries_;
 }
 
+// Play changes the balance box alone, and often.
+std::string& Part::changeBalance() {
+    d_.balanceShown_ = false;
+    return d_.entries_.balance;
+}
+
 void Presenter::listSpin() {
     if (d_.shown_) form_.historyBox.AddHistoryLine(s_.SpinNumber);
 }
@@ -33,11 +39,11 @@ void Presenter::listRecorded(std::span<const int> spins) {
 }
 
 void Presenter::showBalanceAgain() {
-    formatNumberInto(changeEntries().balance, s_.Balance);
+    formatNumberInto(changeBalance(), s_.Balance);
 }
 
 void Presenter::askForBalance() {
-    changeEntries().balance.clear();
+    changeBalance().clear();
     d_.panel.focusOn("Text18");
 }
 

@@ -72,7 +72,7 @@ void Presenter::showBalance() {
     }
     // Most presses settle nothing: the box may say this balance already.
     if (balance_.holds(s_.Balance, entries_.balance)) return;
-    std::string& text = changeEntries().balance;
+    std::string& text = changeBalance();
     formatNumberInto(text, s_.Balance);
     balance_.note(s_.Balance, text);
 }
