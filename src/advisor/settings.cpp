@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings variables and the controls they feed: loading, applying, capturing, saving.
 
-#include <algorithm>
 #include <cmath>
 
 #include "advisor/advisor.hpp"
@@ -56,8 +55,8 @@ StyleSettings StylePanel::panelStyle() const {
         style.betsAtOnce[static_cast<int>(kCounted[k])] = e.betsAtOnce[k];
     }
     style.conservative = e.conservativeBetting == 1;
-    style.winsPerTable = std::max(e.winLimit, 0);
-    style.minutesPerTable = std::max(e.timeLimit, 0);
+    style.winsPerTable = e.winLimit;  // 0, none chosen: no limit
+    style.minutesPerTable = e.timeLimit;
     style.unitWager =
         e.unitWager >= kLowestWager && e.unitWager <= kHighestWager ? e.unitWager : kLowestWager;
     style.thresholds = thresholdEntries();

@@ -167,6 +167,9 @@ TEST_F(Panel, WageringDialog) {
         "wagering:wagerincreasechips=200; wagering:wagerincreasehowmanychips=4 || chk7_1=1 even:0 "
         "Text18=100 Button1 5 => label=Bet $2 on Black || restart menu:mnuProg => "
         "frmWagering.Text1=2,4,Q; frmWagering.Check1=0; frmWagering.Combo2=4",
+        "a file's increase beyond the lists shows as the nearest entry :: "
+        "wagerfile:wagerincreasechips=0 wagerfile:wagerincreasehowmanychips=25 menu:mnuProg => "
+        "frmWagering.Combo1=1; frmWagering.Combo2=10",
         "Defaults are written at once, even before Cancel :: seq:1=3,Q menu:mnuProg "
         "frmWagering.Text3=9,Q frmWagering.Command1 => dialog=1; wagering:even=1,2,4,8,16,32,64,Q "
         "|| frmWagering.Command3 chk7_1=1 even:0 Text18=100 Button1 5 => label=Bet $1 on Black",
