@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "advisor/panel_entries.hpp"
 #include "view/controls.hpp"
 #include "view/form.hpp"
 
@@ -82,12 +81,6 @@ ListBox* listOf(Form& form, const ControlEntry& control);
 const ListBox* listOf(const Form& form, const ControlEntry& control);
 Button* buttonOf(Form& form, const ControlEntry& control);
 const Button* buttonOf(const Form& form, const ControlEntry& control);
-// Where the player's entries keep a control's value: nullptr when the entry is of another kind,
-// and for the casino list, which shows the casino book's choice.
-int* tickOf(PanelEntries& entries, const ControlEntry& control);           // a check box
-bool* choiceOf(PanelEntries& entries, const ControlEntry& control);        // an option button
-std::string* typedOf(PanelEntries& entries, const ControlEntry& control);  // a text box
-int* numberOf(PanelEntries& entries, const ControlEntry& control);         // a list
 // Whether the user can reach the control now.
 bool controlEnabled(const Form& form, const ControlEntry& control);
 // The play-style panel as the user sees it, and the disabled controls of the window, sorted.

@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "advisor/control_table.hpp"
 #include "util/numbers.hpp"
 
 namespace brisvale {
@@ -28,6 +29,9 @@ void showNumber(ListBox& list, int value) {
         list.index = static_cast<int>(at);
     }
 }
+
+using K = ControlKind;
+using R = ControlRole;
 
 }  // namespace
 
@@ -85,6 +89,70 @@ void showEntriesIn(const PanelEntries& e, Form& f) {
     w.autoIncrease.value = e.wagering.autoIncrease;
     showNumber(w.increaseChips, e.wagering.increaseChips);
     showNumber(w.increaseSteps, e.wagering.increaseSteps);
+}
+
+int* tickOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Check) return nullptr;
+    switch (control.role) {
+        case R::WatchFamily:
+            return &e.families[static_cast<std::size_t>(control.index)];
+        case R::WatchEvenChance:
+            return &e.evenPairs[static_cast<std::size_t>(control.index)];
+        case R::WatchSingle:
+            return &e.singles;
+        case R::RandomThreshold:
+            return &e.threshold(control.index).random;
+        case R::ConservativeBetting:
+            return &e.conservativeBetting;
+        case R::AutoIncrease:
+            return &e.wagering.autoIncrease;
+        default:
+            return nullptr;
+    }
+}
+
+bool* choiceOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Option) return nullptr;
+    if (control.role == R::PlayStyle) return &e.style[static_cast<std::size_t>(control.index)];
+    return control.index == 2 ? &e.aggressiveDefaults : &e.conservativeDefaults;
+}
+
+std::string* typedOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::Text) return nullptr;
+    switch (control.role) {
+        case R::ThresholdLow:
+            return &e.threshold(control.index).low;
+        case R::ThresholdHigh:
+            return &e.threshold(control.index).high;
+        case R::Balance:
+            return &e.balance;
+        case R::WagerSequence:
+            return &e.wagering.sequences[static_cast<std::size_t>(control.index)];
+        default:
+            return nullptr;
+    }
+}
+
+int* numberOf(PanelEntries& e, const ControlEntry& control) {
+    if (control.kind != K::List) return nullptr;
+    switch (control.role) {
+        case R::HowMany:
+            return &e.betsAtOnce[static_cast<std::size_t>(control.index)];
+        case R::UnitWager:
+            return &e.unitWager;
+        case R::SpinLimit:
+            return &e.spinInterval;
+        case R::WinLimit:
+            return &e.winLimit;
+        case R::TimeLimit:
+            return &e.timeLimit;
+        case R::IncreaseChips:
+            return &e.wagering.increaseChips;
+        case R::IncreaseSteps:
+            return &e.wagering.increaseSteps;
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace brisvale

@@ -12,6 +12,8 @@
 
 namespace brisvale {
 
+struct ControlEntry;
+
 // A row of thresholds as typed: the low and high texts, and the random tick.
 struct TypedThresholds {
     std::string low;
@@ -62,5 +64,12 @@ PanelEntries entriesShownIn(const Form& window);
 // Shows the entries in the window's boxes and lists; the lists' entries and every box's
 // enabled state are left as they are.
 void showEntriesIn(const PanelEntries& entries, Form& window);
+
+// Where the player's entries keep a control's value: nullptr when the entry is of another kind,
+// and for the casino list, which shows the casino book's choice.
+int* tickOf(PanelEntries& entries, const ControlEntry& control);           // a check box
+bool* choiceOf(PanelEntries& entries, const ControlEntry& control);        // an option button
+std::string* typedOf(PanelEntries& entries, const ControlEntry& control);  // a text box
+int* numberOf(PanelEntries& entries, const ControlEntry& control);         // a list
 
 }  // namespace brisvale
