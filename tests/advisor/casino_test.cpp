@@ -40,6 +40,9 @@ TEST_F(Casinos, Recording) {
         "Select Casino ends the recording visibly :: answer:Alpha Casino=New... " WATCH
         "4 Casino=Select~Casino tick => caption=Brisvale - Total Spins: 1 - Spins This Table: 1 - "
         "Wins: 0  || 9 => historyfile=index: 1/name1: Alpha,4,/; recorded=0",
+        "the timer's caption follows a casino chosen between two ticks :: answer:Alpha "
+        "Casino=New... tick answer:Beta Casino=New... tick => caption=Brisvale - Total Spins: 0 - "
+        "Spins This Table: 0 - Wins: 0 - Beta - 0 Recorded Spins",
         "no name, or the box cancelled, changes nothing and ends the recording :: answer: "
         "Casino=New... => Casino=Select Casino; casinos=Select Casino,New... || answer:Alpha "
         "Casino=New... Casino=New... => Casino=Select Casino; casinos=Select Casino,New...,Alpha; "

@@ -131,5 +131,20 @@ TEST_F(Undo, SessionsThatKeepNothingHaveNoUndoAndNoRunFile) {
     EXPECT_EQ(dialogs.answers.size(), 1u);  // nothing was asked
 }
 
+// Without an undo history, a program that lets the spin wait run out still keeps the run file:
+// the end of the wait is a change the file takes.
+TEST_F(Undo, PassingTheSpinWaitMarksTheRunFile) {
+    advisor.reset();
+    advisor = std::make_unique<Advisor>(Ports{dialogs, browser, clock, random, nullptr});
+    StartOptions options{dir.path / "other", false, ""};
+    options.recordUndo = false;
+    advisor->userOpenWindow(options);
+    act("chk7_1=1 even:0 Text18=1000 Button1");
+    a().flushFiles();
+    ASSERT_FALSE(a().filesDirty());
+    ASSERT_TRUE(a().passSpinWait());
+    EXPECT_TRUE(a().filesDirty());
+}
+
 }  // namespace
 }  // namespace brisvale::testing
